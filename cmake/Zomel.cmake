@@ -1,0 +1,22 @@
+# Helpers shared by the project's CMake files.
+
+# zrt_piece(<name> <sources>...): one piece of the runtime, an object library
+# that libzrt gathers.  Include paths are rooted at the repository.
+function(zrt_piece name)
+  add_library(zrt_${name} OBJECT ${ARGN})
+  target_include_directories(zrt_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  set_property(GLOBAL APPEND PROPERTY ZRT_PIECES zrt_${name})
+endfunction()
+
+# zomel_test(<name> <sources>... [LIBS <libs>...]): a GoogleTest executable run by CTest.
+function(zomel_test name)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  add_dependencies(${name} zomel_resources)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${ZOMEL_BIN_DIR}
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+include(GoogleTest)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Where the Windows places are on Linux.  Each can be overridden through the environment,
+// which the tests use.  Folders are returned with their closing "/".
+namespace os {
+
+// The running program's folder ($ZOMEL_APPDIR, else the executable's folder): the data files
+// lie here.
+std::string ProgramFolder();
+
+// Where "Veldo.ini" is looked for ($ZOMEL_WINDIR, else the per-user config folder).
+std::string WindowsFolder();
+
+// ${XDG_CONFIG_HOME:-$HOME/.config}/zomelbuilder/: per-user settings and the class registry.
+std::string ConfigFolder();
+
+// $TMPDIR, else /tmp.
+std::string TempFolder();
+
+// Joins a folder and a name with one "/".
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace os
