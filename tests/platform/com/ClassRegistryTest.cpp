@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/vb/Error.h"
+#include "tests/platform/com/ErrorOf.h"
 #include "tests/platform/com/TempConfig.h"
 
 namespace {
@@ -19,15 +20,6 @@ std::string ReadFile(const std::string& path) {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-vb::Long ErrorOf(auto&& statement) {
-    try {
-        statement();
-    } catch (const vb::VbError& error) {
-        return error.Number();
-    }
-    return 0;
 }
 
 class ClassRegistry : public ::testing::Test {

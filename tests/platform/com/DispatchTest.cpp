@@ -3,6 +3,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/Members.h"
 #include "platform/vb/Error.h"
+#include "tests/platform/com/ErrorOf.h"
 
 namespace {
 
@@ -39,15 +40,6 @@ private:
     vb::Integer count_ = 0;
     std::shared_ptr<Picture> picture_;
 };
-
-vb::Long ErrorOf(auto&& statement) {
-    try {
-        statement();
-    } catch (const vb::VbError& error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 TEST(Dispatch, NamesCompareWithoutCaseAndUnknownNamesRaise438) {
     Sample sample;

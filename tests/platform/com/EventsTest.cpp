@@ -7,6 +7,7 @@
 
 #include "platform/com/Members.h"
 #include "platform/vb/Error.h"
+#include "tests/platform/com/ErrorOf.h"
 
 namespace {
 
@@ -57,12 +58,8 @@ TEST(Events, UnadviseStopsASinkEvenFromInsideAnEvent) {
 
 TEST(Events, ObjectsWithoutEventsRefuseSinks) {
     Silent silent;
-    try {
-        com::Advise(silent, [](std::string_view, com::Args&) {});
-        FAIL() << "no error raised";
-    } catch (const vb::VbError& error) {
-        EXPECT_EQ(error.Number(), vb::err::NotSupported);
-    }
+    EXPECT_EQ(ErrorOf([&] { com::Advise(silent, [](std::string_view, com::Args&) {}); }),
+              vb::err::NotSupported);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/com/Events.h"
 #include "platform/com/ServerLibrary.h"
 #include "platform/vb/Error.h"
+#include "tests/platform/com/ErrorOf.h"
 #include "tests/platform/com/TempConfig.h"
 #include "tests/platform/com/TestServer.h"
 
@@ -20,15 +21,6 @@ namespace {
 
 using comtest::kBrokenClsid;
 using comtest::kCounterClsid;
-
-vb::Long ErrorOf(auto&& statement) {
-    try {
-        statement();
-    } catch (const vb::VbError& error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 int Regsvr(const std::string& arguments) {
     int status = std::system((std::string(REGSVR) + " " + arguments + " >/dev/null 2>&1").c_str());
