@@ -1,5 +1,7 @@
 #include "platform/com/ClassRegistry.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -89,6 +91,27 @@ void Save(const Registry& registry) {
     }
 }
 
+// Holds the registry's lock file while a change reads and rewrites the registry, so that two
+// registrations at once (two builds, say) do not lose one another's entries.
+class ChangeLock {
+public:
+    ChangeLock() {
+        std::filesystem::path path = ClassRegistryPath() + ".lock";
+        std::error_code ignored;
+        std::filesystem::create_directories(path.parent_path(), ignored);
+        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ >= 0) flock(fd_, LOCK_EX);
+    }
+    ~ChangeLock() {
+        if (fd_ >= 0) close(fd_);
+    }
+    ChangeLock(const ChangeLock&) = delete;
+    ChangeLock& operator=(const ChangeLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
 bool IsProgId(std::string_view progId) {
     return std::ranges::all_of(
         progId, [](unsigned char c) { return std::isalnum(c) || c == '.' || c == '_'; });
@@ -103,6 +126,7 @@ std::string ClassRegistryPath() {
 void RegisterClass(const Clsid& clsid, std::string_view progId, const std::string& library) {
     if (!IsProgId(progId) || library.empty() || library.find_first_of("\r\n") != std::string::npos)
         vb::Raise(vb::err::InvalidCall);
+    ChangeLock lock;
     Registry registry = Load();
     registry.libraries[clsid] = library;
     if (!progId.empty()) {
@@ -116,6 +140,7 @@ void RegisterClass(const Clsid& clsid, std::string_view progId, const std::strin
 }
 
 void UnregisterClass(const Clsid& clsid, const std::string& library) {
+    ChangeLock lock;
     Registry registry = Load();
     auto entry = registry.libraries.find(clsid);
     if (entry == registry.libraries.end() || entry->second != library) return;

@@ -1,6 +1,8 @@
 #include "platform/com/ClassRegistry.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -66,6 +68,31 @@ TEST_F(ClassRegistry, UnregisterRemovesOnlyWhatThatLibraryServes) {
     com::UnregisterClass(kFirst, "/build/lib.so");
     EXPECT_FALSE(com::LibraryOf(kFirst));
     EXPECT_FALSE(com::ClsidOf("Zomel.First"));
+}
+
+TEST_F(ClassRegistry, RegistrationsAtTheSameTimeKeepEveryEntry) {
+    constexpr int kWriters = 8;
+    auto clsidOf = [](int writer) {
+        return *com::Clsid::Parse("{00000000-0000-0000-0000-00000000000" + std::to_string(writer) +
+                                  "}");
+    };
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            for (int round = 0; round < 20; ++round)
+                com::RegisterClass(clsidOf(writer), "", "/lib" + std::to_string(writer) + ".so");
+            _exit(0);
+        }
+        writers.push_back(pid);
+    }
+    for (pid_t pid : writers) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int writer = 0; writer < kWriters; ++writer)
+        EXPECT_EQ(com::LibraryOf(clsidOf(writer)), "/lib" + std::to_string(writer) + ".so");
 }
 
 TEST_F(ClassRegistry, RefusesEntriesThatWouldBreakTheFile) {
