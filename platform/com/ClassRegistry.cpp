@@ -6,15 +6,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
 
 #include "platform/com/Dispatch.h"
+#include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
 
 namespace com {
 namespace {
@@ -29,7 +29,7 @@ struct Registry {
 
     auto FindProgId(std::string_view progId) {
         return std::ranges::find_if(
-            progIds, [&](const auto& entry) { return NameEquals(entry.first, progId); });
+            progIds, [&](const auto& entry) { return vb::TextEquals(entry.first, progId); });
     }
 };
 
@@ -48,7 +48,7 @@ void ReadLine(Registry& registry, std::string_view section, std::string_view lin
 
 Registry Load() {
     Registry registry;
-    std::ifstream in(ClassRegistryPath(), std::ios::binary);
+    std::istringstream in(os::ReadIfPresent(ClassRegistryPath()).value_or(""));
     std::string line;
     std::string section;
     while (std::getline(in, line)) {
@@ -61,7 +61,7 @@ Registry Load() {
     return registry;
 }
 
-std::string Format(const Registry& registry) {
+void Save(const Registry& registry) {
     std::ostringstream out;
     out << kClassesSection << '\n';
     for (const auto& [clsid, library] : registry.libraries)
@@ -69,26 +69,8 @@ std::string Format(const Registry& registry) {
     out << '\n' << kProgIdsSection << '\n';
     for (const auto& [progId, clsid] : registry.progIds)
         out << progId << '=' << clsid.ToString() << '\n';
-    return out.str();
-}
-
-void Save(const Registry& registry) {
-    namespace fs = std::filesystem;
-    const fs::path path = ClassRegistryPath();
-    const fs::path temporary = path.string() + "." + std::to_string(getpid()) + ".tmp";
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << Format(registry);
-        out.close();
-        if (!out) error = std::make_error_code(std::errc::io_error);
-    }
-    if (!error) fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary, error);
-        vb::Raise(vb::err::PathFileAccess);
-    }
+    os::MakeFolders(os::ConfigFolder());
+    os::ReplaceAllBytes(ClassRegistryPath(), out.str());
 }
 
 // Holds the registry's lock file while a change reads and rewrites the registry, so that two
@@ -96,10 +78,9 @@ void Save(const Registry& registry) {
 class ChangeLock {
 public:
     ChangeLock() {
-        std::filesystem::path path = ClassRegistryPath() + ".lock";
-        std::error_code ignored;
-        std::filesystem::create_directories(path.parent_path(), ignored);
-        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // Without the lock the change still runs; a folder that cannot be made fails it.
+        vb::ResumeNext([] { os::MakeFolders(os::ConfigFolder()); });
+        fd_ = open((ClassRegistryPath() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd_ >= 0) flock(fd_, LOCK_EX);
     }
     ~ChangeLock() {

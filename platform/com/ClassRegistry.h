@@ -9,7 +9,7 @@
 // The per-user class registry: the library that serves each class id, and the class id that
 // each program identifier ("VELDOSign.SignOcx") names.  It is the file "classes.ini" in the
 // config folder; every change rewrites it whole through a temporary file, so a reader never
-// sees half of it.  Failures to write raise 75.
+// sees half of it.  A failure to write raises the file error (75, 76 or 70).
 namespace com {
 
 std::string ClassRegistryPath();

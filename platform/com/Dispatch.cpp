@@ -1,15 +1,8 @@
 #include "platform/com/Dispatch.h"
 
-#include <algorithm>
-
 #include "platform/vb/Error.h"
 
 namespace com {
-
-bool NameEquals(std::string_view a, std::string_view b) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return fold(x) == fold(y); });
-}
 
 void RaiseWrongArguments() {
     vb::Raise(WrongArguments, "Wrong number of arguments or invalid property assignment");

@@ -19,9 +19,6 @@ enum class InvokeKind { Method, PropertyGet, PropertyPut, PropertyPutRef };
 // into the caller's Variant.
 using Args = std::vector<vb::Variant>;
 
-// Member names and program identifiers compare without regard to ASCII case.
-bool NameEquals(std::string_view a, std::string_view b);
-
 // Error 450, raised when a member gets the wrong number of arguments.
 inline constexpr vb::Long WrongArguments = 450;
 void RaiseWrongArguments();

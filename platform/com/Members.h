@@ -12,6 +12,7 @@
 
 #include "platform/com/Dispatch.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
 
 // Tables that declare a class's late-bound members, in the order of its interface:
 //
@@ -43,7 +44,7 @@ public:
 
     DispId IdOfName(std::string_view name) const {
         for (const auto& member : members_)
-            if (NameEquals(member.name, name)) return member.id;
+            if (vb::TextEquals(member.name, name)) return member.id;
         vb::Raise(vb::err::NotSupported);
     }
 
