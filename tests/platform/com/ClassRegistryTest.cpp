@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "platform/vb/Error.h"
-#include "tests/platform/com/ErrorOf.h"
 #include "tests/platform/com/TempConfig.h"
+#include "tests/platform/vb/ErrorNumber.h"
 
 namespace {
 
@@ -96,11 +96,11 @@ TEST_F(ClassRegistry, RegistrationsAtTheSameTimeKeepEveryEntry) {
 }
 
 TEST_F(ClassRegistry, RefusesEntriesThatWouldBreakTheFile) {
-    EXPECT_EQ(ErrorOf([] { com::RegisterClass(kFirst, "Bad=Name", "/lib.so"); }),
+    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Bad=Name", "/lib.so"); }),
               vb::err::InvalidCall);
-    EXPECT_EQ(ErrorOf([] { com::RegisterClass(kFirst, "Good", "/lib\n[ProgIDs].so"); }),
+    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Good", "/lib\n[ProgIDs].so"); }),
               vb::err::InvalidCall);
-    EXPECT_EQ(ErrorOf([] { com::RegisterClass(kFirst, "Good", ""); }), vb::err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Good", ""); }), vb::err::InvalidCall);
     EXPECT_FALSE(com::LibraryOf(kFirst));
 }
 
@@ -118,7 +118,7 @@ TEST_F(ClassRegistry, PassesOverLinesItCannotRead) {
 TEST_F(ClassRegistry, AFailedWriteRaises75AndLeavesNoTemporaryFile) {
     // A plain file where the config folder should be.
     std::ofstream(config_.Folder() + "/zomelbuilder") << "in the way";
-    EXPECT_EQ(ErrorOf([] { com::RegisterClass(kFirst, "Zomel.First", "/lib.so"); }),
+    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Zomel.First", "/lib.so"); }),
               vb::err::PathFileAccess);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config_.Folder()), {}), 1);
 }

@@ -3,7 +3,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/Members.h"
 #include "platform/vb/Error.h"
-#include "tests/platform/com/ErrorOf.h"
+#include "tests/platform/vb/ErrorNumber.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ TEST(Dispatch, NamesCompareWithoutCaseAndUnknownNamesRaise438) {
     com::Put(sample, "COUNT", vb::Integer(7));
     EXPECT_EQ(com::Get(sample, "count"), vb::Variant(vb::Integer(7)));
     EXPECT_EQ(sample.IdOfName("cOuNt"), 1);
-    EXPECT_EQ(ErrorOf([&] { com::Get(sample, "Counts"); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorOf([&] { com::Call(sample, "Cou"); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorOf([&] {
+    EXPECT_EQ(ErrorNumber([&] { com::Get(sample, "Counts"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Cou"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] {
                   com::Args none;
                   sample.Invoke(99, com::InvokeKind::PropertyGet, none);
               }),
@@ -57,12 +57,13 @@ TEST(Dispatch, NamesCompareWithoutCaseAndUnknownNamesRaise438) {
 
 TEST(Dispatch, KindsAMemberDoesNotSupportRaise438) {
     Sample sample;
-    EXPECT_EQ(ErrorOf([&] { com::Put(sample, "Total", vb::Long(1)); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorOf([&] { com::PutRef(sample, "Count", vb::Integer(1)); }),
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Total", vb::Long(1)); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::PutRef(sample, "Count", vb::Integer(1)); }),
               vb::err::NotSupported);
-    EXPECT_EQ(ErrorOf([&] { com::Put(sample, "Picture", vb::ObjectRef()); }),
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Picture", vb::ObjectRef()); }),
               vb::err::NotSupported);
-    EXPECT_EQ(ErrorOf([&] { com::Put(sample, "Reset", vb::Integer(1)); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Reset", vb::Integer(1)); }),
+              vb::err::NotSupported);
 }
 
 TEST(Dispatch, ReadsAndCallsAreInterchangeableAsLateBoundCallersExpect) {
@@ -77,17 +78,17 @@ TEST(Dispatch, ArgumentsConvertWithTheLanguageRules) {
     Sample sample;
     com::Put(sample, "Count", "12");
     EXPECT_EQ(sample.Count(), 12);
-    EXPECT_EQ(ErrorOf([&] { com::Put(sample, "Count", "twelve"); }), vb::err::TypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { com::Put(sample, "Count", vb::Long(40000)); }), vb::err::Overflow);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", "twelve"); }), vb::err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", vb::Long(40000)); }), vb::err::Overflow);
     EXPECT_EQ(sample.Count(), 12);
     EXPECT_EQ(com::Call(sample, "Add", {vb::Long(2), "3"}), vb::Variant(vb::Long(5)));
 }
 
 TEST(Dispatch, WrongArgumentCountsRaise450) {
     Sample sample;
-    EXPECT_EQ(ErrorOf([&] { com::Call(sample, "Add", {vb::Long(2)}); }), com::WrongArguments);
-    EXPECT_EQ(ErrorOf([&] { com::Call(sample, "Reset", {vb::Long(2)}); }), com::WrongArguments);
-    EXPECT_EQ(ErrorOf([&] {
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Add", {vb::Long(2)}); }), com::WrongArguments);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Reset", {vb::Long(2)}); }), com::WrongArguments);
+    EXPECT_EQ(ErrorNumber([&] {
                   com::Args two{vb::Integer(1), vb::Integer(2)};
                   sample.Invoke(1, com::InvokeKind::PropertyPut, two);
               }),
@@ -111,9 +112,10 @@ TEST(Dispatch, ObjectPropertiesTakeTheirOwnTypeOrNothing) {
     auto picture = std::make_shared<Picture>();
     com::PutRef(sample, "Picture", vb::ObjectRef(picture));
     EXPECT_EQ(com::Get(sample, "Picture").ToObject(), picture);
-    EXPECT_EQ(
-        ErrorOf([&] { com::PutRef(sample, "Picture", vb::ObjectRef(std::make_shared<Other>())); }),
-        vb::err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] {
+                  com::PutRef(sample, "Picture", vb::ObjectRef(std::make_shared<Other>()));
+              }),
+              vb::err::TypeMismatch);
     EXPECT_EQ(sample.GetPicture(), picture);
     com::PutRef(sample, "Picture", vb::ObjectRef());
     EXPECT_EQ(sample.GetPicture(), nullptr);
@@ -122,11 +124,12 @@ TEST(Dispatch, ObjectPropertiesTakeTheirOwnTypeOrNothing) {
 TEST(Dispatch, ToDispatchNeedsALateBoundObject) {
     auto sample = std::make_shared<Sample>();
     EXPECT_EQ(&com::ToDispatch(vb::Variant(vb::ObjectRef(sample))), sample.get());
-    EXPECT_EQ(ErrorOf([] { com::ToDispatch(vb::Variant(vb::Long(1))); }), vb::err::ObjectRequired);
-    EXPECT_EQ(ErrorOf([] { com::ToDispatch(vb::Variant(vb::ObjectRef())); }),
+    EXPECT_EQ(ErrorNumber([] { com::ToDispatch(vb::Variant(vb::Long(1))); }),
+              vb::err::ObjectRequired);
+    EXPECT_EQ(ErrorNumber([] { com::ToDispatch(vb::Variant(vb::ObjectRef())); }),
               vb::err::ObjectNotSet);
     EXPECT_EQ(
-        ErrorOf([] { com::ToDispatch(vb::Variant(vb::ObjectRef(std::make_shared<Other>()))); }),
+        ErrorNumber([] { com::ToDispatch(vb::Variant(vb::ObjectRef(std::make_shared<Other>()))); }),
         vb::err::NotSupported);
 }
 

@@ -7,7 +7,7 @@
 
 #include "platform/com/Members.h"
 #include "platform/vb/Error.h"
-#include "tests/platform/com/ErrorOf.h"
+#include "tests/platform/vb/ErrorNumber.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(Events, UnadviseStopsASinkEvenFromInsideAnEvent) {
 
 TEST(Events, ObjectsWithoutEventsRefuseSinks) {
     Silent silent;
-    EXPECT_EQ(ErrorOf([&] { com::Advise(silent, [](std::string_view, com::Args&) {}); }),
+    EXPECT_EQ(ErrorNumber([&] { com::Advise(silent, [](std::string_view, com::Args&) {}); }),
               vb::err::NotSupported);
 }
 

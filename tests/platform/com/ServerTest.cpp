@@ -13,9 +13,9 @@
 #include "platform/com/Events.h"
 #include "platform/com/ServerLibrary.h"
 #include "platform/vb/Error.h"
-#include "tests/platform/com/ErrorOf.h"
 #include "tests/platform/com/TempConfig.h"
 #include "tests/platform/com/TestServer.h"
+#include "tests/platform/vb/ErrorNumber.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST_F(Server, MembersTakeArgumentsByReferenceAndRaiseEventsToTheHost) {
     com::Call(*counter, "swap", pair);
     EXPECT_EQ(pair[0], vb::Variant(vb::Integer(2)));
     EXPECT_EQ(pair[1], vb::Variant("a"));
-    EXPECT_EQ(ErrorOf([&] { com::Call(*counter, "Reset"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(*counter, "Reset"); }), vb::err::NotSupported);
 
     // The sink doubles the first step and cancels the second.
     std::vector<vb::Long> seen;
@@ -82,9 +82,9 @@ TEST_F(Server, UnregisteringRemovesTheClasses) {
     ASSERT_EQ(Regsvr(std::string("-u ") + COM_TEST_SERVER), 0);
     EXPECT_FALSE(com::LibraryOf(kCounterClsid));
     EXPECT_FALSE(com::ClsidOf(comtest::kCounterProgId));
-    EXPECT_EQ(ErrorOf([] { com::CreateObject(comtest::kCounterProgId); }),
+    EXPECT_EQ(ErrorNumber([] { com::CreateObject(comtest::kCounterProgId); }),
               vb::err::CannotCreateObject);
-    EXPECT_EQ(ErrorOf([] { com::CreateInstance(kCounterClsid); }), vb::err::CannotCreateObject);
+    EXPECT_EQ(ErrorNumber([] { com::CreateInstance(kCounterClsid); }), vb::err::CannotCreateObject);
 }
 
 TEST_F(Server, EveryCreationFailureRaises429) {
@@ -96,8 +96,9 @@ TEST_F(Server, EveryCreationFailureRaises429) {
     com::RegisterClass(exportless, "Zomel.Exportless", ZRT_LIBRARY);
     for (const char* name : {"Zomel.Nothing", "{00000000-0000-0000-0000-0000000000AB}", "{bad}", "",
                              "Zomel.Missing", "Zomel.Exportless", comtest::kBrokenProgId})
-        EXPECT_EQ(ErrorOf([&] { com::CreateObject(name); }), vb::err::CannotCreateObject) << name;
-    EXPECT_EQ(ErrorOf([&] { com::CreateInstance(unknown); }), vb::err::CannotCreateObject);
+        EXPECT_EQ(ErrorNumber([&] { com::CreateObject(name); }), vb::err::CannotCreateObject)
+            << name;
+    EXPECT_EQ(ErrorNumber([&] { com::CreateInstance(unknown); }), vb::err::CannotCreateObject);
 }
 
 TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
@@ -105,14 +106,14 @@ TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
     EXPECT_NE(Regsvr("-x " + std::string(COM_TEST_SERVER)), 0);
     EXPECT_NE(Regsvr(config_.Folder() + "/gone.so"), 0);
     EXPECT_NE(Regsvr(ZRT_LIBRARY), 0);
-    EXPECT_EQ(ErrorOf([&] { com::RegisterServer(config_.Folder() + "/gone.so"); }),
+    EXPECT_EQ(ErrorNumber([&] { com::RegisterServer(config_.Folder() + "/gone.so"); }),
               com::LibraryLoadFailed);
-    EXPECT_EQ(ErrorOf([] { com::RegisterServer(ZRT_LIBRARY); }), com::EntryPointNotFound);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(ZRT_LIBRARY); }), com::EntryPointNotFound);
 }
 
 TEST_F(Server, AServerFailingToRegisterPassesItsErrorOn) {
     std::ofstream(config_.Folder() + "/zomelbuilder") << "a file where the folder should be";
-    EXPECT_EQ(ErrorOf([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::PathFileAccess);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::PathFileAccess);
     EXPECT_EQ(vb::Err().Number, 0);
     EXPECT_NE(Regsvr(COM_TEST_SERVER), 0);
 }
