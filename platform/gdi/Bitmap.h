@@ -39,9 +39,7 @@ public:
     Color At(int x, int y) const { return pixels_[Index(x, y)]; }
     void Set(int x, int y, Color color) { pixels_[Index(x, y)] = color; }
     std::span<Color> Row(int y) { return {pixels_.data() + Index(0, y), RowLength()}; }
-    std::span<const Color> Row(int y) const {
-        return {pixels_.data() + Index(0, y), RowLength()};
-    }
+    std::span<const Color> Row(int y) const { return {pixels_.data() + Index(0, y), RowLength()}; }
 
     // Fills the part of `area` that lies on the bitmap.
     void Fill(Rect area, Color color);

@@ -13,9 +13,15 @@ inline constexpr std::int32_t InvalidPixel = -1;
 inline constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return Color{red} | (Color{green} << 8) | (Color{blue} << 16);
 }
-inline constexpr std::uint8_t Red(Color color) { return color & 0xFF; }
-inline constexpr std::uint8_t Green(Color color) { return (color >> 8) & 0xFF; }
-inline constexpr std::uint8_t Blue(Color color) { return (color >> 16) & 0xFF; }
+inline constexpr std::uint8_t Red(Color color) {
+    return color & 0xFF;
+}
+inline constexpr std::uint8_t Green(Color color) {
+    return (color >> 8) & 0xFF;
+}
+inline constexpr std::uint8_t Blue(Color color) {
+    return (color >> 16) & 0xFF;
+}
 
 inline constexpr Color White = Rgb(255, 255, 255);
 inline constexpr Color Black = Rgb(0, 0, 0);

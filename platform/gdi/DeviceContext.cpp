@@ -10,8 +10,12 @@
 
 namespace gdi {
 
-Pen DeviceContext::SelectObject(const Pen& pen) { return std::exchange(pen_, pen); }
-Brush DeviceContext::SelectObject(const Brush& brush) { return std::exchange(brush_, brush); }
+Pen DeviceContext::SelectObject(const Pen& pen) {
+    return std::exchange(pen_, pen);
+}
+Brush DeviceContext::SelectObject(const Brush& brush) {
+    return std::exchange(brush_, brush);
+}
 
 Font DeviceContext::SelectObject(const Font& font) {
     face_ = nullptr;
@@ -24,9 +28,13 @@ Color DeviceContext::SetTextColor(Color color) {
 Color DeviceContext::SetBkColor(Color color) {
     return std::exchange(backColor_, ResolveColor(color));
 }
-BackMode DeviceContext::SetBkMode(BackMode mode) { return std::exchange(backMode_, mode); }
+BackMode DeviceContext::SetBkMode(BackMode mode) {
+    return std::exchange(backMode_, mode);
+}
 
-Point DeviceContext::MoveToEx(int x, int y) { return std::exchange(position_, Point{x, y}); }
+Point DeviceContext::MoveToEx(int x, int y) {
+    return std::exchange(position_, Point{x, y});
+}
 
 void DeviceContext::Stamp(int x, int y) {
     int width = pen_.Width();
@@ -148,8 +156,8 @@ Size DeviceContext::TextExtentW(std::u16string_view text) {
     return Extent([text](auto&& each) { ForEachUtf16(text, each); });
 }
 
-void BitBlt(DeviceContext& target, int x, int y, int w, int h, const DeviceContext& source,
-            int sx, int sy) {
+void BitBlt(DeviceContext& target, int x, int y, int w, int h, const DeviceContext& source, int sx,
+            int sy) {
     const Bitmap& from = source.Surface();
     Bitmap& to = target.Surface();
     // Trim the block to both surfaces.

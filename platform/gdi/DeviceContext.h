@@ -78,7 +78,7 @@ private:
 
 // Copies a w by h block from `source` at (sx, sy) to `target` at (x, y); parts outside
 // either surface are left out.
-void BitBlt(DeviceContext& target, int x, int y, int w, int h, const DeviceContext& source,
-            int sx, int sy);
+void BitBlt(DeviceContext& target, int x, int y, int w, int h, const DeviceContext& source, int sx,
+            int sy);
 
 }  // namespace gdi

@@ -18,7 +18,9 @@ namespace {
 constexpr const char* kBoxFont =
     "FAMILY_NAME \"boxes\"\nFONTBOUNDINGBOX 5 7 0 0\nFONT_ASCENT 7\nFONT_DESCENT 1\n";
 
-std::string Key(std::string_view face) { return vb::LCase(face); }
+std::string Key(std::string_view face) {
+    return vb::LCase(face);
+}
 
 struct PatternDeleter {
     void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
@@ -45,7 +47,9 @@ FontRegistry& FontRegistry::Instance() {
     return registry;
 }
 
-FontRegistry::FontRegistry() : boxes_(BdfFont::Parse(kBoxFont)) { FT_Init_FreeType(&library_); }
+FontRegistry::FontRegistry() : boxes_(BdfFont::Parse(kBoxFont)) {
+    FT_Init_FreeType(&library_);
+}
 
 FontRegistry::~FontRegistry() {
     typefaces_.clear();
@@ -81,7 +85,9 @@ std::shared_ptr<const BdfFont> FontRegistry::LedFont(std::string_view face) {
     return found == ledFonts_.end() ? nullptr : found->second;
 }
 
-bool FontRegistry::IsLedFace(std::string_view face) { return LedFont(face) != nullptr; }
+bool FontRegistry::IsLedFace(std::string_view face) {
+    return LedFont(face) != nullptr;
+}
 
 Typeface& FontRegistry::Resolve(const Font& font) {
     // LED fonts have one size: the points asked do not make another typeface.

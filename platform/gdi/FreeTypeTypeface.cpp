@@ -12,7 +12,9 @@
 namespace gdi {
 namespace {
 
-int RoundUp26_6(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
+int RoundUp26_6(FT_Pos value) {
+    return static_cast<int>((value + 63) >> 6);
+}
 
 bool Inked(const FT_Bitmap& bitmap, unsigned x, unsigned y) {
     const unsigned char* row = bitmap.buffer + static_cast<long>(y) * bitmap.pitch;
@@ -50,7 +52,9 @@ FreeTypeTypeface::FreeTypeTypeface(FT_FaceRec_* face, Style style) : face_(face)
     underlineRow_ = std::clamp(underlineRow_, 0, std::max(Height() - 1, 0));
 }
 
-FreeTypeTypeface::~FreeTypeTypeface() { FT_Done_Face(face_); }
+FreeTypeTypeface::~FreeTypeTypeface() {
+    FT_Done_Face(face_);
+}
 
 const Glyph& FreeTypeTypeface::GlyphOf(char32_t code) {
     auto found = glyphs_.find(code);
@@ -65,8 +69,7 @@ Glyph FreeTypeTypeface::Render(char32_t code) const {
     FT_GlyphSlot slot = face_->glyph;
     if (style_.slantSynthetic) FT_GlyphSlot_Oblique(slot);
     if (style_.emboldenSynthetic) FT_GlyphSlot_Embolden(slot);
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
-        FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
         return glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph.left = slot->bitmap_left;

@@ -27,7 +27,8 @@ bool KnownFormat(const std::vector<unsigned char>& data) {
 }
 
 void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 void Report(PictureError* error, PictureError value) {
@@ -51,8 +52,8 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
     int width = 0;
     int height = 0;
     int channels = 0;
-    stbi_uc* pixels =
-        KnownFormat(data) ? stbi_load_from_memory(data.data(), static_cast<int>(data.size()),
+    stbi_uc* pixels = KnownFormat(data)
+                          ? stbi_load_from_memory(data.data(), static_cast<int>(data.size()),
                                                   &width, &height, &channels, 4)
                           : nullptr;
     if (pixels == nullptr) {
@@ -62,7 +63,8 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
     Bitmap image(width, height);
     const stbi_uc* rgba = pixels;
     for (int y = 0; y < height; ++y)
-        for (Color& pixel : image.Row(y)) pixel = Rgb(rgba[0], rgba[1], rgba[2]), rgba += 4;
+        for (Color& pixel : image.Row(y))
+            pixel = Rgb(rgba[0], rgba[1], rgba[2]), rgba += 4;
     stbi_image_free(pixels);
     return std::make_shared<Picture>(std::move(image));
 }
@@ -98,7 +100,8 @@ bool Picture::SaveBmp(const std::string& path) const {
             out.push_back(static_cast<char>(Green(pixel)));
             out.push_back(static_cast<char>(Red(pixel)));
         }
-        for (std::uint32_t pad = static_cast<std::uint32_t>(PixelWidth()) * 3; pad < rowBytes; ++pad)
+        for (std::uint32_t pad = static_cast<std::uint32_t>(PixelWidth()) * 3; pad < rowBytes;
+             ++pad)
             out.push_back(0);
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -106,7 +109,9 @@ bool Picture::SaveBmp(const std::string& path) const {
     return static_cast<bool>(file.flush());
 }
 
-vb::Long Picture::Width() const { return static_cast<vb::Long>(PixelsToHimetric(PixelWidth())); }
+vb::Long Picture::Width() const {
+    return static_cast<vb::Long>(PixelsToHimetric(PixelWidth()));
+}
 vb::Long Picture::Height() const {
     return static_cast<vb::Long>(PixelsToHimetric(PixelHeight()));
 }

@@ -10,10 +10,18 @@ inline constexpr int ScreenBitsPerPixel = 32;
 // Pictures report their size in HIMETRIC (hundredths of a millimetre).
 inline constexpr int HimetricPerInch = 2540;
 
-inline constexpr double PixelsToTwipsX(double pixels) { return pixels * TwipsPerPixelX; }
-inline constexpr double PixelsToTwipsY(double pixels) { return pixels * TwipsPerPixelY; }
-inline constexpr double TwipsToPixelsX(double twips) { return twips / TwipsPerPixelX; }
-inline constexpr double TwipsToPixelsY(double twips) { return twips / TwipsPerPixelY; }
+inline constexpr double PixelsToTwipsX(double pixels) {
+    return pixels * TwipsPerPixelX;
+}
+inline constexpr double PixelsToTwipsY(double pixels) {
+    return pixels * TwipsPerPixelY;
+}
+inline constexpr double TwipsToPixelsX(double twips) {
+    return twips / TwipsPerPixelX;
+}
+inline constexpr double TwipsToPixelsY(double twips) {
+    return twips / TwipsPerPixelY;
+}
 
 // Pixels to HIMETRIC, rounded to the nearest unit.
 inline constexpr long PixelsToHimetric(long pixels) {

@@ -7,8 +7,8 @@ namespace gdi {
 
 // One character's ink, ready to draw: `dots` holds width * height bytes, 1 for ink.
 struct Glyph {
-    int left = 0;     // from the pen position to the first column
-    int top = 0;      // from the top of the text line to the first row
+    int left = 0;  // from the pen position to the first column
+    int top = 0;   // from the top of the text line to the first row
     int width = 0;
     int height = 0;
     int advance = 0;  // pen movement after the character
