@@ -13,7 +13,10 @@ Bitmap::Bitmap(int width, int height, Color fill)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {
-    if (width_ == 0 || height_ == 0) width_ = height_ = 0, pixels_.clear();
+    if (width_ == 0 || height_ == 0) {
+        width_ = height_ = 0;
+        pixels_.clear();
+    }
 }
 
 void Bitmap::Fill(Rect area, Color color) {

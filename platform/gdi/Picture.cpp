@@ -78,7 +78,8 @@ bool Picture::SaveBmp(const std::string& path) const {
     const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(PixelHeight());
     std::vector<char> out;
     out.reserve(54 + imageBytes);
-    out.push_back('B'), out.push_back('M');
+    out.push_back('B');
+    out.push_back('M');
     PutLittleEndian(out, 54 + imageBytes, 4);
     PutLittleEndian(out, 0, 4);
     PutLittleEndian(out, 54, 4);

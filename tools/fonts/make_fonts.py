@@ -113,19 +113,30 @@ def halves(n, lower_half):
     return centre, half_centre
 
 
-def pick_repeat(rows, lower_half):
-    """Index of the row to repeat: one of a pair of equal rows, lightest first."""
+def is_bar(line):
+    return "###" in line
+
+
+def grow(rows, target):
+    """Repeats rows until there are `target` of them, spread evenly over the rows that are not
+    bars (so bars stay one dot thick and diagonals stretch whole), blank rows first, taking
+    the lower and upper half in turn."""
     n = len(rows)
-    centre, half_centre = halves(n, lower_half)
+    counts = [1] * n
+    centre = (n - 1) / 2
+    candidates = [i for i in range(n) if not is_bar(rows[i])] or list(range(n))
+    step = 0
+    while sum(counts) < target:
+        lower = step % 2 == 0
+        half_centre = (centre + n - 1) / 2 if lower else centre / 2
 
-    def in_half(pos):
-        return pos >= centre if lower_half else pos <= centre
+        def key(i):
+            in_half = i >= centre if lower else i <= centre
+            return (counts[i], 1 if ink(rows[i]) else 0, 0 if in_half else 1, abs(i - half_centre))
 
-    pairs = [i for i in range(n - 1) if rows[i] == rows[i + 1] and in_half(i + 0.5)]
-    if pairs:
-        return min(pairs, key=lambda i: (ink(rows[i]), abs(i + 0.5 - half_centre)))
-    singles = [i for i in range(n) if in_half(i)]
-    return min(singles, key=lambda i: (ink(rows[i]), abs(i - half_centre)))
+        counts[min(candidates, key=key)] += 1
+        step += 1
+    return [row for row, count in zip(rows, counts) for _ in range(count)]
 
 
 def pick_merge(rows, lower_half):
@@ -138,16 +149,13 @@ def pick_merge(rows, lower_half):
 
 
 def resize_rows(rows, target):
+    if len(rows) < target:
+        return grow(rows, target)
     rows = list(rows)
     step = 0
-    while len(rows) != target:
-        lower = step % 2 == 0
-        if len(rows) < target:
-            i = pick_repeat(rows, lower)
-            rows.insert(i, rows[i])
-        else:
-            i = pick_merge(rows, lower)
-            rows[i:i + 2] = [merge(rows[i], rows[i + 1])]
+    while len(rows) > target:
+        i = pick_merge(rows, lower_half=(step % 2 == 0))
+        rows[i:i + 2] = [merge(rows[i], rows[i + 1])]
         step += 1
     return rows
 
