@@ -55,8 +55,14 @@ void DeviceContext::LineTo(int x, int y) {
     while (x0 != x || y0 != y) {
         Stamp(x0, y0);
         int twice = 2 * error;
-        if (twice >= dy) error += dy, x0 += sx;
-        if (twice <= dx) error += dx, y0 += sy;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
     }
     position_ = {x, y};
 }
