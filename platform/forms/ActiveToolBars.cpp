@@ -42,9 +42,9 @@ void ToolBar::LoadList(std::string_view key, const nlohmann::json& items) {
     LoadItemList(tools_, items, Tool::Table(), Owner());
 }
 
-const PropertyTable& ActiveToolBars::Properties() const {
+const PropertyTable& ActiveToolBars::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("TagVariant", "");
         return t;
     }();

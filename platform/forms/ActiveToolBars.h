@@ -67,7 +67,8 @@ public:
     // releases the others of its group), then ToolClick is raised with the tool.
     void ClickTool(std::string_view id);
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;

@@ -10,9 +10,9 @@ const vb::Variant kWindowText = vb::Long(0x80000008);
 
 }  // namespace
 
-const PropertyTable& Label::Properties() const {
+const PropertyTable& Label::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Stored("Alignment", vb::Integer{0})
             .Stored("AutoSize", false)
             .Stored("BackStyle", vb::Integer{1})
@@ -26,9 +26,9 @@ const PropertyTable& Label::Properties() const {
     return table;
 }
 
-const PropertyTable& Frame::Properties() const {
+const PropertyTable& Frame::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Stored("BackColor", kButtonFace)
             .Stored("ForeColor", kButtonText)
             .Stored("BorderStyle", vb::Integer{1});
@@ -37,9 +37,9 @@ const PropertyTable& Frame::Properties() const {
     return table;
 }
 
-const PropertyTable& CommandButton::Properties() const {
+const PropertyTable& CommandButton::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Stored("Default", false)
             .Stored("Cancel", false)
             .Stored("Style", vb::Integer{0})
@@ -50,27 +50,27 @@ const PropertyTable& CommandButton::Properties() const {
     return table;
 }
 
-const PropertyTable& Menu::Properties() const {
+const PropertyTable& Menu::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Stored("Checked", false).Stored("Shortcut", "").Stored("WindowList", false);
         return t;
     }();
     return table;
 }
 
-const PropertyTable& Image::Properties() const {
+const PropertyTable& Image::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Picture", "").Stored("Stretch", false).Stored("BorderStyle", vb::Integer{0});
         return t;
     }();
     return table;
 }
 
-const PropertyTable& Shape::Properties() const {
+const PropertyTable& Shape::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Shape", vb::Integer{0})
             .Stored("BorderColor", kWindowText)
             .Stored("BorderStyle", vb::Integer{1})
@@ -84,9 +84,9 @@ const PropertyTable& Shape::Properties() const {
     return table;
 }
 
-const PropertyTable& PictureBox::Properties() const {
+const PropertyTable& PictureBox::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Picture", "")
             .Stored("AutoRedraw", false)
             .Stored("AutoSize", false)
@@ -100,9 +100,9 @@ const PropertyTable& PictureBox::Properties() const {
     return table;
 }
 
-const PropertyTable& CommonDialog::Properties() const {
+const PropertyTable& CommonDialog::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("FontName", "MS Sans Serif")
             .Stored("FontSize", 8.0)
             .Stored("FontBold", false)
@@ -117,18 +117,18 @@ const PropertyTable& CommonDialog::Properties() const {
     return table;
 }
 
-const PropertyTable& ImageList::Properties() const {
+const PropertyTable& ImageList::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("ImageWidth", vb::Integer{16}).Stored("ImageHeight", vb::Integer{16});
         return t;
     }();
     return table;
 }
 
-const PropertyTable& FlexGrid::Properties() const {
+const PropertyTable& FlexGrid::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Rows", vb::Long{2})
             .Stored("Cols", vb::Long{2})
             .Stored("FixedRows", vb::Long{1})
@@ -138,9 +138,9 @@ const PropertyTable& FlexGrid::Properties() const {
     return table;
 }
 
-const PropertyTable& TreeView::Properties() const {
+const PropertyTable& TreeView::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Style", vb::Integer{7}).Stored("Checkboxes", false).Stored("Indentation", 300.0);
         return t;
     }();

@@ -5,9 +5,9 @@
 
 namespace forms {
 
-const PropertyTable& CheckBox::Properties() const {
+const PropertyTable& CheckBox::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Typed("Value", &CheckBox::Value, &CheckBox::SetValue)
             .Stored("Alignment", vb::Integer{0})
             .Stored("BackColor", vb::Long(0x8000000F))
@@ -25,9 +25,9 @@ void CheckBox::SetValue(vb::Integer value) {
     RaiseEvent("Click");
 }
 
-const PropertyTable& OptionButton::Properties() const {
+const PropertyTable& OptionButton::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&CaptionedControl::Properties());
+        PropertyTable t(&CaptionedControl::Table());
         t.Typed("Value", &OptionButton::Value, &OptionButton::SetValue)
             .Stored("Alignment", vb::Integer{0})
             .Stored("BackColor", vb::Long(0x8000000F))

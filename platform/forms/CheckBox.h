@@ -14,7 +14,8 @@ public:
     // A person's click toggles between checked and unchecked.
     void Click() { SetValue(value_ == 1 ? 0 : 1); }
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 private:
     vb::Integer value_ = 0;
@@ -30,7 +31,8 @@ public:
     void SetValue(bool value);
     void Click() { SetValue(true); }
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 private:
     bool value_ = false;

@@ -15,15 +15,20 @@ Control::Control(Form& parent, std::string typeName, std::string name, vb::Integ
       index_(index),
       font_(std::make_shared<StdFont>()) {}
 
-const PropertyTable& Control::Properties() const {
+const PropertyTable& Control::Table() {
     static const PropertyTable table = [] {
         PropertyTable t;
         t.Add(
-             "Name", [](const PropertyObject& o) { return vb::Variant(static_cast<const Control&>(o).Name()); },
+             "Name",
+             [](const PropertyObject& o) {
+                 return vb::Variant(static_cast<const Control&>(o).Name());
+             },
              nullptr)
             .Add(
                 "Index",
-                [](const PropertyObject& o) { return vb::Variant(static_cast<const Control&>(o).Index()); },
+                [](const PropertyObject& o) {
+                    return vb::Variant(static_cast<const Control&>(o).Index());
+                },
                 nullptr)
             .Typed("Tag", &Control::Tag, &Control::SetTag)
             .Typed("Visible", &Control::Visible, &Control::SetVisible)
@@ -60,10 +65,18 @@ void Control::SetEnabled(bool enabled) {
     PropertyChanged("Enabled");
 }
 
-void Control::SetLeft(vb::Single v) { Move(v, top_, width_, height_); }
-void Control::SetTop(vb::Single v) { Move(left_, v, width_, height_); }
-void Control::SetWidth(vb::Single v) { Move(left_, top_, v, height_); }
-void Control::SetHeight(vb::Single v) { Move(left_, top_, width_, v); }
+void Control::SetLeft(vb::Single v) {
+    Move(v, top_, width_, height_);
+}
+void Control::SetTop(vb::Single v) {
+    Move(left_, v, width_, height_);
+}
+void Control::SetWidth(vb::Single v) {
+    Move(left_, top_, v, height_);
+}
+void Control::SetHeight(vb::Single v) {
+    Move(left_, top_, width_, v);
+}
 
 void Control::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
     // Sizes below zero are refused, as the runtime refuses them.
@@ -118,9 +131,9 @@ void Control::PropertyChanged(std::string_view name) {
     if (view_) view_->PropertyChanged(*this, name);
 }
 
-const PropertyTable& CaptionedControl::Properties() const {
+const PropertyTable& CaptionedControl::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Typed("Caption", &CaptionedControl::Caption, &CaptionedControl::SetCaption);
         return t;
     }();

@@ -61,7 +61,8 @@ public:
     std::string ToolTipText() const { return Get("ToolTipText").ToString(); }
     void SetToolTipText(const std::string& text) { Let("ToolTipText", text); }
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
     // Applies a window description's entry: properties by name, item lists by their key.
     virtual void LoadDescription(const nlohmann::json& description);
@@ -103,7 +104,8 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 private:
     std::string caption_;

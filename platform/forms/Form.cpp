@@ -20,7 +20,9 @@ std::string Fold(std::string_view text) {
     return folded;
 }
 
-bool SameName(std::string_view a, std::string_view b) { return Fold(a) == Fold(b); }
+bool SameName(std::string_view a, std::string_view b) {
+    return Fold(a) == Fold(b);
+}
 
 const nlohmann::json* DescriptionOfControl(const std::string& window, std::string_view name) {
     const nlohmann::json& description = LoadWindowDescription(window);
@@ -37,11 +39,14 @@ Form::Form(std::string name) : name_(std::move(name)), font_(std::make_shared<St
 
 Form::~Form() = default;
 
-const PropertyTable& Form::Properties() const {
+const PropertyTable& Form::Table() {
     static const PropertyTable table = [] {
         PropertyTable t;
         t.Add(
-             "Name", [](const PropertyObject& o) { return vb::Variant(static_cast<const Form&>(o).Name()); },
+             "Name",
+             [](const PropertyObject& o) {
+                 return vb::Variant(static_cast<const Form&>(o).Name());
+             },
              nullptr)
             .Typed("Caption", &Form::Caption, &Form::SetCaption)
             .Typed("Tag", &Form::Tag, &Form::SetTag)
@@ -109,7 +114,8 @@ void Form::BuildControls() {
     if (list == description.end()) return;
     for (const nlohmann::json& entry : *list) {
         auto index = static_cast<vb::Integer>(entry.value("Index", -1));
-        auto control = CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""), index);
+        auto control =
+            CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""), index);
         control->LoadDescription(entry);
         controls_.push_back(std::move(control));
     }

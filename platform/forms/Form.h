@@ -63,7 +63,8 @@ public:
     void SetWindowState(vb::Integer state);
     bool KeyPreview() const { return Get("KeyPreview").ToBool(); }
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
     // The controls in description order; loads the window when needed.
     const std::vector<std::unique_ptr<Control>>& Controls();

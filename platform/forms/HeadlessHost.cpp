@@ -55,10 +55,16 @@ void HeadlessHost::RunModal(Form& form, Form* owner) {
     if (form.IsLoaded() && form.Visible() && !form.CloseByUser()) form.Hide();
 }
 
-void HeadlessHost::WindowHidden(Form& form) { journal_.push_back("hide " + form.Name()); }
+void HeadlessHost::WindowHidden(Form& form) {
+    journal_.push_back("hide " + form.Name());
+}
 
-void HeadlessHost::WindowUnloaded(Form& form) { journal_.push_back("unload " + form.Name()); }
+void HeadlessHost::WindowUnloaded(Form& form) {
+    journal_.push_back("unload " + form.Name());
+}
 
-void HeadlessHost::WindowRefresh(Form& form) { journal_.push_back("refresh " + form.Name()); }
+void HeadlessHost::WindowRefresh(Form& form) {
+    journal_.push_back("refresh " + form.Name());
+}
 
 }  // namespace forms

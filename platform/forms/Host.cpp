@@ -14,6 +14,8 @@ Host& CurrentHost() {
     return installed ? *installed : fallback;
 }
 
-void SetHost(Host* host) { installed = host; }
+void SetHost(Host* host) {
+    installed = host;
+}
 
 }  // namespace forms

@@ -17,8 +17,7 @@ std::vector<Entry>& Registry() {
 
 }  // namespace
 
-Form& detail::InstanceOf(std::type_index type,
-                         const std::function<std::unique_ptr<Form>()>& make) {
+Form& detail::InstanceOf(std::type_index type, const std::function<std::unique_ptr<Form>()>& make) {
     auto& registry = Registry();
     auto it = std::find_if(registry.begin(), registry.end(),
                            [&](const Entry& e) { return e.type == type; });

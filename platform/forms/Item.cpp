@@ -26,7 +26,9 @@ void Item::PropertyChanged(std::string_view name) {
     if (owner_ && owner_->View()) owner_->View()->PropertyChanged(*owner_, name);
 }
 
-void RaiseIndexOutOfBounds() { vb::Raise(35600, "Index out of bounds"); }
+void RaiseIndexOutOfBounds() {
+    vb::Raise(35600, "Index out of bounds");
+}
 
 bool KeyMatches(const PropertyObject& item, std::string_view key) {
     if (!item.HasProperty("Key")) return false;

@@ -65,9 +65,9 @@ const PropertyTable& PanelTable() {
 
 }  // namespace
 
-const PropertyTable& TabStrip::Properties() const {
+const PropertyTable& TabStrip::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Typed<TabStrip, vb::Long>("SelectedIndex", &TabStrip::SelectedIndex)
             .Stored("Style", vb::Integer{0})
             .Stored("MultiRow", false);
@@ -89,9 +89,9 @@ void TabStrip::LoadItems(std::string_view key, const nlohmann::json& items) {
     if (selected_ == 0 && tabs_.Count() > 0) selected_ = 1;
 }
 
-const PropertyTable& Toolbar::Properties() const {
+const PropertyTable& Toolbar::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Align", vb::Integer{1}).Stored("ShowTips", true);
         return t;
     }();
@@ -103,9 +103,9 @@ void Toolbar::LoadItems(std::string_view key, const nlohmann::json& items) {
     LoadItemList(buttons_, items, ButtonTable(), this);
 }
 
-const PropertyTable& ListView::Properties() const {
+const PropertyTable& ListView::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("View", vb::Integer{3}).Stored("FullRowSelect", false);
         return t;
     }();
@@ -117,9 +117,9 @@ void ListView::LoadItems(std::string_view key, const nlohmann::json& items) {
     LoadItemList(columns_, items, ColumnTable(), this);
 }
 
-const PropertyTable& StatusBar::Properties() const {
+const PropertyTable& StatusBar::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Stored("Align", vb::Integer{2}).Stored("Style", vb::Integer{0});
         return t;
     }();

@@ -16,7 +16,8 @@ public:
     vb::Long SelectedIndex() const { return selected_; }
     void Select(vb::Long index);
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;
@@ -32,7 +33,8 @@ public:
     using Control::Control;
 
     ItemList<>& Buttons() { return buttons_; }
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;
@@ -47,7 +49,8 @@ public:
     using Control::Control;
 
     ItemList<>& ColumnHeaders() { return columns_; }
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;
@@ -62,7 +65,8 @@ public:
     using Control::Control;
 
     ItemList<>& Panels() { return panels_; }
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;

@@ -7,9 +7,9 @@
 
 namespace forms {
 
-const PropertyTable& ListControl::Properties() const {
+const PropertyTable& ListControl::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Typed("ListIndex", &ListControl::ListIndex, &ListControl::SetListIndex)
             .Typed<ListControl, vb::Integer>("ListCount", &ListControl::ListCount)
             .Typed("Text", &ListControl::Text, &ListControl::SetText)
@@ -21,18 +21,18 @@ const PropertyTable& ListControl::Properties() const {
     return table;
 }
 
-const PropertyTable& ComboBox::Properties() const {
+const PropertyTable& ComboBox::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&ListControl::Properties());
+        PropertyTable t(&ListControl::Table());
         t.Stored("Style", vb::Integer{0}).Stored("Locked", false);
         return t;
     }();
     return table;
 }
 
-const PropertyTable& ListBox::Properties() const {
+const PropertyTable& ListBox::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&ListControl::Properties());
+        PropertyTable t(&ListControl::Table());
         t.Stored("MultiSelect", vb::Integer{0}).Stored("Style", vb::Integer{0});
         return t;
     }();
@@ -104,7 +104,9 @@ void ListControl::Clear() {
     PropertyChanged("List");
 }
 
-std::string ListControl::Text() const { return text_; }
+std::string ListControl::Text() const {
+    return text_;
+}
 
 void ListControl::SetText(const std::string& text) {
     text_ = text;
@@ -114,7 +116,8 @@ void ListControl::SetText(const std::string& text) {
 
 void ListControl::LoadItems(std::string_view key, const nlohmann::json& items) {
     if (key != "List") return Control::LoadItems(key, items);
-    for (const nlohmann::json& item : items) AddItem(item.get<std::string>());
+    for (const nlohmann::json& item : items)
+        AddItem(item.get<std::string>());
 }
 
 }  // namespace forms

@@ -30,7 +30,8 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;
@@ -50,13 +51,15 @@ private:
 class ComboBox : public ListControl {
 public:
     using ListControl::ListControl;
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 };
 
 class ListBox : public ListControl {
 public:
     using ListControl::ListControl;
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 };
 
 }  // namespace forms

@@ -39,7 +39,8 @@ const PropertyTable::Entry* PropertyTable::Find(std::string_view name) const {
 
 std::vector<const PropertyTable::Entry*> PropertyTable::All() const {
     std::vector<const Entry*> all = base_ ? base_->All() : std::vector<const Entry*>{};
-    for (const Entry& e : entries_) all.push_back(&e);
+    for (const Entry& e : entries_)
+        all.push_back(&e);
     return all;
 }
 

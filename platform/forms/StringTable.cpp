@@ -19,11 +19,22 @@ std::string Unescape(std::string_view text) {
             continue;
         }
         switch (text[++i]) {
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case '\\': out += '\\'; break;
-            default: out += '\\'; out += text[i]; break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            default:
+                out += '\\';
+                out += text[i];
+                break;
         }
     }
     return out;
@@ -81,6 +92,8 @@ std::string LoadResString(vb::Long id) {
     return *text;
 }
 
-void ReloadStringTable() { TheTable() = Table{}; }
+void ReloadStringTable() {
+    TheTable() = Table{};
+}
 
 }  // namespace forms

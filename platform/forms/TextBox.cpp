@@ -7,9 +7,9 @@
 
 namespace forms {
 
-const PropertyTable& TextBox::Properties() const {
+const PropertyTable& TextBox::Table() {
     static const PropertyTable table = [] {
-        PropertyTable t(&Control::Properties());
+        PropertyTable t(&Control::Table());
         t.Typed("Text", &TextBox::Text, &TextBox::SetText)
             .Typed("SelStart", &TextBox::SelStart, &TextBox::SetSelStart)
             .Typed("SelLength", &TextBox::SelLength, &TextBox::SetSelLength)
@@ -53,10 +53,13 @@ void TextBox::SetSelLength(vb::Long length) {
     PropertyChanged("SelLength");
 }
 
-std::string TextBox::SelText() const { return vb::Mid(text_, selStart_ + 1, selLength_); }
+std::string TextBox::SelText() const {
+    return vb::Mid(text_, selStart_ + 1, selLength_);
+}
 
 void TextBox::SetSelText(const std::string& text) {
-    std::string next = vb::Left(text_, selStart_) + text + vb::Mid(text_, selStart_ + selLength_ + 1);
+    std::string next =
+        vb::Left(text_, selStart_) + text + vb::Mid(text_, selStart_ + selLength_ + 1);
     vb::Long caret = selStart_ + vb::Len(text);
     SetText(next);
     selStart_ = std::min(caret, vb::Len(text_));

@@ -20,7 +20,8 @@ public:
     // Replaces the selection, as typing or pasting does.
     void SetSelText(const std::string& text);
 
-    const PropertyTable& Properties() const override;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
 
 private:
     std::string text_;
