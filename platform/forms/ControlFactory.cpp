@@ -7,6 +7,8 @@
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
+#include "platform/forms/PictureClip.h"
+#include "platform/forms/RangeControl.h"
 #include "platform/forms/TextBox.h"
 #include "platform/vb/Error.h"
 
@@ -46,6 +48,10 @@ std::map<std::string, ControlMaker>& Types() {
         add("ListView", static_cast<ListView*>(nullptr));
         add("StatusBar", static_cast<StatusBar*>(nullptr));
         add("SSActiveToolBars", static_cast<ActiveToolBars*>(nullptr));
+        add("HScrollBar", static_cast<HScrollBar*>(nullptr));
+        add("VScrollBar", static_cast<VScrollBar*>(nullptr));
+        add("UpDown", static_cast<UpDown*>(nullptr));
+        add("PictureClip", static_cast<PictureClip*>(nullptr));
         return t;
     }();
     return types;
