@@ -13,6 +13,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Strings.h"
+#include "platform/vb/VariantCast.h"
 
 // Tables that declare a class's late-bound members, in the order of its interface:
 //
@@ -85,44 +86,8 @@ public:
     }
 };
 
-// Conversions between Variants and the typed parameters and results of members.
-template <class V>
-inline constexpr bool IsSharedPtr = false;
-template <class V>
-inline constexpr bool IsSharedPtr<std::shared_ptr<V>> = true;
-
-template <class V>
-V FromVariant(const vb::Variant& value) {
-    if constexpr (std::is_same_v<V, vb::Variant>) {
-        return value;
-    } else if constexpr (std::is_same_v<V, bool>) {
-        return value.ToBool();
-    } else if constexpr (std::is_same_v<V, vb::Integer>) {
-        return value.ToInteger();
-    } else if constexpr (std::is_same_v<V, vb::Long>) {
-        return value.ToLong();
-    } else if constexpr (std::is_same_v<V, vb::Single>) {
-        return value.ToSingle();
-    } else if constexpr (std::is_same_v<V, double>) {
-        return value.ToDouble();
-    } else if constexpr (std::is_same_v<V, std::string>) {
-        return value.ToString();
-    } else {
-        static_assert(IsSharedPtr<V>, "no conversion from Variant");
-        vb::ObjectRef object = value.ToObject();
-        auto typed = std::dynamic_pointer_cast<typename V::element_type>(object);
-        if (object && !typed) vb::Raise(vb::err::TypeMismatch);
-        return typed;
-    }
-}
-
-template <class R>
-vb::Variant ToVariant(R&& value) {
-    if constexpr (IsSharedPtr<std::remove_cvref_t<R>>)
-        return vb::Variant(vb::ObjectRef(std::forward<R>(value)));
-    else
-        return vb::Variant(std::forward<R>(value));
-}
+using vb::FromVariant;
+using vb::ToVariant;
 
 // Handlers made from member functions.  A getter takes no argument; a setter takes the new
 // value.  A method's `vb::Variant&` parameters are the caller's own Variants (by reference);

@@ -35,9 +35,22 @@ FontRef FontFromDescription(const nlohmann::json& value) {
     return font;
 }
 
-const nlohmann::json& LoadWindowDescription(const std::string& name) {
-    // Parsed once per run: windows load and unload often, their descriptions never change.
+namespace {
+
+// Parsed once per run: windows load and unload often, their descriptions never change.
+std::map<std::string, nlohmann::json>& Cache() {
     static std::map<std::string, nlohmann::json> cache;
+    return cache;
+}
+
+}  // namespace
+
+void ReloadWindowDescriptions() {
+    Cache().clear();
+}
+
+const nlohmann::json& LoadWindowDescription(const std::string& name) {
+    auto& cache = Cache();
     auto it = cache.find(name);
     if (it != cache.end()) return it->second;
     std::string path = os::JoinPath(os::ProgramFolder() + "forms", name + ".json");

@@ -25,4 +25,8 @@ FontRef FontFromDescription(const nlohmann::json& value);
 // error 5 naming the file when it is not valid JSON.
 const nlohmann::json& LoadWindowDescription(const std::string& name);
 
+// Forgets the parsed descriptions, so that they are read again (tests that swap the program
+// folder).
+void ReloadWindowDescriptions();
+
 }  // namespace forms

@@ -97,6 +97,12 @@ void Form::Load() {
 }
 
 void Form::ApplyWindowDescription() {
+    // A window comes back as designed: what code set before the last Unload is gone.
+    ClearStoredValues();
+    caption_.clear();
+    tag_.clear();
+    font_ = std::make_shared<StdFont>();
+    windowState_ = vbNormal;
     const nlohmann::json& description = LoadWindowDescription(name_);
     for (const auto& [key, value] : description.items()) {
         if (IsReservedDescriptionKey(key)) continue;

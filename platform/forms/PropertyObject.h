@@ -23,6 +23,8 @@ public:
     // The bag, for properties declared Stored.
     const vb::Variant& StoredValue(std::string_view name) const;
     void SetStoredValue(std::string_view name, const vb::Variant& value);
+    // Every stored property back to its default.
+    void ClearStoredValues() { bag_.clear(); }
 
 protected:
     // Every property change ends here, so that a view can follow the model.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/vb/Variant.h"
+#include "platform/vb/VariantCast.h"
 
 namespace forms {
 
@@ -46,36 +47,8 @@ private:
     std::unordered_map<std::string, size_t> index_;  // folded name -> entry
 };
 
-// Conversions between Variants and the C++ types properties use.
-template <class V>
-V FromVariant(const vb::Variant& value) {
-    if constexpr (std::is_same_v<V, vb::Variant>) {
-        return value;
-    } else if constexpr (std::is_same_v<V, std::string>) {
-        return value.ToString();
-    } else if constexpr (std::is_same_v<V, bool>) {
-        return value.ToBool();
-    } else if constexpr (std::is_same_v<V, vb::Integer>) {
-        return value.ToInteger();
-    } else if constexpr (std::is_same_v<V, vb::Long>) {
-        return value.ToLong();
-    } else if constexpr (std::is_same_v<V, vb::Single>) {
-        return value.ToSingle();
-    } else if constexpr (std::is_same_v<V, double>) {
-        return value.ToDouble();
-    } else {
-        return value.As<typename V::element_type>();
-    }
-}
-
-template <class V>
-vb::Variant ToVariant(const V& value) {
-    if constexpr (std::is_convertible_v<V, vb::ObjectRef> && !std::is_same_v<V, vb::Variant>) {
-        return vb::Variant(vb::ObjectRef(value));
-    } else {
-        return vb::Variant(value);
-    }
-}
+using vb::FromVariant;
+using vb::ToVariant;
 
 template <class T, class V>
 PropertyTable& PropertyTable::Typed(std::string name, V (T::*get)() const, void (T::*set)(V)) {

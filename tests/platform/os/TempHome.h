@@ -2,55 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <optional>
+#include <memory>
 #include <string>
-#include <vector>
 
-// Points every per-user place at a fresh temporary folder, so that tests never touch the
-// real home, and removes it afterwards.
+#include "tests/support/TestEnvironment.h"
+
+// A test whose per-user places are a fresh temporary folder.
 class TempHome : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zomel-os-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern + "/";
-        for (const char* name : kVariables) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-        ::setenv("HOME", (root_ + "home").c_str(), 1);
-        ::unsetenv("XDG_CONFIG_HOME");
-        ::unsetenv("ZOMEL_WINDIR");
-        ::unsetenv("ZOMEL_APPDIR");
-        ::setenv("TMPDIR", root_.c_str(), 1);
+        env_ = std::make_unique<TestEnvironment>();
+        root_ = env_->Root();
     }
+    void TearDown() override { env_.reset(); }
 
-    void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                ::setenv(name, value->c_str(), 1);
-            } else {
-                ::unsetenv(name);
-            }
-        }
-        std::filesystem::remove_all(root_);
-    }
-
-    // Writes a file under the temporary folder and gives its path.
     std::string WriteFile(const std::string& name, const std::string& text) {
-        std::string path = root_ + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        return env_->WriteFile(name, text);
     }
 
     std::string root_;
 
 private:
-    static constexpr const char* kVariables[] = {"HOME", "XDG_CONFIG_HOME", "ZOMEL_WINDIR",
-                                                 "ZOMEL_APPDIR", "TMPDIR"};
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+    std::unique_ptr<TestEnvironment> env_;
 };

@@ -1,0 +1,141 @@
+#include "platform/gdi/FontRegistry.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <filesystem>
+
+#include "platform/gdi/FreeTypeTypeface.h"
+#include "platform/gdi/LedTypeface.h"
+#include "platform/os/Paths.h"
+#include "platform/vb/Strings.h"
+
+namespace gdi {
+namespace {
+
+// A font without glyphs: every character is the hollow box.
+constexpr const char* kBoxFont =
+    "FAMILY_NAME \"boxes\"\nFONTBOUNDINGBOX 5 7 0 0\nFONT_ASCENT 7\nFONT_DESCENT 1\n";
+
+std::string Key(std::string_view face) {
+    return vb::LCase(face);
+}
+
+struct PatternDeleter {
+    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+
+bool HasFamily(FcPattern* pattern, std::string_view face) {
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &family) == FcResultMatch; ++i)
+        if (vb::TextEquals(reinterpret_cast<const char*>(family), face)) return true;
+    return false;
+}
+
+int IntegerOf(FcPattern* pattern, const char* object, int otherwise) {
+    int value = otherwise;
+    FcPatternGetInteger(pattern, object, 0, &value);
+    return value;
+}
+
+}  // namespace
+
+FontRegistry& FontRegistry::Instance() {
+    static FontRegistry registry;
+    return registry;
+}
+
+FontRegistry::FontRegistry() : boxes_(BdfFont::Parse(kBoxFont)) {
+    FT_Init_FreeType(&library_);
+}
+
+FontRegistry::~FontRegistry() {
+    typefaces_.clear();
+    if (library_ != nullptr) FT_Done_FreeType(library_);
+}
+
+void FontRegistry::SetFontsFolder(std::string folder) {
+    folder_ = std::move(folder);
+    ledLoaded_ = false;
+    ledFonts_.clear();
+    typefaces_.clear();
+    ++generation_;
+}
+
+std::string FontRegistry::FontsFolder() const {
+    return folder_.empty() ? os::JoinPath(os::ProgramFolder(), "fonts") : folder_;
+}
+
+void FontRegistry::LoadLedFonts() {
+    if (ledLoaded_) return;
+    ledLoaded_ = true;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(FontsFolder(), error)) {
+        if (entry.path().extension() != ".bdf") continue;
+        if (auto font = BdfFont::Load(entry.path().string()))
+            ledFonts_.emplace(Key(font->Family()), std::move(font));
+    }
+}
+
+std::shared_ptr<const BdfFont> FontRegistry::LedFont(std::string_view face) {
+    LoadLedFonts();
+    auto found = ledFonts_.find(Key(face));
+    return found == ledFonts_.end() ? nullptr : found->second;
+}
+
+bool FontRegistry::IsLedFace(std::string_view face) {
+    return LedFont(face) != nullptr;
+}
+
+Typeface& FontRegistry::Resolve(const Font& font) {
+    // LED fonts have one size: the points asked do not make another typeface.
+    double points = IsLedFace(font.face) ? 0 : font.points;
+    std::string key = Key(font.face) + "|" + std::to_string(points) + (font.bold ? "|b" : "|") +
+                      (font.italic ? "i" : "");
+    auto found = typefaces_.find(key);
+    if (found == typefaces_.end()) found = typefaces_.emplace(key, Open(font)).first;
+    return *found->second;
+}
+
+std::unique_ptr<Typeface> FontRegistry::Open(const Font& font) {
+    if (auto led = OpenLed(font.face, font)) return led;
+    if (auto installed = OpenInstalled(font, font.face, true)) return installed;
+    if (auto fallback = OpenInstalled(font, DefaultFace, false)) return fallback;
+    if (auto led = OpenLed(LastResortFace, font)) return led;
+    return std::make_unique<LedTypeface>(boxes_, font.bold, font.italic);
+}
+
+std::unique_ptr<Typeface> FontRegistry::OpenLed(std::string_view face, const Font& font) {
+    auto bdf = LedFont(face);
+    if (!bdf) return nullptr;
+    return std::make_unique<LedTypeface>(std::move(bdf), font.bold, font.italic);
+}
+
+std::unique_ptr<Typeface> FontRegistry::OpenInstalled(const Font& font, std::string_view face,
+                                                      bool exactFamily) {
+    if (library_ == nullptr) return nullptr;
+    std::string family(face);
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, font.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+    if (!match || (exactFamily && !HasFamily(match.get(), face))) return nullptr;
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) return nullptr;
+    FreeTypeTypeface::Style style;
+    style.points = font.points;
+    style.emboldenSynthetic =
+        font.bold && IntegerOf(match.get(), FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD;
+    style.slantSynthetic =
+        font.italic && IntegerOf(match.get(), FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN;
+    return FreeTypeTypeface::Open(library_, reinterpret_cast<const char*>(file),
+                                  IntegerOf(match.get(), FC_INDEX, 0), style);
+}
+
+}  // namespace gdi

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/gdi/BdfFont.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Typeface.h"
+
+struct FT_LibraryRec_;
+
+namespace gdi {
+
+// Finds the typeface for a logical font.  The LED block fonts ("VELDO CxR", "UK5x7") are the
+// BDF files of the fonts folder, matched by family name without regard to case; every other
+// face is an installed font found through fontconfig.  A face that is not installed draws
+// in DefaultFace; when even that is missing, in the LED font LastResortFace, and without the
+// fonts folder in hollow boxes.
+class FontRegistry {
+public:
+    static constexpr std::string_view DefaultFace = "DejaVu Sans";
+    static constexpr std::string_view LastResortFace = "VELDO 5x7";
+
+    // The one registry of the program.
+    static FontRegistry& Instance();
+
+    FontRegistry();
+    ~FontRegistry();
+    FontRegistry(const FontRegistry&) = delete;
+    FontRegistry& operator=(const FontRegistry&) = delete;
+
+    // Folder of the LED block fonts; by default "fonts/" in the program's folder.  Changing
+    // it forgets every typeface handed out so far.
+    void SetFontsFolder(std::string folder);
+    std::string FontsFolder() const;
+
+    // The typeface for `font`; it lives until the fonts folder changes.
+    Typeface& Resolve(const Font& font);
+    bool IsLedFace(std::string_view face);
+    // The LED font of that family, or null.
+    std::shared_ptr<const BdfFont> LedFont(std::string_view face);
+    // Counts the changes of folder, so that holders of a typeface know when to look again.
+    unsigned Generation() const { return generation_; }
+
+private:
+    void LoadLedFonts();
+    std::unique_ptr<Typeface> Open(const Font& font);
+    std::unique_ptr<Typeface> OpenInstalled(const Font& font, std::string_view face,
+                                            bool exactFamily);
+    std::unique_ptr<Typeface> OpenLed(std::string_view face, const Font& font);
+
+    std::string folder_;
+    bool ledLoaded_ = false;
+    unsigned generation_ = 0;
+    std::unordered_map<std::string, std::shared_ptr<const BdfFont>> ledFonts_;
+    std::unordered_map<std::string, std::unique_ptr<Typeface>> typefaces_;
+    std::shared_ptr<const BdfFont> boxes_;
+    FT_LibraryRec_* library_ = nullptr;
+};
+
+}  // namespace gdi

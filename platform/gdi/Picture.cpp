@@ -1,0 +1,120 @@
+#include "platform/gdi/Picture.h"
+
+#include <stb_image.h>
+
+#include <array>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/gdi/Screen.h"
+
+namespace gdi {
+namespace {
+
+std::uint32_t NextHandle() {
+    static std::atomic<std::uint32_t> last{0};
+    return ++last;
+}
+
+// The formats picture loading accepts, by their first bytes.
+bool KnownFormat(const std::vector<unsigned char>& data) {
+    auto starts = [&](std::initializer_list<unsigned char> magic) {
+        return data.size() >= magic.size() && std::equal(magic.begin(), magic.end(), data.begin());
+    };
+    return starts({'B', 'M'}) || starts({'G', 'I', 'F', '8'}) || starts({0xFF, 0xD8, 0xFF});
+}
+
+void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+void Report(PictureError* error, PictureError value) {
+    if (error != nullptr) *error = value;
+}
+
+}  // namespace
+
+Picture::Picture(Bitmap image) : image_(std::move(image)) {
+    if (!image_.Empty()) handle_ = NextHandle();
+}
+
+std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* error) {
+    Report(error, PictureError::None);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        Report(error, PictureError::FileNotFound);
+        return nullptr;
+    }
+    std::vector<unsigned char> data{std::istreambuf_iterator<char>(file), {}};
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    stbi_uc* pixels = KnownFormat(data)
+                          ? stbi_load_from_memory(data.data(), static_cast<int>(data.size()),
+                                                  &width, &height, &channels, 4)
+                          : nullptr;
+    if (pixels == nullptr) {
+        Report(error, PictureError::InvalidPicture);
+        return nullptr;
+    }
+    Bitmap image(width, height);
+    const stbi_uc* rgba = pixels;
+    for (int y = 0; y < height; ++y)
+        for (Color& pixel : image.Row(y))
+            pixel = Rgb(rgba[0], rgba[1], rgba[2]), rgba += 4;
+    stbi_image_free(pixels);
+    return std::make_shared<Picture>(std::move(image));
+}
+
+std::shared_ptr<Picture> Picture::FromImage(const Bitmap& image) {
+    return std::make_shared<Picture>(Bitmap(image));
+}
+
+bool Picture::SaveBmp(const std::string& path) const {
+    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(PixelWidth()) * 3 + 3) & ~3u;
+    const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(PixelHeight());
+    std::vector<char> out;
+    out.reserve(54 + imageBytes);
+    out.push_back('B');
+    out.push_back('M');
+    PutLittleEndian(out, 54 + imageBytes, 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 54, 4);
+    PutLittleEndian(out, 40, 4);  // the 40-byte information header
+    PutLittleEndian(out, static_cast<std::uint32_t>(PixelWidth()), 4);
+    PutLittleEndian(out, static_cast<std::uint32_t>(PixelHeight()), 4);
+    PutLittleEndian(out, 1, 2);
+    PutLittleEndian(out, 24, 2);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, imageBytes, 4);
+    const std::uint32_t pixelsPerMetre = (ScreenDpi * 10000 + 127) / 254;
+    PutLittleEndian(out, pixelsPerMetre, 4);
+    PutLittleEndian(out, pixelsPerMetre, 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 0, 4);
+    for (int y = PixelHeight() - 1; y >= 0; --y) {
+        for (Color pixel : image_.Row(y)) {
+            out.push_back(static_cast<char>(Blue(pixel)));
+            out.push_back(static_cast<char>(Green(pixel)));
+            out.push_back(static_cast<char>(Red(pixel)));
+        }
+        for (std::uint32_t pad = static_cast<std::uint32_t>(PixelWidth()) * 3; pad < rowBytes;
+             ++pad)
+            out.push_back(0);
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(out.data(), static_cast<std::streamsize>(out.size()));
+    return static_cast<bool>(file.flush());
+}
+
+vb::Long Picture::Width() const {
+    return static_cast<vb::Long>(PixelsToHimetric(PixelWidth()));
+}
+vb::Long Picture::Height() const {
+    return static_cast<vb::Long>(PixelsToHimetric(PixelHeight()));
+}
+
+}  // namespace gdi

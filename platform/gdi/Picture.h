@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/vb/Types.h"
+
+namespace gdi {
+
+enum class PictureError { None, FileNotFound, InvalidPicture };
+
+// A picture object: an image that windows, controls and variants share by reference.  Its
+// handle is 0 when it holds no image; its size is reported in HIMETRIC, as picture objects
+// report it, and in pixels.  The image does not change once made.
+class Picture : public vb::Object {
+public:
+    Picture() = default;
+    explicit Picture(Bitmap image);
+
+    // Loads a BMP, GIF (first frame) or JPEG file; an empty pointer and the reason on failure.
+    static std::shared_ptr<Picture> Load(const std::string& path, PictureError* error = nullptr);
+    // A picture of what a surface holds now: a copy that later drawing leaves alone.
+    static std::shared_ptr<Picture> FromImage(const Bitmap& image);
+
+    // Writes a 24-bit BMP file (rows bottom-up, as the format has them).
+    bool SaveBmp(const std::string& path) const;
+
+    std::uint32_t Handle() const { return handle_; }
+    vb::Long Width() const;
+    vb::Long Height() const;
+    int PixelWidth() const { return image_.Width(); }
+    int PixelHeight() const { return image_.Height(); }
+    const Bitmap& Image() const { return image_; }
+
+private:
+    Bitmap image_;
+    std::uint32_t handle_ = 0;
+};
+
+using PictureRef = std::shared_ptr<Picture>;
+
+}  // namespace gdi

@@ -1,0 +1,95 @@
+#include "core/Diagnostics.h"
+#include "core/Main.h"
+#include "editor/frmSplash.h"
+#include "platform/forms/Interaction.h"
+#include "platform/vb/Error.h"
+#include "tests/core/startup/StartupFixture.h"
+
+using namespace zomel;
+
+class Diagnostics : public StartupTest {
+protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        path = env.Root() + "diag.txt";
+        ASSERT_TRUE(OpenLog(path));
+    }
+    std::string path;
+};
+
+TEST_F(Diagnostics, ReportErrorLogsShowsTheBoxAndClears) {
+    vb::ResumeNext([] { vb::Raise(53, "File not found", ""); });
+    vb::Err().Source = "";
+    ReportError("Main - Load");
+    EXPECT_EQ(vb::Err().Number, 0);
+    auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].ends_with(
+        " - Function [Main - Load] had error number [53], File not found source []"))
+        << lines[0];
+    // The line begins with the date and time.
+    EXPECT_EQ(lines[0].substr(0, LogTimestamp().size()).size(), 19u);
+    EXPECT_EQ(lines[0][4], '-');
+    ASSERT_EQ(host.Messages().size(), 1u);
+    const auto& box = host.Messages()[0];
+    EXPECT_EQ(box.prompt,
+              "An unexpected error has occurred in Main - Load\r#, 53, File not found\r");
+    EXPECT_EQ(box.style, 64);
+    EXPECT_EQ(box.title, "VELDO ZOMELBuilder");
+}
+
+TEST_F(Diagnostics, LogErrorIsSilent) {
+    vb::ResumeNext([] { vb::Raise(vb::err::Overflow); });
+    LogError("Load Options - Row");
+    EXPECT_EQ(vb::Err().Number, 0);
+    EXPECT_TRUE(host.Messages().empty());
+    auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(
+        lines[0].find("[Load Options - Row] had error number [6], Overflow source [ZomelBuilder]"),
+        std::string::npos);
+}
+
+TEST_F(Diagnostics, QuotesInsideTheTextAreWrittenAsTheyAre) {
+    DebugLevel = 3;
+    LogLine("say \"hi\"");
+    EXPECT_TRUE(LogLines(path).at(0).ends_with(" Log -> say \"hi\""));
+}
+
+TEST_F(Diagnostics, F12OnAWindowLogsAtAnyLevelAndShowsItsNumber) {
+    auto& splash = forms::Instance<frmSplash>();
+    splash.KeyUp(forms::vbKeyF12, 0);
+    auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].ends_with(
+        " - F12 from this form Splash has number [115] and normal caption - Splash"));
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].prompt, "Splash #115");
+    EXPECT_EQ(host.Messages()[0].style, forms::vbInformation);
+    EXPECT_EQ(host.Messages()[0].title, forms::App().Title);
+    splash.KeyUp(forms::vbKeyF1, 0);
+    EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+TEST_F(Diagnostics, TraceOfAnUnknownCaptionGoesToTheCaller) {
+    DebugLevel = 2;
+    EXPECT_THROW(TraceForm("Nowhere", 99999, true), vb::VbError);
+    DebugLevel = 0;
+    EXPECT_NO_THROW(TraceForm("Nowhere", 99999, true));  // below its level it looks nothing up
+}
+
+TEST_F(Diagnostics, WritersWithoutALogWriteNowhere) {
+    CloseLog();
+    DebugLevel = 9;
+    vb::ResumeNext([] { vb::Raise(5); });
+    EXPECT_NO_THROW(LogError("x"));
+    EXPECT_NO_THROW(LogLine("y"));
+    EXPECT_NO_THROW(DebugTrace("f", 1, "t", "s"));
+}
+
+TEST_F(Diagnostics, SplashShowsTheVersionAndTitle) {
+    auto& splash = forms::Instance<frmSplash>();
+    splash.Load();
+    EXPECT_EQ(splash.ControlNamed("lblVersion").Get("Caption").ToString(), "Version 1.0.0");
+    EXPECT_EQ(splash.ControlNamed("lblProductName").Get("Caption").ToString(), forms::App().Title);
+}

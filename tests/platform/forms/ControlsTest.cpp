@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "platform/forms/ActiveToolBars.h"
+#include "platform/forms/ListControl.h"
+#include "platform/vb/Error.h"
+#include "tests/platform/forms/TestWindows.h"
+
+using namespace forms;
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmRecording", kRecordingWindow);
+        window.Load();
+        window.events.clear();
+    }
+    FormsFixture fx;
+    RecordingWindow& window = Instance<RecordingWindow>();
+};
+
+TEST_F(Controls, PropertiesByNameFollowTheTypedOnes) {
+    Control& name = window.ControlNamed("txtName");
+    EXPECT_EQ(name.Get("text").ToString(), "start");
+    name.Let("TEXT", "by name");
+    EXPECT_EQ(static_cast<TextBox&>(name).Text(), "by name");
+    EXPECT_EQ(name.Get("Width").ToDouble(), 2000);
+    EXPECT_EQ(name.Get("MaxLength").ToLong(), 0);  // a stored default
+    EXPECT_EQ(name.TypeName(), "TextBox");
+    Control& info = window.ControlNamed("lblInfo");
+    EXPECT_EQ(info.Font()->Name, "Arial");
+    EXPECT_TRUE(info.Font()->Bold);
+}
+
+TEST_F(Controls, MissingAndReadOnlyPropertiesRaise) {
+    Control& name = window.ControlNamed("txtName");
+    auto errorOf = [&](auto&& f) {
+        try {
+            f();
+        } catch (const vb::VbError& e) {
+            return e.Number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(errorOf([&] { name.Get("Caption"); }), vb::err::NotSupported);
+    EXPECT_EQ(errorOf([&] { name.Let("Caption", "x"); }), vb::err::NotSupported);
+    EXPECT_EQ(errorOf([&] { name.Let("Name", "other"); }), 383);
+    EXPECT_EQ(errorOf([&] { name.Let("Width", -1); }), vb::err::InvalidPropertyValue);
+}
+
+TEST_F(Controls, SettingValuesRaisesTheEventsAPersonWouldCause) {
+    window.ControlAs<TextBox>("txtName").SetText("abc");
+    window.ControlAs<TextBox>("txtName").SetText("abc");  // unchanged: no event
+    window.ControlAs<CheckBox>("chkBold").SetValue(0);
+    window.ControlAs<OptionButton>("optSize", 1).SetValue(true);
+    EXPECT_EQ(window.events,
+              (std::vector<std::string>{"txtName_Change abc", "chkBold_Click", "optSize_Click 1"}));
+    // Only the buttons of the same container are cleared.
+    EXPECT_FALSE(window.ControlAs<OptionButton>("optSize", 0).Value());
+    EXPECT_TRUE(window.ControlAs<OptionButton>("optOther").Value());
+}
+
+TEST_F(Controls, TextBoxSelectionAndMaxLength) {
+    auto& box = window.ControlAs<TextBox>("txtName");
+    box.SetText("Größe");
+    box.SetSelStart(2);
+    box.SetSelLength(2);
+    EXPECT_EQ(box.SelText(), "öß");
+    box.SetSelText("X");
+    EXPECT_EQ(box.Text(), "GrXe");
+    EXPECT_EQ(box.SelStart(), 3);
+    box.Let("MaxLength", 3);
+    box.SetText("ABCDE");
+    EXPECT_EQ(box.Text(), "ABC");
+}
+
+TEST_F(Controls, ListsKeepTheirChoiceInStep) {
+    auto& units = window.ControlAs<ComboBox>("cbbUnit");
+    EXPECT_EQ(units.ListCount(), 3);
+    EXPECT_EQ(units.ListIndex(), -1);
+    units.SetListIndex(1);
+    EXPECT_EQ(units.Text(), "cm");
+    units.AddItem("ft", 0);
+    EXPECT_EQ(units.ListIndex(), 2);  // still "cm"
+    units.RemoveItem(2);
+    EXPECT_EQ(units.ListIndex(), -1);
+    EXPECT_EQ(units.List(9), "");
+    units.Let("Sorted", true);
+    units.Clear();
+    for (const char* text : {"m", "cm", "in"})
+        units.AddItem(text);
+    EXPECT_EQ(units.List(0), "cm");
+    EXPECT_EQ(units.List(2), "m");
+}
+
+class Tools : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmOwned", R"({"Name": "frmOwned", "Controls": [
+          { "Type": "SSActiveToolBars", "Name": "SSBars",
+            "Tools": [
+              { "ID": "id_FormatLeft", "Type": 1, "Group": "Align" },
+              { "ID": "id_FormatCenter", "Type": 1, "Group": "Align", "State": 1 },
+              { "ID": "id_Bold", "Type": 1 },
+              { "ID": "id_FileExit", "Type": 0, "Enabled": false } ],
+            "ToolBars": [ { "Name": "Menu", "Tools": [
+              { "ID": "id_File", "Name": "1000", "Type": 7, "Menu": [
+                 { "ID": "id_FileExit", "Name": "1012" } ] } ] } ] } ]})");
+    }
+    FormsFixture fx;
+};
+
+TEST_F(Tools, StateButtonsFlipAndGroupsActAsOptionSets) {
+    auto& window = Instance<OwnedWindow>();
+    auto& bars = window.ControlAs<ActiveToolBars>("SSBars");
+    bars.ClickTool("id_FormatLeft");
+    EXPECT_EQ(bars.ToolById("id_FormatLeft").State(), 1);
+    EXPECT_EQ(bars.ToolById("id_FormatCenter").State(), 0);
+    bars.ClickTool("id_FormatLeft");  // a pressed group member stays down
+    EXPECT_EQ(bars.ToolById("id_FormatLeft").State(), 1);
+    bars.ClickTool("id_Bold");
+    bars.ClickTool("id_Bold");
+    EXPECT_EQ(bars.ToolById("id_Bold").State(), 0);
+    EXPECT_EQ(bars.ToolBars()(1).Tools()(1).Menu()(1).Get("Name").ToString(), "1012");
+    try {
+        bars.ToolById("id_Nothing");
+        FAIL();
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), 35601);
+    }
+}

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "platform/forms/Ref.h"
+#include "platform/vb/Error.h"
+#include "tests/platform/forms/TestWindows.h"
+
+using namespace forms;
+
+class FormLifecycle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmRecording", kRecordingWindow);
+        fx.Describe("frmOwned", R"({"Name": "frmOwned", "Caption": "Owned", "Controls": []})");
+    }
+    FormsFixture fx;
+};
+
+TEST_F(FormLifecycle, ObjectExistsBeforeItsWindowLoads) {
+    auto& window = Instance<RecordingWindow>();
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(&window, &Instance<RecordingWindow>());
+    EXPECT_TRUE(window.events.empty());
+}
+
+TEST_F(FormLifecycle, TouchingAControlLoadsTheWindowHidden) {
+    auto& window = Instance<RecordingWindow>();
+    Ref<TextBox> name(window, "txtName");
+    EXPECT_EQ(name->Text(), "start");
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_FALSE(window.Visible());
+    EXPECT_EQ(window.loads, 1);
+    EXPECT_TRUE(fx.host.Journal().empty());
+    // The description's own values raise no events; only Form_Load ran.
+    EXPECT_EQ(window.events, std::vector<std::string>{"Load"});
+}
+
+TEST_F(FormLifecycle, VariablesOutliveUnloadAndControlsStartAfresh) {
+    auto& window = Instance<RecordingWindow>();
+    Ref<TextBox> name(window, "txtName");
+    name->SetText("typed");
+    window.remembered = "kept";
+    ASSERT_TRUE(window.Unload());
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(window.remembered, "kept");
+    EXPECT_EQ(name->Text(), "start");  // reloaded from the description
+    EXPECT_EQ(window.loads, 2);
+}
+
+TEST_F(FormLifecycle, QueryUnloadCanRefuse) {
+    auto& window = Instance<RecordingWindow>();
+    window.Show();
+    window.refuseToClose = true;
+    EXPECT_FALSE(window.CloseByUser());
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_TRUE(window.Visible());
+    window.refuseToClose = false;
+    EXPECT_TRUE(window.Unload());
+    EXPECT_EQ(window.events, (std::vector<std::string>{"Load", "Activate", "QueryUnload 0",
+                                                       "QueryUnload 1", "Unload"}));
+}
+
+TEST_F(FormLifecycle, OwnedWindowsUnloadWithTheirOwner) {
+    auto& owner = Instance<RecordingWindow>();
+    auto& owned = Instance<OwnedWindow>();
+    owner.Show();
+    owned.Show(ShowStyle::Modeless, &owner);
+    EXPECT_EQ(owned.Owner(), &owner);
+    owner.Unload();
+    EXPECT_FALSE(owned.IsLoaded());
+    EXPECT_EQ(fx.host.Journal(),
+              (std::vector<std::string>{"show frmRecording", "show frmOwned owner frmRecording",
+                                        "hide frmOwned", "unload frmOwned", "hide frmRecording",
+                                        "unload frmRecording"}));
+}
+
+TEST_F(FormLifecycle, ModalShowRunsTheTestInsideAndReturnsWhenClosed) {
+    auto& owner = Instance<OwnedWindow>();
+    auto& dialog = Instance<RecordingWindow>();
+    bool wasModal = false;
+    fx.host.OnModal("frmRecording", [&](Form& shown) {
+        wasModal = shown.IsModal() && shown.Visible();
+        dialog.ControlAs<CommandButton>("cmdClose").Click();
+    });
+    dialog.Show(ShowStyle::Modal, &owner);
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(fx.host.Journal().front(), "modal frmRecording owner frmOwned");
+}
+
+TEST_F(FormLifecycle, ModalWindowWithoutScriptIsClosedAsAPersonWould) {
+    auto& dialog = Instance<RecordingWindow>();
+    dialog.Show(ShowStyle::Modal);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(dialog.events.back(), "Unload");
+}
+
+TEST_F(FormLifecycle, KeyPreviewGivesTheWindowTheKeyFirst) {
+    auto& window = Instance<RecordingWindow>();
+    window.KeyUp(vbKeyF12, 0, &window.ControlNamed("txtName"));
+    EXPECT_EQ(window.events.back(), "KeyUp 123 0");
+}
+
+TEST_F(FormLifecycle, ControlArraysAndMissingControls) {
+    auto& window = Instance<RecordingWindow>();
+    ArrayRef<OptionButton> size(window, "optSize");
+    EXPECT_EQ(size(1).Index(), 1);
+    auto errorOf = [&](auto&& f) {
+        try {
+            f();
+        } catch (const vb::VbError& e) {
+            return e.Number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(errorOf([&] { size(2); }), vb::err::ControlArrayElementMissing);
+    EXPECT_EQ(errorOf([&] { window.ControlNamed("txtMissing"); }), vb::err::NotSupported);
+    Control& added = window.LoadArrayElement("optSize", 2);
+    EXPECT_FALSE(added.Visible());
+    EXPECT_EQ(&size(2), &added);
+    EXPECT_EQ(errorOf([&] { window.LoadArrayElement("optSize", 2); }), 360);
+}
+
+TEST_F(FormLifecycle, MissingOrBrokenDescriptionRaises) {
+    class Nameless : public Form {
+    public:
+        Nameless() : Form("frmNowhere") {}
+    };
+    auto& window = Instance<Nameless>();
+    try {
+        window.Load();
+        FAIL();
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), vb::err::FileNotFound);
+    }
+}

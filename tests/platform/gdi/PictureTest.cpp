@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <stb_image_write.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Picture.h"
+#include "platform/vb/Variant.h"
+
+namespace gdi {
+namespace {
+
+std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("gdi-test-" + name)).string();
+}
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+}
+
+TEST(Picture, AnEmptyPictureHasNoHandle) {
+    Picture empty;
+    EXPECT_EQ(empty.Handle(), 0u);
+    EXPECT_EQ(empty.Width(), 0);
+    Picture one(Bitmap(96, 48));
+    Picture two(Bitmap(1, 1));
+    EXPECT_NE(one.Handle(), 0u);
+    EXPECT_NE(one.Handle(), two.Handle());
+    EXPECT_EQ(one.Width(), 2540);
+    EXPECT_EQ(one.Height(), 1270);
+    EXPECT_EQ(one.PixelWidth(), 96);
+}
+
+TEST(Picture, SavesBmpAndLoadsItBackPixelForPixel) {
+    Bitmap image(5, 3);  // an odd width: rows are padded in the file
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.Set(x, y,
+                      Rgb(static_cast<std::uint8_t>(x * 50), static_cast<std::uint8_t>(y * 100),
+                          static_cast<std::uint8_t>(x + y)));
+    Picture picture(image);
+    std::string path = TempPath("round.bmp");
+    ASSERT_TRUE(picture.SaveBmp(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 54u + 3 * 16);
+
+    PictureError error = PictureError::InvalidPicture;
+    auto loaded = Picture::Load(path, &error);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(error, PictureError::None);
+    ASSERT_EQ(loaded->PixelWidth(), 5);
+    ASSERT_EQ(loaded->PixelHeight(), 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(loaded->Image().At(x, y), image.At(x, y));
+    std::remove(path.c_str());
+}
+
+TEST(Picture, LoadsGifAndJpeg) {
+    // A 1 by 1 GIF whose one pixel is palette entry 0, white.
+    std::string gif = TempPath("dot.gif");
+    WriteBytes(gif,
+               {'G', 'I',  'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0,   0,
+                0,   0x2C, 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 0x01, 0,    0x3B});
+    auto dot = Picture::Load(gif);
+    ASSERT_NE(dot, nullptr);
+    EXPECT_EQ(dot->Image().At(0, 0), White);
+
+    std::string jpeg = TempPath("flat.jpg");
+    std::vector<unsigned char> rgb(16 * 8 * 3);
+    for (std::size_t i = 0; i < rgb.size(); i += 3)
+        rgb[i] = 200, rgb[i + 1] = 40, rgb[i + 2] = 40;
+    ASSERT_NE(stbi_write_jpg(jpeg.c_str(), 16, 8, 3, rgb.data(), 95), 0);
+    auto flat = Picture::Load(jpeg);
+    ASSERT_NE(flat, nullptr);
+    EXPECT_EQ(flat->PixelWidth(), 16);
+    Color c = flat->Image().At(8, 4);
+    EXPECT_NEAR(Red(c), 200, 6);
+    EXPECT_NEAR(Green(c), 40, 6);
+    std::remove(gif.c_str());
+    std::remove(jpeg.c_str());
+}
+
+TEST(Picture, ReportsWhyItCannotLoad) {
+    PictureError error = PictureError::None;
+    EXPECT_EQ(Picture::Load(TempPath("absent.bmp"), &error), nullptr);
+    EXPECT_EQ(error, PictureError::FileNotFound);
+
+    std::string text = TempPath("text.bmp");
+    WriteBytes(text, {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_EQ(Picture::Load(text, &error), nullptr);
+    EXPECT_EQ(error, PictureError::InvalidPicture);
+
+    // A PNG is not among the picture formats.
+    std::string png = TempPath("dot.png");
+    unsigned char pixel[3] = {1, 2, 3};
+    ASSERT_NE(stbi_write_png(png.c_str(), 1, 1, 3, pixel, 3), 0);
+    EXPECT_EQ(Picture::Load(png, &error), nullptr);
+    EXPECT_EQ(error, PictureError::InvalidPicture);
+    std::remove(text.c_str());
+    std::remove(png.c_str());
+}
+
+TEST(Picture, ATakenImageIsAnIndependentCopy) {
+    Bitmap surface(2, 2);
+    auto picture = Picture::FromImage(surface);
+    surface.Set(0, 0, White);
+    EXPECT_EQ(picture->Image().At(0, 0), Black);
+    // Held in a Variant as an object, like any picture the program passes around.
+    vb::Variant held(std::static_pointer_cast<vb::Object>(picture));
+    EXPECT_EQ(held.As<Picture>(), picture);
+}
+
+}  // namespace
+}  // namespace gdi
