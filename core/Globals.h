@@ -11,7 +11,7 @@ namespace zomel {
 class Sign;
 class frmMain;
 
-extern frmMain* MainForm;  // the one main window object
+extern frmMain* MainForm;            // the one main window object
 extern std::shared_ptr<Sign> gSign;  // the one sign model
 
 extern vb::Integer DebugLevel;

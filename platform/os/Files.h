@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // File helpers the program uses.  Failures raise the language's file errors (53 file not
@@ -9,12 +10,20 @@ namespace os {
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
-// Deletes a file; raises 53 when there is none.
+// Deletes a file; raises 53 when there is none (76 when its folder is missing).
 void Kill(const std::string& path);
 
 // The whole file as bytes (no conversion); raises 53 when it is missing.
 std::string ReadAllBytes(const std::string& path);
+// The whole file, or nothing when it cannot be read; never raises.
+std::optional<std::string> ReadIfPresent(const std::string& path);
 // Writes the file anew.
 void WriteAllBytes(const std::string& path, const std::string& bytes);
+// Writes the file anew through a temporary file beside it, so that a reader sees either the
+// old or the new content, never a part.
+void ReplaceAllBytes(const std::string& path, const std::string& bytes);
+
+// Creates a folder and any missing parents.
+void MakeFolders(const std::string& path);
 
 }  // namespace os

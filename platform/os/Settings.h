@@ -10,7 +10,7 @@ std::string GetSetting(const std::string& appName, const std::string& section,
                        const std::string& key, const std::string& defaultValue = {});
 void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                  const std::string& value);
-void DeleteSetting(const std::string& appName, const std::string& section,
-                   const std::string& key);
+// An empty key deletes the whole section; deleting what is not there raises error 5.
+void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key);
 
 }  // namespace os

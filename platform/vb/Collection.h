@@ -27,8 +27,12 @@ public:
     auto end() const { return items_.end(); }
 
 private:
+    size_t Position(Long index) const;
+    size_t Position(std::string_view key) const;
+    void RemoveAt(size_t position);
+
     std::vector<Variant> items_;
-    std::vector<std::string> keys_;  // folded key per item, "" when none
+    std::vector<std::string> keys_;                  // folded key per item, "" when none
     std::unordered_map<std::string, size_t> index_;  // folded key -> position in items_
 };
 

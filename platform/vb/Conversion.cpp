@@ -7,7 +7,9 @@
 namespace vb {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 double RoundHalfEven(double value) {
     double floor = std::floor(value);
@@ -53,7 +55,8 @@ std::string FormatGeneral(double value, int precision) {
 double Val(std::string_view text) {
     std::string digits;
     size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
     double radix = 0;
     if (ParseRadix(text.substr(i), radix, false)) return radix;
     bool seenPoint = false, seenExponent = false, seenDigit = false;
@@ -91,8 +94,10 @@ double Val(std::string_view text) {
 
 bool ParseNumber(std::string_view text, double& out) {
     size_t first = 0, last = text.size();
-    while (first < last && IsBlank(text[first])) ++first;
-    while (last > first && IsBlank(text[last - 1])) --last;
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
     text = text.substr(first, last - first);
     if (text.empty()) return false;
     if (ParseRadix(text, out, true)) return true;
@@ -112,7 +117,9 @@ Integer CInt(double value) {
     return static_cast<Integer>(rounded);
 }
 
-Integer CInt(const Variant& value) { return CInt(value.ToDouble()); }
+Integer CInt(const Variant& value) {
+    return CInt(value.ToDouble());
+}
 
 Long CLng(double value) {
     if (std::isnan(value)) Raise(err::Overflow);
@@ -121,16 +128,32 @@ Long CLng(double value) {
     return static_cast<Long>(rounded);
 }
 
-Long CLng(const Variant& value) { return CLng(value.ToDouble()); }
+Long CLng(const Variant& value) {
+    return CLng(value.ToDouble());
+}
 
-Single CSng(const Variant& value) { return value.ToSingle(); }
-double CDbl(const Variant& value) { return value.ToDouble(); }
-bool CBool(const Variant& value) { return value.ToBool(); }
+Single CSng(const Variant& value) {
+    return value.ToSingle();
+}
+double CDbl(const Variant& value) {
+    return value.ToDouble();
+}
+bool CBool(const Variant& value) {
+    return value.ToBool();
+}
 
-std::string CStr(Single value) { return FormatGeneral(value, 7); }
-std::string CStr(double value) { return FormatGeneral(value, 15); }
-std::string CStr(Long value) { return std::to_string(value); }
-std::string CStr(const Variant& value) { return value.ToString(); }
+std::string CStr(Single value) {
+    return FormatGeneral(value, 7);
+}
+std::string CStr(double value) {
+    return FormatGeneral(value, 15);
+}
+std::string CStr(Long value) {
+    return std::to_string(value);
+}
+std::string CStr(const Variant& value) {
+    return value.ToString();
+}
 
 double Round(double value, int digits) {
     if (digits < 0) Raise(err::InvalidCall);
@@ -139,7 +162,8 @@ double Round(double value, int digits) {
     // Values written with `digits` decimals, such as 2.675, are not exact in binary: treat
     // a product within a few ulps of a half as that half.
     double nearest = std::round(scaled * 2) / 2;
-    if (std::fabs(scaled - nearest) <= std::fabs(scaled) * 4 * std::numeric_limits<double>::epsilon())
+    if (std::fabs(scaled - nearest) <=
+        std::fabs(scaled) * 4 * std::numeric_limits<double>::epsilon())
         scaled = nearest;
     return RoundHalfEven(scaled) / scale;
 }

@@ -51,8 +51,12 @@ std::string ErrorText(Long number) {
     return it != texts.end() ? it->second : "Application-defined or object-defined error";
 }
 
-const std::string& ProjectName() { return ProjectNameStorage(); }
-void SetProjectName(std::string name) { ProjectNameStorage() = std::move(name); }
+const std::string& ProjectName() {
+    return ProjectNameStorage();
+}
+void SetProjectName(std::string name) {
+    ProjectNameStorage() = std::move(name);
+}
 
 VbError::VbError(Long number, std::string description, std::string source)
     : number_(number),

@@ -16,10 +16,13 @@ Long Len(std::string_view text);
 std::string Mid(std::string_view text, Long start, Long length = -1);
 std::string Left(std::string_view text, Long length);
 std::string Right(std::string_view text, Long length);
-// Position (1-based) of `find` in `text` at or after `start`; 0 when absent.  An empty `find`
-// gives `start` (when start <= Len + 1).
+// Position (1-based) of `find` in `text` at or after `start`; 0 when absent or when `text` is
+// empty.  An empty `find` gives `start` (when start <= Len + 1); a start below 1 raises error 5.
 Long InStr(Long start, std::string_view text, std::string_view find);
-inline Long InStr(std::string_view text, std::string_view find) { return InStr(1, text, find); }
+inline Long InStr(std::string_view text, std::string_view find) {
+    return InStr(1, text, find);
+}
+// The last position of `find`; an empty `find` gives Len.
 Long InStrRev(std::string_view text, std::string_view find);
 std::string Trim(std::string_view text);
 std::string LTrim(std::string_view text);
@@ -32,6 +35,7 @@ std::string StringOf(Long count, char32_t character);
 // Code of the first character (error 5 on ""); Chr gives the character of a code.
 Long AscW(std::string_view text);
 std::string ChrW(Long code);
+// "" gives no parts; an empty delimiter gives the whole text as one part.
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter);
 // Case-insensitive equality as the language's text comparison makes it.
 bool TextEquals(std::string_view a, std::string_view b);

@@ -16,10 +16,9 @@ struct Overload : F... {
 }  // namespace
 
 VarType Variant::Type() const {
-    static constexpr VarType types[] = {VarType::Empty,  VarType::Null,   VarType::Integer,
-                                        VarType::Long,   VarType::Single, VarType::Double,
-                                        VarType::String, VarType::Object, VarType::Error,
-                                        VarType::Boolean};
+    static constexpr VarType types[] = {
+        VarType::Empty,  VarType::Null,   VarType::Integer, VarType::Long,  VarType::Single,
+        VarType::Double, VarType::String, VarType::Object,  VarType::Error, VarType::Boolean};
     return types[value_.index()];
 }
 
@@ -31,24 +30,23 @@ bool Variant::IsNumeric() const {
 }
 
 double Variant::ToDouble() const {
-    return std::visit(
-        Overload{
-            [](std::monostate) { return 0.0; },
-            [](NullValue) -> double { Raise(err::InvalidUseOfNull); },
-            [](Integer v) { return static_cast<double>(v); },
-            [](Long v) { return static_cast<double>(v); },
-            [](Single v) { return static_cast<double>(v); },
-            [](double v) { return v; },
-            [](const std::string& v) {
-                double out = 0;
-                if (!ParseNumber(v, out)) Raise(err::TypeMismatch);
-                return out;
-            },
-            [](const ObjectRef&) -> double { Raise(err::TypeMismatch); },
-            [](ErrorValue) -> double { Raise(err::TypeMismatch); },
-            [](BooleanValue v) { return v.value ? -1.0 : 0.0; },
-        },
-        value_);
+    return std::visit(Overload{
+                          [](std::monostate) { return 0.0; },
+                          [](NullValue) -> double { Raise(err::InvalidUseOfNull); },
+                          [](Integer v) { return static_cast<double>(v); },
+                          [](Long v) { return static_cast<double>(v); },
+                          [](Single v) { return static_cast<double>(v); },
+                          [](double v) { return v; },
+                          [](const std::string& v) {
+                              double out = 0;
+                              if (!ParseNumber(v, out)) Raise(err::TypeMismatch);
+                              return out;
+                          },
+                          [](const ObjectRef&) -> double { Raise(err::TypeMismatch); },
+                          [](ErrorValue) -> double { Raise(err::TypeMismatch); },
+                          [](BooleanValue v) { return v.value ? -1.0 : 0.0; },
+                      },
+                      value_);
 }
 
 Single Variant::ToSingle() const {
@@ -78,20 +76,19 @@ bool Variant::ToBool() const {
 }
 
 std::string Variant::ToString() const {
-    return std::visit(
-        Overload{
-            [](std::monostate) { return std::string(); },
-            [](NullValue) -> std::string { Raise(err::InvalidUseOfNull); },
-            [](Integer v) { return std::to_string(v); },
-            [](Long v) { return std::to_string(v); },
-            [](Single v) { return CStr(v); },
-            [](double v) { return CStr(v); },
-            [](const std::string& v) { return v; },
-            [](const ObjectRef&) -> std::string { Raise(err::TypeMismatch); },
-            [](ErrorValue v) { return "Error " + std::to_string(v.code); },
-            [](BooleanValue v) { return std::string(v.value ? "True" : "False"); },
-        },
-        value_);
+    return std::visit(Overload{
+                          [](std::monostate) { return std::string(); },
+                          [](NullValue) -> std::string { Raise(err::InvalidUseOfNull); },
+                          [](Integer v) { return std::to_string(v); },
+                          [](Long v) { return std::to_string(v); },
+                          [](Single v) { return CStr(v); },
+                          [](double v) { return CStr(v); },
+                          [](const std::string& v) { return v; },
+                          [](const ObjectRef&) -> std::string { Raise(err::TypeMismatch); },
+                          [](ErrorValue v) { return "Error " + std::to_string(v.code); },
+                          [](BooleanValue v) { return std::string(v.value ? "True" : "False"); },
+                      },
+                      value_);
 }
 
 ObjectRef Variant::ToObject() const {

@@ -1,0 +1,70 @@
+#include "core/Diagnostics.h"
+
+#include <ctime>
+
+#include "core/Globals.h"
+#include "core/LogChannel.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+namespace {
+
+const char* const kErrorBoxTitle = "VELDO ZOMELBuilder";
+
+// The line for the current error, as the reporters write it.
+std::string ErrorLine(const std::string& label, const vb::ErrObject& error) {
+    return LogTimestamp() + " - Function [" + label + "] had error number [" +
+           std::to_string(error.Number) + "], " + error.Description + " source [" + error.Source +
+           "]";
+}
+
+}  // namespace
+
+void ReportError(const std::string& label) {
+    vb::ErrObject error = vb::Err();
+    vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
+    forms::MsgBox("An unexpected error has occurred in " + label + "\r#, " +
+                      std::to_string(error.Number) + ", " + error.Description + "\r" + error.Source,
+                  forms::vbInformation, kErrorBoxTitle);
+    vb::Err().Clear();
+}
+
+void LogError(const std::string& label) {
+    vb::ErrObject error = vb::Err();
+    vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
+    vb::Err().Clear();
+}
+
+void TraceForm(const std::string& label, vb::Long captionId, bool entering) {
+    if (DebugLevel < 2) return;
+    std::string caption = forms::LoadResString(captionId);
+    WriteLogLine(LogTimestamp() + (entering ? " Enter form -> " : " Exit form -> ") + label +
+                 " translated as '" + caption + "'");
+}
+
+void LogLine(const std::string& text) {
+    if (DebugLevel > 2) WriteLogLine(LogTimestamp() + " Log -> " + text);
+}
+
+void DebugTrace(const std::string& functionName, vb::Long number, const std::string& text,
+                const std::string& source) {
+    if (DebugLevel <= 3) return;
+    vb::ErrObject pending = vb::Err();
+    vb::ResumeNext([&] {
+        WriteLogLine(LogTimestamp() + " - Function [" + functionName + "] debug number [" +
+                     std::to_string(number) + "], [" + text + "] source [" + source + "]");
+    });
+    vb::Err() = pending;
+}
+
+void ShowFormNumber(vb::Long captionId, const std::string& label) {
+    std::string caption = forms::LoadResString(captionId);
+    WriteLogLine(LogTimestamp() + " - F12 from this form " + label + " has number [" +
+                 std::to_string(captionId) + "] and normal caption - " + caption);
+    forms::MsgBox(caption + " #" + std::to_string(captionId), forms::vbInformation,
+                  forms::App().Title);
+}
+
+}  // namespace zomel

@@ -1,0 +1,90 @@
+#include "core/Main.h"
+
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/LogChannel.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "editor/frmSplash.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/StringTable.h"
+#include "platform/os/Files.h"
+#include "platform/os/Ini.h"
+#include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+const char* const kIniFile = "Veldo.ini";
+const char* const kIniSection = "ZomelBuilder";
+constexpr size_t kLogfileChars = 256;
+
+// Creates the log anew.  A path that cannot be opened falls back to the default log, so that
+// the run still has one; the failure is raised for the caller's handler to report.
+void OpenRunLog(frmMain& main) {
+    if (OpenLog(main.LogPath)) return;
+    std::string wanted = main.LogPath;
+    main.LogPath = ChooseLogPath("", TempFolder);
+    vb::PassOver(vb::err::FileNotFound, [&] { os::Kill(main.LogPath); });
+    OpenLog(main.LogPath);
+    vb::Raise(vb::err::PathFileAccess, "The log file " + wanted + " could not be opened");
+}
+
+void LoadTexts() {
+    std::string* texts[] = {&HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal,
+                            &UnitPix,        &UnitIn,          &UnitCm,      &HdrPartNumber};
+    vb::Long id = 15000;
+    for (std::string* text : texts)
+        *text = forms::LoadResString(id++);
+}
+
+}  // namespace
+
+std::string ChooseLogPath(const std::string& logfile, const std::string& tempFolder) {
+    if (logfile.empty()) return tempFolder + "ZB.tmp";
+    // A name with a three-letter extension keeps it; anything else gets ".txt".
+    if (vb::Len(logfile) >= 4 && vb::Mid(logfile, vb::Len(logfile) - 3, 1) == ".") return logfile;
+    return logfile + ".txt";
+}
+
+void Main() {
+    std::string logfile;
+    // Every step runs on its own: a failure is reported and start-up goes on; a missing file
+    // (the old log) is no failure.
+    vb::OnError step([] {
+        if (vb::Err().Number == vb::err::FileNotFound)
+            vb::Err().Clear();
+        else
+            ReportError("Module sub main - Error Catch");
+    });
+    step([] { LoadTexts(); });
+    step([] { TempFolder = os::TempFolder(); });
+    step([] {
+        DebugLevel = static_cast<vb::Integer>(
+            os::GetPrivateProfileInt(kIniSection, "DebugLevel", 0, kIniFile));
+    });
+    step([&] {
+        // The path keeps its letter case: file systems here tell cases apart.
+        logfile = os::GetPrivateProfileString(kIniSection, "Logfile", "", kIniFile, kLogfileChars);
+        logfile = logfile.substr(0, logfile.find('\0'));
+    });
+    step([] { gSign = std::make_shared<Sign>(); });
+    step([] { MainForm = &forms::Instance<frmMain>(); });
+    step([&] { MainForm->LogPath = ChooseLogPath(logfile, TempFolder); });
+    // A log folder that does not exist holds no old log either; opening will say so.
+    step([] { vb::PassOver(vb::err::PathNotFound, [] { os::Kill(MainForm->LogPath); }); });
+    step([] { OpenRunLog(*MainForm); });
+    step([] {
+        frmSplash& splash = forms::Instance<frmSplash>();
+        splash.SetVisible(true);
+        splash.Refresh();
+    });
+    step([] { MainForm->Load(); });
+    step([] { ModelNumberLabel = forms::LoadResString(8000); });
+    step([] { MainForm->Show(); });
+    step([] { forms::Instance<frmSplash>().Unload(); });
+}
+
+}  // namespace zomel

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace zomel {
+
+// The sign model.
+class Sign {};
+
+}  // namespace zomel

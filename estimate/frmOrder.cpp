@@ -1,0 +1,7 @@
+#include "estimate/frmOrder.h"
+
+namespace zomel {
+
+frmOrder::frmOrder() : Form("frmOrder") {}
+
+}  // namespace zomel

@@ -1,0 +1,97 @@
+#include "platform/forms/ActiveToolBars.h"
+
+#include "platform/vb/Error.h"
+
+namespace forms {
+
+const PropertyTable& Tool::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t;
+        t.Stored("ID", "")
+            .Stored("Name", "")
+            .Stored("ToolTipText", "")
+            .Stored("Type", kToolButton)
+            .Stored("State", vb::Integer{0})
+            .Stored("Group", "")
+            .Stored("Enabled", true)
+            .Stored("Visible", true)
+            .Stored("Tag", "")
+            .Stored("Shortcut", "")
+            .Stored("Picture", "");
+        return t;
+    }();
+    return table;
+}
+
+void Tool::LoadList(std::string_view key, const nlohmann::json& items) {
+    if (key != "Menu") return Item::LoadList(key, items);
+    LoadItemList(menu_, items, Table(), Owner());
+}
+
+const PropertyTable& ToolBar::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t;
+        t.Stored("Name", "").Stored("Visible", true).Stored("Key", "").Stored("IsMenuBar", false);
+        return t;
+    }();
+    return table;
+}
+
+void ToolBar::LoadList(std::string_view key, const nlohmann::json& items) {
+    if (key != "Tools") return Item::LoadList(key, items);
+    LoadItemList(tools_, items, Tool::Table(), Owner());
+}
+
+const PropertyTable& ActiveToolBars::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("TagVariant", "");
+        return t;
+    }();
+    return table;
+}
+
+void ActiveToolBars::LoadItems(std::string_view key, const nlohmann::json& items) {
+    if (key == "Tools") {
+        LoadItemList(tools_, items, Tool::Table(), this);
+    } else if (key == "ToolBars") {
+        LoadItemList(bars_, items, ToolBar::Table(), this);
+    } else {
+        Control::LoadItems(key, items);
+    }
+}
+
+Tool* ActiveToolBars::FindTool(std::string_view id) {
+    for (const auto& tool : tools_)
+        if (tool->ID() == id) return tool.get();
+    return nullptr;
+}
+
+Tool& ActiveToolBars::ToolById(std::string_view id) {
+    if (Tool* tool = FindTool(id)) return *tool;
+    vb::Raise(35601, "Element not found");
+}
+
+void ActiveToolBars::ClickTool(std::string_view id) {
+    Tool& tool = ToolById(id);
+    if (!tool.Get("Enabled").ToBool()) return;
+    if (tool.Type() == kToolStateButton) {
+        std::string group = tool.Group();
+        if (group.empty()) {
+            tool.SetState(tool.State() == 1 ? 0 : 1);
+        } else {
+            for (const auto& other : tools_)
+                if (other.get() != &tool && other->Group() == group && other->State() != 0)
+                    other->SetState(0);
+            tool.SetState(1);
+        }
+    }
+    for (const auto& shared : tools_) {
+        if (shared.get() != &tool) continue;
+        EventArgs args{vb::Variant(vb::ObjectRef(shared))};
+        RaiseEvent("ToolClick", args);
+        return;
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,150 @@
+#include "platform/forms/BasicControls.h"
+
+namespace forms {
+namespace {
+
+const vb::Variant kButtonFace = vb::Long(0x8000000F);
+const vb::Variant kButtonText = vb::Long(0x80000012);
+const vb::Variant kWindowBackground = vb::Long(0x80000005);
+const vb::Variant kWindowText = vb::Long(0x80000008);
+
+}  // namespace
+
+const PropertyTable& Label::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&CaptionedControl::Table());
+        t.Stored("Alignment", vb::Integer{0})
+            .Stored("AutoSize", false)
+            .Stored("BackStyle", vb::Integer{1})
+            .Stored("BorderStyle", vb::Integer{0})
+            .Stored("BackColor", kButtonFace)
+            .Stored("ForeColor", kButtonText)
+            .Stored("WordWrap", false)
+            .Stored("UseMnemonic", true);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& Frame::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&CaptionedControl::Table());
+        t.Stored("BackColor", kButtonFace)
+            .Stored("ForeColor", kButtonText)
+            .Stored("BorderStyle", vb::Integer{1});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& CommandButton::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&CaptionedControl::Table());
+        t.Stored("Default", false)
+            .Stored("Cancel", false)
+            .Stored("Style", vb::Integer{0})
+            .Stored("Picture", "")
+            .Stored("BackColor", kButtonFace);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& Menu::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&CaptionedControl::Table());
+        t.Stored("Checked", false).Stored("Shortcut", "").Stored("WindowList", false);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& Image::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("Picture", "").Stored("Stretch", false).Stored("BorderStyle", vb::Integer{0});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& Shape::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("Shape", vb::Integer{0})
+            .Stored("BorderColor", kWindowText)
+            .Stored("BorderStyle", vb::Integer{1})
+            .Stored("BorderWidth", vb::Integer{1})
+            .Stored("FillColor", vb::Long{0})
+            .Stored("FillStyle", vb::Integer{1})
+            .Stored("BackColor", kWindowBackground)
+            .Stored("BackStyle", vb::Integer{0});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& PictureBox::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("Picture", "")
+            .Stored("AutoRedraw", false)
+            .Stored("AutoSize", false)
+            .Stored("BackColor", kButtonFace)
+            .Stored("ForeColor", kButtonText)
+            .Stored("BorderStyle", vb::Integer{1})
+            .Stored("ScaleMode", vb::Integer{1})
+            .Stored("Appearance", vb::Integer{1});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& CommonDialog::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("FontName", "MS Sans Serif")
+            .Stored("FontSize", 8.0)
+            .Stored("FontBold", false)
+            .Stored("FontItalic", false)
+            .Stored("FontUnderline", false)
+            .Stored("FontStrikethru", false)
+            .Stored("Flags", vb::Long{0})
+            .Stored("CancelError", false)
+            .Stored("DialogTitle", "");
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& ImageList::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("ImageWidth", vb::Integer{16}).Stored("ImageHeight", vb::Integer{16});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& FlexGrid::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("Rows", vb::Long{2})
+            .Stored("Cols", vb::Long{2})
+            .Stored("FixedRows", vb::Long{1})
+            .Stored("FixedCols", vb::Long{1});
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable& TreeView::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t(&Control::Table());
+        t.Stored("Style", vb::Integer{7}).Stored("Checkboxes", false).Stored("Indentation", 300.0);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace forms

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/forms/Control.h"
+
+// Controls whose behaviour is their properties: the runtime keeps them and the view shows them.
+namespace forms {
+
+class Label : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class Frame : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class CommandButton : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+    // A person's click (or Value = True from code).
+    void Click() { RaiseEvent("Click"); }
+};
+
+class Menu : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+    void Click() { RaiseEvent("Click"); }
+};
+
+class Image : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+    void Click() { RaiseEvent("Click"); }
+};
+
+class Shape : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+// Data-only for now: drawing surfaces, dialogs and lists that later grow behaviour.
+class PictureBox : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class CommonDialog : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class ImageList : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class FlexGrid : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+class TreeView : public Control {
+public:
+    using Control::Control;
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+};
+
+}  // namespace forms

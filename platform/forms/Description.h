@@ -1,0 +1,28 @@
+#pragma once
+
+#include <nlohmann/json_fwd.hpp>
+#include <string>
+#include <string_view>
+
+#include "platform/forms/StdFont.h"
+#include "platform/vb/Variant.h"
+
+// Window descriptions: one JSON file per window in the program folder's "forms/".
+//
+//   { "Name": "frmAbout", "Caption": "About", "Tag": "101", "Width": 6000, ...,
+//     "Controls": [ { "Type": "Label", "Name": "lblTitle", "Index": 0, "Left": 120, ...,
+//                     "Caption": "", "Tag": "3001" }, ... ] }
+//
+// Keys other than Type, Name, Index and Controls are property names; arrays are item lists
+// (Tabs, Buttons, Panels, ...); "Font" is an object with Name, Size, Bold, Italic, Underline.
+namespace forms {
+
+bool IsReservedDescriptionKey(std::string_view key);
+vb::Variant VariantFromDescription(const nlohmann::json& value);
+FontRef FontFromDescription(const nlohmann::json& value);
+
+// The parsed description of window `name`; raises error 53 when the file is missing and
+// error 5 naming the file when it is not valid JSON.
+const nlohmann::json& LoadWindowDescription(const std::string& name);
+
+}  // namespace forms

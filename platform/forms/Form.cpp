@@ -1,0 +1,307 @@
+#include "platform/forms/Form.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "platform/forms/ControlFactory.h"
+#include "platform/forms/Description.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Metrics.h"
+#include "platform/vb/Error.h"
+
+namespace forms {
+namespace {
+
+std::string Fold(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return Fold(a) == Fold(b);
+}
+
+const nlohmann::json* DescriptionOfControl(const std::string& window, std::string_view name) {
+    const nlohmann::json& description = LoadWindowDescription(window);
+    auto controls = description.find("Controls");
+    if (controls == description.end()) return nullptr;
+    for (const nlohmann::json& entry : *controls)
+        if (SameName(entry.value("Name", ""), name)) return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
+Form::Form(std::string name) : name_(std::move(name)), font_(std::make_shared<StdFont>()) {}
+
+Form::~Form() = default;
+
+const PropertyTable& Form::Table() {
+    static const PropertyTable table = [] {
+        PropertyTable t;
+        t.Add(
+             "Name",
+             [](const PropertyObject& o) {
+                 return vb::Variant(static_cast<const Form&>(o).Name());
+             },
+             nullptr)
+            .Typed("Caption", &Form::Caption, &Form::SetCaption)
+            .Typed("Tag", &Form::Tag, &Form::SetTag)
+            .Typed("Visible", &Form::Visible, &Form::SetVisible)
+            .Typed("Left", &Form::Left, &Form::SetLeft)
+            .Typed("Top", &Form::Top, &Form::SetTop)
+            .Typed("Width", &Form::Width, &Form::SetWidth)
+            .Typed("Height", &Form::Height, &Form::SetHeight)
+            .Typed<Form, vb::Single>("ScaleWidth", &Form::ScaleWidth)
+            .Typed<Form, vb::Single>("ScaleHeight", &Form::ScaleHeight)
+            .Typed("WindowState", &Form::WindowState, &Form::SetWindowState)
+            .Typed("Font", &Form::Font, &Form::SetFont)
+            .Stored("KeyPreview", false)
+            .Stored("BackColor", vb::Long(0x8000000F))
+            .Stored("BorderStyle", vb::Integer{2})
+            .Stored("ControlBox", true)
+            .Stored("MaxButton", true)
+            .Stored("MinButton", true)
+            .Stored("StartUpPosition", vb::Integer{0})
+            .Stored("Icon", "")
+            .Stored("Picture", "")
+            .Stored("ScaleMode", vb::Integer{1})
+            .Stored("Enabled", true)
+            .Stored("ShowInTaskbar", true)
+            .Stored("MousePointer", vb::Integer{0})
+            .Stored("AutoRedraw", false)
+            .Stored("HelpContextID", vb::Long{0});
+        return t;
+    }();
+    return table;
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    ++generation_;
+    building_ = true;
+    try {
+        ApplyWindowDescription();
+        BuildControls();
+    } catch (...) {
+        building_ = false;
+        throw;
+    }
+    building_ = false;
+    CurrentHost().WindowLoaded(*this);
+    Form_Load();
+}
+
+void Form::ApplyWindowDescription() {
+    const nlohmann::json& description = LoadWindowDescription(name_);
+    for (const auto& [key, value] : description.items()) {
+        if (IsReservedDescriptionKey(key)) continue;
+        if (key == "Font")
+            SetFont(FontFromDescription(value));
+        else
+            Let(key, VariantFromDescription(value));
+    }
+}
+
+void Form::BuildControls() {
+    controls_.clear();
+    const nlohmann::json& description = LoadWindowDescription(name_);
+    auto list = description.find("Controls");
+    if (list == description.end()) return;
+    for (const nlohmann::json& entry : *list) {
+        auto index = static_cast<vb::Integer>(entry.value("Index", -1));
+        auto control =
+            CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""), index);
+        control->LoadDescription(entry);
+        controls_.push_back(std::move(control));
+    }
+}
+
+bool Form::Unload(vb::Integer unloadMode) {
+    if (!loaded_) return true;
+    vb::Integer cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    // Windows this one owns go with it.
+    for (Form* other : LoadedForms())
+        if (other->owner_ == this) other->Unload(vbFormOwner);
+    if (visible_) {
+        visible_ = false;
+        CurrentHost().WindowHidden(*this);
+    }
+    CurrentHost().WindowUnloaded(*this);
+    controls_.clear();
+    loaded_ = false;
+    modal_ = false;
+    owner_ = nullptr;
+    ++generation_;
+    return true;
+}
+
+void Form::Show(ShowStyle style, Form* owner) {
+    Load();
+    if (!loaded_) return;  // Form_Load unloaded the window
+    if (modal_) return;
+    owner_ = owner;
+    visible_ = true;
+    if (style == ShowStyle::Modal) {
+        modal_ = true;
+        CurrentHost().RunModal(*this, owner);
+        modal_ = false;
+    } else {
+        CurrentHost().WindowShown(*this, owner);
+    }
+}
+
+void Form::Hide() {
+    Load();
+    if (!visible_) return;
+    visible_ = false;
+    CurrentHost().WindowHidden(*this);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible)
+        Show();
+    else
+        Hide();
+}
+
+void Form::Refresh() {
+    if (loaded_) CurrentHost().WindowRefresh(*this);
+}
+
+void Form::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    PropertyChanged("Caption");
+}
+
+void Form::SetTag(const std::string& tag) {
+    tag_ = tag;
+    PropertyChanged("Tag");
+}
+
+void Form::SetFont(FontRef font) {
+    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    font_ = std::move(font);
+    PropertyChanged("Font");
+}
+
+void Form::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
+    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    bool resized = width != width_ || height != height_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    PropertyChanged(resized ? "Size" : "Position");
+    if (resized && loaded_ && !building_) Form_Resize();
+}
+
+vb::Single Form::ScaleWidth() const {
+    return std::max<vb::Single>(0, width_ - 2 * kWindowBorderTwips);
+}
+
+vb::Single Form::ScaleHeight() const {
+    return std::max<vb::Single>(0, height_ - 2 * kWindowBorderTwips - kCaptionBarTwips);
+}
+
+void Form::SetWindowState(vb::Integer state) {
+    if (state < vbNormal || state > vbMaximized) vb::Raise(vb::err::InvalidPropertyValue);
+    windowState_ = state;
+    PropertyChanged("WindowState");
+    if (loaded_ && !building_) Form_Resize();
+}
+
+const std::vector<std::unique_ptr<Control>>& Form::Controls() {
+    Load();
+    return controls_;
+}
+
+Control* Form::FindControl(std::string_view name, vb::Integer index) {
+    Load();
+    for (const auto& control : controls_)
+        if (control->Index() == index && SameName(control->Name(), name)) return control.get();
+    return nullptr;
+}
+
+Control& Form::ControlNamed(std::string_view name, vb::Integer index) {
+    if (Control* control = FindControl(name, index)) return *control;
+    bool isArray = std::any_of(controls_.begin(), controls_.end(),
+                               [&](const auto& c) { return SameName(c->Name(), name); });
+    if (isArray) vb::Raise(vb::err::ControlArrayElementMissing);
+    vb::Raise(vb::err::NotSupported, "Window " + name_ + " has no control " + std::string(name));
+}
+
+Control& Form::LoadArrayElement(std::string_view name, vb::Integer index) {
+    Load();
+    if (FindControl(name, index)) vb::Raise(360);
+    auto last = controls_.end();
+    for (auto it = controls_.begin(); it != controls_.end(); ++it)
+        if (SameName((*it)->Name(), name) && (*it)->Index() >= 0) last = it;
+    if (last == controls_.end()) vb::Raise(vb::err::NotSupported);
+    const nlohmann::json* entry = DescriptionOfControl(name_, name);
+    auto control = CreateControl((*last)->TypeName(), *this, (*last)->Name(), index);
+    building_ = true;
+    if (entry) control->LoadDescription(*entry);
+    building_ = false;
+    control->SetVisible(false);
+    Control& made = *control;
+    controls_.insert(last + 1, std::move(control));
+    ++generation_;
+    CurrentHost().ControlAdded(*this, made);
+    return made;
+}
+
+void Form::UnloadArrayElement(std::string_view name, vb::Integer index) {
+    Control& control = ControlNamed(name, index);
+    CurrentHost().ControlRemoved(*this, control);
+    std::erase_if(controls_, [&](const auto& c) { return c.get() == &control; });
+    ++generation_;
+}
+
+void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+    if (KeyPreview() || !focus) Form_KeyUp(keyCode, shift);
+    if (focus && keyCode != 0) {
+        EventArgs args{keyCode, shift};
+        focus->RaiseEvent("KeyUp", args);
+    }
+}
+
+void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+    if (KeyPreview() || !focus) Form_KeyDown(keyCode, shift);
+    if (focus && keyCode != 0) {
+        EventArgs args{keyCode, shift};
+        focus->RaiseEvent("KeyDown", args);
+    }
+}
+
+void Form::Activate() {
+    if (loaded_) Form_Activate();
+}
+
+void Form::On(std::string_view control, std::string_view event, Handler handler) {
+    handlers_[HandlerKey(control, event)] = std::move(handler);
+}
+
+std::string Form::HandlerKey(std::string_view control, std::string_view event) const {
+    return Fold(control) + "." + Fold(event);
+}
+
+void Form::DispatchEvent(Control& control, std::string_view event, EventArgs& args) {
+    if (building_ || !loaded_) return;
+    auto it = handlers_.find(HandlerKey(control.Name(), event));
+    if (it != handlers_.end()) it->second(control, args);
+}
+
+void Form::PropertyChanged(std::string_view name) {
+    if (loaded_ && !building_) CurrentHost().WindowPropertyChanged(*this, name);
+}
+
+}  // namespace forms

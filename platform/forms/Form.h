@@ -1,0 +1,144 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/PropertyObject.h"
+#include "platform/forms/StdFont.h"
+
+namespace forms {
+
+// A window.  The object lives for the run (see Instance.h) and keeps its member variables
+// across Unload; Load builds its controls from its description and runs Form_Load, Unload
+// runs Form_QueryUnload and Form_Unload and destroys only the controls.  Touching a control
+// of an unloaded window loads it, hidden.
+class Form : public PropertyObject {
+public:
+    explicit Form(std::string name);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+
+    bool IsLoaded() const { return loaded_; }
+    void Load();
+    // False when a handler cancelled.
+    bool Unload(vb::Integer unloadMode = vbFormCode);
+    void Show(ShowStyle style = ShowStyle::Modeless, Form* owner = nullptr);
+    void Hide();
+    void Refresh();
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool IsModal() const { return modal_; }
+    Form* Owner() const { return owner_; }
+    // Changes at every Load and Unload, so that cached control references know to look again.
+    unsigned LoadGeneration() const { return generation_; }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    std::string Tag() const { return tag_; }
+    void SetTag(const std::string& tag);
+    FontRef Font() const { return font_; }
+    void SetFont(FontRef font);
+    vb::Single Left() const { return left_; }
+    vb::Single Top() const { return top_; }
+    vb::Single Width() const { return width_; }
+    vb::Single Height() const { return height_; }
+    void Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height);
+    void SetLeft(vb::Single v) { Move(v, top_, width_, height_); }
+    void SetTop(vb::Single v) { Move(left_, v, width_, height_); }
+    void SetWidth(vb::Single v) { Move(left_, top_, v, height_); }
+    void SetHeight(vb::Single v) { Move(left_, top_, width_, v); }
+    // The inner (client) area in twips.
+    vb::Single ScaleWidth() const;
+    vb::Single ScaleHeight() const;
+    vb::Integer WindowState() const { return windowState_; }
+    void SetWindowState(vb::Integer state);
+    bool KeyPreview() const { return Get("KeyPreview").ToBool(); }
+
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+
+    // The controls in description order; loads the window when needed.
+    const std::vector<std::unique_ptr<Control>>& Controls();
+    // The control by name and index (-1 for one not in an array); error 340 for a missing
+    // array element, 438 for an unknown name.
+    Control& ControlNamed(std::string_view name, vb::Integer index = -1);
+    Control* FindControl(std::string_view name, vb::Integer index = -1);
+    template <class T>
+    T& ControlAs(std::string_view name, vb::Integer index = -1) {
+        return dynamic_cast<T&>(ControlNamed(name, index));
+    }
+    // "Load control(index)": a new element of a control array, made like element 0, hidden.
+    Control& LoadArrayElement(std::string_view name, vb::Integer index);
+    void UnloadArrayElement(std::string_view name, vb::Integer index);
+
+    // A person's actions, as the host delivers them.
+    void KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
+    void KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
+    void Activate();
+    // The close box: query-unload and unload as the control menu does.
+    bool CloseByUser() { return Unload(vbFormControlMenu); }
+
+    // A control's event reaches the window's handler here.
+    void DispatchEvent(Control& control, std::string_view event, EventArgs& args);
+
+    // Events are held back while the window builds its controls, as the runtime does.
+    bool IsBuilding() const { return building_; }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
+        (void)KeyCode;
+        (void)Shift;
+    }
+    virtual void Form_KeyDown(vb::Integer& KeyCode, vb::Integer& Shift) {
+        (void)KeyCode;
+        (void)Shift;
+    }
+    virtual void Form_QueryUnload(vb::Integer& Cancel, vb::Integer UnloadMode) {
+        (void)Cancel;
+        (void)UnloadMode;
+    }
+    virtual void Form_Unload(vb::Integer& Cancel) { (void)Cancel; }
+    virtual void Form_Resize() {}
+
+    using Handler = std::function<void(Control&, EventArgs&)>;
+    // Binds a handler to an event of a control (of every element of a control array).
+    void On(std::string_view control, std::string_view event, Handler handler);
+
+    void PropertyChanged(std::string_view name) override;
+
+private:
+    void BuildControls();
+    void ApplyWindowDescription();
+    std::string HandlerKey(std::string_view control, std::string_view event) const;
+
+    std::string name_;
+    bool loaded_ = false;
+    bool building_ = false;
+    bool visible_ = false;
+    bool modal_ = false;
+    Form* owner_ = nullptr;
+    unsigned generation_ = 0;
+    std::string caption_;
+    std::string tag_;
+    FontRef font_;
+    vb::Single left_ = 0;
+    vb::Single top_ = 0;
+    vb::Single width_ = 4800;
+    vb::Single height_ = 3600;
+    vb::Integer windowState_ = vbNormal;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Handler> handlers_;  // "control.event", folded
+};
+
+}  // namespace forms

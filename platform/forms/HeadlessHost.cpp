@@ -1,0 +1,70 @@
+#include "platform/forms/HeadlessHost.h"
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/Form.h"
+
+namespace forms {
+namespace {
+
+int DefaultAnswer(int style) {
+    switch (style & 0x0F) {
+        case vbAbortRetryIgnore:
+            return vbAbort;
+        case vbYesNoCancel:
+        case vbYesNo:
+            return vbYes;
+        case vbRetryCancel:
+            return vbRetry;
+        default:
+            return vbOK;
+    }
+}
+
+}  // namespace
+
+void HeadlessHost::OnModal(const std::string& formName, std::function<void(Form&)> action) {
+    modalActions_[formName].push_back(std::move(action));
+}
+
+int HeadlessHost::MessageBox(const std::string& prompt, int style, const std::string& title) {
+    int answer = DefaultAnswer(style);
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    messages_.push_back(Message{prompt, style, title, answer});
+    journal_.push_back("msgbox " + title);
+    return answer;
+}
+
+void HeadlessHost::WindowShown(Form& form, Form* owner) {
+    journal_.push_back("show " + form.Name() + (owner ? " owner " + owner->Name() : ""));
+    form.Activate();
+}
+
+void HeadlessHost::RunModal(Form& form, Form* owner) {
+    journal_.push_back("modal " + form.Name() + (owner ? " owner " + owner->Name() : ""));
+    form.Activate();
+    auto pending = modalActions_.find(form.Name());
+    if (pending != modalActions_.end() && !pending->second.empty()) {
+        auto action = std::move(pending->second.front());
+        pending->second.pop_front();
+        action(form);
+    }
+    // A person eventually closes the window; without a script, that is at once.
+    if (form.IsLoaded() && form.Visible() && !form.CloseByUser()) form.Hide();
+}
+
+void HeadlessHost::WindowHidden(Form& form) {
+    journal_.push_back("hide " + form.Name());
+}
+
+void HeadlessHost::WindowUnloaded(Form& form) {
+    journal_.push_back("unload " + form.Name());
+}
+
+void HeadlessHost::WindowRefresh(Form& form) {
+    journal_.push_back("refresh " + form.Name());
+}
+
+}  // namespace forms

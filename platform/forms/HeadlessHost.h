@@ -1,0 +1,58 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/forms/Host.h"
+
+namespace forms {
+
+// The host for tests: it records what a person would have seen, answers message boxes from a
+// script, and runs a test's callback inside each modal window before the window closes.
+class HeadlessHost : public Host {
+public:
+    struct Message {
+        std::string prompt;
+        int style = 0;
+        std::string title;
+        int answer = 0;
+
+        int Buttons() const { return style & 0x0F; }
+        int Icon() const { return style & 0x70; }
+    };
+
+    // Answers the next message boxes in order; without a scripted answer a box gets its
+    // default button (OK, Abort, Yes or Retry).
+    void AnswerNext(int answer) { answers_.push_back(answer); }
+    // Runs `action` inside the next modal show of window `formName`; the window is closed
+    // with its close box afterwards when the action left it open.
+    void OnModal(const std::string& formName, std::function<void(Form&)> action);
+
+    const std::vector<Message>& Messages() const { return messages_; }
+    void ClearMessages() { messages_.clear(); }
+    // One line per window event: "show frmMain", "modal frmOrder owner frmMain", "hide
+    // frmSplash", "unload frmSplash", "refresh frmSplash".
+    const std::vector<std::string>& Journal() const { return journal_; }
+    void ClearJournal() { journal_.clear(); }
+    const std::vector<vb::Integer>& MousePointers() const { return pointers_; }
+
+    int MessageBox(const std::string& prompt, int style, const std::string& title) override;
+    void WindowShown(Form& form, Form* owner) override;
+    void RunModal(Form& form, Form* owner) override;
+    void WindowHidden(Form& form) override;
+    void WindowUnloaded(Form& form) override;
+    void WindowRefresh(Form& form) override;
+    void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
+
+private:
+    std::deque<int> answers_;
+    std::map<std::string, std::deque<std::function<void(Form&)>>> modalActions_;
+    std::vector<Message> messages_;
+    std::vector<std::string> journal_;
+    std::vector<vb::Integer> pointers_;
+};
+
+}  // namespace forms

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/vb/Types.h"
+
+namespace forms {
+
+class Form;
+class Control;
+
+// Everything that waits for a person or shows something goes through the host: the headless
+// host in tests, the Qt host on screen.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A message box; returns the answer (vbOK, vbYes, ...).
+    virtual int MessageBox(const std::string& prompt, int style, const std::string& title) = 0;
+
+    // A window has built its controls (before its load handler runs).
+    virtual void WindowLoaded(Form& form) { (void)form; }
+    virtual void WindowShown(Form& form, Form* owner) = 0;
+    // Shows the window modally and returns once it is hidden or unloaded.
+    virtual void RunModal(Form& form, Form* owner) = 0;
+    virtual void WindowHidden(Form& form) { (void)form; }
+    virtual void WindowUnloaded(Form& form) { (void)form; }
+    virtual void WindowRefresh(Form& form) { (void)form; }
+    virtual void WindowPropertyChanged(Form& form, std::string_view name) {
+        (void)form;
+        (void)name;
+    }
+    virtual void ControlAdded(Form& form, Control& control) {
+        (void)form;
+        (void)control;
+    }
+    virtual void ControlRemoved(Form& form, Control& control) {
+        (void)form;
+        (void)control;
+    }
+
+    virtual void MousePointerChanged(vb::Integer pointer) { (void)pointer; }
+};
+
+// The host in use; a headless host until another is installed.
+Host& CurrentHost();
+// Installs a host (not owned); nullptr returns to the default headless host.
+void SetHost(Host* host);
+
+}  // namespace forms

@@ -1,0 +1,33 @@
+#include "platform/forms/Interaction.h"
+
+#include "platform/forms/Host.h"
+#include "platform/os/Paths.h"
+
+namespace forms {
+
+int MsgBox(const std::string& prompt, int style, const std::string& title) {
+    return CurrentHost().MessageBox(prompt, style, title.empty() ? App().Title : title);
+}
+
+void ScreenObject::SetMousePointer(vb::Integer pointer) {
+    mousePointer_ = pointer;
+    CurrentHost().MousePointerChanged(pointer);
+}
+
+ScreenObject& Screen() {
+    static ScreenObject screen;
+    return screen;
+}
+
+std::string AppObject::Path() const {
+    std::string folder = os::ProgramFolder();
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+AppObject& App() {
+    static AppObject app;
+    return app;
+}
+
+}  // namespace forms

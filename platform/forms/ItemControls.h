@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/forms/Control.h"
+#include "platform/forms/Item.h"
+
+namespace forms {
+
+// A tab strip: its Tabs (Caption, Tag, ToolTipText, Key) and the selected tab.  Choosing a
+// tab raises Click.
+class TabStrip : public Control {
+public:
+    using Control::Control;
+
+    ItemList<>& Tabs() { return tabs_; }
+    // 1-based index of the selected tab; 0 when there are none.
+    vb::Long SelectedIndex() const { return selected_; }
+    void Select(vb::Long index);
+
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+
+protected:
+    void LoadItems(std::string_view key, const nlohmann::json& items) override;
+
+private:
+    ItemList<> tabs_;
+    vb::Long selected_ = 0;
+};
+
+// A toolbar of buttons (Style, ToolTipText, Key, Caption, Value, Image).
+class Toolbar : public Control {
+public:
+    using Control::Control;
+
+    ItemList<>& Buttons() { return buttons_; }
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+
+protected:
+    void LoadItems(std::string_view key, const nlohmann::json& items) override;
+
+private:
+    ItemList<> buttons_;
+};
+
+// A list view; what the runtime keeps of it so far is its column headers (Text, Tag, Width).
+class ListView : public Control {
+public:
+    using Control::Control;
+
+    ItemList<>& ColumnHeaders() { return columns_; }
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+
+protected:
+    void LoadItems(std::string_view key, const nlohmann::json& items) override;
+
+private:
+    ItemList<> columns_;
+};
+
+// A status bar of panels (Text, ToolTipText, Width, Visible, Style, Key, AutoSize).
+class StatusBar : public Control {
+public:
+    using Control::Control;
+
+    ItemList<>& Panels() { return panels_; }
+    static const PropertyTable& Table();
+    const PropertyTable& Properties() const override { return Table(); }
+
+protected:
+    void LoadItems(std::string_view key, const nlohmann::json& items) override;
+
+private:
+    ItemList<> panels_;
+};
+
+}  // namespace forms

@@ -1,0 +1,63 @@
+#include "platform/os/Paths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace os {
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string WithSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string HomeFolder() {
+    std::string home = Environment("HOME");
+    if (!home.empty()) return home;
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry && entry->pw_dir ? entry->pw_dir : "/tmp";
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+    std::string folder = Environment("ZOMEL_APPDIR");
+    if (folder.empty()) {
+        std::error_code error;
+        folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path().string();
+    }
+    return WithSlash(folder.empty() ? "." : folder);
+}
+
+std::string WindowsFolder() {
+    std::string folder = Environment("ZOMEL_WINDIR");
+    return folder.empty() ? ConfigFolder() : WithSlash(folder);
+}
+
+std::string ConfigFolder() {
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    std::string base = Environment("XDG_CONFIG_HOME");
+    if (base.empty() || base.front() != '/') base = JoinPath(HomeFolder(), ".config");
+    return WithSlash(JoinPath(base, "zomelbuilder"));
+}
+
+std::string TempFolder() {
+    std::string folder = Environment("TMPDIR");
+    return WithSlash(folder.empty() ? "/tmp" : folder);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    size_t start = name.find_first_not_of('/');
+    return WithSlash(folder) + (start == std::string::npos ? "" : name.substr(start));
+}
+
+}  // namespace os

@@ -1,0 +1,113 @@
+#include "platform/os/Files.h"
+#include "platform/os/Ini.h"
+#include "platform/os/Paths.h"
+#include "platform/os/Settings.h"
+#include "tests/platform/os/TempHome.h"
+#include "tests/platform/vb/ErrorNumber.h"
+
+using namespace os;
+
+class Ini : public TempHome {
+protected:
+    void SetUp() override {
+        TempHome::SetUp();
+        ::setenv("ZOMEL_WINDIR", (root_ + "win").c_str(), 1);
+        WriteFile("win/Veldo.ini",
+                  "; diagnostics\r\n"
+                  "[Other]\r\n"
+                  "DebugLevel=7\r\n"
+                  "[ ZomelBuilder ]\r\n"
+                  "  debuglevel =  12abc  \r\n"
+                  "Logfile= \"c:\\logs\\run\" \r\n"
+                  ";Hidden=1\r\n"
+                  "Negative=-42\r\n"
+                  "Word=abc\r\n"
+                  "Empty=\r\n"
+                  "Quoted='it''s'\r\n"
+                  "Inline=a ; b\r\n"
+                  "Huge=99999999999\r\n"
+                  "[ZOMELBUILDER]\r\n"
+                  "Later=1\r\n");
+    }
+};
+
+TEST_F(Ini, ReadsIntegersAsTheSystemDoes) {
+    EXPECT_EQ(GetPrivateProfileInt("zomelbuilder", "DebugLevel", 0, "Veldo.ini"), 12);
+    EXPECT_EQ(GetPrivateProfileInt("Other", "DebugLevel", 0, "Veldo.ini"), 7);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Negative", 0, "Veldo.ini"), -42);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Word", 5, "Veldo.ini"), 0);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Empty", 5, "Veldo.ini"), 5);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Huge", 0, "Veldo.ini"), 2147483647);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Hidden", 3, "Veldo.ini"), 3);
+    // Only the first section of a name is read.
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "Later", 3, "Veldo.ini"), 3);
+    EXPECT_EQ(GetPrivateProfileInt("Missing", "DebugLevel", 4, "Veldo.ini"), 4);
+    EXPECT_EQ(GetPrivateProfileInt("ZomelBuilder", "DebugLevel", 4, "Nothere.ini"), 4);
+}
+
+TEST_F(Ini, ReadsStringsTrimmedAndUnquoted) {
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Logfile", "", "Veldo.ini"), "c:\\logs\\run");
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Quoted", "", "Veldo.ini"), "it''s");
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Inline", "", "Veldo.ini"), "a ; b");
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Empty", "dflt", "Veldo.ini"), "");
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Nokey", "dflt", "Veldo.ini"), "dflt");
+    EXPECT_EQ(GetPrivateProfileString("ZomelBuilder", "Logfile", "", "Veldo.ini", 4), "c:\\l");
+    // A path with a folder is read where it points.
+    std::string other = WriteFile("elsewhere/a.ini", "[s]\nk=v\n");
+    EXPECT_EQ(GetPrivateProfileString("S", "K", "", other), "v");
+}
+
+using Settings = TempHome;
+
+TEST_F(Settings, RoundTripAndPersist) {
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "in");
+    EXPECT_FALSE(FolderExists(ConfigFolder()));  // a read creates nothing
+    SaveSetting("ZomelBuilder", "Units", "LengthUnit", "cm");
+    SaveSetting("VELDO ZOMELBuilder", "Settings", "MainLeft", "120");
+    SaveSetting("ZomelBuilder", "Units", "lengthunit", "ft");
+    EXPECT_EQ(GetSetting("zomelbuilder", "UNITS", "LengthUnit", "in"), "ft");
+    EXPECT_EQ(GetSetting("VELDO ZOMELBuilder", "Settings", "MainLeft"), "120");
+    EXPECT_EQ(GetSetting("VELDO ZOMELBuilder", "Units", "MainLeft", "none"), "none");
+
+    std::string odd = "a=b\r\n[x]\\y %41 ; \xC3\xA9\n  trailing  ";
+    SaveSetting("A\\pp", "S]ec[", "k=ey\n", odd);
+    EXPECT_EQ(GetSetting("A\\pp", "S]ec[", "k=ey\n"), odd);
+    // Names that join to the same text stay apart.
+    SaveSetting("A\\", "B", "k", "1");
+    SaveSetting("A", "\\B", "k", "2");
+    EXPECT_EQ(GetSetting("A\\", "B", "k"), "1");
+    EXPECT_EQ(GetSetting("A", "\\B", "k"), "2");
+
+    // The file is the whole store: a fresh copy of it reads the same.
+    std::string file = ReadAllBytes(ConfigFolder() + "settings.ini");
+    Kill(ConfigFolder() + "settings.ini");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "in");
+    WriteAllBytes(ConfigFolder() + "settings.ini", file);
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "ft");
+    EXPECT_EQ(GetSetting("A\\pp", "S]ec[", "k=ey\n"), odd);
+    EXPECT_EQ(file.find("\n\n"), std::string::npos);  // one line per value
+}
+
+TEST_F(Settings, DeleteKeysAndSections) {
+    SaveSetting("App", "Sec", "a", "1");
+    SaveSetting("App", "Sec", "b", "2");
+    DeleteSetting("App", "Sec", "A");
+    EXPECT_EQ(GetSetting("App", "Sec", "a", "gone"), "gone");
+    EXPECT_EQ(GetSetting("App", "Sec", "b"), "2");
+    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", "a"); }), vb::err::InvalidCall);
+    DeleteSetting("App", "Sec", "");
+    EXPECT_EQ(GetSetting("App", "Sec", "b", "gone"), "gone");
+    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", ""); }), vb::err::InvalidCall);
+}
+
+TEST_F(Settings, LeavesNoTemporaryFilesBehind) {
+    for (int i = 0; i < 5; ++i)
+        SaveSetting("App", "Sec", "n", std::to_string(i));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ConfigFolder())) {
+        EXPECT_EQ(entry.path().filename(), "settings.ini");
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+    EXPECT_EQ(GetSetting("App", "Sec", "n"), "4");
+}

@@ -1,0 +1,115 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+#include "platform/os/TextChannel.h"
+#include "tests/platform/os/TempHome.h"
+#include "tests/platform/vb/ErrorNumber.h"
+
+using namespace os;
+
+using Paths = TempHome;
+
+TEST_F(Paths, FollowTheEnvironment) {
+    EXPECT_EQ(ConfigFolder(), root_ + "home/.config/zomelbuilder/");
+    EXPECT_EQ(WindowsFolder(), ConfigFolder());
+    EXPECT_EQ(TempFolder(), root_);
+    ::setenv("XDG_CONFIG_HOME", (root_ + "xdg").c_str(), 1);
+    ::setenv("ZOMEL_WINDIR", (root_ + "win").c_str(), 1);
+    ::setenv("ZOMEL_APPDIR", (root_ + "app/").c_str(), 1);
+    ::setenv("TMPDIR", "/var/tmp", 1);
+    EXPECT_EQ(ConfigFolder(), root_ + "xdg/zomelbuilder/");
+    EXPECT_EQ(WindowsFolder(), root_ + "win/");
+    EXPECT_EQ(ProgramFolder(), root_ + "app/");
+    EXPECT_EQ(TempFolder(), "/var/tmp/");
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(TempFolder(), "/tmp/");
+    // Reading a place never creates it.
+    EXPECT_FALSE(FolderExists(ConfigFolder()));
+}
+
+TEST_F(Paths, ProgramFolderIsTheExecutablesFolder) {
+    std::string folder = ProgramFolder();
+    ASSERT_EQ(folder.back(), '/');
+    char exe[4096] = {};
+    ASSERT_GT(::readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
+    EXPECT_EQ(folder + "test_os", exe);
+}
+
+TEST_F(Paths, JoinPathUsesOneSlash) {
+    EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
+    EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
+    EXPECT_EQ(JoinPath("/a/", "/b"), "/a/b");
+    EXPECT_EQ(JoinPath("", "b"), "b");
+}
+
+using Files = TempHome;
+
+TEST_F(Files, KillRaisesFileErrors) {
+    std::string path = WriteFile("log.txt", "old");
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(ErrorNumber([&] { Kill(path); }), 0);
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(ErrorNumber([&] { Kill(path); }), vb::err::FileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { Kill(root_ + "no/such.txt"); }), vb::err::PathNotFound);
+    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(path); }), vb::err::FileNotFound);
+    EXPECT_FALSE(ReadIfPresent(path).has_value());
+}
+
+TEST_F(Files, BytesRoundTripUnchanged) {
+    std::string bytes("a\0b\r\n\xFF", 6);
+    std::string path = root_ + "data.bin";
+    WriteAllBytes(path, bytes);
+    EXPECT_EQ(ReadAllBytes(path), bytes);
+    WriteAllBytes(path, "x");
+    EXPECT_EQ(ReadAllBytes(path), "x");
+    ReplaceAllBytes(path, bytes);
+    EXPECT_EQ(ReadIfPresent(path), bytes);
+    EXPECT_EQ(ErrorNumber([&] { WriteAllBytes(root_ + "no/data.bin", "x"); }),
+              vb::err::PathNotFound);
+    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::PathFileAccess);
+}
+
+using Channel = TempHome;
+
+TEST_F(Channel, WritesQuotedRecordsToAFreshFile) {
+    std::string path = WriteFile("ZB.tmp", "left from an earlier run\r\n");
+    TextChannel log;
+    ASSERT_TRUE(log.OpenNew(path));
+    log.WriteQuoted("Error in \"Main\"");
+    // Written through: readable before the channel closes.
+    EXPECT_EQ(ReadAllBytes(path), "\"Error in \"Main\"\"\r\n");
+    log.PrintLine("plain");
+    log.Close();
+    EXPECT_EQ(ReadAllBytes(path), "\"Error in \"Main\"\"\r\nplain\r\n");
+    log.WriteQuoted("after close");  // ignored, no error
+    EXPECT_FALSE(log.IsOpen());
+}
+
+TEST_F(Channel, NeverFollowsASymbolicLink) {
+    std::string victim = WriteFile("victim.txt", "precious");
+    std::string path = root_ + "ZB.tmp";
+    ASSERT_EQ(::symlink(victim.c_str(), path.c_str()), 0);
+    TextChannel log;
+    ASSERT_TRUE(log.OpenNew(path));
+    log.WriteQuoted("line");
+    EXPECT_EQ(ReadAllBytes(victim), "precious");
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(
+        info.st_mode & 0777, 0644u & ~[] {
+            mode_t mask = ::umask(0);
+            ::umask(mask);
+            return mask;
+        }());
+    EXPECT_EQ(ReadAllBytes(path), "\"line\"\r\n");
+}
+
+TEST_F(Channel, ReportsAPathThatCannotBeOpened) {
+    TextChannel log;
+    EXPECT_FALSE(log.OpenNew(root_ + "no/such/folder/RUN.txt"));
+    EXPECT_FALSE(log.IsOpen());
+    log.WriteQuoted("nowhere");  // never raises
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/vb/Error.h"
+
+// The number of the run-time error a statement raises; 0 when it raises none.
+template <class Statement>
+vb::Long ErrorNumber(Statement&& statement) {
+    try {
+        statement();
+    } catch (const vb::VbError& e) {
+        return e.Number();
+    }
+    return 0;
+}
