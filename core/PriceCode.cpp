@@ -36,23 +36,29 @@ std::int64_t Lift(std::int32_t row) {
 DecodedPrice DecodePrice(std::string_view coded, std::int32_t row) {
     DecodedPrice result;
     const auto point = coded.find('.');
+    result.fault = Fault::NoPoint;
     if (point == std::string_view::npos) return result;
     const std::string_view cents = coded.substr(point, 3);
     const auto centsValue = CentsValue(cents);
+    result.fault = Fault::BadCents;
     if (!centsValue) return result;
     result.amount = centsValue;
 
     result.step = StepDigits;
     std::int64_t whole = 0;
     for (char c : coded.substr(0, point)) {
+        result.fault = Fault::BadDigit;
         if (!IsDigit(c)) return result;
         whole = whole * 8 + (c - '0');
+        result.fault = Fault::Overflow;
         if (whole > LongMax) return result;
     }
     if (whole > Threshold) whole -= Lift(row);
+    result.fault = Fault::Negative;
     if (whole < 0) return result;
 
     result.ok = true;
+    result.fault = Fault::None;
     result.text = "$" + std::to_string(whole) + std::string(cents);
     result.amount = static_cast<double>(whole) + *centsValue;
     return result;

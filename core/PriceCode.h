@@ -18,8 +18,12 @@ inline constexpr std::int32_t RowFactor = 131;
 inline constexpr int StepBeforeDigits = 0;
 inline constexpr int StepDigits = 12;
 
+// Why a text could not be decoded.
+enum class Fault { None, NoPoint, BadCents, BadDigit, Overflow, Negative };
+
 struct DecodedPrice {
     bool ok = false;
+    Fault fault = Fault::None;
     int step = StepBeforeDigits;   // where a failure arose
     std::string text;              // "$", whole dollars, the point and the cents as stored
     std::optional<double> amount;  // whole dollars plus cents; only the cents when the
