@@ -1,0 +1,108 @@
+#include "tests/editor/road/RoadFixture.h"
+
+namespace {
+
+class LayoutKindTest : public RoadTest {
+protected:
+    // The state the layout commands leave: the layout's tool down, the sign's kind set.
+    void UseLayout(const char* tool, vb::Integer segmentType) {
+        for (const char* id : {"id_SignFull", "id_SignLine", "id_SignChar"})
+            Main().SSBars->ToolById(id).SetState(0);
+        Main().SSBars->ToolById(tool).SetState(1);
+        TheSign().SetSegmentType(segmentType);
+    }
+    void UseCharacterLayout() {
+        UseLayout("id_SignChar", 2);
+        Main().mnuSignVertical_Click(vb::True);
+    }
+};
+
+TEST_F(LayoutKindTest, DensityAndOrientationChangeTheModuleCell) {
+    Type(0, "HELLO");
+    ASSERT_EQ(TheSign().XZomelCount(), 3);
+    Main().mnuSignDensity_Click();  // standard: 7 x 5 LEDs
+    EXPECT_EQ(Main().txtZomelText(0).Text(), "HELLO");
+    EXPECT_EQ(TheSign().XZomelCount(), 5);
+    EXPECT_EQ(TheSign().YZomelCount(), 2);
+    EXPECT_EQ(Panel(3), "Typical Maximum Power: 7.0 Amps");
+    EXPECT_EQ(Display().frame->PixelWidth(), 35);
+    Main().mnuSignDensity_Click();  // high again
+    EXPECT_EQ(TheSign().XZomelCount(), 3);
+    EXPECT_EQ(TheSign().YZomelCount(), 1);
+    Main().mnuSignVertical_Click(vb::True);  // 8 x 12 LEDs
+    EXPECT_EQ(TheSign().XZomelCount(), 4);
+    EXPECT_EQ(TheSign().YZomelCount(), 1);
+    EXPECT_EQ(Display().PixPerSegX(), 8);
+    EXPECT_EQ(Display().frame->PixelWidth(), 32);
+    EXPECT_EQ(Display().frame->PixelHeight(), 12);
+}
+
+TEST_F(LayoutKindTest, CharacterLayoutShowsATextFrameOfOneModulePerCharacter) {
+    Main().mnuSignDensity_Click();  // standard density, vertical: 5 x 7 LEDs, 1-pixel gaps
+    UseCharacterLayout();
+    Type(0, "AB");
+    Align(1, 0);
+    Type(1, "ABCD");
+    EXPECT_EQ(TheSign().XZomelCount(), 4);
+    EXPECT_EQ(TheSign().YZomelCount(), 2);
+    EXPECT_EQ(Display().frameText, " AB ABCD|");
+    EXPECT_EQ(Display().textFrameArgs, (std::vector<vb::Integer>{20, 14, 4, 2, 0}));
+    EXPECT_EQ(Display().SegSepX(), 3);
+    EXPECT_EQ(Display().SegSepY(), 3);
+    EXPECT_EQ(Display().PixPerSegX(), 5);
+    // After the preview the clip again holds the module cell.
+    EXPECT_EQ(Main().PicClip->ClipWidth(), 5);
+    EXPECT_EQ(Main().PicClip->ClipHeight(), 7);
+}
+
+TEST_F(LayoutKindTest, CharacterLayoutCountsAtLeastOneModulePerCharacter) {
+    UseCharacterLayout();  // high density, vertical: 8 x 12 LEDs
+    Type(0, "IIIIIIIII");
+    // Nine narrow characters of ink fit fewer modules; the sign still gets nine.
+    EXPECT_EQ(TheSign().XZomelCount(), 9);
+    Type(0, std::string(30, 'I'));
+    EXPECT_EQ(TheSign().XZomelCount(), 20);
+}
+
+TEST_F(LayoutKindTest, CharacterRowsNeverShiftAndNeverExceedTheSign) {
+    Main().mnuSignDensity_Click();
+    UseCharacterLayout();
+    const std::string longLine = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123";
+    Type(0, longLine);
+    Align(1, 1);
+    Type(1, "XY");
+    ASSERT_EQ(TheSign().XZomelCount(), 20);
+    EXPECT_EQ(Display().SegCountX(), 20);
+    EXPECT_EQ(Display().frameText, longLine.substr(0, 20) + std::string(18, ' ') + "XY|");
+    EXPECT_EQ(Display().textFrameArgs, (std::vector<vb::Integer>{100, 14, 20, 2, 0}));
+}
+
+TEST_F(LayoutKindTest, AHeldCharacterSignTakesTextThatFitsItsModulesAndGaps) {
+    Main().mnuSignDensity_Click();
+    UseCharacterLayout();
+    Type(0, "ABCD");
+    Type(1, "AB");
+    Click("id_SignHold");
+    ASSERT_TRUE(zomel::HoldSize);
+    host.ClearMessages();
+    // Ink to column 23 and row 15 on 4 x 2 modules of 5 x 7 LEDs and a gap each.
+    Type(0, "ABCE");
+    EXPECT_TRUE(host.Messages().empty()) << Prompts()[0];
+    EXPECT_EQ(TheSign().XZomelCount(), 4);
+    EXPECT_EQ(TheSign().YZomelCount(), 2);
+    Type(0, "ABCDE");
+    EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+TEST_F(LayoutKindTest, LineMatrixPutsOneLinePerModuleRow) {
+    UseLayout("id_SignLine", 1);
+    Type(0, "A");
+    Type(1, "B");
+    Type(2, "C");
+    Main().VScrLineSpacing->SetValue(3);  // not used between module rows
+    EXPECT_EQ(TheSign().XZomelCount(), 1);
+    EXPECT_EQ(TheSign().YZomelCount(), 3);
+    EXPECT_EQ(FrameRows(), Expected(12, 24, {{3, 0, "A"}, {3, 8, "B"}, {3, 16, "C"}}));
+}
+
+}  // namespace

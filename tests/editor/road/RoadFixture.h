@@ -1,0 +1,128 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/MessageRaster.h"
+#include "editor/frmMain.h"
+#include "estimate/mapParts.h"
+#include "platform/forms/HeadlessHost.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "tests/editor/road/FakeSignControl.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace zomel {
+
+// What the format commands set on a line, for tests that stand in for them.
+class LayoutProbe {
+public:
+    static LineFormat& Format(frmMain& form, int line) {
+        return form.LineFormats.at(static_cast<size_t>(line));
+    }
+};
+
+}  // namespace zomel
+
+// A fresh run with the main window loaded on the headless host, the display control stood in
+// for, and a person's ways of using it.
+class RoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetInstances();
+        forms::SetHost(&host);
+        FakeSignControl::Register();
+        zomel::DebugLevel = 0;
+        zomel::HoldSize = vb::False;
+        zomel::CurrentLine = 0;
+        zomel::gMapParts.reset();
+        zomel::gSign = std::make_shared<zomel::Sign>();
+        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        Main().Load();
+        host.ClearMessages();
+    }
+    void TearDown() override {
+        forms::ResetInstances();
+        forms::SetHost(nullptr);
+        zomel::MainForm = nullptr;
+        zomel::gSign.reset();
+        zomel::gMapParts.reset();
+        zomel::HoldSize = vb::False;
+    }
+
+    zomel::frmMain& Main() { return *zomel::MainForm; }
+    zomel::Sign& TheSign() { return *zomel::gSign; }
+    FakeSignControl& Display() {
+        return dynamic_cast<FakeSignControl&>(Main().ControlNamed("ViewSign"));
+    }
+
+    void Type(int line, const std::string& text) {
+        Main().txtZomelText(static_cast<vb::Integer>(line)).SetText(text);
+    }
+    void Click(const std::string& tool) { Main().SSBars->ClickTool(tool); }
+    void Align(int line, vb::Integer align) {
+        zomel::LayoutProbe::Format(Main(), line).Align = align;
+    }
+    std::string Panel(int index) {
+        return Main().sbStatusBar->Panels()(index).Get("Text").ToString();
+    }
+    bool LineShown(int line) {
+        return Main().txtZomelText(static_cast<vb::Integer>(line)).Visible();
+    }
+    std::vector<std::string> Prompts() const {
+        std::vector<std::string> prompts;
+        for (const auto& message : host.Messages())
+            prompts.push_back(message.prompt);
+        return prompts;
+    }
+
+    // The frame the display shows, as 0/1 rows ("." unlit, "#" lit).
+    std::vector<std::string> FrameRows() {
+        std::vector<std::string> rows;
+        if (!Display().frame) return rows;
+        const gdi::Bitmap& image = Display().frame->Image();
+        for (int y = 0; y < image.Height(); ++y) {
+            std::string row;
+            for (int x = 0; x < image.Width(); ++x)
+                row += image.At(x, y) == gdi::White ? '#' : '.';
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    // The same text drawn independently in the 5x7 LED font at the given places, cut to
+    // `width` by `height`.
+    struct Placed {
+        int x;
+        int y;
+        std::string text;
+    };
+    static std::vector<std::string> Expected(int width, int height,
+                                             const std::vector<Placed>& lines) {
+        zomel::MessageRaster raster;
+        raster.EnsureSize(width, height);
+        raster.Clear();
+        zomel::LineFormat format;
+        format.FontName = "VELDO 5x7";
+        raster.SetFont(format);
+        for (const auto& line : lines)
+            raster.Draw(line.x, line.y, line.text);
+        std::vector<std::string> rows;
+        for (int y = 0; y < height; ++y) {
+            std::string row;
+            for (int x = 0; x < width; ++x)
+                row += raster.Image().At(x, y) == gdi::White ? '#' : '.';
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    TestEnvironment env;
+    forms::HeadlessHost host;
+};
