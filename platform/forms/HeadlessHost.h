@@ -47,12 +47,30 @@ public:
     void WindowRefresh(Form& form) override;
     void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
 
+    // The virtual clock, in milliseconds since the host was made.  AdvanceTime moves it on
+    // and fires every timer that falls due on the way, in the order of their due times
+    // (timers due at the same time in the order they were started).
+    void StartTimer(Timer& timer) override;
+    void StopTimer(Timer& timer) override;
+    void AdvanceTime(vb::Long milliseconds);
+    long long Now() const { return now_; }
+    bool IsTimerRunning(const Timer& timer) const;
+
 private:
     std::deque<int> answers_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalActions_;
     std::vector<Message> messages_;
     std::vector<std::string> journal_;
     std::vector<vb::Integer> pointers_;
+
+    struct ArmedTimer {
+        Timer* timer = nullptr;
+        long long due = 0;
+        unsigned long long order = 0;
+    };
+    std::vector<ArmedTimer> timers_;
+    long long now_ = 0;
+    unsigned long long nextOrder_ = 0;
 };
 
 }  // namespace forms
