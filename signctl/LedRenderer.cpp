@@ -15,8 +15,8 @@ int Offset(const LedGrid& grid, int k, int perModule, bool moduleGaps, int halfG
     return grid.size * (k + module) + grid.gap * (k + module + 1) - halfGap;
 }
 
-void OutlineDirection(gdi::DeviceContext& dc, const LedGrid& grid, int boundaries,
-                      int perModule, bool moduleGaps, bool columns, gdi::Color face) {
+void OutlineDirection(gdi::DeviceContext& dc, const LedGrid& grid, int boundaries, int perModule,
+                      bool moduleGaps, bool columns, gdi::Color face) {
     const gdi::Bitmap& surface = dc.Surface();
     const int pitch = grid.Pitch();
     const gdi::Brush band(face);
@@ -47,8 +47,8 @@ gdi::Rect LedSquare(const LedGrid& grid, int i, int j) {
     return {left, top, left + grid.size, top + grid.size};
 }
 
-void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid,
-                gdi::Color lit, gdi::Color unlit) {
+void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid, gdi::Color lit,
+                gdi::Color unlit) {
     const int a = HalfGap(grid.gap);
     for (int j = 0; j < frame.Height(); ++j) {
         const int top = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
@@ -71,8 +71,8 @@ void DrawModuleOutlines(gdi::DeviceContext& display, const LedGrid& grid, int fr
     const gdi::Pen old = display.SelectObject(gdi::Pen(gdi::Black, 2));
     OutlineDirection(display, grid, BoundaryCount(frameWidth, grid.perModuleX), grid.perModuleX,
                      grid.moduleGapsX, true, face);
-    OutlineDirection(display, grid, BoundaryCount(frameHeight, grid.perModuleY),
-                     grid.perModuleY, grid.moduleGapsY, false, face);
+    OutlineDirection(display, grid, BoundaryCount(frameHeight, grid.perModuleY), grid.perModuleY,
+                     grid.moduleGapsY, false, face);
     display.SelectObject(old);
 }
 

@@ -33,8 +33,8 @@ inline bool IsLit(gdi::Color pixel) {
 }
 
 // Paints one square per pixel of `frame`, lit or unlit; what lies between squares is left.
-void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid,
-                gdi::Color lit, gdi::Color unlit);
+void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid, gdi::Color lit,
+                gdi::Color unlit);
 
 // The number of module boundaries across `pixels` LEDs: pixels / perModule - 1, rounded with
 // halves to even; 0 when perModule is 0.

@@ -54,8 +54,8 @@ bool SignOcx::AddBMPFrame(vb::Variant& NewFrame, vb::Variant& FrameName) {
 }
 
 bool SignOcx::AddTextFrame(vb::Variant& NewFrame, vb::Variant& FrameName, vb::Variant& nWidth,
-                           vb::Variant& nHeight, vb::Variant& XCharCount,
-                           vb::Variant& YCharCount, vb::Variant& nTxtFont) {
+                           vb::Variant& nHeight, vb::Variant& XCharCount, vb::Variant& YCharCount,
+                           vb::Variant& nTxtFont) {
     TempPic.SetPicture(nullptr);
     const vb::Integer width = nWidth.ToInteger();
     const vb::Integer height = nHeight.ToInteger();

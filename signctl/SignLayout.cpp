@@ -170,9 +170,8 @@ void SignOcx::FitCaptionPair(forms::Label& first, const std::string& firstText,
         second.SetCaption(secondText);
         return;
     }
-    const std::string tip = vb::Trim(second.Caption()).empty()
-                                ? firstText
-                                : firstText + " | " + secondText;
+    const std::string tip =
+        vb::Trim(second.Caption()).empty() ? firstText : firstText + " | " + secondText;
     for (forms::Label* label : {&first, &second}) {
         label->Let("Alignment", vb::Integer{0});
         label->SetToolTipText(tip);

@@ -345,8 +345,8 @@ bool SignOcx::duplicate(vb::Variant& col, vb::Variant& key) {
 
 // Every relay raises the event of the same name with the arguments it received.
 void SignOcx::UserControl_Input(std::string_view event, com::Args& args) {
-    for (std::string_view relayed : {"Click", "DblClick", "KeyDown", "KeyPress", "KeyUp",
-                                     "MouseDown", "MouseMove", "MouseUp"})
+    for (std::string_view relayed :
+         {"Click", "DblClick", "KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp"})
         if (event == relayed) return RaiseEvent(event, args);
 }
 

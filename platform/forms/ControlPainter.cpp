@@ -50,7 +50,7 @@ void PaintLabel(gdi::Bitmap& target, const gdi::Rect& place, const Label& label)
     const std::string text = vb::ToWindows1252(label.Caption());
     const int width = dc.TextExtentA(text).cx;
     const vb::Integer alignment = label.Get("Alignment").ToInteger();
-    const int x = alignment == 1 ? face.Width() - width
+    const int x = alignment == 1   ? face.Width() - width
                   : alignment == 2 ? (face.Width() - width) / 2
                                    : 0;
     dc.TextOutA(x, 0, text);
@@ -60,8 +60,8 @@ void PaintLabel(gdi::Bitmap& target, const gdi::Rect& place, const Label& label)
 void PaintImage(gdi::Bitmap& target, const gdi::Rect& place, const Image& image) {
     const vb::Variant picture = image.Get("Picture");
     if (!picture.IsObject()) return;
-    if (auto shown = picture.As<gdi::Picture>()) DrawBitmap(target, place.left, place.top,
-                                                             shown->Image());
+    if (auto shown = picture.As<gdi::Picture>())
+        DrawBitmap(target, place.left, place.top, shown->Image());
 }
 
 void PaintShape(gdi::Bitmap& target, const gdi::Rect& place, const Shape& shape) {

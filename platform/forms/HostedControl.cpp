@@ -19,9 +19,7 @@ public:
     void ExtentChanged(vb::Single width, vb::Single height) override {
         owner_->Move(owner_->Left(), owner_->Top(), width, height);
     }
-    void PropertyChanged(std::string_view name) override {
-        owner_->changed_.emplace_back(name);
-    }
+    void PropertyChanged(std::string_view name) override { owner_->changed_.emplace_back(name); }
     FontRef AmbientFont() const override { return owner_->Parent().Font(); }
 
 private:
@@ -76,9 +74,8 @@ void HostedControl::Create(std::string_view classId, const PropertyBag& saved) {
     object_ = com::CreateObject(classId);
     userControl_ = dynamic_cast<UserControl*>(object_.get());
     if (auto* source = dynamic_cast<com::EventSource*>(object_.get())) {
-        cookie_ = source->Advise([this](std::string_view event, com::Args& args) {
-            RaiseEvent(event, args);
-        });
+        cookie_ = source->Advise(
+            [this](std::string_view event, com::Args& args) { RaiseEvent(event, args); });
     }
     if (!userControl_) return;
     site_ = std::make_unique<Site>(*this);

@@ -168,7 +168,8 @@ void PictureBox::PropertyChanged(std::string_view name) {
 void PictureBox::FitToPicture() {
     if (!picture_) return;
     const int border = 2 * BorderPixels();
-    Move(Left(), Top(), static_cast<vb::Single>(gdi::PixelsToTwipsX(picture_->PixelWidth() + border)),
+    Move(Left(), Top(),
+         static_cast<vb::Single>(gdi::PixelsToTwipsX(picture_->PixelWidth() + border)),
          static_cast<vb::Single>(gdi::PixelsToTwipsY(picture_->PixelHeight() + border)));
 }
 

@@ -14,7 +14,8 @@ inline void DrawBitmap(gdi::Bitmap& target, int x, int y, const gdi::Bitmap& sou
     if (right <= left) return;
     for (int row = std::max(0, -y); row < std::min(source.Height(), target.Height() - y); ++row) {
         auto from = source.Row(row);
-        std::copy(from.begin() + left, from.begin() + right, target.Row(y + row).begin() + x + left);
+        std::copy(from.begin() + left, from.begin() + right,
+                  target.Row(y + row).begin() + x + left);
     }
 }
 

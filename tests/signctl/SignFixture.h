@@ -50,9 +50,10 @@ protected:
         gdi::Bitmap image(static_cast<int>(rows.at(0).size()), static_cast<int>(rows.size()));
         for (int y = 0; y < image.Height(); ++y)
             for (int x = 0; x < image.Width(); ++x)
-                image.Set(x, y, rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#'
-                                    ? gdi::White
-                                    : gdi::Rgb(40, 40, 40));
+                image.Set(x, y,
+                          rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#'
+                              ? gdi::White
+                              : gdi::Rgb(40, 40, 40));
         return std::make_shared<gdi::Picture>(std::move(image));
     }
     static gdi::PictureRef Blank(int width, int height) {

@@ -11,10 +11,15 @@ protected:
     Frames() { sign->SetExtent(100 * 15 + 202, 3000); }
 
     std::shared_ptr<gdi::Picture> Shown() { return sign->BitmapMask(); }
-    bool AddText(const std::string& text, int width, int height, int perRow, int rows,
-                 int font = 0, const std::string& name = "T") {
-        com::Args args{text, name, vb::Integer(width), vb::Integer(height), vb::Integer(perRow),
-                       vb::Integer(rows), vb::Integer(font)};
+    bool AddText(const std::string& text, int width, int height, int perRow, int rows, int font = 0,
+                 const std::string& name = "T") {
+        com::Args args{text,
+                       name,
+                       vb::Integer(width),
+                       vb::Integer(height),
+                       vb::Integer(perRow),
+                       vb::Integer(rows),
+                       vb::Integer(font)};
         return com::Call(*sign, "AddTextFrame", args).ToBool();
     }
     // What TextOutA draws for each piece, white on black, on a bitmap of the frame's size.
@@ -59,8 +64,8 @@ TEST_F(Frames, TicksCycleInStoreOrderAndRestartAfterAClear) {
     std::vector<std::size_t> order;
     for (int tick = 0; tick < 5; ++tick) {
         host.AdvanceTime(250);
-        order.push_back(static_cast<std::size_t>(
-            std::find(frames.begin(), frames.end(), Shown()) - frames.begin()));
+        order.push_back(static_cast<std::size_t>(std::find(frames.begin(), frames.end(), Shown()) -
+                                                 frames.begin()));
     }
     EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 0, 1}));
     host.AdvanceTime(249);
@@ -126,9 +131,9 @@ TEST_F(Frames, TextRowsWithoutGapsAreOneTextHeightApart) {
     ASSERT_TRUE(frame);
     EXPECT_EQ(frame->PixelWidth(), 18);
     EXPECT_EQ(frame->PixelHeight(), 16);
-    EXPECT_EQ(Differences(frame->Image(),
-                          Expected(*frame, "VELDO 5x7", {{0, 0, "ABC"}, {0, 8, "DEF"}})),
-              0);
+    EXPECT_EQ(
+        Differences(frame->Image(), Expected(*frame, "VELDO 5x7", {{0, 0, "ABC"}, {0, 8, "DEF"}})),
+        0);
     sign->ClearSign();
     ASSERT_TRUE(AddText("ABCDE", 18, 16, 3, 2, 0, "U"));
     EXPECT_EQ(Differences(Shown()->Image(),
@@ -141,18 +146,18 @@ TEST_F(Frames, TextCellsFollowTheGapSettings) {
     Put("PixPerSegY", vb::Integer{12});
     ASSERT_TRUE(AddText("ABCD", 10, 24, 2, 2));
     // "D" is 6 by 8: cells 6 wide (no gap across) and 8 - 1 + 5 high.
-    EXPECT_EQ(Differences(Shown()->Image(), Expected(*Shown(), "VELDO 5x7",
-                                                     {{0, 0, "A"}, {6, 0, "B"}, {0, 12, "C"},
-                                                      {6, 12, "D"}})),
+    EXPECT_EQ(Differences(Shown()->Image(),
+                          Expected(*Shown(), "VELDO 5x7",
+                                   {{0, 0, "A"}, {6, 0, "B"}, {0, 12, "C"}, {6, 12, "D"}})),
               0);
     sign->ClearSign();
     Put("SegSepY", vb::Integer{0});
     Put("SegSepX", vb::Integer{3});
     Put("PixPerSegY", vb::Integer{8});
     ASSERT_TRUE(AddText("ABCD", 10, 16, 2, 2, 0, "U"));
-    EXPECT_EQ(Differences(Shown()->Image(), Expected(*Shown(), "VELDO 5x7",
-                                                     {{0, 0, "A"}, {5, 0, "B"}, {0, 8, "C"},
-                                                      {5, 8, "D"}})),
+    EXPECT_EQ(Differences(Shown()->Image(),
+                          Expected(*Shown(), "VELDO 5x7",
+                                   {{0, 0, "A"}, {5, 0, "B"}, {0, 8, "C"}, {5, 8, "D"}})),
               0);
 }
 

@@ -89,8 +89,8 @@ TEST_F(SignRegistry, AWindowPlacesTheControlFromItsDescription) {
     sign.Let("SegCountY", vb::Integer{1});
     sign.Let("Zoom", 3.0f);
     EXPECT_NE(sign.Width(), 3000) << "the control sized itself and the extender followed";
-    com::Args text{"AB", "NEW", vb::Integer{12}, vb::Integer{8}, vb::Integer{2}, vb::Integer{1},
-                   vb::Integer{0}};
+    com::Args text{"AB",           "NEW",          vb::Integer{12}, vb::Integer{8},
+                   vb::Integer{2}, vb::Integer{1}, vb::Integer{0}};
     EXPECT_EQ(sign.Call("AddTextFrame", text), vb::Variant(true));
     EXPECT_EQ(sign.ChangedProperties(), std::vector<std::string>{});
     sign.Let("SegSepX", vb::Integer{3});
