@@ -2,10 +2,14 @@
 
 #include <ctime>
 
+#include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
+#include "estimate/frmOrder.h"
+#include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
 
 namespace zomel {
@@ -35,6 +39,23 @@ void LogError(const std::string& label) {
     vb::ErrObject error = vb::Err();
     vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
     vb::Err().Clear();
+}
+
+void LogPriceLoadError() {
+    vb::ErrObject pending = vb::Err();
+    // A missing record leaves the line partial or missing; the log writer never raises.
+    vb::ResumeNext([] {
+        frmOrder& order = forms::Instance<frmOrder>();
+        bool baseRow = order.RowIndex.ToLong() < gBaseCount + 1;
+        vb::Long number = baseRow ? order.RowIndex.ToLong() : order.OptionIndex.ToLong();
+        const OptionRecord& record = baseRow ? gBaseParts(number) : gOptions(number);
+        WriteLogLine(LogTimestamp() + " - Function [Load Prices] error with " +
+                     (baseRow ? "base(" : "option(") + std::to_string(number) + ") name=" +
+                     record.Name + " part#=" + record.PartNo + " price=" + record.Price +
+                     " cost=" + vb::CStr(record.Cost) + " info=" + record.Info +
+                     " type=" + record.Type + " set=" + std::to_string(record.Package));
+    });
+    vb::Err() = pending;
 }
 
 void TraceForm(const std::string& label, vb::Long captionId, bool entering) {

@@ -1,5 +1,6 @@
 #include "core/Main.h"
 
+#include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
@@ -59,6 +60,7 @@ void Main() {
         else
             ReportError("Module sub main - Error Catch");
     });
+    step([] { ResetOptions(); });
     step([] { LoadTexts(); });
     step([] { TempFolder = os::TempFolder(); });
     step([] {

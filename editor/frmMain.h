@@ -23,7 +23,7 @@ public:
     forms::Ref<forms::TextBox> txtModel{*this, "txtModel"};
 
     // The orientation command: vertical (True) or horizontal modules.
-    void mnuSignVertical_Click(vb::Integer vertical);
+    virtual void mnuSignVertical_Click(vb::Integer vertical);
 
 protected:
     void Form_Load() override;

@@ -9,6 +9,8 @@
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/PictureClip.h"
+#include "platform/forms/RangeControl.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/vb/Error.h"
@@ -51,6 +53,10 @@ std::map<std::string, ControlMaker>& Types() {
         add("SSActiveToolBars", static_cast<ActiveToolBars*>(nullptr));
         add("Timer", static_cast<Timer*>(nullptr));
         add("SignObject", static_cast<HostedControl*>(nullptr));
+        add("HScrollBar", static_cast<HScrollBar*>(nullptr));
+        add("VScrollBar", static_cast<VScrollBar*>(nullptr));
+        add("UpDown", static_cast<UpDown*>(nullptr));
+        add("PictureClip", static_cast<PictureClip*>(nullptr));
         return t;
     }();
     return types;

@@ -1,6 +1,8 @@
+#include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Main.h"
 #include "editor/frmSplash.h"
+#include "estimate/frmOrder.h"
 #include "platform/forms/Interaction.h"
 #include "platform/vb/Error.h"
 #include "tests/core/startup/StartupFixture.h"
@@ -92,4 +94,38 @@ TEST_F(Diagnostics, SplashShowsTheVersionAndTitle) {
     splash.Load();
     EXPECT_EQ(splash.ControlNamed("lblVersion").Get("Caption").ToString(), "Version 1.0.0");
     EXPECT_EQ(splash.ControlNamed("lblProductName").Get("Caption").ToString(), forms::App().Title);
+}
+
+TEST_F(Diagnostics, PriceLoadErrorsNameTheFailingRow) {
+    gBaseCount = 2;
+    gBaseParts(2) = OptionRecord{};
+    gBaseParts(2).Name = "ZOMEL module";
+    gBaseParts(2).PartNo = "ZM-1000";
+    gBaseParts(2).Price = "$1,250.50";
+    gBaseParts(2).Cost = 1250.5f;
+    gBaseParts(2).Info = "Base";
+    gBaseParts(2).Type = "Zomel";
+    gBaseParts(2).Package = 3;
+    gOptions(7) = OptionRecord{};
+    gOptions(7).Name = "Photocell";
+    gOptions(7).Cost = 95;
+    auto& order = forms::Instance<frmOrder>();
+    order.RowIndex = vb::Long{2};
+    LogPriceLoadError();
+    order.RowIndex = vb::Long{3};
+    order.OptionIndex = vb::Long{7};
+    LogPriceLoadError();
+    order.OptionIndex = vb::Long{500};  // beyond the table: the line is dropped, nothing raised
+    EXPECT_NO_THROW(LogPriceLoadError());
+    auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0].ends_with(
+        " - Function [Load Prices] error with base(2) name=ZOMEL module part#=ZM-1000 "
+        "price=$1,250.50 cost=1250.5 info=Base type=Zomel set=3"))
+        << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(
+        " - Function [Load Prices] error with option(7) name=Photocell part#= price= cost=95 "
+        "info= type= set=0"))
+        << lines[1];
+    EXPECT_EQ(vb::Err().Number, 0);
 }

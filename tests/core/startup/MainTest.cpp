@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Main.h"
 #include "editor/frmMain.h"
@@ -33,6 +34,7 @@ TEST_F(StartupTest, WithoutIniTheLogIsTheTempFoldersAndStaysEmpty) {
     EXPECT_EQ(HdrPartNumber, "Part Number");
     EXPECT_EQ(ModelNumberLabel, "Model Number = ");
     EXPECT_NE(gSign, nullptr);
+    EXPECT_EQ(gOptions(195).Empty, vb::True);  // the option table is prepared before anything else
 }
 
 TEST_F(StartupTest, SplashCoversTheMainWindowsLoad) {

@@ -2,6 +2,8 @@
 
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/ListControl.h"
+#include "platform/forms/PictureClip.h"
+#include "platform/forms/RangeControl.h"
 #include "platform/vb/Error.h"
 #include "tests/platform/forms/TestWindows.h"
 
@@ -127,4 +129,69 @@ TEST_F(Tools, StateButtonsFlipAndGroupsActAsOptionSets) {
     } catch (const vb::VbError& e) {
         EXPECT_EQ(e.Number(), 35601);
     }
+}
+
+class RangeAndClip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmOwned", R"({"Name": "frmOwned", "Controls": [
+          { "Type": "HScrollBar", "Name": "HSLine", "Min": 6, "Max": 19, "Value": 10 },
+          { "Type": "UpDown", "Name": "VScrSpacing", "Min": -1, "Max": 10, "Value": 0, "Increment": 1 },
+          { "Type": "PictureClip", "Name": "PicClip" } ]})");
+        Instance<OwnedWindow>().Load();
+    }
+    FormsFixture fx;
+    OwnedWindow& window = Instance<OwnedWindow>();
+};
+
+TEST_F(RangeAndClip, ValuesStayInTheirRange) {
+    auto& bar = window.ControlAs<HScrollBar>("HSLine");
+    int changes = 0;
+    struct Counter : ControlView {
+        int* n;
+        void PropertyChanged(Control&, std::string_view name) override { *n += name == "Value"; }
+    } counter;
+    counter.n = &changes;
+    bar.SetView(&counter);
+    EXPECT_EQ(bar.Value(), 10);
+    try {
+        bar.SetValue(20);
+        FAIL();
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), vb::err::InvalidPropertyValue);
+    }
+    bar.SetMin(12);  // the value follows the new range
+    EXPECT_EQ(bar.Value(), 12);
+    bar.SetMin(7);
+    bar.SetMax(60);
+    EXPECT_EQ(bar.Value(), 12);
+    EXPECT_EQ(changes, 1);
+    bar.Step(100);
+    EXPECT_EQ(bar.Value(), 60);
+    bar.SetView(nullptr);
+
+    auto& spacing = window.ControlAs<UpDown>("VScrSpacing");
+    spacing.SetValue(-1);
+    spacing.Step(-1);
+    EXPECT_EQ(spacing.Value(), -1);
+}
+
+TEST_F(RangeAndClip, ClipCutsARectangleAndPadsBeyondThePicture) {
+    auto& clip = window.ControlAs<PictureClip>("PicClip");
+    EXPECT_THROW(clip.Clip(), vb::VbError);
+    gdi::Bitmap image(4, 3, gdi::Black);
+    image.Set(1, 1, gdi::White);
+    image.Set(3, 2, gdi::White);
+    clip.SetPicture(std::make_shared<gdi::Picture>(image));
+    clip.SetClipX(1);
+    clip.SetClipY(1);
+    clip.SetClipWidth(4);
+    clip.SetClipHeight(2);
+    gdi::PictureRef cut = clip.Clip();
+    ASSERT_EQ(cut->PixelWidth(), 4);
+    ASSERT_EQ(cut->PixelHeight(), 2);
+    EXPECT_EQ(cut->Image().At(0, 0), gdi::White);
+    EXPECT_EQ(cut->Image().At(2, 1), gdi::White);
+    EXPECT_EQ(cut->Image().At(3, 1), gdi::Black);  // beyond the source
+    EXPECT_EQ(clip.Get("Clip").As<gdi::Picture>()->PixelWidth(), 4);
 }

@@ -1,0 +1,40 @@
+#include "core/ConvertItPrice.h"
+
+#include "core/Diagnostics.h"
+#include "core/PriceCode.h"
+#include "estimate/frmOrder.h"
+#include "platform/forms/Instance.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+
+namespace {
+
+// The error each fault raised where the text was taken apart.
+vb::Long ErrorNumber(pricecode::Fault fault) {
+    switch (fault) {
+        case pricecode::Fault::BadDigit:
+            return vb::err::TypeMismatch;
+        case pricecode::Fault::Overflow:
+            return vb::err::Overflow;
+        default:
+            return vb::err::InvalidCall;
+    }
+}
+
+}  // namespace
+
+std::string ConvertItPrice(const std::string& priceText, vb::Integer row) {
+    const auto price = pricecode::DecodePrice(priceText, row);
+    if (price.amount) forms::Instance<frmOrder>().PriceValue = *price.amount;
+    if (price.ok) return price.text;
+
+    vb::OnError report([&] {
+        ReportError("Convert It Price Step: " + std::to_string(price.step) +
+                    " Problem string: " + priceText);
+    });
+    report([&] { vb::Raise(ErrorNumber(price.fault)); });
+    return {};
+}
+
+}  // namespace zomel

@@ -1,0 +1,57 @@
+#include "core/FontTable.h"
+
+#include <array>
+
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
+
+namespace zomel {
+
+Table<FontRecord, FirstBlockFont, LastBlockFont> FontTable;
+
+namespace {
+
+constexpr vb::Long FontNamePrefixId = 10916;
+constexpr vb::Integer Centred = 2;
+
+struct Cell {
+    const char* cols;
+    const char* rows;
+};
+
+constexpr std::array<Cell, LastBlockFont - FirstBlockFont + 1> Cells = {{
+    {"4", "5"},
+    {"4", "6"},
+    {"3", "7"},
+    {"4", "7"},
+    {"5", "7"},
+    {"4", "8"},
+    {"5", "8"},
+    {"5", "9"},
+    {"5", "10"},
+    {"5", "11"},
+    {"5", "12"},
+    {"6", "12"},
+    {"7", "12"},
+    {"8", "12"},
+}};
+
+}  // namespace
+
+void FillFontTable() {
+    for (vb::Integer index = FirstBlockFont; index <= LastBlockFont; ++index) {
+        const Cell& cell = Cells[index - FirstBlockFont];
+        FontRecord& font = FontTable(index);
+        font.Cols = cell.cols;
+        font.Rows = cell.rows;
+        font.Height = vb::CInt(vb::Val(font.Rows));
+        font.Size = static_cast<vb::Integer>(font.Height + 1);
+        font.DefaultAlign = Centred;
+    }
+    // The cells stand even when the name text is missing.
+    const std::string prefix = forms::LoadResString(FontNamePrefixId);
+    for (FontRecord& font : FontTable)
+        font.Name = prefix + font.Cols + "x" + font.Rows;
+}
+
+}  // namespace zomel

@@ -1,0 +1,9 @@
+#include "modelspec/frmModelNum.h"
+
+namespace zomel {
+
+frmModelNum::frmModelNum() : Form("frmModelNum") {}
+
+void frmModelNum::UpdateModelNum() {}
+
+}  // namespace zomel

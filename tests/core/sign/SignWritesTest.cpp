@@ -1,0 +1,154 @@
+#include <string>
+#include <vector>
+
+#include "platform/os/Settings.h"
+#include "tests/core/sign/SignFixture.h"
+
+using zomel::frmMain;
+using zomel::MainForm;
+
+namespace {
+
+std::string SavedUnit(const std::string& key) {
+    return os::GetSetting("ZomelBuilder", "Units", key, "<none>");
+}
+
+// A main window that records each run of its orientation command and what the sign looked
+// like at that moment.
+class RecordingMain : public frmMain {
+public:
+    explicit RecordingMain(const zomel::Sign& sign) : sign_(sign) {}
+
+    struct Run {
+        vb::Integer argument;
+        vb::Integer signVertical;
+        double signWidth;
+    };
+    std::vector<Run> runs;
+
+    void mnuSignVertical_Click(vb::Integer vertical) override {
+        runs.push_back({vertical, sign_.Vertical(), sign_.SignWidth()});
+    }
+
+private:
+    const zomel::Sign& sign_;
+};
+
+}  // namespace
+
+TEST_F(SignTest, CharSizeUnitSetsHeightsByOrientationAndSavesTheUnit) {
+    sign.SetCharSizeUnit("in");
+    EXPECT_EQ(sign.CharSizeUnit(), "in");
+    EXPECT_EQ(SavedUnit("CharSizeUnit"), "in");
+    EXPECT_DOUBLE_EQ(sign.CharHeight(), 7.0);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust1(), 1.601);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust2(), 2.468);
+
+    sign.SetVertical(vb::True);
+    sign.SetCharSizeUnit("cm");
+    EXPECT_DOUBLE_EQ(sign.CharHeight(), 4.22);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust1(), 4.359);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust2(), 6.581);
+
+    // An unknown unit is kept and saved, but the heights stay.
+    sign.SetCharSizeUnit("mm");
+    EXPECT_EQ(SavedUnit("CharSizeUnit"), "mm");
+    EXPECT_DOUBLE_EQ(sign.CharHeight(), 4.22);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust2(), 6.581);
+
+    sign.SetCharSizeUnit("pix");
+    EXPECT_DOUBLE_EQ(sign.CharHeight(), 1.0);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust1(), 1.0);
+    EXPECT_DOUBLE_EQ(sign.CharHeightCust2(), 1.0);
+}
+
+TEST_F(SignTest, LengthAndWeightUnitsAreSaved) {
+    EXPECT_EQ(SavedUnit("LengthUnit"), "<none>");
+    sign.SetLengthUnit("m");
+    sign.SetWeightUnit("kg");
+    EXPECT_EQ(SavedUnit("LengthUnit"), "m");
+    EXPECT_EQ(SavedUnit("WeightUnit"), "kg");
+    sign.SetLengthUnit("cm");
+    EXPECT_EQ(SavedUnit("LengthUnit"), "cm");
+}
+
+TEST_F(SignTest, ModelNumberGoesIntoTheMainWindowBox) {
+    sign.SetModelNumber("AF1-2S2A4-1003H");
+    EXPECT_EQ(sign.ModelNumber(), "AF1-2S2A4-1003H");
+    EXPECT_EQ(MainForm->txtModel->Text(), "AF1-2S2A4-1003H");
+}
+
+TEST_F(SignTest, HighDensityIsCopiedToTheMainWindow) {
+    sign.SetHighDensity(vb::False);
+    EXPECT_EQ(sign.HighDensity(), vb::False);
+    EXPECT_EQ(MainForm->HighDensity, vb::False);
+    sign.SetHighDensity(1);  // any non-zero value is True
+    EXPECT_EQ(sign.HighDensity(), vb::True);
+    EXPECT_EQ(MainForm->HighDensity, vb::True);
+}
+
+TEST_F(SignTest, OrientationCommandRunsOnceAfterTheRecomputation) {
+    RecordingMain main(sign);
+    MainForm = &main;
+    sign.SetLengthUnit("in");
+
+    sign.SetVertical(vb::True);
+    sign.SetVertical(vb::True);
+    sign.SetVertical(1);
+    ASSERT_EQ(main.runs.size(), 1u);
+    EXPECT_EQ(main.runs[0].argument, vb::True);
+    EXPECT_EQ(main.runs[0].signVertical, vb::True);
+    EXPECT_NEAR(main.runs[0].signWidth, 285.0, kTolerance);  // already vertical: 20 x 13.75 + 10
+
+    sign.SetVertical(vb::False);
+    ASSERT_EQ(main.runs.size(), 2u);
+    EXPECT_EQ(main.runs[1].argument, vb::False);
+    EXPECT_NEAR(main.runs[1].signWidth, 395.0, kTolerance);
+}
+
+TEST_F(SignTest, CharacterSegmentedTurnsVerticalWithoutTheOrientationCommand) {
+    RecordingMain main(sign);
+    MainForm = &main;
+    sign.SetSegmentType(2);
+    EXPECT_EQ(sign.Vertical(), vb::True);
+    EXPECT_TRUE(main.runs.empty());
+    // Already vertical: asking for it again runs nothing either.
+    sign.SetVertical(vb::True);
+    EXPECT_TRUE(main.runs.empty());
+}
+
+TEST_F(SignTest, ApprovalMarksMakeTheApprovalDigit) {
+    EXPECT_EQ(sign.ApprovalChar(), "0");
+    sign.SetCE(vb::True);
+    EXPECT_EQ(sign.ApprovalChar(), "1");
+    sign.SetUL(vb::True);
+    EXPECT_EQ(sign.ApprovalChar(), "3");
+    EXPECT_EQ(sign.CE(), vb::True);
+    EXPECT_EQ(sign.UL(), vb::True);
+    EXPECT_EQ(sign.ValidApprovalCode(), vb::True);
+    sign.SetCE(vb::False);
+    EXPECT_EQ(sign.ApprovalChar(), "2");
+    EXPECT_EQ(sign.CE(), vb::False);
+    EXPECT_EQ(sign.ValidApprovalCode(), vb::True);
+}
+
+TEST_F(SignTest, WithoutMainWindowTheWindowsAreLeftAlone) {
+    MainForm = nullptr;
+    sign.SetModelNumber("AF0-2H2A4-0101V");
+    sign.SetHighDensity(vb::False);
+    sign.SetCharSizeUnit("in");
+    sign.SetLengthUnit("in");
+    sign.SetVertical(vb::True);
+    EXPECT_EQ(sign.ModelNumber(), "AF0-2H2A4-0101V");
+    EXPECT_NEAR(sign.SignWidth(), 285.0, kTolerance);
+    EXPECT_FALSE(forms::Instance<frmMain>().IsLoaded());
+    EXPECT_EQ(forms::Instance<frmMain>().HighDensity, vb::True);
+}
+
+TEST_F(SignTest, MaxColumnsIsStoredOnly) {
+    sign.SetLengthUnit("in");
+    sign.SetMaxColumns(12);
+    EXPECT_EQ(sign.MaxColumns(), 12);
+    EXPECT_EQ(sign.XZomelCount(), 20);
+    EXPECT_NEAR(sign.SignWidth(), 395.0, kTolerance);
+}
