@@ -12,6 +12,7 @@
 #include "estimate/mapParts.h"
 #include "platform/com/Dispatch.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
@@ -88,9 +89,9 @@ Sign& frmMain::TheSign() const {
 
 // The hosted control answers by member name.
 com::Dispatch& frmMain::SignDispatch() {
-    auto* dispatch = dynamic_cast<com::Dispatch*>(&*ViewSign);
-    if (!dispatch) vb::Raise(vb::err::NotSupported, "ViewSign does not answer by member name");
-    return *dispatch;
+    auto* hosted = dynamic_cast<forms::HostedControl*>(&*ViewSign);
+    if (!hosted) vb::Raise(vb::err::NotSupported, "ViewSign does not answer by member name");
+    return hosted->Object();
 }
 
 vb::Variant frmMain::SignGet(const std::string& member) {

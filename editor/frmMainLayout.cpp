@@ -4,6 +4,7 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/CellSizeKeeper.h"
 #include "editor/CharacterFrame.h"
 #include "editor/InkScan.h"
 #include "editor/LinePlacement.h"
@@ -60,30 +61,6 @@ int Rounded(double value) {
 std::string CountText(vb::Long value) {
     return vb::CStr(value);
 }
-
-// Keeps the picture clip's cell size: whatever way the preview ends, the clip again holds the
-// LEDs across and down one module.
-class CellSizeKeeper {
-public:
-    explicit CellSizeKeeper(forms::PictureClip& clip)
-        : clip_(clip), width_(clip.ClipWidth()), height_(clip.ClipHeight()) {}
-    ~CellSizeKeeper() {
-        vb::ResumeNext([&] { clip_.SetClipWidth(width_); });
-        vb::ResumeNext([&] { clip_.SetClipHeight(height_); });
-    }
-    CellSizeKeeper(const CellSizeKeeper&) = delete;
-    CellSizeKeeper& operator=(const CellSizeKeeper&) = delete;
-
-    void Keep(vb::Integer width, vb::Integer height) {
-        width_ = width;
-        height_ = height;
-    }
-
-private:
-    forms::PictureClip& clip_;
-    vb::Integer width_;
-    vb::Integer height_;
-};
 
 }  // namespace
 
@@ -166,12 +143,12 @@ void frmMain::PlaceMessage() {
     int offset = 0;
     vb::Integer placedRows = 0;
     if (VerticalPlacement > PlaceTop) {
-        placedRows = gSign->YZomelCount();
+        placedRows = TheSign().YZomelCount();
         offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
     }
     for (;;) {
         lineRaster_.Clear();
-        const vb::Integer rows = gSign->YZomelCount();
+        const vb::Integer rows = TheSign().YZomelCount();
         if (placedRows > rows) {
             offset = PlacementOffset(VerticalPlacement, rows, PicClip->ClipHeight(), Extent);
             placedRows = rows;
@@ -180,7 +157,7 @@ void frmMain::PlaceMessage() {
         DrawLines(firstRow, offset);
         Extent = GetExtents();
         ZomelDraw(Extent);
-        if (placedRows <= gSign->YZomelCount()) break;
+        if (placedRows <= TheSign().YZomelCount()) break;
         SizeAdjusted = vb::False;
     }
 }
@@ -188,8 +165,8 @@ void frmMain::PlaceMessage() {
 void frmMain::PrepareRaster() {
     const int width = Rounded(gdi::TwipsToPixelsX(PicLine->Width()));
     const int height = Rounded(gdi::TwipsToPixelsY(PicLine->Height()));
-    lineRaster_.EnsureSize(std::max(width, gSign->MaxColumns() * LargestCellPitch),
-                           std::max(height, gSign->MaxRows() * LargestCellPitch));
+    lineRaster_.EnsureSize(std::max(width, TheSign().MaxColumns() * LargestCellPitch),
+                           std::max(height, TheSign().MaxRows() * LargestCellPitch));
     lineRaster_.Clear();
 }
 
@@ -197,7 +174,7 @@ void frmMain::PrepareRaster() {
 // at the left edge (measuring); with one, lines are aligned and moved down by it.
 void frmMain::DrawLines(int startY, std::optional<int> offset) {
     const LineAdvance advance = CurrentLineAdvance();
-    const int signWidth = ModulesSpan(gSign->XZomelCount(), PicClip->ClipWidth(), ColumnGap());
+    const int signWidth = ModulesSpan(TheSign().XZomelCount(), PicClip->ClipWidth(), ColumnGap());
     const bool warnAbove =
         offset && ToolState("id_SignChar") != ToolDown && ToolState("id_SignLine") != ToolDown;
     double y = startY;
@@ -226,7 +203,8 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
 frmMain::LineAdvance frmMain::CurrentLineAdvance() {
     LineAdvance advance;
     advance.spacing = VScrLineSpacing->Value();
-    if (gSign->SegmentType() == LineMatrix) advance.moduleRows = SignGet("PixPerSegY").ToInteger();
+    if (TheSign().SegmentType() == LineMatrix)
+        advance.moduleRows = SignGet("PixPerSegY").ToInteger();
     return advance;
 }
 
@@ -277,7 +255,7 @@ void frmMain::SetAllLineHeights(vb::Integer value) {
         LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
-        HSLine(i).SetEnabled(gSign->SegmentType() != CharacterSegmented);
+        HSLine(i).SetEnabled(TheSign().SegmentType() != CharacterSegmented);
     }
 }
 
@@ -322,7 +300,7 @@ ExtentInfo frmMain::GetExtents() {
 }
 
 void frmMain::CountModules(const ExtentInfo& extent, bool tracing) {
-    Sign& sign = *gSign;
+    Sign& sign = TheSign();
     if (!ApplyingModel)
         sign.SetXZomelCount(ModulesFor(extent.EndingCol, PicClip->ClipWidth(), ColumnGap()));
     if (ToolState("id_SignChar") == ToolDown) {
@@ -338,8 +316,8 @@ void frmMain::CountModules(const ExtentInfo& extent, bool tracing) {
 }
 
 void frmMain::MeasureLitShare(vb::Long litCount) {
-    const vb::Integer x = gSign->XZomelCount();
-    const vb::Integer y = gSign->YZomelCount();
+    const vb::Integer x = TheSign().XZomelCount();
+    const vb::Integer y = TheSign().YZomelCount();
     if (x < 1 || y < 1) return;
     const vb::Long leds =
         vb::Long{x} * y * SignGet("PixPerSegX").ToInteger() * SignGet("PixPerSegY").ToInteger();
@@ -360,11 +338,11 @@ void frmMain::TraceScan(const InkScan& scan, int bytesPerPixel) {
 vb::Integer frmMain::CheckSize(vb::Integer tryCount, const std::string& which,
                                const ExtentInfo& extent) {
     SizeLimits limits;
-    limits.MaxColumns = gSign->MaxColumns();
-    limits.MaxRows = gSign->MaxRows();
-    limits.XZomelCount = gSign->XZomelCount();
-    limits.YZomelCount = gSign->YZomelCount();
-    limits.HighDensity = gSign->HighDensity() != 0;
+    limits.MaxColumns = TheSign().MaxColumns();
+    limits.MaxRows = TheSign().MaxRows();
+    limits.XZomelCount = TheSign().XZomelCount();
+    limits.YZomelCount = TheSign().YZomelCount();
+    limits.HighDensity = TheSign().HighDensity() != 0;
     limits.HoldSize = HoldSize != 0;
     limits.CellWidth = PicClip->ClipWidth();
     limits.CellHeight = PicClip->ClipHeight();
@@ -411,8 +389,8 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         clip.SetClipX(0);
         clip.SetClipY(0);
     });
-    vb::Integer columns = gSign->XZomelCount();
-    vb::Integer rows = gSign->YZomelCount();
+    vb::Integer columns = TheSign().XZomelCount();
+    vb::Integer rows = TheSign().YZomelCount();
     if (!SkipSizeCheck) {
         step([&] { columns = SettleCount("X", columns, extent); });
         step([&] { rows = SettleCount("Y", rows, extent); });
@@ -431,7 +409,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
     bool empty = columns <= 0 || rows <= 0;
     step([&] { empty = empty || SignGet("SegCountX").ToInteger() == 0; });
     if (empty || stopped) return;
-    if (gSign->SegmentType() == CharacterSegmented)
+    if (TheSign().SegmentType() == CharacterSegmented)
         step([&] { ShowTextFrame(columns, rows); });
     else
         step([&] { ShowBitmapFrame(columns); });
@@ -444,7 +422,7 @@ vb::Integer frmMain::SettleCount(const std::string& which, vb::Integer count,
                                  const ExtentInfo& extent) {
     const bool columns = which == "X";
     const vb::Integer settled = CheckSize(count, which, extent);
-    Sign& sign = *gSign;
+    Sign& sign = TheSign();
     if (settled != (columns ? sign.XZomelCount() : sign.YZomelCount())) {
         columns ? sign.SetXZomelCount(settled) : sign.SetYZomelCount(settled);
         SizeAdjusted = vb::True;
@@ -527,7 +505,7 @@ void frmMain::PutWarning(const std::string& text, bool visible) {
 }
 
 void frmMain::CalculateSize() {
-    const Sign& sign = *gSign;
+    const Sign& sign = TheSign();
     SignFigures figures;
     figures.XZomelCount = sign.XZomelCount();
     figures.YZomelCount = sign.YZomelCount();

@@ -6,6 +6,7 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Instance.h"
+#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run for every test: no window objects but the main window object, and the per-user
@@ -14,6 +15,7 @@ class SignTest : public ::testing::Test {
 protected:
     void SetUp() override {
         forms::ResetInstances();
+        RegisterSignControl();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
     }
 

@@ -12,6 +12,7 @@
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
+#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run: per-user places in a temporary folder, a headless host, no windows, no log.
@@ -20,6 +21,7 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         forms::SetHost(&host);
+        RegisterSignControl();
         zomel::CloseLog();
         zomel::DebugLevel = 0;
         zomel::MainForm = nullptr;

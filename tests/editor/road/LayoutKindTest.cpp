@@ -15,6 +15,16 @@ protected:
         UseLayout("id_SignChar", 2);
         Main().mnuSignVertical_Click(vb::True);
     }
+    // Text frame rows drawn one character per 5 x 7 cell, as the display draws them with
+    // module gaps on.
+    static std::vector<std::string> Cells(const std::vector<std::string>& rows, int width,
+                                          int height) {
+        std::vector<Placed> cells;
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            for (int c = 0; c < static_cast<int>(rows[r].size()); ++c)
+                cells.push_back({c * 5, r * 7, std::string(1, rows[r][c])});
+        return Expected(width, height, cells);
+    }
 };
 
 TEST_F(LayoutKindTest, DensityAndOrientationChangeTheModuleCell) {
@@ -25,16 +35,16 @@ TEST_F(LayoutKindTest, DensityAndOrientationChangeTheModuleCell) {
     EXPECT_EQ(TheSign().XZomelCount(), 5);
     EXPECT_EQ(TheSign().YZomelCount(), 2);
     EXPECT_EQ(Panel(3), "Typical Maximum Power: 7.0 Amps");
-    EXPECT_EQ(Display().frame->PixelWidth(), 35);
+    EXPECT_EQ(Frame()->PixelWidth(), 35);
     Main().mnuSignDensity_Click();  // high again
     EXPECT_EQ(TheSign().XZomelCount(), 3);
     EXPECT_EQ(TheSign().YZomelCount(), 1);
     Main().mnuSignVertical_Click(vb::True);  // 8 x 12 LEDs
     EXPECT_EQ(TheSign().XZomelCount(), 4);
     EXPECT_EQ(TheSign().YZomelCount(), 1);
-    EXPECT_EQ(Display().PixPerSegX(), 8);
-    EXPECT_EQ(Display().frame->PixelWidth(), 32);
-    EXPECT_EQ(Display().frame->PixelHeight(), 12);
+    EXPECT_EQ(DisplayNumber("PixPerSegX"), 8);
+    EXPECT_EQ(Frame()->PixelWidth(), 32);
+    EXPECT_EQ(Frame()->PixelHeight(), 12);
 }
 
 TEST_F(LayoutKindTest, CharacterLayoutShowsATextFrameOfOneModulePerCharacter) {
@@ -45,11 +55,13 @@ TEST_F(LayoutKindTest, CharacterLayoutShowsATextFrameOfOneModulePerCharacter) {
     Type(1, "ABCD");
     EXPECT_EQ(TheSign().XZomelCount(), 4);
     EXPECT_EQ(TheSign().YZomelCount(), 2);
-    EXPECT_EQ(Display().frameText, " AB ABCD|");
-    EXPECT_EQ(Display().textFrameArgs, (std::vector<vb::Integer>{20, 14, 4, 2, 0}));
-    EXPECT_EQ(Display().SegSepX(), 3);
-    EXPECT_EQ(Display().SegSepY(), 3);
-    EXPECT_EQ(Display().PixPerSegX(), 5);
+    // Rows " AB " and "ABCD", one 5 x 7 cell per character.
+    EXPECT_EQ(FrameRows(20, 14), Cells({" AB ", "ABCD"}, 20, 14));
+    EXPECT_EQ(DisplayNumber("SegCountX"), 4);
+    EXPECT_EQ(DisplayNumber("SegCountY"), 2);
+    EXPECT_EQ(DisplayNumber("SegSepX"), 3);
+    EXPECT_EQ(DisplayNumber("SegSepY"), 3);
+    EXPECT_EQ(DisplayNumber("PixPerSegX"), 5);
     // After the preview the clip again holds the module cell.
     EXPECT_EQ(Main().PicClip->ClipWidth(), 5);
     EXPECT_EQ(Main().PicClip->ClipHeight(), 7);
@@ -72,9 +84,10 @@ TEST_F(LayoutKindTest, CharacterRowsNeverShiftAndNeverExceedTheSign) {
     Align(1, 1);
     Type(1, "XY");
     ASSERT_EQ(TheSign().XZomelCount(), 20);
-    EXPECT_EQ(Display().SegCountX(), 20);
-    EXPECT_EQ(Display().frameText, longLine.substr(0, 20) + std::string(18, ' ') + "XY|");
-    EXPECT_EQ(Display().textFrameArgs, (std::vector<vb::Integer>{100, 14, 20, 2, 0}));
+    EXPECT_EQ(DisplayNumber("SegCountX"), 20);
+    EXPECT_EQ(DisplayNumber("SegCountY"), 2);
+    EXPECT_EQ(FrameRows(100, 14),
+              Cells({longLine.substr(0, 20), std::string(18, ' ') + "XY"}, 100, 14));
 }
 
 TEST_F(LayoutKindTest, AHeldCharacterSignTakesTextThatFitsItsModulesAndGaps) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,9 +14,10 @@
 #include "editor/frmMain.h"
 #include "estimate/mapParts.h"
 #include "platform/forms/HeadlessHost.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
-#include "tests/editor/road/FakeSignControl.h"
+#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace zomel {
@@ -30,14 +32,14 @@ public:
 
 }  // namespace zomel
 
-// A fresh run with the main window loaded on the headless host, the display control stood in
-// for, and a person's ways of using it.
+// A fresh run with the main window loaded on the headless host and the display control
+// registered, and a person's ways of using it.
 class RoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
         forms::ResetInstances();
         forms::SetHost(&host);
-        FakeSignControl::Register();
+        RegisterSignControl();
         zomel::DebugLevel = 0;
         zomel::HoldSize = vb::False;
         zomel::CurrentLine = 0;
@@ -58,8 +60,24 @@ protected:
 
     zomel::frmMain& Main() { return *zomel::MainForm; }
     zomel::Sign& TheSign() { return *zomel::gSign; }
-    FakeSignControl& Display() {
-        return dynamic_cast<FakeSignControl&>(Main().ControlNamed("ViewSign"));
+    forms::HostedControl& Display() { return Main().ControlAs<forms::HostedControl>("ViewSign"); }
+    vb::Integer DisplayNumber(const char* member) { return Display().Get(member).ToInteger(); }
+    vb::Single Zoom() { return Display().Get("Zoom").ToSingle(); }
+    // The frame on show: the display holds exactly one.
+    gdi::PictureRef Frame() {
+        if (Display().Get("FrameCount").ToInteger() != 1) return nullptr;
+        return std::dynamic_pointer_cast<gdi::Picture>(
+            Display().Call("GetFrame", {vb::Variant(vb::Integer{1})}).ToObject());
+    }
+    // Pixels of the lit colour on the display's drawn surface.
+    int LitPixels() {
+        const gdi::Bitmap* surface = Display().Surface();
+        const auto lit = static_cast<gdi::Color>(Display().Get("LEDOnColor").ToLong());
+        int count = 0;
+        for (int y = 0; surface && y < surface->Height(); ++y)
+            for (int x = 0; x < surface->Width(); ++x)
+                count += surface->At(x, y) == lit;
+        return count;
     }
 
     void Type(int line, const std::string& text) {
@@ -82,18 +100,28 @@ protected:
         return prompts;
     }
 
-    // The frame the display shows, as 0/1 rows ("." unlit, "#" lit).
-    std::vector<std::string> FrameRows() {
+    // The frame the display shows, as rows ("." unlit, "#" lit), cut to `width` by `height`
+    // (all of it when 0).
+    std::vector<std::string> FrameRows(int width = 0, int height = 0) {
         std::vector<std::string> rows;
-        if (!Display().frame) return rows;
-        const gdi::Bitmap& image = Display().frame->Image();
-        for (int y = 0; y < image.Height(); ++y) {
+        const gdi::PictureRef frame = Frame();
+        if (!frame) return rows;
+        const gdi::Bitmap& image = frame->Image();
+        if (width == 0) width = image.Width();
+        if (height == 0) height = image.Height();
+        for (int y = 0; y < height; ++y) {
             std::string row;
-            for (int x = 0; x < image.Width(); ++x)
-                row += image.At(x, y) == gdi::White ? '#' : '.';
+            for (int x = 0; x < width; ++x)
+                row += image.Contains(x, y) && image.At(x, y) == gdi::White ? '#' : '.';
             rows.push_back(row);
         }
         return rows;
+    }
+    static int Lit(const std::vector<std::string>& rows) {
+        int lit = 0;
+        for (const auto& row : rows)
+            lit += static_cast<int>(std::count(row.begin(), row.end(), '#'));
+        return lit;
     }
 
     // The same text drawn independently in the 5x7 LED font at the given places, cut to

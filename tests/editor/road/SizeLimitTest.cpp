@@ -35,8 +35,8 @@ TEST_F(RoadTest, AMessageWiderThanTheLargestSignIsCutToTheMostColumns) {
     EXPECT_EQ(TheSign().XZomelCount(), 20);
     EXPECT_TRUE(Main().lblWarn->Visible());
     EXPECT_TRUE(host.Messages().empty());  // not held: no message box
-    EXPECT_EQ(Display().SegCountX(), 20);
-    EXPECT_EQ(Display().frame->PixelWidth(), 240);
+    EXPECT_EQ(DisplayNumber("SegCountX"), 20);
+    EXPECT_EQ(Frame()->PixelWidth(), 240);
 }
 
 TEST_F(RoadTest, AreaRulesTakeRowsAwayFromALargeSign) {
@@ -50,29 +50,14 @@ TEST_F(RoadTest, AreaRulesTakeRowsAwayFromALargeSign) {
 
 TEST_F(RoadTest, TheZoomShrinksToFitAndStopsAtTheSmallest) {
     Type(0, "HELLO");
-    EXPECT_FLOAT_EQ(Display().Zoom(), 3.0F);  // fits at once
+    EXPECT_FLOAT_EQ(Zoom(), 3.0F);  // fits at once
     Type(0, std::string(35, 'W'));
     // 216 LEDs at pitch 6 would be 19642 twips: wider than the window's 19200.
-    EXPECT_LT(Display().Zoom(), 3.0F);
+    EXPECT_LT(Zoom(), 3.0F);
     EXPECT_LE(Display().Width(), Main().ScaleWidth());
     Main().Move(0, 0, 600, 600);  // far too small for any zoom
     Type(0, "HELLO WORLD");
-    EXPECT_FLOAT_EQ(Display().Zoom(), 0.5F);
-    EXPECT_TRUE(Display().Visible());
-}
-
-TEST_F(RoadTest, TheClipHoldsTheModuleCellWhateverWayThePreviewEnds) {
-    Type(0, "HELLO");
-    EXPECT_EQ(Main().PicClip->ClipWidth(), 12);
-    EXPECT_EQ(Main().PicClip->ClipHeight(), 8);
-    // An invalid argument ends the preview silently, after the clip took the sign's size.
-    Display().failNextFrame = true;
-    Type(0, "HELLO!");
-    EXPECT_TRUE(host.Messages().empty());
-    EXPECT_FALSE(Display().Visible());
-    EXPECT_EQ(Main().PicClip->ClipWidth(), 12);
-    EXPECT_EQ(Main().PicClip->ClipHeight(), 8);
-    Type(0, "HELLO");
+    EXPECT_FLOAT_EQ(Zoom(), 0.5F);
     EXPECT_TRUE(Display().Visible());
 }
 

@@ -19,9 +19,15 @@ TEST_F(RoadTest, TypingALineSizesTheSignAndShowsIt) {
     // Centred on 36 LEDs: (36 - 30 + 1) rounded and halved gives x 3; 7 rows sit on top of 8.
     EXPECT_EQ(FrameRows(), Expected(36, 8, {{3, 0, "HELLO"}}));
     EXPECT_TRUE(Display().Visible());
-    EXPECT_EQ(Display().SegCountX(), 3);
-    EXPECT_EQ(Display().SegCountY(), 1);
-    EXPECT_GT(Display().LitLeds(), 0);
+    EXPECT_EQ(DisplayNumber("SegCountX"), 3);
+    EXPECT_EQ(DisplayNumber("SegCountY"), 1);
+    // At zoom 3 every lit LED is a square of 3 by 3 pixels on the display.
+    EXPECT_FLOAT_EQ(Zoom(), 3.0F);
+    EXPECT_EQ(LitPixels(), 9 * Lit(FrameRows()));
+    EXPECT_GT(Lit(FrameRows()), 0);
+    // Between layouts the clip holds one module's LEDs.
+    EXPECT_EQ(Main().PicClip->ClipWidth(), 12);
+    EXPECT_EQ(Main().PicClip->ClipHeight(), 8);
     EXPECT_FALSE(Main().lblWarn->Visible());
     EXPECT_EQ(forms::Screen().MousePointer(), forms::vbDefault);
 }
