@@ -136,6 +136,11 @@ public:
     void SSBars_ToolClick(forms::Tool& Tool);
     void tabCreate_Click();
 
+    // The text format of message line 0 to 10.
+    const LineFormat& LineFormatOf(vb::Integer line) const {
+        return LineFormats.at(static_cast<size_t>(line));
+    }
+
     // Tool states by id, as the commands read and set them.
     vb::Integer ToolState(const std::string& id);
     void SetToolState(const std::string& id, vb::Integer state);

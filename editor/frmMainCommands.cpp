@@ -62,7 +62,10 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
     if (!HoldSize) {
         HeldColumns = TheSign().XZomelCount();
         HeldRows = TheSign().YZomelCount();
-        if (LongestLineLength() == 0) return;  // nothing typed: nothing to hold
+        if (LongestLineLength() == 0) {
+            tool.SetState(0);  // nothing typed: nothing held, the tool stays up
+            return;
+        }
         HoldSize = vb::True;
         tool.SetState(1);
     } else {
