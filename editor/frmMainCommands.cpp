@@ -23,8 +23,8 @@ void frmMain::mnuSignFull_Click() {
          {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
     TheSign().SetSegmentType(0);
-    SignLet("SegSepX", 0);
-    SignLet("SegSepY", 0);
+    ViewSign->Let("SegSepX", 0);
+    ViewSign->Let("SegSepY", 0);
     if (SkipSizeCheck) return;
     VScrLineSpacing->SetValue(0);
     SetAllLineHeights(kStartFont);
@@ -81,7 +81,7 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
 // Back to the start-up design.  While the density changes only the sign is emptied: the
 // hold, the tools and the line formats stay.
 void frmMain::mnuSignStartOver_Click() {
-    SignCall("ClearSign");
+    ViewSign->Call("ClearSign");
     for (vb::Integer i = 10; i >= 0; --i)
         txtZomelText(i).SetText("");
     TheSign().SetYZomelCount(0);

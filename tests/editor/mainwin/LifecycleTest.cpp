@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, FirstRunOpensFullScreenOnTheDefaultSign) {
     EXPECT_TRUE(ToolVisible("id_SignHorizontal"));
     EXPECT_FALSE(ToolVisible("id_SignVertical"));
     EXPECT_EQ(Tool("id_FormatMiddle").State(), 1);
-    EXPECT_EQ(ViewSign().Member("PixPerSegX").ToInteger(), 12);
-    EXPECT_EQ(ViewSign().Member("PixPerSegY").ToInteger(), 8);
+    EXPECT_EQ(ViewSign().Get("PixPerSegX").ToInteger(), 12);
+    EXPECT_EQ(ViewSign().Get("PixPerSegY").ToInteger(), 8);
     EXPECT_FALSE(ViewSign().Visible());
     EXPECT_EQ(ViewSign().Width(), main.Width() - 20);
 

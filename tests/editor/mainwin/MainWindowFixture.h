@@ -11,12 +11,12 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "estimate/mapParts.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
 #include "platform/os/Settings.h"
-#include "tests/editor/mainwin/FakeSignObject.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run with the program's real resources: the sign model made, the main window object
@@ -24,7 +24,6 @@
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeSignObject::Register();
         forms::ResetInstances();
         forms::SetHost(&host);
         zomel::CloseLog();
@@ -35,6 +34,7 @@ protected:
         zomel::gMapParts.reset();
         zomel::gSign = std::make_shared<zomel::Sign>();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        com::RegisterServer(VELDOSIGN_LIBRARY);  // the display control, in this run's registry
     }
     void TearDown() override {
         forms::ResetInstances();
@@ -54,7 +54,7 @@ protected:
         EXPECT_TRUE(host.Messages().empty()) << host.Messages().front().prompt;
         return Main();
     }
-    FakeSignObject& ViewSign() { return dynamic_cast<FakeSignObject&>(*Main().ViewSign); }
+    forms::HostedControl& ViewSign() { return *Main().ViewSign; }
     forms::Tool& Tool(const std::string& id) { return Main().SSBars->ToolById(id); }
     bool ToolVisible(const std::string& id) { return Tool(id).Get("Visible").ToBool(); }
     bool ToolEnabled(const std::string& id) { return Tool(id).Get("Enabled").ToBool(); }
