@@ -11,39 +11,30 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "estimate/mapParts.h"
-#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
 #include "platform/os/Settings.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/core/startup/StartupFixture.h"
 
-// A fresh run with the program's real resources: the sign model made, the main window object
-// made but not loaded, per-user places in a temporary folder and a headless host.
-class MainWindowTest : public ::testing::Test {
+// A fresh run with the program's real resources: the sign model made and the main window
+// object made but not loaded.
+class MainWindowTest : public StartupTest {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        zomel::CloseLog();
-        zomel::DebugLevel = 0;
+        StartupTest::SetUp();
         zomel::CurrentLine = 0;
         zomel::HoldSize = vb::False;
         zomel::Zomel2Mode = vb::False;
         zomel::gMapParts.reset();
         zomel::gSign = std::make_shared<zomel::Sign>();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
-        com::RegisterServer(VELDOSIGN_LIBRARY);  // the display control, in this run's registry
     }
     void TearDown() override {
-        forms::ResetInstances();
-        zomel::MainForm = nullptr;
+        StartupTest::TearDown();
         zomel::gSign.reset();
         zomel::gMapParts.reset();
-        forms::SetHost(nullptr);
-        forms::ReloadStringTable();
-        forms::ReloadWindowDescriptions();
     }
 
     zomel::frmMain& Main() { return *zomel::MainForm; }
@@ -65,7 +56,4 @@ protected:
     static std::string Placement(const std::string& key) {
         return os::GetSetting("ZomelBuilder", "Settings", key, "<none>");
     }
-
-    TestEnvironment env;
-    forms::HeadlessHost host;
 };
