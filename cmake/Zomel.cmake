@@ -20,10 +20,3 @@ function(zomel_test name)
 endfunction()
 
 include(GoogleTest)
-
-# zomel_uses_sign_control(<test>): the test hosts the display control; it is built first and
-# its path given as VELDOSIGN_LIBRARY (tests/support/SignControl.h registers it).
-function(zomel_uses_sign_control name)
-  add_dependencies(${name} veldosign)
-  target_compile_definitions(${name} PRIVATE VELDOSIGN_LIBRARY="$<TARGET_FILE:veldosign>")
-endfunction()

@@ -204,7 +204,7 @@ frmMain::LineAdvance frmMain::CurrentLineAdvance() {
     LineAdvance advance;
     advance.spacing = VScrLineSpacing->Value();
     if (TheSign().SegmentType() == LineMatrix)
-        advance.moduleRows = SignGet("PixPerSegY").ToInteger();
+        advance.moduleRows = ViewSign->Get("PixPerSegY").ToInteger();
     return advance;
 }
 
@@ -319,8 +319,8 @@ void frmMain::MeasureLitShare(vb::Long litCount) {
     const vb::Integer x = TheSign().XZomelCount();
     const vb::Integer y = TheSign().YZomelCount();
     if (x < 1 || y < 1) return;
-    const vb::Long leds =
-        vb::Long{x} * y * SignGet("PixPerSegX").ToInteger() * SignGet("PixPerSegY").ToInteger();
+    const vb::Long leds = vb::Long{x} * y * ViewSign->Get("PixPerSegX").ToInteger() *
+                          ViewSign->Get("PixPerSegY").ToInteger();
     if (leds == 0) vb::Raise(vb::err::DivisionByZero);
     MeasuredPercent = static_cast<vb::Single>(static_cast<double>(litCount) / leds * 100);
 }
@@ -397,17 +397,18 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
     }
     step([&] {
         ViewSign->SetVisible(false);
-        SignCall("ClearSign");
-        SignLet("SegCountX", columns);
-        SignLet("SegCountY", rows);
-        SignLet("Zoom", StartZoom);
+        ViewSign->Call("ClearSign");
+        ViewSign->Let("SegCountX", columns);
+        ViewSign->Let("SegCountY", rows);
+        ViewSign->Let("Zoom", StartZoom);
         clip.SetClipX(0);
         clip.SetClipY(0);
-        cellSize.Keep(SignGet("PixPerSegX").ToInteger(), SignGet("PixPerSegY").ToInteger());
+        cellSize.Keep(ViewSign->Get("PixPerSegX").ToInteger(),
+                      ViewSign->Get("PixPerSegY").ToInteger());
     });
     // A sign without modules shows nothing: the control keeps its last counts otherwise.
     bool empty = columns <= 0 || rows <= 0;
-    step([&] { empty = empty || SignGet("SegCountX").ToInteger() == 0; });
+    step([&] { empty = empty || ViewSign->Get("SegCountX").ToInteger() == 0; });
     if (empty || stopped) return;
     if (TheSign().SegmentType() == CharacterSegmented)
         step([&] { ShowTextFrame(columns, rows); });
@@ -435,12 +436,12 @@ vb::Integer frmMain::SettleCount(const std::string& which, vb::Integer count,
 // Full and line matrix: the sign's part of the raster as one picture, shrunk until it fits.
 void frmMain::ShowBitmapFrame(vb::Integer columns) {
     forms::PictureClip& clip = *PicClip;
-    clip.SetClipWidth(static_cast<vb::Integer>(SignGet("PixPerSegX").ToInteger() *
-                                               SignGet("SegCountX").ToInteger()));
-    clip.SetClipHeight(static_cast<vb::Integer>(SignGet("PixPerSegY").ToInteger() *
-                                                SignGet("SegCountY").ToInteger()));
-    SignCall("AddBMPFrame", {vb::Variant(vb::ObjectRef(clip.Clip())), "FrameName"});
-    SignLet("Zoom", StartZoom);
+    clip.SetClipWidth(static_cast<vb::Integer>(ViewSign->Get("PixPerSegX").ToInteger() *
+                                               ViewSign->Get("SegCountX").ToInteger()));
+    clip.SetClipHeight(static_cast<vb::Integer>(ViewSign->Get("PixPerSegY").ToInteger() *
+                                                ViewSign->Get("SegCountY").ToInteger()));
+    ViewSign->Call("AddBMPFrame", {vb::Variant(vb::ObjectRef(clip.Clip())), "FrameName"});
+    ViewSign->Let("Zoom", StartZoom);
     const vb::Single margin = columns < NarrowSignColumns ? NarrowSignMargin : 0;
     vb::Single reserve = BottomReserve;
     if (sbStatusBar->Visible()) reserve += sbStatusBar->Height();
@@ -454,9 +455,9 @@ void frmMain::ShowBitmapFrame(vb::Integer columns) {
 // Half a step of zoom; false at the smallest zoom the control draws, where the shrinking ends
 // however small the window is.
 bool frmMain::ShrinkZoom() {
-    const vb::Single zoom = SignGet("Zoom").ToSingle();
+    const vb::Single zoom = ViewSign->Get("Zoom").ToSingle();
     if (zoom <= SmallestZoom) return false;
-    SignLet("Zoom", static_cast<vb::Single>(zoom - ZoomStep));
+    ViewSign->Let("Zoom", static_cast<vb::Single>(zoom - ZoomStep));
     return true;
 }
 
@@ -470,16 +471,17 @@ void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
         frameLines_.push_back(txtZomelText(i).Text());
     const std::string text = CharacterFrameText(
         frameLines_, std::span<const LineFormat>(LineFormats.data(), lines), columns);
-    SignCall("ClearSign");
-    SignLet("PixPerSegX", CharacterColumns);
-    SignLet("SegCountX", static_cast<vb::Integer>(columns));
-    SignLet("SegCountY", static_cast<vb::Integer>(lines));
-    SignLet("SegSepX", ModuleGap);
-    SignLet("SegSepY", ModuleGap);
-    SignCall("AddTextFrame",
-             {text, "NEW", static_cast<vb::Integer>(columns * CharacterColumns),
-              static_cast<vb::Integer>(lines * CharacterRows), static_cast<vb::Integer>(columns),
-              static_cast<vb::Integer>(lines), CharacterFont});
+    ViewSign->Call("ClearSign");
+    ViewSign->Let("PixPerSegX", CharacterColumns);
+    ViewSign->Let("SegCountX", static_cast<vb::Integer>(columns));
+    ViewSign->Let("SegCountY", static_cast<vb::Integer>(lines));
+    ViewSign->Let("SegSepX", ModuleGap);
+    ViewSign->Let("SegSepY", ModuleGap);
+    ViewSign->Call(
+        "AddTextFrame",
+        {text, "NEW", static_cast<vb::Integer>(columns * CharacterColumns),
+         static_cast<vb::Integer>(lines * CharacterRows), static_cast<vb::Integer>(columns),
+         static_cast<vb::Integer>(lines), CharacterFont});
 }
 
 // --- Warnings and status figures ---------------------------------------------------------
@@ -491,9 +493,12 @@ void frmMain::ShowWarning(const std::string& text) {
     PutWarning(text, true);
 }
 
+// Takes the layout's own warning away.  A warning the line-height check has just put in the
+// panel stays: it is cleared by the next height change, not by the relayout that follows it.
 void frmMain::ClearWarning() {
     lblWarn->SetVisible(false);
-    PutWarning(" ", false);
+    const std::string text = sbStatusBar->Panels()(WarningPanel).Get("Text").ToString();
+    if (text == " " || text == forms::LoadResString(TextNotVisible)) PutWarning(" ", false);
 }
 
 // Status panel 5 carries the warning as text and tool tip.

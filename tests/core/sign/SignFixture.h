@@ -5,8 +5,8 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Instance.h"
-#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run for every test: no window objects but the main window object, and the per-user
@@ -15,8 +15,10 @@ class SignTest : public ::testing::Test {
 protected:
     void SetUp() override {
         forms::ResetInstances();
-        RegisterSignControl();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
 
     void TearDown() override {

@@ -8,11 +8,11 @@
 
 #include "core/Globals.h"
 #include "core/LogChannel.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
-#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run: per-user places in a temporary folder, a headless host, no windows, no log.
@@ -21,11 +21,13 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         forms::SetHost(&host);
-        RegisterSignControl();
         zomel::CloseLog();
         zomel::DebugLevel = 0;
         zomel::MainForm = nullptr;
         zomel::gSign.reset();
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
     void TearDown() override {
         forms::ResetInstances();

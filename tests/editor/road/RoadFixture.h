@@ -13,11 +13,11 @@
 #include "editor/MessageRaster.h"
 #include "editor/frmMain.h"
 #include "estimate/mapParts.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
-#include "tests/support/SignControl.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace zomel {
@@ -39,7 +39,7 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         forms::SetHost(&host);
-        RegisterSignControl();
+        com::RegisterServer(VELDOSIGN_LIBRARY);
         zomel::DebugLevel = 0;
         zomel::HoldSize = vb::False;
         zomel::CurrentLine = 0;
