@@ -1,7 +1,5 @@
 #include "editor/MessageRaster.h"
 
-#include <algorithm>
-
 #include "platform/gdi/Font.h"
 
 namespace zomel {
@@ -29,18 +27,15 @@ int SequenceLength(unsigned char lead) {
 
 }  // namespace
 
-MessageRaster::MessageRaster() {
+MessageRaster::MessageRaster(gdi::DeviceContext& dc, std::u16string& buffer)
+    : dc_(dc), utf16_(buffer) {
     dc_.SetTextColor(gdi::White);
     dc_.SetBkMode(gdi::BackMode::Transparent);
 }
 
-void MessageRaster::EnsureSize(int width, int height) {
-    if (width <= image_.Width() && height <= image_.Height()) return;
-    image_ = gdi::Bitmap(std::max(width, image_.Width()), std::max(height, image_.Height()));
-}
-
 void MessageRaster::Clear() {
-    image_.Fill({0, 0, image_.Width(), image_.Height()}, gdi::Black);
+    gdi::Bitmap& image = dc_.Surface();
+    image.Fill({0, 0, image.Width(), image.Height()}, gdi::Black);
 }
 
 void MessageRaster::SetFont(const LineFormat& format) {

@@ -9,14 +9,13 @@
 
 namespace zomel {
 
-// The message raster: one pixel per LED, white text on black, drawn line by line with each
-// line's own font.  Buffers are kept between layouts so that a keystroke allocates nothing.
+// Drawing the message raster on a surface: one pixel per LED, white text on black, each line
+// in its own font.  The UTF-16 buffer is the caller's, kept between layouts so that a
+// keystroke allocates nothing.
 class MessageRaster {
 public:
-    MessageRaster();
+    MessageRaster(gdi::DeviceContext& dc, std::u16string& buffer);
 
-    // Keeps at least this size; the content is lost when it grows.
-    void EnsureSize(int width, int height);
     void Clear();
     void SetFont(const LineFormat& format);
     // Width of the text without its leading and trailing blanks, and height of the text, in
@@ -26,14 +25,13 @@ public:
     // The text with its top-left at (x, y).
     void Draw(int x, int y, std::string_view text);
 
-    const gdi::Bitmap& Image() const { return image_; }
+    const gdi::Bitmap& Image() const { return dc_.Surface(); }
 
 private:
     const std::u16string& Utf16(std::string_view text);
 
-    gdi::Bitmap image_;
-    gdi::DeviceContext dc_{image_};
-    std::u16string utf16_;
+    gdi::DeviceContext& dc_;
+    std::u16string& utf16_;
 };
 
 // UTF-8 to UTF-16 into `out`, reusing its storage; a bad byte stands for itself.

@@ -220,6 +220,7 @@ private:
     void MeasureMessage();
     void PlaceMessage();
     void PrepareRaster();
+    MessageRaster LineRaster();
     void DrawLines(int startY, std::optional<int> offset);
     LineAdvance CurrentLineAdvance();
     vb::Integer ColumnGap();
@@ -265,8 +266,8 @@ private:
     vb::Integer SizeNotSelected = vb::False;
     bool lastUsedLineCached_ = false;
     vb::Integer lastUsedLine_ = 0;
-    // The message raster and the layout's reused buffers.
-    MessageRaster lineRaster_;
+    // The layout's reused buffers.
+    std::u16string lineText_;
     std::vector<WiderRow> widerRows_;
     std::vector<std::string> frameLines_;
 };

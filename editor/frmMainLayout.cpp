@@ -147,7 +147,7 @@ void frmMain::PlaceMessage() {
         offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
     }
     for (;;) {
-        lineRaster_.Clear();
+        LineRaster().Clear();
         const vb::Integer rows = TheSign().YZomelCount();
         if (placedRows > rows) {
             offset = PlacementOffset(VerticalPlacement, rows, PicClip->ClipHeight(), Extent);
@@ -162,12 +162,24 @@ void frmMain::PlaceMessage() {
     }
 }
 
+// PicLine holds the raster; it grows to hold the largest sign with the gaps of the character
+// layout.
 void frmMain::PrepareRaster() {
-    const int width = Rounded(gdi::TwipsToPixelsX(PicLine->Width()));
-    const int height = Rounded(gdi::TwipsToPixelsY(PicLine->Height()));
-    lineRaster_.EnsureSize(std::max(width, TheSign().MaxColumns() * LargestCellPitch),
-                           std::max(height, TheSign().MaxRows() * LargestCellPitch));
-    lineRaster_.Clear();
+    forms::PictureBox& box = *PicLine;
+    const int width = TheSign().MaxColumns() * LargestCellPitch;
+    const int height = TheSign().MaxRows() * LargestCellPitch;
+    const gdi::Bitmap& image = box.Surface();
+    if (image.Width() < width)
+        box.SetWidth(box.Width() +
+                     static_cast<vb::Single>(gdi::PixelsToTwipsX(width - image.Width())));
+    if (image.Height() < height)
+        box.SetHeight(box.Height() +
+                      static_cast<vb::Single>(gdi::PixelsToTwipsY(height - image.Height())));
+    LineRaster().Clear();
+}
+
+MessageRaster frmMain::LineRaster() {
+    return MessageRaster(PicLine->hDC(), lineText_);
 }
 
 // One pass over the non-empty lines from row `startY`.  Without an offset every line starts
@@ -177,24 +189,25 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
     const int signWidth = ModulesSpan(TheSign().XZomelCount(), PicClip->ClipWidth(), ColumnGap());
     const bool warnAbove =
         offset && ToolState("id_SignChar") != ToolDown && ToolState("id_SignLine") != ToolDown;
+    MessageRaster raster = LineRaster();
     double y = startY;
     for (vb::Integer i = 0; i <= LastLine; ++i) {
         const std::string& text = txtZomelText(i).Text();
         if (text.empty()) continue;
         const LineFormat& format = LineFormats[i];
-        lineRaster_.SetFont(format);
+        raster.SetFont(format);
         int x = 0;
         int top = Rounded(y);
         if (offset) {
-            x = LineX(format.Align, signWidth, lineRaster_.TrimmedTextWidth(text),
+            x = LineX(format.Align, signWidth, raster.TrimmedTextWidth(text),
                       format.PixelFont != 0);
             const double placed = y + *offset;
             if (y >= 0 && placed < 0 && warnAbove)
                 ShowWarning(forms::LoadResString(TextNotVisible));
             top = Rounded(placed);
         }
-        lineRaster_.Draw(x, top, text);
-        y += advance.Of(format, lineRaster_, text);
+        raster.Draw(x, top, text);
+        y += advance.Of(format, raster, text);
     }
 }
 
@@ -286,7 +299,7 @@ ExtentInfo frmMain::GetExtents() {
     int bytesPerPixel = 0;
     step([&] {
         // The raster's own layout decides how its bytes are read.
-        const gdi::Bitmap& image = lineRaster_.Image();
+        const gdi::Bitmap& image = PicLine->Surface();
         const gdi::BitmapInfo info = image.Describe();
         bytesPerPixel = BytesPerPixel(info.bmBitsPixel);
         widerRows_.clear();
@@ -385,7 +398,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         if (!stopped) onError(statement);
     };
     step([&] {
-        clip.SetPicture(gdi::Picture::FromImage(lineRaster_.Image()));
+        clip.SetPicture(gdi::Picture::FromImage(PicLine->Surface()));
         clip.SetClipX(0);
         clip.SetClipY(0);
     });

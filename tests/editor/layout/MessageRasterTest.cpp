@@ -17,14 +17,24 @@ LineFormat LedFont() {
     return format;
 }
 
+// A surface of its own for each test, with the raster drawing on it.
+struct Surface {
+    Surface(int width, int height) : image(width, height, gdi::Rgb(9, 9, 9)) {}
+    gdi::Bitmap image;
+    gdi::DeviceContext dc{image};
+    std::u16string buffer;
+    MessageRaster raster{dc, buffer};
+};
+
 zomel::InkScan Scan(const MessageRaster& raster) {
     const gdi::BitmapInfo info = raster.Image().Describe();
     return zomel::ScanInk(raster.Image().Bytes(), info.bmWidthBytes, info.bmHeight, 4);
 }
 
 TEST(MessageRaster, LedTextIsWhiteDotsInsideItsCells) {
-    MessageRaster raster;
-    raster.EnsureSize(40, 20);
+    Surface surface(40, 20);
+    MessageRaster& raster = surface.raster;
+    raster.Clear();
     raster.SetFont(LedFont());
     raster.Draw(3, 2, "II");
     const auto scan = Scan(raster);
@@ -42,24 +52,25 @@ TEST(MessageRaster, LedTextIsWhiteDotsInsideItsCells) {
 }
 
 TEST(MessageRaster, WidthsLeaveBlanksOutAndHeightIsTheCell) {
-    MessageRaster raster;
-    raster.EnsureSize(10, 10);
+    Surface surface(10, 10);
+    MessageRaster& raster = surface.raster;
     raster.SetFont(LedFont());
     EXPECT_EQ(raster.TrimmedTextWidth("  AB "), 12);
     EXPECT_EQ(raster.TrimmedTextWidth("   "), 0);
     EXPECT_EQ(raster.TextHeight("AB"), 8);
 }
 
-TEST(MessageRaster, ClearBlanksAndGrowingKeepsTheLargestSize) {
-    MessageRaster raster;
-    raster.EnsureSize(30, 10);
+TEST(MessageRaster, ClearBlanksTheWholeSurface) {
+    Surface surface(30, 10);
+    MessageRaster& raster = surface.raster;
+    raster.Clear();
     raster.SetFont(LedFont());
     raster.Draw(0, 0, "X");
+    EXPECT_GT(Scan(raster).Count, 0);
     raster.Clear();
-    EXPECT_EQ(Scan(raster).Count, 0);
-    raster.EnsureSize(20, 40);
-    EXPECT_EQ(raster.Image().Width(), 30);
-    EXPECT_EQ(raster.Image().Height(), 40);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(surface.image.At(x, y), gdi::Black);
 }
 
 TEST(AssignUtf16, EncodesEveryPlane) {

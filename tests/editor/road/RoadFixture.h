@@ -133,9 +133,10 @@ protected:
     };
     static std::vector<std::string> Expected(int width, int height,
                                              const std::vector<Placed>& lines) {
-        zomel::MessageRaster raster;
-        raster.EnsureSize(width, height);
-        raster.Clear();
+        gdi::Bitmap image(width, height);
+        gdi::DeviceContext dc(image);
+        std::u16string buffer;
+        zomel::MessageRaster raster(dc, buffer);
         zomel::LineFormat format;
         format.FontName = "VELDO 5x7";
         raster.SetFont(format);
@@ -145,7 +146,7 @@ protected:
         for (int y = 0; y < height; ++y) {
             std::string row;
             for (int x = 0; x < width; ++x)
-                row += raster.Image().At(x, y) == gdi::White ? '#' : '.';
+                row += image.At(x, y) == gdi::White ? '#' : '.';
             rows.push_back(row);
         }
         return rows;

@@ -18,6 +18,14 @@ TEST_F(RoadTest, TypingALineSizesTheSignAndShowsIt) {
     EXPECT_TRUE(Main().SSBars->ToolById("id_SignHold").Get("Enabled").ToBool());
     // Centred on 36 LEDs: (36 - 30 + 1) rounded and halved gives x 3; 7 rows sit on top of 8.
     EXPECT_EQ(FrameRows(), Expected(36, 8, {{3, 0, "HELLO"}}));
+    // The frame is cut from the hidden picture box that holds the message raster.
+    const gdi::Bitmap& raster = Main().PicLine->Surface();
+    ASSERT_GE(raster.Width(), 260);  // the largest sign, 20 modules of 12 LEDs and a gap
+    ASSERT_GE(raster.Height(), 78);
+    const auto frame = FrameRows();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 36; ++x)
+            EXPECT_EQ(raster.At(x, y) == gdi::White, frame[y][x] == '#') << x << "," << y;
     EXPECT_TRUE(Display().Visible());
     EXPECT_EQ(DisplayNumber("SegCountX"), 3);
     EXPECT_EQ(DisplayNumber("SegCountY"), 1);
