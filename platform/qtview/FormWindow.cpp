@@ -56,11 +56,14 @@ void FormWindow::BuildViews() {
         views_.push_back(CreateView(*control, *this));
     for (const auto& view : views_)
         view->Attach();
+    // Menus and toolbars may have come with the controls.
+    PlaceFromModel();
 }
 
 void FormWindow::AddControl(forms::Control& control) {
     views_.push_back(CreateView(control, *this));
     views_.back()->Attach();
+    PlaceFromModel();
 }
 
 void FormWindow::RemoveControl(forms::Control& control) {
@@ -133,6 +136,7 @@ void FormWindow::FitToClient() {
 }
 
 void FormWindow::PlaceFromModel() {
+    // Left and Top place the window's frame; the inner size is the form's less its borders.
     following_ = true;
     move(TwipsToPixelsX(form_->Left()), TwipsToPixelsY(form_->Top()));
     int width = TwipsToPixelsX(form_->ScaleWidth());
@@ -159,6 +163,14 @@ void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
         form_->KeyUp(keyCode, shift, FocusedControl());
 }
 
+void FormWindow::ShowPlaced() {
+    // The frame is known once the window is on screen: the placement is made again with it.
+    following_ = true;
+    show();
+    following_ = false;
+    PlaceFromModel();
+}
+
 void FormWindow::RepaintNow() {
     repaint();
 }
@@ -183,9 +195,10 @@ void FormWindow::changeEvent(QEvent* event) {
 void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (following_ || !form_ || !form_->IsLoaded()) return;
-    if (x() == TwipsToPixelsX(form_->Left()) && y() == TwipsToPixelsY(form_->Top())) return;
-    form_->Move(static_cast<vb::Single>(PixelsToTwipsX(x())),
-                static_cast<vb::Single>(PixelsToTwipsY(y())), form_->Width(), form_->Height());
+    QPoint at = pos();
+    if (at.x() == TwipsToPixelsX(form_->Left()) && at.y() == TwipsToPixelsY(form_->Top())) return;
+    form_->Move(static_cast<vb::Single>(PixelsToTwipsX(at.x())),
+                static_cast<vb::Single>(PixelsToTwipsY(at.y())), form_->Width(), form_->Height());
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -45,6 +45,8 @@ public:
     void FollowModel(std::string_view name);
     // A person's key, before the focused widget handles it (down) or after (up).
     void KeyFromPerson(const QKeyEvent& event, bool down);
+    // Shows the window at the form's placement.
+    void ShowPlaced();
     // Repaints every widget now, owner-drawn surfaces included.
     void RepaintNow();
     // The bars above the client area changed: the window grows or shrinks so that the client

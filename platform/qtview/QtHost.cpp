@@ -106,7 +106,7 @@ void QtHost::Present(FormWindow& window, forms::Form* owner) {
         else if ((position == kCenterScreen || position == kCenterOwner) && window.screen())
             CenterOver(window, window.screen()->availableGeometry());
     }
-    window.show();
+    window.ShowPlaced();
     if (ownerWindow && window.windowHandle())
         window.windowHandle()->setTransientParent(ownerWindow->windowHandle());
     // The offscreen platform stacks nothing and says so; it activates all the same.
