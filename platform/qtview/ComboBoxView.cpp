@@ -11,10 +11,6 @@ namespace {
 
 constexpr int kDropdownList = 2;
 
-forms::ListControl& ListOf(forms::Control& control) {
-    return static_cast<forms::ListControl&>(control);
-}
-
 }  // namespace
 
 ComboBoxView::ComboBoxView(forms::Control& control, FormWindow& window)

@@ -7,10 +7,6 @@
 namespace qtview {
 namespace {
 
-forms::ListControl& ListOf(forms::Control& control) {
-    return static_cast<forms::ListControl&>(control);
-}
-
 // QListWidget with the item calls MatchEntries uses.
 class EntryList : public QListWidget {
 public:

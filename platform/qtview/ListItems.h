@@ -7,6 +7,10 @@
 
 namespace qtview {
 
+inline forms::ListControl& ListOf(forms::Control& control) {
+    return static_cast<forms::ListControl&>(control);
+}
+
 // The entries of a list or combo box as Qt shows them.
 QStringList EntriesOf(const forms::ListControl& list);
 
