@@ -10,6 +10,7 @@
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
+#include "platform/forms/Timer.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/FontDialog.h"
 #include "platform/qtview/FormWindow.h"
@@ -58,6 +59,24 @@ QtHost::~QtHost() {
     for (auto& [form, window] : windows_)
         delete window;
     if (overridingCursor_) QApplication::restoreOverrideCursor();
+}
+
+void QtHost::StartTimer(forms::Timer& timer) {
+    auto& running = timers_[&timer];
+    if (!running) {
+        running = std::make_unique<QTimer>();
+        QObject::connect(running.get(), &QTimer::timeout, [&timer] { timer.Tick(); });
+    }
+    running->start(static_cast<int>(timer.Interval()));
+}
+
+void QtHost::StopTimer(forms::Timer& timer) {
+    auto it = timers_.find(&timer);
+    if (it == timers_.end()) return;
+    // A timer often stops itself from its own tick: let Qt delete it after the signal.
+    it->second->stop();
+    it->second.release()->deleteLater();
+    timers_.erase(it);
 }
 
 bool QtHost::HasVisibleWindow() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +48,8 @@ public:
     void ControlRemoved(forms::Form& form, forms::Control& control) override;
     void MousePointerChanged(vb::Integer pointer) override;
     bool ShowFontDialog(forms::Control& dialog) override;
+    void StartTimer(forms::Timer& timer) override;
+    void StopTimer(forms::Timer& timer) override;
 
 protected:
     // Keys reach the form (KeyDown before the focused widget, KeyUp after) as they reach
@@ -59,6 +63,7 @@ private:
     QWidget* DialogParent() const;
 
     std::map<const forms::Form*, FormWindow*> windows_;
+    std::map<forms::Timer*, std::unique_ptr<QTimer>> timers_;
     std::vector<std::pair<const forms::Form*, QEventLoop*>> modalLoops_;
     bool overridingCursor_ = false;
     bool endWhenNoWindows_ = false;

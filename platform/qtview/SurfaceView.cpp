@@ -51,10 +51,14 @@ void SurfaceView::Sync(std::string_view name) {
     canvas.update();
 }
 
-void RegisterSurfaceType(const std::string& typeName, SurfaceAccessor surface) {
-    RegisterViewType(typeName, [surface](forms::Control& control, FormWindow& window) {
+ViewMaker SurfaceMaker(SurfaceAccessor surface) {
+    return [surface](forms::Control& control, FormWindow& window) -> std::unique_ptr<ViewBase> {
         return std::make_unique<SurfaceView>(control, window, surface);
-    });
+    };
+}
+
+void RegisterSurfaceType(const std::string& typeName, SurfaceAccessor surface) {
+    RegisterViewType(typeName, SurfaceMaker(std::move(surface)));
 }
 
 }  // namespace qtview

@@ -6,6 +6,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/qtview/ViewBase.h"
+#include "platform/qtview/ViewFactory.h"
 
 namespace qtview {
 
@@ -30,6 +31,9 @@ private:
     SurfaceAccessor surface_;
     QImage picture_;
 };
+
+// A view maker for an owner-drawn type whose view shows what `surface` returns.
+ViewMaker SurfaceMaker(SurfaceAccessor surface);
 
 // Makes `typeName` an owner-drawn type whose view shows what `surface` returns.
 void RegisterSurfaceType(const std::string& typeName, SurfaceAccessor surface);

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "platform/forms/HostedControl.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/qtview/CheckBoxView.h"
 #include "platform/qtview/ComboBoxView.h"
 #include "platform/qtview/CommandButtonView.h"
@@ -19,7 +21,6 @@
 #include "platform/qtview/SurfaceView.h"
 #include "platform/qtview/TabStripView.h"
 #include "platform/qtview/TextBoxView.h"
-#include "platform/qtview/TimerView.h"
 #include "platform/qtview/ToolBarsView.h"
 #include "platform/qtview/ToolbarView.h"
 #include "platform/qtview/TreeViewView.h"
@@ -36,8 +37,12 @@ std::map<std::string, ViewMaker>& Types() {
         {"Menu", MakerOf<MenuView>()},
         {"Image", MakerOf<ImageView>()},
         {"Shape", MakerOf<ShapeView>()},
-        // The picture box's drawing surface is wired here when the runtime gives it one.
-        {"PictureBox", MakerOf<SurfaceView>()},
+        {"PictureBox", SurfaceMaker([](forms::Control& c) {
+             return &static_cast<forms::PictureBox&>(c).Surface();
+         })},
+        {"SignObject", SurfaceMaker([](forms::Control& c) {
+             return static_cast<forms::HostedControl&>(c).Surface();
+         })},
         {"CommonDialog", MakerOf<HiddenView>()},
         {"ImageList", MakerOf<HiddenView>()},
         {"MSFlexGrid", MakerOf<FlexGridView>()},
@@ -53,7 +58,8 @@ std::map<std::string, ViewMaker>& Types() {
         {"ListView", MakerOf<ListViewView>()},
         {"StatusBar", MakerOf<StatusBarView>()},
         {"SSActiveToolBars", MakerOf<ToolBarsView>()},
-        {"Timer", MakerOf<TimerView>()},
+        // Timers have nothing on screen: the host runs them (QtHost::StartTimer).
+        {"Timer", MakerOf<HiddenView>()},
     };
     return types;
 }

@@ -176,21 +176,6 @@ TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
 
 namespace {
 
-// A timer control as the runtime describes one: Interval and Enabled, event Timer.
-class TestTimer : public Control {
-public:
-    using Control::Control;
-    static const PropertyTable& Table() {
-        static const PropertyTable table = [] {
-            PropertyTable t(&Control::Table());
-            t.Stored("Interval", vb::Long{0});
-            return t;
-        }();
-        return table;
-    }
-    const PropertyTable& Properties() const override { return Table(); }
-};
-
 class TickWindow : public Form {
 public:
     TickWindow() : Form("frmTick") {
@@ -204,9 +189,6 @@ public:
 }  // namespace
 
 TEST_F(QtHostWindows, TimersRunOnTheEventLoop) {
-    RegisterControlType("Timer", [](Form& parent, const std::string& name, vb::Integer index) {
-        return std::unique_ptr<Control>(new TestTimer(parent, "Timer", name, index));
-    });
     fx.Describe("frmTick", R"({ "Name": "frmTick", "Controls": [
         { "Type": "Timer", "Name": "tmrAnimate", "Interval": 5 } ] })");
     auto& ticking = Instance<TickWindow>();
