@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/forms/FontChoice.h"
+
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -43,6 +45,14 @@ public:
 
     virtual void MousePointerChanged(vb::Integer pointer) { (void)pointer; }
 
+    // The font dialog, opened with `font` as the current choice and the dialog's Flags;
+    // returns false when the person cancels, leaving `font` as it was.
+    virtual bool ChooseFont(FontChoice& font, vb::Long flags) {
+        (void)font;
+        (void)flags;
+        return false;
+    }
+    virtual void Beep() {}
     // Timers: a started timer has its Tick called every Interval() milliseconds, on the
     // thread of the windows, until it is stopped.  Starting a started timer restarts its
     // count.  A timer stops itself before it goes away.
