@@ -60,3 +60,23 @@ TEST_F(RoadTest, PlacementAgainstFewerRowsRaisesTheNotVisibleNote) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RoadTest, FocusOnALineShowsItsFormatOnTheToolbar) {
+    Type(0, "AB");
+    Type(1, "CD");
+    Align(1, 1);
+    zomel::LayoutProbe::Format(Main(), 1).Bold = vb::True;
+    Main().txtZomelText_GotFocus(1);
+    EXPECT_EQ(zomel::CurrentLine, 1);
+    const auto state = [&](const char* id) { return Main().SSBars->ToolById(id).State(); };
+    EXPECT_EQ(state("id_FormatRight"), 1);
+    EXPECT_EQ(state("id_Bold"), 1);
+    EXPECT_EQ(state("id_Italic"), 0);
+    Main().txtZomelText_GotFocus(0);
+    EXPECT_EQ(state("id_FormatCenter"), 1);
+    EXPECT_EQ(state("id_Bold"), 0);
+}
+
+}  // namespace

@@ -62,3 +62,18 @@ TEST_F(RoadTest, TheZoomShrinksToFitAndStopsAtTheSmallest) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RoadTest, AModuleCellOfNoWidthEndsTheMeasureQuietly) {
+    Main().PicClip->SetClipWidth(0);
+    Type(0, "HELLO");
+    EXPECT_TRUE(host.Messages().empty());
+    // The preview gives the clip the display's cell again, so the next change measures.
+    EXPECT_EQ(Main().PicClip->ClipWidth(), 12);
+    Type(0, "HELLO!");
+    EXPECT_EQ(TheSign().XZomelCount(), 3);
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+}  // namespace
