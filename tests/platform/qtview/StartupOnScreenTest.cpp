@@ -70,7 +70,7 @@ TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIs
     main->activateWindow();
     QApplication::setActiveWindow(main);
     model->setFocus();
-    model->selectAll();  // the box shows the sign's model number: type over it
+    model->selectAll();  // the box shows the sign's number; the person types over it
     QTest::keyClicks(model, "AF1-2H2A4-0000H");
     EXPECT_EQ(zomel::MainForm->txtModel->Text(), "AF1-2H2A4-0000H");
     QDir().mkpath(ZOMEL_ARTIFACT_DIR);
