@@ -30,7 +30,6 @@ const char* const kUnitsApp = "ZomelBuilder";
 const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
 constexpr vb::Single kPageShown = 16;
-constexpr vb::Single kPageHidden = -10000;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
 constexpr vb::Single kWarnAbove = 127;
@@ -102,7 +101,7 @@ void frmMain::LoadOnce() {
     });
     step([this] {
         for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
-            Frame(static_cast<vb::Integer>(i)).SetLeft(kPageHidden);
+            PlacePage(static_cast<vb::Integer>(i), false);
     });
     step([this] {
         CurrentTab = 1;

@@ -137,6 +137,8 @@ public:
     // Toolbar and tabs.
     void SSBars_ToolClick(forms::Tool& Tool);
     void tabCreate_Click();
+    // Shows page `index` of the tab strip, or puts it away.
+    void PlacePage(vb::Integer index, bool shown);
 
     // The text format of message line 0 to 10.
     const LineFormat& LineFormatOf(vb::Integer line) const {

@@ -98,10 +98,17 @@ void frmMain::SetCurrentLineStyle(vb::Integer LineFormat::*field, vb::Integer st
     txtZomelText_Change(CurrentLine);
 }
 
+void frmMain::PlacePage(vb::Integer index, bool shown) {
+    // Off to the left hides a page only while the window is narrower than the offset: a wide
+    // window would show its right part, so a page put away is hidden too.
+    Frame(index).SetLeft(shown ? kPageShown : kPageHidden);
+    Frame(index).SetVisible(shown);
+}
+
 void frmMain::tabCreate_Click() {
-    Frame(CurrentTab).SetLeft(kPageHidden);
+    PlacePage(CurrentTab, false);
     CurrentTab = static_cast<vb::Integer>(tabCreate->SelectedIndex());
-    Frame(CurrentTab).SetLeft(kPageShown);
+    PlacePage(CurrentTab, true);
     if (CurrentTab == kLineCharacterPage) {
         if (FirstVisit[kLineCharacterPage])
             forms::MsgBox(forms::LoadResString(kLineCharacterNotice));

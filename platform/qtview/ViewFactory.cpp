@@ -16,6 +16,7 @@
 #include "platform/qtview/ListViewView.h"
 #include "platform/qtview/MenuView.h"
 #include "platform/qtview/OptionButtonView.h"
+#include "platform/qtview/RangeView.h"
 #include "platform/qtview/ShapeView.h"
 #include "platform/qtview/StatusBarView.h"
 #include "platform/qtview/SurfaceView.h"
@@ -58,6 +59,16 @@ std::map<std::string, ViewMaker>& Types() {
         {"ListView", MakerOf<ListViewView>()},
         {"StatusBar", MakerOf<StatusBarView>()},
         {"SSActiveToolBars", MakerOf<ToolBarsView>()},
+        {"HScrollBar",
+         [](forms::Control& c, FormWindow& w) -> std::unique_ptr<ViewBase> {
+             return std::make_unique<ScrollBarView>(c, w, Qt::Horizontal);
+         }},
+        {"VScrollBar",
+         [](forms::Control& c, FormWindow& w) -> std::unique_ptr<ViewBase> {
+             return std::make_unique<ScrollBarView>(c, w, Qt::Vertical);
+         }},
+        {"UpDown", MakerOf<UpDownView>()},
+        {"PictureClip", MakerOf<HiddenView>()},
         // Timers have nothing on screen: the host runs them (QtHost::StartTimer).
         {"Timer", MakerOf<HiddenView>()},
     };
