@@ -12,7 +12,9 @@ constexpr vb::Long kCaptionId = 109;
 
 }  // namespace
 
-frmMain::frmMain() : Form("frmMain") {}
+frmMain::frmMain() : Form("frmMain") {
+    BindModelNumberEvents();
+}
 
 void frmMain::Form_Load() {
     TraceForm(kTraceLabel, kCaptionId, true);
@@ -28,5 +30,7 @@ void frmMain::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
 }
 
 void frmMain::mnuSignVertical_Click(vb::Integer) {}
+
+void frmMain::mnuSignDensity_Click() {}
 
 }  // namespace zomel

@@ -15,11 +15,14 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        // The windows the sign tells read the sign through gSign.
+        zomel::gSign = std::shared_ptr<zomel::Sign>(&sign, [](zomel::Sign*) {});
     }
 
     void TearDown() override {
         zomel::MainForm = nullptr;
         forms::ResetInstances();
+        zomel::gSign.reset();
     }
 
     TestEnvironment env;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/vb/Types.h"
+
+// Checks of the character height and width chosen in the main window's size lists: an empty
+// text when the pair can be drawn with an LED block font, else the message to show.
+namespace zomel {
+
+// A size list as the checks see it.
+struct SizeListChoice {
+    bool Selected = false;
+    std::string Text;  // the chosen entry
+};
+
+// Height first.  Sets `selectionMissing` when a list has no selection.
+std::string ValidateHeightWidth(vb::Integer& selectionMissing);
+// Width first; with the height-by-width filter ticked it refills the height list instead.
+std::string ValidateWidthHeight(vb::Integer& selectionMissing);
+
+// The pair check of both orders, on sizes as the lists give them in `unit` ("in" is inches,
+// any other unit centimetres); with `widthFirst` the height minimum is not checked.
+std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& width,
+                          const std::string& unit, bool widthFirst, vb::Integer& selectionMissing);
+
+}  // namespace zomel
