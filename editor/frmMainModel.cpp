@@ -20,8 +20,9 @@ constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 
-// Until the host can sound it.
-void Beep() {}
+void Beep() {
+    forms::CurrentHost().Beep();
+}
 
 frmModelNum& ModelWindow() {
     return forms::Instance<frmModelNum>();
@@ -91,12 +92,8 @@ void frmMain::ShowModelWarning(const std::string& message) {
 }
 
 void frmMain::cmdShow_Click() {
-    gSign->SetModelNumber(txtModel->Text());
+    TheSign().SetModelNumber(txtModel->Text());
     ApplyModelNumber(0);
-}
-
-void frmMain::ViewSignVisible(bool visible) {
-    if (forms::Control* view = FindControl("ViewSign")) view->SetVisible(visible);
 }
 
 // Decodes the number in the box, applies it to the sign and the tools, and lays out a sample
@@ -105,15 +102,15 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     (void)Candidate;
     ApplyingModel = vb::True;
     if (forms::Tool* top = SSBars->FindTool("id_FormatTop")) top->SetState(1);
-    gSign->SetModelNumber(txtModel->Text());
+    TheSign().SetModelNumber(txtModel->Text());
     frmModelNum& window = ModelWindow();
     window.cmdSpecs_Click();
     if (!window.Valid) {
         ShowModelWarning(window.Message);
-        ViewSignVisible(false);
+        ViewSign->SetVisible(false);
         Beep();
     } else {
-        ViewSignVisible(false);
+        ViewSign->SetVisible(false);
         lblWarn->SetCaption("");
         lblWarn->SetVisible(false);
         SetPanel(*sbStatusBar, " ", false);
@@ -179,7 +176,7 @@ void frmMain::chkHigh_Click() {
 }
 
 void frmMain::cmdList_Click() {
-    ViewSignVisible(false);
+    ViewSign->SetVisible(false);
     lstSigns->Clear();
     frmModelNum& window = ModelWindow();
     window.cmdLines_Click();
@@ -204,14 +201,14 @@ void frmMain::lstSigns_Click() {
             break;
     }
     if (SelectedCandidate > list.ListCount()) return;
-    ViewSignVisible(false);
+    ViewSign->SetVisible(false);
     frmModelNum& window = ModelWindow();
     window.Valid = vb::True;
     window.GenerateRecomendedModel();
     window.FromList = vb::True;
     ApplyModelNumber(SelectedCandidate);
     window.FromList = vb::False;
-    if (window.Valid) ViewSignVisible(true);
+    if (window.Valid) ViewSign->SetVisible(true);
 }
 
 void frmMain::lstSigns_KeyDown(vb::Integer& KeyCode, vb::Integer&) {

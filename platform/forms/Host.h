@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/forms/FontChoice.h"
+
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -41,6 +43,15 @@ public:
     }
 
     virtual void MousePointerChanged(vb::Integer pointer) { (void)pointer; }
+
+    // The font dialog, opened with `font` as the current choice and the dialog's Flags;
+    // returns false when the person cancels, leaving `font` as it was.
+    virtual bool ChooseFont(FontChoice& font, vb::Long flags) {
+        (void)font;
+        (void)flags;
+        return false;
+    }
+    virtual void Beep() {}
 };
 
 // The host in use; a headless host until another is installed.

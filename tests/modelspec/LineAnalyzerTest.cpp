@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "modelspec/LineAnalyzer.h"
+#include "platform/vb/Conversion.h"
 #include "tests/modelspec/ModelFixture.h"
 
 using namespace zomel;
