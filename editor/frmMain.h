@@ -11,6 +11,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureClip.h"
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/Ref.h"

@@ -11,6 +11,7 @@ namespace forms {
 
 class Form;
 class Control;
+class Timer;
 
 // Everything that waits for a person or shows something goes through the host: the headless
 // host in tests, the Qt host on screen.
@@ -52,6 +53,11 @@ public:
         return false;
     }
     virtual void Beep() {}
+    // Timers: a started timer has its Tick called every Interval() milliseconds, on the
+    // thread of the windows, until it is stopped.  Starting a started timer restarts its
+    // count.  A timer stops itself before it goes away.
+    virtual void StartTimer(Timer& timer) { (void)timer; }
+    virtual void StopTimer(Timer& timer) { (void)timer; }
 };
 
 // The host in use; a headless host until another is installed.

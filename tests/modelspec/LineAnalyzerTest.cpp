@@ -76,9 +76,9 @@ TEST_F(LineAnalyzerTest, EveryPairGivesItsFontAndProposals) {
 TEST_F(LineAnalyzerTest, ListLinesNameTheSizesAsEnteredAndTheModules) {
     LineAnalysis a = Analyze("11.20 inches", "08.60 inches", "2");
     ASSERT_TRUE(a.Valid);
-    EXPECT_EQ(a.ListLines, (std::vector<std::string>{
-                               "Height=11.2 with width=8.6 in using 5x7 on vertical high "
-                               "density ZOMELs"}));
+    EXPECT_EQ(a.ListLines,
+              (std::vector<std::string>{"Height=11.2 with width=8.6 in using 5x7 on vertical high "
+                                        "density ZOMELs"}));
     EXPECT_EQ(LayoutCandidates(1).ListText, a.ListLines[0]);
     EXPECT_EQ(charGap, 2);
 

@@ -12,6 +12,7 @@
 #include "editor/frmMain.h"
 #include "modelspec/LayoutCandidate.h"
 #include "modelspec/frmModelNum.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
@@ -26,10 +27,12 @@ protected:
         forms::SetHost(&host);
         zomel::gSign = std::make_shared<zomel::Sign>();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        com::RegisterServer(VELDOSIGN_LIBRARY);  // the display control, in this run's registry
         zomel::CEOption = 0;
         zomel::FillFontTable();
         zomel::ModelNumberLabel = forms::LoadResString(8000);
-        for (auto& candidate : zomel::LayoutCandidates) candidate = zomel::LayoutCandidate{};
+        for (auto& candidate : zomel::LayoutCandidates)
+            candidate = zomel::LayoutCandidate{};
         main().Load();
     }
 

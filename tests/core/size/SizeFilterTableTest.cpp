@@ -16,19 +16,51 @@ using Sizes = std::vector<vb::Integer>;
 
 // The allowed pairs by height index, as the catalogue of character sizes lists them.
 const std::map<vb::Integer, Sizes> kWidthsByHeight = {
-    {5, {4}},          {7, {3}},          {8, {4}},           {9, {3}},
-    {11, {2, 4, 7}},   {12, {1, 3, 5}},   {13, {4, 7}},       {14, {10}},
-    {15, {3, 5}},      {16, {7}},         {17, {5}},          {18, {7}},
-    {19, {10}},        {20, {5}},         {21, {7}},          {22, {5}},
-    {23, {7, 9, 12, 15}}, {24, {6, 10, 14}}, {25, {5, 8, 11, 13}}, {26, {10, 14}},
-    {27, {14}},        {28, {14}},        {29, {14}},         {30, {14, 19, 24, 26}},
+    {5, {4}},
+    {7, {3}},
+    {8, {4}},
+    {9, {3}},
+    {11, {2, 4, 7}},
+    {12, {1, 3, 5}},
+    {13, {4, 7}},
+    {14, {10}},
+    {15, {3, 5}},
+    {16, {7}},
+    {17, {5}},
+    {18, {7}},
+    {19, {10}},
+    {20, {5}},
+    {21, {7}},
+    {22, {5}},
+    {23, {7, 9, 12, 15}},
+    {24, {6, 10, 14}},
+    {25, {5, 8, 11, 13}},
+    {26, {10, 14}},
+    {27, {14}},
+    {28, {14}},
+    {29, {14}},
+    {30, {14, 19, 24, 26}},
 };
 
 const std::map<vb::Integer, Sizes> kHeightsByWidth = {
-    {1, {12}},  {2, {11}},  {3, {7, 9, 12, 15}},  {4, {5, 8, 11, 13}},
-    {5, {12, 15, 17, 20, 22, 25}}, {6, {24}}, {7, {11, 13, 16, 18, 21, 23}},
-    {8, {25}},  {9, {23}},  {10, {14, 19, 24, 26}}, {11, {25}}, {12, {23}}, {13, {25}},
-    {14, {24, 26, 27, 28, 29, 30}}, {15, {23}}, {19, {30}}, {24, {30}}, {26, {30}},
+    {1, {12}},
+    {2, {11}},
+    {3, {7, 9, 12, 15}},
+    {4, {5, 8, 11, 13}},
+    {5, {12, 15, 17, 20, 22, 25}},
+    {6, {24}},
+    {7, {11, 13, 16, 18, 21, 23}},
+    {8, {25}},
+    {9, {23}},
+    {10, {14, 19, 24, 26}},
+    {11, {25}},
+    {12, {23}},
+    {13, {25}},
+    {14, {24, 26, 27, 28, 29, 30}},
+    {15, {23}},
+    {19, {30}},
+    {24, {30}},
+    {26, {30}},
 };
 
 std::string Text(vb::Long base, vb::Integer index) {
@@ -53,7 +85,8 @@ TEST(SizeFilterTable, ReadByWidthOffersTheSamePairs) {
         auto it = kHeightsByWidth.find(w);
         EXPECT_EQ(HeightsForWidth(w), it == kHeightsByWidth.end() ? Sizes{} : it->second)
             << "width " << w;
-        for (vb::Integer h : HeightsForWidth(w)) EXPECT_TRUE(SizePairAllowed(h, w));
+        for (vb::Integer h : HeightsForWidth(w))
+            EXPECT_TRUE(SizePairAllowed(h, w));
     }
     EXPECT_FALSE(SizePairAllowed(0, 4));
     EXPECT_FALSE(SizePairAllowed(5, 31));
@@ -78,7 +111,7 @@ TEST(SizeFilterTable, TextsInInchesAndCentimetres) {
     for (vb::Integer i = 1; i <= CharSizeCount; ++i) {
         const double inches = SizeOfEntry(Text(InchSizeBase, i));
         const double cm = SizeOfEntry(Text(CentimetreSizeBase, i));
-        EXPECT_NEAR(cm, inches * 2.54, 0.005 + 1e-6) << i;
+        EXPECT_NEAR(cm, inches * 2.54, 0.00501) << i;  // half a hundredth, in single precision
         EXPECT_EQ(SizeIndex(SizeOfEntry(Text(InchSizeBase, i)), InchSizeBase), i);
         EXPECT_EQ(SizeIndex(SizeOfEntry(Text(CentimetreSizeBase, i)), CentimetreSizeBase), i);
     }
@@ -104,7 +137,8 @@ std::string Check(const std::string& height, const std::string& width, const std
                          missing);
 }
 
-const char* const kMismatch1375 = "A height of 13.75 does NOT match a width of 13.75 using any VELDO font.";
+const char* const kMismatch1375 =
+    "A height of 13.75 does NOT match a width of 13.75 using any VELDO font.";
 
 }  // namespace
 

@@ -8,7 +8,8 @@ namespace {
 
 std::vector<std::string> Entries(forms::ListControl& list) {
     std::vector<std::string> entries;
-    for (vb::Integer i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
+    for (vb::Integer i = 0; i < list.ListCount(); ++i)
+        entries.push_back(list.List(i));
     return entries;
 }
 
@@ -79,8 +80,8 @@ TEST_F(SizeListsTest, CentimetreHeightsOfferCentimetreWidths) {
     sign().SetCharSizeUnit("cm");
     main().chkHigh->SetValue(1);
     ChooseHeight("48.77 centemeters");
-    EXPECT_EQ(Entries(wide()), (Texts{"21.84 centemeters", "26.21 centemeters",
-                                      "30.58 centemeters", "34.95 centemeters"}));
+    EXPECT_EQ(Entries(wide()), (Texts{"21.84 centemeters", "26.21 centemeters", "30.58 centemeters",
+                                      "34.95 centemeters"}));
 }
 
 TEST_F(SizeListsTest, WithoutTheHeightFilterAHeightEmptiesTheWidths) {
