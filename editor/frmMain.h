@@ -184,6 +184,12 @@ private:
     void ShowSizeMessage(const std::string& message);
     void ClearSizeMessage();
     void ShowModelWarning(const std::string& message);
+    void ClearModelWarning();
+    void SetSampleFonts(vb::Integer fontIndex);
+    void LayOutSample(vb::Integer Candidate);
+    void FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, vb::Long& textRows,
+                          vb::Long& perRow);
+    void WriteSample(vb::Long textRows, vb::Long perRow, bool endDot);
     // End of model number box and candidate layouts
     void LoadOnce();
     void RestorePlacement();

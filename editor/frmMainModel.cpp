@@ -1,5 +1,9 @@
 // The main window's model number box, its character size lists and its candidate list.
+#include <algorithm>
+
 #include "catalogue/frmOptions.h"
+#include "core/Diagnostics.h"
+#include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "core/SizeValidation.h"
@@ -8,6 +12,8 @@
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
+#include "platform/forms/StdFont.h"
+#include "platform/vb/Conversion.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Strings.h"
 
@@ -19,6 +25,12 @@ constexpr vb::Long kModelTooShort = 11641;
 constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
+constexpr vb::Integer kLastLine = 10;
+constexpr vb::Integer kLastSizedLine = 8;
+constexpr vb::Integer kShowFont = 10;  // the 5x7 LED font
+constexpr vb::Integer kFont4x5 = 6;
+constexpr vb::Integer kFont4x6 = 7;
+const char* const kGapFont = "UK5x7";
 
 void Beep() {
     forms::CurrentHost().Beep();
@@ -28,11 +40,8 @@ frmModelNum& ModelWindow() {
     return forms::Instance<frmModelNum>();
 }
 
-void SetPanel(forms::StatusBar& bar, const std::string& text, bool visible) {
-    forms::Item& panel = bar.Panels()(kWarningPanel);
-    panel.Let("Visible", visible);
-    panel.Let("Text", text);
-    panel.Let("ToolTipText", text);
+void SetPanelVisible(forms::StatusBar& bar, bool visible) {
+    bar.Panels()(kWarningPanel).Let("Visible", visible);
 }
 
 }  // namespace
@@ -79,16 +88,22 @@ void frmMain::txtModel_Change() {
     } else if (size < 15) {
         ShowModelWarning(forms::LoadResString(kModelTooShort));
     } else {
-        lblWarn->SetCaption("");
-        lblWarn->SetVisible(false);
-        SetPanel(*sbStatusBar, " ", false);
+        ClearModelWarning();
     }
 }
 
 void frmMain::ShowModelWarning(const std::string& message) {
     lblWarn->SetCaption(message);
     lblWarn->SetVisible(true);
-    SetPanel(*sbStatusBar, message, true);
+    SetWarningPanel(message);
+    SetPanelVisible(*sbStatusBar, true);
+}
+
+void frmMain::ClearModelWarning() {
+    lblWarn->SetCaption("");
+    lblWarn->SetVisible(false);
+    SetWarningPanel(" ");
+    SetPanelVisible(*sbStatusBar, false);
 }
 
 void frmMain::cmdShow_Click() {
@@ -97,41 +112,174 @@ void frmMain::cmdShow_Click() {
 }
 
 // Decodes the number in the box, applies it to the sign and the tools, and lays out a sample
-// text of as many characters as fit.
+// text of as many characters as fit.  Candidate 0 is the number alone; 1 or more is the
+// entry of LayoutCandidates whose font and counts of lines and characters go with it.
 void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
-    (void)Candidate;
-    ApplyingModel = vb::True;
-    if (forms::Tool* top = SSBars->FindTool("id_FormatTop")) top->SetState(1);
-    TheSign().SetModelNumber(txtModel->Text());
-    frmModelNum& window = ModelWindow();
-    window.cmdSpecs_Click();
-    if (!window.Valid) {
-        ShowModelWarning(window.Message);
+    vb::OnError report([] { ReportError("txtModel.LostFocus"); });
+    report([&] {
+        ApplyingModel = vb::True;
+        SetToolState("id_FormatTop", 1);
+        TheSign().SetModelNumber(txtModel->Text());
+        frmModelNum& window = ModelWindow();
+        window.cmdSpecs_Click();
+        if (!window.Valid) {
+            ShowModelWarning(window.Message);
+            ViewSign->SetVisible(false);
+            Beep();
+            return;
+        }
         ViewSign->SetVisible(false);
-        Beep();
-    } else {
-        ViewSign->SetVisible(false);
-        lblWarn->SetCaption("");
-        lblWarn->SetVisible(false);
-        SetPanel(*sbStatusBar, " ", false);
-    }
+        ClearModelWarning();
+        LayOutSample(Candidate);
+    });
     ApplyingModel = vb::False;
+}
+
+// Every line takes the candidate's LED block font, or the 5x7 font without a candidate; an
+// LED font has one LED between characters, so a wider gap takes the "UK5x7" font.
+void frmMain::SetSampleFonts(vb::Integer fontIndex) {
+    const FontRecord& font = FontTable(fontIndex);
+    if (CharGap != 1) {
+        if (auto viewFont = SignGet("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
+        for (vb::Integer i = kLastLine; i >= 0; --i) {
+            FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
+            if (i > kLastSizedLine) continue;
+            forms::HScrollBar& bar = HSLine(i);
+            bar.SetMin(7);
+            bar.SetMax(60);
+            SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
+            bar.SetValue(7);
+            HSLine_Change(i);
+        }
+        return;
+    }
+    for (vb::Integer i = kLastLine; i >= 0; --i) {
+        if (i <= kLastSizedLine) {
+            forms::HScrollBar& bar = HSLine(i);
+            bar.SetMin(FirstBlockFont);
+            bar.SetMax(LastBlockFont);
+            bar.SetValue(fontIndex);
+        }
+        FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
+                                 font.Name, font.Size,         font.Height, vb::False};
+    }
+}
+
+void frmMain::LayOutSample(vb::Integer Candidate) {
+    const bool fromList = Candidate != 0;
+    const LayoutCandidate* candidate = fromList ? &LayoutCandidates(Candidate) : nullptr;
+    SetSampleFonts(fromList ? candidate->FontIndex : kShowFont);
+    Sign& sign = TheSign();
+    const bool full = sign.SegmentType() == 0;
+    const vb::Long cols = fromList ? candidate->FontCols : 5;
+    const vb::Long rows = fromList ? candidate->FontRows : 0;
+    vb::Long chars = 0;
+    vb::Long width = 0;
+    vb::Long height = 0;
+    if (fromList) {
+        chars = vb::CInt(vb::Variant(txtChars->Text()));
+        const vb::Long lines = vb::CInt(vb::Variant(txtLines->Text()));
+        width = chars == 1 ? cols : (cols + CharGap) * chars - 1;
+        VScrLineSpacing->SetValue(full ? 0 : -1);
+        height = lines == 1 ? rows : full ? (rows + 1) * lines - 1 : rows * lines;
+    }
+    const bool vertical = sign.Vertical() != 0;
+    const vb::Long down = HighDensity ? (vertical ? 12 : 8) : (vertical ? 7 : 5);
+    const vb::Long across = HighDensity ? (vertical ? 8 : 12) : (vertical ? 5 : 7);
+    SignLet("PixPerSegY", static_cast<vb::Integer>(down));
+    SignLet("PixPerSegX", static_cast<vb::Integer>(across));
+    if (!fromList) {
+        width = sign.XZomelCount() * across;
+        height = sign.YZomelCount() * down;
+    }
+
+    // Characters across, and whether a last dot fits after them.
+    const vb::Long cell = cols + CharGap;
+    vb::Long perRow = width / cell;
+    if (sign.SegmentType() == 2) perRow = sign.XZomelCount();
+    if (fromList && perRow < chars) perRow = chars;
+    bool endDot = width == across + cell * perRow - 1;
+    if (perRow == 0 && across == 5) perRow = 1;
+    endDot = endDot || width == across + cell * perRow;
+
+    // Rows of text.
+    vb::Long textRows = 0;
+    if (fromList) {
+        const vb::Long step = full ? rows + 1 : rows;
+        textRows = height / step;
+        if (textRows * step - 1 < height) ++textRows;
+    } else {
+        textRows = height / 8;
+        if (!full) textRows = sign.YZomelCount();
+    }
+
+    SignLet("SegCountX", sign.XZomelCount());
+    SignLet("SegCountY", sign.YZomelCount());
+    SignLet("SegSepX", static_cast<vb::Integer>(sign.SegmentType() == 2 ? 3 : 0));
+    SignLet("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
+    textRows = std::min<vb::Long>(textRows, kLastLine + 1);
+    if (!fromList && sign.YZomelCount() > textRows)
+        FitShortLastLine(width, height, down, textRows, perRow);
+
+    WriteSample(textRows, perRow, endDot);
+    ViewSign->SetVisible(true);
+    const vb::Integer shownX = SignGet("SegCountX").ToInteger();
+    const vb::Integer shownY = SignGet("SegCountY").ToInteger();
+    if (sign.XZomelCount() != shownX || sign.YZomelCount() != shownY) {
+        sign.SetXZomelCount(shownX);
+        sign.SetYZomelCount(shownY);
+        CalculateSize();
+    }
+}
+
+// A module row left below the last full text row takes a smaller font when it has room for
+// one: the 4x6 or 4x5 font on standard density, the 4x6 font otherwise.
+void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, vb::Long& textRows,
+                               vb::Long& perRow) {
+    vb::Long spare = height == 5 ? 5 : height - 8 * textRows + 1;
+    if (spare > 7) {
+        ++textRows;
+        spare = height - 8 * textRows + 1;
+    }
+    if (spare < down) return;
+    ++textRows;
+    if (down != 5) {
+        HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x6);
+        return;
+    }
+    if (textRows == 1) {
+        HSLine(0).SetValue(kFont4x5);
+        perRow = width / (CharGap + 4);
+        return;
+    }
+    HSLine(static_cast<vb::Integer>(textRows - 2)).SetValue(kFont4x6);
+    if (spare == 5) HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x5);
+}
+
+// Rows of "E", each followed by the gap in blanks when the gap is not one LED.
+void frmMain::WriteSample(vb::Long textRows, vb::Long perRow, bool endDot) {
+    for (vb::Integer i = kLastLine; i >= 0; --i) txtZomelText(i).SetText("");
+    std::string character = "E";
+    if (CharGap != 1) character += std::string(static_cast<size_t>(CharGap), ' ');
+    std::string row;
+    for (vb::Long i = 0; i < perRow; ++i) row += character;
+    if (endDot) row += ".";
+    for (vb::Long r = 0; r < textRows; ++r) txtZomelText(static_cast<vb::Integer>(r)).SetText(row);
 }
 
 // ---- Character size lists and candidate list ----------------------------------------------
 
 void frmMain::ShowSizeMessage(const std::string& message) {
     lblLineError->SetCaption(message);
-    SetPanel(*sbStatusBar, message, true);
+    SetPanelVisible(*sbStatusBar, true);
+    SetWarningPanel(message);
     lblLineError->SetVisible(true);
     lstSigns->SetVisible(false);
 }
 
 void frmMain::ClearSizeMessage() {
     lblLineError->SetVisible(false);
-    forms::Item& panel = sbStatusBar->Panels()(kWarningPanel);
-    panel.Let("Text", " ");
-    panel.Let("ToolTipText", " ");
+    SetWarningPanel(" ");
     lstSigns->SetVisible(true);
 }
 
@@ -182,7 +330,7 @@ void frmMain::cmdList_Click() {
     window.cmdLines_Click();
     if (window.Valid) {
         ClearSizeMessage();
-        sbStatusBar->Panels()(kWarningPanel).Let("Visible", false);
+        SetPanelVisible(*sbStatusBar, false);
         lstSigns->SetVisible(true);
         lblClick->SetVisible(true);
     } else {

@@ -289,6 +289,7 @@ void frmModelNum::DefineComponents() {
         Message = refusal.message;
         Valid = vb::False;
     }
+    ModelText = number;
 }
 
 void frmModelNum::CheckShipping() {
