@@ -13,8 +13,8 @@
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StdFont.h"
-#include "platform/vb/Conversion.h"
 #include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -140,7 +140,7 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
 void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     const FontRecord& font = FontTable(fontIndex);
     if (CharGap != 1) {
-        if (auto viewFont = SignGet("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
+        if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
         for (vb::Integer i = kLastLine; i >= 0; --i) {
             FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
             if (i > kLastSizedLine) continue;
@@ -186,8 +186,8 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     const bool vertical = sign.Vertical() != 0;
     const vb::Long down = HighDensity ? (vertical ? 12 : 8) : (vertical ? 7 : 5);
     const vb::Long across = HighDensity ? (vertical ? 8 : 12) : (vertical ? 5 : 7);
-    SignLet("PixPerSegY", static_cast<vb::Integer>(down));
-    SignLet("PixPerSegX", static_cast<vb::Integer>(across));
+    ViewSign->Let("PixPerSegY", static_cast<vb::Integer>(down));
+    ViewSign->Let("PixPerSegX", static_cast<vb::Integer>(across));
     if (!fromList) {
         width = sign.XZomelCount() * across;
         height = sign.YZomelCount() * down;
@@ -213,18 +213,18 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
         if (!full) textRows = sign.YZomelCount();
     }
 
-    SignLet("SegCountX", sign.XZomelCount());
-    SignLet("SegCountY", sign.YZomelCount());
-    SignLet("SegSepX", static_cast<vb::Integer>(sign.SegmentType() == 2 ? 3 : 0));
-    SignLet("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
+    ViewSign->Let("SegCountX", sign.XZomelCount());
+    ViewSign->Let("SegCountY", sign.YZomelCount());
+    ViewSign->Let("SegSepX", static_cast<vb::Integer>(sign.SegmentType() == 2 ? 3 : 0));
+    ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
     textRows = std::min<vb::Long>(textRows, kLastLine + 1);
     if (!fromList && sign.YZomelCount() > textRows)
         FitShortLastLine(width, height, down, textRows, perRow);
 
     WriteSample(textRows, perRow, endDot);
     ViewSign->SetVisible(true);
-    const vb::Integer shownX = SignGet("SegCountX").ToInteger();
-    const vb::Integer shownY = SignGet("SegCountY").ToInteger();
+    const vb::Integer shownX = ViewSign->Get("SegCountX").ToInteger();
+    const vb::Integer shownY = ViewSign->Get("SegCountY").ToInteger();
     if (sign.XZomelCount() != shownX || sign.YZomelCount() != shownY) {
         sign.SetXZomelCount(shownX);
         sign.SetYZomelCount(shownY);
@@ -258,13 +258,16 @@ void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, v
 
 // Rows of "E", each followed by the gap in blanks when the gap is not one LED.
 void frmMain::WriteSample(vb::Long textRows, vb::Long perRow, bool endDot) {
-    for (vb::Integer i = kLastLine; i >= 0; --i) txtZomelText(i).SetText("");
+    for (vb::Integer i = kLastLine; i >= 0; --i)
+        txtZomelText(i).SetText("");
     std::string character = "E";
     if (CharGap != 1) character += std::string(static_cast<size_t>(CharGap), ' ');
     std::string row;
-    for (vb::Long i = 0; i < perRow; ++i) row += character;
+    for (vb::Long i = 0; i < perRow; ++i)
+        row += character;
     if (endDot) row += ".";
-    for (vb::Long r = 0; r < textRows; ++r) txtZomelText(static_cast<vb::Integer>(r)).SetText(row);
+    for (vb::Long r = 0; r < textRows; ++r)
+        txtZomelText(static_cast<vb::Integer>(r)).SetText(row);
 }
 
 // ---- Character size lists and candidate list ----------------------------------------------

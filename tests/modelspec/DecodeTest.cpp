@@ -57,7 +57,6 @@ const Refused kRefusals[] = {
     {"AF0-2H2A4-060AV", false, "Your row count is not valid in AF0-2H2A4-060AV"},
     {"AF0-2H2A4-1106V", false,
      "Your ZOMEL\u00a9 count (rows * columns) is too big in AF0-2H2A4-1106V"},
-    {"AL0-1S2A4-0602H", false, "Horizontal with Line segmented, should be High density"},
 };
 
 }  // namespace
@@ -86,7 +85,7 @@ TEST_F(DecodeTest, AValidNumberSetsUpTheSignAndTheTools) {
     EXPECT_EQ(sign().YZomelCount(), 2);
     EXPECT_EQ(sign().Vertical(), vb::True);
     EXPECT_EQ(sign().HighDensity(), vb::True);
-    EXPECT_EQ(sign().Zomel2(), vb::True);
+    EXPECT_TRUE(Pressed("id_Sign2"));
     EXPECT_EQ(sign().SegmentType(), 0);
     EXPECT_TRUE(window().optDegree(30).Value());
     EXPECT_EQ(window().lblApprovalCode->Caption(), "The approval code is 0.");
@@ -99,12 +98,22 @@ TEST_F(DecodeTest, AValidNumberSetsUpTheSignAndTheTools) {
     EXPECT_EQ(host.Beeps(), 0);
 }
 
-TEST_F(DecodeTest, PackageOfStandardDensityLineMatrix) {
-    EXPECT_EQ(Outcome("CL0-1S2A4-0403V"), "");
-    for (auto& m : host.Messages()) ADD_FAILURE() << m.prompt;
+// The layout rules look at the sign as the number left it.
+TEST_F(DecodeTest, LayoutRulesOnTheSignsState) {
+    sign().SetSegmentType(1);
+    sign().SetHighDensity(vb::False);
+    EXPECT_EQ(Outcome("AL0-1S2A4-0602H"), "Horizontal with Line segmented, should be High density");
+    EXPECT_EQ(window().lblSignRows->Caption(),
+              "Horizontal with Line segmented, should be High density");
+    EXPECT_EQ(Outcome("AL0-1S2A4-0602V"), "");
+    EXPECT_EQ(sign().Vertical(), vb::True);
+}
+
+TEST_F(DecodeTest, PackageOfStandardDensity) {
+    EXPECT_EQ(Outcome("CF0-1S2A4-0403V"), "");
+    EXPECT_TRUE(host.Messages().empty());
     EXPECT_TRUE(Pressed("id_Parts"));
     EXPECT_FALSE(Pressed("id_Build"));
-    EXPECT_EQ(sign().SegmentType(), 1);
     EXPECT_EQ(sign().HighDensity(), vb::False);
     EXPECT_EQ(sign().Zomel2(), vb::False);
     EXPECT_EQ(window().lblDensity->Caption(), "The density of the display is STANDARD.");

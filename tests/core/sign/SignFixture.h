@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Instance.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -15,8 +16,12 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
-        // The windows the sign tells read the sign through gSign.
-        zomel::gSign = std::shared_ptr<zomel::Sign>(&sign, [](zomel::Sign*) {});
+        // The windows the sign under test tells work on the run's own sign, so that their
+        // loading leaves the sign under test alone.
+        zomel::gSign = std::make_shared<zomel::Sign>();
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
 
     void TearDown() override {

@@ -91,6 +91,7 @@ TEST_F(SignTest, OrientationCommandRunsOnceAfterTheRecomputation) {
     RecordingMain main(sign);
     MainForm = &main;
     sign.SetLengthUnit("in");
+    main.runs.clear();  // the main window's own load sets its orientation once
 
     sign.SetVertical(vb::True);
     sign.SetVertical(vb::True);
