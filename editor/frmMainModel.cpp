@@ -76,11 +76,14 @@ void frmMain::BindModelNumberEvents() {
 // Upper case as the person types, with the caret and selection where they were.
 void frmMain::txtModel_Change() {
     forms::TextBox& box = *txtModel;
-    const vb::Long start = box.SelStart();
-    const vb::Long length = box.SelLength();
-    box.SetText(vb::UCase(box.Text()));
-    box.SetSelStart(start);
-    box.SetSelLength(length);
+    const std::string upper = vb::UCase(box.Text());
+    if (upper != box.Text()) {
+        const vb::Long start = box.SelStart();
+        const vb::Long length = box.SelLength();
+        box.SetText(upper);
+        box.SetSelStart(start);
+        box.SetSelLength(length);
+    }
     const vb::Long size = vb::Len(box.Text());
     if (size > 15) {
         ShowModelWarning(forms::LoadResString(kModelTooLong));
