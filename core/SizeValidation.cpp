@@ -13,29 +13,38 @@ namespace {
 
 const char* const kNoHeight = "You have not selected a character height.";
 const char* const kNoWidth = "You have not selected a character width.";
-const char* const kHeightMinimum =
-    "You must have a character height of at least 8.0 inches or 20.32 centemeters.";
-const char* const kWidthMinimum =
-    "You must have a character width of at least 4.8 inches or 12.19 centemeters.";
 
 SizeListChoice Choice(forms::ComboBox& list) {
     const vb::Integer index = list.ListIndex();
     return {index >= 0, list.List(index)};
 }
 
-vb::Single InInches(vb::Single size, bool inches) {
-    return inches ? size : static_cast<vb::Single>(vb::Round(size / 2.54, 2));
-}
-
 std::string PairMessage(vb::Single height, vb::Single width, bool inches) {
-    const vb::Integer h = SizeIndex(InInches(height, inches), InchSizeBase);
-    const vb::Integer w = SizeIndex(InInches(width, inches), InchSizeBase);
+    const vb::Integer h = SizeIndex(SizeInInches(height, inches), InchSizeBase);
+    const vb::Integer w = SizeIndex(SizeInInches(width, inches), InchSizeBase);
     if (SizePairAllowed(h, w)) return {};
-    return "A height of " + vb::CStr(height) + " does NOT match a width of " + vb::CStr(width) +
-           " using any VELDO font.";
+    return SizeMismatchMessage(height, width);
 }
 
 }  // namespace
+
+// Compared in single precision, so that a list's "20.32" is not below the minimum 20.32.
+bool HeightBelowMinimum(vb::Single height, bool inches) {
+    return height < (inches ? 8.0f : 20.32f);
+}
+
+bool WidthBelowMinimum(vb::Single width, bool inches) {
+    return width < (inches ? 4.8f : 12.19f);
+}
+
+vb::Single SizeInInches(vb::Single size, bool inches) {
+    return inches ? size : static_cast<vb::Single>(vb::Round(size / 2.54, 2));
+}
+
+std::string SizeMismatchMessage(vb::Single height, vb::Single width) {
+    return "A height of " + vb::CStr(height) + " does NOT match a width of " + vb::CStr(width) +
+           " using any VELDO font.";
+}
 
 std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& width,
                           const std::string& unit, bool widthFirst, vb::Integer& selectionMissing) {
@@ -45,14 +54,15 @@ std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& wi
         selectionMissing = vb::True;
         return widthFirst ? kNoWidth : kNoHeight;
     }
-    if (!widthFirst && SizeOfEntry(height.Text) < (inches ? 8.0f : 20.32f)) return kHeightMinimum;
+    if (!widthFirst && HeightBelowMinimum(SizeOfEntry(height.Text), inches))
+        return HeightMinimumMessage;
     const SizeListChoice& second = widthFirst ? height : width;
     if (!second.Selected) {
         selectionMissing = vb::True;
         return widthFirst ? kNoHeight : kNoWidth;
     }
     const vb::Single w = SizeOfEntry(width.Text);
-    if (w < (inches ? 4.8f : 12.19f)) return kWidthMinimum;
+    if (WidthBelowMinimum(w, inches)) return WidthMinimumMessage;
     return PairMessage(SizeOfEntry(height.Text), w, inches);
 }
 

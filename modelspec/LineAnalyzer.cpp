@@ -2,6 +2,7 @@
 
 #include "core/FontTable.h"
 #include "core/SizeFilterTable.h"
+#include "core/SizeValidation.h"
 #include "modelspec/LayoutCandidate.h"
 #include "modelspec/Refusal.h"
 #include "platform/vb/Conversion.h"
@@ -32,12 +33,6 @@ vb::Integer FontIndexOf(vb::Integer cols, vb::Integer rows) {
         if (font.Height == rows && vb::Val(font.Cols) == cols) return i;
     }
     return 0;
-}
-
-// Sizes are compared as the lists give them, in single precision.
-vb::Single InInches(vb::Single size, bool inches) {
-    if (inches) return size;
-    return static_cast<vb::Single>(vb::Round(size / 2.54, 2));
 }
 
 std::string Cell(const LayoutCandidate& c) {
@@ -71,14 +66,10 @@ private:
         inches_ = request_.Unit == "in";
         height_ = Reading("You must have a number for character height.",
                           [&] { return SizeOfEntry(request_.HeightItem); });
-        if (height_ < (inches_ ? 8.0f : 20.32f))
-            throw Refusal{
-                "You must have a character height of at least 8.0 inches or 20.32 centemeters."};
+        if (HeightBelowMinimum(height_, inches_)) throw Refusal{HeightMinimumMessage};
         width_ = Reading("You must have a number for charcter width.",
                          [&] { return SizeOfEntry(request_.WidthItem); });
-        if (width_ < (inches_ ? 4.8f : 12.19f))
-            throw Refusal{
-                "You must have a character width of at least 4.8 inches or 12.19 centemeters."};
+        if (WidthBelowMinimum(width_, inches_)) throw Refusal{WidthMinimumMessage};
         const auto chars = Reading("You must have a integer for charcters per line.",
                                    [&] { return WholeNumber(request_.Chars); });
         if (chars < 1) throw Refusal{"You must have at least one character of text."};
@@ -98,13 +89,11 @@ private:
     }
 
     void FillCandidates() {
-        const vb::Single heightIn = InInches(height_, inches_);
-        const vb::Single widthIn = InInches(width_, inches_);
+        const vb::Single heightIn = SizeInInches(height_, inches_);
+        const vb::Single widthIn = SizeInInches(width_, inches_);
         const SizePairFont font =
             FontOfSizePair(SizeIndex(heightIn, InchSizeBase), SizeIndex(widthIn, InchSizeBase));
-        if (font.Rows == 0)
-            throw Refusal{"A height of " + vb::CStr(height_) + " does NOT match a width of " +
-                          vb::CStr(width_) + " using any VELDO font."};
+        if (font.Rows == 0) throw Refusal{SizeMismatchMessage(height_, width_)};
         const bool anyGap = font.Cols == 5 && font.Rows == 7;
         if (!anyGap && charGap_ != 1)
             throw Refusal{"Height=" + vb::CStr(height_) + " and width=" + vb::CStr(width_) +
