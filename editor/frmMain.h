@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "editor/InkScan.h"
 #include "editor/LineFormat.h"
+#include "editor/MessageRaster.h"
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
@@ -222,6 +226,7 @@ private:
     static std::string TrueFalse(vb::Integer flag) { return flag ? "True" : "False"; }
 
     // Layout road.
+    friend class LayoutProbe;  // tests set line formats the way the format commands do
     vb::Integer LastUsedLine(bool useCache);
     vb::Integer LongestLineLength();
     void SetAllLineHeights(vb::Integer value);
@@ -230,6 +235,32 @@ private:
     vb::Integer CheckSize(vb::Integer tryCount, const std::string& which, const ExtentInfo& extent);
     void ShowWarning(const std::string& text);
     void ClearWarning();
+    // How far down the next line starts: the line's height and spacing, or one module row.
+    struct LineAdvance {
+        vb::Integer spacing = 0;
+        std::optional<int> moduleRows;
+        double Of(const LineFormat& format, MessageRaster& raster, std::string_view text) const;
+    };
+    void TidyLines();
+    void MoveLineUp(vb::Integer from);
+    void OfferNextLine();
+    void ShowLine(vb::Integer Index, bool visible);
+    void MeasureMessage();
+    void PlaceMessage();
+    void PrepareRaster();
+    MessageRaster LineRaster();
+    void DrawLines(int startY, std::optional<int> offset);
+    LineAdvance CurrentLineAdvance();
+    vb::Integer ColumnGap();
+    vb::Integer RowGap();
+    void CountModules(const ExtentInfo& extent, bool tracing);
+    void MeasureLitShare(vb::Long litCount);
+    void TraceScan(const InkScan& scan, int bytesPerPixel);
+    vb::Integer SettleCount(const std::string& which, vb::Integer count, const ExtentInfo& extent);
+    void ShowBitmapFrame(vb::Integer columns);
+    bool ShrinkZoom();
+    void ShowTextFrame(vb::Integer signColumns, vb::Integer signRows);
+    void PutWarning(const std::string& text, bool visible);
 
     // Window fields.
     vb::Integer SkipSizeCheck = vb::False;
@@ -263,6 +294,10 @@ private:
     vb::Integer SizeNotSelected = vb::False;
     bool lastUsedLineCached_ = false;
     vb::Integer lastUsedLine_ = 0;
+    // The layout's reused buffers.
+    std::u16string lineText_;
+    std::vector<WiderRow> widerRows_;
+    std::vector<std::string> frameLines_;
 };
 
 }  // namespace zomel

@@ -10,8 +10,9 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         LoadMain();
-        for (vb::Integer i = 0; i <= 10; ++i)
-            Main().txtZomelText(i).SetVisible(true);  // lines a person has typed in
+        for (vb::Integer i = 0; i <= 10; ++i)  // a person has typed in every line
+            Main().txtZomelText(i).SetText("L" + std::to_string(i));
+        host.ClearMessages();
     }
     // Answers No to the block font question and chooses `name` at `size` in the dialog.
     void ChooseInstalled(const std::string& name, double size) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/vb/Types.h"
+
+namespace zomel {
+
+// One rule for modules and pixels, used both to count the modules a message needs and to check
+// a message against a sign: a module takes its LEDs plus the gap that follows it.  So n modules
+// hold n * (cell + gap) pixels, and p pixels need the fewest modules that hold them.
+
+inline int ModulePitch(int cell, int gap) {
+    return cell + gap;
+}
+
+inline int ModulesSpan(int modules, int cell, int gap) {
+    return modules * ModulePitch(cell, gap);
+}
+
+// Raises error 11 when the pitch is 0.
+vb::Integer ModulesFor(int pixels, int cell, int gap);
+
+inline bool FitsModules(int pixels, int modules, int cell, int gap) {
+    return pixels <= ModulesSpan(modules, cell, gap);
+}
+
+}  // namespace zomel

@@ -1,0 +1,124 @@
+#include "editor/SizeLimits.h"
+
+#include "editor/ModulePitch.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long WiderThanBuilder1 = 10942;
+constexpr vb::Long WiderThanBuilder2 = 10943;
+constexpr vb::Long WiderThanSign = 10959;
+constexpr vb::Long HoldAdvice = 10938;
+constexpr vb::Long DeleteLastCharacter = 10962;
+constexpr vb::Long TallerThanBuilder1 = 10963;
+constexpr vb::Long TallerThanBuilder2 = 10964;
+constexpr vb::Long TallerThanSign = 10937;
+constexpr vb::Long TraceTry = 10940;
+constexpr vb::Long TraceColumns = 10941;
+constexpr vb::Long TraceEndingCol = 10944;
+constexpr vb::Long TraceColumnSpan = 10945;
+constexpr vb::Long TraceHold = 10961;
+
+// Module counts that make an area rule take a row away.
+constexpr int MostModules = 75;
+constexpr int MostHighDensityModules = 60;
+constexpr int MostRows = 6;
+
+const char LineFeed = '\n';
+
+std::string Text(vb::Long id) {
+    return forms::LoadResString(id);
+}
+
+std::string Lines(std::initializer_list<vb::Long> ids) {
+    std::string text;
+    for (vb::Long id : ids) {
+        if (!text.empty()) text += LineFeed;
+        text += Text(id);
+    }
+    return text;
+}
+
+const char* TrueFalse(bool value) {
+    return value ? "True" : "False";
+}
+
+int InkRows(const ExtentInfo& extent) {
+    return extent.EndingRow - extent.StartingRow + 1;
+}
+
+}  // namespace
+
+SizeVerdict CheckColumns(vb::Integer tryCount, const ExtentInfo& extent, const SizeLimits& limits,
+                         bool tracing) {
+    SizeVerdict verdict;
+    const int x = limits.XZomelCount;
+    const auto beyond = [&](int modules) {
+        return !FitsModules(extent.EndingCol, modules, limits.CellWidth, limits.GapX);
+    };
+    if (tryCount > limits.MaxColumns) {
+        verdict.Message = Lines({WiderThanBuilder1, WiderThanBuilder2});
+        verdict.Count = limits.MaxColumns;
+        verdict.BeyondMax = beyond(limits.MaxColumns);
+        if (tracing)
+            verdict.Trace = Text(TraceTry) + vb::CStr(vb::Long{tryCount}) + Text(TraceColumns) +
+                            vb::CStr(vb::Long{limits.MaxColumns});
+    } else if (beyond(x) && limits.HoldSize) {
+        verdict.Message = Lines({WiderThanSign, HoldAdvice, DeleteLastCharacter});
+        verdict.Held = true;
+        verdict.Count = limits.XZomelCount;
+        if (tracing)
+            verdict.Trace = Text(TraceEndingCol) + vb::CStr(vb::Long{extent.EndingCol}) +
+                            Text(TraceColumnSpan) +
+                            vb::CStr(vb::Long{ModulesSpan(x, limits.CellWidth, limits.GapX)}) +
+                            Text(TraceHold) + TrueFalse(limits.HoldSize);
+    } else if (x > limits.MaxColumns) {
+        verdict.Count = limits.MaxColumns;
+        verdict.BeyondMax = beyond(x);
+    } else {
+        verdict.Count = tryCount;
+    }
+    return verdict;
+}
+
+SizeVerdict CheckRows(vb::Integer tryCount, const ExtentInfo& extent, const SizeLimits& limits,
+                      bool tracing) {
+    SizeVerdict verdict;
+    const int x = limits.XZomelCount;
+    const int y = limits.YZomelCount;
+    const auto inkBeyond = [&](int modules) {
+        return !FitsModules(InkRows(extent), modules, limits.CellHeight, limits.GapY);
+    };
+    if (tryCount > limits.MaxRows) {
+        verdict.Message = Lines({TallerThanBuilder1, TallerThanBuilder2});
+        verdict.Count = limits.MaxRows;
+        verdict.BeyondMax = inkBeyond(limits.MaxRows);
+        if (tracing)
+            verdict.Trace = "Checksize error cause try: " + vb::CStr(vb::Long{tryCount}) +
+                            " is > than rows: " + vb::CStr(vb::Long{limits.MaxRows});
+    } else if (!FitsModules(extent.EndingRow, y, limits.CellHeight, limits.GapY) &&
+               limits.HoldSize) {
+        verdict.Message = Lines({TallerThanSign, HoldAdvice});
+        verdict.Held = true;
+        verdict.Count = limits.YZomelCount;
+        if (tracing)
+            verdict.Trace = "Checksize error cause ExtentInfo.EndingRow: " +
+                            vb::CStr(vb::Long{extent.EndingRow}) +
+                            " is > than yZomelCount * ClipHeight: " +
+                            vb::CStr(vb::Long{ModulesSpan(y, limits.CellHeight, limits.GapY)}) +
+                            " Hold is true";
+    } else if (x * y > MostModules || (x * y > MostHighDensityModules && limits.HighDensity)) {
+        verdict.Count = static_cast<vb::Integer>(y - 1);
+        verdict.BeyondMax = inkBeyond(y - 1);
+    } else if (y > MostRows) {
+        verdict.Count = static_cast<vb::Integer>(y - 1);
+        verdict.BeyondMax = inkBeyond(y);
+    } else {
+        verdict.Count = tryCount;
+    }
+    return verdict;
+}
+
+}  // namespace zomel

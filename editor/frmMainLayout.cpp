@@ -1,0 +1,544 @@
+#include <algorithm>
+#include <cmath>
+
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/CellSizeKeeper.h"
+#include "editor/CharacterFrame.h"
+#include "editor/InkScan.h"
+#include "editor/LinePlacement.h"
+#include "editor/ModulePitch.h"
+#include "editor/SizeLimits.h"
+#include "editor/StatusFigures.h"
+#include "editor/frmMain.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/gdi/Picture.h"
+#include "platform/gdi/Screen.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
+
+// The layout road: a changed line runs the layout engine, which draws the lines into the
+// message raster, measures the ink into module counts, places the text, hands the raster to
+// the preview and ends with the status figures.
+namespace zomel {
+namespace {
+
+constexpr vb::Integer LastLine = 10;
+// Lines 0 to 8 are offered one at a time under the last used line.
+constexpr vb::Integer LastOfferedLine = 8;
+constexpr vb::Long TextNotVisible = 10904;
+constexpr vb::Integer ToolDown = 1;
+constexpr vb::Integer LineMatrix = 1;
+constexpr vb::Integer CharacterSegmented = 2;
+constexpr vb::Long QuietExtentError = 32021;
+constexpr vb::Long WarningPanel = 5;
+
+// The preview's zoom: start, step and the smallest the display control draws.
+constexpr vb::Single StartZoom = 3.0F;
+constexpr vb::Single ZoomStep = 0.5F;
+constexpr vb::Single SmallestZoom = 0.5F;
+// Room kept beside and under the preview, twips.
+constexpr vb::Single NarrowSignMargin = 100;
+constexpr int NarrowSignColumns = 16;
+constexpr vb::Single BottomReserve = 242;
+// The text frame of the character layout: LEDs of one character, the 5x7 font, module gaps.
+constexpr vb::Integer CharacterColumns = 5;
+constexpr vb::Integer CharacterRows = 7;
+constexpr vb::Integer CharacterFont = 0;
+constexpr vb::Integer ModuleGap = 3;
+// The largest module cell with its gap, LEDs: the raster holds the largest sign.
+constexpr int LargestCellPitch = 13;
+
+int Rounded(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+std::string CountText(vb::Long value) {
+    return vb::CStr(value);
+}
+
+}  // namespace
+
+// --- The layout engine -------------------------------------------------------------------
+
+void frmMain::txtZomelText_Change(vb::Integer Index) {
+    if (LayoutBusy) return;
+    vb::OnError step([] { ReportError("TxtZomelTextChange"); });
+    step([] { forms::Screen().SetMousePointer(forms::vbHourglass); });
+    CurrentLine = Index;
+    LayoutBusy = vb::True;
+    SizeAdjusted = vb::False;
+    step([this] { TidyLines(); });
+    step([this] { OfferNextLine(); });
+    BeyondMaxColumns = vb::False;
+    BeyondMaxRows = vb::False;
+    step([this] { MeasureMessage(); });
+    step([this] { PlaceMessage(); });
+    step([this] {
+        if (SizeAdjusted) {
+            ShowWarning(forms::LoadResString(TextNotVisible));
+            SizeAdjusted = vb::False;
+        }
+    });
+    step([this] { CalculateSize(); });
+    step([] { forms::Screen().SetMousePointer(forms::vbDefault); });
+    LayoutBusy = vb::False;
+}
+
+// Shows the used lines and closes each gap by one line: the text, format and height setting of
+// the line below move up.
+void frmMain::TidyLines() {
+    const vb::Integer last = LastUsedLine(false);
+    for (vb::Integer i = 0; i <= last; ++i) {
+        if (!txtZomelText(i).Text().empty())
+            ShowLine(i, true);
+        else if (i < last)
+            MoveLineUp(static_cast<vb::Integer>(i + 1));
+    }
+}
+
+void frmMain::MoveLineUp(vb::Integer from) {
+    const auto to = static_cast<vb::Integer>(from - 1);
+    txtZomelText(to).SetText(txtZomelText(from).Text());
+    txtZomelText(from).SetText("");
+    LineFormats[to] = LineFormats[from];
+    SavedLineHeight[to] = SavedLineHeight[from];
+    HSLine(to).SetMin(HSLine(from).Min());
+    HSLine(to).SetMax(HSLine(from).Max());
+    HSLine(to).SetValue(HSLine(from).Value());
+}
+
+// Hides the lines under the last used one but one, and offers an empty line under it.
+void frmMain::OfferNextLine() {
+    const vb::Integer last = LastUsedLine(false);
+    for (auto i = static_cast<vb::Integer>(last + 2); i <= LastLine; ++i)
+        ShowLine(i, false);
+    if (last < LastOfferedLine && !txtZomelText(last).Text().empty())
+        ShowLine(static_cast<vb::Integer>(last + 1), true);
+}
+
+void frmMain::ShowLine(vb::Integer Index, bool visible) {
+    txtZomelText(Index).SetVisible(visible);
+    HSLine(Index).SetVisible(visible);
+    LblCharHeight(Index).SetVisible(visible);
+}
+
+// The measuring pass: every line from the left edge, one under the other; its ink gives the
+// module counts.
+void frmMain::MeasureMessage() {
+    PrepareRaster();
+    DrawLines(0, std::nullopt);
+    Extent = GetExtents();
+}
+
+// Draws the message placed by alignment and vertical placement, and previews it; again when
+// the preview had to take rows away, against the new row count.
+void frmMain::PlaceMessage() {
+    const int firstRow = Extent.StartingRow == 0 ? 0 : 1 - Extent.StartingRow;
+    int offset = 0;
+    vb::Integer placedRows = 0;
+    if (VerticalPlacement > PlaceTop) {
+        placedRows = TheSign().YZomelCount();
+        offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
+    }
+    for (;;) {
+        LineRaster().Clear();
+        const vb::Integer rows = TheSign().YZomelCount();
+        if (placedRows > rows) {
+            offset = PlacementOffset(VerticalPlacement, rows, PicClip->ClipHeight(), Extent);
+            placedRows = rows;
+        }
+        ClearWarning();
+        DrawLines(firstRow, offset);
+        Extent = GetExtents();
+        ZomelDraw(Extent);
+        if (placedRows <= TheSign().YZomelCount()) break;
+        SizeAdjusted = vb::False;
+    }
+}
+
+// PicLine holds the raster; it grows to hold the largest sign with the gaps of the character
+// layout.
+void frmMain::PrepareRaster() {
+    forms::PictureBox& box = *PicLine;
+    const int width = TheSign().MaxColumns() * LargestCellPitch;
+    const int height = TheSign().MaxRows() * LargestCellPitch;
+    const gdi::Bitmap& image = box.Surface();
+    if (image.Width() < width)
+        box.SetWidth(box.Width() +
+                     static_cast<vb::Single>(gdi::PixelsToTwipsX(width - image.Width())));
+    if (image.Height() < height)
+        box.SetHeight(box.Height() +
+                      static_cast<vb::Single>(gdi::PixelsToTwipsY(height - image.Height())));
+    LineRaster().Clear();
+}
+
+MessageRaster frmMain::LineRaster() {
+    return MessageRaster(PicLine->hDC(), lineText_);
+}
+
+// One pass over the non-empty lines from row `startY`.  Without an offset every line starts
+// at the left edge (measuring); with one, lines are aligned and moved down by it.
+void frmMain::DrawLines(int startY, std::optional<int> offset) {
+    const LineAdvance advance = CurrentLineAdvance();
+    const int signWidth = ModulesSpan(TheSign().XZomelCount(), PicClip->ClipWidth(), ColumnGap());
+    const bool warnAbove =
+        offset && ToolState("id_SignChar") != ToolDown && ToolState("id_SignLine") != ToolDown;
+    MessageRaster raster = LineRaster();
+    double y = startY;
+    for (vb::Integer i = 0; i <= LastLine; ++i) {
+        const std::string& text = txtZomelText(i).Text();
+        if (text.empty()) continue;
+        const LineFormat& format = LineFormats[i];
+        raster.SetFont(format);
+        int x = 0;
+        int top = Rounded(y);
+        if (offset) {
+            x = LineX(format.Align, signWidth, raster.TrimmedTextWidth(text),
+                      format.PixelFont != 0);
+            const double placed = y + *offset;
+            if (y >= 0 && placed < 0 && warnAbove)
+                ShowWarning(forms::LoadResString(TextNotVisible));
+            top = Rounded(placed);
+        }
+        raster.Draw(x, top, text);
+        y += advance.Of(format, raster, text);
+    }
+}
+
+// How far down the next line starts: one module row per line in the line matrix, else the
+// line's height and the line spacing.
+frmMain::LineAdvance frmMain::CurrentLineAdvance() {
+    LineAdvance advance;
+    advance.spacing = VScrLineSpacing->Value();
+    if (TheSign().SegmentType() == LineMatrix)
+        advance.moduleRows = ViewSign->Get("PixPerSegY").ToInteger();
+    return advance;
+}
+
+double frmMain::LineAdvance::Of(const LineFormat& format, MessageRaster& raster,
+                                std::string_view text) const {
+    if (moduleRows) return *moduleRows;
+    if (format.PixelFont) return format.FontSize + spacing;
+    return raster.TextHeight(text) + spacing;
+}
+
+void frmMain::txtZomelText_GotFocus(vb::Integer Index) {
+    CurrentLine = Index;
+    const LineFormat& format = LineFormats[Index];
+    static const char* const alignTools[] = {"id_FormatLeft", "id_FormatRight", "id_FormatCenter"};
+    if (format.Align >= AlignLeft && format.Align <= AlignCentre)
+        SetToolState(alignTools[format.Align], ToolDown);
+    SetToolState("id_Bold", format.Bold ? ToolDown : 0);
+    SetToolState("id_Italic", format.Italic ? ToolDown : 0);
+    SetToolState("id_Underline", format.Underline ? ToolDown : 0);
+}
+
+void frmMain::VScrLineSpacing_Change() {
+    txtZomelText_Change(LastUsedLine(false));
+}
+
+vb::Integer frmMain::LastUsedLine(bool useCache) {
+    if (useCache && lastUsedLineCached_) return lastUsedLine_;
+    lastUsedLineCached_ = useCache;
+    lastUsedLine_ = 0;
+    for (vb::Integer i = LastLine; i >= 0; --i) {
+        if (!txtZomelText(i).Text().empty()) {
+            lastUsedLine_ = i;
+            break;
+        }
+    }
+    return lastUsedLine_;
+}
+
+vb::Integer frmMain::LongestLineLength() {
+    vb::Long longest = 0;
+    for (vb::Integer i = 0; i <= LastLine; ++i)
+        longest = std::max(longest, vb::Len(txtZomelText(i).Text()));
+    return static_cast<vb::Integer>(longest);
+}
+
+void frmMain::SetAllLineHeights(vb::Integer value) {
+    for (vb::Integer i = LastLine; i >= 0; --i) {
+        LineFormats[i].PixelFont = vb::True;
+        HSLine(i).SetValue(value);
+        HSLine_Change(i);
+        HSLine(i).SetEnabled(TheSign().SegmentType() != CharacterSegmented);
+    }
+}
+
+// --- Ink extents and module counts -------------------------------------------------------
+
+vb::Integer frmMain::ColumnGap() {
+    return ToolState("id_SignChar") == ToolDown ? 1 : 0;
+}
+
+vb::Integer frmMain::RowGap() {
+    return ToolState("id_SignChar") == ToolDown || ToolState("id_SignLine") == ToolDown ? 1 : 0;
+}
+
+ExtentInfo frmMain::GetExtents() {
+    bool quiet = false;
+    vb::OnError step([&quiet] {
+        const vb::Long number = vb::Err().Number;
+        if (number == vb::err::DivisionByZero || number == QuietExtentError) {
+            vb::Err().Clear();
+            quiet = true;
+        } else {
+            ReportError("GetExtents");
+        }
+    });
+    const bool tracing = DebugLevel > 9;
+    MeasuredPercent = 0;
+    InkScan scan;
+    int bytesPerPixel = 0;
+    step([&] {
+        // The raster's own layout decides how its bytes are read.
+        const gdi::Bitmap& image = PicLine->Surface();
+        const gdi::BitmapInfo info = image.Describe();
+        bytesPerPixel = BytesPerPixel(info.bmBitsPixel);
+        widerRows_.clear();
+        scan = ScanInk(image.Bytes(), info.bmWidthBytes, info.bmHeight, bytesPerPixel,
+                       tracing ? &widerRows_ : nullptr);
+    });
+    if (tracing) TraceScan(scan, bytesPerPixel);
+    if (!quiet && !HoldSize) step([&] { CountModules(scan.Extent, tracing); });
+    if (!quiet) step([&] { MeasureLitShare(scan.Count); });
+    return quiet ? ExtentInfo{} : scan.Extent;
+}
+
+void frmMain::CountModules(const ExtentInfo& extent, bool tracing) {
+    Sign& sign = TheSign();
+    if (!ApplyingModel)
+        sign.SetXZomelCount(ModulesFor(extent.EndingCol, PicClip->ClipWidth(), ColumnGap()));
+    if (ToolState("id_SignChar") == ToolDown) {
+        // One module per character: at least the longest line, within the most columns.
+        const vb::Integer longest = std::min(LongestLineLength(), sign.MaxColumns());
+        if (longest > sign.XZomelCount()) sign.SetXZomelCount(longest);
+    }
+    if (!ApplyingModel)
+        sign.SetYZomelCount(ModulesFor(extent.EndingRow, PicClip->ClipHeight(), RowGap()));
+    if (tracing)
+        LogLine("Since hold is false, then needed zomels is columns: " +
+                CountText(sign.XZomelCount()) + " and rows: " + CountText(sign.YZomelCount()));
+}
+
+void frmMain::MeasureLitShare(vb::Long litCount) {
+    const vb::Integer x = TheSign().XZomelCount();
+    const vb::Integer y = TheSign().YZomelCount();
+    if (x < 1 || y < 1) return;
+    const vb::Long leds = vb::Long{x} * y * ViewSign->Get("PixPerSegX").ToInteger() *
+                          ViewSign->Get("PixPerSegY").ToInteger();
+    if (leds == 0) vb::Raise(vb::err::DivisionByZero);
+    MeasuredPercent = static_cast<vb::Single>(static_cast<double>(litCount) / leds * 100);
+}
+
+void frmMain::TraceScan(const InkScan& scan, int bytesPerPixel) {
+    for (const WiderRow& row : widerRows_)
+        LogLine("Bigger EndCol: " + CountText(row.EndByte) +
+                " found in row: " + CountText(row.Row) + " column: " + CountText(row.EndByte - 1));
+    LogLine("Using ColorInt: " + CountText(bytesPerPixel) +
+            " reduce EndCol to: " + CountText(scan.Extent.EndingCol));
+}
+
+// --- Size limits ---------------------------------------------------------------------------
+
+vb::Integer frmMain::CheckSize(vb::Integer tryCount, const std::string& which,
+                               const ExtentInfo& extent) {
+    SizeLimits limits;
+    limits.MaxColumns = TheSign().MaxColumns();
+    limits.MaxRows = TheSign().MaxRows();
+    limits.XZomelCount = TheSign().XZomelCount();
+    limits.YZomelCount = TheSign().YZomelCount();
+    limits.HighDensity = TheSign().HighDensity() != 0;
+    limits.HoldSize = HoldSize != 0;
+    limits.CellWidth = PicClip->ClipWidth();
+    limits.CellHeight = PicClip->ClipHeight();
+    limits.GapX = ColumnGap();
+    limits.GapY = RowGap();
+    const bool tracing = DebugLevel > 9;
+    SizeVerdict verdict;
+    if (which == "X") {
+        verdict = CheckColumns(tryCount, extent, limits, tracing);
+        TooWide = vb::Flag(verdict.Held);
+        if (verdict.BeyondMax) BeyondMaxColumns = vb::True;
+        if (!verdict.Message.empty()) WidthMessage = verdict.Message;
+    } else if (which == "Y") {
+        verdict = CheckRows(tryCount, extent, limits, tracing);
+        TooTall = vb::Flag(verdict.Held);
+        if (verdict.BeyondMax) BeyondMaxRows = vb::True;
+        if (!verdict.Message.empty()) HeightMessage = verdict.Message;
+    } else {
+        return 0;
+    }
+    if (!verdict.Trace.empty()) LogLine(verdict.Trace);
+    return verdict.Count;
+}
+
+// --- The preview on the display control ----------------------------------------------------
+
+void frmMain::ZomelDraw(const ExtentInfo& extent) {
+    forms::PictureClip& clip = *PicClip;
+    CellSizeKeeper cellSize(clip);
+    bool stopped = false;
+    vb::OnError onError([&stopped] {
+        if (vb::Err().Number == vb::err::InvalidCall) {
+            vb::Err().Clear();
+            stopped = true;
+        } else {
+            ReportError("ZomelDraw");
+        }
+    });
+    const auto step = [&](auto&& statement) {
+        if (!stopped) onError(statement);
+    };
+    step([&] {
+        clip.SetPicture(gdi::Picture::FromImage(PicLine->Surface()));
+        clip.SetClipX(0);
+        clip.SetClipY(0);
+    });
+    vb::Integer columns = TheSign().XZomelCount();
+    vb::Integer rows = TheSign().YZomelCount();
+    if (!SkipSizeCheck) {
+        step([&] { columns = SettleCount("X", columns, extent); });
+        step([&] { rows = SettleCount("Y", rows, extent); });
+    }
+    step([&] {
+        ViewSign->SetVisible(false);
+        ViewSign->Call("ClearSign");
+        ViewSign->Let("SegCountX", columns);
+        ViewSign->Let("SegCountY", rows);
+        ViewSign->Let("Zoom", StartZoom);
+        clip.SetClipX(0);
+        clip.SetClipY(0);
+        cellSize.Keep(ViewSign->Get("PixPerSegX").ToInteger(),
+                      ViewSign->Get("PixPerSegY").ToInteger());
+    });
+    // A sign without modules shows nothing: the control keeps its last counts otherwise.
+    bool empty = columns <= 0 || rows <= 0;
+    step([&] { empty = empty || ViewSign->Get("SegCountX").ToInteger() == 0; });
+    if (empty || stopped) return;
+    if (TheSign().SegmentType() == CharacterSegmented)
+        step([&] { ShowTextFrame(columns, rows); });
+    else
+        step([&] { ShowBitmapFrame(columns); });
+    step([&] { ViewSign->SetVisible(true); });
+}
+
+// The size check for one direction; a changed count goes to the sign, and a held size that
+// the message exceeds is told unless the density command keeps quiet.
+vb::Integer frmMain::SettleCount(const std::string& which, vb::Integer count,
+                                 const ExtentInfo& extent) {
+    const bool columns = which == "X";
+    const vb::Integer settled = CheckSize(count, which, extent);
+    Sign& sign = TheSign();
+    if (settled != (columns ? sign.XZomelCount() : sign.YZomelCount())) {
+        columns ? sign.SetXZomelCount(settled) : sign.SetYZomelCount(settled);
+        SizeAdjusted = vb::True;
+    }
+    if ((columns ? TooWide : TooTall) && !QuietSize)
+        forms::MsgBox(columns ? WidthMessage : HeightMessage, forms::vbOKOnly);
+    return settled;
+}
+
+// Full and line matrix: the sign's part of the raster as one picture, shrunk until it fits.
+void frmMain::ShowBitmapFrame(vb::Integer columns) {
+    forms::PictureClip& clip = *PicClip;
+    clip.SetClipWidth(static_cast<vb::Integer>(ViewSign->Get("PixPerSegX").ToInteger() *
+                                               ViewSign->Get("SegCountX").ToInteger()));
+    clip.SetClipHeight(static_cast<vb::Integer>(ViewSign->Get("PixPerSegY").ToInteger() *
+                                                ViewSign->Get("SegCountY").ToInteger()));
+    ViewSign->Call("AddBMPFrame", {vb::Variant(vb::ObjectRef(clip.Clip())), "FrameName"});
+    ViewSign->Let("Zoom", StartZoom);
+    const vb::Single margin = columns < NarrowSignColumns ? NarrowSignMargin : 0;
+    vb::Single reserve = BottomReserve;
+    if (sbStatusBar->Visible()) reserve += sbStatusBar->Height();
+    reserve = static_cast<vb::Single>(Rounded(reserve));
+    while (ViewSign->Width() > ScaleWidth() - margin && ShrinkZoom()) {
+    }
+    while (ViewSign->Height() + reserve > ScaleHeight() && ShrinkZoom()) {
+    }
+}
+
+// Half a step of zoom; false at the smallest zoom the control draws, where the shrinking ends
+// however small the window is.
+bool frmMain::ShrinkZoom() {
+    const vb::Single zoom = ViewSign->Get("Zoom").ToSingle();
+    if (zoom <= SmallestZoom) return false;
+    ViewSign->Let("Zoom", static_cast<vb::Single>(zoom - ZoomStep));
+    return true;
+}
+
+// Character segmented: the typed lines as a text frame, one module per character.
+void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
+    const int columns = CharacterFrameColumns(LongestLineLength(), signColumns);
+    if (columns <= 0) return;
+    const int lines = std::min<int>(LastUsedLine(false) + 1, signRows);
+    frameLines_.clear();
+    for (vb::Integer i = 0; i < lines; ++i)
+        frameLines_.push_back(txtZomelText(i).Text());
+    const std::string text = CharacterFrameText(
+        frameLines_, std::span<const LineFormat>(LineFormats.data(), lines), columns);
+    ViewSign->Call("ClearSign");
+    ViewSign->Let("PixPerSegX", CharacterColumns);
+    ViewSign->Let("SegCountX", static_cast<vb::Integer>(columns));
+    ViewSign->Let("SegCountY", static_cast<vb::Integer>(lines));
+    ViewSign->Let("SegSepX", ModuleGap);
+    ViewSign->Let("SegSepY", ModuleGap);
+    ViewSign->Call(
+        "AddTextFrame",
+        {text, "NEW", static_cast<vb::Integer>(columns * CharacterColumns),
+         static_cast<vb::Integer>(lines * CharacterRows), static_cast<vb::Integer>(columns),
+         static_cast<vb::Integer>(lines), CharacterFont});
+}
+
+// --- Warnings and status figures ---------------------------------------------------------
+
+void frmMain::ShowWarning(const std::string& text) {
+    lblWarn->SetCaption(text);
+    lblWarn->SetVisible(true);
+    if (BeepOnWarning) forms::CurrentHost().Beep();
+    PutWarning(text, true);
+}
+
+// Takes the layout's own warning away.  A warning the line-height check has just put in the
+// panel stays: it is cleared by the next height change, not by the relayout that follows it.
+void frmMain::ClearWarning() {
+    lblWarn->SetVisible(false);
+    const std::string text = sbStatusBar->Panels()(WarningPanel).Get("Text").ToString();
+    if (text == " " || text == forms::LoadResString(TextNotVisible)) PutWarning(" ", false);
+}
+
+// Status panel 5 carries the warning as text and tool tip.
+void frmMain::PutWarning(const std::string& text, bool visible) {
+    forms::Item& panel = sbStatusBar->Panels()(WarningPanel);
+    panel.Let("Text", text);
+    panel.Let("ToolTipText", text);
+    panel.Let("Visible", visible);
+}
+
+void frmMain::CalculateSize() {
+    const Sign& sign = TheSign();
+    SignFigures figures;
+    figures.XZomelCount = sign.XZomelCount();
+    figures.YZomelCount = sign.YZomelCount();
+    figures.HighDensity = HighDensity != 0;
+    if (figures.XZomelCount != 0) {
+        figures.SignWidth = sign.SignWidth();
+        figures.SignHeight = sign.SignHeight();
+        figures.LengthUnit = sign.LengthUnit();
+        figures.Weight = sign.SignWeight() + sign.BusBarWeight();
+        figures.WeightUnit = sign.WeightUnit();
+    }
+    const auto texts = StatusTexts(figures);
+    for (vb::Long panel = 1; panel <= 4; ++panel)
+        sbStatusBar->Panels()(panel).Let("Text", texts[static_cast<std::size_t>(panel - 1)]);
+    SSBars->ToolById("id_SignHold").Let("Enabled", figures.XZomelCount != 0);
+}
+
+}  // namespace zomel

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/MessageRaster.h"
+#include "editor/frmMain.h"
+#include "estimate/mapParts.h"
+#include "platform/com/ServerLibrary.h"
+#include "platform/forms/HeadlessHost.h"
+#include "platform/forms/HostedControl.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace zomel {
+
+// What the format commands set on a line, for tests that stand in for them.
+class LayoutProbe {
+public:
+    static LineFormat& Format(frmMain& form, int line) {
+        return form.LineFormats.at(static_cast<size_t>(line));
+    }
+};
+
+}  // namespace zomel
+
+// A fresh run with the main window loaded on the headless host and the display control
+// registered, and a person's ways of using it.
+class RoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetInstances();
+        forms::SetHost(&host);
+        com::RegisterServer(VELDOSIGN_LIBRARY);
+        zomel::DebugLevel = 0;
+        zomel::HoldSize = vb::False;
+        zomel::CurrentLine = 0;
+        zomel::gMapParts.reset();
+        zomel::gSign = std::make_shared<zomel::Sign>();
+        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        Main().Load();
+        host.ClearMessages();
+    }
+    void TearDown() override {
+        forms::ResetInstances();
+        forms::SetHost(nullptr);
+        zomel::MainForm = nullptr;
+        zomel::gSign.reset();
+        zomel::gMapParts.reset();
+        zomel::HoldSize = vb::False;
+    }
+
+    zomel::frmMain& Main() { return *zomel::MainForm; }
+    zomel::Sign& TheSign() { return *zomel::gSign; }
+    forms::HostedControl& Display() { return Main().ControlAs<forms::HostedControl>("ViewSign"); }
+    vb::Integer DisplayNumber(const char* member) { return Display().Get(member).ToInteger(); }
+    vb::Single Zoom() { return Display().Get("Zoom").ToSingle(); }
+    // The frame on show: the display holds exactly one.
+    gdi::PictureRef Frame() {
+        if (Display().Get("FrameCount").ToInteger() != 1) return nullptr;
+        return std::dynamic_pointer_cast<gdi::Picture>(
+            Display().Call("GetFrame", {vb::Variant(vb::Integer{1})}).ToObject());
+    }
+    // Pixels of the lit colour on the display's drawn surface.
+    int LitPixels() {
+        const gdi::Bitmap* surface = Display().Surface();
+        const auto lit = static_cast<gdi::Color>(Display().Get("LEDOnColor").ToLong());
+        int count = 0;
+        for (int y = 0; surface && y < surface->Height(); ++y)
+            for (int x = 0; x < surface->Width(); ++x)
+                count += surface->At(x, y) == lit;
+        return count;
+    }
+
+    void Type(int line, const std::string& text) {
+        Main().txtZomelText(static_cast<vb::Integer>(line)).SetText(text);
+    }
+    void Click(const std::string& tool) { Main().SSBars->ClickTool(tool); }
+    void Align(int line, vb::Integer align) {
+        zomel::LayoutProbe::Format(Main(), line).Align = align;
+    }
+    std::string Panel(int index) {
+        return Main().sbStatusBar->Panels()(index).Get("Text").ToString();
+    }
+    bool LineShown(int line) {
+        return Main().txtZomelText(static_cast<vb::Integer>(line)).Visible();
+    }
+    std::vector<std::string> Prompts() const {
+        std::vector<std::string> prompts;
+        for (const auto& message : host.Messages())
+            prompts.push_back(message.prompt);
+        return prompts;
+    }
+
+    // The frame the display shows, as rows ("." unlit, "#" lit), cut to `width` by `height`
+    // (all of it when 0).
+    std::vector<std::string> FrameRows(int width = 0, int height = 0) {
+        std::vector<std::string> rows;
+        const gdi::PictureRef frame = Frame();
+        if (!frame) return rows;
+        const gdi::Bitmap& image = frame->Image();
+        if (width == 0) width = image.Width();
+        if (height == 0) height = image.Height();
+        for (int y = 0; y < height; ++y) {
+            std::string row;
+            for (int x = 0; x < width; ++x)
+                row += image.Contains(x, y) && image.At(x, y) == gdi::White ? '#' : '.';
+            rows.push_back(row);
+        }
+        return rows;
+    }
+    static int Lit(const std::vector<std::string>& rows) {
+        int lit = 0;
+        for (const auto& row : rows)
+            lit += static_cast<int>(std::count(row.begin(), row.end(), '#'));
+        return lit;
+    }
+
+    // The same text drawn independently in the 5x7 LED font at the given places, cut to
+    // `width` by `height`.
+    struct Placed {
+        int x;
+        int y;
+        std::string text;
+    };
+    static std::vector<std::string> Expected(int width, int height,
+                                             const std::vector<Placed>& lines) {
+        gdi::Bitmap image(width, height);
+        gdi::DeviceContext dc(image);
+        std::u16string buffer;
+        zomel::MessageRaster raster(dc, buffer);
+        zomel::LineFormat format;
+        format.FontName = "VELDO 5x7";
+        raster.SetFont(format);
+        for (const auto& line : lines)
+            raster.Draw(line.x, line.y, line.text);
+        std::vector<std::string> rows;
+        for (int y = 0; y < height; ++y) {
+            std::string row;
+            for (int x = 0; x < width; ++x)
+                row += image.At(x, y) == gdi::White ? '#' : '.';
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    TestEnvironment env;
+    forms::HeadlessHost host;
+};
