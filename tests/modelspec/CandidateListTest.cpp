@@ -130,6 +130,11 @@ TEST_F(CandidateListTest, ShowFillsTheLinesWithTheCharactersThatFit) {
         EXPECT_EQ(Line(i), Es(20)) << i;  // 120 LEDs, cells of 6
     EXPECT_EQ(Line(6), "");
     EXPECT_TRUE(main().ViewSign->Visible());
+    // The sample is laid out on the sign the number describes.
+    EXPECT_EQ(sign().XZomelCount(), 10);
+    EXPECT_EQ(sign().YZomelCount(), 6);
+    EXPECT_EQ(main().ViewSign->Get("SegCountX").ToInteger(), 10);
+    EXPECT_EQ(main().ViewSign->Get("SegCountY").ToInteger(), 6);
     EXPECT_EQ(main().SSBars->ToolById("id_FormatTop").State(), 1);
 }
 
