@@ -59,6 +59,7 @@ vb::Single SettingAsSingle(const std::string& key, vb::Single defaultValue) {
 
 frmMain::frmMain() : Form("frmMain") {
     BindEvents();
+    BindModelNumberEvents();
 }
 
 void frmMain::BindEvents() {

@@ -151,6 +151,22 @@ public:
     void SetToolVisible(const std::string& id, bool visible);
     void SetToolEnabled(const std::string& id, bool enabled);
 
+    // Model number box and candidate layouts
+    void txtModel_Change();
+    void cmdShow_Click();
+    void ApplyModelNumber(const vb::Integer& Candidate);
+    void cbbHigh_Click();
+    void cbbWide_Click();
+    void cbbHigh_DropDown();
+    void cbbWide_DropDown();
+    void cbbHigh_Validate(vb::Integer& Cancel);
+    void cbbWide_Validate(vb::Integer& Cancel);
+    void chkHigh_Click();
+    void cmdList_Click();
+    void lstSigns_Click();
+    void lstSigns_KeyDown(vb::Integer& KeyCode, vb::Integer& Shift);
+    // End of model number box and candidate layouts
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -165,6 +181,18 @@ private:
 
     // Lifecycle steps.
     void BindEvents();
+    // Model number box and candidate layouts
+    void BindModelNumberEvents();
+    void ShowSizeMessage(const std::string& message);
+    void ClearSizeMessage();
+    void ShowModelWarning(const std::string& message);
+    void ClearModelWarning();
+    void SetSampleFonts(vb::Integer fontIndex);
+    void LayOutSample(vb::Integer Candidate);
+    void FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, vb::Long& textRows,
+                          vb::Long& perRow);
+    void WriteSample(vb::Long textRows, vb::Long perRow, bool endDot);
+    // End of model number box and candidate layouts
     void LoadOnce();
     void RestorePlacement();
     void RestoreUnits();

@@ -16,6 +16,9 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        // The windows the sign under test tells work on the run's own sign, so that their
+        // loading leaves the sign under test alone.
+        zomel::gSign = std::make_shared<zomel::Sign>();
         // The main window hosts the display control, created by class id from this run's
         // registry.
         com::RegisterServer(VELDOSIGN_LIBRARY);
@@ -24,6 +27,7 @@ protected:
     void TearDown() override {
         zomel::MainForm = nullptr;
         forms::ResetInstances();
+        zomel::gSign.reset();
     }
 
     TestEnvironment env;

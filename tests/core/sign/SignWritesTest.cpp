@@ -91,6 +91,7 @@ TEST_F(SignTest, OrientationCommandRunsOnceAfterTheRecomputation) {
     RecordingMain main(sign);
     MainForm = &main;
     sign.SetLengthUnit("in");
+    main.runs.clear();  // the main window's own load sets its orientation once
 
     sign.SetVertical(vb::True);
     sign.SetVertical(vb::True);
@@ -109,6 +110,8 @@ TEST_F(SignTest, OrientationCommandRunsOnceAfterTheRecomputation) {
 TEST_F(SignTest, CharacterSegmentedTurnsVerticalWithoutTheOrientationCommand) {
     RecordingMain main(sign);
     MainForm = &main;
+    main.Load();
+    main.runs.clear();  // the main window's own load sets its orientation once
     sign.SetSegmentType(2);
     EXPECT_EQ(sign.Vertical(), vb::True);
     EXPECT_TRUE(main.runs.empty());

@@ -1,0 +1,134 @@
+#include "core/SizeFilterTable.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+// Every size is an even number of LEDs times one of three LED pitches (inches).
+enum class Pitch { P080, P086, P1375 };
+
+struct SizeStep {
+    vb::Integer leds;
+    Pitch pitch;
+};
+
+constexpr std::array<SizeStep, CharSizeCount> kSizes = {{
+    {6, Pitch::P080},   {6, Pitch::P086},   {8, Pitch::P080},   {8, Pitch::P086},
+    {10, Pitch::P080},  {6, Pitch::P1375},  {10, Pitch::P086},  {12, Pitch::P080},
+    {12, Pitch::P086},  {8, Pitch::P1375},  {14, Pitch::P080},  {14, Pitch::P086},
+    {16, Pitch::P080},  {10, Pitch::P1375}, {16, Pitch::P086},  {18, Pitch::P080},
+    {18, Pitch::P086},  {20, Pitch::P080},  {12, Pitch::P1375}, {20, Pitch::P086},
+    {22, Pitch::P080},  {22, Pitch::P086},  {24, Pitch::P080},  {14, Pitch::P1375},
+    {24, Pitch::P086},  {16, Pitch::P1375}, {18, Pitch::P1375}, {20, Pitch::P1375},
+    {22, Pitch::P1375}, {24, Pitch::P1375},
+}};
+
+// LEDs down by LEDs across of the characters the fonts draw (twice the font's cell).
+constexpr std::array<std::pair<vb::Integer, vb::Integer>, 14> kLedPairs = {{
+    {10, 8},
+    {12, 8},
+    {14, 6},
+    {14, 8},
+    {14, 10},
+    {16, 8},
+    {16, 10},
+    {18, 10},
+    {20, 10},
+    {22, 10},
+    {24, 10},
+    {24, 12},
+    {24, 14},
+    {24, 16},
+}};
+
+bool InRange(vb::Integer index) {
+    return index >= 1 && index <= CharSizeCount;
+}
+
+const SizeStep& StepOf(vb::Integer index) {
+    return kSizes[static_cast<size_t>(index - 1)];
+}
+
+// A height on one fine pitch is drawn on modules turned the other way, whose pitch across is
+// the other fine pitch; the coarse pitch of standard density is the same both ways.
+bool PitchesMatch(Pitch height, Pitch width) {
+    if (height == Pitch::P1375) return width == Pitch::P1375;
+    return width != Pitch::P1375 && width != height;
+}
+
+std::vector<vb::Integer> Filtered(bool (*keep)(vb::Integer)) {
+    std::vector<vb::Integer> sizes;
+    for (vb::Integer i = 1; i <= CharSizeCount; ++i)
+        if (keep(i)) sizes.push_back(i);
+    return sizes;
+}
+
+}  // namespace
+
+vb::Long SizeTextBase(const std::string& unit) {
+    if (unit == "in") return InchSizeBase;
+    if (unit == "cm") return CentimetreSizeBase;
+    return 0;
+}
+
+vb::Single SizeOfEntry(std::string_view text) {
+    return static_cast<vb::Single>(vb::Val(vb::Left(text, 5)));
+}
+
+vb::Integer SizeIndex(vb::Single size, vb::Long base) {
+    if (base == 0) return 0;
+    for (vb::Integer i = 1; i <= CharSizeCount; ++i)
+        if (SizeOfEntry(forms::LoadResString(base + i)) == size) return i;
+    return 0;
+}
+
+bool SizePairAllowed(vb::Integer height, vb::Integer width) {
+    if (!InRange(height) || !InRange(width)) return false;
+    const SizeStep& h = StepOf(height);
+    const SizeStep& w = StepOf(width);
+    if (!PitchesMatch(h.pitch, w.pitch)) return false;
+    return std::find(kLedPairs.begin(), kLedPairs.end(), std::make_pair(h.leds, w.leds)) !=
+           kLedPairs.end();
+}
+
+std::vector<vb::Integer> WidthsForHeight(vb::Integer height) {
+    std::vector<vb::Integer> widths;
+    for (vb::Integer w = 1; w <= CharSizeCount; ++w)
+        if (SizePairAllowed(height, w)) widths.push_back(w);
+    return widths;
+}
+
+std::vector<vb::Integer> HeightsForWidth(vb::Integer width) {
+    std::vector<vb::Integer> heights;
+    for (vb::Integer h = 1; h <= CharSizeCount; ++h)
+        if (SizePairAllowed(h, width)) heights.push_back(h);
+    return heights;
+}
+
+std::vector<vb::Integer> HeightSizes() {
+    return Filtered([](vb::Integer i) { return !WidthsForHeight(i).empty(); });
+}
+
+std::vector<vb::Integer> WidthSizes() {
+    return Filtered([](vb::Integer i) { return !HeightsForWidth(i).empty(); });
+}
+
+SizePairFont FontOfSizePair(vb::Integer height, vb::Integer width) {
+    if (!SizePairAllowed(height, width)) return {};
+    const SizeStep& h = StepOf(height);
+    SizePairFont font;
+    font.Cols = static_cast<vb::Integer>(StepOf(width).leds / 2);
+    font.Rows = static_cast<vb::Integer>(h.leds / 2);
+    font.HighDensity = h.pitch != Pitch::P1375;
+    font.Vertical = h.pitch == Pitch::P080;
+    return font;
+}
+
+}  // namespace zomel

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "core/FontTable.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "modelspec/frmModelNum.h"
+#include "platform/com/ServerLibrary.h"
+#include "platform/forms/Instance.h"
+#include "platform/qtview/FormWindow.h"
+#include "platform/qtview/QtHost.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+QApplication& TestApplication() {
+    static int argc = 1;
+    static char name[] = "test_modelspec_onscreen";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class ModelWindowOnScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetInstances();
+        forms::SetHost(&host);
+        com::RegisterServer(VELDOSIGN_LIBRARY);
+        zomel::gSign = std::make_shared<zomel::Sign>();
+        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        zomel::FillFontTable();
+        zomel::ModelNumberLabel = "Model Number = ";
+        zomel::MainForm->Load();
+    }
+    void TearDown() override {
+        forms::ResetInstances();
+        forms::SetHost(nullptr);
+        zomel::MainForm = nullptr;
+        zomel::gSign.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <class W>
+    W& WidgetOf(const forms::Control& control) {
+        auto* widget = qobject_cast<W*>(host.WidgetOf(control));
+        if (!widget) throw std::runtime_error("no widget for " + control.Name());
+        return *widget;
+    }
+    // A click near the left edge, where every button has its box or its text.
+    void Click(const forms::Control& control) {
+        QAbstractButton& button = WidgetOf<QAbstractButton>(control);
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
+    }
+
+    QApplication& app = TestApplication();
+    TestEnvironment env;
+    qtview::QtHost host;
+};
+
+}  // namespace
+
+TEST_F(ModelWindowOnScreen, APersonBuildsANumberAndReadsItsMeaning) {
+    zomel::frmModelNum& window = forms::Instance<zomel::frmModelNum>();
+    window.Show(forms::ShowStyle::Modeless, zomel::MainForm);
+    qtview::FormWindow& shown = *host.WindowOf(window);
+    ASSERT_TRUE(shown.isVisible());
+    window.ControlAs<forms::Menu>("mnuBuild").Click();
+    QApplication::processEvents();
+    ASSERT_TRUE(WidgetOf<QAbstractButton>(*window.cmdModelNum).isVisible());
+
+    Click(window.optLEDPerPixel(6));
+    Click(*window.optVertical);
+    Click(*window.cmdModelNum);
+    EXPECT_EQ(zomel::gSign->ModelNumber(), "AF0-1H2A6-0101V");
+    EXPECT_EQ(shown.windowTitle(), "Model Number = AF0-1H2A6-0101V");
+    EXPECT_EQ(WidgetOf<QLineEdit>(*zomel::MainForm->txtModel).text(), "AF0-1H2A6-0101V");
+
+    Click(*window.cmdSpecs);
+    QApplication::processEvents();
+    EXPECT_EQ(WidgetOf<QLabel>(*window.lblLEDCount).text(), "Your LED count is not recognized");
+    EXPECT_EQ(WidgetOf<QLabel>(*window.lblProdType).text(), "AF0-1H2A6-0101V");
+    EXPECT_EQ(WidgetOf<QLineEdit>(*window.txtLeds).text(), "6");
+    EXPECT_TRUE(WidgetOf<QAbstractButton>(*window.cmdBack).isVisible());
+    QDir().mkpath(ZOMEL_ARTIFACT_DIR);
+    EXPECT_TRUE(shown.grab().save(QStringLiteral(ZOMEL_ARTIFACT_DIR "/modelnum-meaning.png")));
+
+    Click(*window.cmdBack);
+    QApplication::processEvents();
+    EXPECT_TRUE(shown.grab().save(QStringLiteral(ZOMEL_ARTIFACT_DIR "/modelnum-choices.png")));
+    Click(*window.cmdCancel);
+    EXPECT_FALSE(window.IsLoaded());
+}
