@@ -28,13 +28,17 @@ const PropertyTable& TextBox::Table() {
     return table;
 }
 
-void TextBox::SetText(const std::string& text) {
+void TextBox::SetText(const std::string& text) { Replace(text, selStart_); }
+
+void TextBox::TypeText(const std::string& text, vb::Long caret) { Replace(text, caret); }
+
+void TextBox::Replace(const std::string& text, vb::Long caret) {
     // MaxLength holds for code as for typing.
     vb::Long max = Get("MaxLength").ToLong();
     std::string kept = max > 0 && vb::Len(text) > max ? vb::Left(text, max) : text;
     if (kept == text_) return;
     text_ = std::move(kept);
-    selStart_ = std::min(selStart_, vb::Len(text_));
+    selStart_ = std::clamp<vb::Long>(caret, 0, vb::Len(text_));
     selLength_ = 0;
     PropertyChanged("Text");
     RaiseEvent("Change");

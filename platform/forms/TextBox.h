@@ -11,6 +11,9 @@ public:
 
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
+    // A person's edit: the new text with the caret already where it ends, so that the
+    // Change handler reads it there.
+    void TypeText(const std::string& text, vb::Long caret);
     // Caret and selection, in characters.
     vb::Long SelStart() const { return selStart_; }
     void SetSelStart(vb::Long start);
@@ -24,6 +27,8 @@ public:
     const PropertyTable& Properties() const override { return Table(); }
 
 private:
+    void Replace(const std::string& text, vb::Long caret);
+
     std::string text_;
     vb::Long selStart_ = 0;
     vb::Long selLength_ = 0;

@@ -21,7 +21,8 @@ TextBoxView::TextBoxView(forms::Control& control, FormWindow& window) : ViewBase
     SetWidget(edit);
     QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& text) {
         if (Syncing()) return;
-        BoxOf(Model()).SetText(FromQt(text));
+        const auto& edit = static_cast<const QLineEdit&>(*Widget());
+        BoxOf(Model()).TypeText(FromQt(text), edit.cursorPosition());
         SelectionFromPerson();
     });
     QObject::connect(edit, &QLineEdit::cursorPositionChanged, [this] {
