@@ -1,32 +1,280 @@
 #include "editor/frmMain.h"
 
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "core/Catalogue.h"
 #include "core/Diagnostics.h"
+#include "core/FontTable.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
 #include "core/TranslateForm.h"
+#include "estimate/mapParts.h"
+#include "platform/com/Dispatch.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/gdi/Screen.h"
+#include "platform/os/Paths.h"
+#include "platform/os/Settings.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
 
 namespace zomel {
 namespace {
 
 const char* const kTraceLabel = "Main";
 constexpr vb::Long kCaptionId = 109;
+const char* const kSettingsSection = "Settings";
+const char* const kUnitsApp = "ZomelBuilder";
+const char* const kUnitsSection = "Units";
+constexpr vb::Integer kEnter = 13;
+constexpr vb::Single kPageShown = 16;
+constexpr vb::Single kPageHidden = -10000;
+// The resize rule's offsets: below these inner sizes its widths and places turn negative.
+constexpr vb::Single kPageMargin = 32;
+constexpr vb::Single kWarnAbove = 127;
+constexpr vb::Single kWarnLeftOfTabEnd = 370;
+constexpr vb::Single kSignsListRoom = 6120;
+constexpr vb::Long kColorDepthLead = 10946;
+constexpr vb::Long kColorDepthTail = 10947;
+constexpr vb::Long kColorDepthSupported = 10948;
+const char* const kEuropeanModel = "AF1-2H2A4-0000H";
+
+// "Main - Load" reports every failing step and goes on; an invalid argument passes silently.
+vb::OnError LoadStep() {
+    return vb::OnError([] {
+        if (vb::Err().Number == vb::err::InvalidCall)
+            vb::Err().Clear();
+        else
+            ReportError("Main - Load");
+    });
+}
+
+vb::Single SettingAsSingle(const std::string& key, vb::Single defaultValue) {
+    return vb::CSng(vb::Variant(
+        os::GetSetting(forms::App().Title, kSettingsSection, key, vb::CStr(defaultValue))));
+}
 
 }  // namespace
 
-frmMain::frmMain() : Form("frmMain") {}
-
-void frmMain::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
-    TranslateForm(*this, false);
+frmMain::frmMain() : Form("frmMain") {
+    BindEvents();
 }
 
-void frmMain::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
+void frmMain::BindEvents() {
+    On("txtZomelText", "Change",
+       [this](forms::Control& c, forms::EventArgs&) { txtZomelText_Change(c.Index()); });
+    On("txtZomelText", "GotFocus",
+       [this](forms::Control& c, forms::EventArgs&) { txtZomelText_GotFocus(c.Index()); });
+    On("HSLine", "Change",
+       [this](forms::Control& c, forms::EventArgs&) { HSLine_Change(c.Index()); });
+    On("HSLine", "GotFocus",
+       [this](forms::Control& c, forms::EventArgs&) { HSLine_GotFocus(c.Index()); });
+    On("VScrLineSpacing", "Change",
+       [this](forms::Control&, forms::EventArgs&) { VScrLineSpacing_Change(); });
+    On("ChkVertical", "Click", [this](forms::Control&, forms::EventArgs&) { ChkVertical_Click(); });
+    On("tabCreate", "Click", [this](forms::Control&, forms::EventArgs&) { tabCreate_Click(); });
+    On("SSBars", "ToolClick", [this](forms::Control&, forms::EventArgs& args) {
+        if (auto tool = args.at(0).As<forms::Tool>()) SSBars_ToolClick(*tool);
+    });
+}
+
+Sign& frmMain::TheSign() const {
+    if (!gSign) vb::Raise(vb::err::ObjectNotSet);
+    return *gSign;
+}
+
+// The hosted control answers by member name.
+com::Dispatch& frmMain::SignDispatch() {
+    auto* dispatch = dynamic_cast<com::Dispatch*>(&*ViewSign);
+    if (!dispatch) vb::Raise(vb::err::NotSupported, "ViewSign does not answer by member name");
+    return *dispatch;
+}
+
+vb::Variant frmMain::SignGet(const std::string& member) {
+    return com::Get(SignDispatch(), member);
+}
+
+void frmMain::SignLet(const std::string& member, const vb::Variant& value) {
+    com::Put(SignDispatch(), member, value);
+}
+
+vb::Variant frmMain::SignCall(const std::string& method, std::vector<vb::Variant> args) {
+    return com::Call(SignDispatch(), method, args);
+}
+
+void frmMain::Form_Load() {
+    if (gMapParts) return;  // loaded before in this run: the design stays as it is
+    LoadOnce();
+}
+
+void frmMain::LoadOnce() {
+    vb::OnError step = LoadStep();
+    step([] { TraceForm(kTraceLabel, kCaptionId, true); });
+    step([this] { TranslateForm(*this, false); });
+    step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
+    step([this] {
+        FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::False};
+        CharGap = 1;
+        cbbCharGap->SetListIndex(0);
+    });
+    step([this] {
+        for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
+            Frame(static_cast<vb::Integer>(i)).SetLeft(kPageHidden);
+    });
+    step([this] {
+        CurrentTab = 1;
+        tabCreate->Select(1);
+    });
+    step([this] { RestorePlacement(); });
+    step([this] {
+        ViewSign->SetWidth(Width() - 20);
+        ViewSign->SetVisible(false);
+    });
+    step([this] { RestoreUnits(); });
+    step([] { LoadSignOptions(); });
+    step([this] {
+        SolarUnlocked = vb::False;
+        FirstEstimate = vb::True;
+        SkipSizeCheck = vb::True;
+        BeepOnWarning = vb::True;
+        EstimateShown = vb::False;
+        LayoutBusy = vb::False;
+        SignChanged = vb::False;
+        CurrentLine = 0;
+        SolarCity = 2;
+        SolarPercent = 25;
+    });
+    step([this] { MakeTempFile(); });
+    step([this] { mnuSignFull_Click(); });
+    step([this] { CheckColorDepth(static_cast<vb::Integer>(gdi::ScreenBitsPerPixel)); });
+    // The density command toggles the window's copy: start it opposite the sign's, so that
+    // the window opens on the sign's density.
+    step([this] {
+        HighDensity = vb::Flag(!TheSign().HighDensity());
+        mnuSignDensity_Click();
+    });
+    step([this] { mnuSignVertical_Click(vb::False); });
+    step([this] { SetZomelVersion(); });
+    step([this] { ResetLineFormats(); });
+    step([this] { mnuFormatCenter_Click(); });
+    step([this] { SetVerticalPlacement(1); });
+    step([this] {
+        TheSign().SetXZomelCount(0);
+        TheSign().SetYZomelCount(0);
+    });
+    step([this] { CalculateSize(); });
+    step([this] {
+        if (!CEOption) return;
+        SetToolEnabled("id_SignChar", false);
+        TheSign().SetCE(vb::True);
+        TheSign().SetModelNumber(kEuropeanModel);
+    });
+    SkipSizeCheck = vb::False;
+}
+
+void frmMain::RestorePlacement() {
+    SetLeft(SettingAsSingle("MainLeft", 0));
+    SetTop(SettingAsSingle("MainTop", 0));
+    SetWidth(SettingAsSingle("MainWidth", forms::Screen().Width()));
+    SetHeight(SettingAsSingle("MainHeight", forms::Screen().Height()));
+}
+
+void frmMain::RestoreUnits() {
+    Sign& sign = TheSign();
+    sign.SetWeightUnit(os::GetSetting(kUnitsApp, kUnitsSection, "WeightUnit", "lbs"));
+    sign.SetLengthUnit(os::GetSetting(kUnitsApp, kUnitsSection, "LengthUnit", "in"));
+    sign.SetCharSizeUnit(os::GetSetting(kUnitsApp, kUnitsSection, "CharSizeUnit", "in"));
+}
+
+// An empty file of a name of its own in the temporary folder, kept for the run and after.
+void frmMain::MakeTempFile() {
+    std::string pattern = os::TempFolder() + "VZBXXXXXX";
+    int fd = ::mkstemp(pattern.data());
+    if (fd < 0) vb::Raise(vb::err::PathFileAccess, "No temporary file in " + os::TempFolder());
+    ::close(fd);
+    TempFileName = pattern;
+}
+
+void frmMain::CheckColorDepth(vb::Integer depth) {
+    ColorDepth = depth;
+    if (depth == 8 || depth == 16 || depth == 24 || depth == 32) return;
+    forms::MsgBox(forms::LoadResString(kColorDepthLead) + std::to_string(depth) +
+                      forms::LoadResString(kColorDepthTail) + "\n" +
+                      forms::LoadResString(kColorDepthSupported),
+                  forms::vbCritical);
+}
+
+void frmMain::ResetLineFormats() {
+    for (vb::Integer i = 0; i <= 10; ++i) {
+        LineFormat& format = LineFormats[static_cast<size_t>(i)];
+        format.FontName = FontTable(10).Name;
+        format.Bold = format.Italic = format.Underline = vb::False;
+        format.FontSize = format.FontRows = 7;
+        format.PixelFont = vb::True;
+        format.Align = 2;
+        SavedLineHeight[static_cast<size_t>(i)] = 10;
+        if (i <= 8) HSLine(i).SetValue(10);
+        if (i == 0) continue;
+        if (i <= 8) HSLine(i).SetVisible(false);
+        txtZomelText(i).SetVisible(false);
+        LblCharHeight(i).SetVisible(false);
+    }
+}
+
+void frmMain::Form_Activate() {
+    vb::OnError([] { ReportError(forms::LoadResString(10915)); })(
+        [this] { txtModel->SetText(TheSign().ModelNumber()); });
+}
+
+void frmMain::Form_KeyPress(vb::Integer& KeyAscii) {
+    if (KeyAscii != kEnter || tabCreate->SelectedIndex() != 1) return;
+    vb::Integer next = 0;
+    if (CurrentLine < 8 && txtZomelText(static_cast<vb::Integer>(CurrentLine + 1)).Visible())
+        next = static_cast<vb::Integer>(CurrentLine + 1);
+    txtZomelText(next).SetFocus();
 }
 
 void frmMain::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
     if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
 }
 
-void frmMain::mnuSignVertical_Click(vb::Integer) {}
+void frmMain::Form_Resize() {
+    // Minimised, or smaller than the rule's offsets: the rule would give negative sizes.
+    if (WindowState() == forms::vbMinimized || ScaleWidth() < kWarnLeftOfTabEnd ||
+        ScaleHeight() < kWarnAbove)
+        return;
+    tabCreate->SetWidth(ScaleWidth());
+    for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
+        Frame(static_cast<vb::Integer>(i)).SetWidth(ScaleWidth() - kPageMargin);
+    if (Width() > kSignsListRoom) lstSigns->SetWidth(Width() - kSignsListRoom);
+    lblWarn->SetTop(ScaleHeight() - kWarnAbove);
+    lblWarn->SetLeft(tabCreate->Width() - kWarnLeftOfTabEnd);
+}
+
+void frmMain::Form_Unload(vb::Integer&) {
+    vb::OnError step([] { LogError("Main-Unload"); });
+    step([this] {
+        std::vector<forms::Form*> open = forms::LoadedForms();
+        for (auto it = open.rbegin(); it != open.rend(); ++it)
+            if (*it != this) (*it)->Unload();
+    });
+    step([this] { SavePlacement(); });
+    step([] { gMapParts.reset(); });
+    step([] { TraceForm(kTraceLabel, kCaptionId, false); });
+}
+
+// Only a normal window's placement is kept: a maximised or minimised one would come back
+// so at the next start.
+void frmMain::SavePlacement() {
+    if (WindowState() != forms::vbNormal) return;
+    const std::string& app = forms::App().Title;
+    os::SaveSetting(app, kSettingsSection, "MainLeft", vb::CStr(Left()));
+    os::SaveSetting(app, kSettingsSection, "MainTop", vb::CStr(Top()));
+    os::SaveSetting(app, kSettingsSection, "MainWidth", vb::CStr(Width()));
+    os::SaveSetting(app, kSettingsSection, "MainHeight", vb::CStr(Height()));
+}
 
 }  // namespace zomel

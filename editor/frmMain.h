@@ -1,34 +1,243 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
+#include "editor/LineFormat.h"
+#include "platform/forms/ActiveToolBars.h"
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/CheckBox.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/ItemControls.h"
+#include "platform/forms/ListControl.h"
+#include "platform/forms/PictureClip.h"
+#include "platform/forms/RangeControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
 #include "platform/vb/Types.h"
+#include "platform/vb/Variant.h"
+
+namespace com {
+class Dispatch;
+}
 
 namespace zomel {
 
-// The main window: the hub of the program.  What it holds so far is what start-up and the
-// sign model reach; its commands and the layout road grow here.
+class Sign;
+
+// The main window, the sign designer: the eleven message lines and their heights, the model
+// number box, the toolbar-and-menu control whose one dispatcher carries every command, the
+// layout road from a typed character to a sized sign on the display control, and the status
+// figures.  Other windows reach it through MainForm.
 class frmMain : public forms::Form {
 public:
     frmMain();
 
-    // Path of the open log file, set by start-up.
-    std::string LogPath;
-    // The main window's copy of the sign's density.
-    vb::Integer HighDensity = vb::True;
+    // Public variables (other windows read and write them).
+    vb::Integer SignChanged = vb::False;
+    vb::Integer FirstEstimate = vb::True;
+    vb::Integer HighDensity = vb::True;  // follows Sign.HighDensity
+    vb::Integer SolarUnlocked = vb::False;
+    vb::Integer SelectedCandidate = 0;
+    vb::Integer CharGap = 1;
+    vb::Long SolarPercent = 25;
+    vb::Long SolarCity = 2;
+    std::string LogPath;  // set by start-up
+    vb::Single MeasuredPercent = 0;
 
+    // Controls.
+    forms::ArrayRef<forms::TextBox> txtZomelText{*this, "txtZomelText"};
+    forms::ArrayRef<forms::HScrollBar> HSLine{*this, "HSLine"};
+    forms::ArrayRef<forms::Label> LblCharHeight{*this, "LblCharHeight"};
     forms::Ref<forms::TextBox> txtModel{*this, "txtModel"};
+    forms::Ref<forms::CommandButton> cmdShow{*this, "cmdShow"};
+    forms::Ref<forms::TabStrip> tabCreate{*this, "tabCreate"};
+    forms::ArrayRef<forms::Frame> Frame{*this, "Frame"};
+    forms::Ref<forms::TextBox> txtLines{*this, "txtLines"};
+    forms::Ref<forms::TextBox> txtChars{*this, "txtChars"};
+    forms::Ref<forms::ComboBox> cbbHigh{*this, "cbbHigh"};
+    forms::Ref<forms::ComboBox> cbbWide{*this, "cbbWide"};
+    forms::Ref<forms::ComboBox> cbbCharGap{*this, "cbbCharGap"};
+    forms::Ref<forms::ComboBox> cbbLineGap{*this, "cbbLineGap"};
+    forms::Ref<forms::CheckBox> chkHigh{*this, "chkHigh"};
+    forms::Ref<forms::CheckBox> chkWide{*this, "chkWide"};
+    forms::Ref<forms::CommandButton> cmdList{*this, "cmdList"};
+    forms::Ref<forms::ListBox> lstSigns{*this, "lstSigns"};
+    forms::Ref<forms::Label> lblLineError{*this, "lblLineError"};
+    forms::Ref<forms::Label> lblClick{*this, "lblClick"};
+    forms::Ref<forms::StatusBar> sbStatusBar{*this, "sbStatusBar"};
+    forms::Ref<forms::Label> lblWarn{*this, "lblWarn"};
+    forms::Ref<forms::PictureBox> PicLine{*this, "PicLine"};
+    forms::Ref<forms::PictureClip> PicClip{*this, "PicClip"};
+    forms::Ref<forms::UpDown> VScrLineSpacing{*this, "VScrLineSpacing"};
+    forms::Ref<forms::ActiveToolBars> SSBars{*this, "SSBars"};
+    forms::Ref<forms::CheckBox> ChkVertical{*this, "ChkVertical"};
+    forms::Ref<forms::CommonDialog> dlgCommonDialog{*this, "dlgCommonDialog"};
+    // The display control, hosted by class id and driven by member name.
+    forms::Ref<forms::Control> ViewSign{*this, "ViewSign"};
 
-    // The orientation command: vertical (True) or horizontal modules.
-    virtual void mnuSignVertical_Click(vb::Integer vertical);
+    // Layout road (message layout, ink extents, preview, size limits, status figures).
+    void txtZomelText_Change(vb::Integer Index);
+    void txtZomelText_GotFocus(vb::Integer Index);
+    void VScrLineSpacing_Change();
+    void CalculateSize();
+
+    // Line heights and fonts.
+    void HSLine_Change(vb::Integer Index);
+    void HSLine_GotFocus(vb::Integer Index);
+    void mnuFormatFont_Click();
+
+    // Density and orientation.
+    void mnuSignDensity_Click();
+    // Vertical (True) or horizontal modules.  Virtual so that a test can watch the sign call it.
+    virtual void mnuSignVertical_Click(vb::Integer toVertical);
+    void ChkVertical_Click();
+
+    // Commands the load sequence and the toolbar run.
+    void mnuSignFull_Click();
+    void SetZomelVersion();
+    void mnuFormatCenter_Click();
+    void SetVerticalPlacement(vb::Integer placement);
+    void mnuSignStartOver_Click();
+    // Holds the present module counts, or releases a held size; `tool` is id_SignHold.
+    void SetHoldSize(forms::Tool& tool);
+
+    // The other commands of the toolbar.  Virtual so that a test can watch the dispatcher
+    // reach them.
+    virtual void mnuEditCut_Click();
+    virtual void mnuEditCopy_Click();
+    virtual void mnuEditPaste_Click();
+    virtual void mnuFileExit_Click();
+    virtual void mnuFilePrint_Click();
+    virtual void mnuFormatLeft_Click();
+    virtual void mnuFormatRight_Click();
+    virtual void mnuFormatShrink_Click();
+    virtual void mnuHelpAbout_Click();
+    virtual void mnuHelpContact_Click();
+    virtual void mnuHelpSearch_Click();
+    virtual void mnuSignClear_Click();
+    virtual void mnuSignShow_Click();
+    virtual void mnuSignSpec_Click();
+    virtual void mnuSignClipArt_Click();
+    virtual void mnuSignClipList_Click();
+    virtual void mnuSignLine_Click();
+    virtual void mnuSignChar_Click();
+    virtual void mnuSignPrice_Click();
+    virtual void mnuViewComponents_Click();
+    virtual void mnuViewGallery_Click();
+    virtual void mnuViewModels_Click();
+    virtual void mnuViewOptions_Click();
+    virtual void mnuViewRefresh_Click();
+    virtual void mnuViewStatus_Click();
+    virtual void mnuViewToolbar_Click();
+
+    // Toolbar and tabs.
+    void SSBars_ToolClick(forms::Tool& Tool);
+    void tabCreate_Click();
+
+    // Tool states by id, as the commands read and set them.
+    vb::Integer ToolState(const std::string& id);
+    void SetToolState(const std::string& id, vb::Integer state);
+    void SetToolVisible(const std::string& id, bool visible);
+    void SetToolEnabled(const std::string& id, bool enabled);
 
 protected:
     void Form_Load() override;
-    void Form_Unload(vb::Integer& Cancel) override;
+    void Form_Activate() override;
+    void Form_KeyPress(vb::Integer& KeyAscii) override;
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Form_Resize() override;
+    void Form_Unload(vb::Integer& Cancel) override;
+
+private:
+    // The sign model; error 91 while start-up has not made it.
+    Sign& TheSign() const;
+    // The display control's own members, by name (its extender's Visible, Left, Width... are
+    // the control's properties).
+    com::Dispatch& SignDispatch();
+    vb::Variant SignGet(const std::string& member);
+    void SignLet(const std::string& member, const vb::Variant& value);
+    vb::Variant SignCall(const std::string& method, std::vector<vb::Variant> args = {});
+
+    // Lifecycle steps.
+    void BindEvents();
+    void LoadOnce();
+    void RestorePlacement();
+    void RestoreUnits();
+    void MakeTempFile();
+    void CheckColorDepth(vb::Integer depth);
+    void ResetLineFormats();
+    void SavePlacement();
+
+    LineFormat& FormatOf(vb::Integer line) { return LineFormats.at(static_cast<size_t>(line)); }
+
+    // Toolbar: the command of a tool id; an id of none runs nothing.
+    void RunTool(const std::string& id, forms::Tool& tool);
+    void SetShipForm(const std::string& letter);
+    void SetCurrentLineStyle(vb::Integer LineFormat::*field, vb::Integer state);
+
+    // Line heights.
+    void KeepLineMatrixLimit(vb::Integer Index);
+    void ShowBlockFontHeight(vb::Integer Index, double factor, const std::string& unitName);
+    void ShowInstalledFontHeight(vb::Integer Index, double factor);
+    void SyncLineMatrixHeights(vb::Integer Index);
+    void SetWarningPanel(const std::string& text);
+    bool ChooseFontInDialog(bool& blockFont);
+    void UseInstalledFont(vb::Integer Index);
+    void UseBlockFont(vb::Integer Index);
+
+    // Density and orientation.
+    void SetModuleGeometry(bool vertical, bool onClip);
+    void ShowDensityTools();
+    void RetypeLines(const std::array<std::string, 11>& texts);
+    static void RefuseLineMatrixChange();
+
+    // Log lines name flags as the language prints them.
+    static std::string TrueFalse(vb::Integer flag) { return flag ? "True" : "False"; }
+
+    // Layout road.
+    vb::Integer LastUsedLine(bool useCache);
+    vb::Integer LongestLineLength();
+    void SetAllLineHeights(vb::Integer value);
+    ExtentInfo GetExtents();
+    void ZomelDraw(const ExtentInfo& extent);
+    vb::Integer CheckSize(vb::Integer tryCount, const std::string& which, const ExtentInfo& extent);
+    void ShowWarning(const std::string& text);
+    void ClearWarning();
+
+    // Window fields.
+    vb::Integer SkipSizeCheck = vb::False;
+    vb::Integer BeepOnWarning = vb::True;
+    std::array<vb::Integer, 5> FirstVisit{};  // indexed 1 to 4
+    vb::Integer CurrentTab = 1;
+    vb::Integer VerticalPlacement = 1;
+    std::array<vb::Integer, 11> SavedLineHeight{10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10};
+    vb::Integer EstimateShown = vb::False;
+    std::string TempFileName;
+    vb::Integer LayoutBusy = vb::False;
+    std::array<LineFormat, 11> LineFormats{};
+    ExtentInfo Extent{};
+    vb::Integer SizeAdjusted = vb::False;
+    vb::Integer TooWide = vb::False;
+    vb::Integer TooTall = vb::False;
+    vb::Integer BeyondMaxColumns = vb::False;
+    vb::Integer BeyondMaxRows = vb::False;
+    std::string WidthMessage;
+    std::string HeightMessage;
+    vb::Integer QuietSize = vb::False;
+    vb::Integer DensityChanging = vb::False;
+    vb::Long SavedBackColor = 0;
+    vb::Integer HeldColumns = -1;
+    vb::Integer HeldRows = -1;
+    vb::Integer HoldBusy = vb::False;
+    vb::Integer EstimateCount = 0;
+    vb::Integer EstimateHighDensity = vb::False;
+    vb::Integer SyncingHeights = vb::False;
+    vb::Integer ApplyingModel = vb::False;
+    vb::Integer SizeNotSelected = vb::False;
+    bool lastUsedLineCached_ = false;
+    vb::Integer lastUsedLine_ = 0;
 };
 
 }  // namespace zomel

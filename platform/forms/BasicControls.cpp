@@ -1,5 +1,8 @@
 #include "platform/forms/BasicControls.h"
 
+#include "platform/forms/Host.h"
+#include "platform/vb/Error.h"
+
 namespace forms {
 namespace {
 
@@ -7,6 +10,7 @@ const vb::Variant kButtonFace = vb::Long(0x8000000F);
 const vb::Variant kButtonText = vb::Long(0x80000012);
 const vb::Variant kWindowBackground = vb::Long(0x80000005);
 const vb::Variant kWindowText = vb::Long(0x80000008);
+constexpr vb::Long kCancelError = 32755;
 
 }  // namespace
 
@@ -115,6 +119,22 @@ const PropertyTable& CommonDialog::Table() {
         return t;
     }();
     return table;
+}
+
+void CommonDialog::ShowFont() {
+    FontChoice font{Get("FontName").ToString(),    Get("FontSize").ToDouble(),
+                    Get("FontBold").ToBool(),      Get("FontItalic").ToBool(),
+                    Get("FontUnderline").ToBool(), Get("FontStrikethru").ToBool()};
+    if (!CurrentHost().ChooseFont(font, Get("Flags").ToLong())) {
+        if (Get("CancelError").ToBool()) vb::Raise(kCancelError, "Cancel was selected.");
+        return;
+    }
+    Let("FontName", font.Name);
+    Let("FontSize", font.Size);
+    Let("FontBold", font.Bold);
+    Let("FontItalic", font.Italic);
+    Let("FontUnderline", font.Underline);
+    Let("FontStrikethru", font.Strikethru);
 }
 
 const PropertyTable& ImageList::Table() {

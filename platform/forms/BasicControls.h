@@ -59,9 +59,14 @@ public:
     const PropertyTable& Properties() const override { return Table(); }
 };
 
+// The common dialog; what the program uses of it is the font choice.
 class CommonDialog : public Control {
 public:
     using Control::Control;
+    // Opens the font dialog through the host with FontName, FontSize, FontBold, FontItalic,
+    // FontUnderline and FontStrikethru as the current choice and writes the person's choice
+    // back.  Cancel leaves them as they were and raises error 32755 when CancelError is set.
+    void ShowFont();
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
 };

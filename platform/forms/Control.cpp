@@ -118,6 +118,12 @@ void Control::LoadItems(std::string_view key, const nlohmann::json&) {
     vb::Raise(vb::err::NotSupported, "'" + std::string(key) + "' is not a list of " + typeName_);
 }
 
+void Control::SetFocus() {
+    if (!visible_ || !enabled_) vb::Raise(vb::err::InvalidCall);
+    parent_->SetActiveControl(this);
+    RaiseEvent("GotFocus");
+}
+
 void Control::RaiseEvent(std::string_view event, EventArgs& args) {
     parent_->DispatchEvent(*this, event, args);
 }

@@ -67,6 +67,10 @@ public:
     // Applies a window description's entry: properties by name, item lists by their key.
     virtual void LoadDescription(const nlohmann::json& description);
 
+    // Gives the control the focus (the window's ActiveControl) and raises GotFocus; error 5
+    // when the control is hidden or disabled, as the runtime refuses it.
+    void SetFocus();
+
     // Raises an event to the window's handler for this control, if the window has one.
     void RaiseEvent(std::string_view event, EventArgs& args);
     void RaiseEvent(std::string_view event);

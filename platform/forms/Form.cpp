@@ -142,6 +142,7 @@ bool Form::Unload(vb::Integer unloadMode) {
         CurrentHost().WindowHidden(*this);
     }
     CurrentHost().WindowUnloaded(*this);
+    activeControl_ = nullptr;
     controls_.clear();
     loaded_ = false;
     modal_ = false;
@@ -268,8 +269,17 @@ Control& Form::LoadArrayElement(std::string_view name, vb::Integer index) {
 void Form::UnloadArrayElement(std::string_view name, vb::Integer index) {
     Control& control = ControlNamed(name, index);
     CurrentHost().ControlRemoved(*this, control);
+    if (activeControl_ == &control) activeControl_ = nullptr;
     std::erase_if(controls_, [&](const auto& c) { return c.get() == &control; });
     ++generation_;
+}
+
+void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
+    if (KeyPreview() || !focus) Form_KeyPress(keyAscii);
+    if (focus && keyAscii != 0) {
+        EventArgs args{keyAscii};
+        focus->RaiseEvent("KeyPress", args);
+    }
 }
 
 void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {

@@ -80,7 +80,14 @@ public:
     Control& LoadArrayElement(std::string_view name, vb::Integer index);
     void UnloadArrayElement(std::string_view name, vb::Integer index);
 
+    // The control that has the focus; nullptr when none has.
+    Control* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(Control* control) { activeControl_ = control; }
+
     // A person's actions, as the host delivers them.
+    // A typed character: with KeyPreview the window sees it first and may change or
+    // swallow it (KeyAscii 0); the control then gets what is left.
+    void KeyPress(vb::Integer keyAscii, Control* focus = nullptr);
     void KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
     void KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
     void Activate();
@@ -104,6 +111,7 @@ protected:
         (void)KeyCode;
         (void)Shift;
     }
+    virtual void Form_KeyPress(vb::Integer& KeyAscii) { (void)KeyAscii; }
     virtual void Form_QueryUnload(vb::Integer& Cancel, vb::Integer UnloadMode) {
         (void)Cancel;
         (void)UnloadMode;
@@ -138,6 +146,7 @@ private:
     vb::Single height_ = 3600;
     vb::Integer windowState_ = vbNormal;
     std::vector<std::unique_ptr<Control>> controls_;
+    Control* activeControl_ = nullptr;
     std::map<std::string, Handler> handlers_;  // "control.event", folded
 };
 

@@ -37,6 +37,17 @@ int HeadlessHost::MessageBox(const std::string& prompt, int style, const std::st
     return answer;
 }
 
+bool HeadlessHost::ChooseFont(FontChoice& font, vb::Long flags) {
+    fontDialogs_.push_back(FontDialog{font, flags});
+    journal_.push_back("font dialog");
+    if (fontAnswers_.empty()) return false;
+    std::optional<FontChoice> answer = fontAnswers_.front();
+    fontAnswers_.pop_front();
+    if (!answer) return false;
+    font = *answer;
+    return true;
+}
+
 void HeadlessHost::WindowShown(Form& form, Form* owner) {
     journal_.push_back("show " + form.Name() + (owner ? " owner " + owner->Name() : ""));
     form.Activate();

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ public:
     // with its close box afterwards when the action left it open.
     void OnModal(const std::string& formName, std::function<void(Form&)> action);
 
+    // Answers the next font dialogs in order: a choice is OK with that font, nullopt is
+    // Cancel; without a scripted answer the dialog is cancelled.
+    void AnswerFontDialog(std::optional<FontChoice> answer) { fontAnswers_.push_back(answer); }
+    struct FontDialog {
+        FontChoice shown;
+        vb::Long flags = 0;
+    };
+    const std::vector<FontDialog>& FontDialogs() const { return fontDialogs_; }
+    int Beeps() const { return beeps_; }
+
     const std::vector<Message>& Messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
     // One line per window event: "show frmMain", "modal frmOrder owner frmMain", "hide
@@ -49,9 +60,14 @@ public:
     void WindowUnloaded(Form& form) override;
     void WindowRefresh(Form& form) override;
     void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
+<<<<<<< HEAD
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     bool OpenDocument(const std::string& target) override;
+=======
+    bool ChooseFont(FontChoice& font, vb::Long flags) override;
+    void Beep() override { ++beeps_; }
+>>>>>>> mainwin
 
 private:
     std::deque<int> answers_;
@@ -59,9 +75,15 @@ private:
     std::vector<Message> messages_;
     std::vector<std::string> journal_;
     std::vector<vb::Integer> pointers_;
+<<<<<<< HEAD
     std::string clipboard_;
     std::vector<std::string> opened_;
     bool failNextOpen_ = false;
+=======
+    std::deque<std::optional<FontChoice>> fontAnswers_;
+    std::vector<FontDialog> fontDialogs_;
+    int beeps_ = 0;
+>>>>>>> mainwin
 };
 
 }  // namespace forms

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/forms/FontChoice.h"
+
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -50,6 +52,15 @@ public:
     // Opens a file or an address in the person's viewer for its type; false when it could
     // not be opened.
     virtual bool OpenDocument(const std::string& target);
+
+    // The font dialog, opened with `font` as the current choice and the dialog's Flags;
+    // returns false when the person cancels, leaving `font` as it was.
+    virtual bool ChooseFont(FontChoice& font, vb::Long flags) {
+        (void)font;
+        (void)flags;
+        return false;
+    }
+    virtual void Beep() {}
 };
 
 // The host in use; a headless host until another is installed.

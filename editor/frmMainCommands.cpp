@@ -1,0 +1,114 @@
+#include "core/Diagnostics.h"
+#include "core/FontTable.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "platform/forms/StringTable.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kVersionLog = 10927;
+constexpr vb::Long kFullMatrixLog = 10933;
+constexpr vb::Integer kStartFont = 10;
+const char* const kPlacementTools[] = {"id_FormatTop", "id_FormatMiddle", "id_FormatBottom"};
+
+}  // namespace
+
+// Full matrix: no gaps between modules.  During start-up only the tools and the model
+// change; the relayout comes later.
+void frmMain::mnuSignFull_Click() {
+    ViewSign->SetVisible(false);
+    for (const char* id :
+         {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
+        SetToolEnabled(id, true);
+    TheSign().SetSegmentType(0);
+    SignLet("SegSepX", 0);
+    SignLet("SegSepY", 0);
+    if (SkipSizeCheck) return;
+    VScrLineSpacing->SetValue(0);
+    SetAllLineHeights(kStartFont);
+    txtZomelText_Change(0);
+    LogLine(forms::LoadResString(kFullMatrixLog));
+    if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
+}
+
+// Switches between the two module generations and shows the tool that offers the other.
+void frmMain::SetZomelVersion() {
+    if (!SkipSizeCheck) {
+        Zomel2Mode = vb::Flag(!Zomel2Mode);
+        TheSign().SetZomel2(Zomel2Mode);
+        CalculateSize();
+    }
+    SetToolVisible("id_Sign2", Zomel2Mode);
+    SetToolVisible("id_Sign1", !Zomel2Mode);
+    LogLine(forms::LoadResString(kVersionLog) + TrueFalse(Zomel2Mode));
+}
+
+void frmMain::mnuFormatCenter_Click() {
+    FormatOf(CurrentLine).Align = 2;
+    if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
+}
+
+// 0 top, 1 middle, 2 bottom.
+void frmMain::SetVerticalPlacement(vb::Integer placement) {
+    SetToolState(kPlacementTools[placement], 1);
+    VerticalPlacement = placement;
+    if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
+}
+
+void frmMain::SetHoldSize(forms::Tool& tool) {
+    if (HoldBusy) return;
+    if (!HoldSize) {
+        HeldColumns = TheSign().XZomelCount();
+        HeldRows = TheSign().YZomelCount();
+        if (LongestLineLength() == 0) return;  // nothing typed: nothing to hold
+        HoldSize = vb::True;
+        tool.SetState(1);
+    } else {
+        HeldColumns = HeldRows = -1;
+        HoldSize = vb::False;
+        tool.SetState(0);
+    }
+    HoldBusy = vb::True;
+    txtZomelText_Change(0);
+    HoldBusy = vb::False;
+}
+
+// Back to the start-up design.  While the density changes only the sign is emptied: the
+// hold, the tools and the line formats stay.
+void frmMain::mnuSignStartOver_Click() {
+    SignCall("ClearSign");
+    for (vb::Integer i = 10; i >= 0; --i)
+        txtZomelText(i).SetText("");
+    TheSign().SetYZomelCount(0);
+    TheSign().SetXZomelCount(0);
+    if (!DensityChanging) {
+        HoldSize = vb::True;
+        SetHoldSize(SSBars->ToolById("id_SignHold"));
+        CurrentLine = 1;
+        for (const char* id : {"id_SignFull", "id_FormatCenter", "id_FormatMiddle"})
+            if (ToolState(id) == 0) SetToolState(id, 1);
+        if (!HighDensity) SetToolState("id_SignHigh", 1);
+        if (TheSign().Vertical()) SetToolState("id_SignVertical", 1);
+        if (Zomel2Mode) SetZomelVersion();
+        VScrLineSpacing->SetValue(0);
+        const FontRecord& font = FontTable(kStartFont);
+        for (vb::Integer i = 10; i >= 0; --i) {
+            if (i <= 8) {
+                HSLine(i).SetMin(FirstBlockFont);
+                HSLine(i).SetMax(LastBlockFont);
+                HSLine(i).SetValue(kStartFont);
+            }
+            FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
+                                     font.Name, font.Size,         font.Height, vb::False};
+        }
+        for (const char* id : {"id_Bold", "id_Italic", "id_Underline"})
+            SetToolState(id, 0);
+    }
+    txtZomelText_Change(0);
+    txtZomelText(0).SetFocus();
+    ViewSign->SetVisible(false);
+}
+
+}  // namespace zomel

@@ -1,0 +1,215 @@
+#include "core/Diagnostics.h"
+#include "core/FontTable.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Format.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kLineMatrixWarning = 10919;
+constexpr vb::Long kHeightChangeLabel = 10920;
+constexpr vb::Long kAskBlockFonts = 10922;
+constexpr vb::Long kBlockFontNotice = 10923;
+constexpr vb::Long kFontCommandLabel = 10924;
+constexpr vb::Long kBlockFontWord = 10951;
+constexpr vb::Long kFontSizeWord = 10960;
+constexpr vb::Long kScreenAndPrinterFontsWithEffects = 259;
+constexpr vb::Long kDialogCancelled = 32755;
+constexpr vb::Integer kInstalledMin = 7;
+constexpr vb::Integer kInstalledMax = 60;
+constexpr vb::Integer kBlockMin = FirstBlockFont;
+constexpr vb::Integer kBlockMax = LastBlockFont;
+constexpr vb::Integer kLastSizedLine = 8;
+
+// Holds a window flag True for a scope, whatever leaves it.
+class FlagScope {
+public:
+    explicit FlagScope(vb::Integer& flag) : flag_(flag) { flag_ = vb::True; }
+    ~FlagScope() { flag_ = vb::False; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    vb::Integer& flag_;
+};
+
+bool IsBlockFontName(const std::string& name) {
+    if (vb::Left(name, 5) != "VELDO") return false;
+    for (vb::Integer i = FirstBlockFont; i <= LastBlockFont; ++i)
+        if (FontTable(i).Name == name) return true;
+    return false;
+}
+
+}  // namespace
+
+void frmMain::HSLine_Change(vb::Integer Index) {
+    vb::OnError step([] { ReportError(forms::LoadResString(kHeightChangeLabel)); });
+    step([this] { SetWarningPanel(" "); });
+    step([&] { KeepLineMatrixLimit(Index); });
+    double factor = 1;
+    std::string unitName;
+    step([&] {
+        const std::string& unit = TheSign().CharSizeUnit();
+        unitName = unit == "pix" ? "in" : unit;
+        if (unit == "cm") factor = 2.54;
+    });
+    step([&] {
+        if (FormatOf(Index).PixelFont)
+            ShowBlockFontHeight(Index, factor, unitName);
+        else
+            ShowInstalledFontHeight(Index, factor);
+    });
+    step([&] { SyncLineMatrixHeights(Index); });
+    step([&] {
+        if (!LayoutBusy && !ApplyingModel && !SkipSizeCheck) txtZomelText_Change(Index);
+    });
+}
+
+// A line matrix shows one text line per module row: the font may not be taller than the
+// module.  High density with vertical modules has room for every font.
+void frmMain::KeepLineMatrixLimit(vb::Integer Index) {
+    if (!FormatOf(Index).PixelFont || TheSign().SegmentType() != 1) return;
+    vb::Integer highest = 0;
+    if (!HighDensity)
+        highest = 10;
+    else if (ChkVertical->Value() != 1)
+        highest = 12;
+    else
+        return;
+    if (HSLine(Index).Value() <= highest) return;
+    forms::CurrentHost().Beep();
+    HSLine(Index).SetValue(highest);
+    SetWarningPanel(forms::LoadResString(kLineMatrixWarning));
+}
+
+void frmMain::ShowBlockFontHeight(vb::Integer Index, double factor, const std::string& unitName) {
+    const FontRecord& font = FontTable(HSLine(Index).Value());
+    LineFormat& format = FormatOf(Index);
+    format.FontName = font.Name;
+    format.FontSize = font.Size;
+    format.FontRows = font.Height;
+    const double rows = format.FontRows - 5;
+    double inches = 2.75 * rows + 13.75;
+    if (HighDensity) inches = ChkVertical->Value() == 1 ? 1.6 * rows + 8.0 : 1.72 * rows + 8.6;
+    LblCharHeight(Index).SetCaption(font.Cols + "x" + font.Rows +
+                                    forms::LoadResString(kBlockFontWord) +
+                                    vb::Format(inches * factor, "#0.00") + " " + unitName);
+}
+
+void frmMain::ShowInstalledFontHeight(vb::Integer Index, double factor) {
+    const vb::Integer size = HSLine(Index).Value();
+    const Sign& sign = TheSign();
+    if (sign.CharSizeUnit() == "pix") {
+        LblCharHeight(Index).SetCaption(std::to_string(size) + forms::LoadResString(kFontSizeWord));
+    } else {
+        double height = (size - 2) * sign.CharHeightCust1() + sign.CharHeightCust2();
+        if (HighDensity)
+            height += (ChkVertical->Value() == 1 ? 1 : 2) * factor;
+        else
+            height += 11 * factor;
+        LblCharHeight(Index).SetCaption(vb::Format(height, "#,##0.00") + " " + sign.CharSizeUnit());
+    }
+    FormatOf(Index).FontSize = size;
+}
+
+// In a line matrix every sized line has the height of the line just changed.
+void frmMain::SyncLineMatrixHeights(vb::Integer Index) {
+    if (SyncingHeights || TheSign().SegmentType() != 1) return;
+    FlagScope syncing(SyncingHeights);
+    const vb::Integer value = HSLine(Index).Value();
+    for (vb::Integer i = kLastSizedLine; i >= 0; --i)
+        if (i != Index) HSLine(i).SetValue(value);
+}
+
+void frmMain::SetWarningPanel(const std::string& text) {
+    forms::Item& panel = sbStatusBar->Panels()(5);
+    panel.Let("Text", text);
+    panel.Let("ToolTipText", text);
+}
+
+void frmMain::HSLine_GotFocus(vb::Integer Index) {
+    txtZomelText_GotFocus(Index);
+}
+
+void frmMain::mnuFormatFont_Click() {
+    vb::OnError step([] { ReportError(forms::LoadResString(kFontCommandLabel)); });
+    bool blockFont = false;
+    bool chosen = true;
+    step([&] {
+        blockFont =
+            forms::MsgBox(forms::LoadResString(kAskBlockFonts), forms::vbYesNo) == forms::vbYes;
+    });
+    if (!blockFont) step([&] { chosen = ChooseFontInDialog(blockFont); });
+    if (chosen) {
+        const vb::Integer first =
+            CurrentLine == 0 ? (blockFont ? 10 : kLastSizedLine) : CurrentLine;
+        const vb::Integer last = CurrentLine == 0 ? 0 : CurrentLine;
+        for (vb::Integer i = first; i >= last; --i)
+            step([&] { blockFont ? UseBlockFont(i) : UseInstalledFont(i); });
+    }
+    step([this] { txtZomelText(CurrentLine).SetFocus(); });
+}
+
+// False when the person cancels: then no line changes.  Choosing one of the LED block fonts
+// in the dialog is answering Yes.
+bool frmMain::ChooseFontInDialog(bool& blockFont) {
+    forms::CommonDialog& dialog = *dlgCommonDialog;
+    dialog.Let("Flags", kScreenAndPrinterFontsWithEffects);
+    dialog.Let("CancelError", true);
+    try {
+        dialog.ShowFont();
+    } catch (const vb::VbError& e) {
+        if (e.Number() == kDialogCancelled) return false;
+        throw;
+    }
+    if (IsBlockFontName(dialog.Get("FontName").ToString())) {
+        forms::MsgBox(forms::LoadResString(kBlockFontNotice));
+        blockFont = true;
+    }
+    return true;
+}
+
+// The dialog's font on line Index; the size is brought into the bar's range.
+void frmMain::UseInstalledFont(vb::Integer Index) {
+    forms::CommonDialog& dialog = *dlgCommonDialog;
+    forms::HScrollBar& bar = HSLine(Index);
+    LineFormat& format = FormatOf(Index);
+    // The LED font to give back later is the one the line has now, before the new range
+    // moves the bar; a line already in an installed font keeps the one it saved.
+    if (format.PixelFont) SavedLineHeight[static_cast<size_t>(Index)] = bar.Value();
+    bar.SetMin(kInstalledMin);
+    bar.SetMax(kInstalledMax);
+    double size = dialog.Get("FontSize").ToDouble();
+    if (size < bar.Min()) size = bar.Min();
+    if (size > bar.Max()) size = bar.Max();
+    dialog.Let("FontSize", size);
+    format.PixelFont = vb::False;
+    format.FontName = dialog.Get("FontName").ToString();
+    format.FontSize = vb::CInt(size);
+    bar.SetValue(format.FontSize);
+    HSLine_Change(Index);
+}
+
+// Back to the LED block font the line had; a line already in one keeps it.
+void frmMain::UseBlockFont(vb::Integer Index) {
+    LineFormat& format = FormatOf(Index);
+    if (format.PixelFont) return;
+    format.PixelFont = vb::True;
+    if (Index > kLastSizedLine) return;
+    forms::HScrollBar& bar = HSLine(Index);
+    bar.SetMin(kBlockMin);
+    bar.SetMax(kBlockMax);
+    bar.SetValue(SavedLineHeight[static_cast<size_t>(Index)]);
+    HSLine_Change(Index);
+}
+
+}  // namespace zomel

@@ -1,0 +1,129 @@
+#include <functional>
+#include <map>
+
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Single kPageShown = 16;
+constexpr vb::Single kPageHidden = -10000;
+constexpr vb::Integer kLineCharacterPage = 4;
+constexpr vb::Long kLineCharacterNotice = 10978;
+
+using ToolCommand = std::function<void(frmMain&, forms::Tool&)>;
+
+}  // namespace
+
+// One dispatcher for every menu item and button.  The menus themselves and the LED-count
+// tools run nothing: the model number window sets and reads the LED-count tools.
+void frmMain::SSBars_ToolClick(forms::Tool& Tool) {
+    RunTool(Tool.ID(), Tool);
+}
+
+void frmMain::RunTool(const std::string& id, forms::Tool& tool) {
+    static const std::map<std::string, ToolCommand> commands = {
+        {"id_Build", [](frmMain& m, forms::Tool&) { m.SetShipForm("A"); }},
+        {"id_Parts", [](frmMain& m, forms::Tool&) { m.SetShipForm("C"); }},
+        {"id_CE", [](frmMain& m, forms::Tool& t) { m.TheSign().SetCE(vb::Flag(t.State() == 1)); }},
+        {"id_UL", [](frmMain& m, forms::Tool& t) { m.TheSign().SetUL(vb::Flag(t.State() == 1)); }},
+        {"id_EditCut", [](frmMain& m, forms::Tool&) { m.mnuEditCut_Click(); }},
+        {"id_EditCopy", [](frmMain& m, forms::Tool&) { m.mnuEditCopy_Click(); }},
+        {"id_EditPaste", [](frmMain& m, forms::Tool&) { m.mnuEditPaste_Click(); }},
+        {"id_FileExit", [](frmMain& m, forms::Tool&) { m.mnuFileExit_Click(); }},
+        {"id_FilePrint", [](frmMain& m, forms::Tool&) { m.mnuFilePrint_Click(); }},
+        {"id_FormatFont", [](frmMain& m, forms::Tool&) { m.mnuFormatFont_Click(); }},
+        {"id_FormatLeft", [](frmMain& m, forms::Tool&) { m.mnuFormatLeft_Click(); }},
+        {"id_FormatCenter", [](frmMain& m, forms::Tool&) { m.mnuFormatCenter_Click(); }},
+        {"id_FormatRight", [](frmMain& m, forms::Tool&) { m.mnuFormatRight_Click(); }},
+        {"id_FormatTop", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(0); }},
+        {"id_FormatMiddle", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(1); }},
+        {"id_FormatBottom", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(2); }},
+        {"id_FormatShrink", [](frmMain& m, forms::Tool&) { m.mnuFormatShrink_Click(); }},
+        {"id_HelpAbout", [](frmMain& m, forms::Tool&) { m.mnuHelpAbout_Click(); }},
+        {"id_HelpContact", [](frmMain& m, forms::Tool&) { m.mnuHelpContact_Click(); }},
+        {"id_HelpSearch", [](frmMain& m, forms::Tool&) { m.mnuHelpSearch_Click(); }},
+        {"id_SignHold", [](frmMain& m, forms::Tool& t) { m.SetHoldSize(t); }},
+        {"id_Bold",
+         [](frmMain& m, forms::Tool& t) { m.SetCurrentLineStyle(&LineFormat::Bold, t.State()); }},
+        {"id_Italic",
+         [](frmMain& m, forms::Tool& t) { m.SetCurrentLineStyle(&LineFormat::Italic, t.State()); }},
+        {"id_Underline",
+         [](frmMain& m, forms::Tool& t) {
+             m.SetCurrentLineStyle(&LineFormat::Underline, t.State());
+         }},
+        {"id_SignHorizontal", [](frmMain& m, forms::Tool&) { m.mnuSignVertical_Click(vb::True); }},
+        {"id_SignVertical", [](frmMain& m, forms::Tool&) { m.mnuSignVertical_Click(vb::False); }},
+        {"id_SignShow", [](frmMain& m, forms::Tool&) { m.mnuSignShow_Click(); }},
+        {"id_SignSpec", [](frmMain& m, forms::Tool&) { m.mnuSignSpec_Click(); }},
+        {"id_SignStart", [](frmMain& m, forms::Tool&) { m.mnuSignStartOver_Click(); }},
+        {"id_SignClear", [](frmMain& m, forms::Tool&) { m.mnuSignClear_Click(); }},
+        {"id_SignHigh", [](frmMain& m, forms::Tool&) { m.mnuSignDensity_Click(); }},
+        {"id_SignStandard", [](frmMain& m, forms::Tool&) { m.mnuSignDensity_Click(); }},
+        {"id_Sign1", [](frmMain& m, forms::Tool&) { m.SetZomelVersion(); }},
+        {"id_Sign2", [](frmMain& m, forms::Tool&) { m.SetZomelVersion(); }},
+        {"id_SignCArt", [](frmMain& m, forms::Tool&) { m.mnuSignClipArt_Click(); }},
+        {"id_SignCList", [](frmMain& m, forms::Tool&) { m.mnuSignClipList_Click(); }},
+        {"id_SignChar", [](frmMain& m, forms::Tool&) { m.mnuSignChar_Click(); }},
+        {"id_SignFull", [](frmMain& m, forms::Tool&) { m.mnuSignFull_Click(); }},
+        {"id_SignLine", [](frmMain& m, forms::Tool&) { m.mnuSignLine_Click(); }},
+        {"id_SignPrice", [](frmMain& m, forms::Tool&) { m.mnuSignPrice_Click(); }},
+        {"id_ViewComponents", [](frmMain& m, forms::Tool&) { m.mnuViewComponents_Click(); }},
+        {"id_ViewGallery", [](frmMain& m, forms::Tool&) { m.mnuViewGallery_Click(); }},
+        {"id_ViewModels", [](frmMain& m, forms::Tool&) { m.mnuViewModels_Click(); }},
+        {"id_ViewOptions", [](frmMain& m, forms::Tool&) { m.mnuViewOptions_Click(); }},
+        {"id_ViewRefresh", [](frmMain& m, forms::Tool&) { m.mnuViewRefresh_Click(); }},
+        {"id_ViewStatus", [](frmMain& m, forms::Tool&) { m.mnuViewStatus_Click(); }},
+        {"id_ViewToolbar", [](frmMain& m, forms::Tool&) { m.mnuViewToolbar_Click(); }},
+    };
+    auto command = commands.find(id);
+    if (command != commands.end()) command->second(*this, tool);
+}
+
+// The ship-as tools rewrite the first character of the model number; the sign model writes
+// the box again.
+void frmMain::SetShipForm(const std::string& letter) {
+    txtModel->SetText(letter + vb::Right(txtModel->Text(), 14));
+    TheSign().SetModelNumber(txtModel->Text());
+}
+
+// Bold, italic and underline belong to the current line alone.
+void frmMain::SetCurrentLineStyle(vb::Integer LineFormat::*field, vb::Integer state) {
+    LineFormats[static_cast<size_t>(CurrentLine)].*field = vb::Flag(state == 1);
+    txtZomelText_Change(CurrentLine);
+}
+
+void frmMain::tabCreate_Click() {
+    Frame(CurrentTab).SetLeft(kPageHidden);
+    CurrentTab = static_cast<vb::Integer>(tabCreate->SelectedIndex());
+    Frame(CurrentTab).SetLeft(kPageShown);
+    if (CurrentTab == kLineCharacterPage) {
+        if (FirstVisit[kLineCharacterPage])
+            forms::MsgBox(forms::LoadResString(kLineCharacterNotice));
+        mnuSignStartOver_Click();
+    }
+    FirstVisit[static_cast<size_t>(CurrentTab)] = vb::False;
+}
+
+vb::Integer frmMain::ToolState(const std::string& id) {
+    return SSBars->ToolById(id).State();
+}
+
+void frmMain::SetToolState(const std::string& id, vb::Integer state) {
+    SSBars->ToolById(id).SetState(state);
+}
+
+void frmMain::SetToolVisible(const std::string& id, bool visible) {
+    SSBars->ToolById(id).Let("Visible", visible);
+}
+
+void frmMain::SetToolEnabled(const std::string& id, bool enabled) {
+    SSBars->ToolById(id).Let("Enabled", enabled);
+}
+
+}  // namespace zomel
