@@ -60,14 +60,11 @@ public:
     void WindowUnloaded(Form& form) override;
     void WindowRefresh(Form& form) override;
     void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
-<<<<<<< HEAD
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     bool OpenDocument(const std::string& target) override;
-=======
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
     void Beep() override { ++beeps_; }
->>>>>>> mainwin
 
 private:
     std::deque<int> answers_;
@@ -75,15 +72,12 @@ private:
     std::vector<Message> messages_;
     std::vector<std::string> journal_;
     std::vector<vb::Integer> pointers_;
-<<<<<<< HEAD
     std::string clipboard_;
     std::vector<std::string> opened_;
     bool failNextOpen_ = false;
-=======
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;
->>>>>>> mainwin
 };
 
 }  // namespace forms
