@@ -16,7 +16,8 @@ public:
     // Words `first` to the last, joined by single blanks.
     std::string From(size_t first) const {
         std::string joined;
-        for (size_t i = first; i < words_.size(); ++i) joined += (i > first ? " " : "") + words_[i];
+        for (size_t i = first; i < words_.size(); ++i)
+            joined += (i > first ? " " : "") + words_[i];
         return joined;
     }
 

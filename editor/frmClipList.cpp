@@ -95,7 +95,8 @@ void frmClipList::CmdUpdate_Click() {
 void frmClipList::UpdateText(const std::string& L1, const std::string& L2, const std::string& L3,
                              const std::string& L4) {
     // Every line is emptied first, so no word of the previous message stays below the new one.
-    for (vb::Integer line = kLineCount - 1; line >= 1; --line) MainLine(line).SetText("");
+    for (vb::Integer line = kLineCount - 1; line >= 1; --line)
+        MainLine(line).SetText("");
     MainLine(0).SetText(L1);
     MainLine(1).SetText(L2);
     MainLine(2).SetText(L3);
