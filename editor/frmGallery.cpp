@@ -60,7 +60,7 @@ void frmGallery::Form_Load() {
         cmdNext->SetEnabled(photoCount_ > 1);
     } catch (const vb::VbError& e) {
         GalleryLoaded = false;
-        WriteLogLine("\"" + std::to_string(e.Number()) + " " + e.Description() + "\"");
+        WriteLogLine(std::to_string(e.Number()) + " " + e.Description());
         forms::MsgBox(forms::LoadResString(kUnderDevelopmentId));
     }
 }
