@@ -1,15 +1,24 @@
-#include <cstdio>
+#include <QApplication>
 
-#include "core/Globals.h"
 #include "core/Main.h"
-#include "editor/frmMain.h"
+#include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
+#include "platform/qtview/QtHost.h"
 
-// Runs start-up on the headless host and ends: the on-screen view is not part of this build.
-int main() {
+// Runs start-up on the screen, then the event loop until the last window has gone.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The program ends when its windows unload, not when Qt sees a window close.
+    QApplication::setQuitOnLastWindowClosed(false);
+    qtview::QtHost host;
+    forms::SetHost(&host);
     zomel::Main();
-    if (zomel::MainForm)
-        std::printf("ZomelBuilder started; log: %s\n", zomel::MainForm->LogPath.c_str());
+    int status = 0;
+    if (host.HasVisibleWindow()) {
+        host.SetEndWhenNoWindows(true);
+        status = QApplication::exec();
+    }
     forms::ResetInstances();
-    return 0;
+    forms::SetHost(nullptr);
+    return status;
 }

@@ -4,7 +4,6 @@
 
 #include "core/Diagnostics.h"
 #include "core/TranslateForm.h"
-#include "platform/com/Dispatch.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/gdi/Picture.h"
@@ -34,12 +33,6 @@ gdi::PictureRef PictureOf(forms::Image& image) {
     return picture;
 }
 
-com::Dispatch& DispatchOf(forms::Control& control) {
-    auto* dispatch = dynamic_cast<com::Dispatch*>(&control);
-    if (!dispatch) vb::Raise(vb::err::NotSupported, control.Name() + " does not answer by name");
-    return *dispatch;
-}
-
 }  // namespace
 
 frmClipArt::frmClipArt() : Form("frmClipArt") {
@@ -55,9 +48,8 @@ void frmClipArt::Form_Load() {
 
 // Each picture becomes a frame named after its index; several frames animate.
 void frmClipArt::Img_Click(vb::Integer Index) {
-    com::Call(DispatchOf(*ViewSign), "AddBMPFrame",
-              {vb::ObjectRef(PictureOf(Img(Index))),
-               forms::LoadResString(kFramePrefixId) + std::to_string(Index)});
+    ViewSign->Call("AddBMPFrame", {vb::ObjectRef(PictureOf(Img(Index))),
+                                   forms::LoadResString(kFramePrefixId) + std::to_string(Index)});
     ViewSign->SetVisible(true);
 }
 

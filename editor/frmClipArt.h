@@ -4,6 +4,7 @@
 
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/Ref.h"
 
 namespace zomel {
@@ -15,7 +16,7 @@ public:
     frmClipArt();
 
     forms::ArrayRef<forms::Image> Img{*this, "Img"};
-    forms::Ref<forms::Control> ViewSign{*this, "ViewSign"};
+    forms::Ref<forms::HostedControl> ViewSign{*this, "ViewSign"};
     forms::Ref<forms::CommandButton> cmdCancel{*this, "cmdCancel"};
 
 protected:

@@ -10,7 +10,6 @@
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
 #include "estimate/mapParts.h"
-#include "platform/com/Dispatch.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -84,25 +83,6 @@ void frmMain::BindEvents() {
 Sign& frmMain::TheSign() const {
     if (!gSign) vb::Raise(vb::err::ObjectNotSet);
     return *gSign;
-}
-
-// The hosted control answers by member name.
-com::Dispatch& frmMain::SignDispatch() {
-    auto* dispatch = dynamic_cast<com::Dispatch*>(&*ViewSign);
-    if (!dispatch) vb::Raise(vb::err::NotSupported, "ViewSign does not answer by member name");
-    return *dispatch;
-}
-
-vb::Variant frmMain::SignGet(const std::string& member) {
-    return com::Get(SignDispatch(), member);
-}
-
-void frmMain::SignLet(const std::string& member, const vb::Variant& value) {
-    com::Put(SignDispatch(), member, value);
-}
-
-vb::Variant frmMain::SignCall(const std::string& method, std::vector<vb::Variant> args) {
-    return com::Call(SignDispatch(), method, args);
 }
 
 void frmMain::Form_Load() {

@@ -9,18 +9,16 @@
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureClip.h"
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
-
-namespace com {
-class Dispatch;
-}
 
 namespace zomel {
 
@@ -75,7 +73,7 @@ public:
     forms::Ref<forms::CheckBox> ChkVertical{*this, "ChkVertical"};
     forms::Ref<forms::CommonDialog> dlgCommonDialog{*this, "dlgCommonDialog"};
     // The display control, hosted by class id and driven by member name.
-    forms::Ref<forms::Control> ViewSign{*this, "ViewSign"};
+    forms::Ref<forms::HostedControl> ViewSign{*this, "ViewSign"};
 
     // Layout road (message layout, ink extents, preview, size limits, status figures).
     void txtZomelText_Change(vb::Integer Index);
@@ -142,6 +140,11 @@ public:
     void SSBars_ToolClick(forms::Tool& Tool);
     void tabCreate_Click();
 
+    // The text format of message line 0 to 10.
+    const LineFormat& LineFormatOf(vb::Integer line) const {
+        return LineFormats.at(static_cast<size_t>(line));
+    }
+
     // Tool states by id, as the commands read and set them.
     vb::Integer ToolState(const std::string& id);
     void SetToolState(const std::string& id, vb::Integer state);
@@ -159,12 +162,6 @@ protected:
 private:
     // The sign model; error 91 while start-up has not made it.
     Sign& TheSign() const;
-    // The display control's own members, by name (its extender's Visible, Left, Width... are
-    // the control's properties).
-    com::Dispatch& SignDispatch();
-    vb::Variant SignGet(const std::string& member);
-    void SignLet(const std::string& member, const vb::Variant& value);
-    vb::Variant SignCall(const std::string& method, std::vector<vb::Variant> args = {});
 
     // Lifecycle steps.
     void BindEvents();

@@ -23,8 +23,8 @@ void frmMain::mnuSignFull_Click() {
          {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
     TheSign().SetSegmentType(0);
-    SignLet("SegSepX", 0);
-    SignLet("SegSepY", 0);
+    ViewSign->Let("SegSepX", 0);
+    ViewSign->Let("SegSepY", 0);
     if (SkipSizeCheck) return;
     VScrLineSpacing->SetValue(0);
     SetAllLineHeights(kStartFont);
@@ -62,7 +62,10 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
     if (!HoldSize) {
         HeldColumns = TheSign().XZomelCount();
         HeldRows = TheSign().YZomelCount();
-        if (LongestLineLength() == 0) return;  // nothing typed: nothing to hold
+        if (LongestLineLength() == 0) {
+            tool.SetState(0);  // nothing typed: nothing held, the tool stays up
+            return;
+        }
         HoldSize = vb::True;
         tool.SetState(1);
     } else {
@@ -78,7 +81,7 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
 // Back to the start-up design.  While the density changes only the sign is emptied: the
 // hold, the tools and the line formats stay.
 void frmMain::mnuSignStartOver_Click() {
-    SignCall("ClearSign");
+    ViewSign->Call("ClearSign");
     for (vb::Integer i = 10; i >= 0; --i)
         txtZomelText(i).SetText("");
     TheSign().SetYZomelCount(0);

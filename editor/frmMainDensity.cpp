@@ -45,7 +45,7 @@ void frmMain::mnuSignDensity_Click() {
     HighDensity = vb::Flag(!HighDensity);
     sign.SetHighDensity(HighDensity);
     sign.SetMaxColumns(20);
-    SignCall("ClearSign");
+    ViewSign->Call("ClearSign");
     ShowDensityTools();
     if (sign.SegmentType() == kLineMatrix) {
         SetAllLineHeights(HighDensity ? 19 : 10);
@@ -99,8 +99,8 @@ void frmMain::SetModuleGeometry(bool vertical, bool onClip) {
         PicClip->SetClipWidth(across);
         PicClip->SetClipHeight(down);
     }
-    SignLet("PixPerSegX", across);
-    SignLet("PixPerSegY", down);
+    ViewSign->Let("PixPerSegX", across);
+    ViewSign->Let("PixPerSegY", down);
 }
 
 // Vertical (True) or horizontal modules; the lines and the layout stay.
@@ -137,7 +137,7 @@ void frmMain::ChkVertical_Click() {
     step([this] {
         if (HoldSize) SetHoldSize(SSBars->ToolById("id_SignHold"));
     });
-    step([this] { SignCall("ClearSign"); });
+    step([this] { ViewSign->Call("ClearSign"); });
     step([this] {
         const vb::Integer value = ChkVertical->Value();
         if (value != 0 && value != 1) return;

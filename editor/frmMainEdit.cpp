@@ -96,8 +96,8 @@ void frmMain::mnuSignLine_Click() {
     if (!TheSign().HighDensity() && ChkVertical->Value() == forms::vbUnchecked)
         mnuSignVertical_Click(vb::True);
     TheSign().SetSegmentType(1);
-    SignLet("SegSepX", 0);
-    SignLet("SegSepY", 3);
+    ViewSign->Let("SegSepX", 0);
+    ViewSign->Let("SegSepY", 3);
     for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
     SetAllLineHeights(kStartFont);
@@ -121,8 +121,8 @@ void frmMain::mnuSignChar_Click() {
     SetToolEnabled("id_SignVertical", false);
     for (const char* id : kStyleTools)
         SetToolEnabled(id, false);
-    SignLet("SegSepX", 3);
-    SignLet("SegSepY", 3);
+    ViewSign->Let("SegSepX", 3);
+    ViewSign->Let("SegSepY", 3);
     SetAllLineHeights(kStartFont);
     txtZomelText_Change(0);
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
@@ -149,7 +149,7 @@ void frmMain::mnuSignPrice_Click() {
 void frmMain::mnuSignClear_Click() {
     HoldSize = vb::False;
     SetHoldSize(SSBars->ToolById("id_SignHold"));
-    SignCall("ClearSign");
+    ViewSign->Call("ClearSign");
     for (vb::Integer i = 10; i >= 0; --i)
         txtZomelText(i).SetText("");
     txtZomelText(0).SetFocus();
@@ -163,17 +163,17 @@ void frmMain::mnuSignShow_Click() {
             ReportError(forms::LoadResString(kOutlineLabelId) + TrueFalse(vb::Flag(on)));
         vb::Err().Clear();
     });
-    step([&] { on = !SignGet("ZomelOutline").ToBool(); });
+    step([&] { on = !ViewSign->Get("ZomelOutline").ToBool(); });
     step([&] {
         if (ColorDepth <= 8) return;
         if (on) {
-            SavedBackColor = SignGet("BackColor").ToLong();
-            SignLet("BackColor", kOutlineGrey);
+            SavedBackColor = ViewSign->Get("BackColor").ToLong();
+            ViewSign->Let("BackColor", kOutlineGrey);
         } else {
-            SignLet("BackColor", SavedBackColor);
+            ViewSign->Let("BackColor", SavedBackColor);
         }
     });
-    step([&] { SignLet("ZomelOutline", on); });
+    step([&] { ViewSign->Let("ZomelOutline", on); });
 }
 
 }  // namespace zomel

@@ -21,7 +21,7 @@ constexpr vb::Single kMarginInches = 0.5f;
 }  // namespace
 
 void frmMain::mnuFilePrint_Click() {
-    if (SignGet("FrameCount").ToLong() == 0) {
+    if (ViewSign->Get("FrameCount").ToLong() == 0) {
         forms::CurrentHost().Beep();
         return;
     }
@@ -39,12 +39,12 @@ void frmMain::mnuFilePrint_Click() {
 void frmMain::PrintSign(vb::Long) {
     vb::OnError step([] { ReportError("Main - PrintSign"); });
     step([this] {
-        auto frame = SignCall("GetFrame", {vb::Integer{1}}).As<gdi::Picture>();
+        auto frame = ViewSign->Call("GetFrame", {vb::Integer{1}}).As<gdi::Picture>();
         if (!frame) vb::Raise(vb::err::ObjectRequired);
         SignPictureLayout layout{
-            SignGet("PixPerSegX").ToInteger(), SignGet("PixPerSegY").ToInteger(),
-            SignGet("SegSepX").ToInteger(),    SignGet("SegSepY").ToInteger(),
-            SignGet("Zoom").ToDouble(),        SignGet("ZomelOutline").ToBool()};
+            ViewSign->Get("PixPerSegX").ToInteger(), ViewSign->Get("PixPerSegY").ToInteger(),
+            ViewSign->Get("SegSepX").ToInteger(),    ViewSign->Get("SegSepY").ToInteger(),
+            ViewSign->Get("Zoom").ToDouble(),        ViewSign->Get("ZomelOutline").ToBool()};
         gdi::Picture picture(DrawSignPicture(frame->Image(), layout));
         forms::PrinterObject& printer = forms::Printer();
         printer.SetScaleMode(forms::PrinterObject::Inches);

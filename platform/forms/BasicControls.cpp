@@ -88,22 +88,6 @@ const PropertyTable& Shape::Table() {
     return table;
 }
 
-const PropertyTable& PictureBox::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("Picture", "")
-            .Stored("AutoRedraw", false)
-            .Stored("AutoSize", false)
-            .Stored("BackColor", kButtonFace)
-            .Stored("ForeColor", kButtonText)
-            .Stored("BorderStyle", vb::Integer{1})
-            .Stored("ScaleMode", vb::Integer{1})
-            .Stored("Appearance", vb::Integer{1});
-        return t;
-    }();
-    return table;
-}
-
 const PropertyTable& CommonDialog::Table() {
     static const PropertyTable table = [] {
         PropertyTable t(&Control::Table());

@@ -51,14 +51,6 @@ public:
     const PropertyTable& Properties() const override { return Table(); }
 };
 
-// Data-only for now: drawing surfaces, dialogs and lists that later grow behaviour.
-class PictureBox : public Control {
-public:
-    using Control::Control;
-    static const PropertyTable& Table();
-    const PropertyTable& Properties() const override { return Table(); }
-};
-
 // The common dialog; what the program uses of it is the font choice.
 class CommonDialog : public Control {
 public:

@@ -5,11 +5,14 @@
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureClip.h"
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/TextBox.h"
+#include "platform/forms/Timer.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -48,6 +51,8 @@ std::map<std::string, ControlMaker>& Types() {
         add("ListView", static_cast<ListView*>(nullptr));
         add("StatusBar", static_cast<StatusBar*>(nullptr));
         add("SSActiveToolBars", static_cast<ActiveToolBars*>(nullptr));
+        add("Timer", static_cast<Timer*>(nullptr));
+        add("SignObject", static_cast<HostedControl*>(nullptr));
         add("HScrollBar", static_cast<HScrollBar*>(nullptr));
         add("VScrollBar", static_cast<VScrollBar*>(nullptr));
         add("UpDown", static_cast<UpDown*>(nullptr));

@@ -1,7 +1,10 @@
 #include "platform/forms/HeadlessHost.h"
 
+#include <algorithm>
+
 #include "platform/forms/Constants.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Timer.h"
 
 namespace forms {
 namespace {
@@ -84,6 +87,38 @@ void HeadlessHost::WindowUnloaded(Form& form) {
 
 void HeadlessHost::WindowRefresh(Form& form) {
     journal_.push_back("refresh " + form.Name());
+}
+
+void HeadlessHost::StartTimer(Timer& timer) {
+    StopTimer(timer);
+    timers_.push_back(ArmedTimer{&timer, now_ + timer.Interval(), nextOrder_++});
+}
+
+void HeadlessHost::StopTimer(Timer& timer) {
+    std::erase_if(timers_, [&](const ArmedTimer& armed) { return armed.timer == &timer; });
+}
+
+bool HeadlessHost::IsTimerRunning(const Timer& timer) const {
+    return std::any_of(timers_.begin(), timers_.end(),
+                       [&](const ArmedTimer& armed) { return armed.timer == &timer; });
+}
+
+void HeadlessHost::AdvanceTime(vb::Long milliseconds) {
+    const long long end = now_ + std::max<vb::Long>(milliseconds, 0);
+    auto earlier = [](const ArmedTimer& a, const ArmedTimer& b) {
+        return a.due != b.due ? a.due < b.due : a.order < b.order;
+    };
+    for (;;) {
+        // A tick may start, stop or destroy timers, so the next one is looked up afresh.
+        auto next = std::min_element(timers_.begin(), timers_.end(), earlier);
+        if (next == timers_.end() || next->due > end) break;
+        now_ = next->due;
+        Timer* timer = next->timer;
+        next->due += std::max<vb::Long>(timer->Interval(), 1);
+        next->order = nextOrder_++;
+        timer->Tick();
+    }
+    now_ = end;
 }
 
 }  // namespace forms

@@ -66,6 +66,15 @@ public:
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
     void Beep() override { ++beeps_; }
 
+    // The virtual clock, in milliseconds since the host was made.  AdvanceTime moves it on
+    // and fires every timer that falls due on the way, in the order of their due times
+    // (timers due at the same time in the order they were started).
+    void StartTimer(Timer& timer) override;
+    void StopTimer(Timer& timer) override;
+    void AdvanceTime(vb::Long milliseconds);
+    long long Now() const { return now_; }
+    bool IsTimerRunning(const Timer& timer) const;
+
 private:
     std::deque<int> answers_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalActions_;
@@ -78,6 +87,15 @@ private:
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;
+
+    struct ArmedTimer {
+        Timer* timer = nullptr;
+        long long due = 0;
+        unsigned long long order = 0;
+    };
+    std::vector<ArmedTimer> timers_;
+    long long now_ = 0;
+    unsigned long long nextOrder_ = 0;
 };
 
 }  // namespace forms

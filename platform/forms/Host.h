@@ -11,6 +11,7 @@ namespace forms {
 
 class Form;
 class Control;
+class Timer;
 
 // Everything that waits for a person or shows something goes through the host: the headless
 // host in tests, the Qt host on screen.
@@ -61,6 +62,19 @@ public:
         return false;
     }
     virtual void Beep() {}
+    // Timers: a started timer has its Tick called every Interval() milliseconds, on the
+    // thread of the windows, until it is stopped.  Starting a started timer restarts its
+    // count.  A timer stops itself before it goes away.
+    virtual void StartTimer(Timer& timer) { (void)timer; }
+    virtual void StopTimer(Timer& timer) { (void)timer; }
+
+    // The font dialog of a common dialog control: starts from its FontName, FontSize,
+    // FontBold, FontItalic, FontUnderline and FontStrikethru and writes the choice back;
+    // false when the person cancelled.  Without a screen, nothing is chosen.
+    virtual bool ShowFontDialog(Control& dialog) {
+        (void)dialog;
+        return false;
+    }
 };
 
 // The host in use; a headless host until another is installed.

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Instance.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -15,6 +16,9 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
 
     void TearDown() override {

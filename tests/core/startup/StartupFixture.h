@@ -8,6 +8,7 @@
 
 #include "core/Globals.h"
 #include "core/LogChannel.h"
+#include "platform/com/ServerLibrary.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
@@ -24,6 +25,9 @@ protected:
         zomel::DebugLevel = 0;
         zomel::MainForm = nullptr;
         zomel::gSign.reset();
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
     void TearDown() override {
         forms::ResetInstances();

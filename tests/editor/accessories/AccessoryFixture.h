@@ -5,26 +5,21 @@
 #include <string>
 
 #include "core/Globals.h"
-#include "core/LogChannel.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
-#include "platform/forms/Description.h"
-#include "platform/forms/HeadlessHost.h"
+#include "core/Catalogue.h"
+#include "estimate/mapParts.h"
+#include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"
-#include "platform/forms/StringTable.h"
-#include "tests/editor/accessories/FakeSignObject.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/core/startup/StartupFixture.h"
 
-// A fresh run with the sign model and the main window made, as start-up makes them, and a
-// headless host that a test drives as a person would.
-class AccessoryTest : public ::testing::Test {
+// A fresh run with the sign model and the main window made, as start-up makes them, the real
+// display control, and a headless host that a test drives as a person would.
+class AccessoryTest : public StartupTest {
 protected:
     void SetUp() override {
-        FakeSignObject::Register();
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        zomel::CloseLog();
-        zomel::DebugLevel = 0;
+        StartupTest::SetUp();
+        zomel::gMapParts.reset();
         zomel::gSign = std::make_shared<zomel::Sign>();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
         zomel::CurrentLine = 0;
@@ -32,13 +27,9 @@ protected:
         zomel::Zomel2Mode = vb::False;
     }
     void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::CloseLog();
-        zomel::MainForm = nullptr;
+        StartupTest::TearDown();
         zomel::gSign.reset();
-        forms::ReloadStringTable();
-        forms::ReloadWindowDescriptions();
+        zomel::gMapParts.reset();
     }
 
     zomel::frmMain& Main() {
@@ -46,13 +37,8 @@ protected:
         return *zomel::MainForm;
     }
     std::string Line(vb::Integer index) { return Main().txtZomelText(index).Text(); }
-    FakeSignObject& MainSign() {
-        return dynamic_cast<FakeSignObject&>(Main().ControlNamed("ViewSign"));
-    }
+    forms::HostedControl& MainSign() { return *Main().ViewSign; }
     std::string LastPrompt() const {
         return host.Messages().empty() ? "" : host.Messages().back().prompt;
     }
-
-    TestEnvironment env;
-    forms::HeadlessHost host;
 };

@@ -75,8 +75,8 @@ TEST_F(MainCommandsTest, LineMatrixGapsTheRowsAndKeepsFiveLines) {
         Box(i).SetText("L" + std::to_string(i));
     Main().mnuSignLine_Click();
     EXPECT_EQ(TheSign().SegmentType(), 1);
-    EXPECT_EQ(MainSign().properties["SegSepX"].ToLong(), 0);
-    EXPECT_EQ(MainSign().properties["SegSepY"].ToLong(), 3);
+    EXPECT_EQ(MainSign().Get("SegSepX").ToLong(), 0);
+    EXPECT_EQ(MainSign().Get("SegSepY").ToLong(), 3);
     for (vb::Integer i = 0; i <= 5; ++i)
         EXPECT_EQ(Line(i), "L" + std::to_string(i));
     for (vb::Integer i = 6; i <= 10; ++i)
@@ -94,8 +94,8 @@ TEST_F(MainCommandsTest, CharacterSegmentedMakesAVerticalStandardDensitySign) {
     EXPECT_EQ(TheSign().SegmentType(), 2);
     EXPECT_TRUE(TheSign().Vertical());
     EXPECT_FALSE(TheSign().HighDensity());
-    EXPECT_EQ(MainSign().properties["SegSepX"].ToLong(), 3);
-    EXPECT_EQ(MainSign().properties["SegSepY"].ToLong(), 3);
+    EXPECT_EQ(MainSign().Get("SegSepX").ToLong(), 3);
+    EXPECT_EQ(MainSign().Get("SegSepY").ToLong(), 3);
     for (const char* id :
          {"id_SignStandard", "id_SignVertical", "id_Bold", "id_Italic", "id_Underline"})
         EXPECT_FALSE(Enabled(id)) << id;
@@ -103,11 +103,11 @@ TEST_F(MainCommandsTest, CharacterSegmentedMakesAVerticalStandardDensitySign) {
 
 TEST_F(MainCommandsTest, StartOverRunsTheFullMatrixCommand) {
     Main().mnuSignLine_Click();
-    ASSERT_EQ(MainSign().properties["SegSepY"].ToLong(), 3);
+    ASSERT_EQ(MainSign().Get("SegSepY").ToLong(), 3);
     Tool("id_SignLine").SetState(1);
     Main().mnuSignStartOver_Click();
     EXPECT_EQ(TheSign().SegmentType(), 0);
-    EXPECT_EQ(MainSign().properties["SegSepY"].ToLong(), 0);
+    EXPECT_EQ(MainSign().Get("SegSepY").ToLong(), 0);
     EXPECT_EQ(Tool("id_SignFull").State(), 1);
     EXPECT_EQ(Main().VScrLineSpacing->Value(), 0);
     EXPECT_FALSE(Main().ViewSign->Visible());
@@ -144,7 +144,7 @@ TEST_F(MainCommandsTest, ClearEmptiesTheLinesAndHoldsTheSizeOnlyWithText) {
     EXPECT_EQ(Line(0), "");
     EXPECT_EQ(zomel::HoldSize, vb::True);
     EXPECT_EQ(Tool("id_SignHold").State(), 1);
-    EXPECT_EQ(MainSign().calls.back(), "ClearSign");
+    EXPECT_EQ(MainSign().Get("FrameCount").ToLong(), 0);
 
     zomel::HoldSize = vb::False;
     Tool("id_SignHold").SetState(0);
@@ -155,28 +155,20 @@ TEST_F(MainCommandsTest, ClearEmptiesTheLinesAndHoldsTheSizeOnlyWithText) {
 
 TEST_F(MainCommandsTest, OutlineOnAndOffRestoresTheBackground) {
     Main();
-    MainSign().properties["BackColor"] = vb::Long{0x123456};
+    MainSign().Let("BackColor", vb::Long{0x123456});
     zomel::ColorDepth = 32;
     Main().mnuSignShow_Click();
-    EXPECT_TRUE(MainSign().properties["ZomelOutline"].ToBool());
-    EXPECT_EQ(MainSign().properties["BackColor"].ToLong(), 0x808080);
+    EXPECT_TRUE(MainSign().Get("ZomelOutline").ToBool());
+    EXPECT_EQ(MainSign().Get("BackColor").ToLong(), 0x808080);
     Main().mnuSignShow_Click();
-    EXPECT_FALSE(MainSign().properties["ZomelOutline"].ToBool());
-    EXPECT_EQ(MainSign().properties["BackColor"].ToLong(), 0x123456);
+    EXPECT_FALSE(MainSign().Get("ZomelOutline").ToBool());
+    EXPECT_EQ(MainSign().Get("BackColor").ToLong(), 0x123456);
 
     zomel::ColorDepth = 8;  // few colours: the background stays
     Main().mnuSignShow_Click();
-    EXPECT_TRUE(MainSign().properties["ZomelOutline"].ToBool());
-    EXPECT_EQ(MainSign().properties["BackColor"].ToLong(), 0x123456);
+    EXPECT_TRUE(MainSign().Get("ZomelOutline").ToBool());
+    EXPECT_EQ(MainSign().Get("BackColor").ToLong(), 0x123456);
     EXPECT_TRUE(host.Messages().empty());
-}
-
-TEST_F(MainCommandsTest, OutlineErrorsAreReportedWithTheirLabel) {
-    Main();
-    MainSign().properties.erase("ZomelOutline");  // the control cannot answer
-    Main().mnuSignShow_Click();
-    ASSERT_FALSE(host.Messages().empty());
-    EXPECT_NE(LastPrompt().find("Sign menu's Show Zomel Outline item = "), std::string::npos);
 }
 
 TEST_F(MainCommandsTest, ViewTogglesFollowTheirTools) {

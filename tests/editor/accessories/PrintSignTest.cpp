@@ -98,6 +98,9 @@ protected:
         forms::SetPrintQueue(nullptr);
         AccessoryTest::TearDown();
     }
+    void AddFrame(gdi::PictureRef picture) {
+        MainSign().Call("AddBMPFrame", {vb::ObjectRef(picture), "Sign"});
+    }
     CapturingQueue queue;
 };
 
@@ -112,7 +115,7 @@ TEST_F(PrintSignTest, TheWholeSignPrintsOnOnePageWithTheHourglassMeanwhile) {
     // A sign of 240 by 96 LEDs is wider than the page at its own size: it is narrowed.
     gdi::Bitmap frame(240, 96, gdi::Black);
     frame.Set(239, 95, gdi::White);
-    MainSign().frames.emplace_back("Sign", std::make_shared<gdi::Picture>(frame));
+    AddFrame(std::make_shared<gdi::Picture>(frame));
     forms::PrinterObject& printer = forms::Printer();
     Main().mnuFilePrint_Click();
     EXPECT_EQ(queue.jobs, 1);
@@ -125,8 +128,7 @@ TEST_F(PrintSignTest, TheWholeSignPrintsOnOnePageWithTheHourglassMeanwhile) {
 
 TEST_F(PrintSignTest, WithoutAPrinterThePersonIsToldWhereThePrintoutIs) {
     forms::SetPrintQueue(nullptr);  // the machine's own: no CUPS queue here
-    MainSign().frames.emplace_back("Sign",
-                                   std::make_shared<gdi::Picture>(gdi::Bitmap(72, 48, gdi::White)));
+    AddFrame(std::make_shared<gdi::Picture>(gdi::Bitmap(72, 48, gdi::White)));
     Main().mnuFilePrint_Click();
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_NE(LastPrompt().find(env.Root() + "home/Documents/ZomelBuilder/Printout 1.pdf"),
@@ -135,9 +137,9 @@ TEST_F(PrintSignTest, WithoutAPrinterThePersonIsToldWhereThePrintoutIs) {
 }
 
 TEST_F(PrintSignTest, AFailureWhileDrawingIsReportedUnderItsLabel) {
-    MainSign().frames.emplace_back("Sign",
-                                   std::make_shared<gdi::Picture>(gdi::Bitmap(72, 48, gdi::White)));
-    MainSign().properties["PixPerSegX"] = vb::Integer{0};
+    AddFrame(std::make_shared<gdi::Picture>(gdi::Bitmap(72, 48, gdi::White)));
+    forms::SetPrintQueue(nullptr);
+    env.WriteFile("home/Documents/ZomelBuilder", "a file where the folder should be");
     Main().mnuFilePrint_Click();
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_NE(LastPrompt().find("Main - PrintSign"), std::string::npos);

@@ -1,0 +1,62 @@
+#include "platform/forms/PropertyBag.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/forms/Description.h"
+#include "platform/vb/Strings.h"
+
+namespace forms {
+namespace {
+
+std::string Key(std::string_view name) {
+    return vb::LCase(name);
+}
+
+bool IsNumber(const vb::Variant& value) {
+    switch (value.Type()) {
+        case vb::VarType::Empty:
+        case vb::VarType::Integer:
+        case vb::VarType::Long:
+        case vb::VarType::Single:
+        case vb::VarType::Double:
+        case vb::VarType::Boolean:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool SameValue(const vb::Variant& a, const vb::Variant& b) {
+    if (IsNumber(a) && IsNumber(b)) return a.ToDouble() == b.ToDouble();
+    if (a.IsString() && b.IsString()) return a.StringRef() == b.StringRef();
+    if (a.IsObject() && b.IsObject()) return a.ToObject() == b.ToObject();
+    return a.Type() == b.Type() && a == b;
+}
+
+vb::Variant PropertyBag::ReadProperty(std::string_view name,
+                                      const vb::Variant& defaultValue) const {
+    auto it = values_.find(Key(name));
+    return it != values_.end() ? it->second : defaultValue;
+}
+
+void PropertyBag::WriteProperty(std::string_view name, const vb::Variant& value,
+                                const vb::Variant& defaultValue) {
+    if (SameValue(value, defaultValue)) return;
+    values_[Key(name)] = value;
+}
+
+bool PropertyBag::Contains(std::string_view name) const {
+    return values_.contains(Key(name));
+}
+
+PropertyBag PropertyBag::FromDescription(const nlohmann::json& properties) {
+    PropertyBag bag;
+    for (const auto& [name, value] : properties.items())
+        bag.values_[Key(name)] = value.is_object() ? vb::Variant(FontFromDescription(value))
+                                                   : VariantFromDescription(value);
+    return bag;
+}
+
+}  // namespace forms

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms/Form.h"
+#include "platform/qtview/ViewBase.h"
+
+class QKeyEvent;
+
+namespace qtview {
+
+// The on-screen window of one loaded Form: its menu bar and toolbars on top and, below them,
+// the client area where every control's widget sits at the control's position.  The Form's
+// caption, placement and window state follow both ways.
+class FormWindow : public QMainWindow {
+public:
+    explicit FormWindow(forms::Form& form);
+    ~FormWindow() override;
+
+    forms::Form& Model() const { return *form_; }
+    QWidget* Client() const { return client_; }
+
+    // A view for every control of the form (the form has just built them).
+    void BuildViews();
+    void AddControl(forms::Control& control);
+    void RemoveControl(forms::Control& control);
+    // The form unloads: its controls go, and so do their views; the window no longer follows
+    // the form and waits to be deleted.
+    void Detach();
+
+    ViewBase* ViewOf(const forms::Control& control) const;
+    // The view of the control a Container property names ("fraSize", "Frame(2)").
+    ViewBase* ViewNamed(std::string_view name) const;
+    // The widget that holds controls of container `name` ("fraSize", "Frame(2)"); the client
+    // area for "" or a name that holds nothing.
+    QWidget* ContainerArea(const std::string& name) const;
+    // The control whose widget has the keyboard focus, if any.
+    forms::Control* FocusedControl() const;
+
+    // A property of the Form changed (from code).
+    void FollowModel(std::string_view name);
+    // A person's key, before the focused widget handles it (down) or after (up).
+    void KeyFromPerson(const QKeyEvent& event, bool down);
+    // Shows the window at the form's placement.
+    void ShowPlaced();
+    // Repaints every widget now, owner-drawn surfaces included.
+    void RepaintNow();
+    // The bars above the client area changed: the window grows or shrinks so that the client
+    // area keeps the form's inner size.
+    void FitToClient();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void DropViews();
+    void ApplyWindowStyle();
+    void PlaceFromModel();
+    void ClientResizedByPerson();
+    void StateChangedByPerson();
+
+    forms::Form* form_;
+    QWidget* client_ = nullptr;
+    std::vector<std::unique_ptr<ViewBase>> views_;
+    bool following_ = false;  // writing the model's placement into the window
+};
+
+}  // namespace qtview

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/qtview/ViewBase.h"
+
+namespace qtview {
+
+// A list box; choosing an entry sets ListIndex, which raises Click.
+class ListBoxView : public ViewBase {
+public:
+    ListBoxView(forms::Control& control, FormWindow& window);
+
+protected:
+    void Sync(std::string_view name) override;
+};
+
+}  // namespace qtview

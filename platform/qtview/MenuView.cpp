@@ -1,0 +1,65 @@
+#include "platform/qtview/MenuView.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/forms/BasicControls.h"
+#include "platform/qtview/Convert.h"
+#include "platform/qtview/FormWindow.h"
+
+namespace qtview {
+
+MenuView::MenuView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {}
+
+MenuView::~MenuView() {
+    if (menu_)
+        delete menu_.data();
+    else
+        delete action_.data();
+}
+
+bool MenuView::HoldsItems() const {
+    for (const auto& other : Model().Parent().Controls()) {
+        if (other.get() == &Model() || other->TypeName() != Model().TypeName()) continue;
+        if (ViewBase* parent = Window().ViewNamed(other->Container()); parent == this) return true;
+    }
+    return false;
+}
+
+void MenuView::Attach() {
+    auto* parent = dynamic_cast<MenuView*>(Window().ViewNamed(Model().Container()));
+    QWidget* owner =
+        parent && parent->SubMenu() ? static_cast<QWidget*>(parent->SubMenu()) : Window().menuBar();
+    if (HoldsItems()) {
+        menu_ = new QMenu(owner);
+        action_ = menu_->menuAction();
+    } else {
+        action_ = new QAction(owner);
+        QObject::connect(action_, &QAction::triggered, [this] {
+            if (!Syncing()) static_cast<forms::Menu&>(Model()).Click();
+            Quietly([&] { Sync("Checked"); });
+        });
+    }
+    owner->addAction(action_);
+    ViewBase::Attach();
+}
+
+void MenuView::Sync(std::string_view name) {
+    if (!action_) return;
+    const auto& menu = static_cast<const forms::Menu&>(Model());
+    bool all = name.empty();
+    if (all || name == "Caption") {
+        action_->setSeparator(menu.Caption() == "-");
+        action_->setText(ToQt(menu.Caption()));
+        if (menu_) menu_->setTitle(ToQt(menu.Caption()));
+    }
+    if (all || name == "Checked") {
+        bool checked = menu.Get("Checked").ToBool();
+        action_->setCheckable(checked || action_->isCheckable());
+        action_->setChecked(checked);
+    }
+    if (all || name == "Enabled") action_->setEnabled(menu.Enabled());
+    if (all || name == "Visible") action_->setVisible(menu.Visible());
+}
+
+}  // namespace qtview

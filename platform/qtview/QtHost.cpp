@@ -1,0 +1,236 @@
+#include "platform/qtview/QtHost.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/Timer.h"
+#include "platform/qtview/Convert.h"
+#include "platform/qtview/FontDialog.h"
+#include "platform/qtview/FormWindow.h"
+#include "platform/qtview/MessageBox.h"
+
+namespace qtview {
+namespace {
+
+constexpr vb::Integer kArrowHourglass = 13;
+constexpr int kCenterOwner = 1;
+constexpr int kCenterScreen = 2;
+
+Qt::CursorShape CursorOf(vb::Integer pointer) {
+    switch (pointer) {
+        case 2:
+            return Qt::CrossCursor;
+        case 3:
+            return Qt::IBeamCursor;
+        case forms::vbHourglass:
+            return Qt::WaitCursor;
+        case kArrowHourglass:
+            return Qt::BusyCursor;
+        default:
+            return Qt::ArrowCursor;
+    }
+}
+
+void CenterOver(QWidget& window, const QRect& area) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(area.center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace
+
+QtHost::QtHost() {
+    QApplication::instance()->installEventFilter(this);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QSize size = screen->size();
+        forms::Screen().SetSize(static_cast<vb::Single>(PixelsToTwipsX(size.width())),
+                                static_cast<vb::Single>(PixelsToTwipsY(size.height())));
+    }
+}
+
+QtHost::~QtHost() {
+    for (auto& [form, window] : windows_)
+        delete window;
+    if (overridingCursor_) QApplication::restoreOverrideCursor();
+}
+
+void QtHost::StartTimer(forms::Timer& timer) {
+    auto& running = timers_[&timer];
+    if (!running) {
+        running = std::make_unique<QTimer>();
+        QObject::connect(running.get(), &QTimer::timeout, [&timer] { timer.Tick(); });
+    }
+    running->start(static_cast<int>(timer.Interval()));
+}
+
+void QtHost::StopTimer(forms::Timer& timer) {
+    auto it = timers_.find(&timer);
+    if (it == timers_.end()) return;
+    // A timer often stops itself from its own tick: let Qt delete it after the signal.
+    it->second->stop();
+    it->second.release()->deleteLater();
+    timers_.erase(it);
+}
+
+bool QtHost::HasVisibleWindow() const {
+    for (forms::Form* form : forms::LoadedForms())
+        if (form->Visible()) return true;
+    return false;
+}
+
+FormWindow* QtHost::WindowOf(const forms::Form& form) const {
+    auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+QWidget* QtHost::WidgetOf(const forms::Control& control) const {
+    FormWindow* window = WindowOf(control.Parent());
+    ViewBase* view = window ? window->ViewOf(control) : nullptr;
+    return view ? view->Widget() : nullptr;
+}
+
+QWidget* QtHost::DialogParent() const {
+    return QApplication::activeWindow();
+}
+
+int QtHost::MessageBox(const std::string& prompt, int style, const std::string& title) {
+    return RunMessageBox(prompt, style, title, DialogParent());
+}
+
+bool QtHost::ShowFontDialog(forms::Control& dialog) {
+    return RunFontDialog(dialog, DialogParent());
+}
+
+void QtHost::WindowLoaded(forms::Form& form) {
+    auto* window = new FormWindow(form);
+    windows_[&form] = window;
+    window->BuildViews();
+}
+
+void QtHost::Present(FormWindow& window, forms::Form* owner) {
+    FormWindow* ownerWindow = owner ? WindowOf(*owner) : nullptr;
+    if (window.isHidden() && !window.property("zrtPlaced").toBool()) {
+        // The start-up position holds for the first show.
+        window.setProperty("zrtPlaced", true);
+        int position = window.Model().Get("StartUpPosition").ToInteger();
+        if (position == kCenterOwner && ownerWindow)
+            CenterOver(window, ownerWindow->frameGeometry());
+        else if ((position == kCenterScreen || position == kCenterOwner) && window.screen())
+            CenterOver(window, window.screen()->availableGeometry());
+    }
+    window.ShowPlaced();
+    if (ownerWindow && window.windowHandle())
+        window.windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    // The offscreen platform stacks nothing and says so; it activates all the same.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window.raise();
+    window.activateWindow();
+}
+
+void QtHost::WindowShown(forms::Form& form, forms::Form* owner) {
+    if (FormWindow* window = WindowOf(form)) Present(*window, owner);
+}
+
+void QtHost::RunModal(forms::Form& form, forms::Form* owner) {
+    QPointer<FormWindow> window = WindowOf(form);
+    if (!window) return;
+    // Modality is set while the window is hidden.
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    Present(*window, owner);
+    if (!form.IsLoaded() || !form.Visible()) return;
+    QEventLoop loop;
+    modalLoops_.emplace_back(&form, &loop);
+    loop.exec(QEventLoop::DialogExec);
+    std::erase_if(modalLoops_, [&](const auto& entry) { return entry.second == &loop; });
+    if (window) window->setWindowModality(Qt::NonModal);
+}
+
+void QtHost::EndModalLoopsOf(const forms::Form& form) {
+    for (const auto& [modal, loop] : modalLoops_)
+        if (modal == &form) loop->quit();
+}
+
+void QtHost::EndIfNoWindows(const forms::Form& leaving) {
+    if (!endWhenNoWindows_) return;
+    for (forms::Form* form : forms::LoadedForms())
+        if (form != &leaving && form->Visible()) return;
+    QCoreApplication::quit();
+}
+
+void QtHost::WindowHidden(forms::Form& form) {
+    if (FormWindow* window = WindowOf(form)) window->hide();
+    EndModalLoopsOf(form);
+    EndIfNoWindows(form);
+}
+
+void QtHost::WindowUnloaded(forms::Form& form) {
+    EndModalLoopsOf(form);
+    auto it = windows_.find(&form);
+    if (it != windows_.end()) {
+        FormWindow* window = it->second;
+        windows_.erase(it);
+        window->Detach();
+        window->hide();
+        // The unload may come from the window's own close box: it goes once that returns.
+        window->deleteLater();
+    }
+    EndIfNoWindows(form);
+}
+
+void QtHost::WindowRefresh(forms::Form& form) {
+    FormWindow* window = WindowOf(form);
+    if (!window) return;
+    // A window shown before the event loop runs (the splash) is drawn now.
+    if (window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    window->RepaintNow();
+}
+
+void QtHost::WindowPropertyChanged(forms::Form& form, std::string_view name) {
+    if (FormWindow* window = WindowOf(form)) window->FollowModel(name);
+}
+
+void QtHost::ControlAdded(forms::Form& form, forms::Control& control) {
+    if (FormWindow* window = WindowOf(form)) window->AddControl(control);
+}
+
+void QtHost::ControlRemoved(forms::Form& form, forms::Control& control) {
+    if (FormWindow* window = WindowOf(form)) window->RemoveControl(control);
+}
+
+void QtHost::MousePointerChanged(vb::Integer pointer) {
+    if (pointer == forms::vbDefault) {
+        if (overridingCursor_) QApplication::restoreOverrideCursor();
+        overridingCursor_ = false;
+    } else if (overridingCursor_) {
+        QApplication::changeOverrideCursor(CursorOf(pointer));
+    } else {
+        QApplication::setOverrideCursor(CursorOf(pointer));
+        overridingCursor_ = true;
+    }
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event) {
+    bool down = event->type() == QEvent::KeyPress;
+    if (!down && event->type() != QEvent::KeyRelease) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    // A key travels up from the focus widget; the form hears it once.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus ? widget != focus : !widget->isWindow()) return false;
+    auto& key = static_cast<QKeyEvent&>(*event);
+    if (!down && key.isAutoRepeat()) return false;
+    auto* window = dynamic_cast<FormWindow*>(widget->window());
+    for (const auto& [form, own] : windows_)
+        if (own == window) window->KeyFromPerson(key, down);
+    return false;
+}
+
+}  // namespace qtview

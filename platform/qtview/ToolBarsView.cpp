@@ -1,0 +1,99 @@
+#include "platform/qtview/ToolBarsView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "platform/qtview/Convert.h"
+#include "platform/qtview/FormWindow.h"
+
+namespace qtview {
+
+ToolBarsView::ToolBarsView(forms::Control& control, FormWindow& window)
+    : ViewBase(control, window) {}
+
+ToolBarsView::~ToolBarsView() {
+    for (auto& [bar, item] : toolbars_)
+        delete bar.data();
+    if (menuBar_) menuBar_->clear();
+}
+
+forms::ActiveToolBars& ToolBarsView::Bars() const {
+    return static_cast<forms::ActiveToolBars&>(Model());
+}
+
+void ToolBarsView::Attach() {
+    for (const auto& bar : Bars().ToolBars()) {
+        if (bar->Get("IsMenuBar").ToBool()) {
+            menuBar_ = Window().menuBar();
+            AddTools(*menuBar_, bar->Tools());
+            continue;
+        }
+        auto* toolbar = new QToolBar(ToQt(bar->Get("Name").ToString()), &Window());
+        toolbar->setMovable(false);
+        if (!toolbars_.empty()) Window().addToolBarBreak();
+        Window().addToolBar(toolbar);
+        toolbars_.emplace_back(toolbar, bar.get());
+        AddTools(*toolbar, bar->Tools());
+    }
+    ViewBase::Attach();
+}
+
+void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools) {
+    for (const auto& tool : tools) {
+        vb::Integer type = tool->Type();
+        if (type == forms::kToolSeparator) {
+            auto* separator = new QAction(&owner);
+            separator->setSeparator(true);
+            owner.addAction(separator);
+            continue;
+        }
+        if (type == forms::kToolPopup) {
+            auto* menu = new QMenu(&owner);
+            owner.addAction(menu->menuAction());
+            entries_.push_back({menu->menuAction(), tool.get()});
+            AddTools(*menu, tool->Menu());
+            continue;
+        }
+        auto* action = new QAction(&owner);
+        owner.addAction(action);
+        entries_.push_back({action, tool.get()});
+        QObject::connect(action, &QAction::triggered, [this, id = tool->ID()] { Choose(id); });
+    }
+}
+
+void ToolBarsView::Choose(const std::string& id) {
+    if (Syncing()) return;
+    Bars().ClickTool(id);
+    // A state the model kept (a grouped tool clicked while down) is shown again.
+    Quietly([&] { Sync({}); });
+}
+
+void ToolBarsView::Sync(std::string_view) {
+    forms::ActiveToolBars& bars = Bars();
+    for (const Entry& entry : entries_) {
+        forms::Tool* shared = bars.FindTool(entry.barTool->ID());
+        const forms::Tool& own = shared ? *shared : *entry.barTool;
+        std::string caption = entry.barTool->Get("Name").ToString();
+        if (caption.empty()) caption = own.Get("Name").ToString();
+        entry.action->setText(ToQt(caption));
+        if (QMenu* menu = entry.action->menu()) menu->setTitle(ToQt(caption));
+        entry.action->setToolTip(ToQt(own.Get("ToolTipText").ToString()));
+        entry.action->setCheckable(own.Type() == forms::kToolStateButton);
+        entry.action->setChecked(own.State() == 1);
+        entry.action->setEnabled(own.Get("Enabled").ToBool());
+        entry.action->setVisible(own.Get("Visible").ToBool());
+    }
+    bool resized = false;
+    for (auto& [toolbar, item] : toolbars_) {
+        bool visible = item->Get("Visible").ToBool();
+        if (toolbar && toolbar->isHidden() == visible) {
+            toolbar->setVisible(visible);
+            resized = true;
+        }
+    }
+    if (resized) Window().FitToClient();
+}
+
+}  // namespace qtview

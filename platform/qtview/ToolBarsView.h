@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <vector>
+
+#include "platform/forms/ActiveToolBars.h"
+#include "platform/qtview/ViewBase.h"
+
+class QAction;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+namespace qtview {
+
+// The toolbar-and-menu control: its menu bar bar becomes the window's menu bar and its other
+// bars the window's toolbars, with popup tools as menus and separators where the bars have
+// them.  Captions come from the bars' tools; state, enabled, visible and tool tip from the
+// control's tool of the same ID.  Choosing a tool clicks it on the control (a state button
+// flips or joins its group, then ToolClick).
+class ToolBarsView : public ViewBase {
+public:
+    ToolBarsView(forms::Control& control, FormWindow& window);
+    ~ToolBarsView() override;
+
+    void Attach() override;
+
+protected:
+    void Sync(std::string_view name) override;
+
+private:
+    struct Entry {
+        QAction* action;
+        forms::Tool* barTool;
+    };
+    void AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools);
+    void Choose(const std::string& id);
+    forms::ActiveToolBars& Bars() const;
+
+    std::vector<Entry> entries_;
+    std::vector<std::pair<QPointer<QToolBar>, forms::ToolBar*>> toolbars_;
+    QPointer<QMenuBar> menuBar_;
+};
+
+}  // namespace qtview

@@ -1,0 +1,79 @@
+#include "signctl/LedRenderer.h"
+
+#include <cmath>
+
+namespace veldo {
+namespace {
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+// The offset of LED k along one direction: each module before it adds one more pitch.
+int Offset(const LedGrid& grid, int k, int perModule, bool moduleGaps, int halfGap) {
+    const int module = moduleGaps && perModule > 0 ? k / perModule : 0;
+    return grid.size * (k + module) + grid.gap * (k + module + 1) - halfGap;
+}
+
+void OutlineDirection(gdi::DeviceContext& dc, const LedGrid& grid, int boundaries, int perModule,
+                      bool moduleGaps, bool columns, gdi::Color face) {
+    const gdi::Bitmap& surface = dc.Surface();
+    const int pitch = grid.Pitch();
+    const gdi::Brush band(face);
+    for (int k = 1; k <= boundaries; ++k) {
+        if (!moduleGaps) {
+            const int at = k * perModule * pitch;
+            dc.MoveToEx(columns ? at : 0, columns ? 0 : at);
+            dc.LineTo(columns ? at : surface.Width(), columns ? surface.Height() : at);
+            continue;
+        }
+        const int from = pitch * (k * perModule + k - 1);
+        dc.FillRect(columns ? gdi::Rect{from, 0, from + pitch, surface.Height()}
+                            : gdi::Rect{0, from, surface.Width(), from + pitch},
+                    band);
+    }
+}
+
+}  // namespace
+
+int HalfGap(int gap) {
+    return RoundHalfEven(gap / 2.0);
+}
+
+gdi::Rect LedSquare(const LedGrid& grid, int i, int j) {
+    const int a = HalfGap(grid.gap);
+    const int left = Offset(grid, i, grid.perModuleX, grid.moduleGapsX, a);
+    const int top = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
+    return {left, top, left + grid.size, top + grid.size};
+}
+
+void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid, gdi::Color lit,
+                gdi::Color unlit) {
+    const int a = HalfGap(grid.gap);
+    for (int j = 0; j < frame.Height(); ++j) {
+        const int top = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
+        const auto row = frame.Row(j);
+        for (int i = 0; i < frame.Width(); ++i) {
+            const int left = Offset(grid, i, grid.perModuleX, grid.moduleGapsX, a);
+            display.Fill({left, top, left + grid.size, top + grid.size},
+                         IsLit(row[static_cast<std::size_t>(i)]) ? lit : unlit);
+        }
+    }
+}
+
+int BoundaryCount(int pixels, int perModule) {
+    if (perModule == 0) return 0;
+    return RoundHalfEven(static_cast<double>(pixels) / perModule - 1);
+}
+
+void DrawModuleOutlines(gdi::DeviceContext& display, const LedGrid& grid, int frameWidth,
+                        int frameHeight, gdi::Color face) {
+    const gdi::Pen old = display.SelectObject(gdi::Pen(gdi::Black, 2));
+    OutlineDirection(display, grid, BoundaryCount(frameWidth, grid.perModuleX), grid.perModuleX,
+                     grid.moduleGapsX, true, face);
+    OutlineDirection(display, grid, BoundaryCount(frameHeight, grid.perModuleY), grid.perModuleY,
+                     grid.moduleGapsY, false, face);
+    display.SelectObject(old);
+}
+
+}  // namespace veldo

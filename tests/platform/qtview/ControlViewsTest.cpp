@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/CheckBox.h"
+#include "platform/forms/ItemControls.h"
+#include "platform/forms/ListControl.h"
+#include "platform/forms/TextBox.h"
+#include "tests/platform/qtview/QtFixture.h"
+#include "tests/platform/qtview/ViewWindows.h"
+
+using namespace forms;
+
+class ControlViews : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmView", kViewWindow);
+        fx.ShowActive(window);
+        window.events.clear();
+        line = &window.ControlAs<TextBox>("txtLine", 0);
+    }
+    using Events = std::vector<std::string>;
+
+    QtFixture fx;
+    ViewWindow& window = Instance<ViewWindow>();
+    TextBox* line = nullptr;
+};
+
+TEST_F(ControlViews, WidgetsSitAtTheControlsPlacesInPixels) {
+    EXPECT_EQ(fx.WidgetOf<QLineEdit>(*line).geometry(), QRect(8, 8, 200, 21));
+    // Option buttons sit in their frame, at their place inside it.
+    auto& option = fx.WidgetOf<QRadioButton>(window.ControlNamed("optUnit", 1));
+    EXPECT_EQ(option.parentWidget(), &fx.WidgetOf<QGroupBox>(window.ControlNamed("fraUnit")));
+    EXPECT_EQ(option.geometry(), QRect(8, 47, 100, 19));
+    // Moving from code moves the widget; the status bar spans the bottom of the window.
+    line->Move(300, 150, 1500, 300);
+    EXPECT_EQ(fx.WidgetOf<QLineEdit>(*line).geometry(), QRect(20, 10, 100, 20));
+    QWidget* status = fx.host.WidgetOf(window.ControlNamed("sbStatusBar"));
+    QWidget* client = fx.WindowOf(window).Client();
+    EXPECT_EQ(status->geometry(), QRect(0, client->height() - 21, client->width(), 21));
+}
+
+TEST_F(ControlViews, TypingSetsTextAndRaisesEventsInTheRuntimesOrder) {
+    QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
+    edit.setFocus();
+    QTest::keyClicks(&edit, "AB");
+    EXPECT_EQ(line->Text(), "AB");
+    EXPECT_EQ(line->SelStart(), 2);
+    EXPECT_EQ(window.events,
+              (Events{"Form_KeyDown 65", "txtLine_KeyDown(0) 65", "txtLine_Change(0) A",
+                      "Form_KeyUp 65 0", "txtLine_KeyUp(0) 65", "Form_KeyDown 66",
+                      "txtLine_KeyDown(0) 66", "txtLine_Change(0) AB", "Form_KeyUp 66 0",
+                      "txtLine_KeyUp(0) 66"}));
+    // The box's MaxLength holds for typing as for code.
+    QTest::keyClicks(&edit, "CDEFGHIJ");
+    EXPECT_EQ(line->Text(), "ABCDEFGH");
+    EXPECT_EQ(edit.text(), "ABCDEFGH");
+}
+
+TEST_F(ControlViews, TextFromCodeReachesTheWidgetWithoutASecondChange) {
+    QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
+    line->SetText("SLOW");
+    EXPECT_EQ(edit.text(), "SLOW");
+    EXPECT_EQ(window.events, (Events{"txtLine_Change(0) SLOW"}));
+    // A selection from code shows in the widget; a person's selection reaches the model.
+    line->SetSelStart(1);
+    line->SetSelLength(2);
+    EXPECT_EQ(edit.selectedText(), "LO");
+    edit.setSelection(2, 2);
+    EXPECT_EQ(line->SelStart(), 2);
+    EXPECT_EQ(line->SelText(), "OW");
+}
+
+TEST_F(ControlViews, EditingInTheMiddleKeepsTheCaret) {
+    QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
+    edit.setFocus();
+    line->SetText("AC");
+    edit.setCursorPosition(1);
+    QTest::keyClick(&edit, 'B');
+    EXPECT_EQ(line->Text(),
+              "AB"
+              "C");
+    EXPECT_EQ(edit.cursorPosition(), 2);
+    EXPECT_EQ(line->SelStart(), 2);
+}
+
+TEST_F(ControlViews, ClicksOnCheckAndOptionButtonsSetValuesAndRaiseClick) {
+    auto& check = window.ControlAs<CheckBox>("chkHigh");
+    QCheckBox& box = fx.WidgetOf<QCheckBox>(check);
+    // A person clicks the box itself.
+    auto clickBox = [](QWidget& w) {
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(6, w.height() / 2));
+    };
+    clickBox(box);
+    EXPECT_EQ(check.Value(), 1);
+    EXPECT_TRUE(box.isChecked());
+    check.SetValue(0);
+    EXPECT_FALSE(box.isChecked());
+
+    auto& inch = window.ControlAs<OptionButton>("optUnit", 0);
+    auto& cm = window.ControlAs<OptionButton>("optUnit", 1);
+    clickBox(fx.WidgetOf<QRadioButton>(cm));
+    EXPECT_TRUE(cm.Value());
+    EXPECT_FALSE(inch.Value());
+    EXPECT_FALSE(fx.WidgetOf<QRadioButton>(inch).isChecked());
+    // A click on the button already set keeps it set and raises Click again.
+    clickBox(fx.WidgetOf<QRadioButton>(cm));
+    EXPECT_TRUE(fx.WidgetOf<QRadioButton>(cm).isChecked());
+    EXPECT_EQ(window.events,
+              (Events{"chkHigh_Click", "chkHigh_Click", "optUnit_Click(1)", "optUnit_Click(1)"}));
+}
+
+TEST_F(ControlViews, ChoicesInListsSetListIndex) {
+    auto& combo = window.ControlAs<ComboBox>("cbbHigh");
+    QComboBox& comboWidget = fx.WidgetOf<QComboBox>(combo);
+    comboWidget.setFocus();
+    QTest::keyClick(&comboWidget, Qt::Key_Down);
+    EXPECT_EQ(combo.ListIndex(), 0);
+    QTest::keyClick(&comboWidget, Qt::Key_Down);
+    EXPECT_EQ(combo.ListIndex(), 1);
+    EXPECT_EQ(combo.Text(), "7");
+    // Entries and the choice from code.
+    combo.AddItem("11");
+    combo.SetListIndex(3);
+    EXPECT_EQ(comboWidget.count(), 4);
+    EXPECT_EQ(comboWidget.currentText(), "11");
+    combo.Clear();
+    EXPECT_EQ(comboWidget.count(), 0);
+
+    auto& list = window.ControlAs<ListBox>("lstSigns");
+    auto& listWidget = fx.WidgetOf<QListWidget>(list);
+    QRect second = listWidget.visualItemRect(listWidget.item(1));
+    QTest::mouseClick(listWidget.viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(list.ListIndex(), 1);
+    list.RemoveItem(0);
+    EXPECT_EQ(listWidget.count(), 2);
+    EXPECT_EQ(listWidget.currentRow(), 0);
+    EXPECT_EQ(listWidget.item(0)->text(), "second");
+    EXPECT_EQ(window.events,
+              (Events{"Form_KeyDown 40", "cbbHigh_Click", "Form_KeyUp 40 0", "Form_KeyDown 40",
+                      "cbbHigh_Click", "Form_KeyUp 40 0", "cbbHigh_Click", "lstSigns_Click"}));
+}
+
+TEST_F(ControlViews, TabClicksSelectAndRaiseClickEvenOnTheSelectedTab) {
+    auto& strip = window.ControlAs<TabStrip>("tabCreate");
+    auto* tabs = fx.host.WidgetOf(strip)->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), "By &Model");
+    EXPECT_EQ(tabs->tabToolTip(0), "text");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(strip.SelectedIndex(), 2);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(window.events, (Events{"tabCreate_Click", "tabCreate_Click"}));
+    strip.Tabs()(1).Let("Caption", "Create by &Text");
+    EXPECT_EQ(tabs->tabText(0), "Create by &Text");
+    strip.Select(1);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {
+    auto& button = window.ControlAs<CommandButton>("cmdShow");
+    QPushButton& push = fx.WidgetOf<QPushButton>(button);
+    EXPECT_EQ(push.text(), "Sho&w");
+    QTest::mouseClick(&push, Qt::LeftButton);
+    button.SetEnabled(false);
+    EXPECT_FALSE(push.isEnabled());
+    QTest::mouseClick(&push, Qt::LeftButton);  // a disabled button does nothing
+    EXPECT_EQ(window.events, (Events{"cmdShow_Click"}));
+
+    auto& warn = window.ControlAs<Label>("lblWarn");
+    QLabel& label = fx.WidgetOf<QLabel>(warn);
+    EXPECT_EQ(label.text(), "Warn & go");  // the mnemonic mark is not shown on a label
+    warn.SetVisible(false);
+    EXPECT_TRUE(label.isHidden());
+    warn.SetToolTipText("careful");
+    EXPECT_EQ(label.toolTip(), "careful");
+
+    auto& status = window.ControlAs<StatusBar>("sbStatusBar");
+    QList<QLabel*> panels =
+        fx.host.WidgetOf(status)->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 2);
+    status.Panels()(2).Let("Text", "Too wide");
+    status.Panels()(2).Let("ToolTipText", "Too wide");
+    EXPECT_EQ(panels[1]->text(), "Too wide");
+    EXPECT_EQ(panels[1]->toolTip(), "Too wide");
+    status.Panels()(2).Let("Visible", false);
+    EXPECT_TRUE(panels[1]->isHidden());
+    EXPECT_EQ(panels[0]->width(), 100);
+}
+
+TEST_F(ControlViews, ArrayElementsLoadedAtRunTimeGetWidgetsAndLoseThem) {
+    Control& added = window.LoadArrayElement("txtLine", 1);
+    QWidget* widget = fx.host.WidgetOf(added);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->isHidden());  // a new element starts hidden
+    added.SetVisible(true);
+    EXPECT_FALSE(widget->isHidden());
+    QPointer<QWidget> watch(widget);
+    window.UnloadArrayElement("txtLine", 1);
+    EXPECT_TRUE(watch.isNull());
+}

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "platform/forms/ControlFactory.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/TextBox.h"
+#include "tests/platform/qtview/QtFixture.h"
+#include "tests/platform/qtview/ViewWindows.h"
+
+using namespace forms;
+
+namespace {
+
+// Acts on the next modal widget of type W once it is up (a person answering a dialog).
+template <class W>
+void WhenModal(std::function<void(W&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (modal) {
+            act(*modal);
+        } else {
+            ADD_FAILURE() << "no modal dialog of the expected kind";
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+        }
+    });
+}
+
+}  // namespace
+
+class QtHostWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.Describe("frmView", kViewWindow);
+        fx.Describe("frmDialog", kDialogWindow);
+    }
+    QtFixture fx;
+    ViewWindow& window = Instance<ViewWindow>();
+    DialogWindow& dialog = Instance<DialogWindow>();
+};
+
+TEST_F(QtHostWindows, MessageBoxesAreRealDialogsWithTheRuntimesAnswers) {
+    std::string seen;
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        seen = box.windowTitle().toStdString() + "|" + box.text().toStdString();
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::No));
+        box.button(QMessageBox::Cancel)->click();
+    });
+    int answer = MsgBox("Save?", vbYesNoCancel | vbQuestion | vbDefaultButton2, "Sign");
+    EXPECT_EQ(seen, "Sign|Save?");
+    EXPECT_EQ(answer, vbCancel);
+
+    WhenModal<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        QTest::keyClick(&box, Qt::Key_Escape);  // Escape answers OK in a box with OK alone
+    });
+    EXPECT_EQ(MsgBox("Broken", vbCritical), vbOK);
+}
+
+TEST_F(QtHostWindows, AModalWindowWaitsUntilItIsHiddenOrClosed) {
+    fx.ShowActive(window);
+    bool shownWhileWaiting = false;
+    QTimer::singleShot(0, [&] {
+        shownWhileWaiting =
+            fx.host.WindowOf(dialog)->isVisible() && fx.host.WindowOf(dialog)->isModal();
+        dialog.Hide();
+    });
+    dialog.Show(ShowStyle::Modal, &window);
+    EXPECT_TRUE(shownWhileWaiting);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_TRUE(dialog.IsLoaded());
+
+    // The close box unloads it, which ends the wait too.
+    QTimer::singleShot(0, [&] { fx.host.WindowOf(dialog)->close(); });
+    dialog.Show(ShowStyle::Modal, &window);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(fx.host.WindowOf(dialog), nullptr);
+}
+
+TEST_F(QtHostWindows, TheCloseBoxAsksTheFormWhichMayRefuse) {
+    fx.ShowActive(window);
+    window.refuseToClose = true;
+    fx.WindowOf(window).close();
+    EXPECT_EQ(window.closeMode, vbFormControlMenu);
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_TRUE(fx.WindowOf(window).isVisible());
+    window.refuseToClose = false;
+    QPointer<QWidget> gone = &fx.WindowOf(window);
+    gone->close();
+    EXPECT_FALSE(window.IsLoaded());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+}
+
+TEST_F(QtHostWindows, PlacementFollowsBothWays) {
+    fx.ShowActive(window);
+    qtview::FormWindow& screen = fx.WindowOf(window);
+    EXPECT_EQ(screen.pos(), QPoint(100, 80));
+    EXPECT_EQ(screen.Client()->size(), QSize(480, 377));  // the inner size, borders taken off
+    window.resizes = 0;
+    // A person moves and resizes the window: the form's placement follows, Resize runs.
+    screen.resize(600, 400);
+    screen.move(200, 150);
+    QApplication::processEvents();
+    EXPECT_EQ(window.Left(), 3000);
+    EXPECT_EQ(window.Top(), 2250);
+    EXPECT_EQ(window.Width(), 600 * 15 + 120);
+    EXPECT_EQ(window.Height(), 400 * 15 + 120 + 345);
+    EXPECT_EQ(window.resizes, 1);
+    // Code moves it back; no Resize echoes from the window.
+    window.Move(1500, 1200, 7320, 6120);
+    QApplication::processEvents();
+    EXPECT_EQ(screen.pos(), QPoint(100, 80));
+    EXPECT_EQ(screen.Client()->size(), QSize(480, 377));
+    EXPECT_EQ(window.resizes, 2);
+    window.SetCaption("Renamed");
+    EXPECT_EQ(screen.windowTitle(), "Renamed");
+    screen.setWindowState(Qt::WindowMaximized);
+    EXPECT_EQ(window.WindowState(), vbMaximized);
+}
+
+TEST_F(QtHostWindows, ActivationAndKeysReachTheForm) {
+    fx.ShowActive(window);
+    EXPECT_EQ(window.activations, 1);
+    fx.ShowActive(dialog);
+    fx.ShowActive(window);
+    EXPECT_EQ(window.activations, 2);
+    window.events.clear();
+    auto& edit = fx.WidgetOf<QLineEdit>(window.ControlNamed("txtLine", 0));
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_F12, Qt::ShiftModifier);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"Form_KeyDown 16", "txtLine_KeyDown(0) 16",
+                                                       "Form_KeyDown 123", "txtLine_KeyDown(0) 123",
+                                                       "Form_KeyUp 123 1", "txtLine_KeyUp(0) 123",
+                                                       "Form_KeyUp 16 0", "txtLine_KeyUp(0) 16"}));
+}
+
+TEST_F(QtHostWindows, TheHourglassIsTheOverrideCursor) {
+    Screen().SetMousePointer(vbHourglass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen().SetMousePointer(vbHourglass);  // set twice, undone once
+    Screen().SetMousePointer(vbDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
+    fx.ShowActive(window);
+    Control& fonts = window.ControlNamed("dlgFont");
+    fonts.Let("FontName", "DejaVu Sans");
+    fonts.Let("FontSize", 12.0);
+    WhenModal<QFontDialog>([](QFontDialog& box) {
+        QFont chosen = box.currentFont();
+        chosen.setUnderline(true);
+        chosen.setPointSize(20);
+        box.setCurrentFont(chosen);
+        box.accept();
+    });
+    ASSERT_TRUE(CurrentHost().ShowFontDialog(fonts));
+    EXPECT_EQ(fonts.Get("FontName").ToString(), "DejaVu Sans");
+    EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
+    EXPECT_TRUE(fonts.Get("FontUnderline").ToBool());
+    EXPECT_FALSE(fonts.Get("FontBold").ToBool());
+
+    WhenModal<QFontDialog>([](QFontDialog& box) { box.reject(); });
+    EXPECT_FALSE(CurrentHost().ShowFontDialog(fonts));
+    EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
+}
+
+namespace {
+
+class TickWindow : public Form {
+public:
+    TickWindow() : Form("frmTick") {
+        On("tmrAnimate", "Timer", [this](Control& timer, EventArgs&) {
+            if (++ticks == 3) timer.SetEnabled(false);
+        });
+    }
+    int ticks = 0;
+};
+
+}  // namespace
+
+TEST_F(QtHostWindows, TimersRunOnTheEventLoop) {
+    fx.Describe("frmTick", R"({ "Name": "frmTick", "Controls": [
+        { "Type": "Timer", "Name": "tmrAnimate", "Interval": 5 } ] })");
+    auto& ticking = Instance<TickWindow>();
+    ticking.Load();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticking.ticks >= 3; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(ticking.ticks, 3);  // disabled from its own handler
+    ticking.ControlNamed("tmrAnimate").SetEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticking.ticks > 3; }, 2000));
+}
