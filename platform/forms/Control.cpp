@@ -120,6 +120,12 @@ void Control::LoadItems(std::string_view key, const nlohmann::json&) {
 
 void Control::SetFocus() {
     if (!visible_ || !enabled_) vb::Raise(vb::err::InvalidCall);
+    FocusFromPerson();
+    PropertyChanged("Focus");
+}
+
+void Control::FocusFromPerson() {
+    if (parent_->ActiveControl() == this) return;
     parent_->SetActiveControl(this);
     RaiseEvent("GotFocus");
 }

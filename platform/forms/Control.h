@@ -70,6 +70,8 @@ public:
     // Gives the control the focus (the window's ActiveControl) and raises GotFocus; error 5
     // when the control is hidden or disabled, as the runtime refuses it.
     void SetFocus();
+    // A person moved the focus here: the window's ActiveControl and GotFocus, once.
+    void FocusFromPerson();
 
     // Raises an event to the window's handler for this control, if the window has one.
     void RaiseEvent(std::string_view event, EventArgs& args);

@@ -67,14 +67,6 @@ public:
     // count.  A timer stops itself before it goes away.
     virtual void StartTimer(Timer& timer) { (void)timer; }
     virtual void StopTimer(Timer& timer) { (void)timer; }
-
-    // The font dialog of a common dialog control: starts from its FontName, FontSize,
-    // FontBold, FontItalic, FontUnderline and FontStrikethru and writes the choice back;
-    // false when the person cancelled.  Without a screen, nothing is chosen.
-    virtual bool ShowFontDialog(Control& dialog) {
-        (void)dialog;
-        return false;
-    }
 };
 
 // The host in use; a headless host until another is installed.

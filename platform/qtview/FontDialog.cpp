@@ -2,29 +2,27 @@
 
 #include <QFontDialog>
 
-#include "platform/forms/Control.h"
 #include "platform/qtview/Convert.h"
 
 namespace qtview {
 
-bool RunFontDialog(forms::Control& dialog, QWidget* parent) {
+bool RunFontDialog(forms::FontChoice& font, QWidget* parent) {
     forms::StdFont start;
-    start.Name = dialog.Get("FontName").ToString();
-    start.Size = dialog.Get("FontSize").ToDouble();
-    start.Bold = dialog.Get("FontBold").ToBool();
-    start.Italic = dialog.Get("FontItalic").ToBool();
-    start.Underline = dialog.Get("FontUnderline").ToBool();
-    start.Strikethrough = dialog.Get("FontStrikethru").ToBool();
+    start.Name = font.Name;
+    start.Size = font.Size;
+    start.Bold = font.Bold;
+    start.Italic = font.Italic;
+    start.Underline = font.Underline;
+    start.Strikethrough = font.Strikethru;
     bool chosen = false;
-    QFont font = QFontDialog::getFont(&chosen, ToQFont(start), parent,
-                                      ToQt(dialog.Get("DialogTitle").ToString()));
+    QFont picked = QFontDialog::getFont(&chosen, ToQFont(start), parent);
     if (!chosen) return false;
-    dialog.Let("FontName", FromQt(font.family()));
-    dialog.Let("FontSize", font.pointSizeF());
-    dialog.Let("FontBold", font.bold());
-    dialog.Let("FontItalic", font.italic());
-    dialog.Let("FontUnderline", font.underline());
-    dialog.Let("FontStrikethru", font.strikeOut());
+    font.Name = FromQt(picked.family());
+    font.Size = picked.pointSizeF();
+    font.Bold = picked.bold();
+    font.Italic = picked.italic();
+    font.Underline = picked.underline();
+    font.Strikethru = picked.strikeOut();
     return true;
 }
 

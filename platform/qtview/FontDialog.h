@@ -2,15 +2,12 @@
 
 class QWidget;
 
-namespace forms {
-class Control;
-}
+#include "platform/forms/FontChoice.h"
 
 namespace qtview {
 
-// The font dialog of a common dialog control: starts from its FontName, FontSize,
-// FontBold, FontItalic, FontUnderline and FontStrikethru and writes the choice back to them.
-// False when the person cancelled (the properties are then left as they were).
-bool RunFontDialog(forms::Control& dialog, QWidget* parent);
+// The font dialog, starting from `font` and writing the choice back to it; false when the
+// person cancelled (`font` is then left as it was).
+bool RunFontDialog(forms::FontChoice& font, QWidget* parent);
 
 }  // namespace qtview

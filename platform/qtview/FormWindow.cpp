@@ -157,10 +157,15 @@ void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
     if (code == 0 || !form_ || !form_->IsLoaded()) return;
     auto keyCode = static_cast<vb::Integer>(code);
     auto shift = static_cast<vb::Integer>(ShiftStateOf(event));
-    if (down)
-        form_->KeyDown(keyCode, shift, FocusedControl());
-    else
+    if (!down) {
         form_->KeyUp(keyCode, shift, FocusedControl());
+        return;
+    }
+    form_->KeyDown(keyCode, shift, FocusedControl());
+    // A key that makes a character (Enter and Escape too) follows as KeyPress.
+    QString text = event.text();
+    if (!form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return;
+    form_->KeyPress(static_cast<vb::Integer>(text[0].unicode()), FocusedControl());
 }
 
 void FormWindow::ShowPlaced() {

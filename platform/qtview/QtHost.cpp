@@ -15,6 +15,7 @@
 #include "platform/qtview/FontDialog.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/MessageBox.h"
+#include "platform/qtview/ViewBase.h"
 
 namespace qtview {
 namespace {
@@ -104,8 +105,12 @@ int QtHost::MessageBox(const std::string& prompt, int style, const std::string& 
     return RunMessageBox(prompt, style, title, DialogParent());
 }
 
-bool QtHost::ShowFontDialog(forms::Control& dialog) {
-    return RunFontDialog(dialog, DialogParent());
+bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
+    return RunFontDialog(font, DialogParent());
+}
+
+void QtHost::Beep() {
+    QApplication::beep();
 }
 
 void QtHost::WindowLoaded(forms::Form& form) {
@@ -218,6 +223,13 @@ void QtHost::MousePointerChanged(vb::Integer pointer) {
 }
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // The focus moved to a control's widget: its window's ActiveControl and GotFocus.
+        if (auto* widget = qobject_cast<QWidget*>(watched))
+            if (ViewBase* view = ViewBase::Of(widget); view && view->Widget() == widget)
+                view->Model().FocusFromPerson();
+        return false;
+    }
     bool down = event->type() == QEvent::KeyPress;
     if (!down && event->type() != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -47,7 +47,8 @@ public:
     void ControlAdded(forms::Form& form, forms::Control& control) override;
     void ControlRemoved(forms::Form& form, forms::Control& control) override;
     void MousePointerChanged(vb::Integer pointer) override;
-    bool ShowFontDialog(forms::Control& dialog) override;
+    bool ChooseFont(forms::FontChoice& font, vb::Long flags) override;
+    void Beep() override;
     void StartTimer(forms::Timer& timer) override;
     void StopTimer(forms::Timer& timer) override;
 

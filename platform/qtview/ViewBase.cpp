@@ -63,6 +63,7 @@ void ViewBase::SyncCommon(std::string_view name) {
     if (all || name == "Enabled") widget_->setEnabled(control_->Enabled());
     if (all || name == "Font") widget_->setFont(ToQFont(*control_->Font()));
     if (all || name == "ToolTipText") widget_->setToolTip(ToQt(control_->ToolTipText()));
+    if (name == "Focus") widget_->setFocus(Qt::OtherFocusReason);
 }
 
 void ViewBase::Reparent() {

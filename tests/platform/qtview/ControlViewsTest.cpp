@@ -56,10 +56,11 @@ TEST_F(ControlViews, TypingSetsTextAndRaisesEventsInTheRuntimesOrder) {
     EXPECT_EQ(line->Text(), "AB");
     EXPECT_EQ(line->SelStart(), 2);
     EXPECT_EQ(window.events,
-              (Events{"Form_KeyDown 65", "txtLine_KeyDown(0) 65", "txtLine_Change(0) A",
-                      "Form_KeyUp 65 0", "txtLine_KeyUp(0) 65", "Form_KeyDown 66",
-                      "txtLine_KeyDown(0) 66", "txtLine_Change(0) AB", "Form_KeyUp 66 0",
-                      "txtLine_KeyUp(0) 66"}));
+              (Events{"Form_KeyDown 65", "txtLine_KeyDown(0) 65", "Form_KeyPress 65",
+                      "txtLine_KeyPress(0) 65", "txtLine_Change(0) A", "Form_KeyUp 65 0",
+                      "txtLine_KeyUp(0) 65", "Form_KeyDown 66", "txtLine_KeyDown(0) 66",
+                      "Form_KeyPress 66", "txtLine_KeyPress(0) 66", "txtLine_Change(0) AB",
+                      "Form_KeyUp 66 0", "txtLine_KeyUp(0) 66"}));
     // The box's MaxLength holds for typing as for code.
     QTest::keyClicks(&edit, "CDEFGHIJ");
     EXPECT_EQ(line->Text(), "ABCDEFGH");

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
+#include "platform/forms/BasicControls.h"
 #include "platform/forms/ControlFactory.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/TextBox.h"
@@ -126,6 +129,29 @@ TEST_F(QtHostWindows, PlacementFollowsBothWays) {
     EXPECT_EQ(window.WindowState(), vbMaximized);
 }
 
+TEST_F(QtHostWindows, FocusAndKeyPressFollowThePersonAndTheCode) {
+    fx.ShowActive(window);
+    Control& line = window.ControlNamed("txtLine", 0);
+    auto& edit = fx.WidgetOf<QLineEdit>(line);
+    // The window opens with the focus in its first box: the runtime knows it.
+    EXPECT_TRUE(edit.hasFocus());
+    EXPECT_EQ(window.ActiveControl(), &line);
+    EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "txtLine_GotFocus(0)"), 1);
+    // A person moves the focus away and back: GotFocus again.
+    window.events.clear();
+    fx.WidgetOf<QCheckBox>(window.ControlNamed("chkHigh")).setFocus();
+    edit.setFocus();
+    EXPECT_EQ(window.ActiveControl(), &line);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"txtLine_GotFocus(0)"}));
+    // Code gives the focus to the box that has it: nothing more happens; Enter is a KeyPress.
+    window.events.clear();
+    line.SetFocus();
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"Form_KeyDown 13", "txtLine_KeyDown(0) 13",
+                                                       "Form_KeyPress 13", "txtLine_KeyPress(0) 13",
+                                                       "Form_KeyUp 13 0", "txtLine_KeyUp(0) 13"}));
+}
+
 TEST_F(QtHostWindows, ActivationAndKeysReachTheForm) {
     fx.ShowActive(window);
     EXPECT_EQ(window.activations, 1);
@@ -153,7 +179,7 @@ TEST_F(QtHostWindows, TheHourglassIsTheOverrideCursor) {
 
 TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
     fx.ShowActive(window);
-    Control& fonts = window.ControlNamed("dlgFont");
+    auto& fonts = window.ControlAs<CommonDialog>("dlgFont");
     fonts.Let("FontName", "DejaVu Sans");
     fonts.Let("FontSize", 12.0);
     WhenModal<QFontDialog>([](QFontDialog& box) {
@@ -163,14 +189,20 @@ TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
         box.setCurrentFont(chosen);
         box.accept();
     });
-    ASSERT_TRUE(CurrentHost().ShowFontDialog(fonts));
+    fonts.ShowFont();
     EXPECT_EQ(fonts.Get("FontName").ToString(), "DejaVu Sans");
     EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
     EXPECT_TRUE(fonts.Get("FontUnderline").ToBool());
     EXPECT_FALSE(fonts.Get("FontBold").ToBool());
 
     WhenModal<QFontDialog>([](QFontDialog& box) { box.reject(); });
-    EXPECT_FALSE(CurrentHost().ShowFontDialog(fonts));
+    fonts.Let("CancelError", true);
+    try {
+        fonts.ShowFont();
+        ADD_FAILURE() << "Cancel must raise when CancelError is set";
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), 32755);
+    }
     EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
 }
 

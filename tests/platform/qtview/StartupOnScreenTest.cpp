@@ -9,6 +9,7 @@
 #include "core/Main.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
+#include "platform/com/ServerLibrary.h"
 #include "tests/platform/qtview/QtFixture.h"
 
 using namespace forms;
@@ -36,6 +37,9 @@ protected:
     void SetUp() override {
         forms::ResetInstances();
         forms::SetHost(&host);
+        // The main window hosts the display control, created by class id from this run's
+        // registry.
+        com::RegisterServer(VELDOSIGN_LIBRARY);
     }
     void TearDown() override {
         forms::ResetInstances();
@@ -66,6 +70,7 @@ TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIs
     main->activateWindow();
     QApplication::setActiveWindow(main);
     model->setFocus();
+    model->selectAll();  // the box shows the sign's number; the person types over it
     QTest::keyClicks(model, "AF1-2H2A4-0000H");
     EXPECT_EQ(zomel::MainForm->txtModel->Text(), "AF1-2H2A4-0000H");
     QDir().mkpath(ZOMEL_ARTIFACT_DIR);

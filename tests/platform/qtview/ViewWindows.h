@@ -14,6 +14,8 @@ public:
                [](forms::Control& c) { return " " + static_cast<forms::TextBox&>(c).Text(); });
         Record("txtLine", "KeyDown", nullptr);
         Record("txtLine", "KeyUp", nullptr);
+        Record("txtLine", "KeyPress", nullptr);
+        Record("txtLine", "GotFocus", nullptr);
         for (const char* name :
              {"chkHigh", "optUnit", "cbbHigh", "lstSigns", "cmdShow", "tabCreate", "lblWarn"})
             Record(name, "Click", nullptr);
@@ -30,6 +32,9 @@ protected:
     void Form_Resize() override { ++resizes; }
     void Form_KeyDown(vb::Integer& KeyCode, vb::Integer&) override {
         events.push_back("Form_KeyDown " + std::to_string(KeyCode));
+    }
+    void Form_KeyPress(vb::Integer& KeyAscii) override {
+        events.push_back("Form_KeyPress " + std::to_string(KeyAscii));
     }
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override {
         events.push_back("Form_KeyUp " + std::to_string(KeyCode) + " " + std::to_string(Shift));
