@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
-#include "core/Catalogue.h"
 #include "estimate/mapParts.h"
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"

@@ -59,8 +59,8 @@ TEST_F(ClipArtTest, ClickedPicturesAccumulateAsFramesOnceEach) {
     EXPECT_EQ(Frames(), 3);
     // The frames are the pictures themselves, in click order: white is a lit LED.
     auto clip = [](int i) {
-        return gdi::Picture::Load(os::JoinPath(os::ProgramFolder(),
-                                               "pictures/clip" + std::to_string(i) + ".bmp"));
+        return gdi::Picture::Load(
+            os::JoinPath(os::ProgramFolder(), "pictures/clip" + std::to_string(i) + ".bmp"));
     };
     int order[] = {3, 0, 5};
     for (vb::Integer k = 1; k <= 3; ++k) {
