@@ -134,6 +134,12 @@ public:
     virtual void mnuViewStatus_Click();
     virtual void mnuViewToolbar_Click();
 
+    // Commands: editing, view, windows.
+    // The help document's path; "" when it is not installed.
+    static std::string HelpFile();
+    // Draws the sign on show as LEDs into Picture2 and prints it; `hDC` is the printer's.
+    void PrintSign(vb::Long hDC);
+
     // Toolbar and tabs.
     void SSBars_ToolClick(forms::Tool& Tool);
     void tabCreate_Click();

@@ -90,7 +90,7 @@ void frmMain::mnuSignStartOver_Click() {
         HoldSize = vb::True;
         SetHoldSize(SSBars->ToolById("id_SignHold"));
         CurrentLine = 1;
-        for (const char* id : {"id_SignFull", "id_FormatCenter", "id_FormatMiddle"})
+        for (const char* id : {"id_FormatCenter", "id_FormatMiddle"})
             if (ToolState(id) == 0) SetToolState(id, 1);
         if (!HighDensity) SetToolState("id_SignHigh", 1);
         if (TheSign().Vertical()) SetToolState("id_SignVertical", 1);
@@ -108,6 +108,10 @@ void frmMain::mnuSignStartOver_Click() {
         }
         for (const char* id : {"id_Bold", "id_Italic", "id_Underline"})
             SetToolState(id, 0);
+        // The full-matrix command itself, not only its tool: layout, gaps, tools and model
+        // number then agree.
+        if (ToolState("id_SignFull") == 0) SetToolState("id_SignFull", 1);
+        mnuSignFull_Click();
     }
     txtZomelText_Change(0);
     txtZomelText(0).SetFocus();

@@ -69,6 +69,14 @@ void HeadlessHost::RunModal(Form& form, Form* owner) {
     if (form.IsLoaded() && form.Visible() && !form.CloseByUser()) form.Hide();
 }
 
+bool HeadlessHost::OpenDocument(const std::string& target) {
+    opened_.push_back(target);
+    journal_.push_back("open " + target);
+    bool opened = !failNextOpen_;
+    failNextOpen_ = false;
+    return opened;
+}
+
 void HeadlessHost::WindowHidden(Form& form) {
     journal_.push_back("hide " + form.Name());
 }

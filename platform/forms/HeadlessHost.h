@@ -49,6 +49,9 @@ public:
     const std::vector<std::string>& Journal() const { return journal_; }
     void ClearJournal() { journal_.clear(); }
     const std::vector<vb::Integer>& MousePointers() const { return pointers_; }
+    // Documents opened, in order; the next opening fails when told so.
+    const std::vector<std::string>& OpenedDocuments() const { return opened_; }
+    void FailNextOpen() { failNextOpen_ = true; }
 
     int MessageBox(const std::string& prompt, int style, const std::string& title) override;
     void WindowShown(Form& form, Form* owner) override;
@@ -57,6 +60,9 @@ public:
     void WindowUnloaded(Form& form) override;
     void WindowRefresh(Form& form) override;
     void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
+    std::string ClipboardText() override { return clipboard_; }
+    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+    bool OpenDocument(const std::string& target) override;
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
     void Beep() override { ++beeps_; }
 
@@ -75,6 +81,9 @@ private:
     std::vector<Message> messages_;
     std::vector<std::string> journal_;
     std::vector<vb::Integer> pointers_;
+    std::string clipboard_;
+    std::vector<std::string> opened_;
+    bool failNextOpen_ = false;
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;

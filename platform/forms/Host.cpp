@@ -1,6 +1,7 @@
 #include "platform/forms/Host.h"
 
 #include "platform/forms/HeadlessHost.h"
+#include "platform/os/Shell.h"
 
 namespace forms {
 namespace {
@@ -8,6 +9,10 @@ namespace {
 Host* installed = nullptr;
 
 }  // namespace
+
+bool Host::OpenDocument(const std::string& target) {
+    return os::OpenDocument(target);
+}
 
 Host& CurrentHost() {
     static HeadlessHost fallback;

@@ -45,6 +45,15 @@ public:
 
     virtual void MousePointerChanged(vb::Integer pointer) { (void)pointer; }
 
+    // The clipboard's text; "" when it holds no text.
+    virtual std::string ClipboardText() { return {}; }
+    virtual void SetClipboardText(const std::string& text) { (void)text; }
+    virtual void ClearClipboard() { SetClipboardText({}); }
+
+    // Opens a file or an address in the person's viewer for its type; false when it could
+    // not be opened.
+    virtual bool OpenDocument(const std::string& target);
+
     // The font dialog, opened with `font` as the current choice and the dialog's Flags;
     // returns false when the person cancels, leaving `font` as it was.
     virtual bool ChooseFont(FontChoice& font, vb::Long flags) {

@@ -30,4 +30,21 @@ AppObject& App() {
     return app;
 }
 
+std::string ClipboardObject::GetText() const {
+    return CurrentHost().ClipboardText();
+}
+
+void ClipboardObject::SetText(const std::string& text) {
+    CurrentHost().SetClipboardText(text);
+}
+
+void ClipboardObject::Clear() {
+    CurrentHost().ClearClipboard();
+}
+
+ClipboardObject& Clipboard() {
+    static ClipboardObject clipboard;
+    return clipboard;
+}
+
 }  // namespace forms

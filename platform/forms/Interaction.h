@@ -48,4 +48,14 @@ struct AppObject {
 
 AppObject& App();
 
+// The clipboard object: text only, which is all the program puts there.
+class ClipboardObject {
+public:
+    std::string GetText() const;
+    void SetText(const std::string& text);
+    void Clear();
+};
+
+ClipboardObject& Clipboard();
+
 }  // namespace forms

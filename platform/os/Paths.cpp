@@ -54,6 +54,15 @@ std::string TempFolder() {
     return WithSlash(folder.empty() ? "/tmp" : folder);
 }
 
+std::string SaveFolder() {
+    std::string base = Environment("XDG_DOCUMENTS_DIR");
+    if (base.empty() || base.front() != '/') base = JoinPath(HomeFolder(), "Documents");
+    std::string folder = WithSlash(JoinPath(base, "ZomelBuilder"));
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     size_t start = name.find_first_not_of('/');

@@ -19,6 +19,10 @@ std::string ConfigFolder();
 // $TMPDIR, else /tmp.
 std::string TempFolder();
 
+// ${XDG_DOCUMENTS_DIR:-$HOME/Documents}/ZomelBuilder/: where the program saves what a person
+// asked for (printouts without a printer, saved pictures); made on first use.
+std::string SaveFolder();
+
 // Joins a folder and a name with one "/".
 std::string JoinPath(const std::string& folder, const std::string& name);
 

@@ -1,6 +1,7 @@
 #include "platform/qtview/QtHost.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPointer>
@@ -111,6 +112,14 @@ bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
 
 void QtHost::Beep() {
     QApplication::beep();
+}
+
+std::string QtHost::ClipboardText() {
+    return QApplication::clipboard()->text().toStdString();
+}
+
+void QtHost::SetClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void QtHost::WindowLoaded(forms::Form& form) {

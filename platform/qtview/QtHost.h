@@ -49,6 +49,9 @@ public:
     void MousePointerChanged(vb::Integer pointer) override;
     bool ChooseFont(forms::FontChoice& font, vb::Long flags) override;
     void Beep() override;
+    // The desktop's clipboard.
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
     void StartTimer(forms::Timer& timer) override;
     void StopTimer(forms::Timer& timer) override;
 

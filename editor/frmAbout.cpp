@@ -1,0 +1,55 @@
+#include "editor/frmAbout.h"
+
+#include "core/Diagnostics.h"
+#include "core/TranslateForm.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/os/Shell.h"
+
+namespace zomel {
+namespace {
+
+const char* const kTraceLabel = "About";
+constexpr vb::Long kCaptionId = 101;
+constexpr vb::Long kNoSysInfoId = 20004;
+constexpr vb::Long kCreditId = 20005;
+constexpr vb::Long kVersionId = 20006;
+constexpr vb::Integer kCtrlAlt = forms::vbCtrlMask | forms::vbAltMask;
+
+// System information programs of the Linux desktops, most thorough first.
+const char* const kSysInfoPrograms[] = {"hardinfo2", "hardinfo", "kinfocenter",
+                                        "gnome-system-monitor", "xfce4-taskmanager"};
+
+}  // namespace
+
+frmAbout::frmAbout() : Form("frmAbout") {
+    On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { Unload(); });
+    On("cmdSysInfo", "Click", [this](forms::Control&, forms::EventArgs&) { StartSysInfo(); });
+}
+
+void frmAbout::Form_Load() {
+    TraceForm(kTraceLabel, kCaptionId, true);
+    TranslateForm(*this, false);
+    const forms::AppObject& app = forms::App();
+    lblVersion->SetCaption(forms::LoadResString(kVersionId) + std::to_string(app.Major) + "." +
+                           std::to_string(app.Minor) + "." + std::to_string(app.Revision));
+    lblTitle->SetCaption(app.Title);
+}
+
+// The first system information program installed; without one, the person is told.
+void frmAbout::StartSysInfo() {
+    for (const char* program : kSysInfoPrograms)
+        if (!os::FindProgram(program).empty() && os::StartProgram({program})) return;
+    forms::MsgBox(forms::LoadResString(kNoSysInfoId));
+}
+
+void frmAbout::Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
+    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+    if (Shift == kCtrlAlt) forms::MsgBox(forms::LoadResString(kCreditId));
+}
+
+void frmAbout::Form_Unload(vb::Integer&) {
+    TraceForm(kTraceLabel, kCaptionId, false);
+}
+
+}  // namespace zomel

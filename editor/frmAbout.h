@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Ref.h"
+
+namespace zomel {
+
+// The about window: the program's version and a way to the system's information program.
+class frmAbout : public forms::Form {
+public:
+    frmAbout();
+
+    forms::Ref<forms::Label> lblTitle{*this, "lblTitle"};
+    forms::Ref<forms::Label> lblVersion{*this, "lblVersion"};
+    forms::Ref<forms::CommandButton> cmdOk{*this, "cmdOk"};
+    forms::Ref<forms::CommandButton> cmdSysInfo{*this, "cmdSysInfo"};
+
+protected:
+    void Form_Load() override;
+    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Form_Unload(vb::Integer& Cancel) override;
+
+private:
+    void StartSysInfo();
+};
+
+}  // namespace zomel

@@ -1,0 +1,91 @@
+#include "editor/frmClipArt.h"
+
+#include <unistd.h>
+
+#include "core/Diagnostics.h"
+#include "core/TranslateForm.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/gdi/Picture.h"
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+namespace {
+
+const char* const kTraceLabel = "Clip Art";
+constexpr vb::Long kCaptionId = 104;
+constexpr vb::Long kGraphicsNoteId = 10401;
+constexpr vb::Long kFramePrefixId = 10402;
+constexpr vb::Long kSavedId = 10403;
+constexpr vb::Long kNotSavedId = 10404;
+constexpr vb::Long kKeptOtherFileId = 10405;
+constexpr vb::Integer kFirstSaveKey = 113;  // F2
+constexpr vb::Integer kLastSaveKey = 119;   // F8
+
+// The picture an image control shows; its description names the file.
+gdi::PictureRef PictureOf(forms::Image& image) {
+    std::string file = image.Get("Picture").ToString();
+    if (file.empty()) vb::Raise(vb::err::InvalidPropertyValue);
+    gdi::PictureRef picture = gdi::Picture::Load(os::JoinPath(os::ProgramFolder(), file));
+    if (!picture) vb::Raise(vb::err::FileNotFound, "File not found: " + file);
+    return picture;
+}
+
+}  // namespace
+
+frmClipArt::frmClipArt() : Form("frmClipArt") {
+    On("Img", "Click", [this](forms::Control& c, forms::EventArgs&) { Img_Click(c.Index()); });
+    On("cmdCancel", "Click", [this](forms::Control&, forms::EventArgs&) { Unload(); });
+}
+
+void frmClipArt::Form_Load() {
+    TraceForm(kTraceLabel, kCaptionId, true);
+    TranslateForm(*this, false);
+    forms::MsgBox(forms::LoadResString(kGraphicsNoteId));
+}
+
+// Each picture becomes a frame named after its index; several frames animate.
+void frmClipArt::Img_Click(vb::Integer Index) {
+    ViewSign->Call("AddBMPFrame", {vb::ObjectRef(PictureOf(Img(Index))),
+                                   forms::LoadResString(kFramePrefixId) + std::to_string(Index)});
+    ViewSign->SetVisible(true);
+}
+
+// Saves picture `Index` as "Image<Index>.bmp" in the save folder.  A file of that name is
+// replaced only when it already holds this very picture, so nothing unrelated is lost.
+void frmClipArt::SavePicture(vb::Integer Index) {
+    std::string path = os::SaveFolder() + "Image" + std::to_string(Index) + ".bmp";
+    try {
+        gdi::PictureRef picture = PictureOf(Img(Index));
+        if (os::FileExists(path)) {
+            std::string fresh = os::TempFolder() + "zomel-clip-" + std::to_string(::getpid()) +
+                                "-" + std::to_string(Index) + ".bmp";
+            bool same =
+                picture->SaveBmp(fresh) && os::ReadAllBytes(fresh) == os::ReadAllBytes(path);
+            vb::ResumeNext([&] { os::Kill(fresh); });
+            vb::Err().Clear();
+            if (!same) {
+                forms::MsgBox(forms::LoadResString(kKeptOtherFileId) + path, forms::vbExclamation);
+                return;
+            }
+        } else if (!picture->SaveBmp(path)) {
+            vb::Raise(vb::err::PathFileAccess);
+        }
+        forms::MsgBox(forms::LoadResString(kSavedId) + path, forms::vbInformation);
+    } catch (const vb::VbError&) {
+        forms::MsgBox(forms::LoadResString(kNotSavedId) + path, forms::vbExclamation);
+    }
+}
+
+void frmClipArt::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
+    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+    if (KeyCode >= kFirstSaveKey && KeyCode <= kLastSaveKey) SavePicture(KeyCode - kFirstSaveKey);
+}
+
+void frmClipArt::Form_Unload(vb::Integer&) {
+    TraceForm(kTraceLabel, kCaptionId, false);
+}
+
+}  // namespace zomel

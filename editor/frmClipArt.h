@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/HostedControl.h"
+#include "platform/forms/Ref.h"
+
+namespace zomel {
+
+// The clip-art window: seven stock pictures; a click puts one on the window's own display
+// control, F2 to F8 save them as bitmap files.
+class frmClipArt : public forms::Form {
+public:
+    frmClipArt();
+
+    forms::ArrayRef<forms::Image> Img{*this, "Img"};
+    forms::Ref<forms::HostedControl> ViewSign{*this, "ViewSign"};
+    forms::Ref<forms::CommandButton> cmdCancel{*this, "cmdCancel"};
+
+protected:
+    void Form_Load() override;
+    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Form_Unload(vb::Integer& Cancel) override;
+
+private:
+    void Img_Click(vb::Integer Index);
+    void SavePicture(vb::Integer Index);
+};
+
+}  // namespace zomel

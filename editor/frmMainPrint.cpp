@@ -1,0 +1,60 @@
+// Commands: printing the sign on show.
+#include <algorithm>
+
+#include "core/Diagnostics.h"
+#include "editor/SignPicture.h"
+#include "editor/frmMain.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/gdi/Picture.h"
+#include "platform/gdi/Screen.h"
+#include "platform/printer/Printer.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kNoPrinterId = 10921;
+constexpr vb::Single kMarginInches = 0.5f;
+
+}  // namespace
+
+void frmMain::mnuFilePrint_Click() {
+    if (ViewSign->Get("FrameCount").ToLong() == 0) {
+        forms::CurrentHost().Beep();
+        return;
+    }
+    vb::Integer pointer = forms::Screen().MousePointer();
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    try {
+        PrintSign(forms::Printer().hDC());
+    } catch (const vb::VbError&) {
+        forms::MsgBox(forms::LoadResString(kNoPrinterId), forms::vbOKOnly, forms::App().Title);
+    }
+    forms::Screen().SetMousePointer(pointer);
+}
+
+// The sign's picture on one page, at its own size or narrowed to fit between the margins.
+void frmMain::PrintSign(vb::Long) {
+    vb::OnError step([] { ReportError("Main - PrintSign"); });
+    step([this] {
+        auto frame = ViewSign->Call("GetFrame", {vb::Integer{1}}).As<gdi::Picture>();
+        if (!frame) vb::Raise(vb::err::ObjectRequired);
+        SignPictureLayout layout{
+            ViewSign->Get("PixPerSegX").ToInteger(), ViewSign->Get("PixPerSegY").ToInteger(),
+            ViewSign->Get("SegSepX").ToInteger(),    ViewSign->Get("SegSepY").ToInteger(),
+            ViewSign->Get("Zoom").ToDouble(),        ViewSign->Get("ZomelOutline").ToBool()};
+        gdi::Picture picture(DrawSignPicture(frame->Image(), layout));
+        forms::PrinterObject& printer = forms::Printer();
+        printer.SetScaleMode(forms::PrinterObject::Inches);
+        vb::Single room = printer.ScaleWidth() - 2 * kMarginInches;
+        vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::ScreenDpi;
+        vb::Single height = static_cast<vb::Single>(picture.PixelHeight()) / gdi::ScreenDpi;
+        vb::Single scale = std::min<vb::Single>(1, room / width);
+        printer.PaintPicture(picture, kMarginInches, kMarginInches, width * scale, height * scale);
+        printer.EndDoc();
+    });
+}
+
+}  // namespace zomel

@@ -1,0 +1,104 @@
+// Commands: the view toggles, help and the openers of the other windows.
+#include "catalogue/frmOptions.h"
+#include "core/Sign.h"
+#include "editor/frmAbout.h"
+#include "editor/frmClipArt.h"
+#include "editor/frmClipList.h"
+#include "editor/frmGallery.h"
+#include "editor/frmMain.h"
+#include "editor/frmVELDOInfo.h"
+#include "modelspec/frmModelNum.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kNoHelpId = 10925;
+
+template <class Window>
+void ShowOwned(forms::Form& owner, forms::ShowStyle style) {
+    forms::Instance<Window>().Show(style, &owner);
+}
+
+}  // namespace
+
+std::string frmMain::HelpFile() {
+    std::string path = os::JoinPath(os::ProgramFolder(), "help/index.html");
+    return os::FileExists(path) ? path : "";
+}
+
+void frmMain::mnuFileExit_Click() {
+    Unload();
+}
+
+void frmMain::mnuSignClipList_Click() {
+    ShowOwned<frmClipList>(*this, forms::ShowStyle::Modal);
+}
+
+void frmMain::mnuSignClipArt_Click() {
+    ShowOwned<frmClipArt>(*this, forms::ShowStyle::Modal);
+}
+
+void frmMain::mnuViewGallery_Click() {
+    frmGallery& gallery = forms::Instance<frmGallery>();
+    gallery.Load();
+    if (gallery.GalleryLoaded)
+        gallery.Show(forms::ShowStyle::Modal, this);
+    else
+        gallery.Unload();
+}
+
+void frmMain::mnuViewModels_Click() {
+    ShowOwned<frmModelNum>(*this, forms::ShowStyle::Modeless);
+}
+
+void frmMain::mnuViewOptions_Click() {
+    ShowOwned<frmOptions>(*this, forms::ShowStyle::Modeless);
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    ShowOwned<frmAbout>(*this, forms::ShowStyle::Modal);
+}
+
+void frmMain::mnuHelpContact_Click() {
+    ShowOwned<frmVELDOInfo>(*this, forms::ShowStyle::Modal);
+}
+
+// Opens the program's help document at its index, in the person's viewer.
+void frmMain::mnuHelpSearch_Click() {
+    std::string help = HelpFile();
+    if (help.empty()) {
+        forms::MsgBox(forms::LoadResString(kNoHelpId), forms::vbInformation, Caption());
+        return;
+    }
+    try {
+        if (!forms::CurrentHost().OpenDocument(help + "#index"))
+            vb::Raise(vb::err::FileNotFound, "No viewer could open the help file " + help);
+    } catch (const vb::VbError& e) {
+        forms::MsgBox(e.Description());
+    }
+}
+
+void frmMain::mnuViewStatus_Click() {
+    sbStatusBar->SetVisible(ToolState("id_ViewStatus") == 1);
+}
+
+// The second toolbar (the first bar is the menu bar).
+void frmMain::mnuViewToolbar_Click() {
+    SSBars->ToolBars()(2).Let("Visible", ToolState("id_ViewToolbar") == 1);
+}
+
+void frmMain::mnuViewRefresh_Click() {
+    Refresh();
+    ChkVertical_Click();
+    for (vb::Integer i = 0; i <= 8; ++i)
+        HSLine_Change(i);
+}
+
+}  // namespace zomel

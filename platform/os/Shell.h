@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Starting other programs: the person's viewer for a document, a system tool, the print
+// spooler.  Programs are found on PATH and started without a shell, so no argument is ever
+// read as shell syntax.
+namespace os {
+
+// The full path of program `name` on PATH (or `name` itself when it holds a "/" and is
+// executable); empty when there is none.
+std::string FindProgram(const std::string& name);
+
+struct ProgramResult {
+    int exitCode = -1;
+    std::string output;  // what the program wrote to its standard output
+};
+
+// Runs a program with its arguments and waits for it; nothing when it could not be started.
+std::optional<ProgramResult> RunProgram(const std::vector<std::string>& argv);
+
+// Starts a program and does not wait for it; false when it could not be started.
+bool StartProgram(const std::vector<std::string>& argv);
+
+// Opens a file or an address in the person's viewer for its type; false when the desktop
+// offers no way to open documents.
+bool OpenDocument(const std::string& target);
+
+}  // namespace os

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace forms {
+
+// Where finished printouts go: the system's print spooler.  Tests install their own.
+class PrintQueue {
+public:
+    virtual ~PrintQueue() = default;
+
+    // The name of the default destination; "" when the system has none.
+    virtual std::string DefaultDestination() = 0;
+    // Hands a PDF file to `destination`; false when the spooler refused it.
+    virtual bool Submit(const std::string& pdfPath, const std::string& destination,
+                        const std::string& title) = 0;
+};
+
+// The installed queue, else the system's (CUPS, through lpstat and lp).
+PrintQueue& CurrentPrintQueue();
+// Installs a queue (not owned); nullptr returns to the system's.
+void SetPrintQueue(PrintQueue* queue);
+
+}  // namespace forms

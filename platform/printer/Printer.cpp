@@ -1,0 +1,234 @@
+#include "platform/printer/Printer.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/Interaction.h"
+#include "platform/gdi/Screen.h"
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+#include "platform/printer/PdfWriter.h"
+#include "platform/printer/PrintQueue.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
+
+namespace forms {
+namespace {
+
+// US letter, 8.5 by 11 inches.
+constexpr double kPaperWidthInches = 8.5;
+constexpr double kPaperHeightInches = 11.0;
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kTwipsPerPixel = kTwipsPerInch / PrinterObject::Dpi;
+constexpr int kPageWidth = static_cast<int>(kPaperWidthInches * PrinterObject::Dpi);
+constexpr int kPageHeight = static_cast<int>(kPaperHeightInches * PrinterObject::Dpi);
+
+// A name in the save folder that no file has yet: "Printout 1.pdf", "Printout 2.pdf", ...
+std::string FreeSaveName() {
+    std::string folder = os::SaveFolder();
+    for (int n = 1;; ++n) {
+        std::string path = folder + "Printout " + std::to_string(n) + ".pdf";
+        if (!os::FileExists(path)) return path;
+    }
+}
+
+std::string TemporaryPdfPath() {
+    static int serial = 0;
+    return os::TempFolder() + "zomel-print-" + std::to_string(::getpid()) + "-" +
+           std::to_string(++serial) + ".pdf";
+}
+
+}  // namespace
+
+vb::Single PrinterObject::Width() const {
+    return static_cast<vb::Single>(kPaperWidthInches * kTwipsPerInch);
+}
+
+vb::Single PrinterObject::Height() const {
+    return static_cast<vb::Single>(kPaperHeightInches * kTwipsPerInch);
+}
+
+void PrinterObject::SetScaleMode(vb::Integer mode) {
+    switch (mode) {
+        case Twips:
+        case Points:
+        case Pixels:
+        case Inches:
+        case Millimeters:
+        case Centimeters:
+            scaleMode_ = mode;
+            return;
+        default:
+            vb::Raise(vb::err::InvalidPropertyValue);
+    }
+}
+
+double PrinterObject::TwipsPerUnit() const {
+    switch (scaleMode_) {
+        case Points:
+            return kTwipsPerInch / kPointsPerInch;
+        case Pixels:
+            return kTwipsPerPixel;
+        case Inches:
+            return kTwipsPerInch;
+        case Millimeters:
+            return kTwipsPerInch / 25.4;
+        case Centimeters:
+            return kTwipsPerInch / 2.54;
+        default:
+            return 1.0;
+    }
+}
+
+vb::Single PrinterObject::ScaleWidth() const {
+    return static_cast<vb::Single>(Width() / TwipsPerUnit());
+}
+
+vb::Single PrinterObject::ScaleHeight() const {
+    return static_cast<vb::Single>(Height() / TwipsPerUnit());
+}
+
+int PrinterObject::ToPixels(vb::Single units) const {
+    return static_cast<int>(std::lround(units * TwipsPerUnit() / kTwipsPerPixel));
+}
+
+gdi::Font PrinterObject::DeviceFont() const {
+    // The raster layer sizes fonts for the screen; the page has more dots to the inch.
+    gdi::Font font = font_;
+    font.points = font_.points * Dpi / gdi::ScreenDpi;
+    return font;
+}
+
+gdi::DeviceContext& PrinterObject::PageDC() {
+    if (pages_.empty()) AddPage();
+    dc_->SelectObject(DeviceFont());
+    return *dc_;
+}
+
+vb::Long PrinterObject::hDC() {
+    PageDC();
+    return 0x5000 + Page();
+}
+
+vb::Single PrinterObject::TextWidth(std::string_view text) {
+    gdi::Bitmap scratch;
+    gdi::DeviceContext dc(scratch);
+    dc.SelectObject(DeviceFont());
+    return static_cast<vb::Single>(dc.TextExtentA(vb::ToWindows1252(text)).cx * kTwipsPerPixel /
+                                   TwipsPerUnit());
+}
+
+vb::Single PrinterObject::TextHeight(std::string_view text) {
+    gdi::Bitmap scratch;
+    gdi::DeviceContext dc(scratch);
+    dc.SelectObject(DeviceFont());
+    int height = dc.TextExtentA(vb::ToWindows1252(text.empty() ? "X" : text)).cy;
+    return static_cast<vb::Single>(height * kTwipsPerPixel / TwipsPerUnit());
+}
+
+void PrinterObject::PaintPicture(const gdi::Picture& picture, vb::Single x, vb::Single y,
+                                 vb::Single width, vb::Single height) {
+    const gdi::Bitmap& source = picture.Image();
+    gdi::Bitmap& page = PageDC().Surface();
+    if (source.Empty()) return;
+    // The picture's own size is its size on screen.
+    double ownScale = static_cast<double>(Dpi) / gdi::ScreenDpi;
+    int left = ToPixels(x);
+    int top = ToPixels(y);
+    int w = width < 0 ? static_cast<int>(std::lround(source.Width() * ownScale)) : ToPixels(width);
+    int h =
+        height < 0 ? static_cast<int>(std::lround(source.Height() * ownScale)) : ToPixels(height);
+    if (w <= 0 || h <= 0) return;
+    // Nearest neighbour, so that every LED of a sign keeps its square edges.
+    int firstRow = std::max(0, top), lastRow = std::min(page.Height(), top + h);
+    int firstCol = std::max(0, left), lastCol = std::min(page.Width(), left + w);
+    for (int py = firstRow; py < lastRow; ++py) {
+        int sy = static_cast<int>(static_cast<long long>(py - top) * source.Height() / h);
+        std::span<const gdi::Color> in = source.Row(sy);
+        std::span<gdi::Color> out = page.Row(py);
+        for (int px = firstCol; px < lastCol; ++px)
+            out[px] = in[static_cast<long long>(px - left) * source.Width() / w];
+    }
+}
+
+void PrinterObject::Print(std::string_view text) {
+    gdi::DeviceContext& dc = PageDC();
+    int x = ToPixels(currentX_);
+    int y = ToPixels(currentY_);
+    std::string bytes = vb::ToWindows1252(text);
+    dc.SetTextColor(gdi::Black);
+    dc.SetBkMode(gdi::BackMode::Transparent);
+    dc.TextOutA(x, y, bytes);
+    currentX_ = 0;
+    currentY_ += TextHeight(text);
+}
+
+void PrinterObject::AddPage() {
+    pages_.emplace_back(kPageWidth, kPageHeight, gdi::White);
+    dc_.emplace(pages_.back());
+}
+
+void PrinterObject::NewPage() {
+    // On a fresh document the first page is ended blank, as the runtime does.
+    if (pages_.empty()) AddPage();
+    AddPage();
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+PrintOutcome PrinterObject::EndDoc() {
+    if (pages_.empty()) return {};
+    std::string pdf = TemporaryPdfPath();
+    bool written = WritePdf(pdf, pages_, kPaperWidthInches * kPointsPerInch,
+                            kPaperHeightInches * kPointsPerInch);
+    KillDoc();
+    if (!written) {
+        std::error_code ignored;
+        std::filesystem::remove(pdf, ignored);
+        vb::Raise(vb::err::PathFileAccess, "The printout could not be written to " + pdf);
+    }
+    return Send(pdf);
+}
+
+PrintOutcome PrinterObject::Send(const std::string& pdfPath) {
+    PrintQueue& queue = CurrentPrintQueue();
+    std::string destination = queue.DefaultDestination();
+    std::error_code error;
+    if (!destination.empty() && queue.Submit(pdfPath, destination, App().Title)) {
+        std::filesystem::remove(pdfPath, error);
+        return {PrintOutcome::Kind::Queued, destination};
+    }
+    std::string saved = FreeSaveName();
+    std::filesystem::rename(pdfPath, saved, error);
+    if (error) {
+        // Another file system: copy, then drop the temporary file.
+        std::filesystem::copy_file(pdfPath, saved, error);
+        std::error_code ignored;
+        std::filesystem::remove(pdfPath, ignored);
+        if (error)
+            vb::Raise(vb::err::PathFileAccess, "The printout could not be saved to " + saved);
+    }
+    MsgBox(
+        "No printer is set up on this computer, so the printout was saved as a PDF file:\n" + saved,
+        vbInformation);
+    return {PrintOutcome::Kind::Saved, saved};
+}
+
+void PrinterObject::KillDoc() {
+    dc_.reset();
+    pages_.clear();
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+PrinterObject& Printer() {
+    static PrinterObject printer;
+    return printer;
+}
+
+}  // namespace forms

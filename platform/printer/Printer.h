@@ -1,0 +1,95 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Picture.h"
+#include "platform/vb/Types.h"
+
+namespace forms {
+
+// Where EndDoc sent the document.
+struct PrintOutcome {
+    enum class Kind { Nothing, Queued, Saved };
+    Kind kind = Kind::Nothing;
+    std::string destination;  // the print queue's name, or the saved file's path
+};
+
+// The printer object: pages of US letter drawn with the raster layer at Dpi dots per inch,
+// positioned in the scale mode's units, and sent as one PDF document at EndDoc.  Drawing
+// starts a document; NewPage starts another page.
+class PrinterObject {
+public:
+    static constexpr int Dpi = 200;
+    // Scale modes.
+    static constexpr vb::Integer Twips = 1;
+    static constexpr vb::Integer Points = 2;
+    static constexpr vb::Integer Pixels = 3;
+    static constexpr vb::Integer Inches = 5;
+    static constexpr vb::Integer Millimeters = 6;
+    static constexpr vb::Integer Centimeters = 7;
+
+    // The paper, in twips.
+    vb::Single Width() const;
+    vb::Single Height() const;
+
+    vb::Integer ScaleMode() const { return scaleMode_; }
+    // Error 380 for a mode the printer does not measure in.
+    void SetScaleMode(vb::Integer mode);
+    // The page in the scale mode's units.
+    vb::Single ScaleWidth() const;
+    vb::Single ScaleHeight() const;
+    vb::Single CurrentX() const { return currentX_; }
+    vb::Single CurrentY() const { return currentY_; }
+    void SetCurrentX(vb::Single x) { currentX_ = x; }
+    void SetCurrentY(vb::Single y) { currentY_ = y; }
+
+    const gdi::Font& Font() const { return font_; }
+    void SetFont(const gdi::Font& font) { font_ = font; }
+    vb::Single TextWidth(std::string_view text);
+    vb::Single TextHeight(std::string_view text);
+
+    // The handle of the page being drawn; it starts the document.
+    vb::Long hDC();
+    // Draws the picture with its top-left at (x, y), stretched to width by height (scale
+    // units); a negative size keeps the picture's own size at the screen's resolution.
+    void PaintPicture(const gdi::Picture& picture, vb::Single x, vb::Single y,
+                      vb::Single width = -1, vb::Single height = -1);
+    // Prints a line of text at the current position and moves to the start of the next line.
+    void Print(std::string_view text);
+    void NewPage();
+    // The page being drawn, 1-based; 0 when no document is open.
+    vb::Integer Page() const { return static_cast<vb::Integer>(pages_.size()); }
+    // The pages drawn so far, in pixels at Dpi.
+    const std::vector<gdi::Bitmap>& Pages() const { return pages_; }
+
+    // Ends the document and sends it to the default print queue; without one, saves it as a
+    // PDF in the save folder and tells the person where.  Error 75 when it could not be written.
+    PrintOutcome EndDoc();
+    // Drops the document unprinted.
+    void KillDoc();
+
+private:
+    double TwipsPerUnit() const;
+    int ToPixels(vb::Single units) const;
+    gdi::DeviceContext& PageDC();
+    void AddPage();
+    gdi::Font DeviceFont() const;
+    PrintOutcome Send(const std::string& pdfPath);
+
+    std::vector<gdi::Bitmap> pages_;
+    std::optional<gdi::DeviceContext> dc_;
+    vb::Integer scaleMode_ = Twips;
+    vb::Single currentX_ = 0;
+    vb::Single currentY_ = 0;
+    gdi::Font font_{"DejaVu Sans", 10};
+};
+
+// The one printer object.
+PrinterObject& Printer();
+
+}  // namespace forms

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QTimer>
+#include <set>
+
+#include "core/Catalogue.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmAbout.h"
+#include "editor/frmClipArt.h"
+#include "editor/frmClipList.h"
+#include "editor/frmGallery.h"
+#include "editor/frmMain.h"
+#include "editor/frmSplash.h"
+#include "editor/frmVELDOInfo.h"
+#include "platform/com/ServerLibrary.h"
+#include "platform/forms/Interaction.h"
+#include "platform/qtview/FormWindow.h"
+#include "platform/qtview/QtHost.h"
+#include "tests/platform/qtview/QtFixture.h"
+
+namespace {
+
+// Each accessory window shown on the Qt host, as a person sees it; the shot is saved and must
+// show more than a blank window.
+class AccessoryScreens : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetInstances();
+        forms::SetHost(&host);
+        com::RegisterServer(VELDOSIGN_LIBRARY);
+        QDir().mkpath(ZOMEL_ARTIFACT_DIR);
+    }
+    void TearDown() override {
+        forms::ResetInstances();
+        forms::SetHost(nullptr);
+        zomel::MainForm = nullptr;
+        zomel::gSign.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Answers the message boxes a window shows while it opens, as a person clicks OK.
+    static void AnswerBoxes() {
+        QTimer::singleShot(50, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+            AnswerBoxes();
+        });
+    }
+
+    QImage Shoot(forms::Form& form, const std::string& name) {
+        form.Show();
+        QApplication::processEvents();
+        QImage shot = host.WindowOf(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shot.save(QString::fromStdString(std::string(ZOMEL_ARTIFACT_DIR) +
+                                                     "/accessory-" + name + ".png")));
+        std::set<QRgb> colours;
+        for (int y = 0; y < shot.height(); y += 3)
+            for (int x = 0; x < shot.width(); x += 3)
+                colours.insert(shot.pixel(x, y));
+        EXPECT_GT(colours.size(), 8u) << name << " looks blank";
+        return shot;
+    }
+
+    QApplication& app = TestApplication();
+    TestEnvironment env;
+    qtview::QtHost host;
+};
+
+TEST_F(AccessoryScreens, ClipList) {
+    auto& list = forms::Instance<zomel::frmClipList>();
+    list.Load();
+    Shoot(list, "cliplist");
+    EXPECT_GT(list.LstClipText->ListCount(), 20);
+}
+
+TEST_F(AccessoryScreens, ClipArtWithAPictureOnItsDisplay) {
+    AnswerBoxes();
+    auto& clipArt = forms::Instance<zomel::frmClipArt>();
+    clipArt.Load();
+    clipArt.Img(3).Click();
+    Shoot(clipArt, "clipart");
+    EXPECT_EQ(clipArt.ViewSign->Get("FrameCount").ToLong(), 1);
+}
+
+TEST_F(AccessoryScreens, GalleryShowsAPhotoAndItsCaption) {
+    auto& gallery = forms::Instance<zomel::frmGallery>();
+    gallery.Load();
+    ASSERT_TRUE(gallery.GalleryLoaded);
+    QImage shot = Shoot(gallery, "gallery");
+    auto* caption = qobject_cast<QLabel*>(host.WidgetOf(*gallery.Label1));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_NE(caption->text().toStdString().find("trailer"), std::string::npos);
+}
+
+TEST_F(AccessoryScreens, AboutContactAndSplash) {
+    Shoot(forms::Instance<zomel::frmAbout>(), "about");
+    Shoot(forms::Instance<zomel::frmVELDOInfo>(), "contact");
+    Shoot(forms::Instance<zomel::frmSplash>(), "splash");
+}
+
+TEST_F(AccessoryScreens, TheClipboardIsTheDesktops) {
+    forms::Clipboard().SetText("LANE CLOSED");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "LANE CLOSED");
+    QApplication::clipboard()->setText("DETOUR");
+    EXPECT_EQ(forms::Clipboard().GetText(), "DETOUR");
+}
+
+}  // namespace

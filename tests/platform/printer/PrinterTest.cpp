@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/forms/HeadlessHost.h"
+#include "platform/forms/Host.h"
+#include "platform/printer/PrintQueue.h"
+#include "platform/printer/Printer.h"
+#include "platform/vb/Error.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+// A spooler that keeps what it was handed.
+class FakeQueue : public forms::PrintQueue {
+public:
+    std::string destination;
+    bool accept = true;
+    std::vector<std::string> submittedBytes;
+    std::vector<std::string> titles;
+
+    std::string DefaultDestination() override { return destination; }
+    bool Submit(const std::string& pdfPath, const std::string& dest,
+                const std::string& title) override {
+        EXPECT_EQ(dest, destination);
+        submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
+        titles.push_back(title);
+        return accept;
+    }
+};
+
+int PdfPageCount(const std::string& bytes) {
+    static const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), {}));
+}
+
+class PrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::SetHost(&host);
+        forms::SetPrintQueue(&queue);
+        printer.KillDoc();
+        printer.SetScaleMode(forms::PrinterObject::Twips);
+    }
+    void TearDown() override {
+        printer.KillDoc();
+        forms::SetPrintQueue(nullptr);
+        forms::SetHost(nullptr);
+    }
+
+    static gdi::PictureRef TwoByTwo() {
+        gdi::Bitmap image(2, 2, gdi::White);
+        image.Set(1, 0, gdi::Rgb(255, 0, 0));
+        image.Set(0, 1, gdi::Black);
+        return std::make_shared<gdi::Picture>(image);
+    }
+
+    TestEnvironment env;
+    forms::HeadlessHost host;
+    FakeQueue queue;
+    forms::PrinterObject& printer = forms::Printer();
+};
+
+TEST_F(PrinterTest, ScaleModesMeasureTheLetterPage) {
+    EXPECT_FLOAT_EQ(printer.Width(), 12240);
+    EXPECT_FLOAT_EQ(printer.Height(), 15840);
+    printer.SetScaleMode(forms::PrinterObject::Inches);
+    EXPECT_FLOAT_EQ(printer.ScaleWidth(), 8.5f);
+    printer.SetScaleMode(forms::PrinterObject::Pixels);
+    EXPECT_FLOAT_EQ(printer.ScaleWidth(), 8.5f * forms::PrinterObject::Dpi);
+    printer.SetScaleMode(forms::PrinterObject::Points);
+    EXPECT_FLOAT_EQ(printer.ScaleHeight(), 792);
+    try {
+        printer.SetScaleMode(4);
+        FAIL() << "character mode is not a printer mode";
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), vb::err::InvalidPropertyValue);
+    }
+    EXPECT_EQ(printer.ScaleMode(), forms::PrinterObject::Points);
+}
+
+TEST_F(PrinterTest, PaintPictureStretchesPixelsIntoSquares) {
+    printer.SetScaleMode(forms::PrinterObject::Pixels);
+    printer.PaintPicture(*TwoByTwo(), 10, 20, 6, 6);
+    const gdi::Bitmap& page = printer.Pages().at(0);
+    EXPECT_EQ(page.At(10, 20), gdi::White);
+    EXPECT_EQ(page.At(12, 22), gdi::White);
+    EXPECT_EQ(page.At(13, 20), gdi::Rgb(255, 0, 0));
+    EXPECT_EQ(page.At(15, 22), gdi::Rgb(255, 0, 0));
+    EXPECT_EQ(page.At(10, 23), gdi::Black);
+    EXPECT_EQ(page.At(15, 25), gdi::White);
+    // Outside the stretched picture the page stays white.
+    EXPECT_EQ(page.At(16, 20), gdi::White);
+    EXPECT_EQ(page.At(10, 26), gdi::White);
+    EXPECT_EQ(page.At(9, 23), gdi::White);
+}
+
+TEST_F(PrinterTest, PaintPictureKeepsItsScreenSizeAndClipsAtTheEdge) {
+    printer.PaintPicture(*TwoByTwo(), -15, 0);  // one screen pixel to the left of the page
+    const gdi::Bitmap& page = printer.Pages().at(0);
+    // A screen pixel is Dpi / 96 dots; the left column is cut off the page.
+    int dot = forms::PrinterObject::Dpi / 96;
+    EXPECT_EQ(page.At(0, 0), gdi::Rgb(255, 0, 0));
+    EXPECT_EQ(page.At(0, dot + 1), gdi::White);
+    EXPECT_EQ(page.At(dot + 1, 0), gdi::White);
+}
+
+TEST_F(PrinterTest, PrintWritesTextAndMovesToTheNextLine) {
+    printer.SetCurrentX(1440);
+    printer.SetCurrentY(1440);
+    printer.Print("Estimate");
+    EXPECT_FLOAT_EQ(printer.CurrentX(), 0);
+    float lineHeight = printer.TextHeight("Estimate");
+    EXPECT_GT(lineHeight, 100);  // a 10-point line is about 200 twips
+    EXPECT_FLOAT_EQ(printer.CurrentY(), 1440 + lineHeight);
+    const gdi::Bitmap& page = printer.Pages().at(0);
+    int ink = 0;
+    for (int y = 0; y < page.Height(); ++y)
+        for (int x = 0; x < page.Width(); ++x)
+            ink += page.At(x, y) == gdi::Black;
+    EXPECT_GT(ink, 50);
+    // Nothing lies left of or above the one-inch position.
+    for (int y = 0; y < 195; ++y)
+        for (int x = 0; x < 195; ++x)
+            ASSERT_EQ(page.At(x, y), gdi::White) << x << "," << y;
+    EXPECT_GT(printer.TextWidth("Estimate"), printer.TextWidth("E"));
+}
+
+TEST_F(PrinterTest, EndDocSendsOnePdfToTheDefaultQueue) {
+    queue.destination = "office";
+    printer.PaintPicture(*TwoByTwo(), 0, 0);
+    printer.NewPage();
+    printer.Print("second page");
+    EXPECT_EQ(printer.Page(), 2);
+    forms::PrintOutcome outcome = printer.EndDoc();
+    EXPECT_EQ(outcome.kind, forms::PrintOutcome::Kind::Queued);
+    EXPECT_EQ(outcome.destination, "office");
+    ASSERT_EQ(queue.submittedBytes.size(), 1u);
+    EXPECT_TRUE(queue.submittedBytes[0].starts_with("%PDF-"));
+    EXPECT_EQ(PdfPageCount(queue.submittedBytes[0]), 2);
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_EQ(printer.Page(), 0);
+    // The temporary file is gone once the spooler has it.
+    for (const auto& entry : std::filesystem::directory_iterator(env.Root()))
+        EXPECT_EQ(entry.path().extension(), "") << entry.path();
+}
+
+TEST_F(PrinterTest, WithoutAQueueTheDocumentIsSavedAndThePersonTold) {
+    printer.Print("one");
+    forms::PrintOutcome first = printer.EndDoc();
+    ASSERT_EQ(first.kind, forms::PrintOutcome::Kind::Saved);
+    EXPECT_EQ(first.destination, env.Root() + "home/Documents/ZomelBuilder/Printout 1.pdf");
+    EXPECT_TRUE(TestEnvironment::ReadFile(first.destination).starts_with("%PDF-"));
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_NE(host.Messages()[0].prompt.find(first.destination), std::string::npos);
+
+    // A second printout never replaces the first.
+    printer.Print("two");
+    forms::PrintOutcome second = printer.EndDoc();
+    EXPECT_EQ(second.destination, env.Root() + "home/Documents/ZomelBuilder/Printout 2.pdf");
+    EXPECT_TRUE(std::filesystem::exists(first.destination));
+}
+
+TEST_F(PrinterTest, ARefusedJobIsSavedInstead) {
+    queue.destination = "office";
+    queue.accept = false;
+    printer.Print("refused");
+    forms::PrintOutcome outcome = printer.EndDoc();
+    EXPECT_EQ(queue.submittedBytes.size(), 1u);
+    EXPECT_EQ(outcome.kind, forms::PrintOutcome::Kind::Saved);
+    EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+TEST_F(PrinterTest, NothingDrawnPrintsNothingAndKillDocDrops) {
+    queue.destination = "office";
+    EXPECT_EQ(printer.EndDoc().kind, forms::PrintOutcome::Kind::Nothing);
+    printer.Print("dropped");
+    printer.KillDoc();
+    EXPECT_EQ(printer.EndDoc().kind, forms::PrintOutcome::Kind::Nothing);
+    EXPECT_TRUE(queue.submittedBytes.empty());
+}
+
+TEST_F(PrinterTest, AnUnwritableSaveFolderRaisesAFileError) {
+    // The save folder's place is taken by a file.
+    env.WriteFile("home/Documents/ZomelBuilder", "not a folder");
+    printer.Print("lost");
+    try {
+        printer.EndDoc();
+        FAIL() << "a printout that could not be saved must not pass as printed";
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.Number(), vb::err::PathFileAccess);
+    }
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+}  // namespace
