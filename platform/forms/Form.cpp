@@ -8,6 +8,7 @@
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Metrics.h"
+#include "platform/forms/Unhandled.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -275,7 +276,7 @@ void Form::UnloadArrayElement(std::string_view name, vb::Integer index) {
 }
 
 void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
-    if (KeyPreview() || !focus) Form_KeyPress(keyAscii);
+    if (KeyPreview() || !focus) RunHandler([&] { Form_KeyPress(keyAscii); });
     if (focus && keyAscii != 0) {
         EventArgs args{keyAscii};
         focus->RaiseEvent("KeyPress", args);
@@ -283,7 +284,7 @@ void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
 }
 
 void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
-    if (KeyPreview() || !focus) Form_KeyUp(keyCode, shift);
+    if (KeyPreview() || !focus) RunHandler([&] { Form_KeyUp(keyCode, shift); });
     if (focus && keyCode != 0) {
         EventArgs args{keyCode, shift};
         focus->RaiseEvent("KeyUp", args);
@@ -291,15 +292,21 @@ void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
 }
 
 void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
-    if (KeyPreview() || !focus) Form_KeyDown(keyCode, shift);
+    if (KeyPreview() || !focus) RunHandler([&] { Form_KeyDown(keyCode, shift); });
     if (focus && keyCode != 0) {
         EventArgs args{keyCode, shift};
         focus->RaiseEvent("KeyDown", args);
     }
 }
 
+bool Form::CloseByUser() {
+    bool closed = false;
+    RunHandler([&] { closed = Unload(vbFormControlMenu); });
+    return closed;
+}
+
 void Form::Activate() {
-    if (loaded_) Form_Activate();
+    if (loaded_) RunHandler([this] { Form_Activate(); });
 }
 
 void Form::On(std::string_view control, std::string_view event, Handler handler) {
@@ -313,7 +320,7 @@ std::string Form::HandlerKey(std::string_view control, std::string_view event) c
 void Form::DispatchEvent(Control& control, std::string_view event, EventArgs& args) {
     if (building_ || !loaded_) return;
     auto it = handlers_.find(HandlerKey(control.Name(), event));
-    if (it != handlers_.end()) it->second(control, args);
+    if (it != handlers_.end()) RunHandler([&] { it->second(control, args); });
 }
 
 void Form::PropertyChanged(std::string_view name) {

@@ -92,7 +92,7 @@ public:
     void KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
     void Activate();
     // The close box: query-unload and unload as the control menu does.
-    bool CloseByUser() { return Unload(vbFormControlMenu); }
+    bool CloseByUser();
 
     // A control's event reaches the window's handler here.
     void DispatchEvent(Control& control, std::string_view event, EventArgs& args);

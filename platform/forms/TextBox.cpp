@@ -28,9 +28,13 @@ const PropertyTable& TextBox::Table() {
     return table;
 }
 
-void TextBox::SetText(const std::string& text) { Replace(text, selStart_); }
+void TextBox::SetText(const std::string& text) {
+    Replace(text, selStart_);
+}
 
-void TextBox::TypeText(const std::string& text, vb::Long caret) { Replace(text, caret); }
+void TextBox::TypeText(const std::string& text, vb::Long caret) {
+    Replace(text, caret);
+}
 
 void TextBox::Replace(const std::string& text, vb::Long caret) {
     // MaxLength holds for code as for typing.

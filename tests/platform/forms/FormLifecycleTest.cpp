@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/forms/Interaction.h"
 #include "platform/forms/Ref.h"
 #include "platform/vb/Error.h"
 #include "tests/platform/forms/TestWindows.h"
@@ -132,4 +133,21 @@ TEST_F(FormLifecycle, MissingOrBrokenDescriptionRaises) {
     } catch (const vb::VbError& e) {
         EXPECT_EQ(e.Number(), vb::err::FileNotFound);
     }
+}
+
+TEST_F(FormLifecycle, AnErrorNoHandlerTookIsReportedAndTheWindowStays) {
+    class Faulty : public RecordingWindow {
+    public:
+        Faulty() {
+            On("cmdClose", "Click", [](Control&, EventArgs&) { vb::Raise(vb::err::TypeMismatch); });
+        }
+    };
+    auto& window = Instance<Faulty>();
+    window.Show();
+    EXPECT_NO_THROW(window.ControlAs<CommandButton>("cmdClose").Click());
+    ASSERT_EQ(fx.host.Messages().size(), 1u);
+    EXPECT_EQ(fx.host.Messages()[0].prompt, "Run-time error '13':\r\rType mismatch");
+    EXPECT_EQ(fx.host.Messages()[0].Icon(), vbCritical);
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_EQ(vb::Err().Number, 0);
 }
