@@ -15,7 +15,7 @@
 #include "signctl/SignOcxClass.h"
 #include "tests/platform/com/TempConfig.h"
 #include "tests/platform/forms/TestWindows.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace {
 

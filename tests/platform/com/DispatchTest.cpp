@@ -3,7 +3,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/Members.h"
 #include "platform/vb/Error.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/vb/Error.h"
 #include "tests/platform/com/TempConfig.h"
 #include "tests/platform/com/TestServer.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace {
 

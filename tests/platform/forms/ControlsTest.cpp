@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/ErrorNumber.h"
+
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/PictureClip.h"
@@ -35,18 +37,10 @@ TEST_F(Controls, PropertiesByNameFollowTheTypedOnes) {
 
 TEST_F(Controls, MissingAndReadOnlyPropertiesRaise) {
     Control& name = window.ControlNamed("txtName");
-    auto errorOf = [&](auto&& f) {
-        try {
-            f();
-        } catch (const vb::VbError& e) {
-            return e.Number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(errorOf([&] { name.Get("Caption"); }), vb::err::NotSupported);
-    EXPECT_EQ(errorOf([&] { name.Let("Caption", "x"); }), vb::err::NotSupported);
-    EXPECT_EQ(errorOf([&] { name.Let("Name", "other"); }), 383);
-    EXPECT_EQ(errorOf([&] { name.Let("Width", -1); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { name.Get("Caption"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Caption", "x"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Name", "other"); }), 383);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Width", -1); }), vb::err::InvalidPropertyValue);
 }
 
 TEST_F(Controls, SettingValuesRaisesTheEventsAPersonWouldCause) {

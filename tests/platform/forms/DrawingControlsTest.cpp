@@ -6,7 +6,7 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/UserControl.h"
 #include "tests/platform/forms/TestWindows.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 using namespace forms;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/ErrorNumber.h"
+
 #include "platform/forms/Interaction.h"
 #include "platform/forms/Ref.h"
 #include "platform/vb/Error.h"
@@ -105,20 +107,12 @@ TEST_F(FormLifecycle, ControlArraysAndMissingControls) {
     auto& window = Instance<RecordingWindow>();
     ArrayRef<OptionButton> size(window, "optSize");
     EXPECT_EQ(size(1).Index(), 1);
-    auto errorOf = [&](auto&& f) {
-        try {
-            f();
-        } catch (const vb::VbError& e) {
-            return e.Number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(errorOf([&] { size(2); }), vb::err::ControlArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { window.ControlNamed("txtMissing"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { size(2); }), vb::err::ControlArrayElementMissing);
+    EXPECT_EQ(ErrorNumber([&] { window.ControlNamed("txtMissing"); }), vb::err::NotSupported);
     Control& added = window.LoadArrayElement("optSize", 2);
     EXPECT_FALSE(added.Visible());
     EXPECT_EQ(&size(2), &added);
-    EXPECT_EQ(errorOf([&] { window.LoadArrayElement("optSize", 2); }), 360);
+    EXPECT_EQ(ErrorNumber([&] { window.LoadArrayElement("optSize", 2); }), 360);
 }
 
 TEST_F(FormLifecycle, MissingOrBrokenDescriptionRaises) {

@@ -3,7 +3,7 @@
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
 #include "tests/platform/os/TempHome.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 using namespace os;
 

@@ -5,7 +5,7 @@
 #include "platform/os/Paths.h"
 #include "platform/os/TextChannel.h"
 #include "tests/platform/os/TempHome.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 using namespace os;
 

@@ -13,6 +13,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/qtview/SurfaceView.h"
 #include "tests/platform/qtview/QtFixture.h"
+#include "tests/platform/qtview/RepaintClock.h"
 
 using namespace forms;
 
@@ -146,27 +147,9 @@ TEST_F(Screenshot, ThePreviewShowsTheLitLedsWhereTheSignHasThem) {
 TEST_F(Screenshot, AKeystrokeRepaintsThePreviewWithinOneFrame) {
     // Time from the key to the preview's paint, the way a person sees it.
     QWidget* surface = fx.host.WidgetOf(*preview);
-    struct PaintClock : QObject {
-        QElapsedTimer clock;
-        qint64 paintedAt = -1;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint && paintedAt < 0) paintedAt = clock.nsecsElapsed();
-            return false;
-        }
-    } watch;
-    surface->installEventFilter(&watch);
-    std::vector<double> millis;
     const std::string message = "SLOW DOWN";
-    for (char key : message) {
-        QApplication::processEvents();
-        watch.paintedAt = -1;
-        watch.clock.start();
-        QTest::keyClick(edit, key);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.paintedAt >= 0; }, 1000))
-            << "the preview was not repainted";
-        millis.push_back(static_cast<double>(watch.paintedAt) / 1e6);
-    }
-    std::sort(millis.begin(), millis.end());
+    std::vector<double> millis = RepaintClock(*surface).Type(*edit, message);
+    ASSERT_EQ(millis.size(), message.size()) << "the preview was not repainted";
     double median = millis[millis.size() / 2];
     std::printf("keystroke to preview repaint: median %.2f ms, worst %.2f ms over %zu keys\n",
                 median, millis.back(), millis.size());

@@ -17,6 +17,7 @@
 #include "platform/forms/HostedControl.h"
 #include "platform/gdi/Picture.h"
 #include "tests/platform/qtview/QtFixture.h"
+#include "tests/platform/qtview/RepaintClock.h"
 
 using namespace forms;
 
@@ -137,27 +138,8 @@ TEST_F(StartupOnScreen, ATypedMessageLightsThePreviewOnScreen) {
     auto& display = zomel::MainForm->ControlAs<forms::HostedControl>("ViewSign");
     QWidget* preview = host.WidgetOf(display);
     ASSERT_NE(preview, nullptr);
-    struct PaintClock : QObject {
-        QElapsedTimer clock;
-        qint64 paintedAt = -1;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint && paintedAt < 0) paintedAt = clock.nsecsElapsed();
-            return false;
-        }
-    } watch;
-    preview->installEventFilter(&watch);
-    std::vector<double> millis;
-    for (char key : std::string("ROAD WORK")) {
-        QApplication::processEvents();
-        watch.paintedAt = -1;
-        watch.clock.start();
-        QTest::keyClick(line, key);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.paintedAt >= 0; }, 1000))
-            << "the preview was not repainted after '" << key << "'";
-        millis.push_back(static_cast<double>(watch.paintedAt) / 1e6);
-    }
-    preview->removeEventFilter(&watch);
-    std::sort(millis.begin(), millis.end());
+    std::vector<double> millis = RepaintClock(*preview).Type(*line, "ROAD WORK");
+    ASSERT_EQ(millis.size(), 9u) << "the preview was not repainted after every key";
     std::printf("main window, keystroke to preview repaint: median %.2f ms, worst %.2f ms\n",
                 millis[millis.size() / 2], millis.back());
     RecordProperty("median_ms", std::to_string(millis[millis.size() / 2]));

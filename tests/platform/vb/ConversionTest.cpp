@@ -1,21 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/ErrorNumber.h"
+
 #include "platform/vb/Conversion.h"
 
 using namespace vb;
-
-namespace {
-
-Long ErrorOf(auto&& statement) {
-    try {
-        statement();
-    } catch (const VbError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-}  // namespace
 
 TEST(Conversion, CIntRoundsHalvesToEven) {
     EXPECT_EQ(CInt(2.5), 2);
@@ -30,12 +19,12 @@ TEST(Conversion, CIntRoundsHalvesToEven) {
 
 TEST(Conversion, OverflowAndMismatchRaise) {
     EXPECT_EQ(CInt(32767.4), 32767);
-    EXPECT_EQ(ErrorOf([] { CInt(32767.5); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { CInt(-32768.6); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { CInt(40000); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { CLng(3e9); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { CInt(Variant("12abc")); }), err::TypeMismatch);
-    EXPECT_EQ(ErrorOf([] { CDbl(Variant("")); }), err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CInt(32767.5); }), err::Overflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(-32768.6); }), err::Overflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(40000); }), err::Overflow);
+    EXPECT_EQ(ErrorNumber([] { CLng(3e9); }), err::Overflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(Variant("12abc")); }), err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::TypeMismatch);
 }
 
 TEST(Conversion, ValReadsTheLeadingNumber) {
@@ -69,5 +58,5 @@ TEST(Conversion, RoundIsBankers) {
     EXPECT_DOUBLE_EQ(Round(1.2345, 2), 1.23);
     EXPECT_DOUBLE_EQ(Round(0.125, 2), 0.12);
     EXPECT_DOUBLE_EQ(Round(0.375, 2), 0.38);
-    EXPECT_EQ(ErrorOf([] { Round(1.0, -1); }), err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Round(1.0, -1); }), err::InvalidCall);
 }

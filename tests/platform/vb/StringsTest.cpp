@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/vb/Strings.h"
-#include "tests/platform/vb/ErrorNumber.h"
+#include "tests/support/ErrorNumber.h"
 
 using namespace vb;
 
