@@ -58,6 +58,11 @@ void frmMain::mnuViewModels_Click() {
     ShowOwned<frmModelNum>(*this, forms::ShowStyle::Modeless);
 }
 
+// The specification chooser and the components list are windows still to come: until they
+// exist, their commands open nothing.
+void frmMain::mnuSignSpec_Click() {}
+void frmMain::mnuViewComponents_Click() {}
+
 void frmMain::mnuViewOptions_Click() {
     ShowOwned<frmOptions>(*this, forms::ShowStyle::Modeless);
 }
