@@ -121,8 +121,14 @@ vb::Integer frmMain::ToolState(const std::string& id) {
     return SSBars->ToolById(id).State();
 }
 
+// A grouped tool put down releases the others of its group, as a click does: the option set
+// shows one alignment, one placement.
 void frmMain::SetToolState(const std::string& id, vb::Integer state) {
-    SSBars->ToolById(id).SetState(state);
+    forms::Tool& tool = SSBars->ToolById(id);
+    if (state != 0 && !tool.Group().empty())
+        for (const auto& other : SSBars->Tools())
+            if (other.get() != &tool && other->Group() == tool.Group()) other->SetState(0);
+    tool.SetState(state);
 }
 
 void frmMain::SetToolVisible(const std::string& id, bool visible) {
