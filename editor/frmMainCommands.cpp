@@ -62,8 +62,10 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
     if (!HoldSize) {
         HeldColumns = TheSign().XZomelCount();
         HeldRows = TheSign().YZomelCount();
-        if (LongestLineLength() == 0) {
-            tool.SetState(0);  // nothing typed: nothing held, the tool stays up
+        // Nothing typed, or only blanks (a sign of no modules): nothing to hold, and a held
+        // empty sign could not be released (the tool is off without modules).
+        if (LongestLineLength() == 0 || HeldColumns < 1 || HeldRows < 1) {
+            tool.SetState(0);
             return;
         }
         HoldSize = vb::True;

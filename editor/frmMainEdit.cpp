@@ -66,6 +66,9 @@ void frmMain::mnuFormatRight_Click() {
 // Empties lines from the bottom while the message is too tall, then trims the longest lines
 // one character a pass while it is too wide; a pass that trims nothing ends it.
 void frmMain::mnuFormatShrink_Click() {
+    // Every trim lays the sign out again; its size messages would greet each one.
+    const vb::Integer quiet = QuietSize;
+    QuietSize = vb::True;
     BeepOnWarning = vb::False;
     vb::Long longest = 0;
     for (vb::Integer i = 10; i >= 0; --i) {
@@ -88,6 +91,7 @@ void frmMain::mnuFormatShrink_Click() {
         if (longest > 0) --longest;
     }
     BeepOnWarning = vb::True;
+    QuietSize = quiet;
 }
 
 // A gap between module rows: one text line per row of modules, at most five lines.

@@ -198,15 +198,20 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
         raster.SetFont(format);
         int x = 0;
         int top = Rounded(y);
+        std::string_view shown = text;
         if (offset) {
             x = LineX(format.Align, signWidth, raster.TrimmedTextWidth(text),
                       format.PixelFont != 0);
+            // Right and centre place the text measured without its blanks: leading blanks
+            // drawn as well would push it off the sign.
+            if (format.Align != AlignLeft)
+                shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
             const double placed = y + *offset;
             if (y >= 0 && placed < 0 && warnAbove)
                 ShowWarning(forms::LoadResString(TextNotVisible));
             top = Rounded(placed);
         }
-        raster.Draw(x, top, text);
+        raster.Draw(x, top, shown);
         y += advance.Of(format, raster, text);
     }
 }
