@@ -234,7 +234,6 @@ private:
     static std::string TrueFalse(vb::Integer flag) { return flag ? "True" : "False"; }
 
     // Layout road.
-    friend class LayoutProbe;  // tests set line formats the way the format commands do
     vb::Integer LastUsedLine(bool useCache);
     vb::Integer LongestLineLength();
     void SetAllLineHeights(vb::Integer value);

@@ -67,7 +67,7 @@ TEST_F(RoadTest, FocusOnALineShowsItsFormatOnTheToolbar) {
     Type(0, "AB");
     Type(1, "CD");
     Align(1, 1);
-    zomel::LayoutProbe::Format(Main(), 1).Bold = vb::True;
+    Click("id_Bold");
     Main().txtZomelText_GotFocus(1);
     EXPECT_EQ(zomel::CurrentLine, 1);
     const auto state = [&](const char* id) { return Main().SSBars->ToolById(id).State(); };

@@ -20,18 +20,6 @@
 #include "platform/forms/Interaction.h"
 #include "tests/support/TestEnvironment.h"
 
-namespace zomel {
-
-// What the format commands set on a line, for tests that stand in for them.
-class LayoutProbe {
-public:
-    static LineFormat& Format(frmMain& form, int line) {
-        return form.LineFormats.at(static_cast<size_t>(line));
-    }
-};
-
-}  // namespace zomel
-
 // A fresh run with the main window loaded on the headless host and the display control
 // registered, and a person's ways of using it.
 class RoadTest : public ::testing::Test {
@@ -84,8 +72,11 @@ protected:
         Main().txtZomelText(static_cast<vb::Integer>(line)).SetText(text);
     }
     void Click(const std::string& tool) { Main().SSBars->ClickTool(tool); }
+    // Gives `line` the focus and clicks the alignment tool, as a person does.
     void Align(int line, vb::Integer align) {
-        zomel::LayoutProbe::Format(Main(), line).Align = align;
+        static const char* const tools[] = {"id_FormatLeft", "id_FormatRight", "id_FormatCenter"};
+        Main().txtZomelText_GotFocus(static_cast<vb::Integer>(line));
+        Click(tools[align]);
     }
     std::string Panel(int index) {
         return Main().sbStatusBar->Panels()(index).Get("Text").ToString();

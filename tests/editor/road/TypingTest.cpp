@@ -73,7 +73,7 @@ TEST_F(RoadTest, AnEmptiedLineIsClosedUpWithItsFormat) {
     Type(1, "");
     EXPECT_EQ(Main().txtZomelText(1).Text(), "EF");
     EXPECT_EQ(Main().txtZomelText(2).Text(), "");
-    EXPECT_EQ(zomel::LayoutProbe::Format(Main(), 1).Align, 1);
+    EXPECT_EQ(Main().LineFormatOf(1).Align, 1);
     EXPECT_TRUE(LineShown(2));  // offered again, empty
     EXPECT_FALSE(LineShown(3));
     EXPECT_EQ(TheSign().YZomelCount(), 2);
