@@ -16,6 +16,18 @@ inline int ModulesSpan(int modules, int cell, int gap) {
     return modules * ModulePitch(cell, gap);
 }
 
+// LEDs across and down one module: 12 x 8 in high density, 7 x 5 in standard density,
+// turned a quarter for vertical modules.
+struct ModuleLeds {
+    vb::Integer across;
+    vb::Integer down;
+};
+
+inline ModuleLeds LedsPerModule(bool highDensity, bool vertical) {
+    const ModuleLeds flat = highDensity ? ModuleLeds{12, 8} : ModuleLeds{7, 5};
+    return vertical ? ModuleLeds{flat.down, flat.across} : flat;
+}
+
 // Raises error 11 when the pitch is 0.
 vb::Integer ModulesFor(int pixels, int cell, int gap);
 

@@ -4,6 +4,7 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
@@ -92,15 +93,13 @@ void frmMain::RetypeLines(const std::array<std::string, 11>& texts) {
 
 // LEDs across and down one module, on the display control and, when asked, on the clip.
 void frmMain::SetModuleGeometry(bool vertical, bool onClip) {
-    vb::Integer across = HighDensity ? 12 : 7;
-    vb::Integer down = HighDensity ? 8 : 5;
-    if (vertical) std::swap(across, down);
+    const ModuleLeds leds = LedsPerModule(HighDensity != 0, vertical);
     if (onClip) {
-        PicClip->SetClipWidth(across);
-        PicClip->SetClipHeight(down);
+        PicClip->SetClipWidth(leds.across);
+        PicClip->SetClipHeight(leds.down);
     }
-    ViewSign->Let("PixPerSegX", across);
-    ViewSign->Let("PixPerSegY", down);
+    ViewSign->Let("PixPerSegX", leds.across);
+    ViewSign->Let("PixPerSegY", leds.down);
 }
 
 // Vertical (True) or horizontal modules; the lines and the layout stay.

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "core/SizeValidation.h"
+#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "modelspec/LayoutCandidate.h"
 #include "modelspec/frmModelNum.h"
@@ -187,8 +188,9 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
         height = lines == 1 ? rows : full ? (rows + 1) * lines - 1 : rows * lines;
     }
     const bool vertical = sign.Vertical() != 0;
-    const vb::Long down = HighDensity ? (vertical ? 12 : 8) : (vertical ? 7 : 5);
-    const vb::Long across = HighDensity ? (vertical ? 8 : 12) : (vertical ? 5 : 7);
+    const ModuleLeds leds = LedsPerModule(HighDensity != 0, vertical);
+    const vb::Long down = leds.down;
+    const vb::Long across = leds.across;
     ViewSign->Let("PixPerSegY", static_cast<vb::Integer>(down));
     ViewSign->Let("PixPerSegX", static_cast<vb::Integer>(across));
     if (!fromList) {

@@ -4,6 +4,7 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "modelspec/LayoutCandidate.h"
 #include "modelspec/LineAnalyzer.h"
@@ -77,17 +78,6 @@ std::string SignTypeOf(vb::Integer segmentType) {
         default:
             return "?";
     }
-}
-
-// LEDs across and down on one module.
-struct ModuleLeds {
-    vb::Integer across;
-    vb::Integer down;
-};
-
-ModuleLeds LedsOfModule(bool highDensity, bool vertical) {
-    if (highDensity) return vertical ? ModuleLeds{8, 12} : ModuleLeds{12, 8};
-    return vertical ? ModuleLeds{5, 7} : ModuleLeds{7, 5};
 }
 
 vb::Long RoundUpDivide(vb::Long leds, vb::Long perModule) {
@@ -523,7 +513,7 @@ void frmModelNum::GenerateRecomendedModel() {
         height = rows;
     else if (segmentType == 0)
         height = (rows + 1) * lines - 1;  // one LED row between lines
-    const ModuleLeds leds = LedsOfModule(candidate.HighDensity != 0, candidate.Vertical != 0);
+    const ModuleLeds leds = LedsPerModule(candidate.HighDensity != 0, candidate.Vertical != 0);
 
     ModelFields f;
     f.ProdType = ShippingField();
