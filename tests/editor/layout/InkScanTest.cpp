@@ -120,9 +120,13 @@ TEST(ModulePitch, ZeroPitchIsDivisionByZero) {
 }  // namespace
 
 TEST(ModulePitch, LedsPerModuleByDensityAndOrientation) {
-    auto pair = [](zomel::ModuleLeds leds) { return std::make_pair(leds.across, leds.down); };
-    EXPECT_EQ(pair(zomel::LedsPerModule(true, false)), std::make_pair<vb::Integer>(12, 8));
-    EXPECT_EQ(pair(zomel::LedsPerModule(true, true)), std::make_pair<vb::Integer>(8, 12));
-    EXPECT_EQ(pair(zomel::LedsPerModule(false, false)), std::make_pair<vb::Integer>(7, 5));
-    EXPECT_EQ(pair(zomel::LedsPerModule(false, true)), std::make_pair<vb::Integer>(5, 7));
+    using Leds = std::pair<int, int>;
+    auto leds = [](bool high, bool vertical) {
+        zomel::ModuleLeds module = zomel::LedsPerModule(high, vertical);
+        return Leds(module.across, module.down);
+    };
+    EXPECT_EQ(leds(true, false), Leds(12, 8));
+    EXPECT_EQ(leds(true, true), Leds(8, 12));
+    EXPECT_EQ(leds(false, false), Leds(7, 5));
+    EXPECT_EQ(leds(false, true), Leds(5, 7));
 }
