@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QScreen>
 #include <algorithm>
 #include <cctype>
 
@@ -148,6 +149,12 @@ void FormWindow::PlaceFromModel() {
     if (int chrome = this->height() - client_->height(); chrome > 0) {
         resize(width, height + chrome);
         if (layout()) layout()->activate();
+    }
+    // A window as large as the screen (the first run's placement) keeps its bars and status
+    // bar on the screen; the form keeps the size it asked for.
+    if (QScreen* shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        resize(std::min(this->width(), room.width()), std::min(this->height(), room.height()));
     }
     following_ = false;
 }
