@@ -16,6 +16,7 @@
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
+#include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run with the main window loaded on the headless host, the sign model and the font
@@ -23,12 +24,8 @@
 class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
-        com::RegisterServer(VELDOSIGN_LIBRARY);  // the display control, in this run's registry
-        zomel::CEOption = 0;
+        run_ = std::make_unique<FreshRun>(host);
+        FreshRun::StartSign();
         zomel::FillFontTable();
         zomel::ModelNumberLabel = forms::LoadResString(8000);
         for (auto& candidate : zomel::LayoutCandidates)
@@ -36,13 +33,7 @@ protected:
         main().Load();
     }
 
-    void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
-        zomel::CEOption = 0;
-    }
+    void TearDown() override { run_.reset(); }
 
     zomel::frmMain& main() { return *zomel::MainForm; }
     zomel::Sign& sign() { return *zomel::gSign; }
@@ -59,4 +50,7 @@ protected:
 
     TestEnvironment env;
     forms::HeadlessHost host;
+
+private:
+    std::unique_ptr<FreshRun> run_;
 };

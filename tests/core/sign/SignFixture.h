@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "platform/com/ServerLibrary.h"
+#include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
+#include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run for every test: no window objects but the main window object, and the per-user
@@ -14,24 +18,19 @@
 class SignTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        run_ = std::make_unique<FreshRun>(host);
         // The windows the sign under test tells work on the run's own sign, so that their
         // loading leaves the sign under test alone.
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        // The main window hosts the display control, created by class id from this run's
-        // registry.
-        com::RegisterServer(VELDOSIGN_LIBRARY);
+        FreshRun::StartSign();
     }
-
-    void TearDown() override {
-        zomel::MainForm = nullptr;
-        forms::ResetInstances();
-        zomel::gSign.reset();
-    }
+    void TearDown() override { run_.reset(); }
 
     TestEnvironment env;
+    forms::HeadlessHost host;
     zomel::Sign sign;
+
+private:
+    std::unique_ptr<FreshRun> run_;
 };
 
 // Figures worked by hand carry a few decimals; the sums here stay far inside this.

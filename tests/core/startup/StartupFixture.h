@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,30 +14,14 @@
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
+#include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run: per-user places in a temporary folder, a headless host, no windows, no log.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        zomel::CloseLog();
-        zomel::DebugLevel = 0;
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
-        // The main window hosts the display control, created by class id from this run's
-        // registry.
-        com::RegisterServer(VELDOSIGN_LIBRARY);
-    }
-    void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::CloseLog();
-        zomel::MainForm = nullptr;
-        forms::ReloadStringTable();
-        forms::ReloadWindowDescriptions();
-    }
+    void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
+    void TearDown() override { run_.reset(); }
 
     void WriteIni(const std::string& body) {
         env.UseWindowsFolder();
@@ -56,4 +41,7 @@ protected:
 
     TestEnvironment env;
     forms::HeadlessHost host;
+
+private:
+    std::unique_ptr<FreshRun> run_;
 };

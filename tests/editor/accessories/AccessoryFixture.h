@@ -19,17 +19,7 @@ class AccessoryTest : public StartupTest {
 protected:
     void SetUp() override {
         StartupTest::SetUp();
-        zomel::gMapParts.reset();
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
-        zomel::CurrentLine = 0;
-        zomel::HoldSize = vb::False;
-        zomel::Zomel2Mode = vb::False;
-    }
-    void TearDown() override {
-        StartupTest::TearDown();
-        zomel::gSign.reset();
-        zomel::gMapParts.reset();
+        FreshRun::StartSign();
     }
 
     zomel::frmMain& Main() {

@@ -24,17 +24,7 @@ class MainWindowTest : public StartupTest {
 protected:
     void SetUp() override {
         StartupTest::SetUp();
-        zomel::CurrentLine = 0;
-        zomel::HoldSize = vb::False;
-        zomel::Zomel2Mode = vb::False;
-        zomel::gMapParts.reset();
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
-    }
-    void TearDown() override {
-        StartupTest::TearDown();
-        zomel::gSign.reset();
-        zomel::gMapParts.reset();
+        FreshRun::StartSign();
     }
 
     zomel::frmMain& Main() { return *zomel::MainForm; }

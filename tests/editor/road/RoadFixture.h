@@ -18,6 +18,7 @@
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
+#include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run with the main window loaded on the headless host and the display control
@@ -25,26 +26,11 @@
 class RoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        com::RegisterServer(VELDOSIGN_LIBRARY);
-        zomel::DebugLevel = 0;
-        zomel::HoldSize = vb::False;
-        zomel::CurrentLine = 0;
-        zomel::gMapParts.reset();
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
-        Main().Load();
+        run_ = std::make_unique<FreshRun>(host);
+        FreshRun::StartSign().Load();
         host.ClearMessages();
     }
-    void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
-        zomel::gMapParts.reset();
-        zomel::HoldSize = vb::False;
-    }
+    void TearDown() override { run_.reset(); }
 
     zomel::frmMain& Main() { return *zomel::MainForm; }
     zomel::Sign& TheSign() { return *zomel::gSign; }
@@ -145,4 +131,7 @@ protected:
 
     TestEnvironment env;
     forms::HeadlessHost host;
+
+private:
+    std::unique_ptr<FreshRun> run_;
 };

@@ -17,35 +17,23 @@
 #include "platform/forms/Instance.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/QtHost.h"
+#include "tests/platform/qtview/QtFixture.h"
+#include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
 
-QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "test_modelspec_onscreen";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 class ModelWindowOnScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        com::RegisterServer(VELDOSIGN_LIBRARY);
-        zomel::gSign = std::make_shared<zomel::Sign>();
-        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        run_ = std::make_unique<FreshRun>(host);
+        zomel::frmMain& main = FreshRun::StartSign();
         zomel::FillFontTable();
         zomel::ModelNumberLabel = "Model Number = ";
-        zomel::MainForm->Load();
+        main.Load();
     }
     void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
+        run_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -64,6 +52,7 @@ protected:
     QApplication& app = TestApplication();
     TestEnvironment env;
     qtview::QtHost host;
+    std::unique_ptr<FreshRun> run_;
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "platform/gdi/Picture.h"
 #include "tests/platform/qtview/QtFixture.h"
 #include "tests/platform/qtview/RepaintClock.h"
+#include "tests/support/FreshRun.h"
 
 using namespace forms;
 
@@ -41,24 +42,16 @@ public:
 
 class StartupOnScreen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        // The main window hosts the display control, created by class id from this run's
-        // registry.
-        com::RegisterServer(VELDOSIGN_LIBRARY);
-    }
+    void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
     void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::CloseLog();
-        zomel::MainForm = nullptr;
+        run_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QApplication& app = TestApplication();
     TestEnvironment env;
     WatchingHost host;
+    std::unique_ptr<FreshRun> run_;
 };
 
 TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIsUp) {

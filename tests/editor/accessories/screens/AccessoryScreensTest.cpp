@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/QtHost.h"
 #include "tests/platform/qtview/QtFixture.h"
+#include "tests/support/FreshRun.h"
 
 namespace {
 
@@ -31,16 +34,11 @@ namespace {
 class AccessoryScreens : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::ResetInstances();
-        forms::SetHost(&host);
-        com::RegisterServer(VELDOSIGN_LIBRARY);
+        run_ = std::make_unique<FreshRun>(host);
         QDir().mkpath(ZOMEL_ARTIFACT_DIR);
     }
     void TearDown() override {
-        forms::ResetInstances();
-        forms::SetHost(nullptr);
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
+        run_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -69,6 +67,7 @@ protected:
     QApplication& app = TestApplication();
     TestEnvironment env;
     qtview::QtHost host;
+    std::unique_ptr<FreshRun> run_;
 };
 
 TEST_F(AccessoryScreens, ClipList) {

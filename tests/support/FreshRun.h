@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+
+#include "core/Catalogue.h"
+#include "core/Globals.h"
+#include "core/LogChannel.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "estimate/mapParts.h"
+#include "platform/com/ServerLibrary.h"
+#include "platform/forms/Description.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/StringTable.h"
+
+// A run of the program as it starts: no window objects, `host` in place, no log, the module
+// globals at their start values, and the display control registered in this run's registry
+// (make the TestEnvironment first, so that the registry is a temporary one).  The run ends,
+// and everything is put back, when the object goes.
+class FreshRun {
+public:
+    explicit FreshRun(forms::Host& host) {
+        Reset();
+        forms::SetHost(&host);
+        com::RegisterServer(VELDOSIGN_LIBRARY);
+    }
+    ~FreshRun() {
+        Reset();
+        forms::SetHost(nullptr);
+    }
+    FreshRun(const FreshRun&) = delete;
+    FreshRun& operator=(const FreshRun&) = delete;
+
+    // The sign model and the main window object, as start-up makes them (the window is not
+    // loaded).
+    static zomel::frmMain& StartSign() {
+        zomel::gSign = std::make_shared<zomel::Sign>();
+        zomel::MainForm = &forms::Instance<zomel::frmMain>();
+        return *zomel::MainForm;
+    }
+
+private:
+    static void Reset() {
+        forms::ResetInstances();
+        zomel::CloseLog();
+        zomel::MainForm = nullptr;
+        zomel::gSign.reset();
+        zomel::gMapParts.reset();
+        zomel::DebugLevel = 0;
+        zomel::HoldSize = vb::False;
+        zomel::CurrentLine = 0;
+        zomel::Zomel2Mode = vb::False;
+        zomel::CEOption = vb::False;
+        forms::ReloadStringTable();
+        forms::ReloadWindowDescriptions();
+    }
+};
