@@ -190,7 +190,7 @@ void frmMain::CheckColorDepth(vb::Integer depth) {
 void frmMain::ResetLineFormats() {
     for (vb::Integer i = 0; i <= 10; ++i) {
         LineFormat& format = LineFormats[static_cast<size_t>(i)];
-        format.FontName = FontTable(10).Name;
+        format.FontName = FontTable(StartFont).Name;
         format.Bold = format.Italic = format.Underline = vb::False;
         format.FontSize = format.FontRows = 7;
         format.PixelFont = vb::True;

@@ -10,7 +10,6 @@ namespace {
 
 constexpr vb::Long kVersionLog = 10927;
 constexpr vb::Long kFullMatrixLog = 10933;
-constexpr vb::Integer kStartFont = 10;
 const char* const kPlacementTools[] = {"id_FormatTop", "id_FormatMiddle", "id_FormatBottom"};
 
 }  // namespace
@@ -27,7 +26,7 @@ void frmMain::mnuSignFull_Click() {
     ViewSign->Let("SegSepY", 0);
     if (SkipSizeCheck) return;
     VScrLineSpacing->SetValue(0);
-    SetAllLineHeights(kStartFont);
+    SetAllLineHeights(StartFont);
     txtZomelText_Change(0);
     LogLine(forms::LoadResString(kFullMatrixLog));
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
@@ -98,12 +97,12 @@ void frmMain::mnuSignStartOver_Click() {
         if (TheSign().Vertical()) SetToolState("id_SignVertical", 1);
         if (Zomel2Mode) SetZomelVersion();
         VScrLineSpacing->SetValue(0);
-        const FontRecord& font = FontTable(kStartFont);
+        const FontRecord& font = FontTable(StartFont);
         for (vb::Integer i = 10; i >= 0; --i) {
             if (i <= 8) {
                 HSLine(i).SetMin(FirstBlockFont);
                 HSLine(i).SetMax(LastBlockFont);
-                HSLine(i).SetValue(kStartFont);
+                HSLine(i).SetValue(StartFont);
             }
             FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
                                      font.Name, font.Size,         font.Height, vb::False};

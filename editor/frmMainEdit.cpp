@@ -1,6 +1,7 @@
 // Commands: clipboard editing, alignment, shrink to fit, the line-matrix and character
 // layouts, the price command's checks, clear and the module outline.
 #include "core/Diagnostics.h"
+#include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
@@ -20,7 +21,6 @@ constexpr vb::Long kNoTextId = 10935;
 constexpr vb::Long kModelMismatchId = 10984;
 constexpr vb::Long kTooBigId = 11659;
 constexpr vb::Long kInId = 11662;
-constexpr vb::Integer kStartFont = 10;
 constexpr vb::Integer kMostModules = 60;
 constexpr vb::Long kOutlineGrey = 0x808080;
 const char* const kStyleTools[] = {"id_Bold", "id_Italic", "id_Underline"};
@@ -104,7 +104,7 @@ void frmMain::mnuSignLine_Click() {
     ViewSign->Let("SegSepY", 3);
     for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
-    SetAllLineHeights(kStartFont);
+    SetAllLineHeights(StartFont);
     SetVerticalPlacement(1);
     VScrLineSpacing->SetValue(-1);
     if (!txtZomelText(6).Text().empty())
@@ -127,7 +127,7 @@ void frmMain::mnuSignChar_Click() {
         SetToolEnabled(id, false);
     ViewSign->Let("SegSepX", 3);
     ViewSign->Let("SegSepY", 3);
-    SetAllLineHeights(kStartFont);
+    SetAllLineHeights(StartFont);
     txtZomelText_Change(0);
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
     LogLine(forms::LoadResString(kCharLayoutLog));
