@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-
 #include <string>
 
 #include "platform/forms/Constants.h"
