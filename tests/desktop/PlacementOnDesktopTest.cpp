@@ -58,6 +58,19 @@ protected:
                                            env_.ConfigFolder() + "settings.ini");
     }
     static std::string Twips(int pixels) { return std::to_string(pixels * 15); }
+    // The settings hold the window's frame, in twips.
+    void ExpectStored(const ScreenWindow& window) const {
+        EXPECT_EQ(Stored("MainLeft"), Twips(window.FrameX()));
+        EXPECT_EQ(Stored("MainTop"), Twips(window.FrameY()));
+        EXPECT_EQ(Stored("MainWidth"), Twips(window.FrameWidth()));
+        EXPECT_EQ(Stored("MainHeight"), Twips(window.FrameHeight()));
+    }
+    static void ExpectSamePlace(const ScreenWindow& now, const ScreenWindow& before) {
+        EXPECT_EQ(now.x, before.x);
+        EXPECT_EQ(now.y, before.y);
+        EXPECT_EQ(now.width, before.width);
+        EXPECT_EQ(now.height, before.height);
+    }
 
     TestEnvironment env_;
     std::unique_ptr<PrivateDesktop> desktop_;
@@ -80,30 +93,20 @@ TEST_P(PlacementOnDesktop, ASizeAndPlaceAreKeptAndComeBackAfterEitherWayOfClosin
     EXPECT_EQ(placed.height, 600);
     CloseBox(placed);
     ASSERT_TRUE(Ended());
-    EXPECT_EQ(Stored("MainLeft"), Twips(placed.FrameX()));
-    EXPECT_EQ(Stored("MainTop"), Twips(placed.FrameY()));
-    EXPECT_EQ(Stored("MainWidth"), Twips(placed.FrameWidth()));
-    EXPECT_EQ(Stored("MainHeight"), Twips(placed.FrameHeight()));
+    ExpectStored(placed);
 
     ScreenWindow again = StartProgram();
-    EXPECT_EQ(again.x, placed.x);
-    EXPECT_EQ(again.y, placed.y);
-    EXPECT_EQ(again.width, 800);
-    EXPECT_EQ(again.height, 600);
+    ExpectSamePlace(again, placed);
     // Moved once more and closed with File > Exit.
     desktop_->Run("xdotool windowmove --sync " + std::to_string(again.id) + " 300 220");
     Settle();
     ScreenWindow moved = Describe(*desktop_, again.id);
     Keys(moved, "alt+f x");
     ASSERT_TRUE(Ended());
-    EXPECT_EQ(Stored("MainLeft"), Twips(moved.FrameX()));
-    EXPECT_EQ(Stored("MainTop"), Twips(moved.FrameY()));
+    ExpectStored(moved);
 
     ScreenWindow third = StartProgram();
-    EXPECT_EQ(third.x, moved.x);
-    EXPECT_EQ(third.y, moved.y);
-    EXPECT_EQ(third.width, 800);
-    EXPECT_EQ(third.height, 600);
+    ExpectSamePlace(third, moved);
     Keys(third, "alt+f x");
     EXPECT_TRUE(Ended());
 }
