@@ -165,7 +165,8 @@ void Loader::LoadOption(const std::string& kind) {
 
 void Loader::FillCommon(OptionRecord& option, const std::string& kind) {
     Set(F(0), [&] { option.Name = Unquote(F(0)); });
-    Set(F(3), [&] { option.PartNo = placeholder_ ? "N/A" : Unquote(F(3)); });
+    Set(F(3), [&] { option.CataloguePartNo = Unquote(F(3)); });
+    Set(F(3), [&] { option.PartNo = placeholder_ ? "N/A" : option.CataloguePartNo; });
     option.Type = kind;
     Set(F(5), [&] { option.Info = Unquote(F(5)); });
 }
@@ -260,7 +261,7 @@ void LoadBaseRow(const std::string& rowText, vb::Integer lineNumber) {
     const auto field = [&](size_t index) { return Unquote(Field(fields, index)); };
     OptionRecord& base = gBaseParts(++gBaseCount);
     log([&] { base.Name = field(0); });
-    log([&] { base.PartNo = field(3); });
+    log([&] { base.PartNo = base.CataloguePartNo = field(3); });
     log([&] { base.Type = field(2); });
     log([&] { base.Info = field(5); });
     log([&] { base.Price = ConvertItPrice(field(1), lineNumber); });

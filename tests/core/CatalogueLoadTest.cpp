@@ -81,6 +81,8 @@ TEST_F(CatalogueLoad, RowKindsGoToTheirTablesWithTheirMappings) {
     EXPECT_EQ(group.TreeSet, 3);
     EXPECT_EQ(group.Empty, vb::False);
     EXPECT_EQ(gOptions(2).PartNo, "N/A");
+    EXPECT_EQ(gOptions(2).CataloguePartNo, "000-0900");  // what the rules compare with
+    EXPECT_EQ(gOptions(1).CataloguePartNo, "650-0085");
     EXPECT_EQ(gOptions(2).ZomelVersion, 0);  // a version field longer than four characters
     EXPECT_EQ(gOptions(3).Row, 5);
     EXPECT_EQ(gOptions(3).Group, 5);
