@@ -8,7 +8,7 @@
 
 namespace zomel {
 
-frmOptions::frmOptions() : Form("frmOptions") {}
+frmOptions::frmOptions() : ProgramForm("frmOptions") {}
 
 void frmOptions::LoadCharHigh() {
     MainForm->cbbHigh->Clear();

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/forms/Form.h"
+#include "core/ProgramForm.h"
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -13,7 +13,7 @@ namespace zomel {
 
 // The units and character-size window.  Its list fillers work on the main window's character
 // height and width lists without loading this window.
-class frmOptions : public forms::Form {
+class frmOptions : public ProgramForm {
 public:
     frmOptions();
 
