@@ -8,8 +8,6 @@
 
 namespace zomel {
 
-frmOptions::frmOptions() : ProgramForm("frmOptions") {}
-
 void frmOptions::LoadCharHigh() {
     MainForm->cbbHigh->Clear();
     MainForm->cbbWide->Clear();
