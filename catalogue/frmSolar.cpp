@@ -5,7 +5,6 @@
 #include <string>
 
 #include "catalogue/SolarMonth.h"
-#include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
@@ -18,8 +17,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Solar";
-constexpr vb::Long kCaptionId = 112;
 constexpr vb::Long kAtLeastOneBatteryId = 11201;
 
 constexpr vb::Integer kKeyS = 83;
@@ -64,7 +61,7 @@ vb::Long MeasuredPercent() {
 
 }  // namespace
 
-frmSolar::frmSolar() : Form("frmSolar") {
+frmSolar::frmSolar() : ProgramForm("frmSolar") {
     On("optCity", "Click", [this](auto& c, auto&) { optCity_Click(c.Index()); });
     On("optPower", "Click", [this](auto& c, auto&) { optPower_Click(c.Index()); });
     On("txtBats", "Change", [this](auto&, auto&) { txtBats_Change(); });
@@ -78,8 +75,7 @@ frmSolar::frmSolar() : Form("frmSolar") {
 }
 
 // Each opening works from the current sign and ends with the suggested counts.
-void frmSolar::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmSolar::Window_Load() {
     ModuleCount = vb::Long{gSign->XZomelCount()} * gSign->YZomelCount();
     ShowExtraControls(Unlocked());
     if (Unlocked()) {
@@ -264,17 +260,12 @@ void frmSolar::ShowKeptFigures() {
     showingFigures_ = false;
 }
 
-void frmSolar::Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+void frmSolar::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
     if (KeyCode != kKeyS || Shift != forms::vbAltMask) return;
     MainForm->SolarUnlocked = vb::Flag(!Unlocked());
     LoadPowerCaptions();
     ShowExtraControls(Unlocked());
     CalcSolarBalance();
-}
-
-void frmSolar::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "catalogue/SolarBalance.h"
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
@@ -19,7 +19,7 @@ namespace zomel {
 // suggests the smallest panel and battery counts for which no month empties the bank too
 // soon.  The counts in its boxes go to the estimate window.  Other windows only show it,
 // modally; its figures outlive a closing, as the window object does.
-class frmSolar : public forms::Form {
+class frmSolar : public ProgramForm {
 public:
     frmSolar();
 
@@ -39,9 +39,8 @@ public:
     forms::Ref<forms::CommandButton> cmdOk{*this, "cmdOk"};
 
 protected:
-    void Form_Load() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
+    void Window_Load() override;
+    void Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
 
 private:
     void CalcSolarBalance();
