@@ -13,6 +13,7 @@
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/forms/TreeView.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
