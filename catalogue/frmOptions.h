@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/Ref.h"
 #include "platform/vb/Types.h"
 
@@ -21,7 +21,7 @@ namespace zomel {
 // sizes, shown as they stand when it opens and written to the sign on Apply or OK.  Its list
 // fillers work on the main window's character height and width lists without loading this
 // window.
-class frmOptions : public forms::Form {
+class frmOptions : public ProgramForm {
 public:
     frmOptions();
 
@@ -50,9 +50,7 @@ public:
     void LoadWideFilter();
 
 protected:
-    void Form_Load() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
+    void Window_Load() override;
 
 private:
     // Selects the button of `unit` among `choices` (unit code, button); none for another code.

@@ -1,6 +1,5 @@
 // The units window itself: its opening, the three unit groups and Apply, OK and Cancel.
 #include "catalogue/frmOptions.h"
-#include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
@@ -8,13 +7,11 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Options";
-constexpr vb::Long kCaptionId = 110;
 constexpr vb::Integer kLastLine = 10;
 
 }  // namespace
 
-frmOptions::frmOptions() : Form("frmOptions") {
+frmOptions::frmOptions() : ProgramForm("frmOptions") {
     On("cmdApply", "Click", [this](auto&, auto&) { cmdApply_Click(); });
     On("cmdOk", "Click", [this](auto&, auto&) { cmdOk_Click(); });
     On("cmdCancel", "Click", [this](auto&, auto&) { cmdCancel_Click(); });
@@ -22,8 +19,7 @@ frmOptions::frmOptions() : Form("frmOptions") {
         On(group, "Click", [this](auto&, auto&) { cmdApply->SetEnabled(true); });
 }
 
-void frmOptions::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmOptions::Window_Load() {
     SelectUnit(OptWeight, gSign->WeightUnit(), {{"kg", 0}, {"lbs", 1}});
     SelectUnit(OptHeight, gSign->LengthUnit(), {{"m", 2}, {"cm", 0}, {"ft", 1}, {"in", 3}});
     SelectUnit(OptCharHeight, gSign->CharSizeUnit(), {{"pix", 2}, {"in", 1}, {"cm", 0}});
@@ -70,14 +66,6 @@ void frmOptions::cmdOk_Click() {
 
 void frmOptions::cmdCancel_Click() {
     Unload();
-}
-
-void frmOptions::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmOptions::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/Form.h"
+#include "core/ProgramForm.h"
 #include "platform/vb/Variant.h"
 
 namespace zomel {
@@ -8,7 +8,7 @@ namespace zomel {
 // The price estimate window.  Its run-long values exist before the window is first loaded:
 // the options tree and the solar window write these before and between estimates; those the
 // catalogue loader writes at start-up are in gPriceLoad (core/PriceLoad.h).
-class frmOrder : public forms::Form {
+class frmOrder : public ProgramForm {
 public:
     frmOrder();
 
