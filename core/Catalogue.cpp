@@ -5,9 +5,8 @@
 #include "core/Diagnostics.h"
 #include "core/FontTable.h"
 #include "core/PartNumbers.h"
-#include "estimate/frmOrder.h"
-#include "estimate/mapParts.h"
-#include "platform/forms/Instance.h"
+#include "core/PriceLoad.h"
+#include "core/mapParts.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
@@ -104,7 +103,7 @@ private:
 void Loader::Report() {
     ReportError("Sign Options Load Step: " + std::to_string(step_) +
                 " Problem string: " + problem_);
-    forms::Instance<frmOrder>().LoadError(vb::True);
+    gPriceLoad.LoadError = vb::True;
 }
 
 // A line the format excludes, or one beyond the tables, is reported and skipped whole.
@@ -218,9 +217,8 @@ void Loader::CountSetRow(const OptionRecord& option) {
         ++GroupCount;
         lastSet_ = option.Package;
     }
-    frmOrder& order = forms::Instance<frmOrder>();
-    if (option.PartNo == SolarBatteryPartNo) order.BatteryOption = n_;
-    if (option.PartNo == SolarPanelPartNo) order.PanelOption = n_;
+    if (option.PartNo == SolarBatteryPartNo) gPriceLoad.BatteryOption = n_;
+    if (option.PartNo == SolarPanelPartNo) gPriceLoad.PanelOption = n_;
 }
 
 void Loader::FillKitRow(OptionRecord& option) {

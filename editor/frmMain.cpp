@@ -9,7 +9,8 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
-#include "estimate/mapParts.h"
+#include "core/mapParts.h"
+#include "editor/SignEventsToWindows.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -58,6 +59,7 @@ vb::Single SettingAsSingle(const std::string& key, vb::Single defaultValue) {
 }  // namespace
 
 frmMain::frmMain() : Form("frmMain") {
+    SubscribeWindowsToSign();
     BindEvents();
     BindModelNumberEvents();
 }
