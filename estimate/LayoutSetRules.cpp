@@ -19,10 +19,10 @@ struct LayoutSet {
     Size size;
     Count count;
     vb::Integer step;
-    bool altPart;   // package 1 may take the alternative mounting number
-    bool power;     // adds to the power sets the cable count follows
-    vb::Long suffixId;         // the description's ending from the string table, or
-    std::string_view suffix;   // this one when it has no id
+    bool altPart;             // package 1 may take the alternative mounting number
+    bool power;               // adds to the power sets the cable count follows
+    vb::Long suffixId;        // the description's ending from the string table, or
+    std::string_view suffix;  // this one when it has no id
 };
 
 constexpr std::array<LayoutSet, 14> kLayoutSets = {{

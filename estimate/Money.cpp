@@ -45,8 +45,7 @@ std::string Dollars(Cents amount) {
     const Cents magnitude = negative ? -amount : amount;
     std::string cents = std::to_string(magnitude % 100);
     if (cents.size() < 2) cents.insert(0, "0");
-    return std::string("$") + (negative ? "-" : "") + std::to_string(magnitude / 100) + "." +
-           cents;
+    return std::string("$") + (negative ? "-" : "") + std::to_string(magnitude / 100) + "." + cents;
 }
 
 }  // namespace zomel

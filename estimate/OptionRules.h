@@ -6,10 +6,10 @@
 // messages, and the fallback for a keyword no rule knows.
 namespace zomel::rules {
 
-void PriceKit(PriceRun& run);        // "OPTION-KIT"
-void PricePackage(PriceRun& run);    // "OPTION-PKG"
-void PriceSet(PriceRun& run);        // "OPTION-SET": a layout set or a chosen option
-void PriceUnknown(PriceRun& run);    // any other keyword
+void PriceKit(PriceRun& run);      // "OPTION-KIT"
+void PricePackage(PriceRun& run);  // "OPTION-PKG"
+void PriceSet(PriceRun& run);      // "OPTION-SET": a layout set or a chosen option
+void PriceUnknown(PriceRun& run);  // any other keyword
 
 // The parts of "OPTION-KIT".
 void AdviseRadarUse(const PriceRun& run);

@@ -30,7 +30,8 @@ Cents AssemblyChargeOf(const PricedSign& sign);
 // assembled sign, its price their sum with the assembly charge, which the total also gains.
 // `caption` is the model number as the main window shows it.  A catalogue without an
 // installation kit row leaves the parts listed one by one, as for a sign bought in parts.
-void AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run,
-                  const std::string& caption, const std::string& modelNumber);
+// True when the first line became the assembled sign.
+bool AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run, const std::string& caption,
+                  const std::string& modelNumber);
 
 }  // namespace zomel

@@ -15,27 +15,27 @@ namespace zomel {
 
 // The sign as the price rules see it, read once when an estimate starts.
 struct PricedSign {
-    vb::Long X = 0;                   // module columns
-    vb::Long Y = 0;                   // module rows
-    vb::Integer S = 0;                // layout: 0 full matrix, 1 line matrix, 2 characters
-    bool V = false;                   // the sign's modules stand vertically
-    bool VerticalBox = false;         // the main window's vertical box is ticked
-    bool HighDensity = false;         // the main window's density
-    bool Zomel2Mode = false;          // module generation 2
-    double SignWidth = 0;             // lengths in the sign's length unit
+    vb::Long X = 0;            // module columns
+    vb::Long Y = 0;            // module rows
+    vb::Integer S = 0;         // layout: 0 full matrix, 1 line matrix, 2 characters
+    bool V = false;            // the sign's modules stand vertically
+    bool VerticalBox = false;  // the main window's vertical box is ticked
+    bool HighDensity = false;  // the main window's density
+    bool Zomel2Mode = false;   // module generation 2
+    double SignWidth = 0;      // lengths in the sign's length unit
     double SignHeight = 0;
     double RailLength = 0;
     double SpacerLength = 0;
     double LockdownLength = 0;
     double ZomelWidth = 0;
-    double ConductorFirst = 0;        // conductor inches for a row's first module
-    double ConductorNext = 0;         // and for each further one
+    double ConductorFirst = 0;  // conductor inches for a row's first module
+    double ConductorNext = 0;   // and for each further one
     vb::Long LockdownCount = 0;
     vb::Long HoleplugCount = 0;
     std::string LengthUnit;
     LengthFactors Factors;
-    std::string BackPlatePartNo;      // the parts map's back plate, or "VELDO will supply"
-    std::string JumpHarnPartNo;       // the parts map's jumper harness; "" when it has none
+    std::string BackPlatePartNo;  // the parts map's back plate, or "VELDO will supply"
+    std::string JumpHarnPartNo;   // the parts map's jumper harness; "" when it has none
 
     vb::Long Modules() const { return X * Y; }
     // Many modules, or a wide high-density sign: power runs along the rows.

@@ -19,11 +19,11 @@ Cents AssemblyChargeOf(const PricedSign& sign) {
     return RoundCents(hours * kHourCents);
 }
 
-void AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run,
-                  const std::string& caption, const std::string& modelNumber) {
+bool AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run, const std::string& caption,
+                  const std::string& modelNumber) {
     const vb::Long firstKept = run.KitRow ? run.KitRow : run.KitRowSeen;
     // Lines are grid rows from row 1; the last is the totals line.
-    if (firstKept == 0 || lines.size() < 2) return;
+    if (firstKept == 0 || lines.size() < 2) return false;
     const Cents charge = AssemblyChargeOf(run.Sign);
     const Cents assembled = run.KitSubtotal + charge;
     PriceLine& sign = lines.front();
@@ -33,6 +33,7 @@ void AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run,
     const vb::Long keepFrom = std::clamp<vb::Long>(firstKept, 2, last);
     lines.erase(lines.begin() + 1, lines.begin() + (keepFrom - 1));
     lines.back().Cells[PriceLine::SubTotal] = Dollars(run.EstimateTotal + charge);
+    return true;
 }
 
 }  // namespace zomel

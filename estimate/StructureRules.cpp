@@ -42,8 +42,7 @@ void CountOrSkip(PriceRun& run, vb::Integer step, bool applies, vb::Long q) {
 }
 
 // A piece priced by its length, `pieces` of them.
-void EmitLengthPieces(PriceRun& run, const std::string& quantity, vb::Long pieces,
-                      double length) {
+void EmitLengthPieces(PriceRun& run, const std::string& quantity, vb::Long pieces, double length) {
     const Cents piece = RoundCents(length * PricePerLength(run));
     run.SetSellingPrice(piece);
     run.Emit(quantity, pieces * piece);
@@ -53,8 +52,8 @@ void EmitLengthPieces(PriceRun& run, const std::string& quantity, vb::Long piece
 std::string RailDescription(const PriceRun& run) {
     std::string name = run.Line.Cells[PriceLine::Description];
     if (!name.empty()) name.pop_back();
-    return name + forms::LoadResString(kWithLengthId) + vb::Format(run.Sign.RailLength, "#,###.00") +
-           " " + run.Sign.LengthUnit + "):";
+    return name + forms::LoadResString(kWithLengthId) +
+           vb::Format(run.Sign.RailLength, "#,###.00") + " " + run.Sign.LengthUnit + "):";
 }
 
 Cents RailPieceOf(const PriceRun& run) {
@@ -211,8 +210,9 @@ void PriceRailInsulator(PriceRun& run) {
     run.LoadStep = 512;
     if (Gen1(run)) {
         const PricedSign& s = run.Sign;
-        const double length = 4.0 * static_cast<double>(s.Y) *
-                              (static_cast<double>(s.X) * s.ZomelWidth + 10 * s.Factors.InchLengthFactor);
+        const double length =
+            4.0 * static_cast<double>(s.Y) *
+            (static_cast<double>(s.X) * s.ZomelWidth + 10 * s.Factors.InchLengthFactor);
         run.RailCost += length * PricePerLength(run);
     }
     run.SkipRow();
@@ -266,7 +266,7 @@ void PriceJumperHarness(PriceRun& run) {
     run.SetSellingPrice(perRow);
     run.Emit(std::to_string(run.Sign.Y), run.Sign.Y * perRow);
     run.ShownPartNo = run.Sign.JumpHarnPartNo.empty() ? run.RowPartNo() + Suffix(run.Sign.X)
-                                                       : run.Sign.JumpHarnPartNo;
+                                                      : run.Sign.JumpHarnPartNo;
 }
 
 void PriceModuleClips(PriceRun& run) {

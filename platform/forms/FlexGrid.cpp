@@ -124,8 +124,7 @@ void FlexGrid::SetTextMatrix(vb::Long row, vb::Long col, const std::string& text
 vb::Long FlexGrid::ColWidth(vb::Long col) const {
     if (col < 0 || col >= cols_) vb::Raise(vb::err::SubscriptOutOfRange);
     const auto slot = static_cast<size_t>(col);
-    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot]
-                                                             : DefaultColWidth;
+    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : DefaultColWidth;
 }
 
 void FlexGrid::SetColWidth(vb::Long col, vb::Long width) {

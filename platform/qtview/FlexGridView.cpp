@@ -37,8 +37,8 @@ FlexGridView::FlexGridView(forms::Control& control, FormWindow& window)
 void FlexGridView::Sync(std::string_view name) {
     const bool all = name.empty() || name == "Redraw";
     if (!GridOf(Model()).Redraw()) return;
-    if (all || name == "Rows" || name == "Cols" || name == "FixedRows" ||
-        name == "FixedCols" || name == "Cells" || name == "Font")
+    if (all || name == "Rows" || name == "Cols" || name == "FixedRows" || name == "FixedCols" ||
+        name == "Cells" || name == "Font")
         ShowCells();
     if (all || name == "Cols" || name == "ColWidth") ShowColumnWidths();
 }

@@ -26,9 +26,7 @@ public:
 // Counts what reaches the view, as the on-screen grid would follow it.
 struct CountingView : ControlView {
     std::vector<std::string> changes;
-    void PropertyChanged(Control&, std::string_view name) override {
-        changes.emplace_back(name);
-    }
+    void PropertyChanged(Control&, std::string_view name) override { changes.emplace_back(name); }
 };
 
 class FlexGridModel : public ::testing::Test {

@@ -1,0 +1,56 @@
+#include "estimate/frmOrder.h"
+#include "platform/forms/Instance.h"
+#include "platform/vb/Error.h"
+
+// The windows the estimate opens.  The options tree and the solar window are still to come:
+// until they are part of the program, opening them fails as a window without its
+// description does, and the failure is reported where they are opened.
+namespace zomel {
+namespace {
+
+class frmChooser : public forms::Form {
+public:
+    frmChooser() : Form("frmChooser") {}
+};
+
+class frmSolar : public forms::Form {
+public:
+    frmSolar() : Form("frmSolar") {}
+};
+
+// Loads the window; a failure names the window that could not be loaded.
+void LoadNamed(forms::Form& window) {
+    try {
+        window.Load();
+    } catch (const vb::VbError& e) {
+        // A window that failed to load is not left half loaded for the next attempt.
+        vb::ResumeNext([&] { window.Unload(); });
+        vb::Err().Clear();
+        vb::Raise(e.Number(),
+                  "The window " + window.Name() + " could not be loaded: " + e.Description());
+    }
+}
+
+}  // namespace
+
+bool frmOrder::ShowOptionsTree() {
+    frmChooser& chooser = forms::Instance<frmChooser>();
+    LoadNamed(chooser);
+    if (HasLoadError()) {
+        chooser.Unload();
+        return false;
+    }
+    chooser.Show(forms::ShowStyle::Modal, this);
+    return true;
+}
+
+// The counts the solar window leaves are this window's.
+void frmOrder::ShowSolar(PriceRun& run) {
+    frmSolar& solar = forms::Instance<frmSolar>();
+    LoadNamed(solar);
+    solar.Show(forms::ShowStyle::Modal, this);
+    run.PanelCount = PanelCount;
+    run.BatteryCount = BatteryCount;
+}
+
+}  // namespace zomel
