@@ -11,9 +11,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Price Estimate";
-constexpr vb::Long kCaptionId = 111;
-
 // The window's sizes below which the grid, the labels and the buttons stay where they are.
 constexpr vb::Single kGridHeightFrom = 2500;
 constexpr vb::Single kGridHeightMargin = 2000;
@@ -26,7 +23,7 @@ constexpr vb::Single kButtonMargin = 1360;
 
 }  // namespace
 
-frmOrder::frmOrder() : Form("frmOrder") {
+frmOrder::frmOrder() : ProgramForm("frmOrder") {
     On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOk_Click(); });
     On("cmdOpt", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOpt_Click(); });
 }
@@ -45,15 +42,14 @@ std::string frmOrder::PartNumber(vb::Long row) const {
 }
 
 // Each step goes on after an error; an object the platform cannot make is only traced.
-void frmOrder::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
-    vb::OnError step([] {
+void frmOrder::Window_Load() {
+    vb::OnError step([this] {
         const vb::ErrObject& error = vb::Err();
         if (error.Number == vb::err::CannotCreateObject || error.Number == 430) {
-            DebugTrace(kTraceLabel, error.Number, error.Description, error.Source);
+            DebugTrace(TraceLabel(), error.Number, error.Description, error.Source);
             vb::Err().Clear();
         } else {
-            ReportError(std::string(kTraceLabel) + " - Load");
+            ReportError(std::string(TraceLabel()) + " - Load");
         }
     });
     step([&] { factors_ = LengthFactorsOf(gSign->LengthUnit()); });
@@ -77,21 +73,14 @@ void frmOrder::Form_Resize() {
     }
 }
 
-void frmOrder::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmOrder::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
-}
-
 void frmOrder::cmdOk_Click() {
     Unload();
 }
 
 // The prices are worked out again whenever the options tree was shown, changed or not.
 void frmOrder::cmdOpt_Click() {
-    vb::OnError report([] { ReportError(std::string(kTraceLabel) + " Options button click"); });
+    vb::OnError report(
+        [this] { ReportError(std::string(TraceLabel()) + " Options button click"); });
     report([&] {
         LoadError(vb::False);
         if (ShowOptionsTree()) LoadPrices();

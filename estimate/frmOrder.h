@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramForm.h"
 #include "estimate/LengthFactors.h"
 #include "estimate/PriceRun.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/FlexGrid.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/Ref.h"
 #include "platform/vb/Variant.h"
 
@@ -17,7 +17,7 @@ namespace zomel {
 // Its run-long values exist before the window is first loaded: the options tree and the solar
 // window write these before and between estimates; those the catalogue loader writes at
 // start-up are in gPriceLoad (core/PriceLoad.h).
-class frmOrder : public forms::Form {
+class frmOrder : public ProgramForm {
 public:
     frmOrder();
 
@@ -43,10 +43,8 @@ public:
     forms::Ref<forms::Label> lblComment{*this, "lblComment"};
 
 protected:
-    void Form_Load() override;
+    void Window_Load() override;
     void Form_Resize() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
 
 private:
     void cmdOk_Click();

@@ -1,21 +1,17 @@
+#include "catalogue/frmSolar.h"
 #include "estimate/frmOrder.h"
 #include "platform/forms/Instance.h"
 #include "platform/vb/Error.h"
 
-// The windows the estimate opens.  The options tree and the solar window are still to come:
-// until they are part of the program, opening them fails as a window without its
-// description does, and the failure is reported where they are opened.
+// The windows the estimate opens.  The options tree is still to come: until it is part of the
+// program, opening it fails as a window without its description does, and the Options
+// button reports the failure.
 namespace zomel {
 namespace {
 
 class frmChooser : public forms::Form {
 public:
     frmChooser() : Form("frmChooser") {}
-};
-
-class frmSolar : public forms::Form {
-public:
-    frmSolar() : Form("frmSolar") {}
 };
 
 // Loads the window; a failure names the window that could not be loaded.
@@ -46,9 +42,7 @@ bool frmOrder::ShowOptionsTree() {
 
 // The counts the solar window leaves are this window's.
 void frmOrder::ShowSolar(PriceRun& run) {
-    frmSolar& solar = forms::Instance<frmSolar>();
-    LoadNamed(solar);
-    solar.Show(forms::ShowStyle::Modal, this);
+    forms::Instance<frmSolar>().Show(forms::ShowStyle::Modal, this);
     run.PanelCount = PanelCount;
     run.BatteryCount = BatteryCount;
 }
