@@ -70,15 +70,19 @@ protected:
 };
 
 TEST_F(SolarScreen, TheWindowAsAPersonUsesIt) {
-    Solar().Load();
-    Solar().Show();
+    // Shown over the main window, as the estimate and the options tree are.
+    zomel::MainForm->Show();
+    Solar().Show(forms::ShowStyle::Modeless, zomel::MainForm);
     qtview::FormWindow& window = *host.WindowOf(Solar());
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     Shoot("window");
     QWidget* focus = QApplication::focusWidget();
+    // Alt+S also presses "&Suggest", whose click comes once the button has shown it pressed.
+    Solar().txtPanels->SetText("3");
     QTest::keyClick(focus ? focus : &window, Qt::Key_S, Qt::AltModifier);
-    QApplication::processEvents();
+    QTest::qWait(300);
+    EXPECT_EQ(Solar().txtPanels->Text(), "12");
     EXPECT_EQ(zomel::MainForm->SolarUnlocked, vb::True);
     EXPECT_TRUE(WidgetOf(*Solar().UpDownDays).isVisible());
 
