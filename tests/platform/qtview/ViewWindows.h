@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     int resizes = 0;
     vb::Integer closeMode = -1;
     bool refuseToClose = false;
+    // What the window does on a key release besides recording it (a message box, say).
+    std::function<void(vb::Integer)> onKeyUp;
 
 protected:
     void Form_Activate() override { ++activations; }
@@ -38,6 +41,7 @@ protected:
     }
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override {
         events.push_back("Form_KeyUp " + std::to_string(KeyCode) + " " + std::to_string(Shift));
+        if (onKeyUp) onKeyUp(KeyCode);
     }
     void Form_QueryUnload(vb::Integer& Cancel, vb::Integer UnloadMode) override {
         closeMode = UnloadMode;
