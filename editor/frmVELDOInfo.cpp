@@ -2,6 +2,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/TranslateForm.h"
+#include "platform/forms/Constants.h"
 
 namespace zomel {
 namespace {
@@ -16,6 +17,11 @@ frmVELDOInfo::frmVELDOInfo() : Form("frmVELDOInfo") {}
 void frmVELDOInfo::Form_Load() {
     TraceForm(kTraceLabel, kCaptionId, true);
     TranslateForm(*this, false);
+}
+
+// The window has no button: Escape is the way out without a window manager's close box.
+void frmVELDOInfo::Form_KeyDown(vb::Integer& KeyCode, vb::Integer&) {
+    if (KeyCode == forms::vbKeyEscape) Unload();
 }
 
 void frmVELDOInfo::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {

@@ -11,6 +11,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_KeyDown(vb::Integer& KeyCode, vb::Integer& Shift) override;
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
     void Form_Unload(vb::Integer& Cancel) override;
 };

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
@@ -254,8 +255,13 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
     if (!down && key.isAutoRepeat()) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
     const QEvent::Type type = event->type();
-    for (const auto& [form, own] : windows_)
-        if (own == window) window->KeyFromPerson(key, down);
+    // Not heard while walking the windows: the key may unload its window, and with it the
+    // widget it was meant for, which then takes it no further.
+    QPointer<QWidget> receiver = widget;
+    if (std::any_of(windows_.begin(), windows_.end(),
+                    [window](const auto& entry) { return entry.second == window; }))
+        window->KeyFromPerson(key, down);
+    if (!receiver) return true;
     // Kept after the form's handler, which may have heard keys of its own (in a message box).
     heardKey_ = event;
     heardType_ = type;

@@ -172,6 +172,18 @@ TEST_F(QtHostWindows, AKeyWhoseHandlerOpensAMessageBoxReachesTheFormOnce) {
     EXPECT_EQ(window.events, (std::vector<std::string>{"Form_KeyUp 113 0"}));
 }
 
+TEST_F(QtHostWindows, AWindowMayGoWithTheKeyThatClosesIt) {
+    fx.ShowActive(window);
+    auto& edit = fx.WidgetOf<QLineEdit>(window.ControlNamed("txtLine", 0));
+    edit.setFocus();
+    window.onKeyDown = [this](vb::Integer key) {
+        if (key == vbKeyEscape) window.Unload();
+    };
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(fx.host.WindowOf(window), nullptr);
+}
+
 TEST_F(QtHostWindows, ActivationAndKeysReachTheForm) {
     fx.ShowActive(window);
     EXPECT_EQ(window.activations, 1);

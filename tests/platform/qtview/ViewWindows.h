@@ -27,7 +27,8 @@ public:
     int resizes = 0;
     vb::Integer closeMode = -1;
     bool refuseToClose = false;
-    // What the window does on a key release besides recording it (a message box, say).
+    // What the window does on a key besides recording it (a message box, say).
+    std::function<void(vb::Integer)> onKeyDown;
     std::function<void(vb::Integer)> onKeyUp;
 
 protected:
@@ -35,6 +36,7 @@ protected:
     void Form_Resize() override { ++resizes; }
     void Form_KeyDown(vb::Integer& KeyCode, vb::Integer&) override {
         events.push_back("Form_KeyDown " + std::to_string(KeyCode));
+        if (onKeyDown) onKeyDown(KeyCode);
     }
     void Form_KeyPress(vb::Integer& KeyAscii) override {
         events.push_back("Form_KeyPress " + std::to_string(KeyAscii));
