@@ -62,6 +62,8 @@ TEST_F(RoadTest, EachLineIsOfferedOneUnderTheLastUsed) {
     EXPECT_FALSE(LineShown(9));
     Type(8, "L8");
     EXPECT_FALSE(LineShown(9));
+    for (vb::Integer line = 0; line <= 10; ++line)  // each bar shows with its line only
+        EXPECT_EQ(Main().HSLine(line).Visible(), LineShown(line)) << line;
     EXPECT_EQ(TheSign().YZomelCount(), 6);  // nine lines of 8 rows, cut to the most rows
 }
 
