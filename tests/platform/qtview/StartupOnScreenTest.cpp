@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/Main.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
-#include "core/Main.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
 #include "platform/com/ServerLibrary.h"
