@@ -130,25 +130,4 @@ const PropertyTable& ImageList::Table() {
     return table;
 }
 
-const PropertyTable& FlexGrid::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("Rows", vb::Long{2})
-            .Stored("Cols", vb::Long{2})
-            .Stored("FixedRows", vb::Long{1})
-            .Stored("FixedCols", vb::Long{1});
-        return t;
-    }();
-    return table;
-}
-
-const PropertyTable& TreeView::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("Style", vb::Integer{7}).Stored("Checkboxes", false).Stored("Indentation", 300.0);
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace forms
