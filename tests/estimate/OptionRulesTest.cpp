@@ -17,8 +17,8 @@ TEST_F(RuleTest, LayoutSetsFollowTheRowsAndTheSize) {
     const auto sets = [&](vb::Long x, vb::Long y, bool high) {
         Sign(x, y).HighDensity = high;
         std::string seen;
-        for (const char* info : {"HRZ ONLY", "HRZ PWR", "LEFT HRZ", "LEFT HRZ PWR", "RIGHT HRZ",
-                                 "RIGHT HRZ DTA"}) {
+        for (const char* info :
+             {"HRZ ONLY", "HRZ PWR", "LEFT HRZ", "LEFT HRZ PWR", "RIGHT HRZ", "RIGHT HRZ DTA"}) {
             Price(Row("OPTION-SET", info, "$36.00", "310-3100-01", 3));
             seen += (run.RowSkipped ? std::string("-") : Quantity()) + " ";
         }
@@ -101,14 +101,12 @@ TEST_F(RuleTest, TheCabinetIsRecognisedByItsCatalogueNumber) {
         Option(1, "NEMA 4X equipment cabinet", "OPTION-KIT", "TOP", "$0.00", "000-0400", 14);
     cabinet.PartNo = "N/A";
     cabinet.Checked = vb::True;
-    Option(2, "Custom frame color", "OPTION-KIT", "TOP", "$350.00", "000-0900", 14).PartNo =
-        "N/A";
+    Option(2, "Custom frame color", "OPTION-KIT", "TOP", "$350.00", "000-0900", 14).PartNo = "N/A";
     zomel::gOptions(2).Checked = vb::True;
     Sign(12, 1);  // 37.2 A: one 40 amp supply
     PriceOption(1);
     EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"NEMA 4X equipment cabinet:",
-                                                          "Call VELDO", "1", "Call VELDO",
-                                                          "N/A"}));
+                                                          "Call VELDO", "1", "Call VELDO", "N/A"}));
     EXPECT_EQ(run.LineTotal, 0);
     EXPECT_TRUE(host.Messages().empty());
     Sign(13, 1);  // 40.3 A
@@ -129,8 +127,8 @@ TEST_F(RuleTest, TheCabinetIsRecognisedByItsCatalogueNumber) {
 }
 
 TEST_F(RuleTest, TheRadarKitAdvisesOnTheSignsShape) {
-    Option(1, "Radar speed display kit", "OPTION-KIT", "TOP", "$1450.00", "640-1200", 12)
-        .Checked = vb::True;
+    Option(1, "Radar speed display kit", "OPTION-KIT", "TOP", "$1450.00", "640-1200", 12).Checked =
+        vb::True;
     const auto advice = [&](vb::Long x, vb::Long y, bool high, bool box) {
         Sign(x, y).HighDensity = high;
         run.Sign.VerticalBox = box;
@@ -141,25 +139,24 @@ TEST_F(RuleTest, TheRadarKitAdvisesOnTheSignsShape) {
         return host.Messages()[0].prompt.substr(47, 12) + "|" + host.Messages()[0].title;
     };
     EXPECT_EQ(advice(4, 1, true, true), "you have mor|Only need 2 or 3 vertical ZOMELs in 1 row.");
-    EXPECT_EQ(advice(3, 2, true, true),
-              "you should m|Only need 2 or 3 vertical ZOMELs in 1 row.");
+    EXPECT_EQ(advice(3, 2, true, true), "you should m|Only need 2 or 3 vertical ZOMELs in 1 row.");
     EXPECT_EQ(advice(3, 1, true, true), "none");
     EXPECT_EQ(advice(3, 1, true, false),
               "you have mor|Only need 1 or 2 horizontal ZOMELs in 1 row.");
     EXPECT_EQ(advice(2, 2, true, false),
               "you should m|Only need 1 or 2 horizontal ZOMELs in 1 row.");
     EXPECT_EQ(advice(2, 1, true, false), "none");
-    EXPECT_EQ(advice(3, 2, false, true),
-              "you have mor|Only need 2 or 3 vertical ZOMELs in 1 row.");
+    EXPECT_EQ(advice(3, 2, false, true), "you have mor|Only need 2 or 3 vertical ZOMELs in 1 row.");
     EXPECT_EQ(advice(3, 1, false, true), "none");
-    EXPECT_EQ(advice(1, 1, false, false), "you should c|Recommend 2 or 3 vertical ZOMELs in 1 row.");
+    EXPECT_EQ(advice(1, 1, false, false),
+              "you should c|Recommend 2 or 3 vertical ZOMELs in 1 row.");
 }
 
 TEST_F(RuleTest, PowerSuppliesForTheLoadWithAdviceAndTheCabinetsOwn) {
-    Option(1, "Power supply - 10 amp", "OPTION-SET", "OPTION", "$95.00", "240-0010")
-        .Checked = vb::True;
-    Option(2, "Power supply - 100 amp", "OPTION-SET", "OPTION", "$540.00", "240-0100")
-        .Checked = vb::True;
+    Option(1, "Power supply - 10 amp", "OPTION-SET", "OPTION", "$95.00", "240-0010").Checked =
+        vb::True;
+    Option(2, "Power supply - 100 amp", "OPTION-SET", "OPTION", "$540.00", "240-0100").Checked =
+        vb::True;
     Sign(8, 1);  // 24.8 A
     PriceOption(1);
     EXPECT_EQ(Outcome(run), "3 $285.00");
@@ -213,14 +210,13 @@ TEST_F(RuleTest, ThePowerCableIsChosenForTheEstimateAndOnlyThatCheckIsUndone) {
 TEST_F(RuleTest, TheCableRowsBelowAPowerCableMustExist) {
     Option(1, "Power cable ZOMEL male 25 ft", "OPTION-SET", "KIT", "$65.00", "250-0025", 10);
     run.BeginRow(zomel::gOptions(1), 1);
-    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }),
-              vb::err::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::SubscriptOutOfRange);
 }
 
 TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
     Option(1, "Installation kit ZOMEL", "OPTION-SET", "KIT", "$695.00", "610-1000", 10);
-    Option(2, "Sign control software", "OPTION-SET", "KIT", "$450.00", "630-0100", 10)
-        .Checked = vb::True;
+    Option(2, "Sign control software", "OPTION-SET", "KIT", "$450.00", "630-0100", 10).Checked =
+        vb::True;
     run.EstimateTotal = 123456;
     run.GridRow = 7;
     run.FirstEstimate = vb::True;
@@ -240,8 +236,8 @@ TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
 TEST_F(RuleTest, SolarPanelsOpenTheSolarWindowOnceTheSignChanged) {
     Option(1, "Solar array - Panels 85 watt", "OPTION-SET", "GROUP", "$640.00", "650-0085", 41)
         .Checked = vb::True;
-    Option(2, "Solar array - Batteries 92 amp hour", "OPTION-SET", "GROUP", "$310.00",
-           "650-0092", 41)
+    Option(2, "Solar array - Batteries 92 amp hour", "OPTION-SET", "GROUP", "$310.00", "650-0092",
+           41)
         .Checked = vb::True;
     int shown = 0;
     run.ShowSolar = [&](zomel::PriceRun& r) {
@@ -257,9 +253,9 @@ TEST_F(RuleTest, SolarPanelsOpenTheSolarWindowOnceTheSignChanged) {
     EXPECT_EQ(Outcome((PriceOption(1), run)), "3 $1920.00");
     EXPECT_EQ(shown, 1);
     PriceOption(2);
-    EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"Solar array - Batteries 92 amp hour:",
-                                                          "Call VELDO", "6", "Call VELDO",
-                                                          "650-0092"}));
+    EXPECT_EQ(run.Line.Cells,
+              (std::array<std::string, 5>{"Solar array - Batteries 92 amp hour:", "Call VELDO", "6",
+                                          "Call VELDO", "650-0092"}));
     EXPECT_EQ(run.LineTotal, 186000);  // still part of the total
     run.PanelCount = "many";
     run.BeginRow(zomel::gOptions(1), 1);

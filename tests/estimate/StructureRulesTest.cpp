@@ -18,8 +18,8 @@ TEST_F(RuleTest, OneSupplyPerTwentyModulesBegunForGenerationOne) {
     const struct {
         vb::Long x, y;
         const char* outcome;
-    } cases[] = {{5, 4, "1 $285.00"}, {7, 3, "2 $570.00"}, {10, 4, "2 $570.00"},
-                 {41, 1, "3 $855.00"}};
+    } cases[] = {
+        {5, 4, "1 $285.00"}, {7, 3, "2 $570.00"}, {10, 4, "2 $570.00"}, {41, 1, "3 $855.00"}};
     for (const auto& c : cases) {
         Sign(c.x, c.y);
         Price(row);
@@ -71,8 +71,8 @@ TEST_F(RuleTest, Zomel2SuppliesBySignSizeAndThePresetKit) {
     EXPECT_EQ(supplies(10, 3, true), "2 $650.00;1 $325.00;2 $650.00;");
     EXPECT_EQ(supplies(20, 1, false), "1 $325.00;skip;1 $325.00;");  // a small sign
     // The preset kit brings the one left supply of a small sign.
-    Option(2, "Installation kit ZOMEL2", "OPTION-SET", "KIT", "$745.00", "610-2000", 10)
-        .Checked = vb::True;
+    Option(2, "Installation kit ZOMEL2", "OPTION-SET", "KIT", "$745.00", "610-2000", 10).Checked =
+        vb::True;
     run.PresetRowIndex = 2;
     Price(Row("Z2-PWR", "LEFT HRZ", "$325.00", "240-2040", 0));
     EXPECT_EQ(Outcome(run), "skip");
@@ -88,11 +88,11 @@ TEST_F(RuleTest, FramePiecesArePricedByLengthOnceRoundedHalfAwayFromZero) {
     run.Sign.SignWidth = 3.5;
     run.Sign.SignHeight = 2.0;
     Price(Row("Z2-TOP/BOT", "HORIZONTAL", "$9.80", "220-2010"));
-    EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"Part:", "$34.30", "2", "$68.60",
-                                                          "220-2010-03"}));
+    EXPECT_EQ(run.Line.Cells,
+              (std::array<std::string, 5>{"Part:", "$34.30", "2", "$68.60", "220-2010-03"}));
     Price(Row("Z2-SIDE", "HORIZONTAL", "$9.80", "220-2020"));
-    EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"Part:", "$19.60", "2", "$39.20",
-                                                          "220-2020-01"}));
+    EXPECT_EQ(run.Line.Cells,
+              (std::array<std::string, 5>{"Part:", "$19.60", "2", "$39.20", "220-2020-01"}));
     // 1.25 feet at 10 cents: 12.5 cents make 13, and the pair 26.
     run.Sign.SignWidth = 1.25;
     Price(Row("Z2-TOP/BOT", "HORIZONTAL", "$0.10", "220-2010"));
@@ -110,8 +110,8 @@ TEST_F(RuleTest, TheBackPlateIsPricedByAreaInAnyUnit) {
     run.Sign.Factors = zomel::LengthFactorsOf("in");
     Price(Row("Z2-BACK", "HORIZONTAL", "$6.40", "220-2030"));
     // 2 ft by 3.5 ft at $6.40 a square foot.
-    EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"Part:", "$44.80", "1", "$44.80",
-                                                          "VELDO will supply"}));
+    EXPECT_EQ(run.Line.Cells,
+              (std::array<std::string, 5>{"Part:", "$44.80", "1", "$44.80", "VELDO will supply"}));
     run.Sign.BackPlatePartNo = "220-2030-0301";
     Price(Row("Z2-BACK", "HORIZONTAL", "$6.40", "220-2030"));
     EXPECT_EQ(Shown(), "220-2030-0301");
@@ -130,8 +130,8 @@ TEST_F(RuleTest, RowSpacersDeductAnEighthInchInTheSignsUnit) {
         run.Sign.SpacerLength = 27.625 * factors.InchLengthFactor;
         Price(Row("Z2-SPACER", "LSEGMENT", "$3.90", "220-3010"));
         // 27.5 inches at $3.90 a foot is $8.9375 a piece.
-        EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"Part:", "$8.94", "2", "$17.88",
-                                                              "220-3010-02"}))
+        EXPECT_EQ(run.Line.Cells,
+                  (std::array<std::string, 5>{"Part:", "$8.94", "2", "$17.88", "220-3010-02"}))
             << unit;
     }
     Sign(4, 1).S = 2;
@@ -161,9 +161,9 @@ TEST_F(RuleTest, TheGenerationOneRailAssemblyIsOneLine) {
     Price(Row("RESET-SPACER", "RAIL", "$2.10", "210-1050"));
     // 67.75 in of rail $80.453125 and its fitting $72; 263.25 in of conductor $25.228125;
     // 271 in of insulator $9.485; six inches of reset spacer $1.05: $188.21625 a row.
-    EXPECT_EQ(run.Line.Cells,
-              (std::array<std::string, 5>{"Mounting rail assembly (with length 67.75 in):",
-                                          "$188.22", "1", "$188.22", "210-1010-03"}));
+    EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{
+                                  "Mounting rail assembly (with length 67.75 in):", "$188.22", "1",
+                                  "$188.22", "210-1010-03"}));
     EXPECT_EQ(run.SkippedRows, 4);
 }
 
@@ -229,8 +229,7 @@ TEST_F(RuleTest, QuantitiesAndMoneyDoNotOverflowOrDrift) {
 
 TEST_F(RuleTest, FixedCountsSignAssemblyAndUnknownKeywords) {
     Sign(3, 1).Zomel2Mode = true;
-    EXPECT_EQ(Outcome((Price(Row("Z2=FIX", "HARDWARE", "$8.50", "220-5100", 4)), run)),
-              "4 $34.00");
+    EXPECT_EQ(Outcome((Price(Row("Z2=FIX", "HARDWARE", "$8.50", "220-5100", 4)), run)), "4 $34.00");
     EXPECT_EQ(Outcome((Price(Row("Z2=FIX", "HARDWARE", "$8.50", "220-5100", 0)), run)),
               "0 $0.00");  // shown, not skipped
     Price(Row("Z2=FIX", "HARDWARE", "$145.00", "350-2040", 1));
