@@ -54,10 +54,9 @@ protected:
 }  // namespace
 
 TEST_F(PriceListTest, TheComponentsFoldIntoTheAssembledSignWithTheirPartNumbers) {
-    Option(1, "Installation kit ZOMEL", "OPTION-SET", "KIT", "$695.00", "610-1000", 10)
-        .Checked = vb::True;
-    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked =
+    Option(1, "Installation kit ZOMEL", "OPTION-SET", "KIT", "$695.00", "610-1000", 10).Checked =
         vb::True;
+    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked = vb::True;
     auto lines = PriceAll();
     EXPECT_TRUE(reported.empty());
     ASSERT_EQ(lines.size(), 6u);
@@ -71,14 +70,13 @@ TEST_F(PriceListTest, TheComponentsFoldIntoTheAssembledSignWithTheirPartNumbers)
     std::vector<std::string> partNumbers;
     for (const auto& line : lines)
         partNumbers.push_back(line.CataloguePartNo);
-    EXPECT_EQ(partNumbers, (std::vector<std::string>{"AF0-1H2A4-0301H", "610-1000", "630-1010",
-                                                     ""}));
+    EXPECT_EQ(partNumbers,
+              (std::vector<std::string>{"AF0-1H2A4-0301H", "610-1000", "630-1010", ""}));
 }
 
 TEST_F(PriceListTest, AKitNotChosenStillMarksWhereTheOptionsStart) {
     Option(1, "Installation kit ZOMEL", "OPTION-SET", "KIT", "$695.00", "610-1000", 10);
-    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked =
-        vb::True;
+    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked = vb::True;
     auto lines = PriceAll();
     EXPECT_EQ(run.KitRow, 0);
     EXPECT_EQ(run.KitRowSeen, 4);
@@ -89,8 +87,7 @@ TEST_F(PriceListTest, AKitNotChosenStillMarksWhereTheOptionsStart) {
 
 // Without an installation kit row there is no telling parts from options: all stay listed.
 TEST_F(PriceListTest, ACatalogueWithoutAnInstallationKitKeepsItsLines) {
-    Option(1, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked =
-        vb::True;
+    Option(1, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked = vb::True;
     auto lines = PriceAll();
     const auto before = lines;
     EXPECT_FALSE(zomel::AssembleSign(lines, run, "M", "M"));
@@ -104,8 +101,7 @@ TEST_F(PriceListTest, ACatalogueWithoutAnInstallationKitKeepsItsLines) {
 // it are still priced.
 TEST_F(PriceListTest, AnErrorInARowIsReportedWithItsStepAndTheEstimateGoesOn) {
     Option(1, "Power cable ZOMEL male 25 ft", "OPTION-SET", "KIT", "$65.00", "250-0025", 10);
-    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked =
-        vb::True;
+    Option(2, "Phone modem", "OPTION-PKG", "OPTION", "$385.00", "630-1010", 31).Checked = vb::True;
     zomel::PresetFirstIndex = zomel::PresetNextIndex = 2;
     auto lines = PriceAll();
     ASSERT_EQ(reported.size(), 1u);
