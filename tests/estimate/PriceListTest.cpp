@@ -36,7 +36,11 @@ protected:
         row.PartNo = row.CataloguePartNo = partNo;
         zomel::gBaseCount = index;
     }
+    // A run of its own, on the sign of the test.
     std::vector<PriceLine> PriceAll() {
+        const zomel::PricedSign sign = run.Sign;
+        run = {};
+        run.Sign = sign;
         return zomel::PriceCatalogue(run, [this](const zomel::PriceRun& r) {
             reported.push_back({r.LoadStep, vb::Err().Number, r.RowIndex});
             vb::Err().Clear();
@@ -167,4 +171,49 @@ TEST_F(EstimateTest, AnErrorIsReportedWithTheEstimatesStepAndTheRestIsPriced) {
     ASSERT_GE(grid.size(), 2u);
     EXPECT_EQ(grid.back()[0], "Total:");
     EXPECT_EQ(zomel::gPriceLoad.OptionIndex.ToLong(), zomel::gOptionCount);
+}
+
+TEST_F(PriceListTest, APersonsCableChoiceStaysChosenAfterTheEstimate) {
+    Option(1, "Power cable ZOMEL male 25 ft", "OPTION-SET", "KIT", "$65.00", "250-0025", 10);
+    Option(2, "Long power cable - 50 ft", "OPTION-SET", "OPTION", "$110.00", "250-0050");
+    Option(3, "Long power cable - 100 ft", "OPTION-SET", "OPTION", "$195.00", "250-0100").Checked =
+        vb::True;
+    zomel::PresetFirstIndex = zomel::PresetNextIndex = 1;
+    auto lines = PriceAll();
+    EXPECT_EQ(zomel::gOptions(3).Checked, vb::True);
+    EXPECT_EQ(zomel::gOptions(2).Checked, vb::False);
+    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::Description], "Long power cable - 100 ft:");
+    // The cable the estimate took for itself is put back.
+    zomel::gOptions(3).Checked = vb::False;
+    lines = PriceAll();
+    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::Description], "Long power cable - 50 ft:");
+    EXPECT_EQ(zomel::gOptions(2).Checked, vb::False);
+}
+
+// A catalogue of many chosen options: every grid row keeps its own part number.
+TEST_F(EstimateTest, EveryRowOfALongEstimateKeepsItsPartNumber) {
+    Type(0, "HELLO");
+    zomel::gOptionCount = 180;
+    zomel::PresetFirstIndex = zomel::PresetNextIndex = 1;  // no generation-2 twin
+    for (vb::Integer i = 1; i <= zomel::gOptionCount; ++i) {
+        zomel::OptionRecord& option = zomel::gOptions(i);
+        option = {};
+        option.Name = "Option " + std::to_string(i);
+        option.Type = "OPTION-PKG";
+        option.Price = "$1.00";
+        option.PartNo = option.CataloguePartNo = "900-" + std::to_string(1000 + i);
+        option.Checked = vb::True;
+    }
+    std::vector<std::string> partNumbers;
+    const Grid grid = PriceIt([&](zomel::frmOrder& order) {
+        for (vb::Long r = 0; r < order.fgPrices->Rows(); ++r)
+            partNumbers.push_back(order.PartNumber(r));
+    });
+    // No installation kit row: the parts stay listed, then the 180 options and the totals.
+    ASSERT_EQ(grid.size(), 1 + 7 + 180 + 1u);
+    for (vb::Long r = 8; r < 188; ++r) {
+        EXPECT_EQ(partNumbers[static_cast<size_t>(r)], grid[static_cast<size_t>(r)][4]) << r;
+        EXPECT_EQ(grid[static_cast<size_t>(r)][4], "900-" + std::to_string(1000 + r - 7)) << r;
+    }
+    EXPECT_EQ(grid.back()[3], "$4315.22");  // 4135.22 of parts and 180 options at $1.00
 }
