@@ -127,6 +127,7 @@ protected:
 
 private:
     void BuildControls();
+    void ReportUnboundHandlers();
     void ApplyWindowDescription();
     std::string HandlerKey(std::string_view control, std::string_view event) const;
 
@@ -148,6 +149,10 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
     std::map<std::string, Handler> handlers_;  // "control.event", folded
+    struct Binding {
+        std::string control, event;
+    };
+    std::vector<Binding> bindings_;  // as bound, for the check at load
 };
 
 }  // namespace forms
