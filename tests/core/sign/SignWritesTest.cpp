@@ -6,6 +6,7 @@
 #include "platform/os/Settings.h"
 #include "tests/core/sign/SignFixture.h"
 
+using zomel::frmMain;
 using zomel::MainForm;
 
 namespace {
