@@ -332,3 +332,28 @@ TEST_F(OptionRules, AnUnexpectedValueIsReportedAndTheTreeStaysUsable) {
 }
 
 }  // namespace
+
+namespace {
+
+// A full table of packages: the tree's nodes outnumber the table's rows, and the rules' walks
+// stop at the table's end.
+TEST_F(OptionRules, TheRulesWalkNoFurtherThanTheTable) {
+    for (int i = gOptionCount + 1; i <= MaxOptions; ++i) {
+        OptionRecord& row = gOptions(i);
+        row.Name = "Spare part " + std::to_string(i);
+        row.Type = "OPTION-PKG";
+        row.PartNo = row.CataloguePartNo = "699-" + std::to_string(1000 + i);
+        row.Package = static_cast<vb::Integer>(100 + i);
+        row.Info = "OPTION";
+    }
+    frmChooser& tree = Open();
+    ASSERT_GT(tree.tvOption->Count() - GroupCount, MaxOptions);
+    Tick(preset);
+    Tick(kit);
+    Tick(MaxOptions);
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_TRUE(Chosen(MaxOptions));
+    EXPECT_TRUE(Chosen(Row("630-0100")));
+}
+
+}  // namespace
