@@ -357,3 +357,32 @@ TEST_F(OptionRules, TheRulesWalkNoFurtherThanTheTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// Node indexes of an earlier build name other nodes now: a row left out of this build has
+// none, and so no partner of it reaches into this tree.
+TEST_F(OptionRules, ARowLeftOutOfThisBuildKeepsNoNodeOfAnEarlierOne) {
+    const int modem = Row(ModemPackagePartNo);
+    const int zomel2Hardware = Row("350-2050");
+    gOptions(zomel2Hardware).PartNo = ModemPackagePartNo;  // one number on two rows
+    Click("id_Sign1");
+    Open();
+    const vb::Integer earlierNode = gOptions(zomel2Hardware).tvIndex;
+    ASSERT_GT(earlierNode, 0);
+    Tree().cmdDone->Click();
+    gOptions(PresetOptionIndex).Checked = vb::False;
+    Click("id_Sign2");
+    Open();
+    EXPECT_EQ(gOptions(zomel2Hardware).tvIndex, 0);
+    EXPECT_EQ(gOptions(modem).tvCloneIndex, 0);
+    // Whatever row the earlier node's index shows now stays chosen when the modem is.
+    const int other = std::stoi(Tree().tvOption->Item(earlierNode).Tag().ToString());
+    ASSERT_GT(other, 0);
+    Tick(other);
+    Tick(modem);
+    EXPECT_TRUE(Chosen(other));
+    EXPECT_TRUE(Chosen(modem));
+}
+
+}  // namespace
