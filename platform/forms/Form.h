@@ -128,6 +128,7 @@ protected:
 private:
     void BuildControls();
     void ApplyWindowDescription();
+    [[noreturn]] void RaiseLoadFailure() const;
     std::string HandlerKey(std::string_view control, std::string_view event) const;
 
     std::string name_;

@@ -38,16 +38,18 @@ protected:
         QDir().mkpath(ZOMEL_ARTIFACT_DIR);
     }
     void TearDown() override {
+        answerer_.stop();
         run_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Answers the message boxes a window shows while it opens, as a person clicks OK.
-    static void AnswerBoxes() {
-        QTimer::singleShot(50, [] {
+    // Answers the message boxes a window shows while it opens, as a person clicks OK, until
+    // the test ends.
+    void AnswerBoxes() {
+        QObject::connect(&answerer_, &QTimer::timeout, [] {
             if (QWidget* box = QApplication::activeModalWidget()) box->close();
-            AnswerBoxes();
         });
+        answerer_.start(50);
     }
 
     QImage Shoot(forms::Form& form, const std::string& name) {
@@ -68,6 +70,7 @@ protected:
     TestEnvironment env;
     qtview::QtHost host;
     std::unique_ptr<FreshRun> run_;
+    QTimer answerer_;
 };
 
 TEST_F(AccessoryScreens, ClipList) {
