@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "core/Main.h"
+#include "app/Main.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/qtview/QtHost.h"

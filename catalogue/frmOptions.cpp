@@ -8,8 +8,6 @@
 
 namespace zomel {
 
-frmOptions::frmOptions() : Form("frmOptions") {}
-
 void frmOptions::LoadCharHigh() {
     MainForm->cbbHigh->Clear();
     MainForm->cbbWide->Clear();

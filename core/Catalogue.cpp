@@ -5,9 +5,8 @@
 #include "core/Diagnostics.h"
 #include "core/FontTable.h"
 #include "core/PartNumbers.h"
-#include "estimate/frmOrder.h"
-#include "estimate/mapParts.h"
-#include "platform/forms/Instance.h"
+#include "core/PriceLoad.h"
+#include "core/mapParts.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
@@ -104,7 +103,7 @@ private:
 void Loader::Report() {
     ReportError("Sign Options Load Step: " + std::to_string(step_) +
                 " Problem string: " + problem_);
-    forms::Instance<frmOrder>().LoadError(vb::True);
+    gPriceLoad.LoadError = vb::True;
 }
 
 // A line the format excludes, or one beyond the tables, is reported and skipped whole.
@@ -166,7 +165,8 @@ void Loader::LoadOption(const std::string& kind) {
 
 void Loader::FillCommon(OptionRecord& option, const std::string& kind) {
     Set(F(0), [&] { option.Name = Unquote(F(0)); });
-    Set(F(3), [&] { option.PartNo = placeholder_ ? "N/A" : Unquote(F(3)); });
+    Set(F(3), [&] { option.CataloguePartNo = Unquote(F(3)); });
+    Set(F(3), [&] { option.PartNo = placeholder_ ? "N/A" : option.CataloguePartNo; });
     option.Type = kind;
     Set(F(5), [&] { option.Info = Unquote(F(5)); });
 }
@@ -217,9 +217,8 @@ void Loader::CountSetRow(const OptionRecord& option) {
         ++GroupCount;
         lastSet_ = option.Package;
     }
-    frmOrder& order = forms::Instance<frmOrder>();
-    if (option.PartNo == SolarBatteryPartNo) order.BatteryOption = n_;
-    if (option.PartNo == SolarPanelPartNo) order.PanelOption = n_;
+    if (option.PartNo == SolarBatteryPartNo) gPriceLoad.BatteryOption = n_;
+    if (option.PartNo == SolarPanelPartNo) gPriceLoad.PanelOption = n_;
 }
 
 void Loader::FillKitRow(OptionRecord& option) {
@@ -262,7 +261,7 @@ void LoadBaseRow(const std::string& rowText, vb::Integer lineNumber) {
     const auto field = [&](size_t index) { return Unquote(Field(fields, index)); };
     OptionRecord& base = gBaseParts(++gBaseCount);
     log([&] { base.Name = field(0); });
-    log([&] { base.PartNo = field(3); });
+    log([&] { base.PartNo = base.CataloguePartNo = field(3); });
     log([&] { base.Type = field(2); });
     log([&] { base.Info = field(5); });
     log([&] { base.Price = ConvertItPrice(field(1), lineNumber); });

@@ -37,8 +37,8 @@ extern std::unique_ptr<mapParts> gMapParts;
 void ResetOptions();
 
 // Loads "config2.bin" from the program's folder into the tables, sets the indexes and flags,
-// stores the solar rows' indexes in the estimate window, creates the parts map and fills the
-// font table.  Loading errors are reported and set the estimate window's load-error flag;
+// stores the solar rows' indexes in gPriceLoad, creates the parts map and fills the
+// font table.  Loading errors are reported and set gPriceLoad.LoadError;
 // loading goes on with the next step.
 void LoadSignOptions();
 

@@ -2,8 +2,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/PriceCode.h"
-#include "estimate/frmOrder.h"
-#include "platform/forms/Instance.h"
+#include "core/PriceLoad.h"
 #include "platform/vb/Error.h"
 
 namespace zomel {
@@ -26,7 +25,7 @@ vb::Long ErrorNumber(pricecode::Fault fault) {
 
 std::string ConvertItPrice(const std::string& priceText, vb::Integer row) {
     const auto price = pricecode::DecodePrice(priceText, row);
-    if (price.amount) forms::Instance<frmOrder>().PriceValue = *price.amount;
+    if (price.amount) gPriceLoad.PriceValue = *price.amount;
     if (price.ok) return price.text;
 
     vb::OnError report([&] {

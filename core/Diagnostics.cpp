@@ -6,8 +6,7 @@
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
-#include "estimate/frmOrder.h"
-#include "platform/forms/Instance.h"
+#include "core/PriceLoad.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"
@@ -71,9 +70,8 @@ void LogPriceLoadError() {
     vb::ErrObject pending = vb::Err();
     // A missing record leaves the line partial or missing; the log writer never raises.
     vb::ResumeNext([] {
-        frmOrder& order = forms::Instance<frmOrder>();
-        bool baseRow = order.RowIndex.ToLong() < gBaseCount + 1;
-        vb::Long number = baseRow ? order.RowIndex.ToLong() : order.OptionIndex.ToLong();
+        bool baseRow = gPriceLoad.RowIndex.ToLong() < gBaseCount + 1;
+        vb::Long number = baseRow ? gPriceLoad.RowIndex.ToLong() : gPriceLoad.OptionIndex.ToLong();
         const OptionRecord& record = baseRow ? gBaseParts(number) : gOptions(number);
         WriteLogLine(LogTimestamp() + " - Function [Load Prices] error with " +
                      (baseRow ? "base(" : "option(") + std::to_string(number) + ") name=" +

@@ -24,6 +24,8 @@ struct OptionRecord {
     vb::Integer Checked = vb::False;  // chosen in the options tree
     vb::Integer tvIndex = 0;          // the options-tree node that shows the row
     vb::Integer tvCloneIndex = 0;     // the row's second node
+    std::string CataloguePartNo;      // the part number as the catalogue gives it, even where
+                                      // `PartNo` shows a placeholder as "N/A"
 };
 
 }  // namespace zomel

@@ -3,11 +3,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "catalogue/frmOptions.h"
-#include "core/Globals.h"
-#include "editor/frmMain.h"
-#include "modelspec/frmModelNum.h"
-#include "platform/forms/Instance.h"
+#include "core/SignEvents.h"
 #include "platform/os/Settings.h"
 
 namespace zomel {
@@ -50,11 +46,6 @@ constexpr CharHeightRecord kCharHeights[] = {
     {"cm", 4.22, {4.064, 4.359}, {6.269, 6.581}},
     {"pix", 1.0, {1.0, 1.0}, {1.0, 1.0}},
 };
-
-// Until start-up has made the main window there is no window to tell.
-bool HasMainWindow() {
-    return MainForm != nullptr;
-}
 
 double PoundsIn(const std::string& weightUnit, double pounds, double kilogramsPerPound) {
     if (weightUnit == "lbs") return pounds;
@@ -110,12 +101,12 @@ void Sign::SetCharSizeUnit(std::string unit) {
     }
     CharSizeUnit_ = std::move(unit);
     os::SaveSetting(kAppName, kUnitsSection, "CharSizeUnit", CharSizeUnit_);
-    if (HasMainWindow()) forms::Instance<frmOptions>().LoadCharHigh();
+    if (SignEvents* windows = SignSubscriber()) windows->CharSizeUnitChanged();
 }
 
 void Sign::SetHighDensity(vb::Integer value) {
     HighDensity_ = vb::Flag(value != 0);
-    if (HasMainWindow()) MainForm->HighDensity = HighDensity_;
+    if (SignEvents* windows = SignSubscriber()) windows->HighDensityChanged(HighDensity_);
     ZomelWeight_ = ModuleWeight();
 }
 
@@ -153,7 +144,7 @@ double Sign::LockdownLength() const {
 
 void Sign::SetModelNumber(const std::string& value) {
     ModelNumber_ = value;
-    if (HasMainWindow()) MainForm->txtModel->SetText(ModelNumber_);
+    if (SignEvents* windows = SignSubscriber()) windows->ModelNumberChanged(ModelNumber_);
 }
 
 double Sign::RailLength() const {
@@ -198,7 +189,7 @@ void Sign::SetVertical(vb::Integer value) {
     if (vertical == Vertical_) return;
     Vertical_ = vertical;
     ChangeSizes();
-    if (HasMainWindow()) MainForm->mnuSignVertical_Click(Vertical_);
+    if (SignEvents* windows = SignSubscriber()) windows->VerticalChanged(Vertical_);
 }
 
 void Sign::SetWeightUnit(std::string unit) {
@@ -222,7 +213,7 @@ void Sign::ChangeSizes() {
     SetModuleGeometry();
     SetOuterSize();
     HardwareWeight_ = Zomel2_ ? HardwareWeightOfGeneration2() : 0;
-    if (HasMainWindow()) forms::Instance<frmModelNum>().UpdateModelNum();
+    if (SignEvents* windows = SignSubscriber()) windows->SizesChanged();
 }
 
 void Sign::SetGenerationConstants() {

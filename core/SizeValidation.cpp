@@ -1,11 +1,6 @@
 #include "core/SizeValidation.h"
 
-#include "catalogue/frmOptions.h"
-#include "core/Globals.h"
-#include "core/Sign.h"
 #include "core/SizeFilterTable.h"
-#include "editor/frmMain.h"
-#include "platform/forms/Instance.h"
 #include "platform/vb/Conversion.h"
 
 namespace zomel {
@@ -13,11 +8,6 @@ namespace {
 
 const char* const kNoHeight = "You have not selected a character height.";
 const char* const kNoWidth = "You have not selected a character width.";
-
-SizeListChoice Choice(forms::ComboBox& list) {
-    const vb::Integer index = list.ListIndex();
-    return {index >= 0, list.List(index)};
-}
 
 std::string PairMessage(vb::Single height, vb::Single width, bool inches) {
     const vb::Integer h = SizeIndex(SizeInInches(height, inches), InchSizeBase);
@@ -64,22 +54,6 @@ std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& wi
     const vb::Single w = SizeOfEntry(width.Text);
     if (WidthBelowMinimum(w, inches)) return WidthMinimumMessage;
     return PairMessage(SizeOfEntry(height.Text), w, inches);
-}
-
-std::string ValidateHeightWidth(vb::Integer& selectionMissing) {
-    return CheckSizePair(Choice(*MainForm->cbbHigh), Choice(*MainForm->cbbWide),
-                         gSign->CharSizeUnit(), false, selectionMissing);
-}
-
-std::string ValidateWidthHeight(vb::Integer& selectionMissing) {
-    const SizeListChoice width = Choice(*MainForm->cbbWide);
-    if (width.Selected && MainForm->chkWide->Value() == 1) {
-        forms::Instance<frmOptions>().LoadWideFilter();
-        selectionMissing = vb::False;
-        return {};
-    }
-    return CheckSizePair(Choice(*MainForm->cbbHigh), width, gSign->CharSizeUnit(), true,
-                         selectionMissing);
 }
 
 }  // namespace zomel

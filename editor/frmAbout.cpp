@@ -1,6 +1,5 @@
 #include "editor/frmAbout.h"
 
-#include "core/Diagnostics.h"
 #include "core/TranslateForm.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
@@ -9,8 +8,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "About";
-constexpr vb::Long kCaptionId = 101;
 constexpr vb::Long kNoSysInfoId = 20004;
 constexpr vb::Long kCreditId = 20005;
 constexpr vb::Long kVersionId = 20006;
@@ -22,13 +19,12 @@ const char* const kSysInfoPrograms[] = {"hardinfo2", "hardinfo", "kinfocenter",
 
 }  // namespace
 
-frmAbout::frmAbout() : Form("frmAbout") {
+frmAbout::frmAbout() : ProgramForm("frmAbout") {
     On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { Unload(); });
     On("cmdSysInfo", "Click", [this](forms::Control&, forms::EventArgs&) { StartSysInfo(); });
 }
 
-void frmAbout::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmAbout::Window_Load() {
     TranslateForm(*this, false);
     const forms::AppObject& app = forms::App();
     lblVersion->SetCaption(forms::LoadResString(kVersionId) + std::to_string(app.Major) + "." +
@@ -43,13 +39,8 @@ void frmAbout::StartSysInfo() {
     forms::MsgBox(forms::LoadResString(kNoSysInfoId));
 }
 
-void frmAbout::Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+void frmAbout::Window_KeyUp(vb::Integer&, vb::Integer& Shift) {
     if (Shift == kCtrlAlt) forms::MsgBox(forms::LoadResString(kCreditId));
-}
-
-void frmAbout::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/Ref.h"
 
 namespace zomel {
 
 // The about window: the program's version and a way to the system's information program.
-class frmAbout : public forms::Form {
+class frmAbout : public ProgramForm {
 public:
     frmAbout();
 
@@ -17,9 +17,8 @@ public:
     forms::Ref<forms::CommandButton> cmdSysInfo{*this, "cmdSysInfo"};
 
 protected:
-    void Form_Load() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
+    void Window_Load() override;
+    void Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
 
 private:
     void StartSysInfo();

@@ -14,8 +14,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Clip Art";
-constexpr vb::Long kCaptionId = 104;
 constexpr vb::Long kGraphicsNoteId = 10401;
 constexpr vb::Long kFramePrefixId = 10402;
 constexpr vb::Long kSavedId = 10403;
@@ -35,13 +33,12 @@ gdi::PictureRef PictureOf(forms::Image& image) {
 
 }  // namespace
 
-frmClipArt::frmClipArt() : Form("frmClipArt") {
+frmClipArt::frmClipArt() : ProgramForm("frmClipArt") {
     On("Img", "Click", [this](forms::Control& c, forms::EventArgs&) { Img_Click(c.Index()); });
     On("cmdCancel", "Click", [this](forms::Control&, forms::EventArgs&) { Unload(); });
 }
 
-void frmClipArt::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmClipArt::Window_Load() {
     TranslateForm(*this, false);
     forms::MsgBox(forms::LoadResString(kGraphicsNoteId));
 }
@@ -79,13 +76,8 @@ void frmClipArt::SavePicture(vb::Integer Index) {
     }
 }
 
-void frmClipArt::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+void frmClipArt::Window_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
     if (KeyCode >= kFirstSaveKey && KeyCode <= kLastSaveKey) SavePicture(KeyCode - kFirstSaveKey);
-}
-
-void frmClipArt::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

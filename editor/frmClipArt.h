@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/Ref.h"
 
@@ -11,7 +11,7 @@ namespace zomel {
 
 // The clip-art window: seven stock pictures; a click puts one on the window's own display
 // control, F2 to F8 save them as bitmap files.
-class frmClipArt : public forms::Form {
+class frmClipArt : public ProgramForm {
 public:
     frmClipArt();
 
@@ -20,9 +20,8 @@ public:
     forms::Ref<forms::CommandButton> cmdCancel{*this, "cmdCancel"};
 
 protected:
-    void Form_Load() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
+    void Window_Load() override;
+    void Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
 
 private:
     void Img_Click(vb::Integer Index);

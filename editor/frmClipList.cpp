@@ -14,8 +14,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Clip List";
-constexpr vb::Long kCaptionId = 105;
 constexpr vb::Long kSelectMessageId = 10507;
 constexpr vb::Long kUnableToLocateId = 10508;
 constexpr vb::Long kReinstallId = 10509;
@@ -27,14 +25,13 @@ forms::TextBox& MainLine(vb::Integer index) {
 
 }  // namespace
 
-frmClipList::frmClipList() : Form("frmClipList") {
+frmClipList::frmClipList() : ProgramForm("frmClipList") {
     On("CmdAdd", "Click", [this](forms::Control&, forms::EventArgs&) { CmdAdd_Click(); });
     On("CmdRemove", "Click", [this](forms::Control&, forms::EventArgs&) { CmdRemove_Click(); });
     On("CmdUpdate", "Click", [this](forms::Control&, forms::EventArgs&) { CmdUpdate_Click(); });
 }
 
-void frmClipList::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmClipList::Window_Load() {
     TranslateForm(*this, false);
     LoadClipText();
 }
@@ -102,14 +99,6 @@ void frmClipList::UpdateText(const std::string& L1, const std::string& L2, const
     MainLine(2).SetText(L3);
     MainLine(3).SetText(L4);
     Unload();
-}
-
-void frmClipList::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmClipList::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
@@ -13,7 +13,7 @@ namespace zomel {
 
 // The stock message list: built-in messages and those of "ClipText.txt", put into the main
 // window's first lines spread over one to four lines.
-class frmClipList : public forms::Form {
+class frmClipList : public ProgramForm {
 public:
     frmClipList();
 
@@ -29,9 +29,7 @@ public:
     forms::ArrayRef<forms::OptionButton> Option1{*this, "Option1"};
 
 protected:
-    void Form_Load() override;
-    void Form_Unload(vb::Integer& Cancel) override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Window_Load() override;
 
 private:
     void CmdAdd_Click();

@@ -16,8 +16,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Photo Gallery";
-constexpr vb::Long kCaptionId = 107;
 constexpr vb::Long kUnderDevelopmentId = 10702;
 
 [[noreturn]] void BadList(const std::string& why) {
@@ -36,14 +34,13 @@ std::vector<std::string> PhotoFields(const std::string& line, size_t number) {
 
 }  // namespace
 
-frmGallery::frmGallery() : Form("frmGallery") {
+frmGallery::frmGallery() : ProgramForm("frmGallery") {
     On("cmdNext", "Click", [this](forms::Control&, forms::EventArgs&) { cmdNext_Click(); });
     On("cmdPrev", "Click", [this](forms::Control&, forms::EventArgs&) { cmdPrev_Click(); });
     On("cmdExit", "Click", [this](forms::Control&, forms::EventArgs&) { Unload(); });
 }
 
-void frmGallery::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmGallery::Window_Load() {
     GalleryLoaded = true;
     try {
         heightMargin_ = ScaleHeight() - Picture1->Height();
@@ -151,14 +148,6 @@ void frmGallery::Form_Resize() {
     vb::Single left = std::max<vb::Single>(0, ScaleWidth() - buttonMargin_);
     for (forms::CommandButton* button : {&*cmdPrev, &*cmdExit, &*cmdNext})
         button->SetLeft(left);
-}
-
-void frmGallery::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmGallery::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/Ref.h"
 
 namespace zomel {
 
 // The photo gallery: the photos of "gifs_jpegs" one at a time with their captions.
-class frmGallery : public forms::Form {
+class frmGallery : public ProgramForm {
 public:
     frmGallery();
 
@@ -28,10 +28,8 @@ public:
     vb::Single FitScale() const { return fitScale_; }
 
 protected:
-    void Form_Load() override;
+    void Window_Load() override;
     void Form_Resize() override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
-    void Form_Unload(vb::Integer& Cancel) override;
 
 private:
     void cmdNext_Click();

@@ -9,7 +9,8 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
-#include "estimate/mapParts.h"
+#include "core/mapParts.h"
+#include "editor/SignEventsToWindows.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -23,8 +24,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Main";
-constexpr vb::Long kCaptionId = 109;
 const char* const kSettingsSection = "Settings";
 const char* const kUnitsApp = "ZomelBuilder";
 const char* const kUnitsSection = "Units";
@@ -57,7 +56,8 @@ vb::Single SettingAsSingle(const std::string& key, vb::Single defaultValue) {
 
 }  // namespace
 
-frmMain::frmMain() : Form("frmMain") {
+frmMain::frmMain() : ProgramForm("frmMain") {
+    SubscribeWindowsToSign();
     BindEvents();
     BindModelNumberEvents();
 }
@@ -92,7 +92,7 @@ void frmMain::Form_Load() {
 
 void frmMain::LoadOnce() {
     vb::OnError step = LoadStep();
-    step([] { TraceForm(kTraceLabel, kCaptionId, true); });
+    step([this] { TraceEntry(); });
     step([this] { TranslateForm(*this, false); });
     step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
     step([this] {
@@ -217,10 +217,6 @@ void frmMain::Form_KeyPress(vb::Integer& KeyAscii) {
     txtZomelText(next).SetFocus();
 }
 
-void frmMain::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
 void frmMain::Form_Resize() {
     // Minimised, or smaller than the rule's offsets: the rule would give negative sizes.
     if (WindowState() == forms::vbMinimized || ScaleWidth() < kWarnLeftOfTabEnd ||
@@ -243,7 +239,7 @@ void frmMain::Form_Unload(vb::Integer&) {
     });
     step([this] { SavePlacement(); });
     step([] { gMapParts.reset(); });
-    step([] { TraceForm(kTraceLabel, kCaptionId, false); });
+    step([this] { TraceExit(); });
 }
 
 // Only a normal window's placement is kept: a maximised or minimised one would come back

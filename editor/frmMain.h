@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ProgramForm.h"
 #include "editor/InkScan.h"
 #include "editor/LineFormat.h"
 #include "editor/MessageRaster.h"
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"
@@ -32,7 +32,7 @@ class Sign;
 // number box, the toolbar-and-menu control whose one dispatcher carries every command, the
 // layout road from a typed character to a sized sign on the display control, and the status
 // figures.  Other windows reach it through MainForm.
-class frmMain : public forms::Form {
+class frmMain : public ProgramForm {
 public:
     frmMain();
 
@@ -177,7 +177,6 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_KeyPress(vb::Integer& KeyAscii) override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
     void Form_Resize() override;
     void Form_Unload(vb::Integer& Cancel) override;
 

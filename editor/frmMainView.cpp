@@ -8,6 +8,7 @@
 #include "editor/frmMain.h"
 #include "editor/frmVELDOInfo.h"
 #include "modelspec/frmModelNum.h"
+#include "modelspec/frmSpecChoose.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -58,9 +59,12 @@ void frmMain::mnuViewModels_Click() {
     ShowOwned<frmModelNum>(*this, forms::ShowStyle::Modeless);
 }
 
-// The specification chooser and the components list are windows still to come: until they
-// exist, their commands open nothing.
-void frmMain::mnuSignSpec_Click() {}
+void frmMain::mnuSignSpec_Click() {
+    ShowOwned<frmSpecChoose>(*this, forms::ShowStyle::Modal);
+    txtZomelText_Change(0);
+}
+
+// The components list is a window still to come: until it exists, its command opens nothing.
 void frmMain::mnuViewComponents_Click() {}
 
 void frmMain::mnuViewOptions_Click() {

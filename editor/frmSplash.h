@@ -1,18 +1,16 @@
 #pragma once
 
-#include "platform/forms/Form.h"
+#include "core/ProgramForm.h"
 
 namespace zomel {
 
 // The splash window, shown while the main window loads.
-class frmSplash : public forms::Form {
+class frmSplash : public ProgramForm {
 public:
     frmSplash();
 
 protected:
-    void Form_Load() override;
-    void Form_Unload(vb::Integer& Cancel) override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Window_Load() override;
 };
 
 }  // namespace zomel

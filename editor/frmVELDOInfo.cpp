@@ -1,29 +1,12 @@
 #include "editor/frmVELDOInfo.h"
 
-#include "core/Diagnostics.h"
 #include "core/TranslateForm.h"
 
 namespace zomel {
-namespace {
+frmVELDOInfo::frmVELDOInfo() : ProgramForm("frmVELDOInfo") {}
 
-const char* const kTraceLabel = "VELDO Info";
-constexpr vb::Long kCaptionId = 102;
-
-}  // namespace
-
-frmVELDOInfo::frmVELDOInfo() : Form("frmVELDOInfo") {}
-
-void frmVELDOInfo::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmVELDOInfo::Window_Load() {
     TranslateForm(*this, false);
-}
-
-void frmVELDOInfo::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmVELDOInfo::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -2,6 +2,6 @@
 
 namespace zomel {
 
-frmOrder::frmOrder() : Form("frmOrder") {}
+frmOrder::frmOrder() : ProgramForm("frmOrder") {}
 
 }  // namespace zomel

@@ -1,28 +1,22 @@
 #pragma once
 
-#include "platform/forms/Form.h"
+#include "core/ProgramForm.h"
 #include "platform/vb/Variant.h"
 
 namespace zomel {
 
 // The price estimate window.  Its run-long values exist before the window is first loaded:
-// the catalogue loader writes them at start-up.
-class frmOrder : public forms::Form {
+// the options tree and the solar window write these before and between estimates; those the
+// catalogue loader writes at start-up are in gPriceLoad (core/PriceLoad.h).
+class frmOrder : public ProgramForm {
 public:
     frmOrder();
 
-    // Stores the catalogue's load-error flag, which the Options button tests.
-    void LoadError(vb::Integer flag) { loadError_ = flag; }
-    vb::Integer HasLoadError() const { return loadError_; }
-
-    vb::Variant PanelOption;    // gOptions index of the solar panel row
-    vb::Variant BatteryOption;  // gOptions index of the solar battery row
-    double PriceValue = 0;      // the last decoded price
-    vb::Variant RowIndex;       // the price load's row: base parts first, then options
-    vb::Variant OptionIndex;    // the price load's index into gOptions
-
-private:
-    vb::Integer loadError_ = vb::False;
+    vb::Integer AltPartsFlag = vb::False;   // alternative part numbers chosen (options tree)
+    vb::Integer CabinetOption = vb::False;  // check state of the cabinet placeholder option
+    vb::Variant BatteryCount;     // batteries chosen in the solar window (a Long); empty is 0
+    vb::Variant PanelCount;       // panels chosen in the solar window (a Long); empty is 0
+    vb::Integer SkippedRows = 0;  // grid rows the price load gave back while filling
 };
 
 }  // namespace zomel

@@ -20,8 +20,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "ModelBuilder";
-constexpr vb::Long kCaptionId = 116;
 constexpr vb::Single kPaneShown = 240;
 constexpr vb::Single kPaneHidden = -20000;
 constexpr vb::Integer kMaxColumns = 25;
@@ -130,7 +128,7 @@ std::string RepairedPrefix(const std::string& text, vb::Long position) {
 
 }  // namespace
 
-frmModelNum::frmModelNum() : Form("frmModelNum") {
+frmModelNum::frmModelNum() : ProgramForm("frmModelNum") {
     On("mnuEMNumber", "Click",
        [this](auto&, auto&) { ShowMeaningOf(forms::Instance<frmNumberPrompt>().Ask(*this)); });
     On("mnuBuild", "Click", [this](auto&, auto&) { mnuBuild_Click(); });
@@ -149,8 +147,7 @@ frmModelNum::frmModelNum() : Form("frmModelNum") {
        [this](forms::Control& button, auto&) { LedsPerPixel = button.Index(); });
 }
 
-void frmModelNum::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
+void frmModelNum::Window_Load() {
     InRowsValidate = vb::False;
     LedsPerPixel = 4;
     optZomel(2).SetValue(gSign->Zomel2() != 0);
@@ -161,14 +158,6 @@ void frmModelNum::Form_Load() {
     ShowPane(*FrameMeaning, false);
     comboColumns->SetListIndex(0);
     comboRows->SetListIndex(0);
-}
-
-void frmModelNum::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
-}
-
-void frmModelNum::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
 }
 
 void frmModelNum::ShowPane(forms::Frame& pane, bool shown) {

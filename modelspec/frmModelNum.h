@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "core/ProgramForm.h"
 #include "modelspec/ModelNumber.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
@@ -16,7 +16,7 @@ namespace zomel {
 // The model number window: builds the 15-character model number from its choices, from the
 // sign or from a proposed layout, decodes a number into its meaning and applies it to the sign
 // and the main window, and runs the line and character analyzer.
-class frmModelNum : public forms::Form {
+class frmModelNum : public ProgramForm {
 public:
     frmModelNum();
 
@@ -81,9 +81,7 @@ public:
     forms::Ref<forms::CommandButton> cmdLines{*this, "cmdLines"};
 
 protected:
-    void Form_Load() override;
-    void Form_Unload(vb::Integer& Cancel) override;
-    void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
+    void Window_Load() override;
 
 private:
     void mnuBuild_Click();

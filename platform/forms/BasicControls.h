@@ -10,6 +10,8 @@ public:
     using CaptionedControl::CaptionedControl;
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
+    // A person's click.
+    void Click() { RaiseEvent("Click"); }
 };
 
 class Frame : public CaptionedControl {

@@ -11,6 +11,7 @@
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureClip.h"
 #include "platform/forms/RangeControl.h"
+#include "platform/forms/RichTextBox.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/vb/Error.h"
@@ -42,6 +43,7 @@ std::map<std::string, ControlMaker>& Types() {
         add("SSTree", static_cast<TreeView*>(nullptr));
         add("TreeView", static_cast<TreeView*>(nullptr));
         add("TextBox", static_cast<TextBox*>(nullptr));
+        add("RichTextBox", static_cast<RichTextBox*>(nullptr));
         add("CheckBox", static_cast<CheckBox*>(nullptr));
         add("OptionButton", static_cast<OptionButton*>(nullptr));
         add("ComboBox", static_cast<ComboBox*>(nullptr));

@@ -63,6 +63,29 @@ std::string SaveFolder() {
     return folder;
 }
 
+std::vector<std::string> FixedDrives() {
+    std::string list = Environment("ZOMEL_FIXED_DRIVES");
+    if (list.empty()) {
+        list = Environment("PATH");
+        if (list.empty()) list = "/usr/local/bin:/usr/bin:/bin";
+        list += ":/opt:/usr/local:/snap/bin:/var/lib/flatpak/exports/bin:" +
+                JoinPath(HomeFolder(), ".local/share/flatpak/exports/bin");
+    }
+    return SplitSearchList(list);
+}
+
+std::vector<std::string> SplitSearchList(const std::string& list) {
+    std::vector<std::string> entries;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(':', start);
+        if (end == std::string::npos) end = list.size();
+        if (end > start) entries.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     size_t start = name.find_first_not_of('/');

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Where the Windows places are on Linux.  Each can be overridden through the environment,
 // which the tests use.  Folders are returned with their closing "/".
@@ -24,6 +25,14 @@ std::string TempFolder();
 std::string SaveFolder();
 
 // Joins a folder and a name with one "/".
+// The folders where programs are installed, searched in this order when a program must be
+// found by name: each folder of PATH, then /opt, /usr/local, /snap/bin and the flatpak
+// exports.  $ZOMEL_FIXED_DRIVES (folders separated by ":") stands in for them in tests.
+std::vector<std::string> FixedDrives();
+
+// The entries of a search list separated by ":" (PATH, XDG_DATA_DIRS), empty ones dropped.
+std::vector<std::string> SplitSearchList(const std::string& list);
+
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace os

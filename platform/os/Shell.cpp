@@ -31,13 +31,22 @@ std::vector<char*> ArgumentVector(const std::vector<std::string>& argv) {
 }
 
 // Spawns argv with standard input from /dev/null and standard output to `outFd` (or
-// /dev/null when it is -1); the child's id, or -1.
-pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
+// /dev/null when it is -1), in `directory` when one is given; the child's id, or -1 with the
+// reason in `error`.
+pid_t Spawn(const std::vector<std::string>& argv, int outFd, const std::string& directory = {},
+            int* error = nullptr) {
+    int ignored = 0;
+    int& reason = error ? *error : ignored;
+    reason = ENOENT;
     if (argv.empty()) return -1;
     std::string path = FindProgram(argv.front());
-    if (path.empty()) return -1;
+    if (path.empty()) {
+        reason = ::access(argv.front().c_str(), F_OK) == 0 ? EACCES : ENOENT;
+        return -1;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     if (outFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
@@ -47,6 +56,7 @@ pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
     pid_t child = -1;
     int status = ::posix_spawn(&child, path.c_str(), &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    reason = status;
     return status == 0 ? child : -1;
 }
 
@@ -107,6 +117,14 @@ bool StartProgram(const std::vector<std::string>& argv) {
     // Collected in the background, so that a long-lived viewer leaves no zombie behind.
     std::thread([child] { WaitFor(child); }).detach();
     return true;
+}
+
+int LaunchProgram(const std::vector<std::string>& argv, const std::string& directory) {
+    int error = 0;
+    pid_t child = Spawn(argv, -1, directory, &error);
+    if (child < 0) return error ? error : ENOENT;
+    std::thread([child] { WaitFor(child); }).detach();
+    return 0;
 }
 
 bool OpenDocument(const std::string& target) {

@@ -24,6 +24,10 @@ std::optional<ProgramResult> RunProgram(const std::vector<std::string>& argv);
 // Starts a program and does not wait for it; false when it could not be started.
 bool StartProgram(const std::vector<std::string>& argv);
 
+// Starts a program in `directory` and does not wait for it: 0 when it started, else the
+// system's reason (ENOENT, EACCES, ...).
+int LaunchProgram(const std::vector<std::string>& argv, const std::string& directory);
+
 // Opens a file or an address in the person's viewer for its type; false when the desktop
 // offers no way to open documents.
 bool OpenDocument(const std::string& target);

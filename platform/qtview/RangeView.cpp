@@ -1,7 +1,9 @@
 #include "platform/qtview/RangeView.h"
 
+#include <QBoxLayout>
 #include <QScrollBar>
-#include <QSpinBox>
+#include <QToolButton>
+#include <utility>
 
 #include "platform/forms/RangeControl.h"
 
@@ -38,23 +40,36 @@ void ScrollBarView::Sync(std::string_view name) {
 }
 
 UpDownView::UpDownView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {
-    auto* box = new QSpinBox;
-    box->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    SetWidget(box);
-    QObject::connect(box, &QSpinBox::valueChanged, [this](int value) {
-        if (Syncing()) return;
-        RangeOf(Model()).SetValue(static_cast<vb::Integer>(value));
-        Quietly([&] { Sync("Value"); });
-    });
+    auto* arrows = new QWidget;
+    auto* layout = new QBoxLayout(QBoxLayout::TopToBottom, arrows);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    up_ = new QToolButton;
+    down_ = new QToolButton;
+    for (auto [button, steps] : {std::pair{up_, 1}, std::pair{down_, -1}}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMinimumSize(0, 0);
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        QObject::connect(button, &QToolButton::clicked, [this, steps] {
+            if (!Syncing()) RangeOf(Model()).Step(steps);
+        });
+    }
+    SetWidget(arrows);
 }
 
 void UpDownView::Sync(std::string_view name) {
-    auto& box = static_cast<QSpinBox&>(*Widget());
-    const auto& model = RangeOf(Model());
-    bool all = name.empty();
-    if (all || name == "Min" || name == "Max") box.setRange(model.Min(), model.Max());
-    if (all || name == "Increment") box.setSingleStep(model.Get("Increment").ToInteger());
-    if (all || name == "Value" || name == "Min" || name == "Max") box.setValue(model.Value());
+    if (!name.empty() && name != "Orientation") return;
+    auto* layout = static_cast<QBoxLayout*>(Widget()->layout());
+    const bool across = Model().Get("Orientation").ToInteger() == 1;
+    // The lower arrow comes first across, the upper one first down.
+    layout->removeWidget(up_);
+    layout->removeWidget(down_);
+    layout->setDirection(across ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    layout->addWidget(across ? down_ : up_);
+    layout->addWidget(across ? up_ : down_);
+    up_->setArrowType(across ? Qt::RightArrow : Qt::UpArrow);
+    down_->setArrowType(across ? Qt::LeftArrow : Qt::DownArrow);
 }
 
 }  // namespace qtview

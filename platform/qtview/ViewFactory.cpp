@@ -17,6 +17,7 @@
 #include "platform/qtview/MenuView.h"
 #include "platform/qtview/OptionButtonView.h"
 #include "platform/qtview/RangeView.h"
+#include "platform/qtview/RichTextBoxView.h"
 #include "platform/qtview/ShapeView.h"
 #include "platform/qtview/StatusBarView.h"
 #include "platform/qtview/SurfaceView.h"
@@ -50,6 +51,7 @@ std::map<std::string, ViewMaker>& Types() {
         {"SSTree", MakerOf<TreeViewView>()},
         {"TreeView", MakerOf<TreeViewView>()},
         {"TextBox", MakerOf<TextBoxView>()},
+        {"RichTextBox", MakerOf<RichTextBoxView>()},
         {"CheckBox", MakerOf<CheckBoxView>()},
         {"OptionButton", MakerOf<OptionButtonView>()},
         {"ComboBox", MakerOf<ComboBoxView>()},

@@ -270,6 +270,40 @@ bool TextEquals(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::u32string ToUtf32(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        Decoded d = DecodeAt(text, at);
+        out += d.code;
+        at += d.size;
+    }
+    return out;
+}
+
+std::string FromUtf32(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t code : text)
+        AppendUtf8(out, code);
+    return out;
+}
+
+std::u16string ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char32_t code : ToUtf32(text)) {
+        if (code < 0x10000) {
+            out += static_cast<char16_t>(code);
+        } else {
+            code -= 0x10000;
+            out += static_cast<char16_t>(0xD800 | (code >> 10));
+            out += static_cast<char16_t>(0xDC00 | (code & 0x3FF));
+        }
+    }
+    return out;
+}
+
 std::string FromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

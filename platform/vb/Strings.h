@@ -40,6 +40,12 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
 // Case-insensitive equality as the language's text comparison makes it.
 bool TextEquals(std::string_view a, std::string_view b);
 
+// The code points of UTF-8 text (a malformed byte becomes U+FFFD), and back.
+std::u32string ToUtf32(std::string_view text);
+std::string FromUtf32(std::u32string_view text);
+// UTF-16 code units (characters past U+FFFF as surrogate pairs), as Unicode files hold them.
+std::u16string ToUtf16(std::string_view text);
+
 // 8-bit text of the Windows-1252 code page at the edge of files: to and from UTF-8.
 std::string FromWindows1252(std::string_view bytes);
 // Characters without a Windows-1252 code become "?".

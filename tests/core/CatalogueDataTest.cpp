@@ -54,7 +54,7 @@ std::string PriceText(std::int64_t cents) {
 
 TEST_F(ShippedCatalogue, LoadsEveryRowOfItsSourceWithItsPrice) {
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Order().HasLoadError(), vb::False);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::False);
     EXPECT_EQ(PriceListDate, source_.date);
     int base = 0, option = 0;
     for (const auto& row : source_.rows) {
@@ -83,11 +83,11 @@ TEST_F(ShippedCatalogue, FixedRowsAreWhereTheOptionsTreeAndTheEstimateLookForThe
         EXPECT_EQ(vb::UCase(gOptions(i).Name.substr(0, 16)), "INSTALLATION KIT");
     EXPECT_GE(PresetPackage, 4);  // the twin is priced in generation 2
     EXPECT_EQ(gOptions(KitOptionIndex).PartNo, HighLoadKitPartNo);
-    EXPECT_EQ(gOptions(Order().PanelOption.ToInteger()).PartNo, SolarPanelPartNo);
-    EXPECT_EQ(gOptions(Order().BatteryOption.ToInteger()).PartNo, SolarBatteryPartNo);
-    EXPECT_EQ(vb::UCase(gOptions(Order().PanelOption.ToInteger()).Name.substr(0, 15)),
+    EXPECT_EQ(gOptions(gPriceLoad.PanelOption.ToInteger()).PartNo, SolarPanelPartNo);
+    EXPECT_EQ(gOptions(gPriceLoad.BatteryOption.ToInteger()).PartNo, SolarBatteryPartNo);
+    EXPECT_EQ(vb::UCase(gOptions(gPriceLoad.PanelOption.ToInteger()).Name.substr(0, 15)),
               "SOLAR ARRAY - P");
-    EXPECT_EQ(vb::UCase(gOptions(Order().BatteryOption.ToInteger()).Name.substr(0, 15)),
+    EXPECT_EQ(vb::UCase(gOptions(gPriceLoad.BatteryOption.ToInteger()).Name.substr(0, 15)),
               "SOLAR ARRAY - B");
 
     // The power cable row and the two cable rows right below it.

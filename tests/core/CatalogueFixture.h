@@ -10,8 +10,8 @@
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
-#include "estimate/frmOrder.h"
-#include "estimate/mapParts.h"
+#include "core/PriceLoad.h"
+#include "core/mapParts.h"
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
@@ -36,6 +36,7 @@ protected:
         zomel::gMapParts.reset();
         zomel::gOptionCount = 0;
         zomel::PriceListDate.clear();
+        zomel::gPriceLoad = {};
     }
 
     void TearDown() override {
@@ -61,7 +62,6 @@ protected:
                                    folder_ + name);
     }
 
-    zomel::frmOrder& Order() { return forms::Instance<zomel::frmOrder>(); }
     const std::vector<forms::HeadlessHost::Message>& Messages() const { return host_.Messages(); }
 
     std::string folder_;

@@ -81,6 +81,8 @@ TEST_F(CatalogueLoad, RowKindsGoToTheirTablesWithTheirMappings) {
     EXPECT_EQ(group.TreeSet, 3);
     EXPECT_EQ(group.Empty, vb::False);
     EXPECT_EQ(gOptions(2).PartNo, "N/A");
+    EXPECT_EQ(gOptions(2).CataloguePartNo, "000-0900");  // what the rules compare with
+    EXPECT_EQ(gOptions(1).CataloguePartNo, "650-0085");
     EXPECT_EQ(gOptions(2).ZomelVersion, 0);  // a version field longer than four characters
     EXPECT_EQ(gOptions(3).Row, 5);
     EXPECT_EQ(gOptions(3).Group, 5);
@@ -93,7 +95,7 @@ TEST_F(CatalogueLoad, RowKindsGoToTheirTablesWithTheirMappings) {
     EXPECT_EQ(kit.ZomelVersion, 0);
     EXPECT_EQ(gOptions(5).Empty, vb::True);
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Order().HasLoadError(), vb::False);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::False);
 }
 
 TEST_F(CatalogueLoad, PresetGroupsAndFixedRowsSetTheIndexes) {
@@ -123,8 +125,8 @@ TEST_F(CatalogueLoad, PresetGroupsAndFixedRowsSetTheIndexes) {
     EXPECT_EQ(KitOptionIndex, 10);
     // Sets 1 and 3, groups 41 and 42; the preset package's group row is no group.
     EXPECT_EQ(GroupCount, 4);
-    EXPECT_EQ(Order().PanelOption, vb::Variant(vb::Integer{7}));
-    EXPECT_EQ(Order().BatteryOption, vb::Variant(vb::Integer{8}));
+    EXPECT_EQ(gPriceLoad.PanelOption, vb::Variant(vb::Integer{7}));
+    EXPECT_EQ(gPriceLoad.BatteryOption, vb::Variant(vb::Integer{8}));
 }
 
 TEST_F(CatalogueLoad, APresetWithoutItsTwinPointsTheNextIndexBack) {
@@ -197,7 +199,7 @@ TEST_F(CatalogueLoad, BadFieldsAreReportedWithTheirStepAndLoadingGoesOn) {
               std::string::npos);
     EXPECT_NE(prompts[2].find("Sign Options Load Step: 4 Problem string: \"1A.00\""),
               std::string::npos);
-    EXPECT_EQ(Order().HasLoadError(), vb::True);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::True);
 }
 
 TEST_F(CatalogueLoad, RowsTheFormatExcludesAreReportedAndSkipped) {
@@ -211,7 +213,7 @@ TEST_F(CatalogueLoad, RowsTheFormatExcludesAreReportedAndSkipped) {
     EXPECT_EQ(gOptions(2).Name, "Second");
     EXPECT_EQ(gOptions(2).Row, 0);
     EXPECT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Order().HasLoadError(), vb::True);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::True);
 }
 
 TEST_F(CatalogueLoad, RowsBeyondTheTablesAreReportedNotWritten) {
@@ -233,7 +235,7 @@ TEST_F(CatalogueLoad, RowsBeyondTheTablesAreReportedNotWritten) {
     ASSERT_EQ(prompts.size(), 3u);
     EXPECT_NE(prompts[0].find("Option 196"), std::string::npos);
     EXPECT_NE(prompts[2].find("Base 101"), std::string::npos);
-    EXPECT_EQ(Order().HasLoadError(), vb::True);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::True);
 }
 
 TEST_F(CatalogueLoad, MissingCatalogueIsReportedOnceAndTheRestStillRuns) {
@@ -250,18 +252,18 @@ TEST_F(CatalogueLoad, MissingCatalogueIsReportedOnceAndTheRestStillRuns) {
     ASSERT_EQ(prompts.size(), 1u);
     EXPECT_NE(prompts[0].find("Sign Options Load Step: 0"), std::string::npos);
     EXPECT_NE(prompts[0].find("#, 53,"), std::string::npos);
-    EXPECT_EQ(Order().HasLoadError(), vb::True);
+    EXPECT_EQ(gPriceLoad.LoadError, vb::True);
 }
 
 TEST_F(CatalogueLoad, ConvertItPriceLeavesTheAmountInTheEstimateWindow) {
     EXPECT_EQ(ConvertItPrice("17.50", 3), "$15.50");
-    EXPECT_DOUBLE_EQ(Order().PriceValue, 15.5);
+    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 15.5);
     EXPECT_TRUE(Messages().empty());
 
     EXPECT_EQ(ConvertItPrice("1750", 3), "");
-    EXPECT_DOUBLE_EQ(Order().PriceValue, 15.5);  // nothing was read
+    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 15.5);  // nothing was read
     EXPECT_EQ(ConvertItPrice("1x.25", 3), "");
-    EXPECT_DOUBLE_EQ(Order().PriceValue, 0.25);  // the cents were read before the fault
+    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 0.25);  // the cents were read before the fault
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_EQ(Messages()[0].prompt,
               "An unexpected error has occurred in Convert It Price Step: 0 Problem string: "

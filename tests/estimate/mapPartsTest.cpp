@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "estimate/mapParts.h"
+#include "core/mapParts.h"
 #include "tests/core/CatalogueFixture.h"
 
 using namespace zomel;

@@ -5,9 +5,10 @@
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
+#include "core/PriceLoad.h"
 #include "core/Sign.h"
+#include "core/mapParts.h"
 #include "editor/frmMain.h"
-#include "estimate/mapParts.h"
 #include "platform/com/ServerLibrary.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/Host.h"
@@ -53,6 +54,7 @@ private:
         zomel::CurrentLine = 0;
         zomel::Zomel2Mode = vb::False;
         zomel::CEOption = vb::False;
+        zomel::gPriceLoad = {};
         forms::ReloadStringTable();
         forms::ReloadWindowDescriptions();
         vb::SetHandledErrorSink({});

@@ -1,6 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SignEvents.h"
+#include "editor/SignEventsToWindows.h"
 #include "platform/os/Settings.h"
 #include "tests/core/sign/SignFixture.h"
 
@@ -34,7 +36,44 @@ private:
     const zomel::Sign& sign_;
 };
 
+// A subscriber in place of the windows for one test; the windows subscribe again after it.
+class RecordingEvents : public zomel::SignEvents {
+public:
+    RecordingEvents() { zomel::SubscribeSignEvents(this); }
+    ~RecordingEvents() { zomel::SubscribeWindowsToSign(); }
+
+    void CharSizeUnitChanged() override { told.push_back("unit"); }
+    void HighDensityChanged(vb::Integer value) override {
+        told.push_back("density " + std::to_string(value));
+    }
+    void ModelNumberChanged(const std::string& value) override { told.push_back("model " + value); }
+    void SizesChanged() override { told.push_back("sizes"); }
+    void VerticalChanged(vb::Integer value) override {
+        told.push_back("vertical " + std::to_string(value));
+    }
+
+    std::vector<std::string> told;
+};
+
 }  // namespace
+
+TEST_F(SignTest, TheSubscriberIsToldEachChangeInTheOrderTheSignMakesIt) {
+    RecordingEvents events;
+    sign.SetVertical(vb::True);
+    sign.SetHighDensity(5);
+    sign.SetModelNumber("AF1-2S2A4-1003H");
+    sign.SetCharSizeUnit("cm");
+    sign.SetSegmentType(1);
+    const std::vector<std::string> expected = {
+        "sizes", "vertical -1", "density -1", "model AF1-2S2A4-1003H", "unit", "sizes"};
+    EXPECT_EQ(events.told, expected);
+
+    MainForm = nullptr;  // before start-up has made the main window nobody is told
+    events.told.clear();
+    sign.SetXZomelCount(3);
+    sign.SetVertical(vb::False);
+    EXPECT_TRUE(events.told.empty());
+}
 
 TEST_F(SignTest, CharSizeUnitSetsHeightsByOrientationAndSavesTheUnit) {
     sign.SetCharSizeUnit("in");

@@ -1,8 +1,8 @@
+#include "app/Main.h"
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
-#include "core/Main.h"
+#include "core/PriceLoad.h"
 #include "editor/frmSplash.h"
-#include "estimate/frmOrder.h"
 #include "platform/forms/Interaction.h"
 #include "platform/vb/Error.h"
 #include "tests/core/startup/StartupFixture.h"
@@ -109,13 +109,13 @@ TEST_F(Diagnostics, PriceLoadErrorsNameTheFailingRow) {
     gOptions(7) = OptionRecord{};
     gOptions(7).Name = "Photocell";
     gOptions(7).Cost = 95;
-    auto& order = forms::Instance<frmOrder>();
-    order.RowIndex = vb::Long{2};
+    gPriceLoad.RowIndex = vb::Long{2};
     LogPriceLoadError();
-    order.RowIndex = vb::Long{3};
-    order.OptionIndex = vb::Long{7};
+    gPriceLoad.RowIndex = vb::Long{3};
+    gPriceLoad.OptionIndex = vb::Long{7};
     LogPriceLoadError();
-    order.OptionIndex = vb::Long{500};  // beyond the table: the line is dropped, nothing raised
+    gPriceLoad.OptionIndex =
+        vb::Long{500};  // beyond the table: the line is dropped, nothing raised
     EXPECT_NO_THROW(LogPriceLoadError());
     auto lines = LogLines(path);
     ASSERT_EQ(lines.size(), 2u);

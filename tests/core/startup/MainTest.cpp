@@ -1,8 +1,8 @@
 #include <filesystem>
 
+#include "app/Main.h"
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
-#include "core/Main.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
 #include "tests/core/startup/StartupFixture.h"

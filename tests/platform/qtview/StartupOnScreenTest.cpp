@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/Main.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
-#include "core/Main.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
 #include "platform/com/ServerLibrary.h"

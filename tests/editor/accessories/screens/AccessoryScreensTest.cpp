@@ -26,6 +26,7 @@
 #include "platform/qtview/QtHost.h"
 #include "tests/platform/qtview/QtFixture.h"
 #include "tests/support/FreshRun.h"
+#include "tests/support/WindowShot.h"
 
 namespace {
 
@@ -33,10 +34,7 @@ namespace {
 // show more than a blank window.
 class AccessoryScreens : public ::testing::Test {
 protected:
-    void SetUp() override {
-        run_ = std::make_unique<FreshRun>(host);
-        QDir().mkpath(ZOMEL_ARTIFACT_DIR);
-    }
+    void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
     void TearDown() override {
         answerer_.stop();
         run_.reset();
@@ -53,17 +51,8 @@ protected:
     }
 
     QImage Shoot(forms::Form& form, const std::string& name) {
-        form.Show();
-        QApplication::processEvents();
-        QImage shot = host.WindowOf(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(shot.save(QString::fromStdString(std::string(ZOMEL_ARTIFACT_DIR) +
-                                                     "/accessory-" + name + ".png")));
-        std::set<QRgb> colours;
-        for (int y = 0; y < shot.height(); y += 3)
-            for (int x = 0; x < shot.width(); x += 3)
-                colours.insert(shot.pixel(x, y));
-        EXPECT_GT(colours.size(), 8u) << name << " looks blank";
-        return shot;
+        return ShootWindow(host, form,
+                           std::string(ZOMEL_ARTIFACT_DIR) + "/accessory-" + name + ".png");
     }
 
     QApplication& app = TestApplication();

@@ -1,4 +1,4 @@
-#include "estimate/mapPart.h"
+#include "core/mapPart.h"
 
 namespace zomel {
 

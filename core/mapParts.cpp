@@ -1,4 +1,4 @@
-#include "estimate/mapParts.h"
+#include "core/mapParts.h"
 
 #include "core/CatalogueFields.h"
 #include "core/Diagnostics.h"

@@ -1,4 +1,4 @@
-#include "core/Main.h"
+#include "app/Main.h"
 
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"

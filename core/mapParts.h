@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "estimate/mapPart.h"
+#include "core/mapPart.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {

@@ -1,0 +1,7 @@
+#include "core/PriceLoad.h"
+
+namespace zomel {
+
+PriceLoadValues gPriceLoad;
+
+}  // namespace zomel

@@ -1,0 +1,36 @@
+#include "modelspec/FrmGenSpec.h"
+
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "modelspec/ViewerLookup.h"
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+
+namespace zomel {
+namespace {
+
+const char* const kNotFound =
+    "Could not find a suitable viewer for RTF (Rich Text Format) files.  Microsoft WordPad can "
+    "be installed from your Windows CD-ROM.";
+const char* const kLaunchFailed =
+    "Could not launch a suitable viewer for RTF (Rich Text Format) file.  Microsoft WordPad can "
+    "be installed from your Windows CD-ROM.";
+
+}  // namespace
+
+FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec", "Generic Specification", 108) {}
+
+void FrmGenSpec::Form_Load() {
+    TraceForm(traceLabel_, captionId_, true);
+    const std::string folder = os::ProgramFolder();
+    const std::string output = os::JoinPath(folder, "ZomelSpec.rtf");
+    // A template that cannot be read leaves the last document alone and opens nothing.
+    MakeDocument([&] {
+        std::string templ =
+            os::ReadAllBytes(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
+        os::ReplaceAllBytes(output, templ);
+        OpenRtfDocument(output, "GenSpec", kNotFound, kLaunchFailed);
+    });
+}
+
+}  // namespace zomel

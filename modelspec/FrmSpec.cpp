@@ -1,0 +1,45 @@
+#include "modelspec/FrmSpec.h"
+
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "editor/frmMain.h"
+#include "modelspec/TemplateStream.h"
+#include "modelspec/ViewerLookup.h"
+#include "platform/forms/StringTable.h"
+#include "platform/os/Files.h"
+#include "platform/os/Paths.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kNotFoundId = 11705;
+constexpr vb::Long kLaunchFailedId = 11706;
+
+}  // namespace
+
+FrmSpec::FrmSpec() : SpecWindow("FrmSpec", "Custom Specification", 113) {}
+
+std::string FrmSpec::GetTokenValue(std::string_view token) const {
+    return zomel::GetTokenValue(figures_, *gSign, token);
+}
+
+void FrmSpec::Form_Load() {
+    TraceForm(traceLabel_, captionId_, true);
+    figures_ = PrepareSpecFigures(*gSign, MainForm->HighDensity);
+    const std::string folder = os::ProgramFolder();
+    const std::string output = os::JoinPath(folder, "CustomSpec.rtf");
+    MakeDocument([&] {
+        std::string templ = os::ReadAllBytes(
+            os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
+        // The document begins with the head of "E.hms"; the template follows it.
+        std::string document = os::ReadAllBytes(os::JoinPath(folder, "E.hms"));
+        document +=
+            StreamTemplate(templ, [this](std::string_view token) { return GetTokenValue(token); });
+        os::ReplaceAllBytes(output, document);
+        OpenRtfDocument(output, "CustSpec", forms::LoadResString(kNotFoundId),
+                        forms::LoadResString(kLaunchFailedId));
+    });
+}
+
+}  // namespace zomel

@@ -1,0 +1,75 @@
+#include "modelspec/frmSpecChoose.h"
+
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "modelspec/FrmGenSpec.h"
+#include "modelspec/FrmSpec.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Error.h"
+
+namespace zomel {
+namespace {
+
+const char* const kTraceLabel = "Specification Type";
+constexpr vb::Long kCaptionId = 114;
+constexpr vb::Long kNoModulesId = 11707;
+constexpr vb::Long kUnableToLocateId = 11708;
+constexpr vb::Long kReinstallId = 11709;
+
+template <class Window>
+void LoadAndUnload() {
+    Window& window = forms::Instance<Window>();
+    window.Load();
+    window.Unload();
+}
+
+}  // namespace
+
+frmSpecChoose::frmSpecChoose() : Form("frmSpecChoose") {
+    On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOk_Click(); });
+}
+
+void frmSpecChoose::Form_Load() {
+    TraceForm(kTraceLabel, kCaptionId, true);
+}
+
+void frmSpecChoose::MakeChosenDocument(std::string& windowName) {
+    if (Option1(0).Value()) {
+        windowName = "FrmGenSpec";
+        LoadAndUnload<FrmGenSpec>();
+    } else if (gSign->XZomelCount() < 1) {
+        forms::MsgBox(forms::LoadResString(kNoModulesId));
+    } else {
+        windowName = "FrmSpec";
+        LoadAndUnload<FrmSpec>();
+    }
+}
+
+void frmSpecChoose::cmdOk_Click() {
+    Hide();
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    // The window being made is the name the message gives: its description, or the window
+    // itself, is what a broken installation lacks.
+    std::string windowName;
+    vb::OnError handler([&windowName] {
+        DebugTrace(kTraceLabel, vb::Err().Number, "OK button click", vb::Err().Description);
+        forms::MsgBox(forms::LoadResString(kUnableToLocateId) + windowName +
+                      forms::LoadResString(kReinstallId));
+        vb::Err().Clear();
+    });
+    handler([&] { MakeChosenDocument(windowName); });
+    forms::Screen().SetMousePointer(forms::vbDefault);
+}
+
+void frmSpecChoose::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
+    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
+}
+
+void frmSpecChoose::Form_Unload(vb::Integer&) {
+    TraceForm(kTraceLabel, kCaptionId, false);
+}
+
+}  // namespace zomel

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QRadioButton>
+#include <memory>
+
+#include "catalogue/frmOptions.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "platform/forms/Instance.h"
+#include "platform/qtview/FormWindow.h"
+#include "platform/qtview/QtHost.h"
+#include "tests/platform/qtview/QtFixture.h"
+#include "tests/support/FreshRun.h"
+#include "tests/support/WindowShot.h"
+
+namespace {
+
+// The catalogue windows shown on the Qt host, as a person sees them; each shot is saved and
+// must show more than a blank window.
+class CatalogueScreens : public ::testing::Test {
+protected:
+    void SetUp() override {
+        run_ = std::make_unique<FreshRun>(host);
+        FreshRun::StartSign();
+    }
+    void TearDown() override {
+        run_.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QImage Shoot(forms::Form& form, const std::string& name) {
+        return ShootWindow(host, form,
+                           std::string(ZOMEL_ARTIFACT_DIR) + "/catalogue-" + name + ".png");
+    }
+
+    QApplication& app = TestApplication();
+    TestEnvironment env;
+    qtview::QtHost host;
+    std::unique_ptr<FreshRun> run_;
+};
+
+TEST_F(CatalogueScreens, UnitsWindowShowsTheUnitsInForce) {
+    zomel::gSign->SetWeightUnit("kg");
+    zomel::gSign->SetLengthUnit("m");
+    auto& units = forms::Instance<zomel::frmOptions>();
+    Shoot(units, "units");
+    auto* kilograms = qobject_cast<QRadioButton*>(host.WidgetOf(units.OptWeight(0)));
+    auto* meters = qobject_cast<QRadioButton*>(host.WidgetOf(units.OptHeight(2)));
+    auto* feet = qobject_cast<QRadioButton*>(host.WidgetOf(units.OptHeight(1)));
+    ASSERT_TRUE(kilograms && meters && feet);
+    EXPECT_TRUE(kilograms->isChecked());
+    EXPECT_TRUE(meters->isChecked());
+    EXPECT_FALSE(feet->isChecked());
+    // A person's click on the screen reaches the window: Apply comes alive.
+    feet->click();
+    EXPECT_TRUE(units.OptHeight(1).Value());
+    EXPECT_TRUE(units.cmdApply->Enabled());
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "core/Diagnostics.h"
+#include "core/LogChannel.h"
+#include "core/ProgramForm.h"
+#include "platform/forms/Description.h"
+#include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
+#include "tests/core/startup/StartupFixture.h"
+
+using namespace zomel;
+
+namespace {
+
+// A window of the program that notes how many log lines there were when each of its own
+// handlers ran.
+class NotingWindow : public ProgramForm {
+public:
+    explicit NotingWindow(std::function<size_t()> count)
+        : ProgramForm("frmVELDOInfo"), count_(std::move(count)) {}
+    size_t linesAtLoad = 0, linesAtUnload = 0, linesAtKeyUp = 0;
+    vb::Integer lastKey = 0;
+
+protected:
+    void Window_Load() override { linesAtLoad = count_(); }
+    void Window_Unload(vb::Integer&) override { linesAtUnload = count_(); }
+    void Window_KeyUp(vb::Integer& KeyCode, vb::Integer&) override {
+        linesAtKeyUp = count_();
+        lastKey = KeyCode;
+    }
+
+private:
+    std::function<size_t()> count_;
+};
+
+class ProgramFormTest : public StartupTest {
+protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        path = env.Root() + "windows.txt";
+        ASSERT_TRUE(OpenLog(path));
+        DebugLevel = 2;
+    }
+    std::string path;
+};
+
+}  // namespace
+
+TEST_F(ProgramFormTest, EntryIsTracedBeforeTheWindowsLoadAndExitAfterItsUnload) {
+    NotingWindow window([this] { return LogLines(path).size(); });
+    window.Load();
+    EXPECT_EQ(window.linesAtLoad, 1u);
+    window.Unload();
+    EXPECT_EQ(window.linesAtUnload, 1u);
+    const auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0].ends_with(" Enter form -> VELDO Info translated as '" +
+                                   forms::LoadResString(102) + "'"))
+        << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(" Exit form -> VELDO Info translated as '" +
+                                   forms::LoadResString(102) + "'"))
+        << lines[1];
+}
+
+TEST_F(ProgramFormTest, F12ShowsTheNumberBeforeTheWindowsOwnKeysAndOtherKeysOnlyReachThem) {
+    NotingWindow window([this] { return LogLines(path).size(); });
+    window.KeyUp(forms::vbKeyF12, 0);
+    EXPECT_EQ(window.linesAtKeyUp, 1u);
+    EXPECT_EQ(window.lastKey, forms::vbKeyF12);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].prompt, forms::LoadResString(102) + " #102");
+    window.KeyUp(forms::vbKeyF1, 0);
+    EXPECT_EQ(window.lastKey, forms::vbKeyF1);
+    EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+TEST_F(ProgramFormTest, AWindowMissingFromTheTableIsRefused) {
+    try {
+        ProgramForm::IdentityOf("frmNowhere");
+        FAIL() << "no error raised";
+    } catch (const vb::VbError& error) {
+        EXPECT_EQ(error.Number(), vb::err::InvalidCall);
+    }
+}
+
+// The caption id is also the window's Tag: every description the program ships agrees with
+// the table.
+TEST_F(ProgramFormTest, EveryShippedWindowInTheTableHasItsCaptionIdAsTag) {
+    int checked = 0;
+    for (const auto& file :
+         std::filesystem::directory_iterator(os::JoinPath(os::ProgramFolder(), "forms"))) {
+        const std::string name = file.path().stem().string();
+        if (name == "frmNumberPrompt") continue;  // our own prompt, not one of the program's
+        const ProgramForm::Identity identity = ProgramForm::IdentityOf(name);
+        EXPECT_EQ(forms::LoadWindowDescription(name).value("Tag", ""),
+                  std::to_string(identity.captionId))
+            << name;
+        ++checked;
+    }
+    EXPECT_GE(checked, 8);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/os/Shell.h"
+
+// Readers of the program's documents that are not the program's own: what a person's word
+// processor, XML tools or PDF viewer would find in them.
+namespace readers {
+
+// Blanks, tabs and line ends as single blanks, so that texts compare however a reader lays
+// them out.
+inline std::string Collapsed(const std::string& text) {
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blank = !out.empty();
+        } else {
+            if (blank) out += ' ';
+            out += c;
+            blank = false;
+        }
+    }
+    return out;
+}
+
+// The text of an RTF file as unrtf reads it, collapsed; fails the test when unrtf refuses it.
+inline std::string RtfText(const std::string& path) {
+    auto result = os::RunProgram({"unrtf", "--text", "--quiet", path});
+    EXPECT_TRUE(result && result->exitCode == 0) << "unrtf could not read " << path;
+    if (!result) return {};
+    std::string text = result->output;
+    // unrtf heads its output with a banner line and a rule.
+    size_t rule = text.find("-----------------\n");
+    if (rule != std::string::npos) text = text.substr(rule + 18);
+    return Collapsed(text);
+}
+
+}  // namespace readers
+
+namespace readers {
+
+// True when every group of an RTF text is closed and the text is one group: what every RTF
+// reader needs first.
+inline bool RtfGroupsBalance(const std::string& rtf) {
+    int depth = 0;
+    bool closedAtTop = false;
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;
+        } else if (rtf[i] == '{') {
+            if (closedAtTop) return false;
+            ++depth;
+        } else if (rtf[i] == '}') {
+            if (--depth < 0) return false;
+            closedAtTop = depth == 0;
+        }
+    }
+    return depth == 0 && closedAtTop;
+}
+
+}  // namespace readers

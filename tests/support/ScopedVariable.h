@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <optional>
+#include <string>
+
+// Sets an environment variable for the life of the object and puts the old value back.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
