@@ -2,8 +2,8 @@
 // program without its main window ends instead of running on unseen.
 #include <filesystem>
 
+#include "app/Main.h"
 #include "core/Diagnostics.h"
-#include "core/Main.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
