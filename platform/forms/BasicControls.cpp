@@ -142,13 +142,4 @@ const PropertyTable& FlexGrid::Table() {
     return table;
 }
 
-const PropertyTable& TreeView::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("Style", vb::Integer{7}).Stored("Checkboxes", false).Stored("Indentation", 300.0);
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace forms

@@ -79,11 +79,4 @@ public:
     const PropertyTable& Properties() const override { return Table(); }
 };
 
-class TreeView : public Control {
-public:
-    using Control::Control;
-    static const PropertyTable& Table();
-    const PropertyTable& Properties() const override { return Table(); }
-};
-
 }  // namespace forms

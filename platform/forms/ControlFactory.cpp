@@ -14,6 +14,7 @@
 #include "platform/forms/RichTextBox.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/forms/TreeView.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
