@@ -5,7 +5,9 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
+#include "estimate/frmOrder.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Error.h"
@@ -133,20 +135,32 @@ void frmMain::mnuSignChar_Click() {
     LogLine(forms::LoadResString(kCharLayoutLog));
 }
 
-// The estimate needs text, a model number that matches the sign, and at most 60 modules.
-// The estimate window follows these checks once it is part of the program.
+// The estimate needs text, a model number that matches the sign, and at most 60 modules.  It
+// opens the solar window again when the sign changed since the last estimate.
 void frmMain::mnuSignPrice_Click() {
     const Sign& sign = TheSign();
     const vb::Long modules = vb::Long{sign.XZomelCount()} * sign.YZomelCount();
     if (modules == 0) {
         forms::MsgBox(forms::LoadResString(kNoTextId), forms::vbInformation);
-    } else if (sign.ModelNumber() != txtModel->Text()) {
+        return;
+    }
+    if (sign.ModelNumber() != txtModel->Text()) {
         forms::MsgBox(forms::LoadResString(kModelMismatchId), forms::vbInformation);
-    } else if (modules > kMostModules) {
+        return;
+    }
+    if (modules > kMostModules) {
         forms::MsgBox(
             forms::LoadResString(kTooBigId) + forms::LoadResString(kInId) + sign.ModelNumber(),
             forms::vbInformation);
+        return;
     }
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    if (EstimateShown && (modules != EstimateCount || EstimateHighDensity != HighDensity))
+        SignChanged = vb::True;
+    forms::Instance<frmOrder>().Show(forms::ShowStyle::Modal, this);
+    EstimateShown = vb::True;
+    EstimateHighDensity = HighDensity;
+    EstimateCount = static_cast<vb::Integer>(modules);
 }
 
 // Empties the text but holds the size it had.

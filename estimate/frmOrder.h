@@ -1,13 +1,22 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/ProgramForm.h"
+#include "estimate/LengthFactors.h"
+#include "estimate/PriceRun.h"
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/FlexGrid.h"
+#include "platform/forms/Ref.h"
 #include "platform/vb/Variant.h"
 
 namespace zomel {
 
-// The price estimate window.  Its run-long values exist before the window is first loaded:
-// the options tree and the solar window write these before and between estimates; those the
-// catalogue loader writes at start-up are in gPriceLoad (core/PriceLoad.h).
+// The price estimate window: the itemised price list of the sign with its chosen options.
+// Its run-long values exist before the window is first loaded: the options tree and the solar
+// window write these before and between estimates; those the catalogue loader writes at
+// start-up are in gPriceLoad (core/PriceLoad.h).
 class frmOrder : public ProgramForm {
 public:
     frmOrder();
@@ -17,6 +26,46 @@ public:
     vb::Variant BatteryCount;     // batteries chosen in the solar window (a Long); empty is 0
     vb::Variant PanelCount;       // panels chosen in the solar window (a Long); empty is 0
     vb::Integer SkippedRows = 0;  // grid rows the price load gave back while filling
+
+    // Stores the load-error flag that the Options button tests.
+    void LoadError(vb::Integer flag);
+    vb::Integer HasLoadError() const;
+
+    // The catalogue part number of a grid row, as the exports read it; the model number for
+    // the assembled sign; "" for a row without one.
+    std::string PartNumber(vb::Long row) const;
+
+    forms::Ref<forms::FlexGrid> fgPrices{*this, "fgPrices"};
+    forms::Ref<forms::CommandButton> cmdPrint{*this, "cmdPrint"};
+    forms::Ref<forms::CommandButton> cmdOpt{*this, "cmdOpt"};
+    forms::Ref<forms::CommandButton> cmdOk{*this, "cmdOk"};
+    forms::Ref<forms::Label> lblTitle{*this, "lblTitle"};
+    forms::Ref<forms::Label> lblComment{*this, "lblComment"};
+
+protected:
+    void Window_Load() override;
+    void Form_Resize() override;
+
+private:
+    void cmdOk_Click();
+    void cmdOpt_Click();
+
+    // The price-list engine: fills the grid for the sign and its options.
+    void LoadPrices();
+    PriceRun StartRun() const;
+    void FinishRun(const PriceRun& run);
+    void ShowSolar(PriceRun& run);
+    // Loads and shows the options tree; false when it could not be loaded.
+    bool ShowOptionsTree();
+
+    // The grid: its headers, its lines, its column widths.
+    void SetUpHeaders();
+    // `assembled`: the first line is the assembled sign.
+    void ShowLines(const std::vector<PriceLine>& lines, bool assembled);
+    void SetColumnWidths();
+
+    LengthFactors factors_;
+    std::vector<std::string> partNumbers_;  // by grid row
 };
 
 }  // namespace zomel

@@ -130,16 +130,4 @@ const PropertyTable& ImageList::Table() {
     return table;
 }
 
-const PropertyTable& FlexGrid::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("Rows", vb::Long{2})
-            .Stored("Cols", vb::Long{2})
-            .Stored("FixedRows", vb::Long{1})
-            .Stored("FixedCols", vb::Long{1});
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace forms

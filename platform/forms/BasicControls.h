@@ -72,11 +72,4 @@ public:
     const PropertyTable& Properties() const override { return Table(); }
 };
 
-class FlexGrid : public Control {
-public:
-    using Control::Control;
-    static const PropertyTable& Table();
-    const PropertyTable& Properties() const override { return Table(); }
-};
-
 }  // namespace forms

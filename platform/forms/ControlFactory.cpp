@@ -5,6 +5,7 @@
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
+#include "platform/forms/FlexGrid.h"
 #include "platform/forms/HostedControl.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/forms/ListControl.h"

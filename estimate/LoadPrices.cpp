@@ -1,0 +1,119 @@
+#include "core/Catalogue.h"
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/PriceLoad.h"
+#include "core/Sign.h"
+#include "core/mapParts.h"
+#include "editor/frmMain.h"
+#include "estimate/PriceList.h"
+#include "estimate/frmOrder.h"
+#include "modelspec/frmModelNum.h"
+#include "platform/forms/Instance.h"
+#include "platform/forms/StringTable.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
+
+// The price-list engine as the estimate window runs it: the sign and the choices in, the
+// grid out.
+namespace zomel {
+namespace {
+
+const char* const kLoadPricesLabel = "Price Estimate Load Prices";
+constexpr vb::Long kCaptionId = 111;
+constexpr vb::Long kVeldoSuppliesId = 11139;
+constexpr vb::Long kAutomationError = 430;
+
+// The catalogue row that failed, for the log; an object the platform cannot make is traced.
+void ReportPriceError(const PriceRun& run) {
+    gPriceLoad.RowIndex = run.RowIndex;
+    gPriceLoad.OptionIndex = vb::Long{run.OptionIndex};
+    const vb::ErrObject& error = vb::Err();
+    if (error.Number == vb::err::CannotCreateObject || error.Number == kAutomationError) {
+        DebugTrace(kLoadPricesLabel, error.Number, error.Description, error.Source);
+        vb::Err().Clear();
+        return;
+    }
+    ReportError(std::string(kLoadPricesLabel) + " Step: " + std::to_string(run.LoadStep) + " ");
+    LogPriceLoadError();
+}
+
+// The parts map's back plate and jumper harness of the sign's module grid.
+void FindMappedParts(PricedSign& sign, const Sign& model) {
+    sign.BackPlatePartNo = forms::LoadResString(kVeldoSuppliesId);
+    if (!gMapParts) return;
+    const mapParts::Grid grid{model.Vertical() != 0, model.XZomelCount(), model.YZomelCount(),
+                              model.SegmentType()};
+    if (gMapParts->TestBackPlate(grid)) sign.BackPlatePartNo = gMapParts->BackPlatePart();
+    if (gMapParts->TestJumpHarn(grid)) sign.JumpHarnPartNo = gMapParts->JumpHarnPart();
+}
+
+PricedSign SignOf(const Sign& model, const LengthFactors& factors) {
+    PricedSign sign;
+    sign.X = model.XZomelCount();
+    sign.Y = model.YZomelCount();
+    sign.S = model.SegmentType();
+    sign.V = model.Vertical() != 0;
+    sign.VerticalBox = MainForm ? MainForm->ChkVertical->Value() == forms::vbChecked : sign.V;
+    sign.HighDensity = (MainForm ? MainForm->HighDensity : model.HighDensity()) != 0;
+    sign.Zomel2Mode = Zomel2Mode != 0;
+    sign.SignWidth = model.SignWidth();
+    sign.SignHeight = model.SignHeight();
+    sign.RailLength = model.RailLength();
+    sign.SpacerLength = model.SpacerLength();
+    sign.LockdownLength = model.LockdownLength();
+    sign.ZomelWidth = model.ZomelWidth();
+    sign.LockdownCount = model.LockdownCount();
+    sign.HoleplugCount = model.HoleplugCount();
+    sign.LengthUnit = model.LengthUnit();
+    sign.Factors = factors;
+    sign.ConductorFirst = sign.VerticalBox ? 21.25 : 27.0;
+    sign.ConductorNext = sign.VerticalBox ? 11.75 : 17.25;
+    FindMappedParts(sign, model);
+    return sign;
+}
+
+}  // namespace
+
+PriceRun frmOrder::StartRun() const {
+    PriceRun run;
+    run.Sign = SignOf(*gSign, factors_);
+    run.AltPartsFlag = AltPartsFlag != 0;
+    run.CabinetOption = CabinetOption != 0;
+    run.PanelCount = PanelCount;
+    run.BatteryCount = BatteryCount;
+    if (MainForm) {
+        run.FirstEstimate = MainForm->FirstEstimate;
+        run.SignChanged = MainForm->SignChanged;
+    }
+    return run;
+}
+
+void frmOrder::LoadPrices() {
+    SetCaption(forms::LoadResString(kCaptionId) + PriceListDate);
+    PriceRun run = StartRun();
+    run.ShowSolar = [this](PriceRun& r) { ShowSolar(r); };
+    std::vector<PriceLine> lines = PriceCatalogue(run, ReportPriceError);
+    FinishRun(run);
+    bool assembled = false;
+    vb::OnError step([&run] { ReportPriceError(run); });
+    step([&] {
+        if (vb::Left(gSign->ModelNumber(), 1) == "C") return;
+        forms::Instance<frmModelNum>().UpdateModelNum();
+        const std::string caption = MainForm ? MainForm->txtModel->Text() : gSign->ModelNumber();
+        assembled = AssembleSign(lines, run, caption, gSign->ModelNumber());
+    });
+    step([&] { ShowLines(lines, assembled); });
+}
+
+// What the run changed that outlives it.
+void frmOrder::FinishRun(const PriceRun& run) {
+    SkippedRows = run.SkippedRows;
+    gPriceLoad.RowIndex = run.RowIndex;
+    gPriceLoad.OptionIndex = vb::Long{run.OptionIndex};
+    gPriceLoad.PriceValue = ToDollars(run.UnitPrice);
+    if (!MainForm) return;
+    MainForm->FirstEstimate = run.FirstEstimate;
+    MainForm->SignChanged = run.SignChanged;
+}
+
+}  // namespace zomel

@@ -1,0 +1,89 @@
+#include <array>
+
+#include <algorithm>
+
+#include "core/Globals.h"
+#include "estimate/frmOrder.h"
+#include "platform/vb/Conversion.h"
+
+// The price grid: a header row, a row per line of the estimate, the totals last.
+namespace zomel {
+namespace {
+
+constexpr double kBigFont = 12;
+constexpr double kDescriptionFont = 8;
+// Column widths in tenths of the first column's designed width; further columns as the last.
+constexpr std::array<vb::Long, PriceLine::ColumnCount> kWidthTenths = {52, 20, 13, 16, 20};
+
+struct CellLook {
+    vb::Integer alignment;
+    bool bold;
+    double size;  // 0: the grid's font
+};
+
+constexpr CellLook kPlain = {forms::flexAlignGeneral, false, 0};
+constexpr CellLook kRight = {forms::flexAlignRightCenter, false, 0};
+constexpr CellLook kRightBig = {forms::flexAlignRightCenter, true, kBigFont};
+
+// Descriptions small; sub totals and the totals line large and bold; numbers to the right.
+CellLook LookOf(int column, bool totals, bool assembled) {
+    if (column == PriceLine::Description) {
+        if (totals) return kRightBig;
+        return {forms::flexAlignRightCenter, false, kDescriptionFont};
+    }
+    if (column == PriceLine::SubTotal) return kRightBig;
+    if (column == PriceLine::PartNumber) return assembled ? kRight : kPlain;
+    return totals ? kPlain : kRight;
+}
+
+void Paint(forms::FlexGrid& grid, const CellLook& look) {
+    grid.SetCellAlignment(look.alignment);
+    grid.SetCellFontBold(look.bold);
+    grid.SetCellFontSize(look.size > 0 ? look.size : grid.Font()->Size);
+}
+
+}  // namespace
+
+void frmOrder::SetUpHeaders() {
+    forms::FlexGrid& grid = *fgPrices;
+    const std::array<const std::string*, PriceLine::ColumnCount> headers = {
+        &HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal, &HdrPartNumber};
+    grid.SetRow(0);
+    for (int c = 0; c < PriceLine::ColumnCount; ++c) {
+        grid.SetCol(c);
+        grid.SetText(*headers[static_cast<size_t>(c)]);
+        Paint(grid, kRightBig);
+    }
+}
+
+// The rows are built afresh, so no cell keeps the text or look of an earlier estimate.
+void frmOrder::ShowLines(const std::vector<PriceLine>& lines, bool assembled) {
+    forms::FlexGrid& grid = *fgPrices;
+    grid.SetRedraw(false);
+    grid.SetRows(1);
+    grid.SetRows(static_cast<vb::Long>(lines.size()) + 1);
+    partNumbers_.assign(lines.size() + 1, std::string());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto row = static_cast<vb::Long>(i + 1);
+        const bool totals = i + 1 == lines.size();
+        grid.SetRow(row);
+        for (int c = 0; c < PriceLine::ColumnCount; ++c) {
+            grid.SetCol(c);
+            grid.SetText(lines[i].Cells[static_cast<size_t>(c)]);
+            Paint(grid, LookOf(c, totals, assembled && row == 1));
+        }
+        if (!totals) partNumbers_[i + 1] = lines[i].CataloguePartNo;
+    }
+    grid.SetRedraw(true);
+}
+
+void frmOrder::SetColumnWidths() {
+    forms::FlexGrid& grid = *fgPrices;
+    const double w = static_cast<double>(grid.ColWidth(0));
+    for (vb::Long c = 0; c < grid.Cols(); ++c) {
+        const size_t factor = std::min<size_t>(static_cast<size_t>(c), kWidthTenths.size() - 1);
+        grid.SetColWidth(c, vb::CLng(w * static_cast<double>(kWidthTenths[factor]) / 10.0));
+    }
+}
+
+}  // namespace zomel
