@@ -187,12 +187,16 @@ void frmMain::CheckColorDepth(vb::Integer depth) {
                   forms::vbCritical);
 }
 
+// Every line in the start-up font, sized from the font table as every later change of height,
+// font or Start Over sizes it: the same message lays out the same from the first keystroke.
 void frmMain::ResetLineFormats() {
+    const FontRecord& font = FontTable(StartFont);
     for (vb::Integer i = 0; i <= 10; ++i) {
         LineFormat& format = LineFormats[static_cast<size_t>(i)];
-        format.FontName = FontTable(StartFont).Name;
+        format.FontName = font.Name;
         format.Bold = format.Italic = format.Underline = vb::False;
-        format.FontSize = format.FontRows = 7;
+        format.FontSize = font.Size;
+        format.FontRows = font.Height;
         format.PixelFont = vb::True;
         format.Align = 2;
         SavedLineHeight[static_cast<size_t>(i)] = 10;

@@ -11,6 +11,7 @@ public:
 
 protected:
     void Window_Load() override;
+    void Form_KeyDown(vb::Integer& KeyCode, vb::Integer& Shift) override;
 };
 
 }  // namespace zomel

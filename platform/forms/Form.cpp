@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "platform/forms/BasicControls.h"
 #include "platform/forms/ControlFactory.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/Host.h"
@@ -296,7 +297,19 @@ void Form::UnloadArrayElement(std::string_view name, vb::Integer index) {
     ++generation_;
 }
 
+// Escape belongs to the window's Cancel button, where it has one a person could click.
+CommandButton* Form::CancelButton() const {
+    if (!loaded_) return nullptr;
+    for (const auto& control : controls_) {
+        auto* button = dynamic_cast<CommandButton*>(control.get());
+        if (button && button->Visible() && button->Enabled() && button->Get("Cancel").ToBool())
+            return button;
+    }
+    return nullptr;
+}
+
 void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
+    if (keyAscii == vbKeyEscape && CancelButton()) return;
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyPress(keyAscii); });
     if (focus && keyAscii != 0) {
         EventArgs args{keyAscii};
@@ -313,6 +326,12 @@ void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
 }
 
 void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+    if (keyCode == vbKeyEscape) {
+        if (CommandButton* cancel = CancelButton()) {
+            cancel->Click();
+            return;
+        }
+    }
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyDown(keyCode, shift); });
     if (focus && keyCode != 0) {
         EventArgs args{keyCode, shift};

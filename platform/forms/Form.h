@@ -14,6 +14,8 @@
 
 namespace forms {
 
+class CommandButton;
+
 // A window.  The object lives for the run (see Instance.h) and keeps its member variables
 // across Unload; Load builds its controls from its description and runs Form_Load, Unload
 // runs Form_QueryUnload and Form_Unload and destroys only the controls.  Touching a control
@@ -89,6 +91,7 @@ public:
     // swallow it (KeyAscii 0); the control then gets what is left.
     void KeyPress(vb::Integer keyAscii, Control* focus = nullptr);
     void KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
+    // Escape clicks the window's Cancel button instead, when it has one.
     void KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
     void Activate();
     // The close box: query-unload and unload as the control menu does.
@@ -127,6 +130,7 @@ protected:
 
 private:
     void BuildControls();
+    CommandButton* CancelButton() const;
     void ApplyWindowDescription();
     [[noreturn]] void RaiseLoadFailure() const;
     std::string HandlerKey(std::string_view control, std::string_view event) const;

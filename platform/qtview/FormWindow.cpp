@@ -169,9 +169,10 @@ void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
         return;
     }
     form_->KeyDown(keyCode, shift, FocusedControl());
-    // A key that makes a character (Enter and Escape too) follows as KeyPress.
+    // A key that makes a character (Enter and Escape too) follows as KeyPress, unless the
+    // window went with the key (an unload lets go of the form).
     QString text = event.text();
-    if (!form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return;
+    if (!form_ || !form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return;
     form_->KeyPress(static_cast<vb::Integer>(text[0].unicode()), FocusedControl());
 }
 

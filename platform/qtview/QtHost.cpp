@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
@@ -242,16 +243,38 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
     bool down = event->type() == QEvent::KeyPress;
     if (!down && event->type() != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return false;
+    if (!widget) {
+        heardKey_ = nullptr;  // a window's key on its way to the focus widget: a new key
+        return false;
+    }
+    if (StillTravelling(*event, *widget)) return false;
     // A key travels up from the focus widget; the form hears it once.
     QWidget* focus = QApplication::focusWidget();
     if (focus ? widget != focus : !widget->isWindow()) return false;
     auto& key = static_cast<QKeyEvent&>(*event);
     if (!down && key.isAutoRepeat()) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
-    for (const auto& [form, own] : windows_)
-        if (own == window) window->KeyFromPerson(key, down);
+    const QEvent::Type type = event->type();
+    // Not heard while walking the windows: the key may unload its window, and with it the
+    // widget it was meant for, which then takes it no further.
+    QPointer<QWidget> receiver = widget;
+    if (std::any_of(windows_.begin(), windows_.end(),
+                    [window](const auto& entry) { return entry.second == window; }))
+        window->KeyFromPerson(key, down);
+    if (!receiver) return true;
+    // Kept after the form's handler, which may have heard keys of its own (in a message box).
+    heardKey_ = event;
+    heardType_ = type;
+    heardAt_ = widget;
     return false;
+}
+
+// The key the form heard, passed on to a parent of the widget where it heard it.  The form's
+// handler may have moved the focus meanwhile (a message box takes it, and the window gets it
+// back only later), so the focus no longer tells the first stop from the later ones.
+bool QtHost::StillTravelling(const QEvent& event, const QWidget& widget) const {
+    return &event == heardKey_ && event.type() == heardType_ && heardAt_ && heardAt_ != &widget &&
+           widget.isAncestorOf(heardAt_);
 }
 
 }  // namespace qtview

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -10,7 +13,6 @@
 #include "platform/forms/Host.h"
 
 class QEventLoop;
-class QWidget;
 
 namespace qtview {
 
@@ -56,8 +58,8 @@ public:
     void StopTimer(forms::Timer& timer) override;
 
 protected:
-    // Keys reach the form (KeyDown before the focused widget, KeyUp after) as they reach
-    // the runtime's windows.
+    // Keys reach the form once each, before the focused widget, as they reach the runtime's
+    // windows.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -65,12 +67,17 @@ private:
     void EndModalLoopsOf(const forms::Form& form);
     void EndIfNoWindows(const forms::Form& leaving);
     QWidget* DialogParent() const;
+    bool StillTravelling(const QEvent& event, const QWidget& widget) const;
 
     std::map<const forms::Form*, FormWindow*> windows_;
     std::map<forms::Timer*, std::unique_ptr<QTimer>> timers_;
     std::vector<std::pair<const forms::Form*, QEventLoop*>> modalLoops_;
     bool overridingCursor_ = false;
     bool endWhenNoWindows_ = false;
+    // The key event the form heard last, and where.
+    const QEvent* heardKey_ = nullptr;
+    QEvent::Type heardType_ = QEvent::None;
+    QPointer<QWidget> heardAt_;
 };
 
 }  // namespace qtview

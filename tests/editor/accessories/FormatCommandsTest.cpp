@@ -48,16 +48,17 @@ protected:
 TEST_F(FormatCommands, AlignmentToolsMoveTheCurrentLineOnly) {
     Type(0, "HELLO");
     Type(1, "AB");
-    // 3 x 2 modules of 12 x 8 LEDs; 14 ink rows sit 1 row down in the middle of 16.
-    ASSERT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {12, 8, "AB"}}));
+    // 3 x 2 modules of 12 x 8 LEDs.  A line of the 5x7 font takes 8 rows, its font size: 15
+    // ink rows with a blank row between the lines, which the middle of 16 leaves at the top.
+    ASSERT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {12, 8, "AB"}}));
 
     Focus(1);
     Click("id_FormatLeft");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {0, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {0, 8, "AB"}}));
     EXPECT_EQ(AlignTools(), "100");
     // Right: 36 LEDs less the 12 of "AB" with its blank column, plus 1 for a block font.
     Click("id_FormatRight");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {25, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {25, 8, "AB"}}));
     EXPECT_EQ(AlignTools(), "001");
     EXPECT_EQ(Main().LineFormatOf(0).Align, 2);
     EXPECT_EQ(Main().LineFormatOf(1).Align, 1);
@@ -65,11 +66,11 @@ TEST_F(FormatCommands, AlignmentToolsMoveTheCurrentLineOnly) {
     Focus(0);
     EXPECT_EQ(AlignTools(), "010");
     Click("id_FormatLeft");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{0, 1, "HELLO"}, {25, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{0, 0, "HELLO"}, {25, 8, "AB"}}));
     Focus(1);
     EXPECT_EQ(AlignTools(), "001");
     Click("id_FormatCenter");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{0, 1, "HELLO"}, {12, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{0, 0, "HELLO"}, {12, 8, "AB"}}));
     Focus(0);
     EXPECT_EQ(AlignTools(), "100");
     EXPECT_EQ(Lines()[0], "HELLO");
@@ -83,12 +84,12 @@ TEST_F(FormatCommands, LeadingBlanksDoNotPushAlignedTextOffTheSign) {
     Focus(1);
     Click("id_FormatRight");
     // Placed as "AB" is: the blanks before it neither count nor show.
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {25, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {25, 8, "AB"}}));
     Click("id_FormatCenter");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {12, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {12, 8, "AB"}}));
     // Left alignment keeps them: a person indents with blanks.
     Click("id_FormatLeft");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {12, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {12, 8, "AB"}}));
     EXPECT_EQ(Line(1), "  AB");
 }
 
@@ -116,14 +117,14 @@ TEST_F(FormatCommands, AFocusedLineShowsItsStylesAndAlignment) {
 // --- Shrink to fit -----------------------------------------------------------------------------
 
 TEST_F(FormatCommands, ShrinkEmptiesLinesFromTheBottomWhileTheMessageIsTooTall) {
-    // Eight lines of 7 rows need 7 module rows of 8; the most is 6.
+    // Eight lines of 8 rows need 8 module rows of 8; the most is 6.
     for (int line = 0; line < 8; ++line)
         Type(line, "X" + std::to_string(line));
     ASSERT_EQ(TheSign().YZomelCount(), 6);
     ASSERT_TRUE(Main().lblWarn->Visible());
     const int beeps = host.Beeps();
     Click("id_FormatShrink");
-    // Seven lines are still 49 ink rows: one more than 6 rows hold.
+    // Seven lines are still 55 ink rows, more than 6 rows hold; six are 47.
     EXPECT_EQ(Lines(), Message({"X0", "X1", "X2", "X3", "X4", "X5"}));
     EXPECT_EQ(Modules(), std::make_pair(1, 6));
     EXPECT_FALSE(Main().lblWarn->Visible());
@@ -132,14 +133,14 @@ TEST_F(FormatCommands, ShrinkEmptiesLinesFromTheBottomWhileTheMessageIsTooTall) 
     EXPECT_TRUE(host.Messages().empty());
     const auto rows = FrameRows();
     ASSERT_EQ(rows.size(), 48u);
-    // 42 ink rows sit 3 rows down in the middle of 48.
+    // 47 ink rows, 8 a line, stay at the top in the middle of 48.
     EXPECT_EQ(rows, Expected(12, 48,
-                             {{0, 3, "X0"},
-                              {0, 10, "X1"},
-                              {0, 17, "X2"},
+                             {{0, 0, "X0"},
+                              {0, 8, "X1"},
+                              {0, 16, "X2"},
                               {0, 24, "X3"},
-                              {0, 31, "X4"},
-                              {0, 38, "X5"}}));
+                              {0, 32, "X4"},
+                              {0, 40, "X5"}}));
     // Warnings beep again after the command.
     Type(6, "X6");
     EXPECT_GT(host.Beeps(), beeps);

@@ -88,6 +88,18 @@ TEST_F(SmallWindowsTest, ContactWindowTracesItsVisitAndShowsTheMakersLines) {
     EXPECT_EQ(LastPrompt(), "Contacting VELDO, Inc. #102");
 }
 
+TEST_F(SmallWindowsTest, EscapeClosesTheContactAndAboutWindows) {
+    for (const char* name : {"frmVELDOInfo", "frmAbout"})
+        host.OnModal(name, [](forms::Form& form) {
+            form.KeyDown(forms::vbKeyEscape, 0);
+            EXPECT_FALSE(form.IsLoaded()) << form.Name();
+        });
+    Main().mnuHelpContact_Click();
+    Main().mnuHelpAbout_Click();
+    EXPECT_FALSE(forms::Instance<frmVELDOInfo>().IsLoaded());
+    EXPECT_FALSE(forms::Instance<frmAbout>().IsLoaded());
+}
+
 TEST_F(SmallWindowsTest, SplashShowsTheProgramItsVersionAndItsPicture) {
     auto& splash = forms::Instance<zomel::frmSplash>();
     splash.Show();

@@ -49,6 +49,7 @@ TEST_F(MainWindowTest, FirstRunOpensFullScreenOnTheDefaultSign) {
     EXPECT_TRUE(main.txtZomelText(0).Visible());
     for (vb::Integer i = 1; i <= 10; ++i) {
         EXPECT_FALSE(main.txtZomelText(i).Visible()) << i;
+        EXPECT_FALSE(main.HSLine(i).Visible()) << i;  // no bar without its line
         EXPECT_FALSE(main.LblCharHeight(i).Visible()) << i;
     }
     EXPECT_EQ(main.HSLine(0).Value(), 10);

@@ -8,15 +8,16 @@ TEST_F(RoadTest, RightAndCentreAlignmentAgainstTheSignWidth) {
     Type(1, "AB");
     EXPECT_EQ(TheSign().XZomelCount(), 3);
     EXPECT_EQ(TheSign().YZomelCount(), 2);
-    // 36 LEDs across: "AB" (12 wide with its blank column) starts at 36 - 12 + 1.  The lines
-    // keep the start-up size of 7 rows: 14 ink rows, placed 1 row down in the middle of 16.
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {25, 8, "AB"}}));
+    // 36 LEDs across: "AB" (12 wide with its blank column) starts at 36 - 12 + 1.  A line of
+    // the 5x7 font takes 8 rows, its font size: 15 ink rows, left at the top in the middle of
+    // 16.
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {25, 8, "AB"}}));
     Align(1, 2);
     Type(1, "AB ");  // blanks do not count towards the width
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {12, 8, "AB "}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {12, 8, "AB "}}));
     Align(1, 0);
     Type(1, "AB");
-    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 1, "HELLO"}, {0, 8, "AB"}}));
+    EXPECT_EQ(FrameRows(), Expected(36, 16, {{3, 0, "HELLO"}, {0, 8, "AB"}}));
 }
 
 TEST_F(RoadTest, MiddleAndBottomPlacementMoveTheTextDown) {

@@ -62,6 +62,8 @@ TEST_F(RoadTest, EachLineIsOfferedOneUnderTheLastUsed) {
     EXPECT_FALSE(LineShown(9));
     Type(8, "L8");
     EXPECT_FALSE(LineShown(9));
+    for (vb::Integer line = 0; line <= 10; ++line)  // each bar shows with its line only
+        EXPECT_EQ(Main().HSLine(line).Visible(), LineShown(line)) << line;
     EXPECT_EQ(TheSign().YZomelCount(), 6);  // nine lines of 8 rows, cut to the most rows
 }
 
@@ -90,14 +92,30 @@ TEST_F(RoadTest, TwoEmptyLinesCloseOneAtEachChange) {
     EXPECT_EQ(Main().txtZomelText(2).Text(), "");
 }
 
+TEST_F(RoadTest, AMessageLaysOutTheSameFromTheFirstKeystrokeAsAfterAnyChange) {
+    Type(0, "HELLO");
+    Type(1, "AB");
+    const std::vector<std::string> first = FrameRows();
+    ASSERT_FALSE(first.empty());
+    // A blank row between the lines: the rows of the 5x7 font and one more.
+    EXPECT_EQ(first, Expected(36, 16, {{3, 0, "HELLO"}, {12, 8, "AB"}}));
+
+    Main().HSLine_Change(0);  // the height shown again, from the font table
+    EXPECT_EQ(FrameRows(), first);
+    Click("id_SignStart");
+    Type(0, "HELLO");
+    Type(1, "AB");
+    EXPECT_EQ(FrameRows(), first);
+}
+
 TEST_F(RoadTest, SpacingAddsRowsBetweenLines) {
     Type(0, "A");
     Type(1, "B");
-    // Lines keep the start-up size of 7 until their height is set: rows 1-7 and 8-14.
+    // A line of the 5x7 font takes 8 rows, its font size: ink on rows 1-7 and 9-15.
     EXPECT_EQ(TheSign().YZomelCount(), 2);
-    Main().VScrLineSpacing->SetValue(2);
+    Main().VScrLineSpacing->SetValue(1);
     EXPECT_EQ(TheSign().YZomelCount(), 2);  // the second line ends on row 16
-    Main().VScrLineSpacing->SetValue(3);
+    Main().VScrLineSpacing->SetValue(2);
     EXPECT_EQ(TheSign().YZomelCount(), 3);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/support/ErrorNumber.h"
 
 #include "platform/forms/Interaction.h"
@@ -101,6 +103,26 @@ TEST_F(FormLifecycle, KeyPreviewGivesTheWindowTheKeyFirst) {
     auto& window = Instance<RecordingWindow>();
     window.KeyUp(vbKeyF12, 0, &window.ControlNamed("txtName"));
     EXPECT_EQ(window.events.back(), "KeyUp 123 0");
+}
+
+TEST_F(FormLifecycle, EscapeClicksTheCancelButtonWhileAPersonCouldClickIt) {
+    auto& window = Instance<RecordingWindow>();
+    Control& name = window.ControlNamed("txtName");
+    window.KeyDown(vbKeyEscape, 0, &name);
+    EXPECT_FALSE(window.IsLoaded());  // cmdClose, the Cancel button, unloads the window
+    EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "KeyDown 27"), 0);
+
+    // Without a button to click, Escape is a key like any other.
+    window.events.clear();
+    window.ControlNamed("cmdClose").SetEnabled(false);
+    window.KeyDown(vbKeyEscape, 0, &window.ControlNamed("txtName"));
+    window.KeyPress(vbKeyEscape, &window.ControlNamed("txtName"));
+    window.ControlNamed("cmdClose").SetEnabled(true);
+    window.ControlNamed("cmdClose").SetVisible(false);
+    window.KeyDown(vbKeyEscape, 0);
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_EQ(window.events,
+              (std::vector<std::string>{"Load", "KeyDown 27", "KeyPress 27", "KeyDown 27"}));
 }
 
 TEST_F(FormLifecycle, ControlArraysAndMissingControls) {

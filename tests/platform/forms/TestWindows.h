@@ -71,6 +71,12 @@ protected:
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override {
         events.push_back("KeyUp " + std::to_string(KeyCode) + " " + std::to_string(Shift));
     }
+    void Form_KeyDown(vb::Integer& KeyCode, vb::Integer&) override {
+        events.push_back("KeyDown " + std::to_string(KeyCode));
+    }
+    void Form_KeyPress(vb::Integer& KeyAscii) override {
+        events.push_back("KeyPress " + std::to_string(KeyAscii));
+    }
 };
 
 class OwnedWindow : public forms::Form {
@@ -90,7 +96,7 @@ inline const char* kRecordingWindow = R"({
     { "Type": "OptionButton", "Name": "optSize", "Index": 1, "Container": "fraSize" },
     { "Type": "OptionButton", "Name": "optOther", "Value": true },
     { "Type": "ComboBox", "Name": "cbbUnit", "List": ["in", "cm", "pix"] },
-    { "Type": "CommandButton", "Name": "cmdClose", "Caption": "Close" },
+    { "Type": "CommandButton", "Name": "cmdClose", "Caption": "Close", "Cancel": true },
     { "Type": "Label", "Name": "lblInfo", "Caption": "Info", "Font": { "Name": "Arial", "Size": 12, "Bold": true } }
   ]
 })";

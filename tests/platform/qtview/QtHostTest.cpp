@@ -152,6 +152,38 @@ TEST_F(QtHostWindows, FocusAndKeyPressFollowThePersonAndTheCode) {
                                                        "Form_KeyUp 13 0", "txtLine_KeyUp(0) 13"}));
 }
 
+TEST_F(QtHostWindows, AKeyWhoseHandlerOpensAMessageBoxReachesTheFormOnce) {
+    fx.ShowActive(window);
+    // A button lets a key it does not use go on to its window.
+    auto& check = fx.WidgetOf<QCheckBox>(window.ControlNamed("chkHigh"));
+    check.setFocus();
+    window.onKeyUp = [](vb::Integer) {
+        WhenModal<QMessageBox>([](QMessageBox& box) {
+            // The person answers with a key of its own, at the box's button.
+            QApplication::setActiveWindow(&box);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // The window manager gives the window its focus back only later.
+            if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        });
+        MsgBox("The picture was saved.");
+    };
+    window.events.clear();
+    QTest::keyRelease(&check, Qt::Key_F2);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"Form_KeyUp 113 0"}));
+}
+
+TEST_F(QtHostWindows, AWindowMayGoWithTheKeyThatClosesIt) {
+    fx.ShowActive(window);
+    auto& edit = fx.WidgetOf<QLineEdit>(window.ControlNamed("txtLine", 0));
+    edit.setFocus();
+    window.onKeyDown = [this](vb::Integer key) {
+        if (key == vbKeyEscape) window.Unload();
+    };
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(fx.host.WindowOf(window), nullptr);
+}
+
 TEST_F(QtHostWindows, ActivationAndKeysReachTheForm) {
     fx.ShowActive(window);
     EXPECT_EQ(window.activations, 1);

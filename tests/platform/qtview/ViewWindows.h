@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,18 +27,23 @@ public:
     int resizes = 0;
     vb::Integer closeMode = -1;
     bool refuseToClose = false;
+    // What the window does on a key besides recording it (a message box, say).
+    std::function<void(vb::Integer)> onKeyDown;
+    std::function<void(vb::Integer)> onKeyUp;
 
 protected:
     void Form_Activate() override { ++activations; }
     void Form_Resize() override { ++resizes; }
     void Form_KeyDown(vb::Integer& KeyCode, vb::Integer&) override {
         events.push_back("Form_KeyDown " + std::to_string(KeyCode));
+        if (onKeyDown) onKeyDown(KeyCode);
     }
     void Form_KeyPress(vb::Integer& KeyAscii) override {
         events.push_back("Form_KeyPress " + std::to_string(KeyAscii));
     }
     void Form_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override {
         events.push_back("Form_KeyUp " + std::to_string(KeyCode) + " " + std::to_string(Shift));
+        if (onKeyUp) onKeyUp(KeyCode);
     }
     void Form_QueryUnload(vb::Integer& Cancel, vb::Integer UnloadMode) override {
         closeMode = UnloadMode;
