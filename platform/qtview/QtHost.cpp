@@ -1,5 +1,7 @@
 #include "platform/qtview/QtHost.h"
 
+#include "platform/qtview/PrinterDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
@@ -109,6 +111,10 @@ int QtHost::MessageBox(const std::string& prompt, int style, const std::string& 
 
 bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
     return RunFontDialog(font, DialogParent());
+}
+
+bool QtHost::ShowPrinterDialog(const std::string& documentName) {
+    return RunPrinterDialog(documentName, DialogParent());
 }
 
 void QtHost::Beep() {
