@@ -278,6 +278,30 @@ void FormWindow::ShowPlaced() {
     syncing_ = false;
     if (windowHandle()) windowHandle()->installEventFilter(this);
     GeometryChanged();
+    FocusFirstControl();
+}
+
+void FormWindow::FocusFirstControl() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == this) return;
+    forms::Control* active = form_->ActiveControl();
+    ViewBase* chosen = active ? ViewOf(*active) : nullptr;
+    if (!TakesKeys(chosen)) {
+        chosen = nullptr;
+        for (const auto& view : views_)
+            if (TakesKeys(view.get()) &&
+                (!chosen || view->Model().Get("TabIndex").ToInteger() <
+                                chosen->Model().Get("TabIndex").ToInteger()))
+                chosen = view.get();
+    }
+    if (chosen) chosen->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool FormWindow::TakesKeys(const ViewBase* view) const {
+    if (!view || !view->Widget()) return false;
+    const QWidget& widget = *view->Widget();
+    return widget.isVisibleTo(this) && widget.isEnabled() &&
+           (widget.focusPolicy() & Qt::TabFocus) && view->Model().Get("TabStop").ToBool();
 }
 
 void FormWindow::RepaintNow() {

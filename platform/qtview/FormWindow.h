@@ -68,6 +68,10 @@ private:
     void ApplyWindowStyle();
     void PlaceFromModel();
     void SettleLayouts();
+    // A window coming up gives the keyboard to the control its form made active, else to the
+    // first control in tab order that takes keys: typing reaches it without a click.
+    void FocusFirstControl();
+    bool TakesKeys(const ViewBase* view) const;
     // The window's frame or bars changed, or a person or the window manager moved or
     // resized it: the form hears of it.
     void GeometryChanged();

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <memory>
+
+#include "core/Globals.h"
+#include "editor/frmMain.h"
+#include "platform/qtview/FormWindow.h"
+#include "platform/qtview/QtHost.h"
+#include "tests/support/OnScreenRun.h"
+
+namespace {
+
+class StartFocus : public OnScreenRun<> {};
+
+// Keys typed into the main window as it comes up, without a click, land in the first line.
+TEST_F(StartFocus, TypingAtStartReachesTheFirstLine) {
+    zomel::frmMain& main = FreshRun::StartSign();
+    main.Load();
+    main.Show();
+    QApplication::processEvents();
+    QWindow* window = host.WindowOf(main)->windowHandle();
+    ASSERT_NE(window, nullptr);
+    for (char key : std::string("EXIT"))
+        QTest::keyClick(window, key);
+    QApplication::processEvents();
+    EXPECT_EQ(main.txtZomelText(0).Text(), "EXIT");
+    auto* line = qobject_cast<QLineEdit*>(host.WidgetOf(main.txtZomelText(0)));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), "EXIT");
+    EXPECT_EQ(main.ActiveControl(), &main.txtZomelText(0));
+}
+
+}  // namespace
+
+namespace {
+
+// The text page's frame sits at the window's left edge; its caption stands clear of it.
+TEST_F(StartFocus, TheTextFramesCaptionStandsClearOfTheWindowEdge) {
+    zomel::frmMain& main = FreshRun::StartSign();
+    main.Load();
+    main.Show();
+    QApplication::processEvents();
+    auto* frame = qobject_cast<QGroupBox*>(host.WidgetOf(main.Frame(1)));
+    ASSERT_NE(frame, nullptr);
+    ASSERT_FALSE(frame->title().isEmpty());
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, frame);
+    EXPECT_GE(frame->mapTo(frame->window(), caption.topLeft()).x(), 6);
+}
+
+}  // namespace
