@@ -79,7 +79,8 @@ void frmMain::mnuHelpContact_Click() {
     ShowOwned<frmVELDOInfo>(*this, forms::ShowStyle::Modal);
 }
 
-// Opens the program's help document at its index, in the person's viewer.
+// Opens the program's help document at its index, in the person's viewer: an address, since
+// a path with "#index" is a file that does not exist.
 void frmMain::mnuHelpSearch_Click() {
     std::string help = HelpFile();
     if (help.empty()) {
@@ -87,8 +88,10 @@ void frmMain::mnuHelpSearch_Click() {
         return;
     }
     try {
-        if (!forms::CurrentHost().OpenDocument(help + "#index"))
-            vb::Raise(vb::err::FileNotFound, "No viewer could open the help file " + help);
+        std::string reason;
+        if (!forms::CurrentHost().OpenDocument(os::FileAddress(help) + "#index", reason))
+            vb::Raise(vb::err::FileNotFound,
+                      "The help file " + help + " could not be opened: " + reason);
     } catch (const vb::VbError& e) {
         forms::MsgBox(e.Description());
     }

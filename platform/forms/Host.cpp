@@ -10,8 +10,8 @@ Host* installed = nullptr;
 
 }  // namespace
 
-bool Host::OpenDocument(const std::string& target) {
-    return os::OpenDocument(target);
+bool Host::OpenDocument(const std::string& target, std::string& reason) {
+    return os::OpenDocument(target, reason);
 }
 
 Host& CurrentHost() {

@@ -194,14 +194,22 @@ TEST_F(MainCommandsTest, ViewTogglesFollowTheirTools) {
 TEST_F(MainCommandsTest, HelpSearchOpensTheHelpDocumentAtItsIndex) {
     Main().mnuHelpSearch_Click();
     ASSERT_EQ(host.OpenedDocuments().size(), 1u);
-    EXPECT_EQ(host.OpenedDocuments()[0], zomel::frmMain::HelpFile() + "#index");
-    std::string help = TestEnvironment::ReadFile(zomel::frmMain::HelpFile());
-    EXPECT_NE(help.find("id=\"index\""), std::string::npos);
+    // An address with its fragment: a path with "#index" glued on names no file.
+    const std::string help = zomel::frmMain::HelpFile();
+    ASSERT_EQ(help.front(), '/');
+    EXPECT_EQ(host.OpenedDocuments()[0], "file://" + help + "#index");
+    EXPECT_NE(TestEnvironment::ReadFile(help).find("id=\"index\""), std::string::npos);
     EXPECT_TRUE(host.Messages().empty());
+}
 
-    host.FailNextOpen();
+TEST_F(MainCommandsTest, HelpSearchSaysWhyTheViewerCouldNotOpenTheHelp) {
+    host.FailNextOpen("xdg-open: no method available for opening the file");
     Main().mnuHelpSearch_Click();
-    EXPECT_NE(LastPrompt().find("help file"), std::string::npos);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(LastPrompt(), "The help file " + zomel::frmMain::HelpFile() +
+                                " could not be opened: xdg-open: no method available for "
+                                "opening the file");
+    EXPECT_EQ(host.Messages().back().Icon(), 0);  // a plain box
 }
 
 TEST_F(MainCommandsTest, HelpSearchWithoutAHelpFileSaysSo) {
