@@ -135,7 +135,7 @@ public:
     virtual void mnuViewToolbar_Click();
 
     // Commands: editing, view, windows.
-    // The help document's path; "" when it is not installed.
+    // The path of the help's index page; "" when it is not installed.
     static std::string HelpFile();
     // Draws the sign on show as LEDs into Picture2 and prints it; `hDC` is the printer's.
     void PrintSign(vb::Long hDC);

@@ -29,8 +29,10 @@ void ShowOwned(forms::Form& owner, forms::ShowStyle style) {
 
 }  // namespace
 
+// The help's index page: a page of its own, since desktop openers may drop an address's
+// "#index" on the way to the viewer.
 std::string frmMain::HelpFile() {
-    std::string path = os::JoinPath(os::ProgramFolder(), "help/index.html");
+    std::string path = os::JoinPath(os::ProgramFolder(), "help/search.html");
     return os::FileExists(path) ? path : "";
 }
 
@@ -79,8 +81,7 @@ void frmMain::mnuHelpContact_Click() {
     ShowOwned<frmVELDOInfo>(*this, forms::ShowStyle::Modal);
 }
 
-// Opens the program's help document at its index, in the person's viewer: an address, since
-// a path with "#index" is a file that does not exist.
+// Opens the help's index in the person's viewer.
 void frmMain::mnuHelpSearch_Click() {
     std::string help = HelpFile();
     if (help.empty()) {
@@ -89,7 +90,7 @@ void frmMain::mnuHelpSearch_Click() {
     }
     try {
         std::string reason;
-        if (!forms::CurrentHost().OpenDocument(os::FileAddress(help) + "#index", reason))
+        if (!forms::CurrentHost().OpenDocument(os::FileAddress(help), reason))
             vb::Raise(vb::err::FileNotFound,
                       "The help file " + help + " could not be opened: " + reason);
     } catch (const vb::VbError& e) {

@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <regex>
+
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "platform/forms/Interaction.h"
@@ -191,15 +194,26 @@ TEST_F(MainCommandsTest, ViewTogglesFollowTheirTools) {
     EXPECT_TRUE(Main().SSBars->ToolBars()(2).Get("Visible").ToBool());
 }
 
-TEST_F(MainCommandsTest, HelpSearchOpensTheHelpDocumentAtItsIndex) {
+TEST_F(MainCommandsTest, HelpSearchOpensTheHelpsIndexPage) {
     Main().mnuHelpSearch_Click();
     ASSERT_EQ(host.OpenedDocuments().size(), 1u);
-    // An address with its fragment: a path with "#index" glued on names no file.
+    // The page's address: a path with "#index" glued on names no file, and openers may drop
+    // an address's fragment.
     const std::string help = zomel::frmMain::HelpFile();
     ASSERT_EQ(help.front(), '/');
-    EXPECT_EQ(host.OpenedDocuments()[0], "file://" + help + "#index");
-    EXPECT_NE(TestEnvironment::ReadFile(help).find("id=\"index\""), std::string::npos);
+    EXPECT_EQ(host.OpenedDocuments()[0], "file://" + help);
     EXPECT_TRUE(host.Messages().empty());
+
+    // Each word of the index leads to a part of the help that is there.
+    const std::string index = TestEnvironment::ReadFile(help);
+    const std::string whole = TestEnvironment::ReadFile(
+        std::filesystem::path(help).replace_filename("index.html").string());
+    const std::regex link("href=\"index\\.html#([a-z]+)\"");
+    int words = 0;
+    for (std::sregex_iterator it(index.begin(), index.end(), link), end; it != end; ++it, ++words)
+        EXPECT_NE(whole.find("id=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1];
+    EXPECT_GT(words, 20);
+    EXPECT_NE(whole.find("href=\"search.html\""), std::string::npos);  // the way back
 }
 
 TEST_F(MainCommandsTest, HelpSearchSaysWhyTheViewerCouldNotOpenTheHelp) {
