@@ -145,6 +145,8 @@ public:
     void tabCreate_Click();
     // Shows page `index` of the tab strip, or puts it away.
     void PlacePage(vb::Integer index, bool shown);
+    // The page (the index of its frame) that tab `tab` shows.
+    vb::Integer PageOfTab(vb::Long tab);
 
     // The text format of message line 0 to 10.
     const LineFormat& LineFormatOf(vb::Integer line) const {
