@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/PartNumbers.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -27,5 +28,12 @@ struct OptionRecord {
     std::string CataloguePartNo;      // the part number as the catalogue gives it, even where
                                       // `PartNo` shows a placeholder as "N/A"
 };
+
+// The NEMA cabinet kit.  The loader shows its placeholder number as "N/A", so the row is known
+// by the number the catalogue gives it (or by the placeholder itself, not yet converted).
+inline bool IsCabinetPlaceholder(const OptionRecord& row) {
+    return row.CataloguePartNo == CabinetPlaceholderPartNo ||
+           row.PartNo == CabinetPlaceholderPartNo;
+}
 
 }  // namespace zomel

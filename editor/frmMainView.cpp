@@ -1,4 +1,5 @@
 // Commands: the view toggles, help and the openers of the other windows.
+#include "catalogue/frmComponents.h"
 #include "catalogue/frmOptions.h"
 #include "core/Sign.h"
 #include "editor/frmAbout.h"
@@ -66,8 +67,10 @@ void frmMain::mnuSignSpec_Click() {
     txtZomelText_Change(0);
 }
 
-// The components list is a window still to come: until it exists, its command opens nothing.
-void frmMain::mnuViewComponents_Click() {}
+// The components list stands on its own, without an owner.
+void frmMain::mnuViewComponents_Click() {
+    forms::Instance<frmComponents>().Show(forms::ShowStyle::Modeless);
+}
 
 void frmMain::mnuViewOptions_Click() {
     ShowOwned<frmOptions>(*this, forms::ShowStyle::Modeless);

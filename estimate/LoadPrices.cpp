@@ -20,7 +20,6 @@ namespace {
 
 const char* const kLoadPricesLabel = "Price Estimate Load Prices";
 constexpr vb::Long kCaptionId = 111;
-constexpr vb::Long kVeldoSuppliesId = 11139;
 constexpr vb::Long kAutomationError = 430;
 
 // The catalogue row that failed, for the log; an object the platform cannot make is traced.
@@ -37,46 +36,14 @@ void ReportPriceError(const PriceRun& run) {
     LogPriceLoadError();
 }
 
-// The parts map's back plate and jumper harness of the sign's module grid.
-void FindMappedParts(PricedSign& sign, const Sign& model) {
-    sign.BackPlatePartNo = forms::LoadResString(kVeldoSuppliesId);
-    if (!gMapParts) return;
-    const mapParts::Grid grid{model.Vertical() != 0, model.XZomelCount(), model.YZomelCount(),
-                              model.SegmentType()};
-    if (gMapParts->TestBackPlate(grid)) sign.BackPlatePartNo = gMapParts->BackPlatePart();
-    if (gMapParts->TestJumpHarn(grid)) sign.JumpHarnPartNo = gMapParts->JumpHarnPart();
-}
-
-PricedSign SignOf(const Sign& model, const LengthFactors& factors) {
-    PricedSign sign;
-    sign.X = model.XZomelCount();
-    sign.Y = model.YZomelCount();
-    sign.S = model.SegmentType();
-    sign.V = model.Vertical() != 0;
-    sign.VerticalBox = MainForm ? MainForm->ChkVertical->Value() == forms::vbChecked : sign.V;
-    sign.HighDensity = (MainForm ? MainForm->HighDensity : model.HighDensity()) != 0;
-    sign.Zomel2Mode = Zomel2Mode != 0;
-    sign.SignWidth = model.SignWidth();
-    sign.SignHeight = model.SignHeight();
-    sign.RailLength = model.RailLength();
-    sign.SpacerLength = model.SpacerLength();
-    sign.LockdownLength = model.LockdownLength();
-    sign.ZomelWidth = model.ZomelWidth();
-    sign.LockdownCount = model.LockdownCount();
-    sign.HoleplugCount = model.HoleplugCount();
-    sign.LengthUnit = model.LengthUnit();
-    sign.Factors = factors;
-    sign.ConductorFirst = sign.VerticalBox ? 21.25 : 27.0;
-    sign.ConductorNext = sign.VerticalBox ? 11.75 : 17.25;
-    FindMappedParts(sign, model);
-    return sign;
-}
-
 }  // namespace
 
 PriceRun frmOrder::StartRun() const {
     PriceRun run;
-    run.Sign = SignOf(*gSign, factors_);
+    const bool box =
+        MainForm ? MainForm->ChkVertical->Value() == forms::vbChecked : gSign->Vertical() != 0;
+    const bool high = (MainForm ? MainForm->HighDensity : gSign->HighDensity()) != 0;
+    run.Sign = PricedSignOf(*gSign, factors_, box, high);
     run.AltPartsFlag = AltPartsFlag != 0;
     run.CabinetOption = CabinetOption != 0;
     run.PanelCount = PanelCount;

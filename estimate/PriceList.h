@@ -10,9 +10,15 @@
 // line, then the totals line and the assembled sign.
 namespace zomel {
 
+class Sign;
+
 using PriceRule = void (*)(PriceRun&);
 // Reports an error raised while pricing (the current error), with the run's step and row.
 using PriceErrorReport = std::function<void(const PriceRun&)>;
+
+// The sign as the rules see it; `verticalBox` and `highDensity` are the main window's.
+PricedSign PricedSignOf(const Sign& model, const LengthFactors& factors, bool verticalBox,
+                        bool highDensity);
 
 // The rule of a catalogue keyword; the fallback (skip) for a keyword no rule knows.
 PriceRule RuleOf(const std::string& keyword);

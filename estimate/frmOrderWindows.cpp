@@ -1,18 +1,12 @@
+#include "catalogue/frmChooser.h"
 #include "catalogue/frmSolar.h"
 #include "estimate/frmOrder.h"
 #include "platform/forms/Instance.h"
 #include "platform/vb/Error.h"
 
-// The windows the estimate opens.  The options tree is still to come: until it is part of the
-// program, opening it fails as a window without its description does, and the Options
-// button reports the failure.
+// The windows the estimate opens: the options tree and the solar sizing.
 namespace zomel {
 namespace {
-
-class frmChooser : public forms::Form {
-public:
-    frmChooser() : Form("frmChooser") {}
-};
 
 // Loads the window; a failure names the window that could not be loaded.
 void LoadNamed(forms::Form& window) {

@@ -1,6 +1,5 @@
 #include "modelspec/FrmGenSpec.h"
 
-#include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "modelspec/ViewerLookup.h"
 #include "platform/os/Files.h"
@@ -18,10 +17,9 @@ const char* const kLaunchFailed =
 
 }  // namespace
 
-FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec", "Generic Specification", 108) {}
+FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec") {}
 
-void FrmGenSpec::Form_Load() {
-    TraceForm(traceLabel_, captionId_, true);
+void FrmGenSpec::Window_Load() {
     const std::string folder = os::ProgramFolder();
     const std::string output = os::JoinPath(folder, "ZomelSpec.rtf");
     // A template that cannot be read leaves the last document alone and opens nothing.

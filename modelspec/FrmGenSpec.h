@@ -11,7 +11,7 @@ public:
     FrmGenSpec();
 
 protected:
-    void Form_Load() override;
+    void Window_Load() override;
 };
 
 }  // namespace zomel

@@ -1,6 +1,5 @@
 #include "modelspec/FrmSpec.h"
 
-#include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
@@ -18,14 +17,13 @@ constexpr vb::Long kLaunchFailedId = 11706;
 
 }  // namespace
 
-FrmSpec::FrmSpec() : SpecWindow("FrmSpec", "Custom Specification", 113) {}
+FrmSpec::FrmSpec() : SpecWindow("FrmSpec") {}
 
 std::string FrmSpec::GetTokenValue(std::string_view token) const {
     return zomel::GetTokenValue(figures_, *gSign, token);
 }
 
-void FrmSpec::Form_Load() {
-    TraceForm(traceLabel_, captionId_, true);
+void FrmSpec::Window_Load() {
     figures_ = PrepareSpecFigures(*gSign, MainForm->HighDensity);
     const std::string folder = os::ProgramFolder();
     const std::string output = os::JoinPath(folder, "CustomSpec.rtf");

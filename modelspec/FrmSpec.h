@@ -15,7 +15,7 @@ public:
     FrmSpec();
 
 protected:
-    void Form_Load() override;
+    void Window_Load() override;
 
 private:
     std::string GetTokenValue(std::string_view token) const;

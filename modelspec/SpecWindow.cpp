@@ -13,9 +13,6 @@ const char* const kErrorLabel = "GenSpecMain - Load";
 
 }  // namespace
 
-SpecWindow::SpecWindow(std::string name, std::string traceLabel, vb::Long captionId)
-    : Form(std::move(name)), traceLabel_(std::move(traceLabel)), captionId_(captionId) {}
-
 bool SpecWindow::MakeDocument(const std::function<void()>& work) {
     vb::OnError handler([] {
         if (vb::Err().Number == vb::err::OutOfMemory) {
@@ -26,14 +23,6 @@ bool SpecWindow::MakeDocument(const std::function<void()>& work) {
         }
     });
     return handler(work);
-}
-
-void SpecWindow::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(captionId_, traceLabel_);
-}
-
-void SpecWindow::Form_Unload(vb::Integer&) {
-    TraceForm(traceLabel_, captionId_, false);
 }
 
 }  // namespace zomel

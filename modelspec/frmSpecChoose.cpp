@@ -13,8 +13,6 @@
 namespace zomel {
 namespace {
 
-const char* const kTraceLabel = "Specification Type";
-constexpr vb::Long kCaptionId = 114;
 constexpr vb::Long kNoModulesId = 11707;
 constexpr vb::Long kUnableToLocateId = 11708;
 constexpr vb::Long kReinstallId = 11709;
@@ -28,12 +26,8 @@ void LoadAndUnload() {
 
 }  // namespace
 
-frmSpecChoose::frmSpecChoose() : Form("frmSpecChoose") {
+frmSpecChoose::frmSpecChoose() : ProgramForm("frmSpecChoose") {
     On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOk_Click(); });
-}
-
-void frmSpecChoose::Form_Load() {
-    TraceForm(kTraceLabel, kCaptionId, true);
 }
 
 void frmSpecChoose::MakeChosenDocument(std::string& windowName) {
@@ -54,22 +48,14 @@ void frmSpecChoose::cmdOk_Click() {
     // The window being made is the name the message gives: its description, or the window
     // itself, is what a broken installation lacks.
     std::string windowName;
-    vb::OnError handler([&windowName] {
-        DebugTrace(kTraceLabel, vb::Err().Number, "OK button click", vb::Err().Description);
+    vb::OnError handler([this, &windowName] {
+        DebugTrace(TraceLabel(), vb::Err().Number, "OK button click", vb::Err().Description);
         forms::MsgBox(forms::LoadResString(kUnableToLocateId) + windowName +
                       forms::LoadResString(kReinstallId));
         vb::Err().Clear();
     });
     handler([&] { MakeChosenDocument(windowName); });
     forms::Screen().SetMousePointer(forms::vbDefault);
-}
-
-void frmSpecChoose::Form_KeyUp(vb::Integer& KeyCode, vb::Integer&) {
-    if (KeyCode == forms::vbKeyF12) ShowFormNumber(kCaptionId, kTraceLabel);
-}
-
-void frmSpecChoose::Form_Unload(vb::Integer&) {
-    TraceForm(kTraceLabel, kCaptionId, false);
 }
 
 }  // namespace zomel

@@ -42,6 +42,13 @@ inline constexpr vb::Integer vbNormal = 0;
 inline constexpr vb::Integer vbMinimized = 1;
 inline constexpr vb::Integer vbMaximized = 2;
 
+// Window borders and start-up positions.
+inline constexpr vb::Integer kBorderNone = 0;
+inline constexpr vb::Integer kBorderSizable = 2;
+inline constexpr vb::Integer kBorderSizableToolWindow = 5;
+inline constexpr vb::Integer kStartCenterOwner = 1;
+inline constexpr vb::Integer kStartCenterScreen = 2;
+
 // Mouse pointers.
 inline constexpr vb::Integer vbDefault = 0;
 inline constexpr vb::Integer vbArrow = 1;

@@ -1,6 +1,7 @@
 #include "platform/forms/Form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/BasicControls.h"
@@ -8,7 +9,7 @@
 #include "platform/forms/Description.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
-#include "platform/forms/Metrics.h"
+#include "platform/forms/Interaction.h"
 #include "platform/forms/Unhandled.h"
 #include "platform/vb/Error.h"
 
@@ -86,6 +87,7 @@ void Form::Load() {
     loaded_ = true;
     ++generation_;
     building_ = true;
+    shownSinceLoad_ = false;
     try {
         ApplyWindowDescription();
         BuildControls();
@@ -105,6 +107,7 @@ void Form::ApplyWindowDescription() {
     tag_.clear();
     font_ = std::make_shared<StdFont>();
     windowState_ = vbNormal;
+    nonClient_ = kAssumedFrame;
     const nlohmann::json& description = LoadWindowDescription(name_);
     for (const auto& [key, value] : description.items()) {
         if (IsReservedDescriptionKey(key)) continue;
@@ -113,6 +116,7 @@ void Form::ApplyWindowDescription() {
         else
             Let(key, VariantFromDescription(value));
     }
+    if (Get("BorderStyle").ToInteger() == kBorderNone) nonClient_ = NonClient{};
 }
 
 void Form::BuildControls() {
@@ -158,6 +162,10 @@ void Form::Show(ShowStyle style, Form* owner) {
     if (!loaded_) return;  // Form_Load unloaded the window
     if (modal_) return;
     owner_ = owner;
+    if (!shownSinceLoad_) {
+        shownSinceLoad_ = true;
+        ApplyStartUpPosition(owner);
+    }
     visible_ = true;
     if (style == ShowStyle::Modal) {
         modal_ = true;
@@ -214,11 +222,54 @@ void Form::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single he
 }
 
 vb::Single Form::ScaleWidth() const {
-    return std::max<vb::Single>(0, width_ - 2 * kWindowBorderTwips);
+    return std::max<vb::Single>(0, width_ - nonClient_.left - nonClient_.right);
 }
 
 vb::Single Form::ScaleHeight() const {
-    return std::max<vb::Single>(0, height_ - 2 * kWindowBorderTwips - kCaptionBarTwips);
+    return std::max<vb::Single>(0, height_ - nonClient_.top - nonClient_.bottom);
+}
+
+bool Form::Sizable() const {
+    vb::Integer style = Get("BorderStyle").ToInteger();
+    return style == kBorderSizable || style == kBorderSizableToolWindow;
+}
+
+void Form::SetFrame(const NonClient& frame) {
+    if (frame == nonClient_) return;
+    vb::Single innerWidth = ScaleWidth();
+    vb::Single innerHeight = ScaleHeight();
+    nonClient_ = frame;
+    if (!shownSinceLoad_ || !Sizable()) {
+        width_ = innerWidth + frame.left + frame.right;
+        height_ = innerHeight + frame.top + frame.bottom;
+    }
+    PropertyChanged("Size");
+    bool innerChanged = innerWidth != ScaleWidth() || innerHeight != ScaleHeight();
+    if (innerChanged && loaded_ && !building_) Form_Resize();
+}
+
+// Centred on the owner or on the screen's work area, and kept on that area.
+void Form::ApplyStartUpPosition(const Form* owner) {
+    vb::Integer position = Get("StartUpPosition").ToInteger();
+    if (position != kStartCenterOwner && position != kStartCenterScreen) return;
+    const ScreenObject& screen = Screen();
+    vb::Single areaLeft = screen.WorkLeft();
+    vb::Single areaTop = screen.WorkTop();
+    vb::Single areaWidth = screen.WorkWidth();
+    vb::Single areaHeight = screen.WorkHeight();
+    vb::Single left = areaLeft + (areaWidth - width_) / 2;
+    vb::Single top = areaTop + (areaHeight - height_) / 2;
+    if (position == kStartCenterOwner && owner && owner->IsLoaded()) {
+        left = owner->Left() + (owner->Width() - width_) / 2;
+        top = owner->Top() + (owner->Height() - height_) / 2;
+    }
+    left = std::max(areaLeft, std::min(left, areaLeft + areaWidth - width_));
+    top = std::max(areaTop, std::min(top, areaTop + areaHeight - height_));
+    // Whole pixels, so that the screen puts the window exactly there.
+    auto pixel = [](vb::Single twips, vb::Single perPixel) {
+        return static_cast<vb::Single>(std::floor(twips / perPixel) * perPixel);
+    };
+    Move(pixel(left, gdi::TwipsPerPixelX), pixel(top, gdi::TwipsPerPixelY), width_, height_);
 }
 
 void Form::SetWindowState(vb::Integer state) {

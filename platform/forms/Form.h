@@ -9,6 +9,7 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Metrics.h"
 #include "platform/forms/PropertyObject.h"
 #include "platform/forms/StdFont.h"
 
@@ -58,9 +59,14 @@ public:
     void SetTop(vb::Single v) { Move(left_, v, width_, height_); }
     void SetWidth(vb::Single v) { Move(left_, top_, v, height_); }
     void SetHeight(vb::Single v) { Move(left_, top_, width_, v); }
-    // The inner (client) area in twips.
+    // The inner (client) area in twips: the size less the frame and bars around it.
     vb::Single ScaleWidth() const;
     vb::Single ScaleHeight() const;
+    const NonClient& Frame() const { return nonClient_; }
+    // The screen tells what really lies around the inner area.  A window that has not been
+    // shown yet, or that a person cannot resize, keeps the inner room its description gives
+    // its controls; a shown sizable window keeps its size on the screen.
+    void SetFrame(const NonClient& frame);
     vb::Integer WindowState() const { return windowState_; }
     void SetWindowState(vb::Integer state);
     bool KeyPreview() const { return Get("KeyPreview").ToBool(); }
@@ -132,6 +138,8 @@ private:
     void BuildControls();
     CommandButton* CancelButton() const;
     void ApplyWindowDescription();
+    void ApplyStartUpPosition(const Form* owner);
+    bool Sizable() const;
     std::string HandlerKey(std::string_view control, std::string_view event) const;
 
     std::string name_;
@@ -149,6 +157,8 @@ private:
     vb::Single width_ = 4800;
     vb::Single height_ = 3600;
     vb::Integer windowState_ = vbNormal;
+    NonClient nonClient_ = kAssumedFrame;
+    bool shownSinceLoad_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
     std::map<std::string, Handler> handlers_;  // "control.event", folded

@@ -51,6 +51,15 @@ bool HeadlessHost::ChooseFont(FontChoice& font, vb::Long flags) {
     return true;
 }
 
+bool HeadlessHost::ShowPrinterDialog(const std::string& documentName) {
+    printerDialogs_.push_back(documentName);
+    journal_.push_back("printer dialog " + documentName);
+    if (printerAnswers_.empty()) return true;
+    bool print = printerAnswers_.front();
+    printerAnswers_.pop_front();
+    return print;
+}
+
 void HeadlessHost::WindowShown(Form& form, Form* owner) {
     journal_.push_back("show " + form.Name() + (owner ? " owner " + owner->Name() : ""));
     form.Activate();

@@ -41,6 +41,11 @@ public:
     };
     const std::vector<FontDialog>& FontDialogs() const { return fontDialogs_; }
     int Beeps() const { return beeps_; }
+    // Answers the next printer dialogs in order (true prints, false cancels); without a
+    // scripted answer the dialog prints.
+    void AnswerPrinterDialog(bool print) { printerAnswers_.push_back(print); }
+    // The document names of the printer dialogs shown, in order.
+    const std::vector<std::string>& PrinterDialogs() const { return printerDialogs_; }
 
     const std::vector<Message>& Messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
@@ -64,6 +69,7 @@ public:
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     bool OpenDocument(const std::string& target, std::string& reason) override;
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
+    bool ShowPrinterDialog(const std::string& documentName) override;
     void Beep() override { ++beeps_; }
 
     // The virtual clock, in milliseconds since the host was made.  AdvanceTime moves it on
@@ -87,6 +93,8 @@ private:
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;
+    std::deque<bool> printerAnswers_;
+    std::vector<std::string> printerDialogs_;
 
     struct ArmedTimer {
         Timer* timer = nullptr;

@@ -61,6 +61,11 @@ public:
         (void)flags;
         return false;
     }
+    // The printer dialog for a document about to be printed; false when the person cancels.
+    virtual bool ShowPrinterDialog(const std::string& documentName) {
+        (void)documentName;
+        return true;
+    }
     virtual void Beep() {}
     // Timers: a started timer has its Tick called every Interval() milliseconds, on the
     // thread of the windows, until it is stopped.  Starting a started timer restarts its

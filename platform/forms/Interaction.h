@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "platform/forms/Constants.h"
@@ -23,12 +24,22 @@ public:
     void SetSize(vb::Single width, vb::Single height) {
         width_ = width;
         height_ = height;
+        work_ = {0, 0, width, height};
+    }
+    // The part of the screen that windows may take (the desktop's panels left out).
+    vb::Single WorkLeft() const { return work_[0]; }
+    vb::Single WorkTop() const { return work_[1]; }
+    vb::Single WorkWidth() const { return work_[2]; }
+    vb::Single WorkHeight() const { return work_[3]; }
+    void SetWorkArea(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
+        work_ = {left, top, width, height};
     }
 
 private:
     vb::Integer mousePointer_ = vbDefault;
     vb::Single width_ = 1280 * 15;
     vb::Single height_ = 1024 * 15;
+    std::array<vb::Single, 4> work_{0, 0, 1280 * 15, 1024 * 15};
 };
 
 ScreenObject& Screen();

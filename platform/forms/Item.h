@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
@@ -46,6 +47,12 @@ public:
         return *items_.back();
     }
     void Clear() { items_.clear(); }
+    // Puts the items in order, equal ones keeping theirs.
+    template <class Less>
+    void Sort(Less less) {
+        std::stable_sort(items_.begin(), items_.end(),
+                         [&less](const auto& a, const auto& b) { return less(*a, *b); });
+    }
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 

@@ -31,19 +31,6 @@ const PropertyTable& ButtonTable() {
     return table;
 }
 
-const PropertyTable& ColumnTable() {
-    static const PropertyTable table = [] {
-        PropertyTable t;
-        t.Stored("Text", "")
-            .Stored("Tag", "")
-            .Stored("Key", "")
-            .Stored("Width", 1440.0)
-            .Stored("Alignment", vb::Integer{0});
-        return t;
-    }();
-    return table;
-}
-
 const PropertyTable& PanelTable() {
     static const PropertyTable table = [] {
         PropertyTable t;
@@ -101,20 +88,6 @@ const PropertyTable& Toolbar::Table() {
 void Toolbar::LoadItems(std::string_view key, const nlohmann::json& items) {
     if (key != "Buttons") return Control::LoadItems(key, items);
     LoadItemList(buttons_, items, ButtonTable(), this);
-}
-
-const PropertyTable& ListView::Table() {
-    static const PropertyTable table = [] {
-        PropertyTable t(&Control::Table());
-        t.Stored("View", vb::Integer{3}).Stored("FullRowSelect", false);
-        return t;
-    }();
-    return table;
-}
-
-void ListView::LoadItems(std::string_view key, const nlohmann::json& items) {
-    if (key != "ColumnHeaders") return Control::LoadItems(key, items);
-    LoadItemList(columns_, items, ColumnTable(), this);
 }
 
 const PropertyTable& StatusBar::Table() {

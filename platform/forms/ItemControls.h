@@ -2,6 +2,7 @@
 
 #include "platform/forms/Control.h"
 #include "platform/forms/Item.h"
+#include "platform/forms/ListView.h"
 
 namespace forms {
 
@@ -41,22 +42,6 @@ protected:
 
 private:
     ItemList<> buttons_;
-};
-
-// A list view; what the runtime keeps of it so far is its column headers (Text, Tag, Width).
-class ListView : public Control {
-public:
-    using Control::Control;
-
-    ItemList<>& ColumnHeaders() { return columns_; }
-    static const PropertyTable& Table();
-    const PropertyTable& Properties() const override { return Table(); }
-
-protected:
-    void LoadItems(std::string_view key, const nlohmann::json& items) override;
-
-private:
-    ItemList<> columns_;
 };
 
 // A status bar of panels (Text, ToolTipText, Width, Visible, Style, Key, AutoSize).

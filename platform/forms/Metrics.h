@@ -8,4 +8,18 @@ namespace forms {
 inline constexpr float kWindowBorderTwips = 4 * gdi::TwipsPerPixelX;
 inline constexpr float kCaptionBarTwips = 23 * gdi::TwipsPerPixelY;
 
+// What lies around a window's inner area, in twips: the frame the desktop draws and the
+// window's own bars (menu bar, toolbars) above or below the inner area.
+struct NonClient {
+    float left = 0;
+    float top = 0;
+    float right = 0;
+    float bottom = 0;
+    bool operator==(const NonClient&) const = default;
+};
+
+// Until the screen says otherwise: borders all round and a caption bar on top.
+inline constexpr NonClient kAssumedFrame{kWindowBorderTwips, kWindowBorderTwips + kCaptionBarTwips,
+                                         kWindowBorderTwips, kWindowBorderTwips};
+
 }  // namespace forms

@@ -35,12 +35,27 @@ SurfacePtr ToCairoImage(const gdi::Bitmap& page) {
     return image;
 }
 
-bool DrawPage(cairo_t* context, const gdi::Bitmap& page, double widthPoints, double heightPoints) {
+// The picture covers the text: it is there for readers, not for the eye.
+void DrawTexts(cairo_t* context, const std::vector<PageText>& texts) {
+    cairo_select_font_face(context, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_source_rgb(context, 0, 0, 0);
+    for (const PageText& line : texts) {
+        if (line.text.empty() || line.height <= 0) continue;
+        cairo_set_font_size(context, line.height * 0.8);
+        cairo_move_to(context, line.x, line.y + line.height * 0.8);
+        cairo_show_text(context, line.text.c_str());
+    }
+}
+
+bool DrawPage(cairo_t* context, const gdi::Bitmap& page, const std::vector<PageText>& texts,
+              double widthPoints, double heightPoints) {
     if (page.Empty()) return true;
     SurfacePtr image = ToCairoImage(page);
     if (!image) return false;
     cairo_save(context);
     cairo_scale(context, widthPoints / page.Width(), heightPoints / page.Height());
+    DrawTexts(context, texts);
     cairo_set_source_surface(context, image.get(), 0, 0);
     // LED squares and text stay sharp: no smoothing between pixels.
     cairo_pattern_set_filter(cairo_get_source(context), CAIRO_FILTER_NEAREST);
@@ -51,15 +66,19 @@ bool DrawPage(cairo_t* context, const gdi::Bitmap& page, double widthPoints, dou
 
 }  // namespace
 
-bool WritePdf(const std::string& path, std::span<const gdi::Bitmap> pages, double widthPoints,
+bool WritePdf(const std::string& path, std::span<const gdi::Bitmap> pages,
+              std::span<const std::vector<PageText>> texts, double widthPoints,
               double heightPoints) {
+    static const std::vector<PageText> kNoTexts;
     SurfacePtr document(cairo_pdf_surface_create(path.c_str(), widthPoints, heightPoints));
     if (cairo_surface_status(document.get()) != CAIRO_STATUS_SUCCESS) return false;
     bool drawn = true;
     {
         ContextPtr context(cairo_create(document.get()));
-        for (const gdi::Bitmap& page : pages) {
-            drawn = drawn && DrawPage(context.get(), page, widthPoints, heightPoints);
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const std::vector<PageText>& pageTexts = i < texts.size() ? texts[i] : kNoTexts;
+            drawn =
+                drawn && DrawPage(context.get(), pages[i], pageTexts, widthPoints, heightPoints);
             cairo_show_page(context.get());
         }
         drawn = drawn && cairo_status(context.get()) == CAIRO_STATUS_SUCCESS;

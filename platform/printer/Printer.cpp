@@ -164,12 +164,14 @@ void PrinterObject::Print(std::string_view text) {
     dc.SetTextColor(gdi::Black);
     dc.SetBkMode(gdi::BackMode::Transparent);
     dc.TextOutA(x, y, bytes);
+    texts_.back().push_back({x, y, ToPixels(TextHeight(text)), std::string(text)});
     currentX_ = 0;
     currentY_ += TextHeight(text);
 }
 
 void PrinterObject::AddPage() {
     pages_.emplace_back(kPageWidth, kPageHeight, gdi::White);
+    texts_.emplace_back();
     dc_.emplace(pages_.back());
 }
 
@@ -184,7 +186,7 @@ void PrinterObject::NewPage() {
 PrintOutcome PrinterObject::EndDoc() {
     if (pages_.empty()) return {};
     std::string pdf = TemporaryPdfPath();
-    bool written = WritePdf(pdf, pages_, kPaperWidthInches * kPointsPerInch,
+    bool written = WritePdf(pdf, pages_, texts_, kPaperWidthInches * kPointsPerInch,
                             kPaperHeightInches * kPointsPerInch);
     KillDoc();
     if (!written) {
@@ -222,6 +224,7 @@ PrintOutcome PrinterObject::Send(const std::string& pdfPath) {
 void PrinterObject::KillDoc() {
     dc_.reset();
     pages_.clear();
+    texts_.clear();
     currentX_ = 0;
     currentY_ = 0;
 }

@@ -8,6 +8,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Picture.h"
+#include "platform/printer/PdfWriter.h"
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -82,6 +83,7 @@ private:
     PrintOutcome Send(const std::string& pdfPath);
 
     std::vector<gdi::Bitmap> pages_;
+    std::vector<std::vector<PageText>> texts_;  // what Print wrote on each page
     std::optional<gdi::DeviceContext> dc_;
     vb::Integer scaleMode_ = Twips;
     vb::Single currentX_ = 0;

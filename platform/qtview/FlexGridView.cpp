@@ -31,6 +31,8 @@ FlexGridView::FlexGridView(forms::Control& control, FormWindow& window)
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
+    // The grid shows; it has no selection of its own for a person to make.
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
     SetWidget(grid);
 }
 
@@ -71,6 +73,7 @@ void FlexGridView::ShowCells() {
             item->setBackground(isFixed ? fixed : plain);
         }
     }
+    grid.setCurrentCell(-1, -1);
     grid.resizeRowsToContents();
 }
 

@@ -5,17 +5,22 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cctype>
 
-#include "platform/forms/Metrics.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
 
 namespace qtview {
 namespace {
 
-constexpr int kBorderNone = 0;
+// A caption strip this wide on a screen is enough to grab the window.
+constexpr int kGripWidth = 48;
+
+// The frame the window manager drew around the last decorated window shown: windows not yet
+// on screen are placed with it.
+QMargins knownDecoration;
 
 // The form whose Activate ran last: switching back to it from another program is no
 // activation of the program's windows.
@@ -117,11 +122,12 @@ void FormWindow::FollowModel(std::string_view name) {
     } else if (name == "Size" || name == "Position") {
         PlaceFromModel();
     } else if (name == "WindowState") {
-        following_ = true;
+        if (syncing_) return;
+        syncing_ = true;
         static const Qt::WindowStates states[] = {Qt::WindowNoState, Qt::WindowMinimized,
                                                   Qt::WindowMaximized};
         setWindowState(states[form_->WindowState()]);
-        following_ = false;
+        syncing_ = false;
     } else if (name == "BackColor") {
         QPalette palette = client_->palette();
         palette.setColor(QPalette::Window, ToQColor(form_->Get("BackColor")));
@@ -136,29 +142,85 @@ void FormWindow::FitToClient() {
     PlaceFromModel();
 }
 
-void FormWindow::PlaceFromModel() {
-    // Left and Top place the window's frame; the inner size is the form's less its borders.
-    following_ = true;
-    move(TwipsToPixelsX(form_->Left()), TwipsToPixelsY(form_->Top()));
-    int width = TwipsToPixelsX(form_->ScaleWidth());
-    int height = TwipsToPixelsY(form_->ScaleHeight());
-    // The bars above the client area add to the window, so that the controls keep the
-    // room the window description gives them.
-    resize(width, height);
-    if (layout()) layout()->activate();
-    if (int chrome = this->height() - client_->height(); chrome > 0) {
-        resize(width, height + chrome);
-        if (layout()) layout()->activate();
+QMargins FormWindow::Decoration() const {
+    if (windowFlags() & Qt::FramelessWindowHint) return {};
+    // A window manager frames a window some time after it is mapped; until it has, the
+    // frame of the windows before it is the best guess.
+    if (windowHandle()) {
+        QMargins frame = windowHandle()->frameMargins();
+        if (!frame.isNull()) {
+            knownDecoration = frame;
+            return frame;
+        }
     }
-    // A window as large as the screen (the first run's placement) keeps its bars and status
-    // bar on the screen; the form keeps the size it asked for.
-    if (QScreen* shown = screen()) {
-        const QRect room = shown->availableGeometry();
-        resize(std::min(this->width(), room.width()), std::min(this->height(), room.height()));
-    }
-    following_ = false;
+    return knownDecoration;
 }
 
+forms::NonClient FormWindow::Measured(const QMargins& decoration) const {
+    QRect inner(client_->mapTo(this, QPoint(0, 0)), client_->size());
+    return {
+        static_cast<float>(PixelsToTwipsX(decoration.left() + inner.left())),
+        static_cast<float>(PixelsToTwipsY(decoration.top() + inner.top())),
+        static_cast<float>(PixelsToTwipsX(decoration.right() + width() - 1 - inner.right())),
+        static_cast<float>(PixelsToTwipsY(decoration.bottom() + height() - 1 - inner.bottom()))};
+}
+
+QRect FormWindow::OuterOfModel() const {
+    return TwipsToPixels(form_->Left(), form_->Top(), form_->Width(), form_->Height());
+}
+
+QRect FormWindow::Reachable(const QRect& outer, int strip) const {
+    QRect caption(outer.topLeft(), QSize(outer.width(), strip));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* shown : screens) {
+        QRect held = caption & shown->availableGeometry();
+        if (held.height() == strip && held.width() >= std::min(kGripWidth, outer.width()))
+            return outer;
+    }
+    QScreen* nearest = QGuiApplication::screenAt(outer.center());
+    if (!nearest) nearest = QGuiApplication::primaryScreen();
+    if (!nearest) return outer;
+    // Out of reach: the whole window comes onto the nearest screen, as far as it fits.
+    const QRect room = nearest->availableGeometry();
+    QRect moved = outer;
+    moved.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() + 1 - outer.width())));
+    moved.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() + 1 - outer.height())));
+    return moved;
+}
+
+void FormWindow::PlaceFromModel() {
+    if (syncing_ || !form_) return;
+    // A maximised or minimised window has the place the window manager gives it.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+    syncing_ = true;
+    // Some platforms know the frame as soon as the window exists.
+    if (!windowHandle()) create();
+    // The bars above the inner area are measured at the window's width and given to the
+    // form, which then says how large the window is; a second round settles bars that wrap.
+    for (int round = 0; round < 3; ++round) {
+        QMargins decoration = Decoration();
+        QRect outer = OuterOfModel();
+        QRect placed = Reachable(outer, decoration.top() + std::max(0, client_->y()));
+        requested_ = placed.marginsRemoved(decoration);
+        placedWith_ = decoration;
+        setGeometry(requested_);
+        // A hidden window's layout does not follow its size by itself.
+        if (layout()) {
+            layout()->invalidate();
+            layout()->activate();
+        }
+        forms::NonClient frame = Measured(decoration);
+        if (placed.topLeft() != outer.topLeft())
+            form_->Move(static_cast<vb::Single>(PixelsToTwipsX(placed.left())),
+                        static_cast<vb::Single>(PixelsToTwipsY(placed.top())), form_->Width(),
+                        form_->Height());
+        if (frame == form_->Frame()) break;
+        form_->SetFrame(frame);
+    }
+    syncing_ = false;
+    // The window could not take the size asked (its bars need more room): the form hears.
+    if (geometry() != requested_) ReportPlacement();
+}
 void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
     int code = KeyCodeOf(event);
     if (code == 0 || !form_ || !form_->IsLoaded()) return;
@@ -177,11 +239,12 @@ void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
 }
 
 void FormWindow::ShowPlaced() {
-    // The frame is known once the window is on screen: the placement is made again with it.
-    following_ = true;
-    show();
-    following_ = false;
     PlaceFromModel();
+    syncing_ = true;
+    show();
+    syncing_ = false;
+    if (windowHandle()) windowHandle()->installEventFilter(this);
+    GeometryChanged();
 }
 
 void FormWindow::RepaintNow() {
@@ -200,39 +263,71 @@ void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && lastActivated != form_) {
         lastActivated = form_;
         form_->Activate();
-    } else if (event->type() == QEvent::WindowStateChange && !following_) {
+    } else if (event->type() == QEvent::WindowStateChange && !syncing_) {
         StateChangedByPerson();
     }
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (following_ || !form_ || !form_->IsLoaded()) return;
-    QPoint at = pos();
-    if (at.x() == TwipsToPixelsX(form_->Left()) && at.y() == TwipsToPixelsY(form_->Top())) return;
-    form_->Move(static_cast<vb::Single>(PixelsToTwipsX(at.x())),
-                static_cast<vb::Single>(PixelsToTwipsY(at.y())), form_->Width(), form_->Height());
+    GeometryChanged();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    GeometryChanged();
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize && form_) {
         for (const auto& view : views_)
             view->ContainerResized();
-        if (!following_ && form_->IsLoaded()) ClientResizedByPerson();
+    } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // The window manager has framed the window by the time it shows it.
+        GeometryChanged();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FormWindow::ClientResizedByPerson() {
-    if (form_->WindowState() == forms::vbMinimized) return;
-    if (client_->width() == TwipsToPixelsX(form_->ScaleWidth()) &&
-        client_->height() == TwipsToPixelsY(form_->ScaleHeight()))
+void FormWindow::GeometryChanged() {
+    if (syncing_ || !form_ || !form_->IsLoaded() || !isVisible()) return;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) {
+        if (!(windowState() & Qt::WindowMinimized)) ReportPlacement();
         return;
-    auto width =
-        static_cast<vb::Single>(PixelsToTwipsX(client_->width()) + 2 * forms::kWindowBorderTwips);
-    auto height = static_cast<vb::Single>(PixelsToTwipsY(client_->height()) +
-                                          2 * forms::kWindowBorderTwips + forms::kCaptionBarTwips);
-    form_->Move(form_->Left(), form_->Top(), width, height);
+    }
+    QMargins decoration = Decoration();
+    if (decoration == placedWith_) {
+        ReportPlacement();
+        return;
+    }
+    // Framed otherwise than the placement assumed: the frame goes where the form says, or
+    // where the window manager put the window if it moved it.
+    if (geometry().topLeft() != requested_.topLeft()) {
+        QPoint frame = geometry().topLeft() - QPoint(decoration.left(), decoration.top());
+        syncing_ = true;
+        form_->Move(static_cast<vb::Single>(PixelsToTwipsX(frame.x())),
+                    static_cast<vb::Single>(PixelsToTwipsY(frame.y())), form_->Width(),
+                    form_->Height());
+        syncing_ = false;
+    }
+    PlaceFromModel();
+}
+
+void FormWindow::ReportPlacement() {
+    if (syncing_ || !form_ || !form_->IsLoaded()) return;
+    QMargins decoration = Decoration();
+    QRect outer = geometry().marginsAdded(decoration);
+    forms::NonClient frame = Measured(decoration);
+    if (outer == OuterOfModel() && frame == form_->Frame()) return;
+    syncing_ = true;
+    form_->SetFrame(frame);
+    form_->Move(static_cast<vb::Single>(PixelsToTwipsX(outer.left())),
+                static_cast<vb::Single>(PixelsToTwipsY(outer.top())),
+                static_cast<vb::Single>(PixelsToTwipsX(outer.width())),
+                static_cast<vb::Single>(PixelsToTwipsY(outer.height())));
+    if (!(windowState() & Qt::WindowMaximized)) requested_ = geometry();
+    placedWith_ = decoration;
+    syncing_ = false;
 }
 
 void FormWindow::StateChangedByPerson() {
@@ -241,12 +336,16 @@ void FormWindow::StateChangedByPerson() {
         state = forms::vbMinimized;
     else if (windowState() & Qt::WindowMaximized)
         state = forms::vbMaximized;
-    if (state != form_->WindowState()) form_->SetWindowState(state);
+    if (state == form_->WindowState()) return;
+    syncing_ = true;
+    form_->SetWindowState(state);
+    syncing_ = false;
 }
 
 void FormWindow::ApplyWindowStyle() {
     Qt::WindowFlags flags = Qt::Window;
-    if (form_->Get("BorderStyle").ToInteger() == kBorderNone) flags |= Qt::FramelessWindowHint;
+    if (form_->Get("BorderStyle").ToInteger() == forms::kBorderNone)
+        flags |= Qt::FramelessWindowHint;
     if (!form_->Get("ControlBox").ToBool()) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     setWindowFlags(flags);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,19 +58,31 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void DropViews();
     void ApplyWindowStyle();
     void PlaceFromModel();
-    void ClientResizedByPerson();
+    // The window's frame or bars changed, or a person or the window manager moved or
+    // resized it: the form hears of it.
+    void GeometryChanged();
+    void ReportPlacement();
     void StateChangedByPerson();
+    // The frame the desktop draws around the window, in pixels.
+    QMargins Decoration() const;
+    forms::NonClient Measured(const QMargins& decoration) const;
+    QRect OuterOfModel() const;
+    // Keeps the caption and the bars of a window within reach on some screen.
+    QRect Reachable(const QRect& outer, int strip) const;
 
     forms::Form* form_;
     QWidget* client_ = nullptr;
     std::vector<std::unique_ptr<ViewBase>> views_;
-    bool following_ = false;  // writing the model's placement into the window
+    bool syncing_ = false;  // the model and the window are being brought into step
+    QRect requested_;       // the geometry last asked of the window
+    QMargins placedWith_;   // the frame that request assumed
 };
 
 }  // namespace qtview

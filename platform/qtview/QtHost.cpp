@@ -1,5 +1,7 @@
 #include "platform/qtview/QtHost.h"
 
+#include "platform/qtview/PrinterDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
@@ -23,8 +25,6 @@ namespace qtview {
 namespace {
 
 constexpr vb::Integer kArrowHourglass = 13;
-constexpr int kCenterOwner = 1;
-constexpr int kCenterScreen = 2;
 
 Qt::CursorShape CursorOf(vb::Integer pointer) {
     switch (pointer) {
@@ -41,20 +41,19 @@ Qt::CursorShape CursorOf(vb::Integer pointer) {
     }
 }
 
-void CenterOver(QWidget& window, const QRect& area) {
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(area.center());
-    window.move(frame.topLeft());
-}
-
 }  // namespace
 
 QtHost::QtHost() {
     QApplication::instance()->installEventFilter(this);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QSize size = screen->size();
+        QRect work = screen->availableGeometry();
         forms::Screen().SetSize(static_cast<vb::Single>(PixelsToTwipsX(size.width())),
                                 static_cast<vb::Single>(PixelsToTwipsY(size.height())));
+        forms::Screen().SetWorkArea(static_cast<vb::Single>(PixelsToTwipsX(work.x())),
+                                    static_cast<vb::Single>(PixelsToTwipsY(work.y())),
+                                    static_cast<vb::Single>(PixelsToTwipsX(work.width())),
+                                    static_cast<vb::Single>(PixelsToTwipsY(work.height())));
     }
 }
 
@@ -111,6 +110,10 @@ bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
     return RunFontDialog(font, DialogParent());
 }
 
+bool QtHost::ShowPrinterDialog(const std::string& documentName) {
+    return RunPrinterDialog(documentName, DialogParent());
+}
+
 void QtHost::Beep() {
     QApplication::beep();
 }
@@ -131,15 +134,6 @@ void QtHost::WindowLoaded(forms::Form& form) {
 
 void QtHost::Present(FormWindow& window, forms::Form* owner) {
     FormWindow* ownerWindow = owner ? WindowOf(*owner) : nullptr;
-    if (window.isHidden() && !window.property("zrtPlaced").toBool()) {
-        // The start-up position holds for the first show.
-        window.setProperty("zrtPlaced", true);
-        int position = window.Model().Get("StartUpPosition").ToInteger();
-        if (position == kCenterOwner && ownerWindow)
-            CenterOver(window, ownerWindow->frameGeometry());
-        else if ((position == kCenterScreen || position == kCenterOwner) && window.screen())
-            CenterOver(window, window.screen()->availableGeometry());
-    }
     window.ShowPlaced();
     if (ownerWindow && window.windowHandle())
         window.windowHandle()->setTransientParent(ownerWindow->windowHandle());

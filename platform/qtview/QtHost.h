@@ -50,6 +50,7 @@ public:
     void ControlRemoved(forms::Form& form, forms::Control& control) override;
     void MousePointerChanged(vb::Integer pointer) override;
     bool ChooseFont(forms::FontChoice& font, vb::Long flags) override;
+    bool ShowPrinterDialog(const std::string& documentName) override;
     void Beep() override;
     // The desktop's clipboard.
     std::string ClipboardText() override;

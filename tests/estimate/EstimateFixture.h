@@ -32,6 +32,7 @@ protected:
         for (vb::Long i = 0; i < 4; ++i)
             *headers[i] = forms::LoadResString(15000 + i);
         zomel::HdrPartNumber = forms::LoadResString(15007);
+        zomel::ResetOptions();  // as start-up prepares the option table
         FreshRun::StartSign().Load();
         host.ClearMessages();
     }

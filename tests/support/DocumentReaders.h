@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/os/Shell.h"
 
@@ -60,6 +61,27 @@ inline bool RtfGroupsBalance(const std::string& rtf) {
         }
     }
     return depth == 0 && closedAtTop;
+}
+
+}  // namespace readers
+
+namespace readers {
+
+// The text of each page of a PDF file as pdftotext finds it, collapsed.
+inline std::vector<std::string> PdfPages(const std::string& path) {
+    auto result = os::RunProgram({"pdftotext", "-layout", path, "-"});
+    EXPECT_TRUE(result && result->exitCode == 0) << "pdftotext could not read " << path;
+    std::vector<std::string> pages;
+    if (!result) return pages;
+    size_t start = 0;
+    const std::string& text = result->output;
+    while (start < text.size()) {
+        size_t end = text.find('\f', start);
+        if (end == std::string::npos) end = text.size();
+        pages.push_back(Collapsed(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return pages;
 }
 
 }  // namespace readers

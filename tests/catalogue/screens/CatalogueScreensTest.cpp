@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QImage>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <memory>
 
+#include "catalogue/frmChooser.h"
 #include "catalogue/frmOptions.h"
+#include "core/Catalogue.h"
 #include "core/Globals.h"
+#include "core/PartNumbers.h"
+#include "core/PriceLoad.h"
 #include "core/Sign.h"
 #include "platform/forms/Instance.h"
 #include "platform/qtview/FormWindow.h"
@@ -57,6 +63,32 @@ TEST_F(CatalogueScreens, UnitsWindowShowsTheUnitsInForce) {
     feet->click();
     EXPECT_TRUE(units.OptHeight(1).Value());
     EXPECT_TRUE(units.cmdApply->Enabled());
+}
+
+TEST_F(CatalogueScreens, OptionsTreeWithAPackageChosen) {
+    zomel::ResetOptions();
+    zomel::gPriceLoad = zomel::PriceLoadValues{};
+    zomel::LoadSignOptions();
+    auto& chooser = forms::Instance<zomel::frmChooser>();
+    chooser.Load();
+    ASSERT_EQ(zomel::gPriceLoad.LoadError, vb::False);
+    forms::TreeView& tree = *chooser.tvOption;
+    tree.ClickCheckBox(tree.Item("OPT" + std::to_string(zomel::PresetOptionIndex)));
+    tree.Item("OPT" + std::to_string(zomel::PresetOptionIndex)).SetExpanded(true);
+    Shoot(chooser, "options-tree");
+
+    auto* widget = qobject_cast<QTreeWidget*>(host.WidgetOf(tree));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(QFontInfo(widget->font()).fixedPitch());
+    QTreeWidgetItem* preset = widget->topLevelItem(0);
+    ASSERT_NE(preset, nullptr);
+    EXPECT_EQ(preset->checkState(0), Qt::Checked);
+    ASSERT_GT(preset->childCount(), 0);
+    EXPECT_EQ(preset->child(0)->checkState(0), Qt::Checked);  // a kit item came with it
+    // A person's tick on screen runs the rules: unticking an item unticks the preset.
+    preset->child(0)->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(preset->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(zomel::gOptions(zomel::PresetOptionIndex).Checked, vb::False);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/DocumentReaders.h"
+#include "tests/support/FakePrintQueue.h"
+
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -14,24 +17,6 @@
 
 namespace {
 
-// A spooler that keeps what it was handed.
-class FakeQueue : public forms::PrintQueue {
-public:
-    std::string destination;
-    bool accept = true;
-    std::vector<std::string> submittedBytes;
-    std::vector<std::string> titles;
-
-    std::string DefaultDestination() override { return destination; }
-    bool Submit(const std::string& pdfPath, const std::string& dest,
-                const std::string& title) override {
-        EXPECT_EQ(dest, destination);
-        submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
-        titles.push_back(title);
-        return accept;
-    }
-};
-
 int PdfPageCount(const std::string& bytes) {
     static const std::regex page("/Type\\s*/Page[^s]");
     return static_cast<int>(
@@ -43,6 +28,7 @@ protected:
     void SetUp() override {
         forms::SetHost(&host);
         forms::SetPrintQueue(&queue);
+        queue.destination = "";  // no print queue unless a test sets one
         printer.KillDoc();
         printer.SetScaleMode(forms::PrinterObject::Twips);
     }
@@ -61,7 +47,7 @@ protected:
 
     TestEnvironment env;
     forms::HeadlessHost host;
-    FakeQueue queue;
+    FakePrintQueue queue;
     forms::PrinterObject& printer = forms::Printer();
 };
 
@@ -163,6 +149,20 @@ TEST_F(PrinterTest, WithoutAQueueTheDocumentIsSavedAndThePersonTold) {
     forms::PrintOutcome second = printer.EndDoc();
     EXPECT_EQ(second.destination, env.Root() + "home/Documents/ZomelBuilder/Printout 2.pdf");
     EXPECT_TRUE(std::filesystem::exists(first.destination));
+}
+
+TEST_F(PrinterTest, ThePrintedTextCanBeFoundInThePdfOnItsPage) {
+    printer.SetFont(gdi::Font{"courier new", 10});
+    printer.Print("Description:   Selling Price");
+    printer.Print("Spare lamp set & caf\xC3\xA9");
+    printer.NewPage();
+    printer.Print("Total:  $1234.50");
+    forms::PrintOutcome outcome = printer.EndDoc();
+    ASSERT_EQ(outcome.kind, forms::PrintOutcome::Kind::Saved);
+    std::vector<std::string> pages = readers::PdfPages(outcome.destination);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0], "Description: Selling Price Spare lamp set & caf\xC3\xA9");
+    EXPECT_EQ(pages[1], "Total: $1234.50");
 }
 
 TEST_F(PrinterTest, ARefusedJobIsSavedInstead) {

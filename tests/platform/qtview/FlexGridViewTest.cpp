@@ -62,6 +62,7 @@ TEST_F(FlexGridOnScreen, CellsShowTheirTextBoldSizeAndAlignment) {
     EXPECT_NE(table->item(0, 1)->background(), table->item(1, 1)->background());
     // A person cannot type into the price list.
     EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(table->selectionMode(), QAbstractItemView::NoSelection);
 }
 
 TEST_F(FlexGridOnScreen, RowsAndWidthsFollowAndRedrawOffHoldsTheScreen) {

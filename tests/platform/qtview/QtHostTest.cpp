@@ -102,33 +102,6 @@ TEST_F(QtHostWindows, TheCloseBoxAsksTheFormWhichMayRefuse) {
     EXPECT_TRUE(gone.isNull());
 }
 
-TEST_F(QtHostWindows, PlacementFollowsBothWays) {
-    fx.ShowActive(window);
-    qtview::FormWindow& screen = fx.WindowOf(window);
-    EXPECT_EQ(screen.pos(), QPoint(100, 80));
-    EXPECT_EQ(screen.Client()->size(), QSize(480, 377));  // the inner size, borders taken off
-    window.resizes = 0;
-    // A person moves and resizes the window: the form's placement follows, Resize runs.
-    screen.resize(600, 400);
-    screen.move(200, 150);
-    QApplication::processEvents();
-    EXPECT_EQ(window.Left(), 3000);
-    EXPECT_EQ(window.Top(), 2250);
-    EXPECT_EQ(window.Width(), 600 * 15 + 120);
-    EXPECT_EQ(window.Height(), 400 * 15 + 120 + 345);
-    EXPECT_EQ(window.resizes, 1);
-    // Code moves it back; no Resize echoes from the window.
-    window.Move(1500, 1200, 7320, 6120);
-    QApplication::processEvents();
-    EXPECT_EQ(screen.pos(), QPoint(100, 80));
-    EXPECT_EQ(screen.Client()->size(), QSize(480, 377));
-    EXPECT_EQ(window.resizes, 2);
-    window.SetCaption("Renamed");
-    EXPECT_EQ(screen.windowTitle(), "Renamed");
-    screen.setWindowState(Qt::WindowMaximized);
-    EXPECT_EQ(window.WindowState(), vbMaximized);
-}
-
 TEST_F(QtHostWindows, FocusAndKeyPressFollowThePersonAndTheCode) {
     fx.ShowActive(window);
     Control& line = window.ControlNamed("txtLine", 0);

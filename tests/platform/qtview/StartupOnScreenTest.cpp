@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -28,11 +29,13 @@ namespace {
 class WatchingHost : public qtview::QtHost {
 public:
     bool splashShownDuringMainLoad = false;
+    QRect splashFrame;
 
     void WindowLoaded(Form& form) override {
         if (form.Name() == "frmMain") {
             qtview::FormWindow* splash = WindowOf(Instance<zomel::frmSplash>());
             splashShownDuringMainLoad = splash && splash->isVisible();
+            if (splash) splashFrame = splash->frameGeometry();
         }
         QtHost::WindowLoaded(form);
     }
@@ -58,6 +61,12 @@ TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIs
     zomel::Main();
     ASSERT_NE(zomel::MainForm, nullptr);
     EXPECT_TRUE(host.splashShownDuringMainLoad);
+    // The splash sits in the middle of the screen, not over the corner where the main
+    // window's menus come.
+    QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QPoint offCentre = host.splashFrame.center() - room.center();
+    EXPECT_LE(offCentre.manhattanLength(), 2)
+        << host.splashFrame.x() << "," << host.splashFrame.y();
     EXPECT_EQ(host.WindowOf(Instance<zomel::frmSplash>()), nullptr);
     qtview::FormWindow* main = host.WindowOf(*zomel::MainForm);
     ASSERT_NE(main, nullptr);

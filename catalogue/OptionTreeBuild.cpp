@@ -1,0 +1,265 @@
+#include "catalogue/OptionTreeBuild.h"
+
+#include <algorithm>
+
+#include "catalogue/Generation.h"
+#include "catalogue/OptionNodeText.h"
+#include "core/Catalogue.h"
+#include "core/CatalogueFields.h"
+#include "core/Globals.h"
+#include "core/PartNumbers.h"
+#include "core/PriceLoad.h"
+#include "platform/forms/StringTable.h"
+#include "platform/forms/TreeView.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kBeforeClear = 10302;
+constexpr vb::Long kBeforeRowWalk = 10303;
+constexpr vb::Long kCommunicationGroup = 10304;
+constexpr vb::Long kGroupWord = 10305;
+constexpr vb::Long kAddGroupNode = 10306;
+constexpr vb::Long kAndGroupName = 10307;
+constexpr vb::Long kAddChildWherePkg = 10308;
+constexpr vb::Long kAndPhoneName = 10309;
+constexpr vb::Long kPhonePackage = 10310;
+constexpr vb::Long kModemPackage = 10311;
+constexpr vb::Long kAndChildName = 10312;
+constexpr vb::Long kRelatedOptionsQuoted = 10313;
+constexpr vb::Long kRelatedOptions = 10314;
+constexpr vb::Long kAddChildWhereRow = 10315;
+constexpr vb::Long kBeforePrice = 10316;
+constexpr vb::Long kBeforePartner = 10317;
+constexpr vb::Long kBeforeSplit = 10318;
+constexpr vb::Long kAddSetNode = 10319;
+constexpr vb::Long kAndName = 10320;
+constexpr vb::Long kIsInKit = 10321;
+constexpr vb::Long kCallVeldo = 10606;
+constexpr vb::Long kNotApplicable = 10607;
+
+constexpr vb::Integer kCommunication = 5;
+
+std::string Text(vb::Long id) {
+    return forms::LoadResString(id);
+}
+
+std::string Number(vb::Long value) {
+    return vb::CStr(value);
+}
+
+// The set caption before the first "-" (untrimmed) and the option's own text after it.
+struct SetName {
+    std::string caption;
+    std::string option;
+};
+
+SetName SplitSetName(const std::string& name) {
+    const vb::Long dash = vb::InStr(name, "-");
+    if (dash == 0) vb::Raise(vb::err::SubscriptOutOfRange, "No \"-\" in the set row " + name);
+    return {vb::Left(name, dash - 1), vb::Trim(vb::Mid(name, dash + 1))};
+}
+
+}  // namespace
+
+void OptionTreeBuild::Run() {
+    Note(1, Text(kBeforeClear));
+    tree_.Clear();
+    // Node indexes of an earlier build mean nothing now.
+    for (OptionRecord& row : gOptions)
+        row.tvIndex = row.tvCloneIndex = 0;
+    PresetOptionIndex = Zomel2Mode ? PresetNextIndex : PresetFirstIndex;
+    Note(2, Text(kBeforeRowWalk));
+    for (vb::Integer i = 1; i <= MaxOptions; ++i) {
+        OptionRecord& row = gOptions(i);
+        sPrice_.clear();
+        const bool cabinet = IsCabinetPlaceholder(row);
+        if (vb::Left(row.PartNo, 3) == "000") {
+            if (row.PartNo == CabinetPlaceholderPartNo) cabinetKitRow_ = i + 1;
+            row.PartNo = "N/A";
+        }
+        if (row.Type == "OPTION-PKG") PackageRow(i);
+        if (row.Type == "OPTION-SET") SetRow(i);
+        if (row.Type == "OPTION-KIT") KitRow(i, cabinet);
+    }
+}
+
+void OptionTreeBuild::PackageRow(vb::Integer i) {
+    const OptionRecord& row = gOptions(i);
+    if (i == 1 && Zomel2Mode) return;
+    if (i == 2 && !Zomel2Mode && PresetNextIndex == 2) return;
+    if (row.Package != iPkg_) StartPackage(row);
+    if (!parentNode_) vb::Raise(vb::err::ObjectNotSet, "No package node for " + row.Name);
+    const vb::Integer width = row.Group > 0 ? GroupMemberWidth : OneDownWidth;
+    Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
+    forms::Node& node =
+        AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, row.Name, width);
+    Note(5, Text(kBeforePrice) + row.Price + "'");
+    if (row.Group > 0) Partner(i, node);
+}
+
+void OptionTreeBuild::StartPackage(const OptionRecord& row) {
+    iPkg_ = row.Package;
+    const std::string key = "OPTION-PKG" + Number(iPkg_);
+    std::string text = row.Name + Text(kRelatedOptions);
+    if (row.Group <= 0) {
+        Note(12, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndChildName) + row.Name +
+                     Text(kRelatedOptionsQuoted));
+        parentNode_ = &tree_.Add("", forms::tvwLast, key, text);
+        parentNode_->SetExpanded(true);
+        return;
+    }
+    if (row.Group != iGroup_) {
+        iGroup_ = row.Group;
+        const std::string caption = iGroup_ == kCommunication ? Text(kCommunicationGroup)
+                                                              : Text(kGroupWord) + Number(iGroup_);
+        Note(3, Text(kAddGroupNode) + Number(iGroup_) + Text(kAndGroupName) + caption + "'");
+        groupNode_ = &tree_.Add("", forms::tvwLast, "OPTION-GRP" + Number(iGroup_), caption);
+        groupNode_->SetExpanded(true);
+    }
+    if (row.PartNo == PhonePackagePartNo) {
+        Note(6, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndPhoneName));
+        text = Text(kPhonePackage);
+    } else if (row.PartNo == ModemPackagePartNo) {
+        Note(7, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kModemPackage));
+        text = Text(kModemPackage);
+    } else {
+        Note(10, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndChildName) + row.Name +
+                     Text(kRelatedOptionsQuoted));
+    }
+    parentNode_ = &tree_.Add(groupNode_->Key(), forms::tvwChild, key, text);
+    parentNode_->SetExpanded(true);
+}
+
+void OptionTreeBuild::SetRow(vb::Integer i) {
+    OptionRecord& row = gOptions(i);
+    if (catalogue::IsLayoutName(row.Info)) return;
+    if (row.PartNo == SolarPanelPartNo) sPrice_ = "Call VELDO";
+    if (row.TreeSet > 0) return SetMember(i);
+    const bool presetItem = row.Package == PresetPackage && i != 1 && i != PresetNextIndex;
+    forms::Node* node = nullptr;
+    if (presetItem) {
+        if (ForOtherGeneration(row)) return;
+        PresetKitItem(i);
+        node = &AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild, "OPT" + Number(i), i,
+                       row.Name, OneDownWidth);
+    } else if (row.Info == "GROUP") {
+        GroupedRow(i);
+        return;
+    } else {
+        if ((i == 1 && Zomel2Mode) || (i == 2 && !Zomel2Mode)) return;
+        node = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, TopLevelWidth);
+    }
+    // The preset option's own node stays closed.
+    if (i == 1 || i == 2) node->SetExpanded(false);
+}
+
+void OptionTreeBuild::SetMember(vb::Integer i) {
+    OptionRecord& row = gOptions(i);
+    Note(9, Text(kBeforeSplit) + row.Name + "'");
+    const SetName name = SplitSetName(row.Name);
+    if (row.TreeSet != iSet_) OpenSet(row.TreeSet, name.caption);
+    const bool inKit = row.Package == PresetPackage;
+    Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
+    forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
+                               name.option + (inKit ? Text(kIsInKit) : ""), OneDownWidth);
+    if (!inKit) return;
+    if (PresetChecked()) PresetDefaultChoice(i);
+    node.SetChecked(row.Checked != 0);
+    // The second copy under the preset option; the row's own node stays the first.
+    const vb::Integer first = row.tvIndex;
+    forms::Node& copy = AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild,
+                               "CLN" + Number(i), i, row.Name, OneDownWidth);
+    row.tvIndex = first;
+    copy.SetChecked(row.Checked != 0);
+}
+
+// With the preset option chosen, a set of the preset package keeps one choice: a row is chosen
+// unless another row of its set (the one before it, the one after it) is.
+void OptionTreeBuild::PresetDefaultChoice(vb::Integer i) {
+    OptionRecord& row = gOptions(i);
+    auto chosenInSet = [&](vb::Integer j) {
+        return j >= 1 && j <= MaxOptions && gOptions(j).TreeSet == row.TreeSet &&
+               gOptions(j).Checked != 0;
+    };
+    row.Checked = vb::Flag(!chosenInSet(i - 1) && !chosenInSet(i + 1));
+}
+
+void OptionTreeBuild::PresetKitItem(vb::Integer i) {
+    Note(18, trace_);
+    if (PresetChecked()) gOptions(i).Checked = vb::True;
+}
+
+void OptionTreeBuild::GroupedRow(vb::Integer i) {
+    const OptionRecord& row = gOptions(i);
+    Note(9, Text(kBeforeSplit) + row.Name + "'");
+    const SetName name = SplitSetName(row.Name);
+    if (row.Package != iSet_) OpenSet(row.Package, name.caption);
+    Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
+    AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, name.option, OneDownWidth);
+    if (row.PartNo == SolarBatteryPartNo) gPriceLoad.BatteryOption = vb::Integer{i};
+    if (row.PartNo == SolarPanelPartNo) gPriceLoad.PanelOption = vb::Integer{i};
+}
+
+void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
+    const OptionRecord& row = gOptions(i);
+    if (i == cabinetKitRow_ || cabinet) sPrice_ = Text(kCallVeldo);
+    if (row.Info == "TOP") {
+        iPkg_ = row.Package;
+        Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
+        parentNode_ = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, TopLevelWidth);
+    } else if (row.Info == "DETAIL") {
+        sPrice_ = Text(kNotApplicable);
+        if (!parentNode_) vb::Raise(vb::err::ObjectNotSet, "No kit node for " + row.Name);
+        Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
+        forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
+                                   row.Name, OneDownWidth);
+        // A kit's contents are not choices of their own: they follow their kit.
+        node.SetTag(vb::Integer{0});
+        node.SetChecked(parentNode_->Checked());
+        if (row.TreeSet > 0) Partner(i, node);
+    }
+}
+
+void OptionTreeBuild::OpenSet(vb::Integer set, const std::string& caption) {
+    iSet_ = set;
+    Note(15, Text(kAddSetNode) + Number(iSet_) + Text(kAndName) + caption + "'");
+    parentNode_ = &tree_.Add("", forms::tvwLast, "SET" + Number(iSet_), caption);
+    parentNode_->SetExpanded(true);
+}
+
+forms::Node& OptionTreeBuild::AddRow(const std::string& relative, vb::Integer relationship,
+                                     const std::string& key, vb::Integer i, const std::string& name,
+                                     vb::Integer width) {
+    OptionRecord& row = gOptions(i);
+    forms::Node& node =
+        tree_.Add(relative, relationship, key, OptionNodeText(name, sPrice_, row.PartNo, width));
+    node.SetTag(vb::Integer{i});
+    row.tvIndex = static_cast<vb::Integer>(node.Index());
+    node.SetChecked(row.Checked != 0);
+    return node;
+}
+
+void OptionTreeBuild::Partner(vb::Integer i, const forms::Node& node) {
+    OptionRecord& row = gOptions(i);
+    vb::Integer j = i;
+    for (vb::Integer k = std::max<vb::Integer>(PresetOptionIndex, 1); k < i; ++k) {
+        if (gOptions(k).PartNo == row.PartNo) {
+            j = k;
+            break;
+        }
+    }
+    Note(14, Text(kBeforePartner) + Number(gOptions(j).tvIndex));
+    row.tvCloneIndex = gOptions(j).tvIndex;
+    gOptions(j).tvCloneIndex = static_cast<vb::Integer>(node.Index());
+}
+
+bool OptionTreeBuild::PresetChecked() const {
+    return PresetOptionIndex >= 1 && PresetOptionIndex <= MaxOptions &&
+           gOptions(PresetOptionIndex).Checked != 0;
+}
+
+}  // namespace zomel

@@ -1,0 +1,164 @@
+#include "catalogue/frmComponents.h"
+
+#include <algorithm>
+#include <set>
+
+#include "catalogue/ComponentText.h"
+#include "core/Catalogue.h"
+#include "core/Globals.h"
+#include "core/OptionRecord.h"
+#include "core/PartNumbers.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/StringTable.h"
+#include "platform/printer/Printer.h"
+#include "platform/vb/Strings.h"
+
+namespace zomel {
+namespace {
+
+constexpr vb::Long kAscendingId = 11720;
+constexpr vb::Long kDescendingId = 11721;
+constexpr vb::Long kDescriptionId = 11722;
+constexpr vb::Long kPartNumberId = 11723;
+constexpr vb::Long kPriceId = 11724;
+
+constexpr vb::Integer kPrintKey = 80;  // P
+constexpr vb::Integer kPrintShift = forms::vbShiftMask | forms::vbCtrlMask | forms::vbAltMask;
+
+// Field widths of the printed list, in characters.
+constexpr vb::Long kDescriptionField = 55;
+constexpr vb::Long kPartField = 16;
+constexpr vb::Long kPriceField = 27;
+// The printed page: a half-inch margin and a fixed-pitch font small enough for a full line.
+constexpr vb::Single kPrintMargin = 720;
+constexpr double kPrintPoints = 9;
+
+template <size_t N>
+bool IsOneOf(const std::array<std::string_view, N>& numbers, const std::string& number) {
+    return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+}
+
+std::string PadRight(const std::string& text, vb::Long width) {
+    vb::Long length = vb::Len(text);
+    return length >= width ? text : text + vb::Space(width - length);
+}
+
+std::string PadLeft(const std::string& text, vb::Long width) {
+    vb::Long length = vb::Len(text);
+    return length >= width ? text : vb::Space(width - length) + text;
+}
+
+std::string PrintedLine(const std::string& description, const std::string& part,
+                        const std::string& price) {
+    return PadRight(description, kDescriptionField) + PadRight(part, kPartField) +
+           PadLeft(price, kPriceField);
+}
+
+}  // namespace
+
+frmComponents::frmComponents() : ProgramForm("frmComponents") {
+    On("lvComp", "ColumnClick", [this](forms::Control&, forms::EventArgs& args) {
+        lvComp_ColumnClick(*args.at(0).As<forms::Item>());
+    });
+}
+
+void frmComponents::Window_Load() {
+    AscendingText = forms::LoadResString(kAscendingId);
+    DescendingText = forms::LoadResString(kDescendingId);
+    forms::ListView& list = *lvComp;
+    list.ColumnHeaders().Clear();
+    const vb::Single width = 1440;  // a header's own width
+    list.AddColumn(forms::LoadResString(kDescriptionId) + AscendingText, width * 3.0f);
+    list.AddColumn(forms::LoadResString(kPartNumberId), width * 1.3f);
+    list.AddColumn(forms::LoadResString(kPriceId), width * 1.5f);
+    FillComponents();
+    list.SetSortKey(0);
+    list.SetSortOrder(forms::ListView::lvwAscending);
+    list.SetSorted(true);
+}
+
+void frmComponents::FillComponents() {
+    lvComp->ClearItems();
+    std::set<std::string> listedOnce;
+    const vb::Long rows = vb::Long{gBaseCount} + gOptionCount;
+    for (vb::Long n = 1; n <= rows; ++n) {
+        const OptionRecord& row = n <= gBaseCount
+                                      ? gBaseParts(static_cast<vb::Integer>(n))
+                                      : gOptions(static_cast<vb::Integer>(n - gBaseCount));
+        if (Zomel2Mode ? row.ZomelVersion == 1 : row.ZomelVersion == 2) continue;
+        if (IsOneOf(UnlistedPartNumbers, row.PartNo)) continue;
+        if (IsOneOf(ListedOncePartNumbers, row.PartNo) && !listedOnce.insert(row.PartNo).second)
+            continue;
+        AddComponent(row, n);
+    }
+}
+
+void frmComponents::AddComponent(const OptionRecord& row, vb::Long n) {
+    const std::string part = ComponentPartText(row);
+    forms::ListItem& item =
+        lvComp->AddItem("key" + std::to_string(n), ComponentDescription(row, part));
+    item.SetSubItems(1, part);
+    item.SetSubItems(2, ComponentPriceText(row, part));
+}
+
+void frmComponents::lvComp_ColumnClick(const forms::Item& ColumnHeader) {
+    const vb::Long c = ColumnHeader.Get("Index").ToLong();
+    if (c != 1 && c != 2) return;
+    forms::ListView& list = *lvComp;
+    const std::string base = forms::LoadResString(c == 1 ? kDescriptionId : kPartNumberId);
+    const bool descending = list.SortOrder() == forms::ListView::lvwDescending;
+    if (list.Sorted() && list.SortKey() == c - 1) {
+        list.SetSortOrder(descending ? forms::ListView::lvwAscending
+                                     : forms::ListView::lvwDescending);
+        list.ColumnHeaders()(c).Let("Text", base + (descending ? AscendingText : DescendingText));
+        return;
+    }
+    list.SetSortKey(static_cast<vb::Integer>(c - 1));
+    list.SetSorted(true);
+    list.ColumnHeaders()(c).Let("Text", base + (descending ? DescendingText : AscendingText));
+    const vb::Long other = c == 1 ? 2 : 1;
+    list.ColumnHeaders()(other).Let(
+        "Text", forms::LoadResString(other == 1 ? kDescriptionId : kPartNumberId));
+}
+
+void frmComponents::Form_Resize() {
+    if (ScaleHeight() > 360) lvComp->SetHeight(ScaleHeight() - 360);
+    if (ScaleWidth() > 120) lvComp->SetWidth(ScaleWidth() - 120);
+}
+
+void frmComponents::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
+    if (KeyCode == kPrintKey && Shift == kPrintShift) PrintComponents();
+}
+
+// Printed straight on the printer: the estimate window, its price run and its solar
+// questions have nothing to do with a list of the catalogue.
+void frmComponents::PrintComponents() {
+    const vb::Integer pointer = forms::Screen().MousePointer();
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    if (!forms::CurrentHost().ShowPrinterDialog(Caption())) {
+        forms::Screen().SetMousePointer(pointer);
+        return;
+    }
+    forms::PrinterObject& printer = forms::Printer();
+    printer.SetFont(gdi::Font{"courier new", kPrintPoints});
+    auto line = [&printer](const std::string& text) {
+        if (printer.CurrentY() + printer.TextHeight(text) > printer.Height() - kPrintMargin) {
+            printer.NewPage();
+        }
+        if (printer.CurrentY() < kPrintMargin) printer.SetCurrentY(kPrintMargin);
+        printer.SetCurrentX(kPrintMargin);
+        printer.Print(text);
+    };
+    line("");
+    line(PrintedLine(forms::LoadResString(kDescriptionId), forms::LoadResString(kPartNumberId),
+                     forms::LoadResString(kPriceId)));
+    line("");
+    for (const auto& item : lvComp->ListItems())
+        line(PrintedLine(item->Text(), item->SubItems(1), item->SubItems(2)));
+    printer.EndDoc();
+    forms::Screen().SetMousePointer(pointer);
+}
+
+}  // namespace zomel

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/com/ServerLibrary.h"
+#include "platform/os/Ini.h"
+#include "tests/desktop/PrivateDesktop.h"
+#include "tests/support/TestEnvironment.h"
+
+// The program on an X screen, with openbox and without, driven as a person drives it: what
+// the window manager does to the windows (frames, placement, maximising, closing) takes part.
+namespace {
+
+const char* const kMainTitle = "VELDO ZOMELBuilder";
+constexpr int kMainMinWidth = 300;
+constexpr double kStartSeconds = 30;
+
+}  // namespace
+
+class PlacementOnDesktop : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        if (std::string missing = PrivateDesktop::MissingTool(WindowManager()); !missing.empty())
+            GTEST_SKIP() << missing << " is not installed (apt-get install xvfb openbox xdotool "
+                         << "x11-utils): the tests on a private X screen are skipped";
+        desktop_ = std::make_unique<PrivateDesktop>(WindowManager());
+        if (!desktop_->Ready()) GTEST_SKIP() << "no private X screen could be started";
+        com::RegisterServer(VELDOSIGN_LIBRARY);
+    }
+    bool WindowManager() const { return GetParam(); }
+
+    ScreenWindow StartProgram() {
+        program_ = desktop_->Start({ZOMEL_PROGRAM});
+        auto main = FindWindow(*desktop_, kMainTitle, kMainMinWidth, kStartSeconds);
+        if (!main) throw std::runtime_error("the main window did not come up");
+        // Let the window manager settle the frame.
+        Settle();
+        return Describe(*desktop_, main->id);
+    }
+    void Settle() const { desktop_->Run("sleep 0.4"); }
+    // Keys typed into a window; without a window manager nothing activates windows, the
+    // window takes the focus itself.
+    void Keys(const ScreenWindow& window, const std::string& keys) const {
+        std::string focus = WindowManager() ? "windowactivate" : "windowfocus";
+        desktop_->Run("xdotool " + focus + " --sync " + std::to_string(window.id) +
+                      " key --clearmodifiers " + keys);
+    }
+    // The window manager's close (the close box); without one, File > Exit.
+    bool CloseBox(const ScreenWindow& window) {
+        if (!WindowManager()) return Exit(window);
+        Keys(window, "alt+F4");
+        return desktop_->WaitForExit(program_, 15);
+    }
+    // File > Exit from the keyboard, with time for the menu to open; once more should a
+    // busy machine have let the keys overtake the menu.
+    bool Exit(const ScreenWindow& window) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Keys(window, "--delay 400 alt+f x");
+            if (desktop_->WaitForExit(program_, 5)) return true;
+            Keys(window, "Escape");
+        }
+        return false;
+    }
+    std::string Stored(const std::string& key) const {
+        return os::GetPrivateProfileString("ZomelBuilder\\Settings", key, "",
+                                           env_.ConfigFolder() + "settings.ini");
+    }
+    static std::string Twips(int pixels) { return std::to_string(pixels * 15); }
+    // The settings hold the window's frame, in twips.
+    void ExpectStored(const ScreenWindow& window) const {
+        EXPECT_EQ(Stored("MainLeft"), Twips(window.FrameX()));
+        EXPECT_EQ(Stored("MainTop"), Twips(window.FrameY()));
+        EXPECT_EQ(Stored("MainWidth"), Twips(window.FrameWidth()));
+        EXPECT_EQ(Stored("MainHeight"), Twips(window.FrameHeight()));
+    }
+    static void ExpectSamePlace(const ScreenWindow& now, const ScreenWindow& before) {
+        EXPECT_EQ(now.x, before.x);
+        EXPECT_EQ(now.y, before.y);
+        EXPECT_EQ(now.width, before.width);
+        EXPECT_EQ(now.height, before.height);
+    }
+
+    TestEnvironment env_;
+    std::unique_ptr<PrivateDesktop> desktop_;
+    pid_t program_ = -1;
+};
+
+TEST_P(PlacementOnDesktop, ASizeAndPlaceAreKeptAndComeBackAfterEitherWayOfClosing) {
+    ScreenWindow first = StartProgram();
+    // The first run fills the screen with its caption on it.
+    EXPECT_GE(first.FrameY(), 0);
+    EXPECT_GE(first.FrameX(), 0);
+    EXPECT_LE(first.FrameY() + first.FrameHeight(), PrivateDesktop::kHeight);
+
+    // A person makes it 800 x 600 and puts it elsewhere: it stays so.
+    desktop_->Run("xdotool windowsize --sync " + std::to_string(first.id) + " 800 600");
+    desktop_->Run("xdotool windowmove --sync " + std::to_string(first.id) + " 200 150");
+    Settle();
+    ScreenWindow placed = Describe(*desktop_, first.id);
+    EXPECT_EQ(placed.width, 800);
+    EXPECT_EQ(placed.height, 600);
+    ASSERT_TRUE(CloseBox(placed));
+    ExpectStored(placed);
+
+    ScreenWindow again = StartProgram();
+    ExpectSamePlace(again, placed);
+    // Moved once more and closed with File > Exit.
+    desktop_->Run("xdotool windowmove --sync " + std::to_string(again.id) + " 300 220");
+    Settle();
+    ScreenWindow moved = Describe(*desktop_, again.id);
+    ASSERT_TRUE(Exit(moved));
+    ExpectStored(moved);
+
+    ScreenWindow third = StartProgram();
+    ExpectSamePlace(third, moved);
+    EXPECT_TRUE(Exit(third));
+}
+
+TEST_P(PlacementOnDesktop, AStoredPlaceOffTheScreenComesBackOntoIt) {
+    std::filesystem::create_directories(env_.ConfigFolder());
+    env_.WriteFile("home/.config/zomelbuilder/settings.ini",
+                   "[ZomelBuilder\\Settings]\nMainLeft=-30000\nMainTop=-600\nMainWidth=12000\n"
+                   "MainHeight=9000\n");
+    ScreenWindow main = StartProgram();
+    EXPECT_GE(main.FrameX(), 0);
+    EXPECT_GE(main.FrameY(), 0);
+    EXPECT_EQ(main.FrameWidth(), 800);
+    EXPECT_EQ(main.FrameHeight(), 600);
+    EXPECT_TRUE(Exit(main));
+}
+
+TEST_P(PlacementOnDesktop, TheAboutWindowOpensCentredOnTheMainWindow) {
+    ScreenWindow main = StartProgram();
+    desktop_->Run("xdotool windowsize --sync " + std::to_string(main.id) + " 900 700");
+    desktop_->Run("xdotool windowmove --sync " + std::to_string(main.id) + " 100 80");
+    Settle();
+    main = Describe(*desktop_, main.id);
+    Keys(main, "alt+h a");
+    auto about = FindWindow(*desktop_, "About VELDO ZOMELBuilder", 100, 10);
+    ASSERT_TRUE(about.has_value());
+    int ownerCentreX = main.FrameX() + main.FrameWidth() / 2;
+    int ownerCentreY = main.FrameY() + main.FrameHeight() / 2;
+    EXPECT_NEAR(about->FrameX() + about->FrameWidth() / 2, ownerCentreX, 2);
+    EXPECT_NEAR(about->FrameY() + about->FrameHeight() / 2, ownerCentreY, 2);
+    // A click on its OK button (4560, 2520, 1605 x 405 twips in the window) closes it.
+    desktop_->Run("xdotool mousemove --sync " + std::to_string(about->x + 357) + " " +
+                  std::to_string(about->y + 181) + " click 1");
+    EXPECT_TRUE(WindowGone(*desktop_, "About VELDO ZOMELBuilder", 5));
+    EXPECT_TRUE(Exit(main));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowManager, PlacementOnDesktop, ::testing::Values(true, false),
+                         [](const auto& info) {
+                             return std::string(info.param ? "Openbox" : "NoWindowManager");
+                         });

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/printer/PrintQueue.h"
+#include "tests/support/DocumentReaders.h"
+#include "tests/support/TestEnvironment.h"
+
+// A spooler that keeps what it was handed; installed for the life of the object.
+class FakePrintQueue : public forms::PrintQueue {
+public:
+    // Copies of the documents go into `keepFolder` when one is given.
+    explicit FakePrintQueue(std::string keepFolder = {}) : keepFolder_(std::move(keepFolder)) {
+        forms::SetPrintQueue(this);
+    }
+    ~FakePrintQueue() override { forms::SetPrintQueue(nullptr); }
+    FakePrintQueue(const FakePrintQueue&) = delete;
+    FakePrintQueue& operator=(const FakePrintQueue&) = delete;
+
+    std::string destination = "office";
+    bool accept = true;
+    std::vector<std::string> submittedBytes;
+    std::vector<std::string> titles;
+    std::vector<std::string> keptFiles;
+
+    std::string DefaultDestination() override { return destination; }
+    bool Submit(const std::string& pdfPath, const std::string& dest,
+                const std::string& title) override {
+        EXPECT_EQ(dest, destination);
+        submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
+        titles.push_back(title);
+        if (!keepFolder_.empty()) {
+            std::string kept = keepFolder_ + "job" + std::to_string(keptFiles.size() + 1) + ".pdf";
+            std::filesystem::copy_file(pdfPath, kept);
+            keptFiles.push_back(kept);
+        }
+        return accept;
+    }
+
+    // The page texts of the last document kept.
+    std::vector<std::string> LastPages() const {
+        if (keptFiles.empty()) return {};
+        return readers::PdfPages(keptFiles.back());
+    }
+
+private:
+    std::string keepFolder_;
+};
