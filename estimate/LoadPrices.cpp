@@ -3,7 +3,6 @@
 #include "core/Globals.h"
 #include "core/PriceLoad.h"
 #include "core/Sign.h"
-#include "core/mapParts.h"
 #include "editor/frmMain.h"
 #include "estimate/PriceList.h"
 #include "estimate/frmOrder.h"

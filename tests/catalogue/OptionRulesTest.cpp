@@ -332,3 +332,57 @@ TEST_F(OptionRules, AnUnexpectedValueIsReportedAndTheTreeStaysUsable) {
 }
 
 }  // namespace
+
+namespace {
+
+// A full table of packages: the tree's nodes outnumber the table's rows, and the rules' walks
+// stop at the table's end.
+TEST_F(OptionRules, TheRulesWalkNoFurtherThanTheTable) {
+    for (int i = gOptionCount + 1; i <= MaxOptions; ++i) {
+        OptionRecord& row = gOptions(i);
+        row.Name = "Spare part " + std::to_string(i);
+        row.Type = "OPTION-PKG";
+        row.PartNo = row.CataloguePartNo = "699-" + std::to_string(1000 + i);
+        row.Package = static_cast<vb::Integer>(100 + i);
+        row.Info = "OPTION";
+    }
+    frmChooser& tree = Open();
+    ASSERT_GT(tree.tvOption->Count() - GroupCount, MaxOptions);
+    Tick(preset);
+    Tick(kit);
+    Tick(MaxOptions);
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_TRUE(Chosen(MaxOptions));
+    EXPECT_TRUE(Chosen(Row("630-0100")));
+}
+
+}  // namespace
+
+namespace {
+
+// Node indexes of an earlier build name other nodes now: a row left out of this build has
+// none, and so no partner of it reaches into this tree.
+TEST_F(OptionRules, ARowLeftOutOfThisBuildKeepsNoNodeOfAnEarlierOne) {
+    const int modem = Row(ModemPackagePartNo);
+    const int zomel2Hardware = Row("350-2050");
+    gOptions(zomel2Hardware).PartNo = ModemPackagePartNo;  // one number on two rows
+    Click("id_Sign1");
+    Open();
+    const vb::Integer earlierNode = gOptions(zomel2Hardware).tvIndex;
+    ASSERT_GT(earlierNode, 0);
+    Tree().cmdDone->Click();
+    gOptions(PresetOptionIndex).Checked = vb::False;
+    Click("id_Sign2");
+    Open();
+    EXPECT_EQ(gOptions(zomel2Hardware).tvIndex, 0);
+    EXPECT_EQ(gOptions(modem).tvCloneIndex, 0);
+    // Whatever row the earlier node's index shows now stays chosen when the modem is.
+    const int other = std::stoi(Tree().tvOption->Item(earlierNode).Tag().ToString());
+    ASSERT_GT(other, 0);
+    Tick(other);
+    Tick(modem);
+    EXPECT_TRUE(Chosen(other));
+    EXPECT_TRUE(Chosen(modem));
+}
+
+}  // namespace

@@ -259,6 +259,9 @@ TEST_F(OptionsTreeTest, F12ShowsTheWindowsNumberAndDoneCloses) {
     EXPECT_EQ(host.Messages()[0].prompt, "Sign Options #103");
     tree.cmdDone->Click();
     EXPECT_FALSE(tree.IsLoaded());
+    Open();
+    tree.KeyDown(forms::vbKeyEscape, 0);  // Escape is Done too
+    EXPECT_FALSE(tree.IsLoaded());
 }
 
 }  // namespace

@@ -127,6 +127,12 @@ TEST_F(UnitsWindowTest, CancelAndTheCloseBoxLeaveTheUnitsAsTheyWere) {
     EXPECT_TRUE(units.CloseByUser());
     EXPECT_EQ(TheSign().CharSizeUnit(), "in");
     EXPECT_EQ(Saved("CharSizeUnit"), "in");
+    // Escape is Cancel too.
+    Open();
+    units.OptWeight(0).Click();
+    units.KeyDown(forms::vbKeyEscape, 0);
+    EXPECT_FALSE(units.IsLoaded());
+    EXPECT_EQ(TheSign().WeightUnit(), "lbs");
 }
 
 TEST_F(UnitsWindowTest, UnknownUnitCodesSelectNothingAndApplyAsTheLowestButtons) {
