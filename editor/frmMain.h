@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,8 +94,8 @@ public:
 
     // Density and orientation.
     void mnuSignDensity_Click();
-    // Vertical (True) or horizontal modules.  Virtual so that a test can watch the sign call it.
-    virtual void mnuSignVertical_Click(vb::Integer toVertical);
+    // Vertical (True) or horizontal modules.
+    void mnuSignVertical_Click(vb::Integer toVertical);
     void ChkVertical_Click();
 
     // Commands the load sequence and the toolbar run.
@@ -105,34 +107,38 @@ public:
     // Holds the present module counts, or releases a held size; `tool` is id_SignHold.
     void SetHoldSize(forms::Tool& tool);
 
-    // The other commands of the toolbar.  Virtual so that a test can watch the dispatcher
-    // reach them.
-    virtual void mnuEditCut_Click();
-    virtual void mnuEditCopy_Click();
-    virtual void mnuEditPaste_Click();
-    virtual void mnuFileExit_Click();
-    virtual void mnuFilePrint_Click();
-    virtual void mnuFormatLeft_Click();
-    virtual void mnuFormatRight_Click();
-    virtual void mnuFormatShrink_Click();
-    virtual void mnuHelpAbout_Click();
-    virtual void mnuHelpContact_Click();
-    virtual void mnuHelpSearch_Click();
-    virtual void mnuSignClear_Click();
-    virtual void mnuSignShow_Click();
-    virtual void mnuSignSpec_Click();
-    virtual void mnuSignClipArt_Click();
-    virtual void mnuSignClipList_Click();
-    virtual void mnuSignLine_Click();
-    virtual void mnuSignChar_Click();
-    virtual void mnuSignPrice_Click();
-    virtual void mnuViewComponents_Click();
-    virtual void mnuViewGallery_Click();
-    virtual void mnuViewModels_Click();
-    virtual void mnuViewOptions_Click();
-    virtual void mnuViewRefresh_Click();
-    virtual void mnuViewStatus_Click();
-    virtual void mnuViewToolbar_Click();
+    // The other commands of the toolbar.
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuFileExit_Click();
+    void mnuFilePrint_Click();
+    void mnuFormatLeft_Click();
+    void mnuFormatRight_Click();
+    void mnuFormatShrink_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpContact_Click();
+    void mnuHelpSearch_Click();
+    void mnuSignClear_Click();
+    void mnuSignShow_Click();
+    void mnuSignSpec_Click();
+    void mnuSignClipArt_Click();
+    void mnuSignClipList_Click();
+    void mnuSignLine_Click();
+    void mnuSignChar_Click();
+    void mnuSignPrice_Click();
+    void mnuViewComponents_Click();
+    void mnuViewGallery_Click();
+    void mnuViewModels_Click();
+    void mnuViewOptions_Click();
+    void mnuViewRefresh_Click();
+    void mnuViewStatus_Click();
+    void mnuViewToolbar_Click();
+
+    // The toolbar's commands that need nothing of their tool, by tool id; the dispatcher runs
+    // these before the tools whose command reads the tool or takes an argument.
+    using Command = void (frmMain::*)();
+    static const std::map<std::string, Command, std::less<>>& ToolCommands();
 
     // Commands: editing, view, windows.
     // The path of the help's index page; "" when it is not installed.

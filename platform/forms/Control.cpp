@@ -1,5 +1,7 @@
 #include "platform/forms/Control.h"
 
+#include <algorithm>
+#include <cctype>
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/Description.h"
@@ -128,6 +130,26 @@ void Control::FocusFromPerson() {
     if (parent_->ActiveControl() == this) return;
     parent_->SetActiveControl(this);
     RaiseEvent("GotFocus");
+}
+
+// The events the runtime's controls raise; each type raises some of them.
+bool Control::HasEvent(std::string_view event) const {
+    static constexpr std::string_view kEvents[] = {
+        "AfterLabelEdit", "BeforeLabelEdit", "ButtonClick",  "Change",    "Click",
+        "Collapse",       "ColumnClick",     "DblClick",     "DropDown",  "EnterCell",
+        "Expand",         "GotFocus",        "ItemCheck",    "ItemClick", "KeyDown",
+        "KeyPress",       "KeyUp",           "LeaveCell",    "LostFocus", "MouseDown",
+        "MouseMove",      "MouseUp",         "NodeCheck",    "NodeClick", "Paint",
+        "PanelClick",     "Resize",          "RowColChange", "Scroll",    "SelChange",
+        "Timer",          "ToolClick",       "Validate",
+    };
+    return std::any_of(std::begin(kEvents), std::end(kEvents), [&](std::string_view known) {
+        return known.size() == event.size() &&
+               std::equal(known.begin(), known.end(), event.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    });
 }
 
 void Control::RaiseEvent(std::string_view event, EventArgs& args) {

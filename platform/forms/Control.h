@@ -73,6 +73,10 @@ public:
     // A person moved the focus here: the window's ActiveControl and GotFocus, once.
     void FocusFromPerson();
 
+    // Whether the control can raise `event` (names compared without case), so that a handler
+    // bound to anything else is reported as never running.
+    virtual bool HasEvent(std::string_view event) const;
+
     // Raises an event to the window's handler for this control, if the window has one.
     void RaiseEvent(std::string_view event, EventArgs& args);
     void RaiseEvent(std::string_view event);

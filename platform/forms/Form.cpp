@@ -96,6 +96,7 @@ void Form::Load() {
         throw;
     }
     building_ = false;
+    ReportUnboundHandlers();
     CurrentHost().WindowLoaded(*this);
     Form_Load();
 }
@@ -381,6 +382,25 @@ void Form::Activate() {
 
 void Form::On(std::string_view control, std::string_view event, Handler handler) {
     handlers_[HandlerKey(control, event)] = std::move(handler);
+    bindings_.push_back({std::string(control), std::string(event)});
+}
+
+// A handler bound to a control the description lacks, or to an event no control raises,
+// would never run: the host is told at every load.
+void Form::ReportUnboundHandlers() {
+    for (const Binding& binding : bindings_) {
+        auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) {
+            return SameName(c->Name(), binding.control);
+        });
+        const std::string handler = name_ + "." + binding.control + "_" + binding.event;
+        if (found == controls_.end())
+            CurrentHost().WiringFault(
+                *this,
+                handler + " is bound to a control that the window's description does not have");
+        else if (!(*found)->HasEvent(binding.event))
+            CurrentHost().WiringFault(*this, handler + " is bound to an event that a " +
+                                                 (*found)->TypeName() + " does not raise");
+    }
 }
 
 std::string Form::HandlerKey(std::string_view control, std::string_view event) const {

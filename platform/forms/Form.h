@@ -136,6 +136,7 @@ protected:
 
 private:
     void BuildControls();
+    void ReportUnboundHandlers();
     CommandButton* CancelButton() const;
     void ApplyWindowDescription();
     void ApplyStartUpPosition(const Form* owner);
@@ -162,6 +163,10 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
     std::map<std::string, Handler> handlers_;  // "control.event", folded
+    struct Binding {
+        std::string control, event;
+    };
+    std::vector<Binding> bindings_;  // as bound, for the check at load
 };
 
 }  // namespace forms

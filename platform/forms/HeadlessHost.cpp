@@ -25,6 +25,11 @@ int DefaultAnswer(int style) {
 
 }  // namespace
 
+void HeadlessHost::WiringFault(Form& form, const std::string& text) {
+    Host::WiringFault(form, text);
+    wiringFaults_.push_back(text);
+}
+
 void HeadlessHost::OnModal(const std::string& formName, std::function<void(Form&)> action) {
     modalActions_[formName].push_back(std::move(action));
 }

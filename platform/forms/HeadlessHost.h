@@ -47,6 +47,10 @@ public:
     // The document names of the printer dialogs shown, in order.
     const std::vector<std::string>& PrinterDialogs() const { return printerDialogs_; }
 
+    // The handlers that can never run, as windows loaded (see Form::On).
+    void WiringFault(Form& form, const std::string& text) override;
+    const std::vector<std::string>& WiringFaults() const { return wiringFaults_; }
+
     const std::vector<Message>& Messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
     // One line per window event: "show frmMain", "modal frmOrder owner frmMain", "hide
@@ -85,6 +89,7 @@ private:
     std::deque<int> answers_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalActions_;
     std::vector<Message> messages_;
+    std::vector<std::string> wiringFaults_;
     std::vector<std::string> journal_;
     std::vector<vb::Integer> pointers_;
     std::string clipboard_;

@@ -1,5 +1,7 @@
 #include "platform/forms/Host.h"
 
+#include <iostream>
+
 #include "platform/forms/HeadlessHost.h"
 #include "platform/os/Shell.h"
 
@@ -9,6 +11,10 @@ namespace {
 Host* installed = nullptr;
 
 }  // namespace
+
+void Host::WiringFault(Form&, const std::string& text) {
+    std::cerr << text << '\n';
+}
 
 bool Host::OpenDocument(const std::string& target, std::string& reason) {
     return os::OpenDocument(target, reason);

@@ -24,6 +24,8 @@ public:
 
     // A window has built its controls (before its load handler runs).
     virtual void WindowLoaded(Form& form) { (void)form; }
+    // A handler of `form` that can never run (see Form::On); written to the error stream.
+    virtual void WiringFault(Form& form, const std::string& text);
     virtual void WindowShown(Form& form, Form* owner) = 0;
     // Shows the window modally and returns once it is hidden or unloaded.
     virtual void RunModal(Form& form, Form* owner) = 0;

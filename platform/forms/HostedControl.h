@@ -35,6 +35,8 @@ public:
     ~HostedControl() override;
 
     void LoadDescription(const nlohmann::json& description) override;
+    // The hosted control's events are its own, known only once it runs.
+    bool HasEvent(std::string_view) const override { return true; }
     // Creates the object and restores it from `saved`; error 429 when it cannot be created.
     void Create(std::string_view classId, const PropertyBag& saved = {});
 

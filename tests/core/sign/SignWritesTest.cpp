@@ -15,31 +15,13 @@ std::string SavedUnit(const std::string& key) {
     return os::GetSetting("ZomelBuilder", "Units", key, "<none>");
 }
 
-// A main window that records each run of its orientation command and what the sign looked
-// like at that moment.
-class RecordingMain : public frmMain {
-public:
-    explicit RecordingMain(const zomel::Sign& sign) : sign_(sign) {}
-
-    struct Run {
-        vb::Integer argument;
-        vb::Integer signVertical;
-        double signWidth;
-    };
-    std::vector<Run> runs;
-
-    void mnuSignVertical_Click(vb::Integer vertical) override {
-        runs.push_back({vertical, sign_.Vertical(), sign_.SignWidth()});
-    }
-
-private:
-    const zomel::Sign& sign_;
-};
-
 // A subscriber in place of the windows for one test; the windows subscribe again after it.
+// Each turn notes the sign's width at that moment.
 class RecordingEvents : public zomel::SignEvents {
 public:
-    RecordingEvents() { zomel::SubscribeSignEvents(this); }
+    explicit RecordingEvents(const zomel::Sign& sign) : sign_(sign) {
+        zomel::SubscribeSignEvents(this);
+    }
     ~RecordingEvents() { zomel::SubscribeWindowsToSign(); }
 
     void CharSizeUnitChanged() override { told.push_back("unit"); }
@@ -50,15 +32,20 @@ public:
     void SizesChanged() override { told.push_back("sizes"); }
     void VerticalChanged(vb::Integer value) override {
         told.push_back("vertical " + std::to_string(value));
+        widths.push_back(sign_.SignWidth());
     }
 
     std::vector<std::string> told;
+    std::vector<double> widths;
+
+private:
+    const zomel::Sign& sign_;
 };
 
 }  // namespace
 
 TEST_F(SignTest, TheSubscriberIsToldEachChangeInTheOrderTheSignMakesIt) {
-    RecordingEvents events;
+    RecordingEvents events(sign);
     sign.SetVertical(vb::True);
     sign.SetHighDensity(5);
     sign.SetModelNumber("AF1-2S2A4-1003H");
@@ -126,37 +113,40 @@ TEST_F(SignTest, HighDensityIsCopiedToTheMainWindow) {
     EXPECT_EQ(MainForm->HighDensity, vb::True);
 }
 
-TEST_F(SignTest, OrientationCommandRunsOnceAfterTheRecomputation) {
-    RecordingMain main(sign);
-    MainForm = &main;
+TEST_F(SignTest, OrientationIsToldOnceAfterTheRecomputation) {
+    RecordingEvents events(sign);
     sign.SetLengthUnit("in");
-    main.runs.clear();  // the main window's own load sets its orientation once
+    events.told.clear();
 
     sign.SetVertical(vb::True);
     sign.SetVertical(vb::True);
     sign.SetVertical(1);
-    ASSERT_EQ(main.runs.size(), 1u);
-    EXPECT_EQ(main.runs[0].argument, vb::True);
-    EXPECT_EQ(main.runs[0].signVertical, vb::True);
-    EXPECT_NEAR(main.runs[0].signWidth, 285.0, kTolerance);  // already vertical: 20 x 13.75 + 10
+    EXPECT_EQ(events.told, (std::vector<std::string>{"sizes", "vertical -1"}));
+    ASSERT_EQ(events.widths.size(), 1u);
+    EXPECT_NEAR(events.widths[0], 285.0, kTolerance);  // already vertical: 20 x 13.75 + 10
 
     sign.SetVertical(vb::False);
-    ASSERT_EQ(main.runs.size(), 2u);
-    EXPECT_EQ(main.runs[1].argument, vb::False);
-    EXPECT_NEAR(main.runs[1].signWidth, 395.0, kTolerance);
+    ASSERT_EQ(events.widths.size(), 2u);
+    EXPECT_EQ(events.told.back(), "vertical 0");
+    EXPECT_NEAR(events.widths[1], 395.0, kTolerance);
 }
 
 TEST_F(SignTest, CharacterSegmentedTurnsVerticalWithoutTheOrientationCommand) {
-    RecordingMain main(sign);
-    MainForm = &main;
-    main.Load();
-    main.runs.clear();  // the main window's own load sets its orientation once
+    RecordingEvents events(sign);
     sign.SetSegmentType(2);
     EXPECT_EQ(sign.Vertical(), vb::True);
-    EXPECT_TRUE(main.runs.empty());
-    // Already vertical: asking for it again runs nothing either.
+    EXPECT_EQ(events.told, std::vector<std::string>{"sizes"});
+    // Already vertical: asking for it again tells nothing either.
     sign.SetVertical(vb::True);
-    EXPECT_TRUE(main.runs.empty());
+    EXPECT_EQ(events.told.size(), 1u);
+}
+
+TEST_F(SignTest, TheMainWindowRunsItsOrientationCommandWhenTheSignTurns) {
+    MainForm->Load();
+    sign.SetVertical(vb::True);
+    EXPECT_EQ(MainForm->ChkVertical->Value(), 1);
+    sign.SetVertical(vb::False);
+    EXPECT_EQ(MainForm->ChkVertical->Value(), 0);
 }
 
 TEST_F(SignTest, ApprovalMarksMakeTheApprovalDigit) {

@@ -1,3 +1,4 @@
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -5,104 +6,86 @@
 
 using namespace zomel;
 
-namespace {
-
-// The main window with its other commands recorded instead of run.
-class RecordingMain : public frmMain {
-public:
-    std::vector<std::string> ran;
-
-#define RECORD(name)          \
-    void name() override {    \
-        ran.push_back(#name); \
-    }
-    RECORD(mnuEditCut_Click)
-    RECORD(mnuEditCopy_Click)
-    RECORD(mnuEditPaste_Click)
-    RECORD(mnuFileExit_Click)
-    RECORD(mnuFilePrint_Click)
-    RECORD(mnuFormatLeft_Click)
-    RECORD(mnuFormatRight_Click)
-    RECORD(mnuFormatShrink_Click)
-    RECORD(mnuHelpAbout_Click)
-    RECORD(mnuHelpContact_Click)
-    RECORD(mnuHelpSearch_Click)
-    RECORD(mnuSignClear_Click)
-    RECORD(mnuSignShow_Click)
-    RECORD(mnuSignSpec_Click)
-    RECORD(mnuSignClipArt_Click)
-    RECORD(mnuSignClipList_Click)
-    RECORD(mnuSignLine_Click)
-    RECORD(mnuSignChar_Click)
-    RECORD(mnuSignPrice_Click)
-    RECORD(mnuViewComponents_Click)
-    RECORD(mnuViewGallery_Click)
-    RECORD(mnuViewModels_Click)
-    RECORD(mnuViewOptions_Click)
-    RECORD(mnuViewRefresh_Click)
-    RECORD(mnuViewStatus_Click)
-    RECORD(mnuViewToolbar_Click)
-#undef RECORD
-    void mnuSignVertical_Click(vb::Integer toVertical) override {
-        ran.push_back(toVertical ? "vertical" : "horizontal");
-    }
-};
-
 class ToolDispatch : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        MainForm = &recording;
-        recording.Load();
-        recording.ran.clear();
+        LoadMain();
     }
-    void TearDown() override {
-        recording.Unload();
-        MainWindowTest::TearDown();
-    }
-    RecordingMain recording;
 };
 
-}  // namespace
-
-TEST_F(ToolDispatch, EveryCommandToolReachesItsCommand) {
-    const std::vector<std::pair<const char*, const char*>> tools = {
-        {"id_EditCut", "mnuEditCut_Click"},
-        {"id_EditCopy", "mnuEditCopy_Click"},
-        {"id_EditPaste", "mnuEditPaste_Click"},
-        {"id_FileExit", "mnuFileExit_Click"},
-        {"id_FilePrint", "mnuFilePrint_Click"},
-        {"id_FormatLeft", "mnuFormatLeft_Click"},
-        {"id_FormatRight", "mnuFormatRight_Click"},
-        {"id_FormatShrink", "mnuFormatShrink_Click"},
-        {"id_HelpAbout", "mnuHelpAbout_Click"},
-        {"id_HelpContact", "mnuHelpContact_Click"},
-        {"id_HelpSearch", "mnuHelpSearch_Click"},
-        {"id_SignClear", "mnuSignClear_Click"},
-        {"id_SignShow", "mnuSignShow_Click"},
-        {"id_SignSpec", "mnuSignSpec_Click"},
-        {"id_SignCArt", "mnuSignClipArt_Click"},
-        {"id_SignCList", "mnuSignClipList_Click"},
-        {"id_SignLine", "mnuSignLine_Click"},
-        {"id_SignChar", "mnuSignChar_Click"},
-        {"id_SignPrice", "mnuSignPrice_Click"},
-        {"id_ViewComponents", "mnuViewComponents_Click"},
-        {"id_ViewGallery", "mnuViewGallery_Click"},
-        {"id_ViewModels", "mnuViewModels_Click"},
-        {"id_ViewOptions", "mnuViewOptions_Click"},
-        {"id_ViewRefresh", "mnuViewRefresh_Click"},
-        {"id_ViewStatus", "mnuViewStatus_Click"},
-        {"id_ViewToolbar", "mnuViewToolbar_Click"},
-        {"id_SignHorizontal", "vertical"},
-        {"id_SignVertical", "horizontal"},
+TEST_F(ToolDispatch, EveryCommandToolNamesItsCommand) {
+    const std::vector<std::pair<const char*, frmMain::Command>> tools = {
+        {"id_EditCut", &frmMain::mnuEditCut_Click},
+        {"id_EditCopy", &frmMain::mnuEditCopy_Click},
+        {"id_EditPaste", &frmMain::mnuEditPaste_Click},
+        {"id_FileExit", &frmMain::mnuFileExit_Click},
+        {"id_FilePrint", &frmMain::mnuFilePrint_Click},
+        {"id_FormatFont", &frmMain::mnuFormatFont_Click},
+        {"id_FormatLeft", &frmMain::mnuFormatLeft_Click},
+        {"id_FormatCenter", &frmMain::mnuFormatCenter_Click},
+        {"id_FormatRight", &frmMain::mnuFormatRight_Click},
+        {"id_FormatShrink", &frmMain::mnuFormatShrink_Click},
+        {"id_HelpAbout", &frmMain::mnuHelpAbout_Click},
+        {"id_HelpContact", &frmMain::mnuHelpContact_Click},
+        {"id_HelpSearch", &frmMain::mnuHelpSearch_Click},
+        {"id_SignShow", &frmMain::mnuSignShow_Click},
+        {"id_SignSpec", &frmMain::mnuSignSpec_Click},
+        {"id_SignStart", &frmMain::mnuSignStartOver_Click},
+        {"id_SignClear", &frmMain::mnuSignClear_Click},
+        {"id_SignHigh", &frmMain::mnuSignDensity_Click},
+        {"id_SignStandard", &frmMain::mnuSignDensity_Click},
+        {"id_Sign1", &frmMain::SetZomelVersion},
+        {"id_Sign2", &frmMain::SetZomelVersion},
+        {"id_SignCArt", &frmMain::mnuSignClipArt_Click},
+        {"id_SignCList", &frmMain::mnuSignClipList_Click},
+        {"id_SignChar", &frmMain::mnuSignChar_Click},
+        {"id_SignFull", &frmMain::mnuSignFull_Click},
+        {"id_SignLine", &frmMain::mnuSignLine_Click},
+        {"id_SignPrice", &frmMain::mnuSignPrice_Click},
+        {"id_ViewComponents", &frmMain::mnuViewComponents_Click},
+        {"id_ViewGallery", &frmMain::mnuViewGallery_Click},
+        {"id_ViewModels", &frmMain::mnuViewModels_Click},
+        {"id_ViewOptions", &frmMain::mnuViewOptions_Click},
+        {"id_ViewRefresh", &frmMain::mnuViewRefresh_Click},
+        {"id_ViewStatus", &frmMain::mnuViewStatus_Click},
+        {"id_ViewToolbar", &frmMain::mnuViewToolbar_Click},
     };
+    const auto& table = frmMain::ToolCommands();
+    EXPECT_EQ(table.size(), tools.size());
     for (const auto& [id, command] : tools) {
-        recording.ran.clear();
-        Tool(id).Let("Visible", true);
-        Click(id);
-        ASSERT_EQ(recording.ran.size(), 1u) << id;
-        EXPECT_EQ(recording.ran[0], command) << id;
+        auto entry = table.find(id);
+        ASSERT_NE(entry, table.end()) << id;
+        EXPECT_TRUE(entry->second == command) << id;
     }
+}
+
+// Every tool of the bars is in the table, is one of the tools whose command reads the tool,
+// or is one that runs nothing.
+TEST_F(ToolDispatch, EveryToolOfTheBarsIsDispatched) {
+    const std::set<std::string> withTool = {
+        "id_Build",        "id_Parts",          "id_CE",          "id_UL",   "id_FormatTop",
+        "id_FormatMiddle", "id_FormatBottom",   "id_SignHold",    "id_Bold", "id_Italic",
+        "id_Underline",    "id_SignHorizontal", "id_SignVertical"};
+    const std::set<std::string> nothing = {"id_File",      "id_Edit",      "id_Sign",
+                                           "id_Format",    "id_View",      "id_Help",
+                                           "id_4PerPixel", "id_6PerPixel", "id_8PerPixel"};
+    const auto& table = frmMain::ToolCommands();
+    auto& tools = Main().SSBars->Tools();
+    ASSERT_GT(tools.Count(), 0);
+    for (vb::Long i = 1; i <= tools.Count(); ++i) {
+        const std::string id = tools(i).ID();
+        EXPECT_TRUE(table.contains(id) || withTool.contains(id) || nothing.contains(id)) << id;
+    }
+}
+
+TEST_F(ToolDispatch, OrientationToolsTurnTheModules) {
+    Click("id_SignHorizontal");
+    EXPECT_EQ(TheSign().Vertical(), vb::True);
+    EXPECT_EQ(Main().ChkVertical->Value(), 1);
+    Click("id_SignVertical");
+    EXPECT_EQ(TheSign().Vertical(), vb::False);
+    EXPECT_EQ(Main().ChkVertical->Value(), 0);
 }
 
 TEST_F(ToolDispatch, MenusAndLedCountToolsRunNothing) {
@@ -110,7 +93,6 @@ TEST_F(ToolDispatch, MenusAndLedCountToolsRunNothing) {
     for (const char* id : {"id_File", "id_Edit", "id_Sign", "id_Format", "id_View", "id_Help",
                            "id_4PerPixel", "id_6PerPixel", "id_8PerPixel"})
         Click(id);
-    EXPECT_TRUE(recording.ran.empty());
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_EQ(TheSign().ModelNumber(), model);
     EXPECT_EQ(Tool("id_8PerPixel").State(), 1);  // the control's own option set
@@ -120,12 +102,12 @@ TEST_F(ToolDispatch, MenusAndLedCountToolsRunNothing) {
 TEST_F(ToolDispatch, ShipAsToolsRewriteTheFirstCharacterOnly) {
     TheSign().SetModelNumber("AF0-2H2A4-0602V");
     Click("id_Parts");
-    EXPECT_EQ(recording.txtModel->Text(), "CF0-2H2A4-0602V");
+    EXPECT_EQ(Main().txtModel->Text(), "CF0-2H2A4-0602V");
     EXPECT_EQ(TheSign().ModelNumber(), "CF0-2H2A4-0602V");
     Click("id_Build");
     EXPECT_EQ(TheSign().ModelNumber(), "AF0-2H2A4-0602V");
 
-    recording.txtModel->SetText("XYZ");  // shorter than 14: the whole box follows the letter
+    Main().txtModel->SetText("XYZ");  // shorter than 14: the whole box follows the letter
     Click("id_Build");
     EXPECT_EQ(TheSign().ModelNumber(), "AXYZ");
 }
@@ -134,7 +116,7 @@ TEST_F(ToolDispatch, ApprovalToolsFollowTheirState) {
     Click("id_CE");
     EXPECT_EQ(TheSign().CE(), vb::True);
     Tool("id_CE").SetState(0);
-    recording.SSBars_ToolClick(Tool("id_CE"));  // released
+    Main().SSBars_ToolClick(Tool("id_CE"));  // released
     EXPECT_EQ(TheSign().CE(), vb::False);
     Click("id_UL");
     EXPECT_EQ(TheSign().UL(), vb::True);
@@ -145,19 +127,19 @@ TEST_F(ToolDispatch, CharacterStylesChangeTheCurrentLineOnly) {
     CurrentLine = 3;
     Click("id_Bold");
     Click("id_Underline");
-    EXPECT_EQ(recording.LineFormatOf(3).Bold, vb::True);
-    EXPECT_EQ(recording.LineFormatOf(3).Underline, vb::True);
-    EXPECT_EQ(recording.LineFormatOf(3).Italic, vb::False);
+    EXPECT_EQ(Main().LineFormatOf(3).Bold, vb::True);
+    EXPECT_EQ(Main().LineFormatOf(3).Underline, vb::True);
+    EXPECT_EQ(Main().LineFormatOf(3).Italic, vb::False);
     for (vb::Integer i : {0, 2, 4, 10}) {
-        EXPECT_EQ(recording.LineFormatOf(i).Bold, vb::False) << i;
-        EXPECT_EQ(recording.LineFormatOf(i).Underline, vb::False) << i;
+        EXPECT_EQ(Main().LineFormatOf(i).Bold, vb::False) << i;
+        EXPECT_EQ(Main().LineFormatOf(i).Underline, vb::False) << i;
     }
     Click("id_Bold");  // released
-    EXPECT_EQ(recording.LineFormatOf(3).Bold, vb::False);
+    EXPECT_EQ(Main().LineFormatOf(3).Bold, vb::False);
     CurrentLine = 0;
     Click("id_Italic");
-    EXPECT_EQ(recording.LineFormatOf(0).Italic, vb::True);
-    EXPECT_EQ(recording.LineFormatOf(3).Italic, vb::False);
+    EXPECT_EQ(Main().LineFormatOf(0).Italic, vb::True);
+    EXPECT_EQ(Main().LineFormatOf(3).Italic, vb::False);
 }
 
 TEST_F(ToolDispatch, PlacementAndGenerationTools) {
@@ -177,45 +159,47 @@ TEST_F(ToolDispatch, PlacementAndGenerationTools) {
 }
 
 TEST_F(ToolDispatch, TabsShowTheirPageOnly) {
-    recording.tabCreate->Select(2);
-    EXPECT_EQ(recording.Frame(2).Left(), 16);
-    EXPECT_EQ(recording.Frame(1).Left(), -10000);
-    recording.tabCreate->Select(2);  // again: the same page stays on show
-    EXPECT_EQ(recording.Frame(2).Left(), 16);
-    EXPECT_EQ(recording.Frame(1).Left(), -10000);
-    recording.tabCreate->Select(1);
-    EXPECT_EQ(recording.Frame(1).Left(), 16);
-    EXPECT_EQ(recording.Frame(2).Left(), -10000);
-    EXPECT_EQ(recording.Frame(4).Left(), -10000);
+    Main().tabCreate->Select(2);
+    EXPECT_EQ(Main().Frame(2).Left(), 16);
+    EXPECT_EQ(Main().Frame(1).Left(), -10000);
+    Main().tabCreate->Select(2);  // again: the same page stays on show
+    EXPECT_EQ(Main().Frame(2).Left(), 16);
+    EXPECT_EQ(Main().Frame(1).Left(), -10000);
+    Main().tabCreate->Select(1);
+    EXPECT_EQ(Main().Frame(1).Left(), 16);
+    EXPECT_EQ(Main().Frame(2).Left(), -10000);
+    EXPECT_EQ(Main().Frame(4).Left(), -10000);
     EXPECT_TRUE(host.Messages().empty());
 }
 
 TEST_F(ToolDispatch, StartOverReturnsToTheStartDesign) {
-    recording.txtZomelText(0).SetText("HELLO");
-    recording.txtZomelText(1).SetText("WORLD");
+    Main().txtZomelText(0).SetText("HELLO");
+    Main().txtZomelText(1).SetText("WORLD");
     Click("id_Bold");
     Click("id_FormatTop");
-    Click("id_SignLine");  // recorded only: the layout stays full matrix
+    Click("id_SignLine");
+    ASSERT_EQ(TheSign().SegmentType(), 1);
     Click("id_Sign1");
-    recording.HSLine(2).SetValue(14);
-    recording.VScrLineSpacing->SetValue(3);
+    Main().HSLine(2).SetValue(14);
+    Main().VScrLineSpacing->SetValue(3);
     Click("id_SignHold");
     ASSERT_EQ(HoldSize, vb::True);
 
     Click("id_SignStart");
     for (vb::Integer i = 0; i <= 10; ++i)
-        EXPECT_EQ(recording.txtZomelText(i).Text(), "") << i;
+        EXPECT_EQ(Main().txtZomelText(i).Text(), "") << i;
     EXPECT_EQ(HoldSize, vb::False);
     EXPECT_EQ(Tool("id_SignHold").State(), 0);
     EXPECT_EQ(Tool("id_Bold").State(), 0);
-    EXPECT_EQ(recording.LineFormatOf(0).Bold, vb::False);
+    EXPECT_EQ(Main().LineFormatOf(0).Bold, vb::False);
     EXPECT_EQ(Tool("id_FormatMiddle").State(), 1);
     EXPECT_EQ(Tool("id_SignFull").State(), 1);
+    EXPECT_EQ(TheSign().SegmentType(), 0);
     EXPECT_EQ(Zomel2Mode, vb::False);
     EXPECT_TRUE(ToolVisible("id_Sign1"));
-    EXPECT_EQ(recording.HSLine(2).Value(), 10);
-    EXPECT_EQ(recording.VScrLineSpacing->Value(), 0);
+    EXPECT_EQ(Main().HSLine(2).Value(), 10);
+    EXPECT_EQ(Main().VScrLineSpacing->Value(), 0);
     EXPECT_EQ(TheSign().XZomelCount(), 0);
-    EXPECT_FALSE(recording.ViewSign->Visible());
-    EXPECT_EQ(recording.ActiveControl(), &recording.txtZomelText(0));
+    EXPECT_FALSE(Main().ViewSign->Visible());
+    EXPECT_EQ(Main().ActiveControl(), &Main().txtZomelText(0));
 }

@@ -167,3 +167,30 @@ TEST_F(FormLifecycle, AnErrorNoHandlerTookIsReportedAndTheWindowStays) {
     EXPECT_TRUE(window.IsLoaded());
     EXPECT_EQ(vb::Err().Number, 0);
 }
+
+TEST_F(FormLifecycle, HandlersThatCanNeverRunAreReportedAtEveryLoad) {
+    class MisWired : public RecordingWindow {
+    public:
+        MisWired() {
+            On("cmdMissing", "Click", [](Control&, EventArgs&) {});
+            On("CHKBOLD", "clik", [](Control&, EventArgs&) {});
+            On("OPTSIZE", "click", [](Control&, EventArgs&) {});  // names are without case
+        }
+    };
+    auto& window = Instance<MisWired>();
+    window.Load();
+    const std::vector<std::string> faults = {
+        "frmRecording.cmdMissing_Click is bound to a control that the window's description "
+        "does not have",
+        "frmRecording.CHKBOLD_clik is bound to an event that a CheckBox does not raise"};
+    EXPECT_EQ(fx.host.WiringFaults(), faults);
+    EXPECT_EQ(window.events, std::vector<std::string>{"Load"});  // the window loads as before
+    window.Unload();
+    window.Load();
+    EXPECT_EQ(fx.host.WiringFaults().size(), 4u);
+}
+
+TEST_F(FormLifecycle, AWindowWiredToItsOwnControlsReportsNothing) {
+    Instance<RecordingWindow>().Load();
+    EXPECT_TRUE(fx.host.WiringFaults().empty());
+}
