@@ -22,7 +22,7 @@ constexpr vb::Long kCallVeldoId = 11114;
 constexpr vb::Long kReplaceSupplyId = 11115;
 constexpr vb::Long kHigherAmpId = 11116;
 constexpr vb::Long kFuseKitId = 11134;
-constexpr vb::Long kPresetStepId = 548;
+constexpr vb::Integer kOptionRowStep = 548;  // the step of a chosen option row
 
 std::string Text(vb::Long id) {
     return forms::LoadResString(id);
@@ -125,7 +125,7 @@ void PriceSet(PriceRun& run) {
     if (!description.empty()) description.pop_back();
     if (PriceLayoutSet(run, run.RowInfo())) return;
 
-    run.LoadStep = kPresetStepId;
+    run.LoadStep = kOptionRowStep;
     CheckPresetOnFirstEstimate(run);
     SelectPowerCable(run);
     OptionRecord& option = run.Option();

@@ -26,6 +26,7 @@ constexpr vb::Single kButtonMargin = 1360;
 frmOrder::frmOrder() : ProgramForm("frmOrder") {
     On("cmdOk", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOk_Click(); });
     On("cmdOpt", "Click", [this](forms::Control&, forms::EventArgs&) { cmdOpt_Click(); });
+    On("cmdPrint", "Click", [this](forms::Control&, forms::EventArgs&) { cmdPrint_Click(); });
 }
 
 void frmOrder::LoadError(vb::Integer flag) {

@@ -9,6 +9,7 @@
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/FlexGrid.h"
 #include "platform/forms/Ref.h"
+#include "platform/forms/RichTextBox.h"
 #include "platform/vb/Variant.h"
 
 namespace zomel {
@@ -41,10 +42,18 @@ public:
     forms::Ref<forms::CommandButton> cmdOk{*this, "cmdOk"};
     forms::Ref<forms::Label> lblTitle{*this, "lblTitle"};
     forms::Ref<forms::Label> lblComment{*this, "lblComment"};
+    forms::Ref<forms::RichTextBox> rtbQuote{*this, "rtbQuote"};
+
+    // The estimate document: built from its template and saved, printed as well when asked.
+    void cmdPrint_Click();
+    void PrintEstimate(bool Printing);
+    void ReplaceText(const std::string& FindText, const std::string& NewText, vb::Long options = 0);
 
 protected:
     void Window_Load() override;
     void Form_Resize() override;
+    // Ctrl+C copies the estimate for a spreadsheet, Alt+X exports it as XML.
+    void Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) override;
 
 private:
     void cmdOk_Click();
@@ -63,6 +72,14 @@ private:
     // `assembled`: the first line is the assembled sign.
     void ShowLines(const std::vector<PriceLine>& lines, bool assembled);
     void SetColumnWidths();
+
+    // The estimate document, the printed page and the exports.
+    void PrintPageHead(const std::string& orientation);
+    void PrintLineOfPage(const std::string& text);
+    void PrintHeading();
+    void CopyToClipboard();
+    void ExportXml();
+    std::string ShownPartNumber(vb::Long row) const;
 
     LengthFactors factors_;
     std::vector<std::string> partNumbers_;  // by grid row

@@ -65,6 +65,17 @@ bool HeadlessHost::ShowPrinterDialog(const std::string& documentName) {
     return print;
 }
 
+std::optional<std::string> HeadlessHost::InputBox(const std::string& prompt,
+                                                  const std::string& title,
+                                                  const std::string& defaultText) {
+    inputPrompts_.push_back(prompt);
+    journal_.push_back("input box " + title);
+    if (inputAnswers_.empty()) return defaultText;
+    std::optional<std::string> answer = inputAnswers_.front();
+    inputAnswers_.pop_front();
+    return answer;
+}
+
 void HeadlessHost::WindowShown(Form& form, Form* owner) {
     journal_.push_back("show " + form.Name() + (owner ? " owner " + owner->Name() : ""));
     form.Activate();

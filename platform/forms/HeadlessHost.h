@@ -41,6 +41,13 @@ public:
     };
     const std::vector<FontDialog>& FontDialogs() const { return fontDialogs_; }
     int Beeps() const { return beeps_; }
+    // Answers the next input boxes in order (nullopt cancels); without a scripted answer the
+    // box is confirmed with its default text.
+    void AnswerInputBox(std::optional<std::string> answer) {
+        inputAnswers_.push_back(std::move(answer));
+    }
+    // The prompts of the input boxes shown, in order.
+    const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
     // Answers the next printer dialogs in order (true prints, false cancels); without a
     // scripted answer the dialog prints.
     void AnswerPrinterDialog(bool print) { printerAnswers_.push_back(print); }
@@ -74,6 +81,8 @@ public:
     bool OpenDocument(const std::string& target, std::string& reason) override;
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
     bool ShowPrinterDialog(const std::string& documentName) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
     void Beep() override { ++beeps_; }
 
     // The virtual clock, in milliseconds since the host was made.  AdvanceTime moves it on
@@ -99,6 +108,8 @@ private:
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;
     std::deque<bool> printerAnswers_;
+    std::deque<std::optional<std::string>> inputAnswers_;
+    std::vector<std::string> inputPrompts_;
     std::vector<std::string> printerDialogs_;
 
     struct ArmedTimer {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,13 @@ public:
         (void)font;
         (void)flags;
         return false;
+    }
+    // The input box: the person's answer, or nothing when the box is cancelled.
+    virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) {
+        (void)prompt;
+        (void)title;
+        return defaultText;
     }
     // The printer dialog for a document about to be printed; false when the person cancels.
     virtual bool ShowPrinterDialog(const std::string& documentName) {

@@ -5,6 +5,13 @@
 
 namespace forms {
 
+std::string InputBox(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText) {
+    return CurrentHost()
+        .InputBox(prompt, title.empty() ? App().Title : title, defaultText)
+        .value_or("");
+}
+
 int MsgBox(const std::string& prompt, int style, const std::string& title) {
     return CurrentHost().MessageBox(prompt, style, title.empty() ? App().Title : title);
 }

@@ -13,6 +13,10 @@ namespace forms {
 // application's title.
 int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = {});
 
+// Asks the person for a text; "" when the box is cancelled, as the language's InputBox gives.
+std::string InputBox(const std::string& prompt, const std::string& title = {},
+                     const std::string& defaultText = {});
+
 // The screen object: its mouse pointer.
 class ScreenObject {
 public:

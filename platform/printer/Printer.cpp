@@ -25,8 +25,6 @@ constexpr double kPaperHeightInches = 11.0;
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kPointsPerInch = 72.0;
 constexpr double kTwipsPerPixel = kTwipsPerInch / PrinterObject::Dpi;
-constexpr int kPageWidth = static_cast<int>(kPaperWidthInches * PrinterObject::Dpi);
-constexpr int kPageHeight = static_cast<int>(kPaperHeightInches * PrinterObject::Dpi);
 
 // A name in the save folder that no file has yet: "Printout 1.pdf", "Printout 2.pdf", ...
 std::string FreeSaveName() {
@@ -45,12 +43,27 @@ std::string TemporaryPdfPath() {
 
 }  // namespace
 
+double PrinterObject::WidthInches() const {
+    return orientation_ == Landscape ? kPaperHeightInches : kPaperWidthInches;
+}
+
+double PrinterObject::HeightInches() const {
+    return orientation_ == Landscape ? kPaperWidthInches : kPaperHeightInches;
+}
+
+void PrinterObject::SetOrientation(vb::Integer orientation) {
+    if (orientation != Portrait && orientation != Landscape)
+        vb::Raise(vb::err::InvalidPropertyValue);
+    // The pages of an open document keep the orientation they were started with.
+    if (pages_.empty()) orientation_ = orientation;
+}
+
 vb::Single PrinterObject::Width() const {
-    return static_cast<vb::Single>(kPaperWidthInches * kTwipsPerInch);
+    return static_cast<vb::Single>(WidthInches() * kTwipsPerInch);
 }
 
 vb::Single PrinterObject::Height() const {
-    return static_cast<vb::Single>(kPaperHeightInches * kTwipsPerInch);
+    return static_cast<vb::Single>(HeightInches() * kTwipsPerInch);
 }
 
 void PrinterObject::SetScaleMode(vb::Integer mode) {
@@ -170,7 +183,8 @@ void PrinterObject::Print(std::string_view text) {
 }
 
 void PrinterObject::AddPage() {
-    pages_.emplace_back(kPageWidth, kPageHeight, gdi::White);
+    pages_.emplace_back(static_cast<int>(WidthInches() * Dpi),
+                        static_cast<int>(HeightInches() * Dpi), gdi::White);
     texts_.emplace_back();
     dc_.emplace(pages_.back());
 }
@@ -186,8 +200,8 @@ void PrinterObject::NewPage() {
 PrintOutcome PrinterObject::EndDoc() {
     if (pages_.empty()) return {};
     std::string pdf = TemporaryPdfPath();
-    bool written = WritePdf(pdf, pages_, texts_, kPaperWidthInches * kPointsPerInch,
-                            kPaperHeightInches * kPointsPerInch);
+    bool written = WritePdf(pdf, pages_, texts_, WidthInches() * kPointsPerInch,
+                            HeightInches() * kPointsPerInch);
     KillDoc();
     if (!written) {
         std::error_code ignored;

@@ -34,6 +34,12 @@ public:
     static constexpr vb::Integer Millimeters = 6;
     static constexpr vb::Integer Centimeters = 7;
 
+    static constexpr vb::Integer Portrait = 1;
+    static constexpr vb::Integer Landscape = 2;
+    vb::Integer Orientation() const { return orientation_; }
+    // Takes effect with the next document; error 380 for another value.
+    void SetOrientation(vb::Integer orientation);
+
     // The paper, in twips.
     vb::Single Width() const;
     vb::Single Height() const;
@@ -76,6 +82,8 @@ public:
 
 private:
     double TwipsPerUnit() const;
+    double WidthInches() const;
+    double HeightInches() const;
     int ToPixels(vb::Single units) const;
     gdi::DeviceContext& PageDC();
     void AddPage();
@@ -86,6 +94,7 @@ private:
     std::vector<std::vector<PageText>> texts_;  // what Print wrote on each page
     std::optional<gdi::DeviceContext> dc_;
     vb::Integer scaleMode_ = Twips;
+    vb::Integer orientation_ = Portrait;
     vb::Single currentX_ = 0;
     vb::Single currentY_ = 0;
     gdi::Font font_{"DejaVu Sans", 10};

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -112,6 +114,16 @@ bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
 
 bool QtHost::ShowPrinterDialog(const std::string& documentName) {
     return RunPrinterDialog(documentName, DialogParent());
+}
+
+std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(DialogParent(), QString::fromStdString(title),
+                                           QString::fromStdString(prompt), QLineEdit::Normal,
+                                           QString::fromStdString(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
 }
 
 void QtHost::Beep() {

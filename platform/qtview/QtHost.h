@@ -51,6 +51,8 @@ public:
     void MousePointerChanged(vb::Integer pointer) override;
     bool ChooseFont(forms::FontChoice& font, vb::Long flags) override;
     bool ShowPrinterDialog(const std::string& documentName) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
     void Beep() override;
     // The desktop's clipboard.
     std::string ClipboardText() override;

@@ -14,6 +14,7 @@
 #include "tests/modelspec/FakeDesktop.h"
 #include "tests/support/FreshRun.h"
 #include "tests/support/HostPrompts.h"
+#include "tests/support/ProgramData.h"
 #include "tests/support/TestEnvironment.h"
 
 // A fresh run with the main window loaded, a program folder of the test's own holding the
@@ -22,17 +23,7 @@
 class SpecTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        namespace fs = std::filesystem;
-        // The build's program folder is the working folder of every test.
-        for (const auto& entry : fs::directory_iterator(".")) {
-            const std::string name = entry.path().filename().string();
-            const std::string kind = entry.path().extension().string();
-            if (name == "forms" || name == "fonts" || name == "pictures")
-                fs::copy(entry.path(), app + name, fs::copy_options::recursive);
-            else if (kind == ".tsv" || kind == ".bin" || kind == ".txt" || kind == ".hms" ||
-                     kind == ".inc")
-                fs::copy_file(entry.path(), app + name);
-        }
+        CopyProgramData(app);
         run_ = std::make_unique<FreshRun>(host);
         FreshRun::StartSign().Load();
         host.ClearMessages();

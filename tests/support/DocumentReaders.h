@@ -85,3 +85,24 @@ inline std::vector<std::string> PdfPages(const std::string& path) {
 }
 
 }  // namespace readers
+
+namespace readers {
+
+// What an XPath expression gives in an XML file, as xmllint finds it; fails the test when
+// the file is not well-formed.
+inline std::string XmlQuery(const std::string& path, const std::string& xpath) {
+    auto result = os::RunProgram({"xmllint", "--xpath", xpath, path});
+    EXPECT_TRUE(result && result->exitCode == 0) << "xmllint could not read " << path;
+    if (!result) return {};
+    std::string value = result->output;
+    if (!value.empty() && value.back() == '\n') value.pop_back();  // xmllint ends its answer
+    return value;
+}
+
+// True when xmllint finds the file well-formed.
+inline bool XmlWellFormed(const std::string& path) {
+    auto result = os::RunProgram({"xmllint", "--noout", path});
+    return result && result->exitCode == 0;
+}
+
+}  // namespace readers

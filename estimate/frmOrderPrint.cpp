@@ -1,0 +1,171 @@
+#include <ctime>
+
+#include "core/Catalogue.h"
+#include "core/Diagnostics.h"
+#include "core/Globals.h"
+#include "core/Sign.h"
+#include "estimate/EstimateDocument.h"
+#include "estimate/frmOrder.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/os/Paths.h"
+#include "platform/printer/Printer.h"
+#include "platform/vb/Error.h"
+
+// The estimate document and the printed estimate.  The document is the template with its
+// tokens filled in and a line for each grid row at its end; the printed page has a head of
+// its own and the same lines.
+namespace zomel {
+namespace {
+
+constexpr const char* kDocumentName = "ZOMELBuilder Estimate";
+constexpr vb::Integer kMostReplacements = 25;
+// The printed page: a margin all round and the line after which a long estimate breaks.
+constexpr vb::Single kPrintMargin = 900;
+constexpr vb::Long kBreakAfterRow = 33;
+constexpr vb::Long kRowsForABreak = 34;
+// The price lines are a little smaller than the page head, so that 33 of them fit under it.
+constexpr double kLinePoints = 10;
+
+// The date and time in the system's general form.
+std::string NowText() {
+    std::time_t now = std::time(nullptr);
+    char text[64];
+    std::strftime(text, sizeof text, "%m/%d/%Y %I:%M:%S %p", std::localtime(&now));
+    return text;
+}
+
+void SetPrintFont(double points, bool bold, bool underline) {
+    forms::PrinterObject& printer = forms::Printer();
+    gdi::Font font = printer.Font();
+    font.points = points;
+    font.bold = bold;
+    font.underline = underline;
+    printer.SetFont(font);
+}
+
+}  // namespace
+
+void frmOrder::cmdPrint_Click() {
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    if (!forms::CurrentHost().ShowPrinterDialog(kDocumentName)) {
+        PrintEstimate(false);
+        forms::Screen().SetMousePointer(forms::vbDefault);
+        return;
+    }
+    forms::PrinterObject& printer = forms::Printer();
+    printer.KillDoc();
+    printer.SetOrientation(forms::PrinterObject::Landscape);
+    printer.SetFont(gdi::Font{"courier new", 12});
+    // A print that fails is reported and leaves nothing behind: the next Print starts anew.
+    vb::OnError failed([this, &printer] {
+        ReportError(std::string(TraceLabel()) + " Print Error ");
+        printer.KillDoc();
+    });
+    failed([&] {
+        PrintEstimate(true);
+        printer.EndDoc();
+    });
+    printer.SetOrientation(forms::PrinterObject::Portrait);
+    forms::Screen().SetMousePointer(forms::vbDefault);
+}
+
+void frmOrder::PrintLineOfPage(const std::string& text) {
+    forms::PrinterObject& printer = forms::Printer();
+    // A page that is full goes on on the next one.
+    if (printer.CurrentY() + printer.TextHeight(text) > printer.Height() - kPrintMargin)
+        printer.NewPage();
+    if (printer.CurrentY() < kPrintMargin) printer.SetCurrentY(kPrintMargin);
+    printer.SetCurrentX(kPrintMargin);
+    printer.Print(text);
+}
+
+void frmOrder::PrintHeading() {
+    SetPrintFont(kLinePoints, true, false);
+    PrintLineOfPage(kEstimateHeading);
+    SetPrintFont(kLinePoints, false, false);
+}
+
+void frmOrder::PrintPageHead(const std::string& orientation) {
+    const Sign& sign = *gSign;
+    SetPrintFont(12, false, false);
+    PrintLineOfPage("Estimated Retail Pricing Information - " + NowText());
+    SetPrintFont(24, false, false);
+    PrintLineOfPage("SIGN ESTIMATE");
+    SetPrintFont(12, false, false);
+    PrintLineOfPage(
+        "The following is the estimated retail price of the components needed for your sign "
+        "configuration. ");
+    PrintLineOfPage(
+        "Mounting and installation are not included in this estimate. Contact your local "
+        "representative or ");
+    PrintLineOfPage("VELDO, Inc. for more information. This estimate is for " +
+                    std::to_string(sign.XZomelCount()) + " columns and " +
+                    std::to_string(sign.YZomelCount()) + " rows of " + orientation + " ZOMELS.");
+    PrintHeading();
+}
+
+void frmOrder::PrintEstimate(bool Printing) {
+    const Sign& sign = *gSign;
+    forms::RichTextBox& document = *rtbQuote;
+    vb::OnError templateError(
+        [this] { ReportError(std::string(TraceLabel()) + " Template Error "); });
+    if (!templateError(
+            [&] { document.LoadFile(os::JoinPath(os::ProgramFolder(), "CustomEst.hms")); }))
+        return;
+    ReplaceText("$date$", PriceListDate);
+    ReplaceText("$xcount$", std::to_string(sign.XZomelCount()));
+    // Only the words themselves: "arrows" keeps its "rows".
+    const vb::Long words = forms::RichTextBox::rtfWholeWord;
+    if (sign.XZomelCount() == 1) ReplaceText("columns", "column", words);
+    ReplaceText("$ycount$", std::to_string(sign.YZomelCount()));
+    if (sign.YZomelCount() == 1) ReplaceText("rows", "row", words);
+    const std::string orientation = sign.Vertical() ? "vertical" : "horizontal";
+    ReplaceText("$orientation$", orientation);
+    if (Printing) PrintPageHead(orientation);
+
+    const forms::FlexGrid& grid = *fgPrices;
+    const vb::Long rows = grid.Rows();
+    for (vb::Long r = 1; r < rows; ++r) {
+        const EstimateRowKind kind = r == rows - 1   ? EstimateRowKind::Totals
+                                     : r == rows - 2 ? EstimateRowKind::LastItem
+                                                     : EstimateRowKind::Item;
+        EstimateRow row;
+        for (vb::Long c = 0; c < 4; ++c)
+            row.fields[static_cast<size_t>(c)] = grid.TextMatrix(r, c);
+        row.partNumber = grid.Cols() > 4 ? grid.TextMatrix(r, 4) : std::string();
+        // The lines go at the document's end, however long the template is.
+        document.SetSelStart(document.Document().Length());
+        document.SetSelRTF(EstimateRtfLine(row, kind));
+        if (Printing) {
+            SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
+                         kind == EstimateRowKind::LastItem);
+            PrintLineOfPage(EstimatePrintLine(row, kind));
+            if (rows > kRowsForABreak && r == kBreakAfterRow) {
+                forms::Printer().NewPage();
+                PrintHeading();
+            }
+        }
+    }
+    document.SetSelStart(0);
+    document.SetSelLength(document.Document().Length());
+    vb::OnError saveError([this] { ReportError(std::string(TraceLabel()) + " Save Error "); });
+    saveError([&] { document.SaveFile(os::JoinPath(os::ProgramFolder(), "Estimate.rtf")); });
+}
+
+// Every search starts at the document's beginning and goes on behind each replacement, so
+// that no occurrence before an earlier token is missed and a replacement holding its own
+// text cannot repeat without end.
+void frmOrder::ReplaceText(const std::string& FindText, const std::string& NewText,
+                           vb::Long options) {
+    forms::RichTextBox& document = *rtbQuote;
+    vb::Long from = 0;
+    for (vb::Integer count = 0; count < kMostReplacements; ++count) {
+        vb::Long at = document.Find(FindText, from, -1, options | forms::RichTextBox::rtfMatchCase);
+        if (at < 0) break;
+        document.SetSelText(NewText);
+        from = document.SelStart();
+    }
+}
+
+}  // namespace zomel
