@@ -13,6 +13,7 @@
 #include "platform/os/Ini.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/HandledErrors.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -78,15 +79,27 @@ void Main() {
     // A log folder that does not exist holds no old log either; opening will say so.
     step([] { vb::PassOver(vb::err::PathNotFound, [] { os::Kill(MainForm->LogPath); }); });
     step([] { OpenRunLog(*MainForm); });
+    // What the runtime passes over itself (a damaged font, say) is logged from here on.
+    step([] { vb::SetHandledErrorSink(LogHandledError); });
     step([] {
         frmSplash& splash = forms::Instance<frmSplash>();
         splash.SetVisible(true);
         splash.Refresh();
     });
-    step([] { MainForm->Load(); });
+    // The main window is the program: when it cannot be built, the person is told why at the
+    // end, once, and the program ends instead of running without a window.
+    vb::ErrObject mainWindowFailure;
+    vb::OnError mainWindowStep([&] {
+        mainWindowFailure = vb::Err();
+        LogError("Module sub main - Error Catch");
+    });
+    mainWindowStep([] { MainForm->Load(); });
     step([] { ModelNumberLabel = forms::LoadResString(8000); });
-    step([] { MainForm->Show(); });
+    step([] {
+        if (MainForm->IsLoaded()) MainForm->Show();
+    });
     step([] { forms::Instance<frmSplash>().Unload(); });
+    if (MainForm == nullptr || !MainForm->Visible()) ReportCannotStart(mainWindowFailure);
 }
 
 }  // namespace zomel

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     qtview::QtHost host;
     forms::SetHost(&host);
     zomel::Main();
-    int status = 0;
+    // Without its main window the program has told the person why and ends.
+    int status = 1;
     if (host.HasVisibleWindow()) {
         host.SetEndWhenNoWindows(true);
         status = QApplication::exec();

@@ -1,6 +1,7 @@
 #include "core/Diagnostics.h"
 
 #include <ctime>
+#include <optional>
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
@@ -15,6 +16,15 @@ namespace zomel {
 namespace {
 
 const char* const kErrorBoxTitle = "VELDO ZOMELBuilder";
+constexpr vb::Long kCannotStartId = 47000;
+constexpr vb::Long kReinstallId = 47001;
+
+// A text of the string table, or its English wording when a damaged installation lacks it.
+std::string TextOr(vb::Long id, const char* english) {
+    std::optional<std::string> text;
+    vb::ResumeNext([&] { text = forms::FindResString(id); });
+    return text.value_or(english);
+}
 
 // The line for the current error, as the reporters write it.
 std::string ErrorLine(const std::string& label, const vb::ErrObject& error) {
@@ -38,6 +48,22 @@ void LogError(const std::string& label) {
     vb::ErrObject error = vb::Err();
     vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
     vb::Err().Clear();
+}
+
+void LogHandledError(const std::string& label, const vb::ErrObject& error) {
+    vb::ErrObject pending = vb::Err();
+    vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
+    vb::Err() = pending;
+}
+
+void ReportCannotStart(const vb::ErrObject& failure) {
+    std::string text =
+        TextOr(kCannotStartId, "VELDO ZOMELBuilder cannot start: its main window cannot be shown.");
+    if (!failure.Description.empty()) text += "\r\r" + failure.Description;
+    // A component that cannot be created says how to mend it itself.
+    if (failure.Number != vb::err::CannotCreateObject)
+        text += "\r\r" + TextOr(kReinstallId, "Reinstall VELDO ZOMELBuilder to restore its files.");
+    forms::MsgBox(text, forms::vbCritical, kErrorBoxTitle);
 }
 
 void LogPriceLoadError() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/vb/Error.h"
 #include "platform/vb/Types.h"
 
 // The log of one run and the error reports that every error handler makes.  The log channel
@@ -12,8 +13,14 @@ namespace zomel {
 void ReportError(const std::string& label);
 // The same log line without the box.
 void LogError(const std::string& label);
+// The log line of an error the runtime passed over itself (a damaged font file); the
+// current error is left alone.
+void LogHandledError(const std::string& label, const vb::ErrObject& error);
 // The detail of a failing price-load row.
 void LogPriceLoadError();
+// The main window could not be shown because of `failure` (logged already): tells the person
+// what is missing or damaged and how to mend it.  The program then ends.
+void ReportCannotStart(const vb::ErrObject& failure);
 // A window entered (load) or left (unload), when DebugLevel >= 2.
 void TraceForm(const std::string& label, vb::Long captionId, bool entering);
 // A free log line, when DebugLevel >= 3.

@@ -6,71 +6,24 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
-#include <sstream>
-#include <vector>
+#include <cerrno>
+#include <cstring>
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/ClassTable.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
-#include "platform/vb/Strings.h"
 
 namespace com {
 namespace {
 
-constexpr std::string_view kClassesSection = "[Classes]";
-constexpr std::string_view kProgIdsSection = "[ProgIDs]";
-
-// The registry file in memory: "{clsid}=library" lines, then "ProgID={clsid}" lines.
-struct Registry {
-    std::map<Clsid, std::string> libraries;
-    std::vector<std::pair<std::string, Clsid>> progIds;
-
-    auto FindProgId(std::string_view progId) {
-        return std::ranges::find_if(
-            progIds, [&](const auto& entry) { return vb::TextEquals(entry.first, progId); });
-    }
-};
-
-// Lines that do not parse are passed over: a hand-edited file never stops a lookup.
-void ReadLine(Registry& registry, std::string_view section, std::string_view line) {
-    auto equals = line.find('=');
-    if (equals == std::string_view::npos) return;
-    auto key = line.substr(0, equals);
-    auto value = line.substr(equals + 1);
-    if (section == kClassesSection) {
-        if (auto clsid = Clsid::Parse(key)) registry.libraries[*clsid] = std::string(value);
-    } else if (section == kProgIdsSection) {
-        if (auto clsid = Clsid::Parse(value)) registry.progIds.emplace_back(key, *clsid);
-    }
+ClassTable Load() {
+    return ClassTable::Parse(os::ReadIfPresent(ClassRegistryPath()).value_or(""));
 }
 
-Registry Load() {
-    Registry registry;
-    std::istringstream in(os::ReadIfPresent(ClassRegistryPath()).value_or(""));
-    std::string line;
-    std::string section;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.starts_with('['))
-            section = line;
-        else
-            ReadLine(registry, section, line);
-    }
-    return registry;
-}
-
-void Save(const Registry& registry) {
-    std::ostringstream out;
-    out << kClassesSection << '\n';
-    for (const auto& [clsid, library] : registry.libraries)
-        out << clsid.ToString() << '=' << library << '\n';
-    out << '\n' << kProgIdsSection << '\n';
-    for (const auto& [progId, clsid] : registry.progIds)
-        out << progId << '=' << clsid.ToString() << '\n';
+void Save(const ClassTable& registry) {
     os::MakeFolders(os::ConfigFolder());
-    os::ReplaceAllBytes(ClassRegistryPath(), out.str());
+    os::ReplaceAllBytes(ClassRegistryPath(), registry.Format());
 }
 
 // Holds the registry's lock file while a change reads and rewrites the registry, so that two
@@ -108,7 +61,7 @@ void RegisterClass(const Clsid& clsid, std::string_view progId, const std::strin
     if (!IsProgId(progId) || library.empty() || library.find_first_of("\r\n") != std::string::npos)
         vb::Raise(vb::err::InvalidCall);
     ChangeLock lock;
-    Registry registry = Load();
+    ClassTable registry = Load();
     registry.libraries[clsid] = library;
     if (!progId.empty()) {
         auto entry = registry.FindProgId(progId);
@@ -122,7 +75,7 @@ void RegisterClass(const Clsid& clsid, std::string_view progId, const std::strin
 
 void UnregisterClass(const Clsid& clsid, const std::string& library) {
     ChangeLock lock;
-    Registry registry = Load();
+    ClassTable registry = Load();
     auto entry = registry.libraries.find(clsid);
     if (entry == registry.libraries.end() || entry->second != library) return;
     registry.libraries.erase(entry);
@@ -131,17 +84,27 @@ void UnregisterClass(const Clsid& clsid, const std::string& library) {
 }
 
 std::optional<std::string> LibraryOf(const Clsid& clsid) {
-    Registry registry = Load();
-    auto entry = registry.libraries.find(clsid);
-    if (entry == registry.libraries.end()) return std::nullopt;
-    return entry->second;
+    const ClassTable registry = Load();
+    const std::string* library = registry.LibraryOf(clsid);
+    return library ? std::optional<std::string>(*library) : std::nullopt;
 }
 
 std::optional<Clsid> ClsidOf(std::string_view progId) {
-    Registry registry = Load();
-    auto entry = registry.FindProgId(progId);
-    if (entry == registry.progIds.end()) return std::nullopt;
-    return entry->second;
+    const ClassTable registry = Load();
+    const Clsid* clsid = registry.ClsidOf(progId);
+    return clsid ? std::optional<Clsid>(*clsid) : std::nullopt;
+}
+
+std::optional<std::string> ClassRegistryProblem() {
+    int fd = open(ClassRegistryPath().c_str(), O_RDONLY | O_CLOEXEC);
+    // An absent registry is an empty one.
+    if (fd < 0)
+        return errno == ENOENT ? std::nullopt : std::optional<std::string>(std::strerror(errno));
+    char first = 0;
+    const bool readable = read(fd, &first, 1) >= 0;
+    const int error = errno;
+    close(fd);
+    return readable ? std::nullopt : std::optional<std::string>(std::strerror(error));
 }
 
 }  // namespace com

@@ -25,4 +25,8 @@ void UnregisterClass(const Clsid& clsid, const std::string& library);
 std::optional<std::string> LibraryOf(const Clsid& clsid);
 std::optional<Clsid> ClsidOf(std::string_view progId);
 
+// Why the registry cannot be read (the system's reason), or nothing when it can; an absent
+// registry is an empty one.
+std::optional<std::string> ClassRegistryProblem();
+
 }  // namespace com

@@ -7,9 +7,9 @@
 
 namespace com {
 
-// Creates an object of a registered class from its library, loaded on first use.  Every
-// failure (a class not registered, a library or export missing, a factory that fails)
-// raises 429.
+// Creates an object of a class from its library, loaded on first use: the program's own
+// component (Components.h) first, then the library the per-user class registry names.  When
+// neither serves it, error 429 whose description says what is missing and how to fix it.
 DispatchRef CreateInstance(const Clsid& clsid);
 
 // By program identifier ("VELDOSign.SignOcx"), or by class id text in braces.

@@ -49,15 +49,30 @@ void ReloadWindowDescriptions() {
     Cache().clear();
 }
 
+std::string WindowDescriptionPath(const std::string& name) {
+    return os::JoinPath(os::ProgramFolder() + "forms", name + ".json");
+}
+
 const nlohmann::json& LoadWindowDescription(const std::string& name) {
     auto& cache = Cache();
     auto it = cache.find(name);
     if (it != cache.end()) return it->second;
-    std::string path = os::JoinPath(os::ProgramFolder() + "forms", name + ".json");
-    std::string text = os::ReadAllBytes(path);
+    const std::string path = WindowDescriptionPath(name);
+    std::string text;
+    try {
+        text = os::ReadAllBytes(path);
+    } catch (const vb::VbError& error) {
+        vb::Raise(error.Number(), "The window description " + path +
+                                      (error.Number() == vb::err::FileNotFound ||
+                                               error.Number() == vb::err::PathNotFound
+                                           ? std::string(" is missing")
+                                           : " cannot be read: " + error.Description()));
+    }
     nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object())
-        vb::Raise(vb::err::InvalidCall, "The window description " + path + " is not valid");
+        vb::Raise(vb::err::InvalidFileFormat,
+                  "The window description " + path +
+                      (text.empty() ? " is empty" : " is not a valid description (JSON object)"));
     return cache.emplace(name, std::move(parsed)).first->second;
 }
 

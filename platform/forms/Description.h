@@ -21,8 +21,11 @@ bool IsReservedDescriptionKey(std::string_view key);
 vb::Variant VariantFromDescription(const nlohmann::json& value);
 FontRef FontFromDescription(const nlohmann::json& value);
 
-// The parsed description of window `name`; raises error 53 when the file is missing and
-// error 5 naming the file when it is not valid JSON.
+// The file that describes window `name`.
+std::string WindowDescriptionPath(const std::string& name);
+
+// The parsed description of window `name`; raises error 53 when the file is missing and 321
+// when it is empty or not a JSON object, each naming the file.
 const nlohmann::json& LoadWindowDescription(const std::string& name);
 
 // Forgets the parsed descriptions, so that they are read again (tests that swap the program

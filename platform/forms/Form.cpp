@@ -92,13 +92,34 @@ void Form::Load() {
         ApplyWindowDescription();
         BuildControls();
     } catch (...) {
+        // A window that could not be built stays unloaded: the next use tries again.
         building_ = false;
-        throw;
+        loaded_ = false;
+        controls_.clear();
+        ++generation_;
+        RaiseLoadFailure();
     }
     building_ = false;
     ReportUnboundHandlers();
     CurrentHost().WindowLoaded(*this);
     Form_Load();
+}
+
+// The failure names the window's description unless it names its file already: a control
+// that cannot be created says what it lacks itself.
+void Form::RaiseLoadFailure() const {
+    const std::string path = WindowDescriptionPath(name_);
+    const std::string cannot = "The window " + name_ + " cannot be loaded from " + path + ": ";
+    try {
+        throw;
+    } catch (const vb::VbError& error) {
+        if (error.Number() == vb::err::CannotCreateObject ||
+            error.Description().find(path) != std::string::npos)
+            throw;
+        vb::Raise(error.Number(), cannot + error.Description(), error.Source());
+    } catch (const nlohmann::json::exception& error) {
+        vb::Raise(vb::err::InvalidFileFormat, cannot + error.what());
+    }
 }
 
 void Form::ApplyWindowDescription() {

@@ -139,6 +139,7 @@ private:
     void ReportUnboundHandlers();
     CommandButton* CancelButton() const;
     void ApplyWindowDescription();
+    [[noreturn]] void RaiseLoadFailure() const;
     void ApplyStartUpPosition(const Form* owner);
     bool Sizable() const;
     std::string HandlerKey(std::string_view control, std::string_view event) const;

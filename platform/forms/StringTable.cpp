@@ -10,6 +10,8 @@
 namespace forms {
 namespace {
 
+constexpr vb::Long kResourceNotFound = 326;
+
 std::string Unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -42,6 +44,8 @@ std::string Unescape(std::string_view text) {
 
 struct Table {
     bool loaded = false;
+    std::string path;
+    std::string state;  // what is wrong with the file as a whole, if anything
     std::unordered_map<vb::Long, std::string> entries;
 };
 
@@ -71,8 +75,12 @@ Table& Loaded() {
     Table& table = TheTable();
     if (!table.loaded) {
         table.loaded = true;
-        std::string path = os::ProgramFolder() + "strings.tsv";
-        if (os::FileExists(path)) Parse(table, os::ReadAllBytes(path));
+        table.path = os::ProgramFolder() + "strings.tsv";
+        if (auto bytes = os::ReadIfPresent(table.path))
+            Parse(table, *bytes);
+        else
+            table.state = os::FileExists(table.path) ? "cannot be read" : "is missing";
+        if (table.state.empty() && table.entries.empty()) table.state = "holds no entries";
     }
     return table;
 }
@@ -88,8 +96,14 @@ std::optional<std::string> FindResString(vb::Long id) {
 
 std::string LoadResString(vb::Long id) {
     auto text = FindResString(id);
-    if (!text) vb::Raise(326, "Resource with identifier '" + std::to_string(id) + "' not found");
-    return *text;
+    if (text) return *text;
+    const Table& table = Loaded();
+    std::string description = "Resource with identifier '" + std::to_string(id) + "' not found";
+    if (table.state.empty())
+        description += " in the string table " + table.path;
+    else
+        description += ": the string table " + table.path + " " + table.state;
+    vb::Raise(kResourceNotFound, description);
 }
 
 void ReloadStringTable() {

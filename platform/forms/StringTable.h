@@ -10,7 +10,8 @@
 // feed, carriage return, tab and backslash.
 namespace forms {
 
-// The text of `id`; raises error 326 when the table has no such entry.
+// The text of `id`; raises error 326 when the table has no such entry, naming the table's
+// file and saying when the file is missing or empty.
 std::string LoadResString(vb::Long id);
 std::optional<std::string> FindResString(vb::Long id);
 

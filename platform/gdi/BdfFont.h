@@ -16,9 +16,17 @@ public:
     // Row y of a glyph, bit x (0 = leftmost) set for a dot.
     using Rows = std::vector<std::uint32_t>;
 
-    // Reads a BDF file; an empty pointer when it cannot be read or is not a usable font.
-    static std::unique_ptr<BdfFont> Load(const std::string& path);
-    static std::unique_ptr<BdfFont> Parse(const std::string& text);
+    // The grid an LED font can have: a module's worth of dots at most.
+    static constexpr int MaxDotsWide = 16;
+    static constexpr int MaxDotsHigh = 32;
+    // Files larger than this are no LED font (every character of the fonts we ship takes
+    // well under a hundred bytes).
+    static constexpr std::size_t MaxFileBytes = 8u << 20;
+
+    // Reads a BDF file; an empty pointer when it cannot be read or is not a usable LED font,
+    // with the reason in `refusal` when one is given.
+    static std::unique_ptr<BdfFont> Load(const std::string& path, std::string* refusal = nullptr);
+    static std::unique_ptr<BdfFont> Parse(const std::string& text, std::string* refusal = nullptr);
 
     const std::string& Family() const { return family_; }
     int DotsWide() const { return dotsWide_; }
@@ -33,6 +41,8 @@ public:
     std::size_t GlyphCount() const { return glyphs_.size(); }
 
 private:
+    friend class BdfReader;
+
     std::string family_;
     int dotsWide_ = 0;
     int dotsHigh_ = 0;

@@ -9,6 +9,7 @@
 #include "platform/gdi/FreeTypeTypeface.h"
 #include "platform/gdi/LedTypeface.h"
 #include "platform/os/Paths.h"
+#include "platform/vb/HandledErrors.h"
 #include "platform/vb/Strings.h"
 
 namespace gdi {
@@ -74,8 +75,13 @@ void FontRegistry::LoadLedFonts() {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(FontsFolder(), error)) {
         if (entry.path().extension() != ".bdf") continue;
-        if (auto font = BdfFont::Load(entry.path().string()))
+        std::string refusal;
+        if (auto font = BdfFont::Load(entry.path().string(), &refusal))
             ledFonts_.emplace(Key(font->Family()), std::move(font));
+        else
+            vb::ReportHandled(
+                "Load LED fonts", vb::err::InvalidFileFormat,
+                "The font file " + entry.path().string() + " is passed over: " + refusal);
     }
 }
 

@@ -2,10 +2,12 @@
 
 #include <stb_image.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "platform/gdi/Screen.h"
@@ -19,11 +21,19 @@ std::uint32_t NextHandle() {
 }
 
 // The formats picture loading accepts, by their first bytes.
-bool KnownFormat(const std::vector<unsigned char>& data) {
+bool KnownFormat(std::string_view data) {
     auto starts = [&](std::initializer_list<unsigned char> magic) {
-        return data.size() >= magic.size() && std::equal(magic.begin(), magic.end(), data.begin());
+        return data.size() >= magic.size() &&
+               std::equal(magic.begin(), magic.end(), data.begin(), [](unsigned char a, char b) {
+                   return a == static_cast<unsigned char>(b);
+               });
     };
     return starts({'B', 'M'}) || starts({'G', 'I', 'F', '8'}) || starts({0xFF, 0xD8, 0xFF});
+}
+
+bool DeclaredSizeIsSane(int width, int height) {
+    return width > 0 && height > 0 && width <= Picture::MaxSide && height <= Picture::MaxSide &&
+           static_cast<long long>(width) * height <= Picture::MaxPixels;
 }
 
 void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
@@ -43,20 +53,35 @@ Picture::Picture(Bitmap image) : image_(std::move(image)) {
 
 std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* error) {
     Report(error, PictureError::None);
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         Report(error, PictureError::FileNotFound);
         return nullptr;
     }
-    std::vector<unsigned char> data{std::istreambuf_iterator<char>(file), {}};
+    const std::streamoff size = file.tellg();
+    if (size < 0 || static_cast<std::size_t>(size) > MaxFileBytes) {
+        Report(error, PictureError::InvalidPicture);
+        return nullptr;
+    }
+    file.seekg(0);
+    return Decode(std::string{std::istreambuf_iterator<char>(file), {}}, error);
+}
+
+std::shared_ptr<Picture> Picture::Decode(const std::string& bytes, PictureError* error) {
+    Report(error, PictureError::None);
+    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+    const int length = static_cast<int>(std::min<std::size_t>(bytes.size(), MaxFileBytes));
     int width = 0;
     int height = 0;
     int channels = 0;
-    stbi_uc* pixels = KnownFormat(data)
-                          ? stbi_load_from_memory(data.data(), static_cast<int>(data.size()),
-                                                  &width, &height, &channels, 4)
-                          : nullptr;
-    if (pixels == nullptr) {
+    // The header's size first: a few bytes can declare gigabytes of pixels.
+    const bool sane = KnownFormat(bytes) &&
+                      stbi_info_from_memory(data, length, &width, &height, &channels) &&
+                      DeclaredSizeIsSane(width, height);
+    stbi_uc* pixels =
+        sane ? stbi_load_from_memory(data, length, &width, &height, &channels, 4) : nullptr;
+    if (pixels == nullptr || !DeclaredSizeIsSane(width, height)) {
+        stbi_image_free(pixels);
         Report(error, PictureError::InvalidPicture);
         return nullptr;
     }

@@ -19,8 +19,16 @@ public:
     Picture() = default;
     explicit Picture(Bitmap image);
 
+    // Pictures declaring more than this are refused as invalid before anything is made of
+    // them: larger than any photo or screen this program shows.
+    static constexpr int MaxSide = 16384;
+    static constexpr long long MaxPixels = 25'000'000;
+    static constexpr std::size_t MaxFileBytes = 64u << 20;
+
     // Loads a BMP, GIF (first frame) or JPEG file; an empty pointer and the reason on failure.
     static std::shared_ptr<Picture> Load(const std::string& path, PictureError* error = nullptr);
+    // The same from the file's bytes.
+    static std::shared_ptr<Picture> Decode(const std::string& bytes, PictureError* error = nullptr);
     // A picture of what a surface holds now: a copy that later drawing leaves alone.
     static std::shared_ptr<Picture> FromImage(const Bitmap& image);
 

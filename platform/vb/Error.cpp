@@ -36,6 +36,7 @@ std::string ErrorText(Long number) {
         {76, "Path not found"},
         {91, "Object variable or With block variable not set"},
         {94, "Invalid use of Null"},
+        {321, "Invalid file format"},
         {340, "Control array element does not exist"},
         {360, "Object already loaded"},
         {364, "Object was unloaded"},

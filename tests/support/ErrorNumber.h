@@ -12,3 +12,14 @@ vb::Long ErrorNumber(Statement&& statement) {
     }
     return 0;
 }
+
+// The run-time error a statement raises, with its description; number 0 when it raises none.
+template <class Statement>
+vb::ErrObject RaisedError(Statement&& statement) {
+    try {
+        statement();
+    } catch (const vb::VbError& e) {
+        return {e.Number(), e.Description(), e.Source()};
+    }
+    return {};
+}

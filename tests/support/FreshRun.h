@@ -14,6 +14,7 @@
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
+#include "platform/vb/HandledErrors.h"
 
 // A run of the program as it starts: no window objects, `host` in place, no log, the module
 // globals at their start values, and the display control registered in this run's registry
@@ -56,5 +57,6 @@ private:
         zomel::gPriceLoad = {};
         forms::ReloadStringTable();
         forms::ReloadWindowDescriptions();
+        vb::SetHandledErrorSink({});
     }
 };

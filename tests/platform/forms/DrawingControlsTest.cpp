@@ -47,8 +47,13 @@ TEST(Timers, TheVirtualClockFiresDueTimersInOrder) {
     off.SetEnabled(true);
     EXPECT_TRUE(fx.host.IsTimerRunning(off));
     window.Unload();
-    fx.host.AdvanceTime(1000);  // the window's timers went with its controls
-    EXPECT_THROW(off.SetInterval(70000), vb::VbError);
+    const std::size_t ticksAtUnload = window.ticks.size();
+    fx.host.AdvanceTime(1000);
+    EXPECT_EQ(window.ticks.size(), ticksAtUnload) << "the window's timers went with its controls";
+    // The timer of the window loaded again is a new one, as designed.
+    auto& again = window.ControlAs<Timer>("tmrOff");
+    EXPECT_FALSE(fx.host.IsTimerRunning(again));
+    EXPECT_THROW(again.SetInterval(70000), vb::VbError);
 }
 
 TEST(Timers, ANewIntervalRestartsTheCount) {

@@ -105,6 +105,55 @@ TEST(Picture, ReportsWhyItCannotLoad) {
     std::remove(png.c_str());
 }
 
+// A 24-bit BMP declaring `width` by `height`, with `pixelBytes` bytes of pixels after its
+// header (whatever it declares).
+std::string BmpDeclaring(std::uint32_t width, std::uint32_t height, std::size_t pixelBytes) {
+    std::string bmp = "BM";
+    auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            bmp += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(static_cast<std::uint32_t>(54 + pixelBytes), 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(width, 4);
+    put(height, 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(static_cast<std::uint32_t>(pixelBytes), 4);
+    put(3780, 4);
+    put(3780, 4);
+    put(0, 4);
+    put(0, 4);
+    bmp.append(pixelBytes, '\x7F');
+    return bmp;
+}
+
+TEST(Picture, ADeclaredSizeBeyondReasonIsRefusedBeforeAnythingIsMade) {
+    const auto side = static_cast<std::uint32_t>(Picture::MaxSide);
+    PictureError error = PictureError::None;
+    // Wide and short, tall and thin, and many pixels in two sane sides: each a few bytes.
+    for (auto [width, height] : {std::pair<std::uint32_t, std::uint32_t>{side + 1, 1},
+                                 {1, side + 1},
+                                 {10'223'711, 49},
+                                 {5001, 5000}}) {
+        EXPECT_EQ(Picture::Decode(BmpDeclaring(width, height, 8), &error), nullptr)
+            << width << " x " << height;
+        EXPECT_EQ(error, PictureError::InvalidPicture);
+    }
+    EXPECT_GT(5001LL * 5000, Picture::MaxPixels);
+
+    // The longest side that is allowed still loads when its pixels are all there.
+    const std::size_t rowBytes = (side * 3 + 3) & ~3u;
+    auto longest = Picture::Decode(BmpDeclaring(side, 2, 2 * rowBytes), &error);
+    ASSERT_NE(longest, nullptr);
+    EXPECT_EQ(error, PictureError::None);
+    EXPECT_EQ(longest->PixelWidth(), Picture::MaxSide);
+    EXPECT_EQ(longest->Image().At(Picture::MaxSide - 1, 1), Rgb(0x7F, 0x7F, 0x7F));
+}
+
 TEST(Picture, ATakenImageIsAnIndependentCopy) {
     Bitmap surface(2, 2);
     auto picture = Picture::FromImage(surface);

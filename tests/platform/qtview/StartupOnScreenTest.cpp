@@ -4,10 +4,12 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/Main.h"
 #include "core/Globals.h"
@@ -92,15 +94,40 @@ TEST_F(StartupOnScreen, ClosingTheMainWindowEndsTheProgram) {
     host.SetEndWhenNoWindows(true);
     bool ended = true;
     QTimer::singleShot(0, [&] { host.WindowOf(*zomel::MainForm)->close(); });
-    // Should the loop not end, this ends it and says so.
-    QTimer::singleShot(5000, [&] {
+    // Should the loop not end, this ends it and says so; it goes with the test.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
         ended = false;
         QCoreApplication::quit();
     });
+    watchdog.start(5000);
     QApplication::exec();
     EXPECT_TRUE(ended);
     EXPECT_FALSE(zomel::MainForm->IsLoaded());
     EXPECT_FALSE(host.HasVisibleWindow());
+}
+
+TEST_F(StartupOnScreen, WithoutItsMainWindowTheProgramSaysWhyAndLeavesNothingOnScreen) {
+    const std::string folder = env.UseProgramFolder();
+    std::filesystem::copy(ZOMEL_SOURCE_DIR "/resources", folder,
+                          std::filesystem::copy_options::recursive);
+    env.WriteFile("app/forms/frmMain.json", "{ \"Name\": \"frmMain\", \"Controls\": 12 }");
+    // A person reads each box that comes up and answers it.
+    std::vector<std::string> boxes;
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes.push_back(box->text().toStdString());
+            box->close();
+        }
+    });
+    reader.start(20);
+    zomel::Main();
+    EXPECT_FALSE(host.HasVisibleWindow()) << "app/main ends at once: nothing waits unseen";
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("cannot start"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find(folder + "forms/frmMain.json"), std::string::npos) << boxes[0];
 }
 
 namespace {

@@ -36,16 +36,18 @@ class AccessoryScreens : public ::testing::Test {
 protected:
     void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
     void TearDown() override {
+        answerer_.stop();
         run_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Answers the message boxes a window shows while it opens, as a person clicks OK.
-    static void AnswerBoxes() {
-        QTimer::singleShot(50, [] {
+    // Answers the message boxes a window shows while it opens, as a person clicks OK, until
+    // the test ends.
+    void AnswerBoxes() {
+        QObject::connect(&answerer_, &QTimer::timeout, [] {
             if (QWidget* box = QApplication::activeModalWidget()) box->close();
-            AnswerBoxes();
         });
+        answerer_.start(50);
     }
 
     QImage Shoot(forms::Form& form, const std::string& name) {
@@ -57,6 +59,7 @@ protected:
     TestEnvironment env;
     qtview::QtHost host;
     std::unique_ptr<FreshRun> run_;
+    QTimer answerer_;
 };
 
 TEST_F(AccessoryScreens, ClipList) {
