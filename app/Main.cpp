@@ -4,6 +4,7 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
+#include "core/RunState.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
@@ -52,6 +53,7 @@ std::string ChooseLogPath(const std::string& logfile, const std::string& tempFol
 }
 
 void Main() {
+    ResetRunState();
     std::string logfile;
     // Every step runs on its own: a failure is reported and start-up goes on; a missing file
     // (the old log) is no failure.

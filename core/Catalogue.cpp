@@ -14,20 +14,6 @@
 
 namespace zomel {
 
-Table<OptionRecord, 1, MaxOptions> gOptions;
-Table<OptionRecord, 1, MaxBaseParts> gBaseParts;
-vb::Integer gOptionCount = 0;
-vb::Integer gBaseCount = 0;
-std::string PriceListDate;
-vb::Integer CEOption = vb::False;
-vb::Integer PresetOptionIndex = 0;
-vb::Integer PresetFirstIndex = 0;
-vb::Integer PresetNextIndex = 0;
-vb::Integer PresetPackage = 0;
-vb::Integer KitOptionIndex = 0;
-vb::Integer GroupCount = 0;
-std::unique_ptr<mapParts> gMapParts;
-
 namespace {
 
 using namespace catalogue;

@@ -16,22 +16,22 @@ class mapParts;
 inline constexpr vb::Integer MaxOptions = 195;
 inline constexpr vb::Integer MaxBaseParts = 100;
 
-extern Table<OptionRecord, 1, MaxOptions> gOptions;
-extern Table<OptionRecord, 1, MaxBaseParts> gBaseParts;
-extern vb::Integer gOptionCount;
-extern vb::Integer gBaseCount;
+extern Table<OptionRecord, 1, MaxOptions>& gOptions;
+extern Table<OptionRecord, 1, MaxBaseParts>& gBaseParts;
+extern vb::Integer& gOptionCount;
+extern vb::Integer& gBaseCount;
 
-extern std::string PriceListDate;  // the unquoted last field of the first line
-extern vb::Integer CEOption;       // the European price list
+extern std::string& PriceListDate;  // the unquoted last field of the first line
+extern vb::Integer& CEOption;       // the European price list
 
-extern vb::Integer PresetOptionIndex;  // the preset row in force (the options tree sets it)
-extern vb::Integer PresetFirstIndex;   // the preset row for generation 1
-extern vb::Integer PresetNextIndex;    // its generation-2 twin
-extern vb::Integer PresetPackage;      // package of the preset row; 50 until it is found
-extern vb::Integer KitOptionIndex;     // the kit chosen for signs with a high power load
-extern vb::Integer GroupCount;         // option sets and groups counted while loading
+extern vb::Integer& PresetOptionIndex;  // the preset row in force (the options tree sets it)
+extern vb::Integer& PresetFirstIndex;   // the preset row for generation 1
+extern vb::Integer& PresetNextIndex;    // its generation-2 twin
+extern vb::Integer& PresetPackage;      // package of the preset row; 50 until it is found
+extern vb::Integer& KitOptionIndex;     // the kit chosen for signs with a high power load
+extern vb::Integer& GroupCount;         // option sets and groups counted while loading
 
-extern std::unique_ptr<mapParts> gMapParts;
+extern std::unique_ptr<mapParts>& gMapParts;
 
 // Start-up's preparation of the option table: every entry empty and not chosen.
 void ResetOptions();

@@ -7,8 +7,6 @@
 
 namespace zomel {
 
-Table<FontRecord, FirstBlockFont, LastBlockFont> FontTable;
-
 namespace {
 
 constexpr vb::Long FontNamePrefixId = 10916;

@@ -22,7 +22,7 @@ inline constexpr vb::Integer FirstBlockFont = 6;
 inline constexpr vb::Integer LastBlockFont = 19;
 // The 5x7 font, the editor's start-up font.
 inline constexpr vb::Integer StartFont = 10;
-extern Table<FontRecord, FirstBlockFont, LastBlockFont> FontTable;
+extern Table<FontRecord, FirstBlockFont, LastBlockFont>& FontTable;
 
 // Fills the table; the names begin with string-table text 10916 ("VELDO ").
 void FillFontTable();

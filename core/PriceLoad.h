@@ -17,6 +17,6 @@ struct PriceLoadValues {
     vb::Integer LoadError = vb::False;  // a catalogue row failed; the Options button tests it
 };
 
-extern PriceLoadValues gPriceLoad;
+extern PriceLoadValues& gPriceLoad;  // in the run state
 
 }  // namespace zomel

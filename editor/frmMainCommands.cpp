@@ -1,4 +1,5 @@
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
@@ -74,9 +75,8 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
         HoldSize = vb::False;
         tool.SetState(0);
     }
-    HoldBusy = vb::True;
+    FlagScope busy(HoldBusy);
     txtZomelText_Change(0);
-    HoldBusy = vb::False;
 }
 
 // Back to the start-up design.  While the density changes only the sign is emptied: the

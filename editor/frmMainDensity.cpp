@@ -2,6 +2,7 @@
 
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/ModulePitch.h"
@@ -56,10 +57,11 @@ void frmMain::mnuSignDensity_Click() {
         for (vb::Integer i = 0; i <= 10; ++i)
             savedText[static_cast<size_t>(i)] = txtZomelText(i).Text();
     if (!SkipSizeCheck) {
-        DensityChanging = vb::True;
-        mnuSignStartOver_Click();
-        QuietSize = vb::True;
-        DensityChanging = vb::False;
+        {
+            FlagScope changing(DensityChanging);
+            mnuSignStartOver_Click();
+            QuietSize = vb::True;
+        }
         BeyondMaxRows = vb::False;
         RetypeLines(savedText);
         if (sign.SegmentType() == kLineMatrix) VScrLineSpacing->SetValue(-1);

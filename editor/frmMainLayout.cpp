@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/CellSizeKeeper.h"
@@ -71,7 +72,7 @@ void frmMain::txtZomelText_Change(vb::Integer Index) {
     vb::OnError step([] { ReportError("TxtZomelTextChange"); });
     step([] { forms::Screen().SetMousePointer(forms::vbHourglass); });
     CurrentLine = Index;
-    LayoutBusy = vb::True;
+    FlagScope busy(LayoutBusy);
     SizeAdjusted = vb::False;
     step([this] { TidyLines(); });
     step([this] { OfferNextLine(); });
@@ -87,7 +88,6 @@ void frmMain::txtZomelText_Change(vb::Integer Index) {
     });
     step([this] { CalculateSize(); });
     step([] { forms::Screen().SetMousePointer(forms::vbDefault); });
-    LayoutBusy = vb::False;
 }
 
 // Shows the used lines and closes each gap by one line: the text, format and height setting of

@@ -1,4 +1,5 @@
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
@@ -29,18 +30,6 @@ constexpr vb::Integer kInstalledMax = 60;
 constexpr vb::Integer kBlockMin = FirstBlockFont;
 constexpr vb::Integer kBlockMax = LastBlockFont;
 constexpr vb::Integer kLastSizedLine = 8;
-
-// Holds a window flag True for a scope, whatever leaves it.
-class FlagScope {
-public:
-    explicit FlagScope(vb::Integer& flag) : flag_(flag) { flag_ = vb::True; }
-    ~FlagScope() { flag_ = vb::False; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    vb::Integer& flag_;
-};
 
 bool IsBlockFontName(const std::string& name) {
     if (vb::Left(name, 5) != "VELDO") return false;

@@ -3,13 +3,14 @@
 
 #include "catalogue/frmOptions.h"
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/LayoutCandidate.h"
 #include "core/Sign.h"
 #include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
-#include "modelspec/LayoutCandidate.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
@@ -120,8 +121,8 @@ void frmMain::cmdShow_Click() {
 // entry of LayoutCandidates whose font and counts of lines and characters go with it.
 void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     vb::OnError report([] { ReportError("txtModel.LostFocus"); });
+    FlagScope applying(ApplyingModel);
     report([&] {
-        ApplyingModel = vb::True;
         SetToolState("id_FormatTop", 1);
         TheSign().SetModelNumber(txtModel->Text());
         frmModelNum& window = ModelWindow();
@@ -136,7 +137,6 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
         ClearModelWarning();
         LayOutSample(Candidate);
     });
-    ApplyingModel = vb::False;
 }
 
 // Every line takes the candidate's LED block font, or the 5x7 font without a candidate; an

@@ -3,7 +3,7 @@
 #include "core/FontTable.h"
 #include "core/SizeFilterTable.h"
 #include "core/SizeValidation.h"
-#include "modelspec/LayoutCandidate.h"
+#include "core/LayoutCandidate.h"
 #include "modelspec/Refusal.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"

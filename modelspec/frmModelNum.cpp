@@ -2,11 +2,12 @@
 
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
+#include "core/FlagScope.h"
 #include "core/Globals.h"
+#include "core/LayoutCandidate.h"
 #include "core/Sign.h"
 #include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
-#include "modelspec/LayoutCandidate.h"
 #include "modelspec/LineAnalyzer.h"
 #include "modelspec/MainTools.h"
 #include "modelspec/Refusal.h"
@@ -197,9 +198,8 @@ void frmModelNum::comboColumns_Validate() {
 
 void frmModelNum::comboRows_Validate() {
     if (InRowsValidate) return;
-    InRowsValidate = vb::True;
+    FlagScope validating(InRowsValidate);
     comboColumns_Validate();
-    InRowsValidate = vb::False;
 }
 
 // ---- Decoding ------------------------------------------------------------------------------

@@ -1,7 +1,6 @@
 // The layout pass: captions, icon and sign placed in the control, the LED size fitted to the
 // room or taken from the zoom, and the control sized around its contents.
 #include <cmath>
-#include <exception>
 
 #include "platform/gdi/Screen.h"
 #include "platform/vb/Conversion.h"
@@ -17,15 +16,6 @@ constexpr vb::Single kMargin = 100;
 constexpr vb::Single kSpacing = 15;
 constexpr vb::Single kFitTolerance = 10;
 constexpr double kBoldFactor = 1.19;
-
-// Every step of the pass runs under "skip on error": a step that fails is passed over.
-template <class Step>
-void Skip(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
 
 int IntDiv(int a, int b) {
     if (b == 0) vb::Raise(vb::err::DivisionByZero);
@@ -43,8 +33,8 @@ vb::Single Bottom(const forms::Control& control) {
 // Moves a control's corner, then sets its width: a width the room cannot give is skipped
 // alone.
 void Place(forms::Control& control, vb::Single left, vb::Single top, vb::Single width) {
-    Skip([&] { control.Move(left, top, control.Width(), control.Height()); });
-    Skip([&] { control.SetWidth(width); });
+    vb::ResumeNext([&] { control.Move(left, top, control.Width(), control.Height()); });
+    vb::ResumeNext([&] { control.SetWidth(width); });
 }
 
 }  // namespace
@@ -70,27 +60,32 @@ void SignOcx::UserControl_Resize() {
     if (resizeDepth_ == 2) return;
     ++resizeDepth_;
     const bool outer = resizeDepth_ == 1;
-    if (outer) Skip([&] { ClearDisplay(); });
+    // Every step of the pass runs under resume-next: a step that fails is passed over, and
+    // the caller finds its own error state as it left it.
+    const vb::ErrObject pending = vb::Err();
+    if (outer) vb::ResumeNext([&] { ClearDisplay(); });
     Pass pass;
-    Skip([&] { ShpSelected.Move(0, 0, Width() - BW(), ShpSelected.Height()); });
-    Skip([&] { RasterSize(pass); });
+    vb::ResumeNext([&] { ShpSelected.Move(0, 0, Width() - BW(), ShpSelected.Height()); });
+    vb::ResumeNext([&] { RasterSize(pass); });
     PlaceTop();
     PlaceBottom();
-    if (outer) Skip([&] { picSign.SetWidth(RoomWidth()); });
-    Skip([&] {
+    if (outer) vb::ResumeNext([&] { picSign.SetWidth(RoomWidth()); });
+    vb::ResumeNext([&] {
         shpSignBorder.Move(picSign.Left(), picSign.Top(), picSign.Width(), picSign.Height());
     });
-    Skip([&] {
+    vb::ResumeNext([&] {
         if (lblTop1.Visible())
             FitCaptionPair(lblTop1, top1_, lblTop2, top2_, lblTop2.Caption(), kBoldFactor);
     });
-    Skip([&] {
+    vb::ResumeNext([&] {
         if (lblBot1.Visible() || lblBot2.Visible())
             FitCaptionPair(lblBot1, bot1_, lblBot2, bot2_, bot2_, 1.0);
     });
-    Skip([&] { pass.gapColumns = segSepX_ == 3 ? IntDiv(pass.xPixels, pixPerSegX_) - 1 : 0; });
-    Skip([&] { pass.gapRows = segSepY_ == 3 ? IntDiv(pass.yPixels, pixPerSegY_) - 1 : 0; });
-    Skip([&] {
+    vb::ResumeNext(
+        [&] { pass.gapColumns = segSepX_ == 3 ? IntDiv(pass.xPixels, pixPerSegX_) - 1 : 0; });
+    vb::ResumeNext(
+        [&] { pass.gapRows = segSepY_ == 3 ? IntDiv(pass.yPixels, pixPerSegY_) - 1 : 0; });
+    vb::ResumeNext([&] {
         const int room = static_cast<int>(std::nearbyint(gdi::TwipsToPixelsX(picSign.Width())));
         ledSize_ = vb::CInt(IntDiv(room, 2 * (pass.xPixels + pass.gapColumns)));
     });
@@ -98,6 +93,7 @@ void SignOcx::UserControl_Resize() {
         FitMode(pass, outer);
     else if (pass.xPixels > 0 && pass.yPixels > 0)
         ZoomMode(pass, outer);
+    vb::Err() = pending;
     --resizeDepth_;
 }
 
@@ -118,13 +114,14 @@ void SignOcx::PlaceTop() {
     const bool first = lblTop1.Visible();
     const bool second = lblTop2.Visible();
     if (imgIcon.Visible()) {
-        Skip([&] { imgIcon.Move(kMargin, kMargin, imgIcon.Width(), imgIcon.Height()); });
+        vb::ResumeNext([&] { imgIcon.Move(kMargin, kMargin, imgIcon.Width(), imgIcon.Height()); });
         const vb::Single indent = imgIcon.Width() + kSpacing;
         const vb::Single width = Width() - (2 * kMargin + indent + 2 * BW());
         Place(lblTop1, kMargin + indent, kMargin, width);
         Place(lblTop2, lblTop1.Left(), Bottom(lblTop1) + kSpacing, width);
-        Skip([&] { picSign.SetLeft(kMargin); });
-        Skip([&] { picSign.SetTop(second ? Bottom(lblTop2) + kSpacing : lblTop2.Top()); });
+        vb::ResumeNext([&] { picSign.SetLeft(kMargin); });
+        vb::ResumeNext(
+            [&] { picSign.SetTop(second ? Bottom(lblTop2) + kSpacing : lblTop2.Top()); });
         return;
     }
     vb::Single signTop = kMargin;
@@ -137,7 +134,7 @@ void SignOcx::PlaceTop() {
         Place(only, kMargin, kMargin, room);
         signTop = Bottom(only) + kSpacing;
     }
-    Skip([&] { picSign.Move(kMargin, signTop, picSign.Width(), picSign.Height()); });
+    vb::ResumeNext([&] { picSign.Move(kMargin, signTop, picSign.Width(), picSign.Height()); });
 }
 
 void SignOcx::PlaceBottom() {
@@ -151,7 +148,7 @@ void SignOcx::PlaceBottom() {
         Place(lblBot2, kMargin, bottom + kSpacing, room);
         bottom = Bottom(lblBot2);
     }
-    Skip([&] { layoutBottom_ = vb::CInt(static_cast<double>(bottom)); });
+    vb::ResumeNext([&] { layoutBottom_ = vb::CInt(static_cast<double>(bottom)); });
 }
 
 // A pair of captions that overflows is left-aligned, shortened where too wide and explained
@@ -202,8 +199,8 @@ void SignOcx::FitMode(Pass& pass, bool outer) {
     }
     FinalSizes(pass, r);
     if (!outer) return;
-    Skip([&] { ClearDisplay(); });
-    Skip([&] { DrawFrame(); });
+    vb::ResumeNext([&] { ClearDisplay(); });
+    vb::ResumeNext([&] { DrawFrame(); });
 }
 
 void SignOcx::ZoomMode(Pass& pass, bool outer) {
@@ -215,20 +212,20 @@ void SignOcx::ZoomMode(Pass& pass, bool outer) {
     pass.scale = step.scale;
     FinalSizes(pass, step.size == 0 ? 1 : step.size);
     if (!pass.fitMode || !outer) return;
-    Skip([&] { ClearDisplay(); });
-    Skip([&] { DrawFrame(); });
+    vb::ResumeNext([&] { ClearDisplay(); });
+    vb::ResumeNext([&] { DrawFrame(); });
 }
 
 void SignOcx::FinalSizes(const Pass& pass, int m) {
     const vb::Single signWidth = Twips(pass.scale * 2 * (pass.xPixels + pass.gapColumns) * m);
     const vb::Single signHeight = Twips(pass.scale * 2 * (pass.yPixels + pass.gapRows) * m);
-    Skip([&] { picSign.SetWidth(signWidth); });
-    Skip([&] { picSign.SetHeight(signHeight); });
+    vb::ResumeNext([&] { picSign.SetWidth(signWidth); });
+    vb::ResumeNext([&] { picSign.SetHeight(signHeight); });
     // Changing the control's size runs a nested pass at once, which brings LayoutBottom and
     // the LED fields up to date before the height below is taken from them.
-    Skip([&] { SetWidth(signWidth + 2 * kMargin + 2 * BW()); });
-    Skip([&] { SetHeight(layoutBottom_ + kMargin + BW()); });
-    Skip([&] { ShpSelected.SetHeight(layoutBottom_ + kMargin); });
+    vb::ResumeNext([&] { SetWidth(signWidth + 2 * kMargin + 2 * BW()); });
+    vb::ResumeNext([&] { SetHeight(layoutBottom_ + kMargin + BW()); });
+    vb::ResumeNext([&] { ShpSelected.SetHeight(layoutBottom_ + kMargin); });
 }
 
 void SignOcx::SetZoom(vb::Single zoom) {

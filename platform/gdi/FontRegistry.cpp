@@ -108,6 +108,9 @@ Typeface& FontRegistry::Resolve(const Font& font) {
 std::unique_ptr<Typeface> FontRegistry::Open(const Font& font) {
     if (auto led = OpenLed(font.face, font)) return led;
     if (auto installed = OpenInstalled(font, font.face, true)) return installed;
+    // A fixed-pitch face that is not installed keeps its fixed pitch ("Courier New" becomes
+    // the system's monospace face), so that columns of printed text stay aligned.
+    if (auto fixedPitch = OpenInstalled(font, font.face, false, true)) return fixedPitch;
     if (auto fallback = OpenInstalled(font, DefaultFace, false)) return fallback;
     if (auto led = OpenLed(LastResortFace, font)) return led;
     return std::make_unique<LedTypeface>(boxes_, font.bold, font.italic);
@@ -120,7 +123,7 @@ std::unique_ptr<Typeface> FontRegistry::OpenLed(std::string_view face, const Fon
 }
 
 std::unique_ptr<Typeface> FontRegistry::OpenInstalled(const Font& font, std::string_view face,
-                                                      bool exactFamily) {
+                                                      bool exactFamily, bool fixedPitchOnly) {
     if (library_ == nullptr) return nullptr;
     std::string family(face);
     PatternPtr pattern(FcPatternCreate());
@@ -132,6 +135,8 @@ std::unique_ptr<Typeface> FontRegistry::OpenInstalled(const Font& font, std::str
     FcResult result = FcResultNoMatch;
     PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
     if (!match || (exactFamily && !HasFamily(match.get(), face))) return nullptr;
+    if (fixedPitchOnly && IntegerOf(match.get(), FC_SPACING, FC_PROPORTIONAL) != FC_MONO)
+        return nullptr;
     FcChar8* file = nullptr;
     if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) return nullptr;
     FreeTypeTypeface::Style style;

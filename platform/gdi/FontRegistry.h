@@ -48,7 +48,7 @@ private:
     void LoadLedFonts();
     std::unique_ptr<Typeface> Open(const Font& font);
     std::unique_ptr<Typeface> OpenInstalled(const Font& font, std::string_view face,
-                                            bool exactFamily);
+                                            bool exactFamily, bool fixedPitchOnly = false);
     std::unique_ptr<Typeface> OpenLed(std::string_view face, const Font& font);
 
     std::string folder_;

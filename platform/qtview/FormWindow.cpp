@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <cctype>
@@ -44,8 +45,20 @@ std::pair<std::string_view, int> SplitContainerName(std::string_view name) {
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form) : form_(&form), client_(new QWidget(this)) {
-    setCentralWidget(client_);
+FormWindow::FormWindow(forms::Form& form) : form_(&form) {
+    // The toolbars and, under them, the client area where the controls sit.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    toolArea_ = new QWidget(central);
+    auto* rows = new QVBoxLayout(toolArea_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    client_ = new QWidget(central);
+    column->addWidget(toolArea_);
+    column->addWidget(client_, 1);
+    setCentralWidget(central);
     client_->installEventFilter(this);
     ApplyWindowStyle();
     FollowModel("Caption");
@@ -55,6 +68,10 @@ FormWindow::FormWindow(forms::Form& form) : form_(&form), client_(new QWidget(th
 
 FormWindow::~FormWindow() {
     DropViews();
+}
+
+void FormWindow::AddToolRow(QWidget* row) {
+    toolArea_->layout()->addWidget(row);
 }
 
 void FormWindow::BuildViews() {
@@ -142,6 +159,22 @@ void FormWindow::FitToClient() {
     PlaceFromModel();
 }
 
+void FormWindow::SettleLayouts() {
+    // A hidden window's layouts do not follow its size by themselves, nor do they at once
+    // when a toolbar comes or goes.  The window gives the central area its size, which gives
+    // the toolbars and the client theirs, and each toolbar lays out its tools.
+    std::vector<QLayout*> layouts = {layout(), centralWidget()->layout(), toolArea_->layout()};
+    for (QWidget* row : toolArea_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        row->updateGeometry();
+        if (row->layout()) layouts.push_back(row->layout());
+    }
+    toolArea_->updateGeometry();
+    for (QLayout* settling : layouts)
+        settling->invalidate();
+    for (QLayout* settling : layouts)
+        settling->activate();
+}
+
 QMargins FormWindow::Decoration() const {
     if (windowFlags() & Qt::FramelessWindowHint) return {};
     // A window manager frames a window some time after it is mapped; until it has, the
@@ -191,7 +224,11 @@ QRect FormWindow::Reachable(const QRect& outer, int strip) const {
 void FormWindow::PlaceFromModel() {
     if (syncing_ || !form_) return;
     // A maximised or minimised window has the place the window manager gives it.
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        SettleLayouts();
+        if (!(windowState() & Qt::WindowMinimized)) ReportPlacement();
+        return;
+    }
     syncing_ = true;
     // Some platforms know the frame as soon as the window exists.
     if (!windowHandle()) create();
@@ -204,11 +241,7 @@ void FormWindow::PlaceFromModel() {
         requested_ = placed.marginsRemoved(decoration);
         placedWith_ = decoration;
         setGeometry(requested_);
-        // A hidden window's layout does not follow its size by itself.
-        if (layout()) {
-            layout()->invalidate();
-            layout()->activate();
-        }
+        SettleLayouts();
         forms::NonClient frame = Measured(decoration);
         if (placed.topLeft() != outer.topLeft())
             form_->Move(static_cast<vb::Single>(PixelsToTwipsX(placed.left())),

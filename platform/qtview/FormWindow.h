@@ -24,6 +24,8 @@ public:
 
     forms::Form& Model() const { return *form_; }
     QWidget* Client() const { return client_; }
+    // A toolbar: it goes above the client area, under the ones before it.
+    void AddToolRow(QWidget* row);
 
     // A view for every control of the form (the form has just built them).
     void BuildViews();
@@ -65,6 +67,7 @@ private:
     void DropViews();
     void ApplyWindowStyle();
     void PlaceFromModel();
+    void SettleLayouts();
     // The window's frame or bars changed, or a person or the window manager moved or
     // resized it: the form hears of it.
     void GeometryChanged();
@@ -79,6 +82,7 @@ private:
 
     forms::Form* form_;
     QWidget* client_ = nullptr;
+    QWidget* toolArea_ = nullptr;
     std::vector<std::unique_ptr<ViewBase>> views_;
     bool syncing_ = false;  // the model and the window are being brought into step
     QRect requested_;       // the geometry last asked of the window

@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/FormWindow.h"
+#include "platform/qtview/ToolRow.h"
 
 namespace qtview {
 
@@ -30,23 +30,23 @@ void ToolBarsView::Attach() {
             AddTools(*menuBar_, bar->Tools());
             continue;
         }
-        auto* toolbar = new QToolBar(ToQt(bar->Get("Name").ToString()), &Window());
-        toolbar->setMovable(false);
-        if (!toolbars_.empty()) Window().addToolBarBreak();
-        Window().addToolBar(toolbar);
+        auto* toolbar = new ToolRow;
+        toolbar->setObjectName(ToQt(bar->Get("Name").ToString()));
+        Window().AddToolRow(toolbar);
         toolbars_.emplace_back(toolbar, bar.get());
-        AddTools(*toolbar, bar->Tools());
+        AddTools(*toolbar, bar->Tools(), toolbar);
     }
     ViewBase::Attach();
 }
 
-void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools) {
+void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools, ToolRow* row) {
     for (const auto& tool : tools) {
         vb::Integer type = tool->Type();
         if (type == forms::kToolSeparator) {
             auto* separator = new QAction(&owner);
             separator->setSeparator(true);
             owner.addAction(separator);
+            if (row) row->AddSeparator(separator);
             continue;
         }
         if (type == forms::kToolPopup) {
@@ -58,6 +58,7 @@ void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools)
         }
         auto* action = new QAction(&owner);
         owner.addAction(action);
+        if (row) row->AddTool(action);
         entries_.push_back({action, tool.get()});
         QObject::connect(action, &QAction::triggered, [this, id = tool->ID()] { Choose(id); });
     }
@@ -87,6 +88,7 @@ void ToolBarsView::Sync(std::string_view) {
     }
     bool resized = false;
     for (auto& [toolbar, item] : toolbars_) {
+        if (toolbar) toolbar->FollowActions();
         bool visible = item->Get("Visible").ToBool();
         if (toolbar && toolbar->isHidden() == visible) {
             toolbar->setVisible(visible);

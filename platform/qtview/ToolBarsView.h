@@ -8,16 +8,17 @@
 
 class QAction;
 class QMenuBar;
-class QToolBar;
 class QWidget;
 
 namespace qtview {
 
+class ToolRow;
+
 // The toolbar-and-menu control: its menu bar bar becomes the window's menu bar and its other
-// bars the window's toolbars, with popup tools as menus and separators where the bars have
-// them.  Captions come from the bars' tools; state, enabled, visible and tool tip from the
-// control's tool of the same ID.  Choosing a tool clicks it on the control (a state button
-// flips or joins its group, then ToolClick).
+// bars the window's toolbars (rows above the controls that wrap rather than overflow), with popup
+// tools as menus and separators where the bars have them.  Captions come from the bars' tools;
+// state, enabled, visible and tool tip from the control's tool of the same ID.  Choosing a tool
+// clicks it on the control (a state button flips or joins its group, then ToolClick).
 class ToolBarsView : public ViewBase {
 public:
     ToolBarsView(forms::Control& control, FormWindow& window);
@@ -33,12 +34,13 @@ private:
         QAction* action;
         forms::Tool* barTool;
     };
-    void AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools);
+    // The tools of a menu or, with `row`, of a toolbar.
+    void AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools, ToolRow* row = nullptr);
     void Choose(const std::string& id);
     forms::ActiveToolBars& Bars() const;
 
     std::vector<Entry> entries_;
-    std::vector<std::pair<QPointer<QToolBar>, forms::ToolBar*>> toolbars_;
+    std::vector<std::pair<QPointer<ToolRow>, forms::ToolBar*>> toolbars_;
     QPointer<QMenuBar> menuBar_;
 };
 

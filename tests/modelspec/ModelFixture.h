@@ -10,7 +10,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
-#include "modelspec/LayoutCandidate.h"
+#include "core/LayoutCandidate.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/com/ServerLibrary.h"
 #include "platform/forms/HeadlessHost.h"

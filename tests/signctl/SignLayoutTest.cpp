@@ -1,5 +1,6 @@
 // The layout pass: zoom and fit modes with the sizes of a 15-twips-per-pixel screen, and the
 // captions.
+#include "platform/vb/Error.h"
 #include "signctl/ZoomStep.h"
 #include "tests/signctl/SignFixture.h"
 
@@ -190,3 +191,16 @@ TEST_F(Layout, BottomCaptionsStackUnderTheSignAndSetTheHeight) {
 }
 
 }  // namespace
+
+// A step that fails is passed over; the host finds its own error state as it left it.
+TEST_F(Layout, AFailingStepLeavesTheHostsErrorStateAlone) {
+    Room(1000);
+    Put("Zoom", 1.0f);
+    vb::ResumeNext([] { vb::Raise(vb::err::Overflow); });
+    sign->SetExtent(100, 3000);  // narrower than the margins: the sign's width fails
+    EXPECT_EQ(vb::Err().Number, vb::err::Overflow);
+    vb::Err().Clear();
+    sign->SetExtent(120, 3000);
+    EXPECT_EQ(vb::Err().Number, 0);
+    EXPECT_EQ(sign->Display().Width(), 1440);
+}

@@ -5,7 +5,7 @@
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
-#include "core/PriceLoad.h"
+#include "core/RunState.h"
 #include "core/Sign.h"
 #include "core/mapParts.h"
 #include "editor/frmMain.h"
@@ -46,15 +46,7 @@ private:
     static void Reset() {
         forms::ResetInstances();
         zomel::CloseLog();
-        zomel::MainForm = nullptr;
-        zomel::gSign.reset();
-        zomel::gMapParts.reset();
-        zomel::DebugLevel = 0;
-        zomel::HoldSize = vb::False;
-        zomel::CurrentLine = 0;
-        zomel::Zomel2Mode = vb::False;
-        zomel::CEOption = vb::False;
-        zomel::gPriceLoad = {};
+        zomel::ResetRunState();
         forms::ReloadStringTable();
         forms::ReloadWindowDescriptions();
         vb::SetHandledErrorSink({});

@@ -165,6 +165,13 @@ TEST_F(PrinterTest, ThePrintedTextCanBeFoundInThePdfOnItsPage) {
     EXPECT_EQ(pages[1], "Total: $1234.50");
 }
 
+TEST_F(PrinterTest, AFixedPitchFaceThatIsNotInstalledStaysFixedPitch) {
+    printer.SetFont(gdi::Font{"courier new", 10});
+    EXPECT_FLOAT_EQ(printer.TextWidth("iiiiiiii"), printer.TextWidth("MMMMMMMM"));
+    printer.SetFont(gdi::Font{"no such face at all", 10});
+    EXPECT_LT(printer.TextWidth("iiiiiiii"), printer.TextWidth("MMMMMMMM"));
+}
+
 TEST_F(PrinterTest, ARefusedJobIsSavedInstead) {
     queue.destination = "office";
     queue.accept = false;

@@ -10,6 +10,7 @@
 #include "platform/forms/StringTable.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/QtHost.h"
+#include "platform/qtview/ToolRow.h"
 #include "tests/support/TestEnvironment.h"
 
 // One QApplication for the test program; it runs on the offscreen platform.
@@ -19,6 +20,13 @@ inline QApplication& TestApplication() {
     static char* argv[] = {name, nullptr};
     static auto* app = new QApplication(argc, argv);
     return *app;
+}
+
+// The window's first toolbar, nullptr when it has none.
+inline qtview::ToolRow* FirstToolRow(const QWidget& window) {
+    for (QWidget* child : window.findChildren<QWidget*>())
+        if (auto* row = dynamic_cast<qtview::ToolRow*>(child)) return row;
+    return nullptr;
 }
 
 // A program folder of its own with the tests' window descriptions, and the Qt host.

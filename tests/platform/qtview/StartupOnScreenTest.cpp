@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -86,6 +87,41 @@ TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIs
     EXPECT_EQ(zomel::MainForm->txtModel->Text(), "AF1-2H2A4-0000H");
     QDir().mkpath(ZOMEL_ARTIFACT_DIR);
     EXPECT_TRUE(main->grab().save(QStringLiteral(ZOMEL_ARTIFACT_DIR "/qtview-main-window.png")));
+}
+
+TEST_F(StartupOnScreen, EveryToolShowsOnAWindowOfTheDesignedWidthAndNoneCoversTheControls) {
+    zomel::Main();
+    qtview::FormWindow& main = *host.WindowOf(*zomel::MainForm);
+    const int designedWidth = 12960 / 15;
+    zomel::MainForm->Move(0, 0, 12960, 9000);
+    QApplication::processEvents();
+    ASSERT_EQ(main.frameGeometry().width(), designedWidth);
+    QRect client(main.Client()->mapTo(&main, QPoint(0, 0)), main.Client()->size());
+    int tools = 0;
+    for (QWidget* child : main.findChildren<QWidget*>()) {
+        auto* row = dynamic_cast<qtview::ToolRow*>(child);
+        if (!row) continue;
+        // The rows sit above the controls, never over them.
+        EXPECT_LE(row->mapTo(&main, QPoint(0, row->height())).y(), client.top());
+        for (QAction* action : row->actions()) {
+            if (!action->isVisible() || action->isSeparator()) continue;
+            QToolButton* button = row->ButtonFor(action);
+            ASSERT_NE(button, nullptr) << action->text().toStdString();
+            EXPECT_TRUE(button->isVisible()) << action->text().toStdString();
+            QRect box(button->mapTo(&main, QPoint(0, 0)), button->size());
+            EXPECT_TRUE(QRect(0, 0, main.width(), client.top()).contains(box))
+                << action->text().toStdString();
+            ++tools;
+        }
+    }
+    // The Models tool is among them.
+    EXPECT_GT(tools, 20);
+    bool models = false;
+    for (QAction* action : FirstToolRow(main)->actions())
+        models = models || (action->text() == "&Models" && action->isVisible());
+    EXPECT_TRUE(models);
+    QDir().mkpath(ZOMEL_ARTIFACT_DIR);
+    EXPECT_TRUE(main.grab().save(QStringLiteral(ZOMEL_ARTIFACT_DIR "/qtview-main-toolbars.png")));
 }
 
 TEST_F(StartupOnScreen, ClosingTheMainWindowEndsTheProgram) {

@@ -3,9 +3,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
+#include <QToolButton>
 
 #include "platform/forms/ActiveToolBars.h"
+#include "platform/qtview/ToolRow.h"
 #include "tests/platform/qtview/QtFixture.h"
 
 using namespace forms;
@@ -73,7 +74,7 @@ protected:
             if (action->text() == text) return action;
         return nullptr;
     }
-    QToolBar& Toolbar() const { return *fx.WindowOf(window).findChild<QToolBar*>(); }
+    qtview::ToolRow& Toolbar() const { return *FirstToolRow(fx.WindowOf(window)); }
     // A person opens the menu and clicks the item.
     void ChooseFromMenu(const QString& menuTitle, const QString& item) const {
         QMenu* menu = MenuTitled(menuTitle);
@@ -108,8 +109,8 @@ TEST_F(ToolBarsView, TheMenuBarBarBecomesTheWindowsMenusWithSeparators) {
 
 TEST_F(ToolBarsView, ChoosingToolsClicksThemOnTheControl) {
     ChooseFromMenu("&File", "E&xit");
-    QTest::mouseClick(Toolbar().widgetForAction(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
-    QTest::mouseClick(Toolbar().widgetForAction(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
+    QTest::mouseClick(Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
+    QTest::mouseClick(Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FileExit 0", "id_Bold 1", "id_Bold 0"}));
 }
 
@@ -118,7 +119,7 @@ TEST_F(ToolBarsView, GroupedStateButtonsShowTheirGroupInEveryBar) {
     QAction* menuCenter = ActionTitled(*MenuTitled("&Format"), "&Center");
     QAction* barLeft = ActionTitled(Toolbar(), "Left");
     EXPECT_TRUE(menuCenter->isChecked());
-    QTest::mouseClick(Toolbar().widgetForAction(barLeft), Qt::LeftButton);
+    QTest::mouseClick(Toolbar().ButtonFor(barLeft), Qt::LeftButton);
     EXPECT_EQ(bars->ToolById("id_FormatLeft").State(), 1);
     EXPECT_EQ(bars->ToolById("id_FormatCenter").State(), 0);
     EXPECT_TRUE(menuLeft->isChecked());

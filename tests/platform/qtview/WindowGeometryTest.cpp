@@ -2,10 +2,10 @@
 
 #include <QMenuBar>
 #include <QScreen>
-#include <QToolBar>
 
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/Interaction.h"
+#include "platform/qtview/ToolRow.h"
 #include "tests/platform/qtview/QtFixture.h"
 
 using namespace forms;
@@ -113,7 +113,7 @@ TEST_F(WindowGeometry, TheWindowAndItsFormAgreeAndControlsKeepTheirRoomUnderTheB
     qtview::FormWindow& screen = fx.WindowOf(window);
     QWidget* label = fx.host.WidgetOf(window.ControlNamed("lblTop"));
     EXPECT_GE(label->mapTo(&screen, QPoint(0, 0)).y(),
-              screen.menuBar()->height() + screen.findChild<QToolBar*>()->height());
+              screen.menuBar()->height() + FirstToolRow(screen)->height());
     ExpectStatusBarAtTheBottom();
 }
 

@@ -23,6 +23,6 @@ struct LayoutCandidate {
 
 // Entries 1 and 2 are used; entry 0 is not.
 inline constexpr vb::Integer MaxLayoutCandidates = 2;
-extern Table<LayoutCandidate, 0, MaxLayoutCandidates> LayoutCandidates;
+extern Table<LayoutCandidate, 0, MaxLayoutCandidates>& LayoutCandidates;
 
 }  // namespace zomel

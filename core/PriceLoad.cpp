@@ -1,7 +1,0 @@
-#include "core/PriceLoad.h"
-
-namespace zomel {
-
-PriceLoadValues gPriceLoad;
-
-}  // namespace zomel
