@@ -343,11 +343,33 @@ bool SignOcx::duplicate(vb::Variant& col, vb::Variant& key) {
     return false;
 }
 
+namespace {
+
+bool IsPointerEvent(std::string_view event) {
+    return event == "Click" || event == "DblClick" || event == "MouseDown" ||
+           event == "MouseMove" || event == "MouseUp";
+}
+
+bool IsKeyEvent(std::string_view event) {
+    return event == "KeyDown" || event == "KeyPress" || event == "KeyUp";
+}
+
+}  // namespace
+
 // Every relay raises the event of the same name with the arguments it received.
 void SignOcx::UserControl_Input(std::string_view event, com::Args& args) {
-    for (std::string_view relayed :
-         {"Click", "DblClick", "KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp"})
-        if (event == relayed) return RaiseEvent(event, args);
+    if (IsPointerEvent(event) || IsKeyEvent(event)) RaiseEvent(event, args);
+}
+
+// The display, the icon and the captions relay their clicks and mouse actions, in their own
+// coordinates and scale; the display its keys too.
+void SignOcx::UserControl_ChildEvent(forms::Control& child, std::string_view event,
+                                     forms::EventArgs& args) {
+    const bool display = &child == &picSign;
+    const bool pointable = display || &child == &imgIcon || &child == &lblTop1 ||
+                           &child == &lblTop2 || &child == &lblBot1 || &child == &lblBot2;
+    if ((pointable && IsPointerEvent(event)) || (display && IsKeyEvent(event)))
+        RaiseEvent(event, args);
 }
 
 // Lifecycle.

@@ -110,6 +110,8 @@ protected:
     void UserControl_WriteProperties(forms::PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_Input(std::string_view event, com::Args& args) override;
+    void UserControl_ChildEvent(forms::Control& child, std::string_view event,
+                                forms::EventArgs& args) override;
 
 private:
     enum class StepResult { Done, Duplicate, Failed };

@@ -104,7 +104,7 @@ public:
     bool CloseByUser();
 
     // A control's event reaches the window's handler here.
-    void DispatchEvent(Control& control, std::string_view event, EventArgs& args);
+    virtual void DispatchEvent(Control& control, std::string_view event, EventArgs& args);
 
     // Events are held back while the window builds its controls, as the runtime does.
     bool IsBuilding() const { return building_; }

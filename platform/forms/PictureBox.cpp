@@ -132,6 +132,18 @@ vb::Single PictureBox::ToScale(int pixels) const {
                                   : static_cast<vb::Single>(gdi::PixelsToTwipsX(pixels));
 }
 
+std::pair<vb::Single, vb::Single> PictureBox::FromParent(vb::Single x, vb::Single y) const {
+    // The box is drawn from the whole pixel nearest its edge.
+    auto inner = [&](vb::Single twips, vb::Single edge) {
+        const double pixels = gdi::TwipsToPixelsX(twips) -
+                              static_cast<double>(std::lround(gdi::TwipsToPixelsX(edge))) -
+                              BorderPixels();
+        return scaleMode_ == vbPixels ? static_cast<vb::Single>(pixels)
+                                      : static_cast<vb::Single>(gdi::PixelsToTwipsX(pixels));
+    };
+    return {inner(x, Left()), inner(y, Top())};
+}
+
 vb::Single PictureBox::ScaleWidth() const {
     return ToScale(image_.Width());
 }

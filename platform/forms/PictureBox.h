@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "platform/forms/Control.h"
 #include "platform/gdi/Bitmap.h"
@@ -47,6 +48,10 @@ public:
     // vbTwips or vbPixels; other modes raise 380.
     vb::Integer ScaleMode() const { return scaleMode_; }
     void SetScaleMode(vb::Integer mode);
+
+    // A point of the container (twips) in the box's own coordinates: from the corner of its
+    // inner area, in its scale mode's units.
+    std::pair<vb::Single, vb::Single> FromParent(vb::Single x, vb::Single y) const;
 
     // The inner area in the scale mode's units.
     vb::Single ScaleWidth() const;

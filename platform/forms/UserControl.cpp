@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/forms/ControlPainter.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/forms/Surface.h"
 #include "platform/gdi/Screen.h"
 #include "platform/gdi/SystemColors.h"
@@ -21,7 +22,96 @@ private:
     UserControl* owner_;
 };
 
-UserControl::UserControl() : childView_(std::make_unique<ChildView>(*this)) {}
+// The form that parents the children: their events reach the control, not a window.
+class UserControl::Designer : public Form {
+public:
+    explicit Designer(UserControl& owner) : Form("UserControl"), owner_(&owner) {}
+
+    void DispatchEvent(Control& control, std::string_view event, EventArgs& args) override {
+        owner_->UserControl_ChildEvent(control, event, args);
+    }
+
+private:
+    UserControl* owner_;
+};
+
+namespace {
+
+bool IsMouseEvent(std::string_view event) {
+    return event == "MouseDown" || event == "MouseMove" || event == "MouseUp";
+}
+
+bool IsClick(std::string_view event) {
+    return event == "Click" || event == "DblClick";
+}
+
+// Lightweight and windowed children that a person can point at; shapes and timers are not.
+bool TakesMouse(const Control& child) {
+    return child.Visible() && child.Enabled() && child.TypeName() != "Shape" &&
+           child.TypeName() != "Timer";
+}
+
+// A point of the control (twips from its corner) in the child's own coordinates and scale:
+// a picture box measures from inside its border in its scale mode, a label or an image in
+// twips from its corner.
+std::pair<vb::Single, vb::Single> InChild(const Control& child, vb::Single x, vb::Single y) {
+    if (const auto* box = dynamic_cast<const PictureBox*>(&child)) return box->FromParent(x, y);
+    return {x - child.Left(), y - child.Top()};
+}
+
+}  // namespace
+
+UserControl::UserControl()
+    : designer_(std::make_unique<Designer>(*this)),
+      childView_(std::make_unique<ChildView>(*this)) {}
+
+Form& UserControl::DesignerForm() {
+    return *designer_;
+}
+
+// Children sit inside the control's border.
+vb::Single UserControl::BorderInset() const {
+    return borderStyle_ == 1 ? ScaleX(1) : 0;
+}
+
+// A windowed child (a picture box) lies above the lightweight ones; among equals the later
+// one is on top.
+Control* UserControl::ChildAt(vb::Single x, vb::Single y) const {
+    Control* lightweight = nullptr;
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        Control& child = **it;
+        if (!TakesMouse(child) || x < child.Left() || y < child.Top() ||
+            x >= child.Left() + child.Width() || y >= child.Top() + child.Height())
+            continue;
+        if (dynamic_cast<PictureBox*>(&child)) return &child;
+        if (!lightweight) lightweight = &child;
+    }
+    return lightweight;
+}
+
+// A press goes to the child under the pointer, which keeps the mouse until the button is
+// released; the click that follows is that child's too.
+Control* UserControl::MouseTarget(std::string_view event, const com::Args& args) {
+    if (IsClick(event)) return pressed_;
+    const vb::Single x = args[2].ToSingle() - BorderInset();
+    const vb::Single y = args[3].ToSingle() - BorderInset();
+    if (event == "MouseDown") return pressed_ = ChildAt(x, y);
+    if (event == "MouseUp") return pressed_;
+    const bool buttonHeld = args[0].ToInteger() != 0;
+    return buttonHeld ? pressed_ : ChildAt(x, y);
+}
+
+void UserControl::Input(std::string_view event, com::Args& args) {
+    const bool mouse = IsMouseEvent(event) && args.size() == 4;
+    if (!mouse && !IsClick(event)) return UserControl_Input(event, args);
+    Control* child = MouseTarget(event, args);
+    if (!child) return UserControl_Input(event, args);
+    if (!mouse) return child->RaiseEvent(event, args);
+    const auto [x, y] =
+        InChild(*child, args[2].ToSingle() - BorderInset(), args[3].ToSingle() - BorderInset());
+    EventArgs relayed{args[0], args[1], vb::Variant(x), vb::Variant(y)};
+    child->RaiseEvent(event, relayed);
+}
 
 UserControl::~UserControl() = default;
 

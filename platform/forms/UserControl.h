@@ -54,8 +54,11 @@ public:
     const gdi::Bitmap& Surface();
     // A person's action on the control: "Click", "DblClick", "KeyDown", "KeyPress", "KeyUp",
     // "MouseDown", "MouseMove", "MouseUp", with the arguments of the event (mouse positions
-    // in twips).
-    void Input(std::string_view event, com::Args& args) { UserControl_Input(event, args); }
+    // in twips from the control's corner).  Mouse actions go to the child element under the
+    // pointer, in the child's own coordinates and scale (a click to the element last
+    // pressed), as a person's actions on the child's own window would; what no child takes,
+    // and every key, is the control's own.
+    void Input(std::string_view event, com::Args& args);
 
     // The control's side.
     vb::Single Width() const { return width_; }
@@ -83,11 +86,12 @@ protected:
     // A child control of type T, named and typed as a window description would.
     template <class T>
     T& AddChild(std::string typeName, std::string name) {
-        auto child = std::make_unique<T>(designer_, std::move(typeName), std::move(name), -1);
+        auto child = std::make_unique<T>(DesignerForm(), std::move(typeName), std::move(name), -1);
         T& made = *child;
         Adopt(std::move(child));
         return made;
     }
+    Form& DesignerForm();
     // The size the control is designed at; no events.
     void SetDesignSize(vb::Single width, vb::Single height);
 
@@ -99,16 +103,28 @@ protected:
         (void)event;
         (void)args;
     }
+    // An event of a child element (picture box, label, image), with its own arguments.
+    virtual void UserControl_ChildEvent(Control& child, std::string_view event, EventArgs& args) {
+        (void)child;
+        (void)event;
+        (void)args;
+    }
 
 private:
     class ChildView;
+    class Designer;
 
     void Adopt(std::unique_ptr<Control> child);
     void Resize(vb::Single width, vb::Single height, bool tellSite);
     void Changed();
     void Compose();
 
-    Form designer_{"UserControl"};  // parents the children; never loaded or shown
+    vb::Single BorderInset() const;
+    Control* ChildAt(vb::Single x, vb::Single y) const;
+    Control* MouseTarget(std::string_view event, const com::Args& args);
+
+    std::unique_ptr<Designer> designer_;  // parents the children; never loaded or shown
+    Control* pressed_ = nullptr;          // the child the last button press went to
     std::vector<std::unique_ptr<Control>> children_;
     std::unique_ptr<ChildView> childView_;
     ControlSite* site_ = nullptr;

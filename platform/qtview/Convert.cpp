@@ -110,10 +110,19 @@ int KeyCodeOf(const QKeyEvent& event) {
     }
 }
 
+// A key event's own modifiers: the release of Shift no longer counts Shift.
 int ShiftStateOf(const QKeyEvent& event) {
-    Qt::KeyboardModifiers mods = event.modifiers();
+    return ShiftStateOf(event.modifiers());
+}
+
+int ShiftStateOf(Qt::KeyboardModifiers mods) {
     return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
            (mods & Qt::AltModifier ? 4 : 0);
+}
+
+int ButtonStateOf(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
 }  // namespace qtview

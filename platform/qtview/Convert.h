@@ -42,5 +42,8 @@ QImage WrapBitmap(const gdi::Bitmap& bitmap);
 // The runtime's key code and shift state of a key event; 0 for keys it has no code for.
 int KeyCodeOf(const QKeyEvent& event);
 int ShiftStateOf(const QKeyEvent& event);
+int ShiftStateOf(Qt::KeyboardModifiers modifiers);
+// The mouse buttons of an event as the runtime numbers them: 1 left, 2 right, 4 middle.
+int ButtonStateOf(Qt::MouseButtons buttons);
 
 }  // namespace qtview

@@ -81,8 +81,11 @@ void ViewBase::ShowColors(QWidget& widget) const {
         palette.setColor(QPalette::Text, fore);
         palette.setColor(QPalette::ButtonText, fore);
     }
+    // A control of its container's colour lets the container show through, so that it does
+    // not stand out as a box of a slightly different shade.
     bool opaque =
-        !control_->HasProperty("BackStyle") || control_->Get("BackStyle").ToInteger() != 0;
+        (!control_->HasProperty("BackStyle") || control_->Get("BackStyle").ToInteger() != 0) &&
+        !SameColourAsContainer();
     if (control_->HasProperty("BackColor") && opaque) {
         QColor back = ToQColor(control_->Get("BackColor"));
         palette.setColor(QPalette::Window, back);
@@ -91,6 +94,14 @@ void ViewBase::ShowColors(QWidget& widget) const {
     }
     widget.setPalette(palette);
     widget.setAutoFillBackground(opaque && control_->HasProperty("BackColor"));
+}
+
+bool ViewBase::SameColourAsContainer() const {
+    if (!control_->HasProperty("BackColor")) return false;
+    const forms::PropertyObject* container = &window_->Model();
+    if (ViewBase* holder = window_->ViewNamed(control_->Container())) container = &holder->Model();
+    if (!container->HasProperty("BackColor")) return false;
+    return control_->Get("BackColor").ToLong() == container->Get("BackColor").ToLong();
 }
 
 namespace {

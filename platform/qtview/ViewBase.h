@@ -49,6 +49,7 @@ protected:
     virtual void Place();
     // ForeColor, BackColor and BackStyle (0 transparent) of the model, where it has them.
     void ShowColors(QWidget& widget) const;
+    bool SameColourAsContainer() const;
     // A person's click on a widget that has no click signal of its own.
     void OnClick(QWidget& widget, std::function<void()> action);
     // Runs `write` as a write of the model into the widget.

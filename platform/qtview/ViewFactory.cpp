@@ -42,9 +42,12 @@ std::map<std::string, ViewMaker>& Types() {
         {"PictureBox", SurfaceMaker([](forms::Control& c) {
              return &static_cast<forms::PictureBox&>(c).Surface();
          })},
-        {"SignObject", SurfaceMaker([](forms::Control& c) {
-             return static_cast<forms::HostedControl&>(c).Surface();
-         })},
+        {"SignObject",
+         SurfaceMaker(
+             [](forms::Control& c) { return static_cast<forms::HostedControl&>(c).Surface(); },
+             [](forms::Control& c, std::string_view event, com::Args& args) {
+                 static_cast<forms::HostedControl&>(c).Input(event, args);
+             })},
         {"CommonDialog", MakerOf<HiddenView>()},
         {"ImageList", MakerOf<HiddenView>()},
         {"MSFlexGrid", MakerOf<FlexGridView>()},

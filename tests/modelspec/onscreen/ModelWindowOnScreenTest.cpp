@@ -88,3 +88,25 @@ TEST_F(ModelWindowOnScreen, APersonBuildsANumberAndReadsItsMeaning) {
     Click(*window.cmdCancel);
     EXPECT_FALSE(window.IsLoaded());
 }
+
+// Every check box and option button of the choices shows its whole caption at the desktop's
+// font, and sits on its group's colour.
+TEST_F(ModelWindowOnScreen, EveryChoiceShowsItsWholeCaptionOnItsGroupsColour) {
+    zomel::frmModelNum& window = forms::Instance<zomel::frmModelNum>();
+    window.Show(forms::ShowStyle::Modeless, zomel::MainForm);
+    window.ControlAs<forms::Menu>("mnuBuild").Click();
+    QApplication::processEvents();
+    int checked = 0;
+    for (const auto& control : window.Controls()) {
+        auto* button = qobject_cast<QAbstractButton*>(host.WidgetOf(*control));
+        if (!button || control->TypeName() == "CommandButton" || !button->isVisible()) continue;
+        EXPECT_LE(button->sizeHint().width(), button->width())
+            << control->Name() << " " << button->text().toStdString();
+        EXPECT_FALSE(button->autoFillBackground()) << control->Name();
+        ++checked;
+    }
+    EXPECT_GT(checked, 15);
+    QDir().mkpath(ZOMEL_ARTIFACT_DIR);
+    host.WindowOf(window)->grab().save(
+        QStringLiteral(ZOMEL_ARTIFACT_DIR "/modelnum-choices-fit.png"));
+}
