@@ -12,6 +12,9 @@ template <class... F>
 struct Overload : F... {
     using F::operator()...;
 };
+// Compilers without deduction for aggregates (clang 14) need the guide.
+template <class... F>
+Overload(F...) -> Overload<F...>;
 
 }  // namespace
 
