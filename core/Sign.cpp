@@ -70,13 +70,14 @@ double Sign::BusBarWeight() const {
     if (Zomel2_) {
         a = 0.331 * Y() * X() + 0.25 * (Y() - 1);
         b = 1.25 * Y() * X();
-        if (SegmentType_ == 0) b += 0.3 * X() * (Y() + 1);
+        if (SegmentType_ == kFullMatrix) b += 0.3 * X() * (Y() + 1);
     } else {
         const double rail = RailLength();
         const LengthUnitRecord* unit = FindLengthUnit(LengthUnit_);
         const double toFeet = unit ? unit->toFeet : 0;
         const double length = unit ? BusBarLength(rail, unit->perInch) : 0;
-        const double extraFeet = SegmentType_ == 2 ? (3.0 / 12) * Y() * (X() - 1) : 0;
+        const double extraFeet =
+            SegmentType_ == kCharacterSegmented ? (3.0 / 12) * Y() * (X() - 1) : 0;
         a = (toFeet * length + extraFeet) * 0.274 + 0.055 * Y() * (X() + 3);
         b = 1.563 * Y() * rail * toFeet;
     }
@@ -111,7 +112,7 @@ void Sign::SetHighDensity(vb::Integer value) {
 }
 
 vb::Long Sign::HoleplugCount() const {
-    if (SegmentType_ != 0 || Zomel2_) return 0;
+    if (SegmentType_ != kFullMatrix || Zomel2_) return 0;
     const std::int64_t x = XZomelCount_;
     const std::int64_t y = YZomelCount_;
     return static_cast<vb::Long>((y - 1) * x);
@@ -130,7 +131,7 @@ vb::Long Sign::LockdownCount() const {
     std::int64_t count = 0;
     if (Zomel2_) {
         count = (x + 1) * y;
-        if (SegmentType_ == 0) count += (y + 1) * x;
+        if (SegmentType_ == kFullMatrix) count += (y + 1) * x;
     } else {
         count = (x + 3) * y;
     }
@@ -138,7 +139,7 @@ vb::Long Sign::LockdownCount() const {
 }
 
 double Sign::LockdownLength() const {
-    if (!Zomel2_ || SegmentType_ != 0) return 0;
+    if (!Zomel2_ || SegmentType_ != kFullMatrix) return 0;
     return ((X() - 1) * ZomelWidthInches_ + 2.0) * LengthFactor_;
 }
 
@@ -153,21 +154,21 @@ double Sign::RailLength() const {
 
 void Sign::SetSegmentType(vb::Integer value) {
     switch (value) {
-        case 2:
-            SegmentType_ = 2;
+        case kCharacterSegmented:
+            SegmentType_ = kCharacterSegmented;
             RowGap_ = 5.5;
             ColumnGap_ = 3.0;
             // Character-segmented modules are always upright; the orientation command is
             // not run from here.
             Vertical_ = vb::True;
             break;
-        case 1:
-            SegmentType_ = 1;
+        case kLineMatrix:
+            SegmentType_ = kLineMatrix;
             RowGap_ = 5.5;
             ColumnGap_ = 0;
             break;
         default:
-            SegmentType_ = 0;
+            SegmentType_ = kFullMatrix;
             RowGap_ = 0;
             ColumnGap_ = 0;
             break;
@@ -234,9 +235,9 @@ void Sign::SetGenerationConstants() {
 
 double Sign::SpacerWeightOfLayout() const {
     switch (SegmentType_) {
-        case 2:
+        case kCharacterSegmented:
             return 1.5 * X() * (Y() - 1) + 0.82 * ((X() - 1) * Y());
-        case 1:
+        case kLineMatrix:
             return 1.25 * X() * (Y() - 1);
         default:
             return 0;
@@ -285,7 +286,7 @@ double Sign::HardwareWeightOfGeneration2() const {
         h = h - 0.4 * (x - 1) + 0.56 * (y - 1);
     }
     h += 0.316;
-    if (SegmentType_ == 0) {
+    if (SegmentType_ == kFullMatrix) {
         h += 0.032 * (2 * x * y) + 0.04 * (2 * x * (y + 1));
         h += 0.055 * ((x + 1) * y + (y + 1) * x);
     } else {

@@ -6,6 +6,13 @@
 
 namespace zomel {
 
+// How the modules are laid out and how characters fall on them: the sign's SegmentType.
+enum LayoutKind : vb::Integer {
+    kFullMatrix = 0,          // one grid of LEDs across every module
+    kLineMatrix = 1,          // a line of characters per module row, rows apart
+    kCharacterSegmented = 2,  // a character per module, upright, modules apart
+};
+
 // The sign model: a grid of ZOMEL modules, XZomelCount columns by YZomelCount rows, with the
 // module generation, orientation, layout, density, approval marks, model number and display
 // units, and what follows from them: outer size, mounting parts and weights.  Lengths are kept
@@ -106,7 +113,7 @@ private:
     double RailAllowance_ = 60.0;
     double FixedWeight_ = 0;
     double RowGap_ = 0;
-    vb::Integer SegmentType_ = 0;  // 0 full matrix, 1 line matrix, 2 character segmented
+    vb::Integer SegmentType_ = kFullMatrix;  // a LayoutKind
     double ColumnGap_ = 0;
     double SignHeightInches_ = 82.5;
     double SignWidthInches_ = 385.0;

@@ -21,7 +21,6 @@ constexpr vb::Long kEuropeanTitle = 10931;
 constexpr vb::Long kDensityLog = 10932;
 constexpr vb::Long kLineMatrixTitle = 10982;
 constexpr vb::Long kLineMatrixRefusal = 10983;
-constexpr vb::Integer kLineMatrix = 1;
 
 }  // namespace
 

@@ -34,7 +34,6 @@ constexpr vb::Integer LastLine = 10;
 constexpr vb::Integer LastOfferedLine = 8;
 constexpr vb::Long TextNotVisible = 10904;
 constexpr vb::Integer ToolDown = 1;
-constexpr vb::Integer LineMatrix = 1;
 constexpr vb::Integer CharacterSegmented = 2;
 constexpr vb::Long QuietExtentError = 32021;
 constexpr vb::Long WarningPanel = 5;
@@ -221,7 +220,7 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
 frmMain::LineAdvance frmMain::CurrentLineAdvance() {
     LineAdvance advance;
     advance.spacing = VScrLineSpacing->Value();
-    if (TheSign().SegmentType() == LineMatrix)
+    if (TheSign().SegmentType() == kLineMatrix)
         advance.moduleRows = ViewSign->Get("PixPerSegY").ToInteger();
     return advance;
 }

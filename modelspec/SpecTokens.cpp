@@ -35,11 +35,11 @@ std::string Whole(vb::Long value) {
 
 std::string TypeTextOf(vb::Integer segmentType) {
     switch (segmentType) {
-        case 0:
+        case kFullMatrix:
             return forms::LoadResString(kFullMatrixId);
-        case 1:
+        case kLineMatrix:
             return forms::LoadResString(kLineMatrixId);
-        case 2:
+        case kCharacterSegmented:
             return forms::LoadResString(kSegmentedId);
         default:
             return {};

@@ -68,11 +68,11 @@ vb::Integer WholeNumber(const std::string& text) {
 
 std::string SignTypeOf(vb::Integer segmentType) {
     switch (segmentType) {
-        case 0:
+        case kFullMatrix:
             return "F";
-        case 1:
+        case kLineMatrix:
             return "L";
-        case 2:
+        case kCharacterSegmented:
             return "C";
         default:
             return "?";
@@ -422,9 +422,9 @@ void frmModelNum::CheckCounts(const std::string& number, const std::string& uppe
 void frmModelNum::CheckLayoutRules() {
     if (gSign->Vertical() || gSign->HighDensity()) return;
     std::string message;
-    if (gSign->SegmentType() == 1)
+    if (gSign->SegmentType() == kLineMatrix)
         message = forms::LoadResString(kLineDensity);
-    else if (gSign->SegmentType() == 2)
+    else if (gSign->SegmentType() == kCharacterSegmented)
         message =
             "In order to use a sign layout of Character, the ZOMELS must be Vertical and Standard!";
     else
@@ -485,7 +485,7 @@ void frmModelNum::UpdateModelNum() {
 }
 
 void frmModelNum::GenerateRecomendedModel() {
-    if (gSign->SegmentType() != 0) PressTool("id_SignFull");
+    if (gSign->SegmentType() != kFullMatrix) PressTool("id_SignFull");
     const LayoutCandidate& candidate = LayoutCandidates(MainForm->SelectedCandidate);
     const vb::Long chars = WholeNumber(MainForm->txtChars->Text());
     const vb::Long lines = WholeNumber(MainForm->txtLines->Text());
