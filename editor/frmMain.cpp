@@ -96,13 +96,14 @@ void frmMain::LoadOnce() {
     step([this] { TranslateForm(*this, false); });
     step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
     step([this] {
-        FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::False};
+        // The line/character page has its tab too: its first visit gives its notice.
+        FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};
         CharGap = 1;
         cbbCharGap->SetListIndex(0);
     });
     step([this] {
         for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
-            PlacePage(static_cast<vb::Integer>(i), false);
+            PlacePage(PageOfTab(i), false);
     });
     step([this] {
         CurrentTab = 1;
@@ -228,7 +229,7 @@ void frmMain::Form_Resize() {
         return;
     tabCreate->SetWidth(ScaleWidth());
     for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
-        Frame(static_cast<vb::Integer>(i)).SetWidth(ScaleWidth() - kPageMargin);
+        Frame(PageOfTab(i)).SetWidth(ScaleWidth() - kPageMargin);
     if (Width() > kSignsListRoom) lstSigns->SetWidth(Width() - kSignsListRoom);
     lblWarn->SetTop(ScaleHeight() - kWarnAbove);
     lblWarn->SetLeft(tabCreate->Width() - kWarnLeftOfTabEnd);

@@ -141,7 +141,7 @@ public:
     static const std::map<std::string, Command, std::less<>>& ToolCommands();
 
     // Commands: editing, view, windows.
-    // The help document's path; "" when it is not installed.
+    // The path of the help's index page; "" when it is not installed.
     static std::string HelpFile();
     // Draws the sign on show as LEDs into Picture2 and prints it; `hDC` is the printer's.
     void PrintSign(vb::Long hDC);
@@ -151,6 +151,8 @@ public:
     void tabCreate_Click();
     // Shows page `index` of the tab strip, or puts it away.
     void PlacePage(vb::Integer index, bool shown);
+    // The page (the index of its frame) that tab `tab` shows.
+    vb::Integer PageOfTab(vb::Long tab);
 
     // The text format of message line 0 to 10.
     const LineFormat& LineFormatOf(vb::Integer line) const {

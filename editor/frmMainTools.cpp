@@ -113,9 +113,18 @@ void frmMain::PlacePage(vb::Integer index, bool shown) {
     Frame(index).SetVisible(shown);
 }
 
+// The page a tab shows, known by the tab's key.  The line/character page keeps the frame
+// index 4 that the tab rule and the model number window know it by, behind the third tab.
+vb::Integer frmMain::PageOfTab(vb::Long tab) {
+    static const std::map<std::string, vb::Integer> pages = {
+        {"tbText", 1}, {"tbModel", 2}, {"tbLines", kLineCharacterPage}};
+    auto page = pages.find(tabCreate->Tabs()(tab).Get("Key").ToString());
+    return page == pages.end() ? static_cast<vb::Integer>(tab) : page->second;
+}
+
 void frmMain::tabCreate_Click() {
     PlacePage(CurrentTab, false);
-    CurrentTab = static_cast<vb::Integer>(tabCreate->SelectedIndex());
+    CurrentTab = PageOfTab(tabCreate->SelectedIndex());
     PlacePage(CurrentTab, true);
     if (CurrentTab == kLineCharacterPage) {
         if (FirstVisit[kLineCharacterPage])

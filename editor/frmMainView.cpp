@@ -30,8 +30,10 @@ void ShowOwned(forms::Form& owner, forms::ShowStyle style) {
 
 }  // namespace
 
+// The help's index page: a page of its own, since desktop openers may drop an address's
+// "#index" on the way to the viewer.
 std::string frmMain::HelpFile() {
-    std::string path = os::JoinPath(os::ProgramFolder(), "help/index.html");
+    std::string path = os::JoinPath(os::ProgramFolder(), "help/search.html");
     return os::FileExists(path) ? path : "";
 }
 
@@ -82,7 +84,7 @@ void frmMain::mnuHelpContact_Click() {
     ShowOwned<frmVELDOInfo>(*this, forms::ShowStyle::Modal);
 }
 
-// Opens the program's help document at its index, in the person's viewer.
+// Opens the help's index in the person's viewer.
 void frmMain::mnuHelpSearch_Click() {
     std::string help = HelpFile();
     if (help.empty()) {
@@ -90,8 +92,10 @@ void frmMain::mnuHelpSearch_Click() {
         return;
     }
     try {
-        if (!forms::CurrentHost().OpenDocument(help + "#index"))
-            vb::Raise(vb::err::FileNotFound, "No viewer could open the help file " + help);
+        std::string reason;
+        if (!forms::CurrentHost().OpenDocument(os::FileAddress(help), reason))
+            vb::Raise(vb::err::FileNotFound,
+                      "The help file " + help + " could not be opened: " + reason);
     } catch (const vb::VbError& e) {
         forms::MsgBox(e.Description());
     }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs (when missing) and builds it into build/.
+# Installs the Debian packages the project needs (when missing) and builds it into build/:
+# the targets named as arguments, or everything, the tests and benchmarks too, without any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,4 +17,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOMEL_WERROR=ON
-cmake --build build -j"$(nproc)"
+if [ $# -gt 0 ]; then
+  cmake --build build -j"$(nproc)" --target "$@"
+else
+  cmake --build build -j"$(nproc)"
+fi

@@ -94,12 +94,13 @@ void HeadlessHost::RunModal(Form& form, Form* owner) {
     if (form.IsLoaded() && form.Visible() && !form.CloseByUser()) form.Hide();
 }
 
-bool HeadlessHost::OpenDocument(const std::string& target) {
+bool HeadlessHost::OpenDocument(const std::string& target, std::string& reason) {
     opened_.push_back(target);
     journal_.push_back("open " + target);
-    bool opened = !failNextOpen_;
-    failNextOpen_ = false;
-    return opened;
+    if (!failNextOpen_) return true;
+    reason = *failNextOpen_;
+    failNextOpen_.reset();
+    return false;
 }
 
 void HeadlessHost::WindowHidden(Form& form) {

@@ -65,9 +65,9 @@ public:
     const std::vector<std::string>& Journal() const { return journal_; }
     void ClearJournal() { journal_.clear(); }
     const std::vector<vb::Integer>& MousePointers() const { return pointers_; }
-    // Documents opened, in order; the next opening fails when told so.
+    // Documents opened, in order; the next opening fails, for `reason`, when told so.
     const std::vector<std::string>& OpenedDocuments() const { return opened_; }
-    void FailNextOpen() { failNextOpen_ = true; }
+    void FailNextOpen(std::string reason) { failNextOpen_ = std::move(reason); }
 
     int MessageBox(const std::string& prompt, int style, const std::string& title) override;
     void WindowShown(Form& form, Form* owner) override;
@@ -78,7 +78,7 @@ public:
     void MousePointerChanged(vb::Integer pointer) override { pointers_.push_back(pointer); }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
-    bool OpenDocument(const std::string& target) override;
+    bool OpenDocument(const std::string& target, std::string& reason) override;
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
     bool ShowPrinterDialog(const std::string& documentName) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
@@ -103,7 +103,7 @@ private:
     std::vector<vb::Integer> pointers_;
     std::string clipboard_;
     std::vector<std::string> opened_;
-    bool failNextOpen_ = false;
+    std::optional<std::string> failNextOpen_;
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;

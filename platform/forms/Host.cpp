@@ -16,8 +16,8 @@ void Host::WiringFault(Form&, const std::string& text) {
     std::cerr << text << '\n';
 }
 
-bool Host::OpenDocument(const std::string& target) {
-    return os::OpenDocument(target);
+bool Host::OpenDocument(const std::string& target, std::string& reason) {
+    return os::OpenDocument(target, reason);
 }
 
 Host& CurrentHost() {

@@ -53,9 +53,9 @@ public:
     virtual void SetClipboardText(const std::string& text) { (void)text; }
     virtual void ClearClipboard() { SetClipboardText({}); }
 
-    // Opens a file or an address in the person's viewer for its type; false when it could
-    // not be opened.
-    virtual bool OpenDocument(const std::string& target);
+    // Opens a file or an address in the person's viewer for its type; false, with the
+    // reason, when it could not be opened.
+    virtual bool OpenDocument(const std::string& target, std::string& reason);
 
     // The font dialog, opened with `font` as the current choice and the dialog's Flags;
     // returns false when the person cancels, leaving `font` as it was.

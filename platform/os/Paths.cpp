@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -90,6 +91,23 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     size_t start = name.find_first_not_of('/');
     return WithSlash(folder) + (start == std::string::npos ? "" : name.substr(start));
+}
+
+std::string FileAddress(const std::string& path) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::error_code ignored;
+    std::filesystem::path whole = std::filesystem::absolute(path, ignored);
+    std::string address = "file://";
+    for (unsigned char c : whole.string()) {
+        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            address += static_cast<char>(c);
+        } else {
+            address += '%';
+            address += hex[c >> 4];
+            address += hex[c & 0x0F];
+        }
+    }
+    return address;
 }
 
 }  // namespace os

@@ -35,4 +35,8 @@ std::vector<std::string> SplitSearchList(const std::string& list);
 
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The file:// address of a path (made absolute), every byte but letters, digits, "-._~" and
+// "/" written as %XX, so that a "#" or a blank in a folder name stays part of the path.
+std::string FileAddress(const std::string& path);
+
 }  // namespace os

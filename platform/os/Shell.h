@@ -28,8 +28,10 @@ bool StartProgram(const std::vector<std::string>& argv);
 // system's reason (ENOENT, EACCES, ...).
 int LaunchProgram(const std::vector<std::string>& argv, const std::string& directory);
 
-// Opens a file or an address in the person's viewer for its type; false when the desktop
-// offers no way to open documents.
-bool OpenDocument(const std::string& target);
+// Opens a file or an address (a file:// address may carry a #fragment) in the person's
+// viewer for its type, through the desktop's opener.  The opener is given a moment: one that
+// refuses in that time gives its reason; one still running has handed the document on.
+// False, with the reason, when the document could not be opened.
+bool OpenDocument(const std::string& target, std::string& reason);
 
 }  // namespace os

@@ -191,3 +191,37 @@ TEST_F(CandidateListTest, TypingInLowerCaseKeepsTheCaret) {
     EXPECT_EQ(box.Text(), "AF0-1H2A4-1006H");
     EXPECT_EQ(box.SelStart(), 6);
 }
+
+TEST_F(CandidateListTest, ItsTabBringsThePageWithItsNoticeOnceAndStartsTheSignOver) {
+    main().txtZomelText(0).SetText("HELLO");
+    ASSERT_GT(sign().XZomelCount(), 0);
+    forms::TabStrip& tabs = *main().tabCreate;
+    ASSERT_EQ(tabs.Tabs().Count(), 3);
+    EXPECT_EQ(tabs.Tabs()(3).Get("Caption").ToString(), "Create by &Line/Character");
+    host.ClearMessages();
+
+    tabs.Select(3);
+    EXPECT_TRUE(main().Frame(4).Visible());
+    EXPECT_EQ(main().Frame(4).Left(), 16);
+    EXPECT_FALSE(main().Frame(1).Visible());
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].prompt, forms::LoadResString(10978));
+    EXPECT_EQ(Line(0), "");  // a new start
+    EXPECT_EQ(sign().XZomelCount(), 0);
+
+    // The page works once on screen: a candidate chosen lays its sign out.
+    Ask("12.04 inches", "08.00 inches", 1, "2", "10");
+    ASSERT_EQ(main().lstSigns->ListCount(), 1);
+    main().lstSigns->SetListIndex(0);
+    EXPECT_EQ(sign().YZomelCount(), 2);
+
+    // Back to the text, and to the page again: a new start without the notice.
+    tabs.Select(1);
+    EXPECT_TRUE(main().Frame(1).Visible());
+    EXPECT_FALSE(main().Frame(4).Visible());
+    main().txtZomelText(0).SetText("AB");
+    tabs.Select(3);
+    EXPECT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(Line(0), "");
+    EXPECT_TRUE(main().Frame(4).Visible());
+}

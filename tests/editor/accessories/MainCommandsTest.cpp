@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <regex>
+
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "platform/forms/Interaction.h"
@@ -191,17 +194,36 @@ TEST_F(MainCommandsTest, ViewTogglesFollowTheirTools) {
     EXPECT_TRUE(Main().SSBars->ToolBars()(2).Get("Visible").ToBool());
 }
 
-TEST_F(MainCommandsTest, HelpSearchOpensTheHelpDocumentAtItsIndex) {
+TEST_F(MainCommandsTest, HelpSearchOpensTheHelpsIndexPage) {
     Main().mnuHelpSearch_Click();
     ASSERT_EQ(host.OpenedDocuments().size(), 1u);
-    EXPECT_EQ(host.OpenedDocuments()[0], zomel::frmMain::HelpFile() + "#index");
-    std::string help = TestEnvironment::ReadFile(zomel::frmMain::HelpFile());
-    EXPECT_NE(help.find("id=\"index\""), std::string::npos);
+    // The page's address: a path with "#index" glued on names no file, and openers may drop
+    // an address's fragment.
+    const std::string help = zomel::frmMain::HelpFile();
+    ASSERT_EQ(help.front(), '/');
+    EXPECT_EQ(host.OpenedDocuments()[0], "file://" + help);
     EXPECT_TRUE(host.Messages().empty());
 
-    host.FailNextOpen();
+    // Each word of the index leads to a part of the help that is there.
+    const std::string index = TestEnvironment::ReadFile(help);
+    const std::string whole = TestEnvironment::ReadFile(
+        std::filesystem::path(help).replace_filename("index.html").string());
+    const std::regex link("href=\"index\\.html#([a-z]+)\"");
+    int words = 0;
+    for (std::sregex_iterator it(index.begin(), index.end(), link), end; it != end; ++it, ++words)
+        EXPECT_NE(whole.find("id=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1];
+    EXPECT_GT(words, 20);
+    EXPECT_NE(whole.find("href=\"search.html\""), std::string::npos);  // the way back
+}
+
+TEST_F(MainCommandsTest, HelpSearchSaysWhyTheViewerCouldNotOpenTheHelp) {
+    host.FailNextOpen("xdg-open: no method available for opening the file");
     Main().mnuHelpSearch_Click();
-    EXPECT_NE(LastPrompt().find("help file"), std::string::npos);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(LastPrompt(), "The help file " + zomel::frmMain::HelpFile() +
+                                " could not be opened: xdg-open: no method available for "
+                                "opening the file");
+    EXPECT_EQ(host.Messages().back().Icon(), 0);  // a plain box
 }
 
 TEST_F(MainCommandsTest, HelpSearchWithoutAHelpFileSaysSo) {

@@ -32,6 +32,7 @@ TEST_F(MainWindowTest, FirstRunOpensFullScreenOnTheDefaultSign) {
     EXPECT_EQ(main.Caption(), "VELDO ZOMELBuilder");
     EXPECT_EQ(main.tabCreate->Tabs()(1).Get("Caption").ToString(), "Create by &Text");
     EXPECT_EQ(main.tabCreate->Tabs()(2).Get("Caption").ToString(), "Create by &Model");
+    EXPECT_EQ(main.tabCreate->Tabs()(3).Get("Caption").ToString(), "Create by &Line/Character");
     EXPECT_EQ(main.Frame(4).Caption(), "Line Count, Character Count and Character Size");
     EXPECT_EQ(main.cmdShow->Caption(), "Sho&w");
     forms::Tool& sign = main.SSBars->ToolBars()(1).Tools()(3);
@@ -178,6 +179,7 @@ TEST_F(MainWindowTest, ResizeFitsThePagesAndSkipsWhatWouldTurnNegative) {
     EXPECT_EQ(main.tabCreate->Width(), main.ScaleWidth());
     EXPECT_EQ(main.Frame(1).Width(), main.ScaleWidth() - 32);
     EXPECT_EQ(main.Frame(2).Width(), main.ScaleWidth() - 32);
+    EXPECT_EQ(main.Frame(4).Width(), main.ScaleWidth() - 32);  // the third tab's page
     EXPECT_EQ(main.lstSigns->Width(), 10000 - 6120);
     EXPECT_EQ(main.lblWarn->Top(), main.ScaleHeight() - 127);
     EXPECT_EQ(main.lblWarn->Left(), main.tabCreate->Width() - 370);

@@ -44,6 +44,17 @@ TEST_F(Paths, JoinPathUsesOneSlash) {
     EXPECT_EQ(JoinPath("", "b"), "b");
 }
 
+TEST_F(Paths, FileAddressKeepsTheWholePathInThePath) {
+    EXPECT_EQ(FileAddress("/opt/zomel/help/index.html"), "file:///opt/zomel/help/index.html");
+    // A "#" or "?" in a folder name must not start a fragment or a query; blanks and
+    // letters beyond ASCII are written byte by byte.
+    EXPECT_EQ(FileAddress("/home/a b/#1?/x%y.html"), "file:///home/a%20b/%231%3F/x%25y.html");
+    EXPECT_EQ(FileAddress("/d/\xC3\xA9t\xC3\xA9"), "file:///d/%C3%A9t%C3%A9");
+    char here[4096] = {};
+    ASSERT_NE(::getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(FileAddress("help.html"), "file://" + std::string(here) + "/help.html");
+}
+
 using Files = TempHome;
 
 TEST_F(Files, KillRaisesFileErrors) {
