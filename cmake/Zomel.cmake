@@ -8,9 +8,11 @@ function(zrt_piece name)
   set_property(GLOBAL APPEND PROPERTY ZRT_PIECES zrt_${name})
 endfunction()
 
-# zomel_test(<name> <sources>... [LIBS <libs>...]): a GoogleTest executable run by CTest.
+# zomel_test(<name> <sources>... [LIBS <libs>...] [SERIAL]): a GoogleTest executable run by
+# CTest.  SERIAL tests run alone: they start X servers and programs whose start-up times a
+# loaded machine would stretch past their waits.
 function(zomel_test name)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -22,8 +24,12 @@ function(zomel_test name)
     target_compile_definitions(${name} PRIVATE VELDOSIGN_LIBRARY="$<TARGET_FILE:veldosign>")
   endif()
   # A test that waits for a person (a dialog nobody answers) fails instead of hanging.
+  set(serial "")
+  if(T_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${ZOMEL_BIN_DIR}
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120 ${serial})
 endfunction()
 
 include(GoogleTest)

@@ -1,12 +1,30 @@
 #include "platform/qtview/FontDialog.h"
 
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <filesystem>
+#include <set>
 
+#include "platform/gdi/FontRegistry.h"
 #include "platform/qtview/Convert.h"
 
 namespace qtview {
 
+void OfferLedFonts() {
+    // Each file once: Qt keeps what it was given for the run.
+    static std::set<std::string> offered;
+    std::error_code error;
+    const std::string folder = gdi::FontRegistry::Instance().FontsFolder();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string path = entry.path().string();
+        if (entry.path().extension() != ".bdf" || offered.count(path)) continue;
+        offered.insert(path);
+        QFontDatabase::addApplicationFont(QString::fromStdString(path));
+    }
+}
+
 bool RunFontDialog(forms::FontChoice& font, QWidget* parent) {
+    OfferLedFonts();
     forms::StdFont start;
     start.Name = font.Name;
     start.Size = font.Size;

@@ -3,16 +3,19 @@
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/ControlFactory.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/TextBox.h"
+#include "platform/gdi/FontRegistry.h"
 #include "tests/platform/qtview/QtFixture.h"
 #include "tests/platform/qtview/ViewWindows.h"
 
@@ -209,6 +212,28 @@ TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
         EXPECT_EQ(e.Number(), 32755);
     }
     EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
+}
+
+TEST_F(QtHostWindows, TheFontDialogOffersTheLedFontsBesideTheInstalledOnes) {
+    std::filesystem::copy("fonts", fx.folder + "fonts", std::filesystem::copy_options::recursive);
+    gdi::FontRegistry::Instance().SetFontsFolder("");
+    fx.ShowActive(window);
+    auto& fonts = window.ControlAs<CommonDialog>("dlgFont");
+    fonts.Let("FontName", "DejaVu Sans");
+    QStringList offered;
+    WhenModal<QFontDialog>([&offered](QFontDialog& box) {
+        // The families a person can pick from, as the dialog lists them.
+        for (QListView* list : box.findChildren<QListView*>())
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                offered << list->model()->index(row, 0).data().toString();
+        box.setCurrentFont(QFont("VELDO 5x7"));
+        box.accept();
+    });
+    fonts.ShowFont();
+    EXPECT_TRUE(offered.contains("DejaVu Sans"));
+    for (const char* led : {"VELDO 4x5", "VELDO 5x7", "VELDO 8x12"})
+        EXPECT_TRUE(offered.contains(led)) << led;
+    EXPECT_EQ(fonts.Get("FontName").ToString(), "VELDO 5x7");
 }
 
 namespace {
