@@ -13,6 +13,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PICTURES = os.path.join(ROOT, "resources", "pictures")
 GALLERY = os.path.join(ROOT, "resources", "gifs_jpegs")
+LED_FONTS = os.path.join(ROOT, "resources", "fonts")
 FONT_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 
@@ -116,6 +117,49 @@ def led_mask(text, columns, rows, size):
     return mask
 
 
+def led_font(name):
+    """The glyphs of one of the program's LED block fonts: code -> rows of dots, and the cell."""
+    glyphs, cell, code, rows = {}, None, None, None
+    with open(os.path.join(LED_FONTS, name), encoding="ascii") as source:
+        for line in source:
+            word = line.split()
+            if not word:
+                continue
+            if word[0] == "FONTBOUNDINGBOX":
+                cell = (int(word[1]), int(word[2]))
+            elif word[0] == "ENCODING":
+                code = int(word[1])
+            elif word[0] == "BITMAP":
+                rows = []
+            elif word[0] == "ENDCHAR":
+                glyphs[code], rows = rows, None
+            elif rows is not None:
+                bits = int(word[0], 16)
+                width = len(word[0]) * 4
+                rows.append([(bits >> (width - 1 - i)) & 1 for i in range(cell[0])])
+    return glyphs, cell
+
+
+def led_text(text, columns, rows, font_name):
+    """The text as lit LEDs of a columns x rows grid, one dot per LED as the sign shows it:
+    each character in its cell and a blank column and row after it, lines centred."""
+    glyphs, (width, height) = led_font(font_name)
+    mask = Image.new("1", (columns, rows), 0)
+    pixels = mask.load()
+    lines = text.split("\n")
+    y = (rows - (height + 1) * len(lines) + 1) // 2
+    for line in lines:
+        x = (columns - (width + 1) * len(line) + 1) // 2
+        for letter in line:
+            for j, dots in enumerate(glyphs.get(ord(letter), [])):
+                for i, dot in enumerate(dots):
+                    if dot and 0 <= x + i < columns and 0 <= y + j < rows:
+                        pixels[x + i, y + j] = 1
+            x += width + 1
+        y += height + 1
+    return mask
+
+
 def draw_led_face(draw, box, mask, lit=AMBER, unlit=(38, 30, 22), module=None):
     """Draws the mask as round LEDs filling box; module = (columns, rows) outlines modules."""
     left, top, right, bottom = box
@@ -198,7 +242,7 @@ def gantry_sign(size):
     board = [w * 0.16, h * 0.17, w * 0.84, h * 0.43]
     draw.rectangle(board, fill=(15, 15, 15), outline=(100, 100, 100), width=3)
     draw_led_face(draw, [board[0] + 6, board[1] + 6, board[2] - 6, board[3] - 6],
-                  led_mask("ACCIDENT AHEAD\nUSE RIGHT LANE", 96, 24, 10))
+                  led_text("ACCIDENT AHEAD\nUSE RIGHT LANE", 96, 24, "veldo-5x10.bdf"))
     return image
 
 
@@ -250,7 +294,7 @@ def vertical_sign(size):
     board = [w * 0.28, h * 0.08, w * 0.72, h * 0.92]
     draw.rectangle(board, fill=(12, 12, 12), outline=(120, 120, 120), width=4)
     draw_led_face(draw, [board[0] + 8, board[1] + 8, board[2] - 8, board[3] - 8],
-                  led_mask("P\nA\nR\nK", 16, 48, 11), lit=(40, 230, 90))
+                  led_mask("P\nA\nR\nK", 16, 48, 11))
     return image
 
 
