@@ -10,8 +10,9 @@
 #include "tests/support/FreshRun.h"
 #include "tests/support/TestEnvironment.h"
 
-// A fresh run of the program whose windows show on the Qt host; `Test` is the gtest base.
-template <class Test = ::testing::Test>
+// A fresh run of the program whose windows show on the Qt host; `Test` is the gtest base and
+// `Host` the Qt host, or one of its own that watches what the windows do.
+template <class Test = ::testing::Test, class Host = qtview::QtHost>
 class OnScreenRun : public Test {
 protected:
     void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
@@ -22,6 +23,6 @@ protected:
 
     QApplication& app = TestApplication();
     TestEnvironment env;
-    qtview::QtHost host;
+    Host host;
     std::unique_ptr<FreshRun> run_;
 };

@@ -1,25 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <QTableWidget>
-#include <memory>
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "editor/frmMain.h"
 #include "estimate/frmOrder.h"
 #include "platform/forms/StringTable.h"
-#include "platform/qtview/QtHost.h"
-#include "tests/platform/qtview/QtFixture.h"
-#include "tests/support/FreshRun.h"
+#include "tests/support/OnScreenRun.h"
 #include "tests/support/WindowShot.h"
 
 namespace {
 
 // The estimate of HELLO on the Qt host, as a person sees it; the shot is kept.
-class EstimateScreen : public ::testing::Test {
+class EstimateScreen : public OnScreenRun<> {
 protected:
     void SetUp() override {
-        run_ = std::make_unique<FreshRun>(host);
+        OnScreenRun::SetUp();
         zomel::ResetOptions();
         std::string* headers[] = {&zomel::HdrDescription, &zomel::HdrSellingPrice,
                                   &zomel::HdrQuantity, &zomel::HdrSubTotal};
@@ -28,15 +25,6 @@ protected:
         zomel::HdrPartNumber = forms::LoadResString(15007);
         FreshRun::StartSign().Load();
     }
-    void TearDown() override {
-        run_.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QApplication& app = TestApplication();
-    TestEnvironment env;
-    qtview::QtHost host;
-    std::unique_ptr<FreshRun> run_;
 };
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "tests/platform/qtview/QtFixture.h"
 #include "tests/platform/qtview/RepaintClock.h"
 #include "tests/support/FreshRun.h"
+#include "tests/support/OnScreenRun.h"
 
 using namespace forms;
 
@@ -46,19 +47,7 @@ public:
 
 }  // namespace
 
-class StartupOnScreen : public ::testing::Test {
-protected:
-    void SetUp() override { run_ = std::make_unique<FreshRun>(host); }
-    void TearDown() override {
-        run_.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QApplication& app = TestApplication();
-    TestEnvironment env;
-    WatchingHost host;
-    std::unique_ptr<FreshRun> run_;
-};
+class StartupOnScreen : public OnScreenRun<::testing::Test, WatchingHost> {};
 
 TEST_F(StartupOnScreen, TheSplashShowsWhileTheMainWindowLoadsThenTheMainWindowIsUp) {
     zomel::Main();
