@@ -59,6 +59,14 @@ public:
     const std::vector<std::string>& WiringFaults() const { return wiringFaults_; }
 
     const std::vector<Message>& Messages() const { return messages_; }
+    // The prompts of the message boxes shown, in order.
+    std::vector<std::string> MessagePrompts() const {
+        std::vector<std::string> prompts;
+        prompts.reserve(messages_.size());
+        for (const auto& message : messages_)
+            prompts.push_back(message.prompt);
+        return prompts;
+    }
     void ClearMessages() { messages_.clear(); }
     // One line per window event: "show frmMain", "modal frmOrder owner frmMain", "hide
     // frmSplash", "unload frmSplash", "refresh frmSplash".

@@ -70,12 +70,7 @@ protected:
         return seen;
     }
     static std::string Text(vb::Long id) { return forms::LoadResString(id); }
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> prompts;
-        for (const auto& message : host.Messages())
-            prompts.push_back(message.prompt);
-        return prompts;
-    }
+    std::vector<std::string> Prompts() const { return host.MessagePrompts(); }
 
     TestEnvironment env;
     forms::HeadlessHost host;

@@ -82,12 +82,7 @@ protected:
     std::string Quantity() const { return Cell(zomel::PriceLine::Quantity); }
     std::string SubTotal() const { return Cell(zomel::PriceLine::SubTotal); }
     std::string Shown() const { return Cell(zomel::PriceLine::PartNumber); }
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> prompts;
-        for (const auto& message : host.Messages())
-            prompts.push_back(message.prompt);
-        return prompts;
-    }
+    std::vector<std::string> Prompts() const { return host.MessagePrompts(); }
 
     TestEnvironment env;
     forms::HeadlessHost host;

@@ -70,12 +70,7 @@ protected:
     bool LineShown(int line) {
         return Main().txtZomelText(static_cast<vb::Integer>(line)).Visible();
     }
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> prompts;
-        for (const auto& message : host.Messages())
-            prompts.push_back(message.prompt);
-        return prompts;
-    }
+    std::vector<std::string> Prompts() const { return host.MessagePrompts(); }
 
     // The frame the display shows, as rows ("." unlit, "#" lit), cut to `width` by `height`
     // (all of it when 0).
