@@ -29,7 +29,40 @@ function(zomel_test name)
     set(serial RUN_SERIAL TRUE)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${ZOMEL_BIN_DIR}
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120 ${serial})
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                       TIMEOUT ${ZOMEL_TEST_TIMEOUT} ${serial})
+  # The discovery flattens its properties into one list, which would split an environment of
+  # more than one variable: the sanitizers' options are added to the tests it found, after it
+  # ran.
+  if(ZOMEL_SANITIZE)
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_sanitizer.cmake)
+    file(CONFIGURE OUTPUT ${script} @ONLY CONTENT [=[
+if(@name@_TESTS)
+  set_tests_properties(${@name@_TESTS} PROPERTIES ENVIRONMENT "@ZOMEL_TEST_ENVIRONMENT@")
+endif()
+]=])
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+  endif()
 endfunction()
+
+# zomel_test_environment(<tests>...): tests that CTest runs without zomel_test get the same
+# environment and time limit.
+function(zomel_test_environment)
+  set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT "${ZOMEL_TEST_ENVIRONMENT}"
+                                          TIMEOUT ${ZOMEL_TEST_TIMEOUT})
+endfunction()
+
+# What every test runs with.  Under the sanitizers a finding ends the test with its report,
+# leaks inside system libraries are suppressed by name, and tests get more time.
+set(ZOMEL_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+set(ZOMEL_TEST_TIMEOUT 120)
+if(ZOMEL_SANITIZE)
+  set(lsan_suppressions ${PROJECT_SOURCE_DIR}/tools/sanitize/lsan.supp)
+  list(APPEND ZOMEL_TEST_ENVIRONMENT
+       "ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_init_order=1"
+       "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+       "LSAN_OPTIONS=suppressions=${lsan_suppressions}:print_suppressions=0")
+  set(ZOMEL_TEST_TIMEOUT 360)
+endif()
 
 include(GoogleTest)
