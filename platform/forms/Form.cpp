@@ -360,10 +360,18 @@ CommandButton* Form::CancelButton() const {
     return nullptr;
 }
 
+// The window's own key handler may have unloaded the control that had the key, or the whole
+// window: the key then goes no further.
+bool Form::Holds(const Control* control) const {
+    return control && loaded_ &&
+           std::any_of(controls_.begin(), controls_.end(),
+                       [control](const auto& c) { return c.get() == control; });
+}
+
 void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
     if (keyAscii == vbKeyEscape && CancelButton()) return;
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyPress(keyAscii); });
-    if (focus && keyAscii != 0) {
+    if (Holds(focus) && keyAscii != 0) {
         EventArgs args{keyAscii};
         focus->RaiseEvent("KeyPress", args);
     }
@@ -371,7 +379,7 @@ void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
 
 void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyUp(keyCode, shift); });
-    if (focus && keyCode != 0) {
+    if (Holds(focus) && keyCode != 0) {
         EventArgs args{keyCode, shift};
         focus->RaiseEvent("KeyUp", args);
     }
@@ -385,7 +393,7 @@ void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
         }
     }
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyDown(keyCode, shift); });
-    if (focus && keyCode != 0) {
+    if (Holds(focus) && keyCode != 0) {
         EventArgs args{keyCode, shift};
         focus->RaiseEvent("KeyDown", args);
     }

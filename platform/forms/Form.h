@@ -138,6 +138,7 @@ private:
     void BuildControls();
     void ReportUnboundHandlers();
     CommandButton* CancelButton() const;
+    bool Holds(const Control* control) const;
     void ApplyWindowDescription();
     [[noreturn]] void RaiseLoadFailure() const;
     void ApplyStartUpPosition(const Form* owner);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "tests/support/ErrorNumber.h"
 
@@ -103,6 +104,52 @@ TEST_F(FormLifecycle, KeyPreviewGivesTheWindowTheKeyFirst) {
     auto& window = Instance<RecordingWindow>();
     window.KeyUp(vbKeyF12, 0, &window.ControlNamed("txtName"));
     EXPECT_EQ(window.events.back(), "KeyUp 123 0");
+}
+
+// A window whose key preview takes away the control that has the key, or the whole window.
+class KeyTakingWindow : public RecordingWindow {
+public:
+    KeyTakingWindow() {
+        for (const char* event : {"KeyDown", "KeyPress", "KeyUp"})
+            On("optSize", event, [this, event](Control& c, EventArgs&) {
+                events.push_back("optSize(" + std::to_string(c.Index()) + ")_" + event);
+            });
+    }
+    bool wholeWindow = false;
+
+protected:
+    void Form_KeyDown(vb::Integer&, vb::Integer&) override { TakeAway(); }
+    void Form_KeyPress(vb::Integer&) override { TakeAway(); }
+    void Form_KeyUp(vb::Integer&, vb::Integer&) override { TakeAway(); }
+
+private:
+    void TakeAway() {
+        if (wholeWindow)
+            Unload();
+        else
+            UnloadArrayElement("optSize", 2);
+    }
+};
+
+TEST_F(FormLifecycle, AKeyGoesNoFurtherThanTheWindowThatTookItsControlAway) {
+    auto& window = Instance<KeyTakingWindow>();
+    const std::vector<std::function<void(Control*)>> keys = {
+        [&](Control* focus) { window.KeyDown(vbKeyF12, 0, focus); },
+        [&](Control* focus) { window.KeyPress('a', focus); },
+        [&](Control* focus) { window.KeyUp(vbKeyF12, 0, focus); },
+    };
+    for (const auto& key : keys) {
+        window.LoadArrayElement("optSize", 2);
+        key(&window.ControlNamed("optSize", 2));
+        EXPECT_TRUE(window.IsLoaded());
+        window.wholeWindow = true;
+        key(&window.ControlNamed("optSize", 0));
+        EXPECT_FALSE(window.IsLoaded());
+        window.wholeWindow = false;
+    }
+    EXPECT_EQ(std::count_if(window.events.begin(), window.events.end(),
+                            [](const std::string& e) { return e.starts_with("optSize("); }),
+              0);
 }
 
 TEST_F(FormLifecycle, EscapeClicksTheCancelButtonWhileAPersonCouldClickIt) {
