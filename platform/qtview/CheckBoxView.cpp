@@ -14,7 +14,7 @@ CheckBoxView::CheckBoxView(forms::Control& control, FormWindow& window)
     SetWidget(box);
     QObject::connect(box, &QCheckBox::clicked, [this] {
         if (Syncing()) return;
-        static_cast<forms::CheckBox&>(Model()).Click();
+        if (!Outlived([this] { static_cast<forms::CheckBox&>(Model()).Click(); })) return;
         // The model decides what the click did; a handler may have set Value again.
         Quietly([&] { Sync("Value"); });
     });

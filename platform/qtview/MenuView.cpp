@@ -36,7 +36,9 @@ void MenuView::Attach() {
     } else {
         action_ = new QAction(owner);
         QObject::connect(action_, &QAction::triggered, [this] {
-            if (!Syncing()) static_cast<forms::Menu&>(Model()).Click();
+            // An item may unload its window (Exit), and the window's views with it.
+            if (!Syncing() && !Outlived([this] { static_cast<forms::Menu&>(Model()).Click(); }))
+                return;
             Quietly([&] { Sync("Checked"); });
         });
     }

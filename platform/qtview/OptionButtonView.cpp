@@ -15,7 +15,7 @@ OptionButtonView::OptionButtonView(forms::Control& control, FormWindow& window)
     SetWidget(button);
     QObject::connect(button, &QRadioButton::clicked, [this] {
         if (Syncing()) return;
-        static_cast<forms::OptionButton&>(Model()).Click();
+        if (!Outlived([this] { static_cast<forms::OptionButton&>(Model()).Click(); })) return;
         Quietly([&] { Sync("Value"); });
     });
 }

@@ -23,7 +23,7 @@ ScrollBarView::ScrollBarView(forms::Control& control, FormWindow& window,
     SetWidget(bar);
     QObject::connect(bar, &QScrollBar::valueChanged, [this](int value) {
         if (Syncing()) return;
-        RangeOf(Model()).SetValue(static_cast<vb::Integer>(value));
+        if (!Outlived([&] { RangeOf(Model()).SetValue(static_cast<vb::Integer>(value)); })) return;
         // A handler may have set the value back (a refused size).
         Quietly([&] { Sync("Value"); });
     });

@@ -67,9 +67,7 @@ void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools,
 void ToolBarsView::Choose(const std::string& id) {
     if (Syncing()) return;
     // A tool may unload its window (File > Exit), and the window's views with it.
-    std::weak_ptr<int> viewAlive = alive_;
-    Bars().ClickTool(id);
-    if (viewAlive.expired()) return;
+    if (!Outlived([&] { Bars().ClickTool(id); })) return;
     // A state the model kept (a grouped tool clicked while down) is shown again.
     Quietly([&] { Sync({}); });
 }

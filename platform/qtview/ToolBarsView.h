@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <memory>
 #include <vector>
 
 #include "platform/forms/ActiveToolBars.h"
@@ -43,7 +42,6 @@ private:
     std::vector<Entry> entries_;
     std::vector<std::pair<QPointer<ToolRow>, forms::ToolBar*>> toolbars_;
     QPointer<QMenuBar> menuBar_;
-    std::shared_ptr<int> alive_ = std::make_shared<int>();
 };
 
 }  // namespace qtview

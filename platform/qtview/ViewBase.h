@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "platform/forms/Control.h"
@@ -52,6 +53,14 @@ protected:
     bool SameColourAsContainer() const;
     // A person's click on a widget that has no click signal of its own.
     void OnClick(QWidget& widget, std::function<void()> action);
+    // Runs a person's action on the model; false when a handler it ran took this view away
+    // (it unloaded the window or the control), and the view must not be touched any more.
+    template <class F>
+    bool Outlived(F&& action) {
+        std::weak_ptr<int> alive = alive_;
+        action();
+        return !alive.expired();
+    }
     // Runs `write` as a write of the model into the widget.
     template <class F>
     void Quietly(F&& write) {
@@ -68,6 +77,7 @@ private:
     FormWindow* window_;
     QPointer<QWidget> widget_;
     int syncing_ = 0;
+    std::shared_ptr<int> alive_ = std::make_shared<int>();
 };
 
 }  // namespace qtview
