@@ -39,10 +39,6 @@ constexpr vb::Integer CharacterRows = 7;
 constexpr vb::Integer CharacterFont = 0;
 constexpr vb::Integer ModuleGap = 3;
 
-int Rounded(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 }  // namespace
 
 // --- Size limits ---------------------------------------------------------------------------
@@ -157,7 +153,7 @@ void frmMain::ShowBitmapFrame(vb::Integer columns) {
     const vb::Single margin = columns < NarrowSignColumns ? NarrowSignMargin : 0;
     vb::Single reserve = BottomReserve;
     if (sbStatusBar->Visible()) reserve += sbStatusBar->Height();
-    reserve = static_cast<vb::Single>(Rounded(reserve));
+    reserve = std::nearbyint(reserve);
     while (ViewSign->Width() > ScaleWidth() - margin && ShrinkZoom()) {
     }
     while (ViewSign->Height() + reserve > ScaleHeight() && ShrinkZoom()) {

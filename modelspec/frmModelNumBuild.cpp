@@ -15,10 +15,6 @@
 namespace zomel {
 namespace {
 
-vb::Integer WholeNumber(const std::string& text) {
-    return vb::CInt(vb::Variant(text));
-}
-
 std::string SignTypeOf(vb::Integer segmentType) {
     switch (segmentType) {
         case kFullMatrix:

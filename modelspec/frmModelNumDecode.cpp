@@ -1,5 +1,7 @@
 // Decoding a model number: each field is checked in turn and, once accepted, applied to the
 // sign and the main window's tools; the first field refused stops the decoding with its text.
+#include <utility>
+
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
@@ -53,34 +55,27 @@ std::string Quoting(vb::Long text, const std::string& number) {
     return forms::LoadResString(text) + forms::LoadResString(kJoinIn) + number;
 }
 
-vb::Integer WholeNumber(const std::string& text) {
-    return vb::CInt(vb::Variant(text));
-}
-
 }  // namespace
 
 void frmModelNum::cmdSpecs_Click() {
-    ShowPane(*FrameChoices, false);
-    cmdModelNum->SetVisible(false);
-    ModelText = gSign->ModelNumber();
-    ModelTextUpper = vb::UCase(ModelText);
-    lblProdType->SetCaption(ModelTextUpper);
-    FillFieldBoxes(ModelText);
     cmdSpecs->SetVisible(false);
     cmdBack->SetVisible(true);
-    DefineComponents();
-    ShowPane(*FrameMeaning, true);
+    ShowMeaning(gSign->ModelNumber());
 }
 
 void frmModelNum::ShowMeaningOf(const std::string& answer) {
+    ShowMeaning(answer.empty() ? ModelText : answer);
+    SetCaption(ModelNumberLabel + ModelText);
+}
+
+void frmModelNum::ShowMeaning(std::string number) {
     ShowPane(*FrameChoices, false);
     cmdModelNum->SetVisible(false);
-    if (!answer.empty()) ModelText = answer;
+    ModelText = std::move(number);
     ModelTextUpper = vb::UCase(ModelText);
     lblProdType->SetCaption(ModelTextUpper);
     FillFieldBoxes(ModelText);
     DefineComponents();
-    SetCaption(ModelNumberLabel + ModelText);
     ShowPane(*FrameMeaning, true);
 }
 
