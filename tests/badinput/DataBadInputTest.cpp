@@ -63,6 +63,7 @@ const char* const kBox = "An unexpected error has occurred in ";
 
 const std::map<std::string, Outcome> kCatalogues = {
     {"truncated.bin", {0, 5, {}}},
+    {"empty-first-line.bin", {0, 1, {"Sign Options Load Step: 0 Problem string: \r#, 9,"}}},
     {"short-row.bin",
      {0,
       2,
