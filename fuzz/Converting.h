@@ -9,7 +9,7 @@ void Converting(Conversion&& conversion) {
     try {
         conversion();
     } catch (const vb::VbError& error) {
-        if (error.Number() != vb::err::TypeMismatch && error.Number() != vb::err::Overflow)
+        if (error.Number() != vb::err::kTypeMismatch && error.Number() != vb::err::kOverflow)
             __builtin_trap();
     }
 }

@@ -35,7 +35,7 @@ void CheckFields(const std::string& number) {
         __builtin_trap();
     // The decoding reads the codes and counts with these conversions.
     for (const std::string* whole : {&f.Approval, &f.Columns, &f.Rows})
-        Converting([&] { (void)vb::CInt(vb::Variant(*whole)); });
+        Converting([&] { (void)zomel::WholeNumber(*whole); });
     (void)vb::Val(f.DisplayType);
     (void)vb::Val(f.Angularity);
 }

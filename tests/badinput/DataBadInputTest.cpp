@@ -98,10 +98,10 @@ const std::map<std::string, Outcome> kCatalogues = {
 // Rows read before the bad line, and the error number of the one report.
 const std::map<std::string, std::pair<int, vb::Long>> kPartsMaps = {
     {"truncated.bin", {3, 0}},
-    {"huge-count.bin", {1, vb::err::Overflow}},
-    {"duplicate-part.bin", {1, vb::err::DuplicateKey}},
-    {"short-row.bin", {1, vb::err::SubscriptOutOfRange}},
-    {"count-not-number.bin", {1, vb::err::TypeMismatch}},
+    {"huge-count.bin", {1, vb::err::kOverflow}},
+    {"duplicate-part.bin", {1, vb::err::kDuplicateKey}},
+    {"short-row.bin", {1, vb::err::kSubscriptOutOfRange}},
+    {"count-not-number.bin", {1, vb::err::kTypeMismatch}},
 };
 
 class DamagedData : public ProgramFolderTest {
@@ -175,11 +175,11 @@ TEST(DamagedTypedText, TextsThatAreNoNumbersAreRefusedAsATypeMismatch) {
         const std::string& text = line.first;
         SCOPED_TRACE(text);
         EXPECT_FALSE(vb::Variant(text).IsNumeric());
-        EXPECT_EQ(ErrorNumber([&] { vb::CDbl(vb::Variant(text)); }), vb::err::TypeMismatch);
-        EXPECT_EQ(ErrorNumber([&] { vb::CInt(vb::Variant(text)); }), vb::err::TypeMismatch);
+        EXPECT_EQ(ErrorNumber([&] { vb::CDbl(vb::Variant(text)); }), vb::err::kTypeMismatch);
+        EXPECT_EQ(ErrorNumber([&] { vb::CInt(vb::Variant(text)); }), vb::err::kTypeMismatch);
         double value = 0;
         const vb::Long error = ErrorNumber([&] { value = vb::Val(text); });
-        EXPECT_TRUE(error == vb::err::Overflow || (error == 0 && std::isfinite(value)));
+        EXPECT_TRUE(error == vb::err::kOverflow || (error == 0 && std::isfinite(value)));
     }
 }
 

@@ -34,8 +34,8 @@ TEST(Conversion, InfinityAndNotANumberAreNoNumbers) {
         double out = 0;
         EXPECT_FALSE(ParseNumber(text, out)) << text;
         EXPECT_FALSE(Variant(text).IsNumeric()) << text;
-        EXPECT_EQ(ErrorNumber([&] { CDbl(Variant(text)); }), err::TypeMismatch) << text;
-        EXPECT_EQ(ErrorNumber([&] { CSng(Variant(text)); }), err::TypeMismatch) << text;
+        EXPECT_EQ(ErrorNumber([&] { CDbl(Variant(text)); }), err::kTypeMismatch) << text;
+        EXPECT_EQ(ErrorNumber([&] { CSng(Variant(text)); }), err::kTypeMismatch) << text;
         EXPECT_EQ(Val(text), 0) << text;
     }
     double out = 0;
