@@ -28,11 +28,10 @@ constexpr vb::Integer LastLine = 10;
 constexpr vb::Integer LastOfferedLine = 8;
 constexpr vb::Long TextNotVisible = 10904;
 constexpr vb::Integer ToolDown = 1;
-constexpr vb::Integer CharacterSegmented = 2;
-constexpr vb::Long QuietExtentError = 32021;
+constexpr vb::Long kQuietExtentError = 32021;
 
 // The largest module cell with its gap, LEDs: the raster holds the largest sign.
-constexpr int LargestCellPitch = 13;
+constexpr int kLargestCellPitch = 13;
 
 int Rounded(double value) {
     return static_cast<int>(std::nearbyint(value));
@@ -145,8 +144,8 @@ void frmMain::PlaceMessage() {
 // layout.
 void frmMain::PrepareRaster() {
     forms::PictureBox& box = *PicLine;
-    const int width = TheSign().MaxColumns() * LargestCellPitch;
-    const int height = TheSign().MaxRows() * LargestCellPitch;
+    const int width = TheSign().MaxColumns() * kLargestCellPitch;
+    const int height = TheSign().MaxRows() * kLargestCellPitch;
     const gdi::Bitmap& image = box.Surface();
     if (image.Width() < width)
         box.SetWidth(box.Width() +
@@ -252,7 +251,7 @@ void frmMain::SetAllLineHeights(vb::Integer value) {
         LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
-        HSLine(i).SetEnabled(TheSign().SegmentType() != CharacterSegmented);
+        HSLine(i).SetEnabled(TheSign().SegmentType() != kCharacterSegmented);
     }
 }
 
@@ -270,14 +269,14 @@ ExtentInfo frmMain::GetExtents() {
     bool quiet = false;
     vb::OnError step([&quiet] {
         const vb::Long number = vb::Err().Number;
-        if (number == vb::err::DivisionByZero || number == QuietExtentError) {
+        if (number == vb::err::DivisionByZero || number == kQuietExtentError) {
             vb::Err().Clear();
             quiet = true;
         } else {
             ReportError("GetExtents");
         }
     });
-    const bool tracing = DebugLevel > 9;
+    const bool tracing = DebugLevel >= kLayoutTraceLevel;
     MeasuredPercent = 0;
     InkScan scan;
     int bytesPerPixel = 0;

@@ -22,22 +22,21 @@ namespace zomel {
 namespace {
 
 constexpr vb::Long TextNotVisible = 10904;
-constexpr vb::Integer CharacterSegmented = 2;
 constexpr vb::Long WarningPanel = 5;
 
 // The preview's zoom: start, step and the smallest the display control draws.
-constexpr vb::Single StartZoom = 3.0F;
-constexpr vb::Single ZoomStep = 0.5F;
-constexpr vb::Single SmallestZoom = 0.5F;
+constexpr vb::Single kStartZoom = 3.0F;
+constexpr vb::Single kZoomStep = 0.5F;
+constexpr vb::Single kSmallestZoom = 0.5F;
 // Room kept beside and under the preview, twips.
-constexpr vb::Single NarrowSignMargin = 100;
-constexpr int NarrowSignColumns = 16;
-constexpr vb::Single BottomReserve = 242;
+constexpr vb::Single kNarrowSignMargin = 100;
+constexpr int kNarrowSignColumns = 16;
+constexpr vb::Single kBottomReserve = 242;
 // The text frame of the character layout: LEDs of one character, the 5x7 font, module gaps.
-constexpr vb::Integer CharacterColumns = 5;
-constexpr vb::Integer CharacterRows = 7;
-constexpr vb::Integer CharacterFont = 0;
-constexpr vb::Integer ModuleGap = 3;
+constexpr vb::Integer kCharacterColumns = 5;
+constexpr vb::Integer kCharacterRows = 7;
+constexpr vb::Integer kCharacterFont = 0;
+constexpr vb::Integer kModuleGap = 3;
 
 }  // namespace
 
@@ -56,7 +55,7 @@ vb::Integer frmMain::CheckSize(vb::Integer tryCount, const std::string& which,
     limits.CellHeight = PicClip->ClipHeight();
     limits.GapX = ColumnGap();
     limits.GapY = RowGap();
-    const bool tracing = DebugLevel > 9;
+    const bool tracing = DebugLevel >= kLayoutTraceLevel;
     SizeVerdict verdict;
     if (which == "X") {
         verdict = CheckColumns(tryCount, extent, limits, tracing);
@@ -108,7 +107,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         ViewSign->Call("ClearSign");
         ViewSign->Let("SegCountX", columns);
         ViewSign->Let("SegCountY", rows);
-        ViewSign->Let("Zoom", StartZoom);
+        ViewSign->Let("Zoom", kStartZoom);
         clip.SetClipX(0);
         clip.SetClipY(0);
         cellSize.Keep(ViewSign->Get("PixPerSegX").ToInteger(),
@@ -118,7 +117,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
     bool empty = columns <= 0 || rows <= 0;
     step([&] { empty = empty || ViewSign->Get("SegCountX").ToInteger() == 0; });
     if (empty || stopped) return;
-    if (TheSign().SegmentType() == CharacterSegmented)
+    if (TheSign().SegmentType() == kCharacterSegmented)
         step([&] { ShowTextFrame(columns, rows); });
     else
         step([&] { ShowBitmapFrame(columns); });
@@ -149,9 +148,9 @@ void frmMain::ShowBitmapFrame(vb::Integer columns) {
     clip.SetClipHeight(static_cast<vb::Integer>(ViewSign->Get("PixPerSegY").ToInteger() *
                                                 ViewSign->Get("SegCountY").ToInteger()));
     ViewSign->Call("AddBMPFrame", {vb::Variant(vb::ObjectRef(clip.Clip())), "FrameName"});
-    ViewSign->Let("Zoom", StartZoom);
-    const vb::Single margin = columns < NarrowSignColumns ? NarrowSignMargin : 0;
-    vb::Single reserve = BottomReserve;
+    ViewSign->Let("Zoom", kStartZoom);
+    const vb::Single margin = columns < kNarrowSignColumns ? kNarrowSignMargin : 0;
+    vb::Single reserve = kBottomReserve;
     if (sbStatusBar->Visible()) reserve += sbStatusBar->Height();
     reserve = std::nearbyint(reserve);
     while (ViewSign->Width() > ScaleWidth() - margin && ShrinkZoom()) {
@@ -164,8 +163,8 @@ void frmMain::ShowBitmapFrame(vb::Integer columns) {
 // however small the window is.
 bool frmMain::ShrinkZoom() {
     const vb::Single zoom = ViewSign->Get("Zoom").ToSingle();
-    if (zoom <= SmallestZoom) return false;
-    ViewSign->Let("Zoom", static_cast<vb::Single>(zoom - ZoomStep));
+    if (zoom <= kSmallestZoom) return false;
+    ViewSign->Let("Zoom", static_cast<vb::Single>(zoom - kZoomStep));
     return true;
 }
 
@@ -180,16 +179,16 @@ void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
     const std::string text = CharacterFrameText(
         frameLines_, std::span<const LineFormat>(LineFormats.data(), lines), columns);
     ViewSign->Call("ClearSign");
-    ViewSign->Let("PixPerSegX", CharacterColumns);
+    ViewSign->Let("PixPerSegX", kCharacterColumns);
     ViewSign->Let("SegCountX", static_cast<vb::Integer>(columns));
     ViewSign->Let("SegCountY", static_cast<vb::Integer>(lines));
-    ViewSign->Let("SegSepX", ModuleGap);
-    ViewSign->Let("SegSepY", ModuleGap);
+    ViewSign->Let("SegSepX", kModuleGap);
+    ViewSign->Let("SegSepY", kModuleGap);
     ViewSign->Call(
         "AddTextFrame",
-        {text, "NEW", static_cast<vb::Integer>(columns * CharacterColumns),
-         static_cast<vb::Integer>(lines * CharacterRows), static_cast<vb::Integer>(columns),
-         static_cast<vb::Integer>(lines), CharacterFont});
+        {text, "NEW", static_cast<vb::Integer>(columns * kCharacterColumns),
+         static_cast<vb::Integer>(lines * kCharacterRows), static_cast<vb::Integer>(columns),
+         static_cast<vb::Integer>(lines), kCharacterFont});
 }
 
 // --- Warnings and status figures ---------------------------------------------------------

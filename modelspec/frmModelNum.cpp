@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "modelspec/frmNumberPrompt.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 
 namespace zomel {
@@ -71,11 +72,11 @@ void frmModelNum::cmdBack_Click() {
 }
 
 void frmModelNum::chkCE_Click() {
-    gSign->SetCE(vb::Flag(chkCE->Value() == 1));
+    gSign->SetCE(vb::Flag(chkCE->Value() == forms::vbChecked));
 }
 
 void frmModelNum::chkUL_Click() {
-    gSign->SetUL(vb::Flag(chkUL->Value() == 1));
+    gSign->SetUL(vb::Flag(chkUL->Value() == forms::vbChecked));
 }
 
 void frmModelNum::comboColumns_Validate() {

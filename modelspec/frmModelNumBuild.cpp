@@ -9,6 +9,7 @@
 #include "modelspec/LineAnalyzer.h"
 #include "modelspec/MainTools.h"
 #include "modelspec/frmModelNum.h"
+#include "platform/forms/Constants.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 
@@ -138,19 +139,21 @@ void frmModelNum::GenerateRecomendedModel() {
     vb::Long width = (cols + 1) * chars - 1;  // one LED column between characters
     if (chars == 1)
         width = cols;
-    else if (segmentType == 2)
+    else if (segmentType == kCharacterSegmented)
         width = cols * chars;
     vb::Long height = rows * lines;
     if (lines == 1)
         height = rows;
-    else if (segmentType == 0)
+    else if (segmentType == kFullMatrix)
         height = (rows + 1) * lines - 1;  // one LED row between lines
     const ModuleLeds leds = LedsPerModule(candidate.HighDensity != 0, candidate.Vertical != 0);
 
     ModelFields f;
     f.ProdType = ShippingField();
     f.SignType = SignTypeOf(segmentType);
-    f.Approval = chkCE->Value() == 1 ? "1" : chkUL->Value() == 1 ? "2" : "0";
+    f.Approval = chkCE->Value() == forms::vbChecked   ? "1"
+                 : chkUL->Value() == forms::vbChecked ? "2"
+                                                      : "0";
     f.DisplayType = gSign->Zomel2() ? "2" : "1";
     f.Density = candidate.HighDensity ? "H" : "S";
     f.Angularity = AngleField();

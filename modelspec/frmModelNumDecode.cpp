@@ -134,11 +134,11 @@ void frmModelNum::CheckLayout() {
     const vb::Integer segmentType = gSign->SegmentType();
     if (Fields.SignType == "C") {
         if (Fields.Density == "H") Refuse(kCharacterDensity);
-        if (segmentType != 2) PressTool("id_SignChar");
+        if (segmentType != kCharacterSegmented) PressTool("id_SignChar");
     } else if (Fields.SignType == "F") {
-        if (segmentType != 0) PressTool("id_SignFull");
+        if (segmentType != kFullMatrix) PressTool("id_SignFull");
     } else if (Fields.SignType == "L") {
-        if (segmentType != 1) PressTool("id_SignLine");
+        if (segmentType != kLineMatrix) PressTool("id_SignLine");
     } else {
         Refuse(kLayout);
     }
@@ -179,8 +179,8 @@ void frmModelNum::CheckApproval() {
         default:
             Refuse(kCodeNotRecognized);
     }
-    gSign->SetCE(vb::Flag(code & 1));
-    gSign->SetUL(vb::Flag(code & 2));
+    gSign->SetCE(vb::Flag(code & Sign::kCEBit));
+    gSign->SetUL(vb::Flag(code & Sign::kULBit));
     lblApprovalCode->SetCaption(forms::LoadResString(kApprovalIs) + vb::CStr(vb::Long{code}) + ".");
 }
 
