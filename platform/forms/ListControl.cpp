@@ -7,6 +7,11 @@
 #include "platform/vb/Error.h"
 
 namespace forms {
+namespace {
+
+constexpr vb::Integer kSimpleCombo = 1;
+
+}  // namespace
 
 const PropertyTable& ListControl::Table() {
     static const PropertyTable table = [] {
@@ -29,6 +34,13 @@ const PropertyTable& ComboBox::Table() {
         return t;
     }();
     return table;
+}
+
+bool ComboBox::OpenListByPerson() {
+    if (!FocusFromPerson()) return false;
+    // A simple combo (style 1) shows its list all the time: it never drops down.
+    if (Get("Style").ToInteger() != kSimpleCombo) RaiseEvent("DropDown");
+    return true;
 }
 
 const PropertyTable& ListBox::Table() {
