@@ -10,6 +10,7 @@
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
 #include "core/mapParts.h"
+#include "editor/LinePlacement.h"
 #include "editor/SignEventsToWindows.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
@@ -199,7 +200,7 @@ void frmMain::ResetLineFormats() {
         format.FontSize = font.Size;
         format.FontRows = font.Height;
         format.PixelFont = vb::True;
-        format.Align = 2;
+        format.Align = kAlignCentre;
         SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
         if (i <= kLastSizedLine) HSLine(i).SetValue(kStartLineHeight);
         if (i == 0) continue;
