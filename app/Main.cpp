@@ -23,6 +23,9 @@ namespace {
 const char* const kIniFile = "Veldo.ini";
 const char* const kIniSection = "ZomelBuilder";
 constexpr size_t kLogfileChars = 256;
+constexpr vb::Long kModelNumberLabel = 8000;
+// The estimate's column headers and unit names follow in the order LoadTexts reads them.
+constexpr vb::Long kFirstHeaderText = 15000;
 
 // Creates the log anew.  A path that cannot be opened falls back to the default log, so that
 // the run still has one; the failure is raised for the caller's handler to report.
@@ -30,15 +33,15 @@ void OpenRunLog(frmMain& main) {
     if (OpenLog(main.LogPath)) return;
     std::string wanted = main.LogPath;
     main.LogPath = ChooseLogPath("", TempFolder);
-    vb::PassOver(vb::err::FileNotFound, [&] { os::Kill(main.LogPath); });
+    vb::PassOver(vb::err::kFileNotFound, [&] { os::Kill(main.LogPath); });
     OpenLog(main.LogPath);
-    vb::Raise(vb::err::PathFileAccess, "The log file " + wanted + " could not be opened");
+    vb::Raise(vb::err::kPathFileAccess, "The log file " + wanted + " could not be opened");
 }
 
 void LoadTexts() {
     std::string* texts[] = {&HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal,
                             &UnitPix,        &UnitIn,          &UnitCm,      &HdrPartNumber};
-    vb::Long id = 15000;
+    vb::Long id = kFirstHeaderText;
     for (std::string* text : texts)
         *text = forms::LoadResString(id++);
 }
@@ -58,7 +61,7 @@ void Main() {
     // Every step runs on its own: a failure is reported and start-up goes on; a missing file
     // (the old log) is no failure.
     vb::OnError step([] {
-        if (vb::Err().Number == vb::err::FileNotFound)
+        if (vb::Err().Number == vb::err::kFileNotFound)
             vb::Err().Clear();
         else
             ReportError("Module sub main - Error Catch");
@@ -79,7 +82,7 @@ void Main() {
     step([] { MainForm = &forms::Instance<frmMain>(); });
     step([&] { MainForm->LogPath = ChooseLogPath(logfile, TempFolder); });
     // A log folder that does not exist holds no old log either; opening will say so.
-    step([] { vb::PassOver(vb::err::PathNotFound, [] { os::Kill(MainForm->LogPath); }); });
+    step([] { vb::PassOver(vb::err::kPathNotFound, [] { os::Kill(MainForm->LogPath); }); });
     step([] { OpenRunLog(*MainForm); });
     // What the runtime passes over itself (a damaged font, say) is logged from here on.
     step([] { vb::SetHandledErrorSink(LogHandledError); });
@@ -96,7 +99,7 @@ void Main() {
         LogError("Module sub main - Error Catch");
     });
     mainWindowStep([] { MainForm->Load(); });
-    step([] { ModelNumberLabel = forms::LoadResString(8000); });
+    step([] { ModelNumberLabel = forms::LoadResString(kModelNumberLabel); });
     step([] {
         if (MainForm->IsLoaded()) MainForm->Show();
     });

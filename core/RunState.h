@@ -40,8 +40,8 @@ struct RunState {
     vb::Integer HoldSize = vb::False;
 
     // The catalogue and what is worked out from it.
-    Table<OptionRecord, 1, MaxOptions> gOptions;
-    Table<OptionRecord, 1, MaxBaseParts> gBaseParts;
+    Table<OptionRecord, 1, kMaxOptions> gOptions;
+    Table<OptionRecord, 1, kMaxBaseParts> gBaseParts;
     vb::Integer gOptionCount = 0;
     vb::Integer gBaseCount = 0;
     std::string PriceListDate;
@@ -53,8 +53,8 @@ struct RunState {
     vb::Integer KitOptionIndex = 0;
     vb::Integer GroupCount = 0;
     std::unique_ptr<mapParts> gMapParts;
-    Table<FontRecord, FirstBlockFont, LastBlockFont> FontTable;
-    Table<LayoutCandidate, 0, MaxLayoutCandidates> LayoutCandidates;
+    Table<FontRecord, kFirstBlockFont, kLastBlockFont> FontTable;
+    Table<LayoutCandidate, 0, kMaxLayoutCandidates> LayoutCandidates;
     PriceLoadValues gPriceLoad;
 };
 

@@ -18,7 +18,7 @@ int Rounded(double value) {
 }
 
 bool IsLit(gdi::Color color) {
-    return color == gdi::White || color == kYellow;
+    return color == gdi::kWhite || color == kYellow;
 }
 
 // LED square sizes: the cell CX (= CY) and the square S, one larger when the zoom has a
@@ -40,7 +40,7 @@ Cells CellsFor(int pictureWidth, int columns, double zoom) {
 
 void DrawLeds(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPictureLayout& layout,
               const Cells& c) {
-    const gdi::Brush white(gdi::White), black(gdi::Black);
+    const gdi::Brush white(gdi::kWhite), black(gdi::kBlack);
     int mx = 0, my = 0;
     for (int i = 0; i < frame.Width(); ++i) {
         if (layout.SegSepX != 0) mx = i / layout.PixPerSegX;
@@ -73,7 +73,7 @@ void DrawOutlines(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPi
     gdi::Bitmap& picture = dc.Surface();
     const int width = picture.Width(), height = picture.Height();
     const int step = c.square + c.cell;
-    gdi::Pen previous = dc.SelectObject(gdi::Pen(gdi::Black, 2));
+    gdi::Pen previous = dc.SelectObject(gdi::Pen(gdi::kBlack, 2));
     const gdi::Brush dark(kDarkGrey);
     DrawEdges(
         frame.Width(), layout.PixPerSegX, layout.SegSepX != 0, step, step,
@@ -99,7 +99,7 @@ void DrawOutlines(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPi
 }  // namespace
 
 gdi::Bitmap DrawSignPicture(const gdi::Bitmap& frame, const SignPictureLayout& layout) {
-    if (layout.PixPerSegX <= 0 || layout.PixPerSegY <= 0) vb::Raise(vb::err::DivisionByZero);
+    if (layout.PixPerSegX <= 0 || layout.PixPerSegY <= 0) vb::Raise(vb::err::kDivisionByZero);
     const int w = frame.Width(), h = frame.Height();
     const int gapsX = layout.SegSepX == 3 ? std::max(0, w / layout.PixPerSegX - 1) : 0;
     const int gapsY = layout.SegSepY == 3 ? std::max(0, h / layout.PixPerSegY - 1) : 0;

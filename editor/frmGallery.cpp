@@ -19,7 +19,7 @@ namespace {
 constexpr vb::Long kUnderDevelopmentId = 10702;
 
 [[noreturn]] void BadList(const std::string& why) {
-    vb::Raise(vb::err::InvalidCall, "gifs_jpegs/pic.txt: " + why);
+    vb::Raise(vb::err::kInvalidCall, "gifs_jpegs/pic.txt: " + why);
 }
 
 // Caption, width and height of a photo line; both sizes must be above 0.
@@ -53,7 +53,7 @@ void frmGallery::Window_Load() {
         photoIndex_ = 1;
         ShowPhoto();
         if (!os::FileExists(prefix_ + "1" + suffix_))
-            vb::Raise(vb::err::FileNotFound, "File not found: " + prefix_ + "1" + suffix_);
+            vb::Raise(vb::err::kFileNotFound, "File not found: " + prefix_ + "1" + suffix_);
         cmdNext->SetEnabled(photoCount_ > 1);
     } catch (const vb::VbError& e) {
         GalleryLoaded = false;

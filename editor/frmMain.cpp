@@ -10,6 +10,7 @@
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
 #include "core/mapParts.h"
+#include "editor/LinePlacement.h"
 #include "editor/SignEventsToWindows.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
@@ -28,12 +29,12 @@ const char* const kSettingsSection = "Settings";
 const char* const kUnitsApp = "ZomelBuilder";
 const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
-constexpr vb::Single kPageShown = 16;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
 constexpr vb::Single kWarnAbove = 127;
 constexpr vb::Single kWarnLeftOfTabEnd = 370;
 constexpr vb::Single kSignsListRoom = 6120;
+constexpr vb::Long kActivateLabel = 10915;
 constexpr vb::Long kColorDepthLead = 10946;
 constexpr vb::Long kColorDepthTail = 10947;
 constexpr vb::Long kColorDepthSupported = 10948;
@@ -42,7 +43,7 @@ const char* const kEuropeanModel = "AF1-2H2A4-0000H";
 // "Main - Load" reports every failing step and goes on; an invalid argument passes silently.
 vb::OnError LoadStep() {
     return vb::OnError([] {
-        if (vb::Err().Number == vb::err::InvalidCall)
+        if (vb::Err().Number == vb::err::kInvalidCall)
             vb::Err().Clear();
         else
             ReportError("Main - Load");
@@ -81,7 +82,7 @@ void frmMain::BindEvents() {
 }
 
 Sign& frmMain::TheSign() const {
-    if (!gSign) vb::Raise(vb::err::ObjectNotSet);
+    if (!gSign) vb::Raise(vb::err::kObjectNotSet);
     return *gSign;
 }
 
@@ -94,7 +95,7 @@ void frmMain::LoadOnce() {
     vb::OnError step = LoadStep();
     step([this] { TraceEntry(); });
     step([this] { TranslateForm(*this, false); });
-    step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
+    step([this] { sbStatusBar->Panels()(kWarningPanel).Let("Visible", false); });
     step([this] {
         // The line/character page has its tab too: its first visit gives its notice.
         FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};
@@ -130,7 +131,7 @@ void frmMain::LoadOnce() {
     });
     step([this] { MakeTempFile(); });
     step([this] { mnuSignFull_Click(); });
-    step([this] { CheckColorDepth(static_cast<vb::Integer>(gdi::ScreenBitsPerPixel)); });
+    step([this] { CheckColorDepth(static_cast<vb::Integer>(gdi::kScreenBitsPerPixel)); });
     // The density command toggles the window's copy: start it opposite the sign's, so that
     // the window opens on the sign's density.
     step([this] {
@@ -174,7 +175,7 @@ void frmMain::RestoreUnits() {
 void frmMain::MakeTempFile() {
     std::string pattern = os::TempFolder() + "VZBXXXXXX";
     int fd = ::mkstemp(pattern.data());
-    if (fd < 0) vb::Raise(vb::err::PathFileAccess, "No temporary file in " + os::TempFolder());
+    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + os::TempFolder());
     ::close(fd);
     TempFileName = pattern;
 }
@@ -191,33 +192,34 @@ void frmMain::CheckColorDepth(vb::Integer depth) {
 // Every line in the start-up font, sized from the font table as every later change of height,
 // font or Start Over sizes it: the same message lays out the same from the first keystroke.
 void frmMain::ResetLineFormats() {
-    const FontRecord& font = FontTable(StartFont);
-    for (vb::Integer i = 0; i <= 10; ++i) {
+    const FontRecord& font = FontTable(kStartFont);
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         LineFormat& format = LineFormats[static_cast<size_t>(i)];
         format.FontName = font.Name;
         format.Bold = format.Italic = format.Underline = vb::False;
         format.FontSize = font.Size;
         format.FontRows = font.Height;
         format.PixelFont = vb::True;
-        format.Align = 2;
-        SavedLineHeight[static_cast<size_t>(i)] = 10;
-        if (i <= 8) HSLine(i).SetValue(10);
+        format.Align = kAlignCentre;
+        SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
+        if (i <= kLastSizedLine) HSLine(i).SetValue(kStartLineHeight);
         if (i == 0) continue;
-        if (i <= 8) HSLine(i).SetVisible(false);
+        if (i <= kLastSizedLine) HSLine(i).SetVisible(false);
         txtZomelText(i).SetVisible(false);
         LblCharHeight(i).SetVisible(false);
     }
 }
 
 void frmMain::Form_Activate() {
-    vb::OnError([] { ReportError(forms::LoadResString(10915)); })(
+    vb::OnError([] { ReportError(forms::LoadResString(kActivateLabel)); })(
         [this] { txtModel->SetText(TheSign().ModelNumber()); });
 }
 
 void frmMain::Form_KeyPress(vb::Integer& KeyAscii) {
     if (KeyAscii != kEnter || tabCreate->SelectedIndex() != 1) return;
     vb::Integer next = 0;
-    if (CurrentLine < 8 && txtZomelText(static_cast<vb::Integer>(CurrentLine + 1)).Visible())
+    if (CurrentLine < kLastSizedLine &&
+        txtZomelText(static_cast<vb::Integer>(CurrentLine + 1)).Visible())
         next = static_cast<vb::Integer>(CurrentLine + 1);
     txtZomelText(next).SetFocus();
 }

@@ -42,18 +42,18 @@ void frmMain::mnuSignDensity_Click() {
         RefuseLineMatrixChange();
         return;
     }
-    std::array<std::string, 11> savedText;
+    std::array<std::string, kMessageLineCount> savedText;
     HighDensity = vb::Flag(!HighDensity);
     sign.SetHighDensity(HighDensity);
     sign.SetMaxColumns(20);
     ViewSign->Call("ClearSign");
     ShowDensityTools();
     if (sign.SegmentType() == kLineMatrix) {
-        SetAllLineHeights(HighDensity ? 19 : 10);
+        SetAllLineHeights(HighDensity ? kLastBlockFont : kTallestLineMatrixHeight);
         VScrLineSpacing->SetValue(-1);
     }
     if (!txtZomelText(0).Text().empty())
-        for (vb::Integer i = 0; i <= 10; ++i)
+        for (vb::Integer i = 0; i <= kLastMessageLine; ++i)
             savedText[static_cast<size_t>(i)] = txtZomelText(i).Text();
     if (!SkipSizeCheck) {
         {
@@ -69,7 +69,7 @@ void frmMain::mnuSignDensity_Click() {
 }
 
 void frmMain::ShowDensityTools() {
-    const bool vertical = ChkVertical->Value() == 1;
+    const bool vertical = ChkVertical->Value() == forms::vbChecked;
     SetToolVisible("id_SignHigh", HighDensity);
     SetToolVisible("id_SignStandard", !HighDensity);
     if (HighDensity) {
@@ -79,14 +79,14 @@ void frmMain::ShowDensityTools() {
 }
 
 // The lines typed again after the start over; the size messages stay quiet until the last.
-void frmMain::RetypeLines(const std::array<std::string, 11>& texts) {
+void frmMain::RetypeLines(const std::array<std::string, kMessageLineCount>& texts) {
     Sign& sign = TheSign();
-    for (vb::Integer i = 0; i <= 10; ++i) {
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         if (HoldSize) {
             if (sign.XZomelCount() < HeldColumns) sign.SetXZomelCount(HeldColumns);
             if (sign.YZomelCount() < HeldRows) sign.SetYZomelCount(HeldRows);
         }
-        if (i == 10) QuietSize = vb::False;
+        if (i == kLastMessageLine) QuietSize = vb::False;
         txtZomelText(i).SetText(texts[static_cast<size_t>(i)]);
         HSLine_Change(i);
     }
@@ -114,18 +114,18 @@ void frmMain::mnuSignVertical_Click(vb::Integer toVertical) {
     }
     const bool wasVisible = ViewSign->Visible();
     ViewSign->SetVisible(false);
-    if (ChkVertical->Value() == 0 && toVertical) {
-        ChkVertical->SetValue(1);
+    if (ChkVertical->Value() == forms::vbUnchecked && toVertical) {
+        ChkVertical->SetValue(forms::vbChecked);
         SetToolVisible("id_SignVertical", true);
         SetToolVisible("id_SignHorizontal", false);
-    } else if (ChkVertical->Value() == 1 && !toVertical) {
-        ChkVertical->SetValue(0);
+    } else if (ChkVertical->Value() == forms::vbChecked && !toVertical) {
+        ChkVertical->SetValue(forms::vbUnchecked);
         SetToolVisible("id_SignVertical", false);
         SetToolVisible("id_SignHorizontal", true);
-        if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(10);
+        if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(kTallestLineMatrixHeight);
     }
     CalculateSize();
-    for (vb::Integer i = 8; i >= 0; --i)
+    for (vb::Integer i = kLastSizedLine; i >= 0; --i)
         HSLine_Change(i);
     ViewSign->SetVisible(wasVisible);
 }

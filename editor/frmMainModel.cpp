@@ -8,10 +8,12 @@
 #include "core/Globals.h"
 #include "core/LayoutCandidate.h"
 #include "core/Sign.h"
+#include "editor/LinePlacement.h"
 #include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
 #include "modelspec/frmModelNum.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StdFont.h"
@@ -24,15 +26,12 @@ namespace {
 
 constexpr vb::Long kModelTooLong = 11640;
 constexpr vb::Long kModelTooShort = 11641;
-constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
-constexpr vb::Integer kLastLine = 10;
-constexpr vb::Integer kLastSizedLine = 8;
-constexpr vb::Integer kShowFont = 10;  // the 5x7 LED font
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
 const char* const kGapFont = "UK5x7";
+constexpr vb::Integer kGapFontSize = 7;
 
 void Beep() {
     forms::CurrentHost().Beep();
@@ -43,7 +42,7 @@ frmModelNum& ModelWindow() {
 }
 
 void SetPanelVisible(forms::StatusBar& bar, bool visible) {
-    bar.Panels()(kWarningPanel).Let("Visible", visible);
+    bar.Panels()(frmMain::kWarningPanel).Let("Visible", visible);
 }
 
 }  // namespace
@@ -58,10 +57,12 @@ void frmMain::BindModelNumberEvents() {
     On("cbbHigh", "Validate", [this](auto&, forms::EventArgs& args) {
         vb::Integer cancel = args.empty() ? vb::False : args[0].ToInteger();
         cbbHigh_Validate(cancel);
+        if (!args.empty()) args[0] = cancel;
     });
     On("cbbWide", "Validate", [this](auto&, forms::EventArgs& args) {
         vb::Integer cancel = args.empty() ? vb::False : args[0].ToInteger();
         cbbWide_Validate(cancel);
+        if (!args.empty()) args[0] = cancel;
     });
     On("chkHigh", "Click", [this](auto&, auto&) { chkHigh_Click(); });
     On("cmdList", "Click", [this](auto&, auto&) { cmdList_Click(); });
@@ -123,7 +124,7 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     vb::OnError report([] { ReportError("txtModel.LostFocus"); });
     FlagScope applying(ApplyingModel);
     report([&] {
-        SetToolState("id_FormatTop", 1);
+        SetToolState("id_FormatTop", forms::kToolDown);
         TheSign().SetModelNumber(txtModel->Text());
         frmModelNum& window = ModelWindow();
         window.cmdSpecs_Click();
@@ -145,23 +146,24 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     const FontRecord& font = FontTable(fontIndex);
     if (CharGap != 1) {
         if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
-        for (vb::Integer i = kLastLine; i >= 0; --i) {
-            FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
+        for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
+            FormatOf(i) = LineFormat{vb::False, kAlignCentre, vb::False,    vb::False,
+                                     kGapFont,  kGapFontSize, kGapFontSize, vb::False};
             if (i > kLastSizedLine) continue;
             forms::HScrollBar& bar = HSLine(i);
-            bar.SetMin(7);
-            bar.SetMax(60);
+            bar.SetMin(kInstalledFontSmallest);
+            bar.SetMax(kInstalledFontLargest);
             SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
-            bar.SetValue(7);
+            bar.SetValue(kGapFontSize);
             HSLine_Change(i);
         }
         return;
     }
-    for (vb::Integer i = kLastLine; i >= 0; --i) {
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         if (i <= kLastSizedLine) {
             forms::HScrollBar& bar = HSLine(i);
-            bar.SetMin(FirstBlockFont);
-            bar.SetMax(LastBlockFont);
+            bar.SetMin(kFirstBlockFont);
+            bar.SetMax(kLastBlockFont);
             bar.SetValue(fontIndex);
         }
         FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
@@ -172,7 +174,7 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
 void frmMain::LayOutSample(vb::Integer Candidate) {
     const bool fromList = Candidate != 0;
     const LayoutCandidate* candidate = fromList ? &LayoutCandidates(Candidate) : nullptr;
-    SetSampleFonts(fromList ? candidate->FontIndex : kShowFont);
+    SetSampleFonts(fromList ? candidate->FontIndex : kStartFont);
     Sign& sign = TheSign();
     const bool full = sign.SegmentType() == kFullMatrix;
     const vb::Long cols = fromList ? candidate->FontCols : 5;
@@ -223,7 +225,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     ViewSign->Let("SegSepX",
                   static_cast<vb::Integer>(sign.SegmentType() == kCharacterSegmented ? 3 : 0));
     ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
-    textRows = std::min<vb::Long>(textRows, kLastLine + 1);
+    textRows = std::min<vb::Long>(textRows, kMessageLineCount);
     if (!fromList && sign.YZomelCount() > textRows)
         FitShortLastLine(width, height, down, textRows, perRow);
 
@@ -264,7 +266,7 @@ void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, v
 
 // Rows of "E", each followed by the gap in blanks when the gap is not one LED.
 void frmMain::WriteSample(vb::Long textRows, vb::Long perRow, bool endDot) {
-    for (vb::Integer i = kLastLine; i >= 0; --i)
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
         txtZomelText(i).SetText("");
     std::string character = "E";
     if (CharGap != 1) character += std::string(static_cast<size_t>(CharGap), ' ');
@@ -328,7 +330,7 @@ void frmMain::cbbWide_Validate(vb::Integer&) {
 }
 
 void frmMain::chkHigh_Click() {
-    if (chkHigh->Value() != 1) return;
+    if (chkHigh->Value() != forms::vbChecked) return;
     cbbHigh_Validate(SizeNotSelected);
 }
 
@@ -353,7 +355,7 @@ void frmMain::lstSigns_Click() {
     if (list.ListCount() == 0) return Beep();
     const std::string chosen = list.List(list.ListIndex());
     for (SelectedCandidate = 1; SelectedCandidate <= list.ListCount(); ++SelectedCandidate) {
-        if (SelectedCandidate <= MaxLayoutCandidates &&
+        if (SelectedCandidate <= kMaxLayoutCandidates &&
             LayoutCandidates(SelectedCandidate).ListText == chosen)
             break;
     }

@@ -40,17 +40,17 @@ void frmMain::PrintSign(vb::Long) {
     vb::OnError step([] { ReportError("Main - PrintSign"); });
     step([this] {
         auto frame = ViewSign->Call("GetFrame", {vb::Integer{1}}).As<gdi::Picture>();
-        if (!frame) vb::Raise(vb::err::ObjectRequired);
+        if (!frame) vb::Raise(vb::err::kObjectRequired);
         SignPictureLayout layout{
             ViewSign->Get("PixPerSegX").ToInteger(), ViewSign->Get("PixPerSegY").ToInteger(),
             ViewSign->Get("SegSepX").ToInteger(),    ViewSign->Get("SegSepY").ToInteger(),
             ViewSign->Get("Zoom").ToDouble(),        ViewSign->Get("ZomelOutline").ToBool()};
         gdi::Picture picture(DrawSignPicture(frame->Image(), layout));
         forms::PrinterObject& printer = forms::Printer();
-        printer.SetScaleMode(forms::PrinterObject::Inches);
+        printer.SetScaleMode(forms::PrinterObject::kInches);
         vb::Single room = printer.ScaleWidth() - 2 * kMarginInches;
-        vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::ScreenDpi;
-        vb::Single height = static_cast<vb::Single>(picture.PixelHeight()) / gdi::ScreenDpi;
+        vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::kScreenDpi;
+        vb::Single height = static_cast<vb::Single>(picture.PixelHeight()) / gdi::kScreenDpi;
         vb::Single scale = std::min<vb::Single>(1, room / width);
         printer.PaintPicture(picture, kMarginInches, kMarginInches, width * scale, height * scale);
         printer.EndDoc();

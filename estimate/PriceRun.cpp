@@ -32,9 +32,9 @@ void PriceRun::Emit(vb::Long q) {
 }
 
 void PriceRun::Emit(const std::string& quantity, Cents total) {
-    Line.Cells[PriceLine::Quantity] = quantity;
+    Line.Cells[PriceLine::kQuantity] = quantity;
     LineTotal = total;
-    Line.Cells[PriceLine::SubTotal] = Dollars(total);
+    Line.Cells[PriceLine::kSubTotal] = Dollars(total);
 }
 
 OptionRecord& PriceRun::Option() const {
@@ -43,7 +43,7 @@ OptionRecord& PriceRun::Option() const {
 
 OptionRecord& CatalogueOption(vb::Long index) {
     if (index < 1 || index > gOptionCount)
-        vb::Raise(vb::err::SubscriptOutOfRange,
+        vb::Raise(vb::err::kSubscriptOutOfRange,
                   "The catalogue has no option row " + std::to_string(index));
     return gOptions(static_cast<int>(index));
 }

@@ -1,5 +1,6 @@
 #include "modelspec/ModelNumber.h"
 
+#include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 
@@ -30,7 +31,7 @@ ModelFields SplitModelNumber(std::string_view number) {
 
 std::string ComposeModelNumber(const ModelFields& f) {
     std::string number;
-    number.reserve(ModelNumberLength);
+    number.reserve(kModelNumberLength);
     number += f.ProdType + f.SignType + f.Approval + "-";
     number += f.DisplayType + f.Density + f.Angularity + f.Color + f.Leds + "-";
     number += f.Columns + f.Rows + f.Orient;
@@ -39,6 +40,10 @@ std::string ComposeModelNumber(const ModelFields& f) {
 
 std::string TwoDigits(vb::Long count) {
     return vb::Format(count, "00");
+}
+
+vb::Integer WholeNumber(const std::string& text) {
+    return vb::CInt(vb::Variant(text));
 }
 
 }  // namespace zomel

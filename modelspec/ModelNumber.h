@@ -10,7 +10,9 @@
 // 6 columns, 2 rows, vertical modules.
 namespace zomel {
 
-inline constexpr vb::Long ModelNumberLength = 15;
+inline constexpr vb::Long kModelNumberLength = 15;
+// Its name before constants took the kName style, kept until the model number window moves over.
+inline constexpr vb::Long ModelNumberLength = kModelNumberLength;
 
 // The eleven fields of a number, each in upper case; a field beyond the end of the text is
 // empty.  The orientation is the last character, whatever the length.
@@ -33,6 +35,10 @@ ModelFields SplitModelNumber(std::string_view number);
 // Puts the fields together with the separators at positions 4 and 10.  The angle and colour
 // go in as one field, which is how every builder makes them.
 std::string ComposeModelNumber(const ModelFields& fields);
+
+// A numeric field (or count typed in the main window) as the runtime converts it; raises the
+// runtime's conversion error when the text is no whole number in range.
+vb::Integer WholeNumber(const std::string& text);
 
 // A module count as the number writes it: two digits.
 std::string TwoDigits(vb::Long count);

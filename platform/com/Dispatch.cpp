@@ -5,14 +5,14 @@
 namespace com {
 
 void RaiseWrongArguments() {
-    vb::Raise(WrongArguments, "Wrong number of arguments or invalid property assignment");
+    vb::Raise(vb::err::kWrongArguments, "Wrong number of arguments or invalid property assignment");
 }
 
 Dispatch& ToDispatch(const vb::Variant& value) {
     vb::ObjectRef object = value.ToObject();
-    if (!object) vb::Raise(vb::err::ObjectNotSet);
+    if (!object) vb::Raise(vb::err::kObjectNotSet);
     auto* dispatch = dynamic_cast<Dispatch*>(object.get());
-    if (!dispatch) vb::Raise(vb::err::NotSupported);
+    if (!dispatch) vb::Raise(vb::err::kNotSupported);
     return *dispatch;
 }
 

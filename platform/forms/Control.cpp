@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/Description.h"
+#include "platform/forms/Focus.h"
 #include "platform/forms/Form.h"
 #include "platform/vb/Error.h"
 
@@ -44,6 +45,7 @@ const PropertyTable& Control::Table() {
             .Stored("ToolTipText", "")
             .Stored("TabIndex", vb::Integer{0})
             .Stored("TabStop", true)
+            .Stored("CausesValidation", true)
             .Stored("HelpContextID", vb::Long{0});
         return t;
     }();
@@ -82,7 +84,7 @@ void Control::SetHeight(vb::Single v) {
 
 void Control::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
     // Sizes below zero are refused, as the runtime refuses them.
-    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0 || height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     bool resized = width != width_ || height != height_;
     if (left == left_ && top == top_ && !resized) return;
     left_ = left;
@@ -93,7 +95,7 @@ void Control::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single
 }
 
 void Control::SetFont(FontRef font) {
-    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    if (!font) vb::Raise(vb::err::kObjectNotSet);
     font_ = std::move(font);
     PropertyChanged("Font");
 }
@@ -117,19 +119,16 @@ void Control::LoadDescription(const nlohmann::json& description) {
 }
 
 void Control::LoadItems(std::string_view key, const nlohmann::json&) {
-    vb::Raise(vb::err::NotSupported, "'" + std::string(key) + "' is not a list of " + typeName_);
+    vb::Raise(vb::err::kNotSupported, "'" + std::string(key) + "' is not a list of " + typeName_);
 }
 
 void Control::SetFocus() {
-    if (!visible_ || !enabled_) vb::Raise(vb::err::InvalidCall);
-    FocusFromPerson();
-    PropertyChanged("Focus");
+    if (!visible_ || !enabled_) vb::Raise(vb::err::kInvalidCall);
+    if (FocusFromPerson()) PropertyChanged("Focus");
 }
 
-void Control::FocusFromPerson() {
-    if (parent_->ActiveControl() == this) return;
-    parent_->SetActiveControl(this);
-    RaiseEvent("GotFocus");
+bool Control::FocusFromPerson() {
+    return MoveFocus(*parent_, *this);
 }
 
 // The events the runtime's controls raise; each type raises some of them.

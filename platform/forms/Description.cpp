@@ -63,14 +63,14 @@ const nlohmann::json& LoadWindowDescription(const std::string& name) {
         text = os::ReadAllBytes(path);
     } catch (const vb::VbError& error) {
         vb::Raise(error.Number(), "The window description " + path +
-                                      (error.Number() == vb::err::FileNotFound ||
-                                               error.Number() == vb::err::PathNotFound
+                                      (error.Number() == vb::err::kFileNotFound ||
+                                               error.Number() == vb::err::kPathNotFound
                                            ? std::string(" is missing")
                                            : " cannot be read: " + error.Description()));
     }
     nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object())
-        vb::Raise(vb::err::InvalidFileFormat,
+        vb::Raise(vb::err::kInvalidFileFormat,
                   "The window description " + path +
                       (text.empty() ? " is empty" : " is not a valid description (JSON object)"));
     return cache.emplace(name, std::move(parsed)).first->second;

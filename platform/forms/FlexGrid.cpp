@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -24,8 +25,8 @@ const PropertyTable& FlexGrid::Table() {
             .Typed("CellFontBold", &FlexGrid::CellFontBold, &FlexGrid::SetCellFontBold)
             .Typed("CellFontSize", &FlexGrid::CellFontSize, &FlexGrid::SetCellFontSize)
             .Typed("Redraw", &FlexGrid::Redraw, &FlexGrid::SetRedraw)
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText))
             .Stored("ScrollBars", vb::Integer{3});
         return t;
     }();
@@ -33,8 +34,8 @@ const PropertyTable& FlexGrid::Table() {
 }
 
 const FlexGrid::Cell& FlexGrid::At(vb::Long row, vb::Long col) const {
-    if (row < 0 || row >= Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
-    if (col < 0 || col >= cols_) vb::Raise(InvalidColValue, "Invalid Col value");
+    if (row < 0 || row >= Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
+    if (col < 0 || col >= cols_) vb::Raise(kInvalidColValue, "Invalid Col value");
     return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
@@ -49,7 +50,7 @@ void FlexGrid::Changed(std::string_view what) {
 // The current cell stays inside the grid, below the fixed rows and right of the fixed
 // columns where there are any.
 void FlexGrid::SetRows(vb::Long rows) {
-    if (rows < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (rows < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     cells_.resize(static_cast<size_t>(rows), std::vector<Cell>(static_cast<size_t>(cols_)));
     if (fixedRows_ > rows) fixedRows_ = rows;
     if (row_ >= rows) row_ = rows > fixedRows_ ? rows - 1 : 0;
@@ -57,7 +58,7 @@ void FlexGrid::SetRows(vb::Long rows) {
 }
 
 void FlexGrid::SetCols(vb::Long cols) {
-    if (cols < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (cols < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     cols_ = cols;
     for (auto& row : cells_)
         row.resize(static_cast<size_t>(cols));
@@ -67,24 +68,24 @@ void FlexGrid::SetCols(vb::Long cols) {
 }
 
 void FlexGrid::SetFixedRows(vb::Long rows) {
-    if (rows < 0 || rows > Rows()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (rows < 0 || rows > Rows()) vb::Raise(vb::err::kInvalidPropertyValue);
     fixedRows_ = rows;
     Changed("FixedRows");
 }
 
 void FlexGrid::SetFixedCols(vb::Long cols) {
-    if (cols < 0 || cols > cols_) vb::Raise(vb::err::InvalidPropertyValue);
+    if (cols < 0 || cols > cols_) vb::Raise(vb::err::kInvalidPropertyValue);
     fixedCols_ = cols;
     Changed("FixedCols");
 }
 
 void FlexGrid::SetRow(vb::Long row) {
-    if (row < 0 || row >= Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
+    if (row < 0 || row >= Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
     row_ = row;
 }
 
 void FlexGrid::SetCol(vb::Long col) {
-    if (col < 0 || col >= cols_) vb::Raise(InvalidColValue, "Invalid Col value");
+    if (col < 0 || col >= cols_) vb::Raise(kInvalidColValue, "Invalid Col value");
     col_ = col;
 }
 
@@ -95,7 +96,7 @@ void FlexGrid::SetText(const std::string& text) {
 
 void FlexGrid::SetCellAlignment(vb::Integer alignment) {
     if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral)
-        vb::Raise(vb::err::InvalidPropertyValue);
+        vb::Raise(vb::err::kInvalidPropertyValue);
     CurrentCell().alignment = alignment;
     Changed("Cells");
 }
@@ -111,7 +112,7 @@ double FlexGrid::CellFontSize() const {
 }
 
 void FlexGrid::SetCellFontSize(double size) {
-    if (size <= 0 || size > 2048) vb::Raise(vb::err::InvalidPropertyValue);
+    if (size <= 0 || size > 2048) vb::Raise(vb::err::kInvalidPropertyValue);
     CurrentCell().fontSize = size;
     Changed("Cells");
 }
@@ -122,14 +123,14 @@ void FlexGrid::SetTextMatrix(vb::Long row, vb::Long col, const std::string& text
 }
 
 vb::Long FlexGrid::ColWidth(vb::Long col) const {
-    if (col < 0 || col >= cols_) vb::Raise(vb::err::SubscriptOutOfRange);
+    if (col < 0 || col >= cols_) vb::Raise(vb::err::kSubscriptOutOfRange);
     const auto slot = static_cast<size_t>(col);
-    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : DefaultColWidth;
+    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : kDefaultColWidth;
 }
 
 void FlexGrid::SetColWidth(vb::Long col, vb::Long width) {
-    if (col < 0 || col >= cols_) vb::Raise(vb::err::SubscriptOutOfRange);
-    if (width < -1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (col < 0 || col >= cols_) vb::Raise(vb::err::kSubscriptOutOfRange);
+    if (width < -1) vb::Raise(vb::err::kInvalidPropertyValue);
     const auto slot = static_cast<size_t>(col);
     if (slot >= colWidths_.size()) colWidths_.resize(slot + 1, -1);
     colWidths_[slot] = width;
@@ -148,7 +149,7 @@ void FlexGrid::SetRedraw(bool redraw) {
 }
 
 void FlexGrid::AddItem(const std::string& item, vb::Long index) {
-    if (index > Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
+    if (index > Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
     std::vector<Cell> row(static_cast<size_t>(cols_));
     size_t start = 0;
     for (size_t c = 0; c < row.size(); ++c) {
@@ -164,7 +165,7 @@ void FlexGrid::AddItem(const std::string& item, vb::Long index) {
 
 void FlexGrid::RemoveItem(vb::Long index) {
     if (index < fixedRows_ || index >= Rows() || Rows() <= fixedRows_ + 1)
-        vb::Raise(CannotRemoveRow, "Cannot remove last non-fixed row");
+        vb::Raise(kCannotRemoveRow, "Cannot remove last non-fixed row");
     cells_.erase(cells_.begin() + index);
     if (row_ >= Rows()) row_ = Rows() - 1;
     Changed("Rows");

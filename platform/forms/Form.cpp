@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/BasicControls.h"
@@ -11,6 +12,7 @@
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/Unhandled.h"
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -63,7 +65,7 @@ const PropertyTable& Form::Table() {
             .Typed("WindowState", &Form::WindowState, &Form::SetWindowState)
             .Typed("Font", &Form::Font, &Form::SetFont)
             .Stored("KeyPreview", false)
-            .Stored("BackColor", vb::Long(0x8000000F))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::ButtonFace))
             .Stored("BorderStyle", vb::Integer{2})
             .Stored("ControlBox", true)
             .Stored("MaxButton", true)
@@ -113,12 +115,12 @@ void Form::RaiseLoadFailure() const {
     try {
         throw;
     } catch (const vb::VbError& error) {
-        if (error.Number() == vb::err::CannotCreateObject ||
+        if (error.Number() == vb::err::kCannotCreateObject ||
             error.Description().find(path) != std::string::npos)
             throw;
         vb::Raise(error.Number(), cannot + error.Description(), error.Source());
     } catch (const nlohmann::json::exception& error) {
-        vb::Raise(vb::err::InvalidFileFormat, cannot + error.what());
+        vb::Raise(vb::err::kInvalidFileFormat, cannot + error.what());
     }
 }
 
@@ -227,13 +229,13 @@ void Form::SetTag(const std::string& tag) {
 }
 
 void Form::SetFont(FontRef font) {
-    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    if (!font) vb::Raise(vb::err::kObjectNotSet);
     font_ = std::move(font);
     PropertyChanged("Font");
 }
 
 void Form::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
-    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0 || height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     bool resized = width != width_ || height != height_;
     left_ = left;
     top_ = top;
@@ -291,11 +293,11 @@ void Form::ApplyStartUpPosition(const Form* owner) {
     auto pixel = [](vb::Single twips, vb::Single perPixel) {
         return static_cast<vb::Single>(std::floor(twips / perPixel) * perPixel);
     };
-    Move(pixel(left, gdi::TwipsPerPixelX), pixel(top, gdi::TwipsPerPixelY), width_, height_);
+    Move(pixel(left, gdi::kTwipsPerPixelX), pixel(top, gdi::kTwipsPerPixelY), width_, height_);
 }
 
 void Form::SetWindowState(vb::Integer state) {
-    if (state < vbNormal || state > vbMaximized) vb::Raise(vb::err::InvalidPropertyValue);
+    if (state < vbNormal || state > vbMaximized) vb::Raise(vb::err::kInvalidPropertyValue);
     windowState_ = state;
     PropertyChanged("WindowState");
     if (loaded_ && !building_) Form_Resize();
@@ -313,21 +315,29 @@ Control* Form::FindControl(std::string_view name, vb::Integer index) {
     return nullptr;
 }
 
+Control* Form::ControlByContainerName(std::string_view name) {
+    if (name.empty()) return nullptr;
+    size_t open = name.find('(');
+    if (open == std::string_view::npos || name.back() != ')') return FindControl(name);
+    std::string digits(name.substr(open + 1, name.size() - open - 2));
+    return FindControl(name.substr(0, open), static_cast<vb::Integer>(std::atoi(digits.c_str())));
+}
+
 Control& Form::ControlNamed(std::string_view name, vb::Integer index) {
     if (Control* control = FindControl(name, index)) return *control;
     bool isArray = std::any_of(controls_.begin(), controls_.end(),
                                [&](const auto& c) { return SameName(c->Name(), name); });
-    if (isArray) vb::Raise(vb::err::ControlArrayElementMissing);
-    vb::Raise(vb::err::NotSupported, "Window " + name_ + " has no control " + std::string(name));
+    if (isArray) vb::Raise(vb::err::kControlArrayElementMissing);
+    vb::Raise(vb::err::kNotSupported, "Window " + name_ + " has no control " + std::string(name));
 }
 
 Control& Form::LoadArrayElement(std::string_view name, vb::Integer index) {
     Load();
-    if (FindControl(name, index)) vb::Raise(360);
+    if (FindControl(name, index)) vb::Raise(vb::err::kObjectAlreadyLoaded);
     auto last = controls_.end();
     for (auto it = controls_.begin(); it != controls_.end(); ++it)
         if (SameName((*it)->Name(), name) && (*it)->Index() >= 0) last = it;
-    if (last == controls_.end()) vb::Raise(vb::err::NotSupported);
+    if (last == controls_.end()) vb::Raise(vb::err::kNotSupported);
     const nlohmann::json* entry = DescriptionOfControl(name_, name);
     auto control = CreateControl((*last)->TypeName(), *this, (*last)->Name(), index);
     building_ = true;

@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
+namespace {
+
+constexpr vb::Integer kSimpleCombo = 1;
+
+}  // namespace
 
 const PropertyTable& ListControl::Table() {
     static const PropertyTable table = [] {
@@ -14,8 +20,8 @@ const PropertyTable& ListControl::Table() {
             .Typed<ListControl, vb::Integer>("ListCount", &ListControl::ListCount)
             .Typed("Text", &ListControl::Text, &ListControl::SetText)
             .Stored("Sorted", false)
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008));
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText));
         return t;
     }();
     return table;
@@ -30,6 +36,13 @@ const PropertyTable& ComboBox::Table() {
     return table;
 }
 
+bool ComboBox::OpenListByPerson() {
+    if (!FocusFromPerson()) return false;
+    // A simple combo (style 1) shows its list all the time: it never drops down.
+    if (Get("Style").ToInteger() != kSimpleCombo) RaiseEvent("DropDown");
+    return true;
+}
+
 const PropertyTable& ListBox::Table() {
     static const PropertyTable table = [] {
         PropertyTable t(&ListControl::Table());
@@ -40,11 +53,11 @@ const PropertyTable& ListBox::Table() {
 }
 
 void ListControl::CheckIndex(vb::Integer index) const {
-    if (index < 0 || index >= ListCount()) vb::Raise(vb::err::InvalidCall);
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::err::kInvalidCall);
 }
 
 void ListControl::SetListIndex(vb::Integer index) {
-    if (index < -1 || index >= ListCount()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (index < -1 || index >= ListCount()) vb::Raise(vb::err::kInvalidPropertyValue);
     listIndex_ = index;
     if (index >= 0) text_ = items_[static_cast<size_t>(index)].text;
     PropertyChanged("ListIndex");
@@ -73,7 +86,7 @@ void ListControl::SetItemData(vb::Integer index, vb::Long data) {
 }
 
 void ListControl::AddItem(const std::string& text, vb::Integer index) {
-    if (index > ListCount() || index < -1) vb::Raise(vb::err::InvalidCall);
+    if (index > ListCount() || index < -1) vb::Raise(vb::err::kInvalidCall);
     auto at = items_.end();
     if (index >= 0) {
         at = items_.begin() + index;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Strings.h"
 
@@ -20,8 +21,8 @@ const PropertyTable& TextBox::Table() {
             .Stored("Alignment", vb::Integer{0})
             .Stored("PasswordChar", "")
             .Stored("BorderStyle", vb::Integer{1})
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText))
             .Stored("ScrollBars", vb::Integer{0});
         return t;
     }();
@@ -49,14 +50,14 @@ void TextBox::Replace(const std::string& text, vb::Long caret) {
 }
 
 void TextBox::SetSelStart(vb::Long start) {
-    if (start < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (start < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selStart_ = std::min(start, vb::Len(text_));
     selLength_ = 0;
     PropertyChanged("SelStart");
 }
 
 void TextBox::SetSelLength(vb::Long length) {
-    if (length < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (length < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selLength_ = std::min(length, vb::Len(text_) - selStart_);
     PropertyChanged("SelLength");
 }

@@ -148,12 +148,12 @@ void SaveSetting(const std::string& appName, const std::string& section, const s
 void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key) {
     Store store = Load();
     Section* found = FindSection(store, HeaderOf(appName, section));
-    if (!found) vb::Raise(vb::err::InvalidCall);
+    if (!found) vb::Raise(vb::err::kInvalidCall);
     if (key.empty()) {
         store.erase(store.begin() + (found - store.data()));
     } else {
         auto entry = FindEntry(*found, key);
-        if (entry == found->entries.end()) vb::Raise(vb::err::InvalidCall);
+        if (entry == found->entries.end()) vb::Raise(vb::err::kInvalidCall);
         found->entries.erase(entry);
     }
     Save(store);

@@ -11,6 +11,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 double RoundHalfEven(double value) {
     double floor = std::floor(value);
     double diff = value - floor;
@@ -63,7 +67,7 @@ double Val(std::string_view text) {
     for (; i < text.size(); ++i) {
         char c = text[i];
         if (IsBlank(c)) continue;
-        if (c >= '0' && c <= '9') {
+        if (IsDigit(c)) {
             digits += c;
             seenDigit = true;
         } else if ((c == '+' || c == '-') &&
@@ -88,7 +92,7 @@ double Val(std::string_view text) {
     if (*begin == '+') ++begin;
     double value = 0;
     auto [end, ec] = std::from_chars(begin, digits.data() + digits.size(), value);
-    if (ec == std::errc::result_out_of_range) Raise(err::Overflow);
+    if (ec == std::errc::result_out_of_range) Raise(err::kOverflow);
     return ec == std::errc{} ? value : 0;
 }
 
@@ -101,6 +105,9 @@ bool ParseNumber(std::string_view text, double& out) {
     text = text.substr(first, last - first);
     if (text.empty()) return false;
     if (ParseRadix(text, out, true)) return true;
+    // from_chars also reads "inf" and "nan", which are no numbers to the language.
+    const size_t lead = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    if (lead == text.size() || !(IsDigit(text[lead]) || text[lead] == '.')) return false;
     std::string number(text);
     for (char& c : number)
         if (c == 'd' || c == 'D') c = 'e';
@@ -111,9 +118,9 @@ bool ParseNumber(std::string_view text, double& out) {
 }
 
 Integer CInt(double value) {
-    if (std::isnan(value)) Raise(err::Overflow);
+    if (std::isnan(value)) Raise(err::kOverflow);
     double rounded = RoundHalfEven(value);
-    if (rounded < -32768.0 || rounded > 32767.0) Raise(err::Overflow);
+    if (rounded < -32768.0 || rounded > 32767.0) Raise(err::kOverflow);
     return static_cast<Integer>(rounded);
 }
 
@@ -122,9 +129,9 @@ Integer CInt(const Variant& value) {
 }
 
 Long CLng(double value) {
-    if (std::isnan(value)) Raise(err::Overflow);
+    if (std::isnan(value)) Raise(err::kOverflow);
     double rounded = RoundHalfEven(value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0) Raise(err::Overflow);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) Raise(err::kOverflow);
     return static_cast<Long>(rounded);
 }
 
@@ -156,7 +163,7 @@ std::string CStr(const Variant& value) {
 }
 
 double Round(double value, int digits) {
-    if (digits < 0) Raise(err::InvalidCall);
+    if (digits < 0) Raise(err::kInvalidCall);
     double scale = std::pow(10.0, digits);
     double scaled = value * scale;
     // Values written with `digits` decimals, such as 2.675, are not exact in binary: treat

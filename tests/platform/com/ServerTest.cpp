@@ -60,7 +60,7 @@ TEST_F(Server, MembersTakeArgumentsByReferenceAndRaiseEventsToTheHost) {
     com::Call(*counter, "swap", pair);
     EXPECT_EQ(pair[0], vb::Variant(vb::Integer(2)));
     EXPECT_EQ(pair[1], vb::Variant("a"));
-    EXPECT_EQ(ErrorNumber([&] { com::Call(*counter, "Reset"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(*counter, "Reset"); }), vb::err::kNotSupported);
 
     // The sink doubles the first step and cancels the second.
     std::vector<vb::Long> seen;
@@ -83,8 +83,9 @@ TEST_F(Server, UnregisteringRemovesTheClasses) {
     EXPECT_FALSE(com::LibraryOf(kCounterClsid));
     EXPECT_FALSE(com::ClsidOf(comtest::kCounterProgId));
     EXPECT_EQ(ErrorNumber([] { com::CreateObject(comtest::kCounterProgId); }),
-              vb::err::CannotCreateObject);
-    EXPECT_EQ(ErrorNumber([] { com::CreateInstance(kCounterClsid); }), vb::err::CannotCreateObject);
+              vb::err::kCannotCreateObject);
+    EXPECT_EQ(ErrorNumber([] { com::CreateInstance(kCounterClsid); }),
+              vb::err::kCannotCreateObject);
 }
 
 TEST_F(Server, EveryCreationFailureRaises429) {
@@ -96,9 +97,9 @@ TEST_F(Server, EveryCreationFailureRaises429) {
     com::RegisterClass(exportless, "Zomel.Exportless", ZRT_LIBRARY);
     for (const char* name : {"Zomel.Nothing", "{00000000-0000-0000-0000-0000000000AB}", "{bad}", "",
                              "Zomel.Missing", "Zomel.Exportless", comtest::kBrokenProgId})
-        EXPECT_EQ(ErrorNumber([&] { com::CreateObject(name); }), vb::err::CannotCreateObject)
+        EXPECT_EQ(ErrorNumber([&] { com::CreateObject(name); }), vb::err::kCannotCreateObject)
             << name;
-    EXPECT_EQ(ErrorNumber([&] { com::CreateInstance(unknown); }), vb::err::CannotCreateObject);
+    EXPECT_EQ(ErrorNumber([&] { com::CreateInstance(unknown); }), vb::err::kCannotCreateObject);
 }
 
 TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
@@ -107,13 +108,13 @@ TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
     EXPECT_NE(Regsvr(config_.Folder() + "/gone.so"), 0);
     EXPECT_NE(Regsvr(ZRT_LIBRARY), 0);
     EXPECT_EQ(ErrorNumber([&] { com::RegisterServer(config_.Folder() + "/gone.so"); }),
-              com::LibraryLoadFailed);
-    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(ZRT_LIBRARY); }), com::EntryPointNotFound);
+              vb::err::kLibraryLoadFailed);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(ZRT_LIBRARY); }), vb::err::kEntryPointNotFound);
 }
 
 TEST_F(Server, AServerFailingToRegisterPassesItsErrorOn) {
     std::ofstream(config_.Folder() + "/zomelbuilder") << "a file where the folder should be";
-    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::PathFileAccess);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::kPathFileAccess);
     EXPECT_EQ(vb::Err().Number, 0);
     EXPECT_NE(Regsvr(COM_TEST_SERVER), 0);
 }
@@ -123,9 +124,9 @@ TEST_F(Server, TheLibraryCanUnloadOnlyWhenNoObjectIsAlive) {
     auto canUnload =
         com::ServerLibrary::Load(COM_TEST_SERVER).Entry<com::CanUnloadNowFn>("DllCanUnloadNow");
     com::DispatchRef counter = com::CreateObject(comtest::kCounterProgId);
-    EXPECT_EQ(canUnload(), com::status::Failed);
+    EXPECT_EQ(canUnload(), com::status::kFailed);
     counter.reset();
-    EXPECT_EQ(canUnload(), com::status::Ok);
+    EXPECT_EQ(canUnload(), com::status::kOk);
 }
 
 }  // namespace

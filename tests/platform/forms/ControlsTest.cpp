@@ -37,10 +37,10 @@ TEST_F(Controls, PropertiesByNameFollowTheTypedOnes) {
 
 TEST_F(Controls, MissingAndReadOnlyPropertiesRaise) {
     Control& name = window.ControlNamed("txtName");
-    EXPECT_EQ(ErrorNumber([&] { name.Get("Caption"); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorNumber([&] { name.Let("Caption", "x"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Get("Caption"); }), vb::err::kNotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Caption", "x"); }), vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] { name.Let("Name", "other"); }), 383);
-    EXPECT_EQ(ErrorNumber([&] { name.Let("Width", -1); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Width", -1); }), vb::err::kInvalidPropertyValue);
 }
 
 TEST_F(Controls, SettingValuesRaisesTheEventsAPersonWouldCause) {
@@ -152,7 +152,7 @@ TEST_F(RangeAndClip, ValuesStayInTheirRange) {
         bar.SetValue(20);
         FAIL();
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::InvalidPropertyValue);
+        EXPECT_EQ(e.Number(), vb::err::kInvalidPropertyValue);
     }
     bar.SetMin(12);  // the value follows the new range
     EXPECT_EQ(bar.Value(), 12);
@@ -173,9 +173,9 @@ TEST_F(RangeAndClip, ValuesStayInTheirRange) {
 TEST_F(RangeAndClip, ClipCutsARectangleAndPadsBeyondThePicture) {
     auto& clip = window.ControlAs<PictureClip>("PicClip");
     EXPECT_THROW(clip.Clip(), vb::VbError);
-    gdi::Bitmap image(4, 3, gdi::Black);
-    image.Set(1, 1, gdi::White);
-    image.Set(3, 2, gdi::White);
+    gdi::Bitmap image(4, 3, gdi::kBlack);
+    image.Set(1, 1, gdi::kWhite);
+    image.Set(3, 2, gdi::kWhite);
     clip.SetPicture(std::make_shared<gdi::Picture>(image));
     clip.SetClipX(1);
     clip.SetClipY(1);
@@ -184,8 +184,8 @@ TEST_F(RangeAndClip, ClipCutsARectangleAndPadsBeyondThePicture) {
     gdi::PictureRef cut = clip.Clip();
     ASSERT_EQ(cut->PixelWidth(), 4);
     ASSERT_EQ(cut->PixelHeight(), 2);
-    EXPECT_EQ(cut->Image().At(0, 0), gdi::White);
-    EXPECT_EQ(cut->Image().At(2, 1), gdi::White);
-    EXPECT_EQ(cut->Image().At(3, 1), gdi::Black);  // beyond the source
+    EXPECT_EQ(cut->Image().At(0, 0), gdi::kWhite);
+    EXPECT_EQ(cut->Image().At(2, 1), gdi::kWhite);
+    EXPECT_EQ(cut->Image().At(3, 1), gdi::kBlack);  // beyond the source
     EXPECT_EQ(clip.Get("Clip").As<gdi::Picture>()->PixelWidth(), 4);
 }

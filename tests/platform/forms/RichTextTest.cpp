@@ -52,8 +52,8 @@ TEST(RtfDocumentTest, FindHonoursCaseWholeWordsStartAndEnd) {
     RtfDocument document;
     document.SetText("Rows of arrows; rows and columns");
     EXPECT_EQ(document.Find("rows", 0, -1, 0), 0);  // without match case "Rows" counts
-    EXPECT_EQ(document.Find("rows", 0, -1, RtfDocument::MatchCase), 10);
-    EXPECT_EQ(document.Find("rows", 1, -1, RtfDocument::MatchCase | RtfDocument::WholeWord), 16);
+    EXPECT_EQ(document.Find("rows", 0, -1, RtfDocument::kMatchCase), 10);
+    EXPECT_EQ(document.Find("rows", 1, -1, RtfDocument::kMatchCase | RtfDocument::kWholeWord), 16);
     EXPECT_EQ(document.Find("rows", 17, -1, 0), -1);
     EXPECT_EQ(document.Find("columns", 0, 31, 0), -1);  // would end past `end`
     EXPECT_EQ(document.Find("columns", 0, 32, 0), 25);
@@ -153,7 +153,7 @@ TEST_F(RichTextBoxTest, CaretPastTheEndStopsAtTheEndAndSelRtfAppends) {
     // The blank after each fragment's group is text of its own.
     EXPECT_EQ(box->Text(), "Head\n\nline one  \nline two  ");
     EXPECT_EQ(box->SelStart(), box->Document().Length());
-    EXPECT_EQ(ErrorNumber([&] { box->SetSelStart(-1); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { box->SetSelStart(-1); }), vb::err::kInvalidPropertyValue);
 }
 
 TEST_F(RichTextBoxTest, SavesAndLoadsFilesAndRefusesWhatIsMissing) {
@@ -166,6 +166,6 @@ TEST_F(RichTextBoxTest, SavesAndLoadsFilesAndRefusesWhatIsMissing) {
     fx.env.WriteFile("app/plain.txt", "ICE \xC9TAPE");
     box->LoadFile(fx.app + "plain.txt", forms::RichTextBox::rtfText);
     EXPECT_EQ(box->Text(), "ICE \xC3\x89TAPE");
-    EXPECT_EQ(ErrorNumber([&] { box->LoadFile(fx.app + "none.rtf"); }), vb::err::FileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { box->LoadFile(fx.app + "none.rtf"); }), vb::err::kFileNotFound);
     EXPECT_EQ(box->Text(), "ICE \xC3\x89TAPE");
 }

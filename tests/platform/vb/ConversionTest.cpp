@@ -19,12 +19,30 @@ TEST(Conversion, CIntRoundsHalvesToEven) {
 
 TEST(Conversion, OverflowAndMismatchRaise) {
     EXPECT_EQ(CInt(32767.4), 32767);
-    EXPECT_EQ(ErrorNumber([] { CInt(32767.5); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(-32768.6); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(40000); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CLng(3e9); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(Variant("12abc")); }), err::TypeMismatch);
-    EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CInt(32767.5); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(-32768.6); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(40000); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CLng(3e9); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(Variant("12abc")); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::kTypeMismatch);
+}
+
+// The C library reads infinity and not-a-number from text; the language reads no such
+// number, so a typed "inf" cannot become an endless size or price.
+TEST(Conversion, InfinityAndNotANumberAreNoNumbers) {
+    for (const char* text : {"inf", "-inf", "+INF", "Infinity", "nan", " NaN ", "nan(1)", "-"}) {
+        double out = 0;
+        EXPECT_FALSE(ParseNumber(text, out)) << text;
+        EXPECT_FALSE(Variant(text).IsNumeric()) << text;
+        EXPECT_EQ(ErrorNumber([&] { CDbl(Variant(text)); }), err::kTypeMismatch) << text;
+        EXPECT_EQ(ErrorNumber([&] { CSng(Variant(text)); }), err::kTypeMismatch) << text;
+        EXPECT_EQ(Val(text), 0) << text;
+    }
+    double out = 0;
+    EXPECT_TRUE(ParseNumber("-.5", out));
+    EXPECT_EQ(out, -0.5);
+    EXPECT_TRUE(ParseNumber("+12", out));
+    EXPECT_EQ(out, 12);
 }
 
 TEST(Conversion, ValReadsTheLeadingNumber) {
@@ -58,5 +76,5 @@ TEST(Conversion, RoundIsBankers) {
     EXPECT_DOUBLE_EQ(Round(1.2345, 2), 1.23);
     EXPECT_DOUBLE_EQ(Round(0.125, 2), 0.12);
     EXPECT_DOUBLE_EQ(Round(0.375, 2), 0.38);
-    EXPECT_EQ(ErrorNumber([] { Round(1.0, -1); }), err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Round(1.0, -1); }), err::kInvalidCall);
 }
