@@ -11,11 +11,14 @@ namespace qtview {
 
 MenuView::MenuView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {}
 
+// The menu may be the one still delivering the person's choice (an Exit item that unloads
+// its window): it leaves its owner at once and is deleted once Qt is done with it.
 MenuView::~MenuView() {
+    if (owner_ && action_) owner_->removeAction(action_);
     if (menu_)
-        delete menu_.data();
-    else
-        delete action_.data();
+        menu_->deleteLater();
+    else if (action_)
+        action_->deleteLater();
 }
 
 bool MenuView::HoldsItems() const {
@@ -43,6 +46,7 @@ void MenuView::Attach() {
         });
     }
     owner->addAction(action_);
+    owner_ = owner;
     ViewBase::Attach();
 }
 

@@ -27,6 +27,7 @@ private:
 
     QPointer<QAction> action_;
     QPointer<QMenu> menu_;
+    QPointer<QWidget> owner_;
 };
 
 }  // namespace qtview

@@ -114,8 +114,8 @@ pid_t PrivateDesktop::Start(const std::vector<std::string>& argv) {
     return Spawn(argv);
 }
 
-bool PrivateDesktop::WaitForExit(pid_t pid, double seconds) {
-    bool ended = WaitUntil(seconds, [&] { return ::waitpid(pid, nullptr, WNOHANG) == pid; });
+bool PrivateDesktop::WaitForExit(pid_t pid, double seconds, int* status) {
+    bool ended = WaitUntil(seconds, [&] { return ::waitpid(pid, status, WNOHANG) == pid; });
     if (ended) std::erase(started_, pid);
     return ended;
 }

@@ -28,8 +28,9 @@ public:
 
     // Starts a program on this display with the test's environment; gives its process id.
     pid_t Start(const std::vector<std::string>& argv);
-    // Waits until the process ends; false when it is still running after `seconds`.
-    bool WaitForExit(pid_t pid, double seconds);
+    // Waits until the process ends; false when it is still running after `seconds`.  With
+    // `status`, gives how it ended (as waitpid does).
+    bool WaitForExit(pid_t pid, double seconds, int* status = nullptr);
     // Runs a command line on this display and gives what it printed.
     std::string Run(const std::string& command) const;
 

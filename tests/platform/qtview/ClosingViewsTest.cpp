@@ -65,6 +65,9 @@ TEST_F(ClosingViews, AMenuItemThatUnloadsItsWindow) {
     ASSERT_NE(exit, nullptr);
     QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(exit).center());
     ExpectGone();
+    // Shown again, the window has its one menu, not the one that went as well.
+    fx.ShowActive(window);
+    EXPECT_EQ(fx.WindowOf(window).menuBar()->actions().size(), 1);
 }
 
 TEST_F(ClosingViews, ACheckBoxOrOptionButtonThatUnloadsItsWindow) {
