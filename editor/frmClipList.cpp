@@ -3,13 +3,13 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/TranslateForm.h"
+#include "editor/ClipText.h"
 #include "editor/MessageSpan.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
-#include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
@@ -44,17 +44,8 @@ void frmClipList::LoadClipText() {
                       forms::LoadResString(kReinstallId));
         return;
     }
-    // One entry a line, an empty line too; the line end after the last line ends it.
-    std::string text = vb::FromWindows1252(*bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        LstClipText->AddItem(line);
-        start = end + 1;
-    }
+    for (const std::string& entry : ClipTextEntries(*bytes))
+        LstClipText->AddItem(entry);
 }
 
 void frmClipList::CmdAdd_Click() {

@@ -68,12 +68,16 @@ const nlohmann::json& LoadWindowDescription(const std::string& name) {
                                            ? std::string(" is missing")
                                            : " cannot be read: " + error.Description()));
     }
+    return ParseWindowDescription(name, text);
+}
+
+const nlohmann::json& ParseWindowDescription(const std::string& name, std::string_view text) {
     nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object())
         vb::Raise(vb::err::InvalidFileFormat,
-                  "The window description " + path +
+                  "The window description " + WindowDescriptionPath(name) +
                       (text.empty() ? " is empty" : " is not a valid description (JSON object)"));
-    return cache.emplace(name, std::move(parsed)).first->second;
+    return Cache().insert_or_assign(name, std::move(parsed)).first->second;
 }
 
 }  // namespace forms

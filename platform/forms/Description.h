@@ -28,6 +28,10 @@ std::string WindowDescriptionPath(const std::string& name);
 // when it is empty or not a JSON object, each naming the file.
 const nlohmann::json& LoadWindowDescription(const std::string& name);
 
+// Takes `text` as the description of window `name` in place of any read before; raises 321
+// naming the window's file when it is empty or not a JSON object.
+const nlohmann::json& ParseWindowDescription(const std::string& name, std::string_view text);
+
 // Forgets the parsed descriptions, so that they are read again (tests that swap the program
 // folder).
 void ReloadWindowDescriptions();
