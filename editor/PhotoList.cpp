@@ -19,12 +19,21 @@ constexpr double kMostPhotos = 32767;
     vb::Raise(vb::err::InvalidCall, "gifs_jpegs/pic.txt: " + why);
 }
 
+// The leading number of a field; one too large for a number refuses the list as well.
+double NumberOf(std::string_view field, const std::string& what) {
+    try {
+        return vb::Val(field);
+    } catch (const vb::VbError&) {
+        BadList(what + " is beyond any number");
+    }
+}
+
 GalleryPhoto PhotoOf(const std::string& line, size_t number) {
     const std::string photo = "photo " + std::to_string(number);
     std::vector<std::string> fields = vb::Split(line, "/");
     if (fields.size() < 3) BadList(photo + " needs caption/width/height");
-    const double width = vb::Val(fields[1]);
-    const double height = vb::Val(fields[2]);
+    const double width = NumberOf(fields[1], photo + "'s width");
+    const double height = NumberOf(fields[2], photo + "'s height");
     if (!(width > 0) || !(height > 0)) BadList(photo + " has no size");
     if (width < kLeastSize || height < kLeastSize || width > kMostSize || height > kMostSize)
         BadList(photo + " has a size beyond 0.001 to 1000000");
@@ -36,7 +45,7 @@ GalleryPhoto PhotoOf(const std::string& line, size_t number) {
 std::vector<GalleryPhoto> ParsePhotoList(std::string_view bytes) {
     std::vector<std::string> lines =
         vb::Split(vb::Replace(vb::FromWindows1252(bytes), "\r\n", "\n"), "\n");
-    const double count = lines.empty() ? 0 : vb::Val(lines[0]);
+    const double count = lines.empty() ? 0 : NumberOf(lines[0], "the count");
     if (!(count >= 1)) BadList("the first line must be a count");
     if (count != std::floor(count) || count > kMostPhotos)
         BadList("the count is not a whole number from 1 to 32767");

@@ -10,6 +10,7 @@
 #include "platform/forms/StringTable.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
 
 namespace zomel {
 namespace {
@@ -21,6 +22,11 @@ constexpr vb::Integer kLineCount = 11;
 
 forms::TextBox& MainLine(vb::Integer index) {
     return MainForm->ControlAs<forms::TextBox>("txtZomelText", index);
+}
+
+void ReportUnreadable(const std::string& path) {
+    forms::MsgBox(forms::LoadResString(kUnableToLocateId) + path +
+                  forms::LoadResString(kReinstallId));
 }
 
 }  // namespace
@@ -39,13 +45,14 @@ void frmClipList::Window_Load() {
 void frmClipList::LoadClipText() {
     std::string path = os::JoinPath(os::ProgramFolder(), "ClipText.txt");
     std::optional<std::string> bytes = os::ReadIfPresent(path);
-    if (!bytes) {
-        forms::MsgBox(forms::LoadResString(kUnableToLocateId) + path +
-                      forms::LoadResString(kReinstallId));
-        return;
+    if (!bytes) return ReportUnreadable(path);
+    // A file longer than the list can hold is read as far as the list goes.
+    try {
+        for (const std::string& entry : ClipTextEntries(*bytes))
+            LstClipText->AddItem(entry);
+    } catch (const vb::VbError&) {
+        ReportUnreadable(path);
     }
-    for (const std::string& entry : ClipTextEntries(*bytes))
-        LstClipText->AddItem(entry);
 }
 
 void frmClipList::CmdAdd_Click() {

@@ -20,6 +20,10 @@ namespace forms {
 bool IsReservedDescriptionKey(std::string_view key);
 vb::Variant VariantFromDescription(const nlohmann::json& value);
 FontRef FontFromDescription(const nlohmann::json& value);
+// A whole number of a description from `least` to `most`; anything else raises 321 saying
+// which `what` is wrong.
+long long WholeNumberFromDescription(const nlohmann::json& value, long long least, long long most,
+                                     std::string_view what);
 
 // The file that describes window `name`.
 std::string WindowDescriptionPath(const std::string& name);

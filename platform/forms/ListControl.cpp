@@ -1,11 +1,17 @@
 #include "platform/forms/ListControl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
 #include "platform/vb/Error.h"
 
 namespace forms {
+namespace {
+
+constexpr size_t kMostEntries = INT16_MAX;
+
+}  // namespace
 
 const PropertyTable& ListControl::Table() {
     static const PropertyTable table = [] {
@@ -74,6 +80,7 @@ void ListControl::SetItemData(vb::Integer index, vb::Long data) {
 
 void ListControl::AddItem(const std::string& text, vb::Integer index) {
     if (index > ListCount() || index < -1) vb::Raise(vb::err::InvalidCall);
+    if (items_.size() >= kMostEntries) vb::Raise(vb::err::OutOfMemory);
     auto at = items_.end();
     if (index >= 0) {
         at = items_.begin() + index;
