@@ -30,9 +30,9 @@ void OpenRunLog(frmMain& main) {
     if (OpenLog(main.LogPath)) return;
     std::string wanted = main.LogPath;
     main.LogPath = ChooseLogPath("", TempFolder);
-    vb::PassOver(vb::err::FileNotFound, [&] { os::Kill(main.LogPath); });
+    vb::PassOver(vb::err::kFileNotFound, [&] { os::Kill(main.LogPath); });
     OpenLog(main.LogPath);
-    vb::Raise(vb::err::PathFileAccess, "The log file " + wanted + " could not be opened");
+    vb::Raise(vb::err::kPathFileAccess, "The log file " + wanted + " could not be opened");
 }
 
 void LoadTexts() {
@@ -58,7 +58,7 @@ void Main() {
     // Every step runs on its own: a failure is reported and start-up goes on; a missing file
     // (the old log) is no failure.
     vb::OnError step([] {
-        if (vb::Err().Number == vb::err::FileNotFound)
+        if (vb::Err().Number == vb::err::kFileNotFound)
             vb::Err().Clear();
         else
             ReportError("Module sub main - Error Catch");
@@ -79,7 +79,7 @@ void Main() {
     step([] { MainForm = &forms::Instance<frmMain>(); });
     step([&] { MainForm->LogPath = ChooseLogPath(logfile, TempFolder); });
     // A log folder that does not exist holds no old log either; opening will say so.
-    step([] { vb::PassOver(vb::err::PathNotFound, [] { os::Kill(MainForm->LogPath); }); });
+    step([] { vb::PassOver(vb::err::kPathNotFound, [] { os::Kill(MainForm->LogPath); }); });
     step([] { OpenRunLog(*MainForm); });
     // What the runtime passes over itself (a damaged font, say) is logged from here on.
     step([] { vb::SetHandledErrorSink(LogHandledError); });

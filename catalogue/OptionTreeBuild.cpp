@@ -59,7 +59,7 @@ struct SetName {
 
 SetName SplitSetName(const std::string& name) {
     const vb::Long dash = vb::InStr(name, "-");
-    if (dash == 0) vb::Raise(vb::err::SubscriptOutOfRange, "No \"-\" in the set row " + name);
+    if (dash == 0) vb::Raise(vb::err::kSubscriptOutOfRange, "No \"-\" in the set row " + name);
     return {vb::Left(name, dash - 1), vb::Trim(vb::Mid(name, dash + 1))};
 }
 
@@ -92,7 +92,7 @@ void OptionTreeBuild::PackageRow(vb::Integer i) {
     if (i == 1 && Zomel2Mode) return;
     if (i == 2 && !Zomel2Mode && PresetNextIndex == 2) return;
     if (row.Package != iPkg_) StartPackage(row);
-    if (!parentNode_) vb::Raise(vb::err::ObjectNotSet, "No package node for " + row.Name);
+    if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No package node for " + row.Name);
     const vb::Integer width = row.Group > 0 ? GroupMemberWidth : OneDownWidth;
     Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
     forms::Node& node =
@@ -213,7 +213,7 @@ void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
         parentNode_ = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, TopLevelWidth);
     } else if (row.Info == "DETAIL") {
         sPrice_ = Text(kNotApplicable);
-        if (!parentNode_) vb::Raise(vb::err::ObjectNotSet, "No kit node for " + row.Name);
+        if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No kit node for " + row.Name);
         Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
         forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
                                    row.Name, OneDownWidth);

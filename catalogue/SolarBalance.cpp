@@ -30,7 +30,7 @@ vb::Single Single(double value) {
 }
 
 int Checked(int index, int count) {
-    if (index < 0 || index >= count) vb::Raise(vb::err::SubscriptOutOfRange);
+    if (index < 0 || index >= count) vb::Raise(vb::err::kSubscriptOutOfRange);
     return index;
 }
 

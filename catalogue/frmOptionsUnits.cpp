@@ -2,14 +2,10 @@
 #include "catalogue/frmOptions.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/MessageLines.h"
 #include "editor/frmMain.h"
 
 namespace zomel {
-namespace {
-
-constexpr vb::Integer kLastLine = 10;
-
-}  // namespace
 
 frmOptions::frmOptions() : ProgramForm("frmOptions") {
     On("cmdApply", "Click", [this](auto&, auto&) { cmdApply_Click(); });
@@ -55,7 +51,7 @@ void frmOptions::cmdApply_Click() {
         charSize = "in";
     gSign->SetCharSizeUnit(charSize);
     cmdApply->SetEnabled(false);
-    for (vb::Integer line = kLastLine; line >= 0; --line)
+    for (vb::Integer line = kLastMessageLine; line >= 0; --line)
         MainForm->HSLine_Change(line);
 }
 

@@ -104,7 +104,7 @@ void Loader::Run() {
     GroupCount = 0;
     for (const auto& row : EndedLines(text)) {
         if (++line_ > MaxLines) {
-            Reject(row, vb::err::Overflow);
+            Reject(row, vb::err::kOverflow);
             break;
         }
         ReadRow(row);
@@ -121,7 +121,7 @@ void Loader::ReadRow(const std::string& text) {
             if (vb::Len(fields_.back()) >= 4) PriceListDate = Unquote(fields_.back());
         });
     }
-    if (fields_.size() < RowFields) return Reject(text, vb::err::SubscriptOutOfRange);
+    if (fields_.size() < RowFields) return Reject(text, vb::err::kSubscriptOutOfRange);
     placeholder_ = IsPlaceholder(F(3));
 
     std::string kind, info;
@@ -131,10 +131,10 @@ void Loader::ReadRow(const std::string& text) {
     const bool option = kind == "OPTION-PKG" || kind == "OPTION-KIT" ||
                         (kind == "OPTION-SET" && !IsLayoutName(info));
     if (option) {
-        if (n_ >= MaxOptions) return Reject(text, vb::err::SubscriptOutOfRange);
+        if (n_ >= MaxOptions) return Reject(text, vb::err::kSubscriptOutOfRange);
         return LoadOption(kind);
     }
-    if (gBaseCount >= MaxBaseParts) return Reject(text, vb::err::SubscriptOutOfRange);
+    if (gBaseCount >= MaxBaseParts) return Reject(text, vb::err::kSubscriptOutOfRange);
     LoadBaseRow(text, static_cast<vb::Integer>(line_));
     if (kind == "ZOMEL") {
         Set(F(0), [&] { CEOption = vb::Flag(vb::Right(Unquote(F(0)), 4) == "Euro"); });
@@ -240,7 +240,7 @@ void LoadBaseRow(const std::string& rowText, vb::Integer lineNumber) {
         LogError("LoadBaseRow: " + std::to_string(lineNumber) + " Problem string: " + rowText);
     });
     if (gBaseCount >= MaxBaseParts) {
-        log([] { vb::Raise(vb::err::SubscriptOutOfRange); });
+        log([] { vb::Raise(vb::err::kSubscriptOutOfRange); });
         return;
     }
     const auto fields = SplitFields(rowText);

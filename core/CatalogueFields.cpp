@@ -35,13 +35,13 @@ std::vector<std::string> SplitFields(const std::string& rowText) {
 }
 
 const std::string& Field(const std::vector<std::string>& fields, size_t index) {
-    if (index >= fields.size()) vb::Raise(vb::err::SubscriptOutOfRange);
+    if (index >= fields.size()) vb::Raise(vb::err::kSubscriptOutOfRange);
     return fields[index];
 }
 
 std::string Unquote(const std::string& field) {
     const vb::Long length = vb::Len(field);
-    if (length < 2) vb::Raise(vb::err::InvalidCall);
+    if (length < 2) vb::Raise(vb::err::kInvalidCall);
     return vb::Mid(field, 2, length - 2);
 }
 

@@ -13,11 +13,11 @@ namespace {
 vb::Long ErrorNumber(pricecode::Fault fault) {
     switch (fault) {
         case pricecode::Fault::BadDigit:
-            return vb::err::TypeMismatch;
+            return vb::err::kTypeMismatch;
         case pricecode::Fault::Overflow:
-            return vb::err::Overflow;
+            return vb::err::kOverflow;
         default:
-            return vb::err::InvalidCall;
+            return vb::err::kInvalidCall;
     }
 }
 

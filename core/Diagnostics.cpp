@@ -61,7 +61,7 @@ void ReportCannotStart(const vb::ErrObject& failure) {
         TextOr(kCannotStartId, "VELDO ZOMELBuilder cannot start: its main window cannot be shown.");
     if (!failure.Description.empty()) text += "\r\r" + failure.Description;
     // A component that cannot be created says how to mend it itself.
-    if (failure.Number != vb::err::CannotCreateObject)
+    if (failure.Number != vb::err::kCannotCreateObject)
         text += "\r\r" + TextOr(kReinstallId, "Reinstall VELDO ZOMELBuilder to restore its files.");
     forms::MsgBox(text, forms::vbCritical, kErrorBoxTitle);
 }

@@ -31,4 +31,7 @@ void DebugTrace(const std::string& functionName, vb::Long number, const std::str
 // F12 on a window: logs and shows the window's caption id.
 void ShowFormNumber(vb::Long captionId, const std::string& label);
 
+// The layout's measuring and size checks trace every step from this level on.
+inline constexpr vb::Integer kLayoutTraceLevel = 10;
+
 }  // namespace zomel

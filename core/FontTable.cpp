@@ -17,7 +17,7 @@ struct Cell {
     const char* rows;
 };
 
-constexpr std::array<Cell, LastBlockFont - FirstBlockFont + 1> Cells = {{
+constexpr std::array<Cell, kLastBlockFont - kFirstBlockFont + 1> Cells = {{
     {"4", "5"},
     {"4", "6"},
     {"3", "7"},
@@ -37,8 +37,8 @@ constexpr std::array<Cell, LastBlockFont - FirstBlockFont + 1> Cells = {{
 }  // namespace
 
 void FillFontTable() {
-    for (vb::Integer index = FirstBlockFont; index <= LastBlockFont; ++index) {
-        const Cell& cell = Cells[index - FirstBlockFont];
+    for (vb::Integer index = kFirstBlockFont; index <= kLastBlockFont; ++index) {
+        const Cell& cell = Cells[index - kFirstBlockFont];
         FontRecord& font = FontTable(index);
         font.Cols = cell.cols;
         font.Rows = cell.rows;

@@ -18,11 +18,11 @@ struct FontRecord {
 };
 
 // The fourteen LED block fonts the editor offers, indexes 6 to 19; 10 is the start-up font.
-inline constexpr vb::Integer FirstBlockFont = 6;
-inline constexpr vb::Integer LastBlockFont = 19;
+inline constexpr vb::Integer kFirstBlockFont = 6;
+inline constexpr vb::Integer kLastBlockFont = 19;
 // The 5x7 font, the editor's start-up font.
-inline constexpr vb::Integer StartFont = 10;
-extern Table<FontRecord, FirstBlockFont, LastBlockFont>& FontTable;
+inline constexpr vb::Integer kStartFont = 10;
+extern Table<FontRecord, kFirstBlockFont, kLastBlockFont>& FontTable;
 
 // Fills the table; the names begin with string-table text 10916 ("VELDO ").
 void FillFontTable();

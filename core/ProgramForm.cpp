@@ -37,7 +37,7 @@ constexpr WindowRow kWindows[] = {
 ProgramForm::Identity ProgramForm::IdentityOf(std::string_view name) {
     for (const WindowRow& row : kWindows)
         if (row.name == name) return row.identity;
-    vb::Raise(vb::err::InvalidCall, "No window " + std::string(name) + " in the window table");
+    vb::Raise(vb::err::kInvalidCall, "No window " + std::string(name) + " in the window table");
 }
 
 ProgramForm::ProgramForm(std::string name) : Form(name), identity_(IdentityOf(name)) {}

@@ -45,7 +45,7 @@ vb::Integer& PresetPackage = gRun.PresetPackage;
 vb::Integer& KitOptionIndex = gRun.KitOptionIndex;
 vb::Integer& GroupCount = gRun.GroupCount;
 std::unique_ptr<mapParts>& gMapParts = gRun.gMapParts;
-Table<FontRecord, FirstBlockFont, LastBlockFont>& FontTable = gRun.FontTable;
+Table<FontRecord, kFirstBlockFont, kLastBlockFont>& FontTable = gRun.FontTable;
 Table<LayoutCandidate, 0, MaxLayoutCandidates>& LayoutCandidates = gRun.LayoutCandidates;
 PriceLoadValues& gPriceLoad = gRun.gPriceLoad;
 

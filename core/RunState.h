@@ -53,7 +53,7 @@ struct RunState {
     vb::Integer KitOptionIndex = 0;
     vb::Integer GroupCount = 0;
     std::unique_ptr<mapParts> gMapParts;
-    Table<FontRecord, FirstBlockFont, LastBlockFont> FontTable;
+    Table<FontRecord, kFirstBlockFont, kLastBlockFont> FontTable;
     Table<LayoutCandidate, 0, MaxLayoutCandidates> LayoutCandidates;
     PriceLoadValues gPriceLoad;
 };

@@ -72,10 +72,11 @@ public:
     void SetYZomelCount(vb::Integer value);
     vb::Integer YZomelCount() const { return YZomelCount_; }
 
-private:
+    // The bits of the approval code, the model number's third character.
     static constexpr vb::Integer kCEBit = 1;
     static constexpr vb::Integer kULBit = 2;
 
+private:
     void ChangeSizes();
     void SetGenerationConstants();
     void SetLengthFactor();

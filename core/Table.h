@@ -23,7 +23,7 @@ public:
 
 private:
     static size_t Slot(int index) {
-        if (index < First || index > Last) vb::Raise(vb::err::SubscriptOutOfRange);
+        if (index < First || index > Last) vb::Raise(vb::err::kSubscriptOutOfRange);
         return static_cast<size_t>(index - First);
     }
 

@@ -47,13 +47,13 @@ void mapParts::Load() {
 }
 
 void mapParts::Add(mapPart row) {
-    if (rows_.size() == MaxRows) vb::Raise(vb::err::Overflow);
-    if (!keys_.insert(row.Part()).second) vb::Raise(vb::err::DuplicateKey);
+    if (rows_.size() == MaxRows) vb::Raise(vb::err::kOverflow);
+    if (!keys_.insert(row.Part()).second) vb::Raise(vb::err::kDuplicateKey);
     rows_.push_back(std::move(row));
 }
 
 const mapPart& mapParts::Item(vb::Integer index) const {
-    if (index < 1 || index > Count()) vb::Raise(vb::err::SubscriptOutOfRange);
+    if (index < 1 || index > Count()) vb::Raise(vb::err::kSubscriptOutOfRange);
     return rows_[static_cast<size_t>(index - 1)];
 }
 

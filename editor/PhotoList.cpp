@@ -16,7 +16,7 @@ constexpr double kMostSize = 1e6;
 constexpr double kMostPhotos = 32767;
 
 [[noreturn]] void BadList(const std::string& why) {
-    vb::Raise(vb::err::InvalidCall, "gifs_jpegs/pic.txt: " + why);
+    vb::Raise(vb::err::kInvalidCall, "gifs_jpegs/pic.txt: " + why);
 }
 
 // The leading number of a field; one too large for a number refuses the list as well.

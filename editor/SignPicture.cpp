@@ -99,7 +99,7 @@ void DrawOutlines(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPi
 }  // namespace
 
 gdi::Bitmap DrawSignPicture(const gdi::Bitmap& frame, const SignPictureLayout& layout) {
-    if (layout.PixPerSegX <= 0 || layout.PixPerSegY <= 0) vb::Raise(vb::err::DivisionByZero);
+    if (layout.PixPerSegX <= 0 || layout.PixPerSegY <= 0) vb::Raise(vb::err::kDivisionByZero);
     const int w = frame.Width(), h = frame.Height();
     const int gapsX = layout.SegSepX == 3 ? std::max(0, w / layout.PixPerSegX - 1) : 0;
     const int gapsY = layout.SegSepY == 3 ? std::max(0, h / layout.PixPerSegY - 1) : 0;

@@ -25,9 +25,9 @@ constexpr vb::Integer kLastSaveKey = 119;   // F8
 // The picture an image control shows; its description names the file.
 gdi::PictureRef PictureOf(forms::Image& image) {
     std::string file = image.Get("Picture").ToString();
-    if (file.empty()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (file.empty()) vb::Raise(vb::err::kInvalidPropertyValue);
     gdi::PictureRef picture = gdi::Picture::Load(os::JoinPath(os::ProgramFolder(), file));
-    if (!picture) vb::Raise(vb::err::FileNotFound, "File not found: " + file);
+    if (!picture) vb::Raise(vb::err::kFileNotFound, "File not found: " + file);
     return picture;
 }
 
@@ -68,7 +68,7 @@ void frmClipArt::SavePicture(vb::Integer Index) {
                 return;
             }
         } else if (!picture->SaveBmp(path)) {
-            vb::Raise(vb::err::PathFileAccess);
+            vb::Raise(vb::err::kPathFileAccess);
         }
         forms::MsgBox(forms::LoadResString(kSavedId) + path, forms::vbInformation);
     } catch (const vb::VbError&) {

@@ -35,7 +35,7 @@ void frmGallery::Window_Load() {
         photoIndex_ = 1;
         ShowPhoto();
         if (!os::FileExists(prefix_ + "1" + suffix_))
-            vb::Raise(vb::err::FileNotFound, "File not found: " + prefix_ + "1" + suffix_);
+            vb::Raise(vb::err::kFileNotFound, "File not found: " + prefix_ + "1" + suffix_);
         cmdNext->SetEnabled(photoCount_ > 1);
     } catch (const vb::VbError& e) {
         GalleryLoaded = false;

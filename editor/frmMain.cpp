@@ -42,7 +42,7 @@ const char* const kEuropeanModel = "AF1-2H2A4-0000H";
 // "Main - Load" reports every failing step and goes on; an invalid argument passes silently.
 vb::OnError LoadStep() {
     return vb::OnError([] {
-        if (vb::Err().Number == vb::err::InvalidCall)
+        if (vb::Err().Number == vb::err::kInvalidCall)
             vb::Err().Clear();
         else
             ReportError("Main - Load");
@@ -81,7 +81,7 @@ void frmMain::BindEvents() {
 }
 
 Sign& frmMain::TheSign() const {
-    if (!gSign) vb::Raise(vb::err::ObjectNotSet);
+    if (!gSign) vb::Raise(vb::err::kObjectNotSet);
     return *gSign;
 }
 
@@ -174,7 +174,7 @@ void frmMain::RestoreUnits() {
 void frmMain::MakeTempFile() {
     std::string pattern = os::TempFolder() + "VZBXXXXXX";
     int fd = ::mkstemp(pattern.data());
-    if (fd < 0) vb::Raise(vb::err::PathFileAccess, "No temporary file in " + os::TempFolder());
+    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + os::TempFolder());
     ::close(fd);
     TempFileName = pattern;
 }
@@ -191,8 +191,8 @@ void frmMain::CheckColorDepth(vb::Integer depth) {
 // Every line in the start-up font, sized from the font table as every later change of height,
 // font or Start Over sizes it: the same message lays out the same from the first keystroke.
 void frmMain::ResetLineFormats() {
-    const FontRecord& font = FontTable(StartFont);
-    for (vb::Integer i = 0; i <= 10; ++i) {
+    const FontRecord& font = FontTable(kStartFont);
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         LineFormat& format = LineFormats[static_cast<size_t>(i)];
         format.FontName = font.Name;
         format.Bold = format.Italic = format.Underline = vb::False;
@@ -200,10 +200,10 @@ void frmMain::ResetLineFormats() {
         format.FontRows = font.Height;
         format.PixelFont = vb::True;
         format.Align = 2;
-        SavedLineHeight[static_cast<size_t>(i)] = 10;
-        if (i <= 8) HSLine(i).SetValue(10);
+        SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
+        if (i <= kLastSizedLine) HSLine(i).SetValue(kStartLineHeight);
         if (i == 0) continue;
-        if (i <= 8) HSLine(i).SetVisible(false);
+        if (i <= kLastSizedLine) HSLine(i).SetVisible(false);
         txtZomelText(i).SetVisible(false);
         LblCharHeight(i).SetVisible(false);
     }
@@ -217,7 +217,8 @@ void frmMain::Form_Activate() {
 void frmMain::Form_KeyPress(vb::Integer& KeyAscii) {
     if (KeyAscii != kEnter || tabCreate->SelectedIndex() != 1) return;
     vb::Integer next = 0;
-    if (CurrentLine < 8 && txtZomelText(static_cast<vb::Integer>(CurrentLine + 1)).Visible())
+    if (CurrentLine < kLastSizedLine &&
+        txtZomelText(static_cast<vb::Integer>(CurrentLine + 1)).Visible())
         next = static_cast<vb::Integer>(CurrentLine + 1);
     txtZomelText(next).SetFocus();
 }

@@ -11,6 +11,7 @@
 #include "core/ProgramForm.h"
 #include "editor/InkScan.h"
 #include "editor/LineFormat.h"
+#include "editor/MessageLines.h"
 #include "editor/MessageRaster.h"
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"
@@ -154,7 +155,7 @@ public:
     // The page (the index of its frame) that tab `tab` shows.
     vb::Integer PageOfTab(vb::Long tab);
 
-    // The text format of message line 0 to 10.
+    // The text format of message line 0 to kLastMessageLine.
     const LineFormat& LineFormatOf(vb::Integer line) const {
         return LineFormats.at(static_cast<size_t>(line));
     }
@@ -234,7 +235,7 @@ private:
     // Density and orientation.
     void SetModuleGeometry(bool vertical, bool onClip);
     void ShowDensityTools();
-    void RetypeLines(const std::array<std::string, 11>& texts);
+    void RetypeLines(const std::array<std::string, kMessageLineCount>& texts);
     static void RefuseLineMatrixChange();
 
     // Log lines name flags as the language prints them.
@@ -282,11 +283,11 @@ private:
     std::array<vb::Integer, 5> FirstVisit{};  // indexed 1 to 4
     vb::Integer CurrentTab = 1;
     vb::Integer VerticalPlacement = 1;
-    std::array<vb::Integer, 11> SavedLineHeight{10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10};
+    std::array<vb::Integer, kMessageLineCount> SavedLineHeight = kStartLineHeights;
     vb::Integer EstimateShown = vb::False;
     std::string TempFileName;
     vb::Integer LayoutBusy = vb::False;
-    std::array<LineFormat, 11> LineFormats{};
+    std::array<LineFormat, kMessageLineCount> LineFormats{};
     ExtentInfo Extent{};
     vb::Integer SizeAdjusted = vb::False;
     vb::Integer TooWide = vb::False;

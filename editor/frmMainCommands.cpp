@@ -27,7 +27,7 @@ void frmMain::mnuSignFull_Click() {
     ViewSign->Let("SegSepY", 0);
     if (SkipSizeCheck) return;
     VScrLineSpacing->SetValue(0);
-    SetAllLineHeights(StartFont);
+    SetAllLineHeights(kStartFont);
     txtZomelText_Change(0);
     LogLine(forms::LoadResString(kFullMatrixLog));
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
@@ -52,7 +52,7 @@ void frmMain::mnuFormatCenter_Click() {
 
 // 0 top, 1 middle, 2 bottom.
 void frmMain::SetVerticalPlacement(vb::Integer placement) {
-    SetToolState(kPlacementTools[placement], 1);
+    SetToolState(kPlacementTools[placement], forms::kToolDown);
     VerticalPlacement = placement;
     if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
 }
@@ -65,15 +65,15 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
         // Nothing typed, or only blanks (a sign of no modules): nothing to hold, and a held
         // empty sign could not be released (the tool is off without modules).
         if (LongestLineLength() == 0 || HeldColumns < 1 || HeldRows < 1) {
-            tool.SetState(0);
+            tool.SetState(forms::kToolUp);
             return;
         }
         HoldSize = vb::True;
-        tool.SetState(1);
+        tool.SetState(forms::kToolDown);
     } else {
         HeldColumns = HeldRows = -1;
         HoldSize = vb::False;
-        tool.SetState(0);
+        tool.SetState(forms::kToolUp);
     }
     FlagScope busy(HoldBusy);
     txtZomelText_Change(0);
@@ -83,7 +83,7 @@ void frmMain::SetHoldSize(forms::Tool& tool) {
 // hold, the tools and the line formats stay.
 void frmMain::mnuSignStartOver_Click() {
     ViewSign->Call("ClearSign");
-    for (vb::Integer i = 10; i >= 0; --i)
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
         txtZomelText(i).SetText("");
     TheSign().SetYZomelCount(0);
     TheSign().SetXZomelCount(0);
@@ -92,26 +92,27 @@ void frmMain::mnuSignStartOver_Click() {
         SetHoldSize(SSBars->ToolById("id_SignHold"));
         CurrentLine = 1;
         for (const char* id : {"id_FormatCenter", "id_FormatMiddle"})
-            if (ToolState(id) == 0) SetToolState(id, 1);
-        if (!HighDensity) SetToolState("id_SignHigh", 1);
-        if (TheSign().Vertical()) SetToolState("id_SignVertical", 1);
+            if (ToolState(id) == forms::kToolUp) SetToolState(id, forms::kToolDown);
+        if (!HighDensity) SetToolState("id_SignHigh", forms::kToolDown);
+        if (TheSign().Vertical()) SetToolState("id_SignVertical", forms::kToolDown);
         if (Zomel2Mode) SetZomelVersion();
         VScrLineSpacing->SetValue(0);
-        const FontRecord& font = FontTable(StartFont);
-        for (vb::Integer i = 10; i >= 0; --i) {
-            if (i <= 8) {
-                HSLine(i).SetMin(FirstBlockFont);
-                HSLine(i).SetMax(LastBlockFont);
-                HSLine(i).SetValue(StartFont);
+        const FontRecord& font = FontTable(kStartFont);
+        for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
+            if (i <= kLastSizedLine) {
+                HSLine(i).SetMin(kFirstBlockFont);
+                HSLine(i).SetMax(kLastBlockFont);
+                HSLine(i).SetValue(kStartFont);
             }
             FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
                                      font.Name, font.Size,         font.Height, vb::False};
         }
         for (const char* id : {"id_Bold", "id_Italic", "id_Underline"})
-            SetToolState(id, 0);
+            SetToolState(id, forms::kToolUp);
         // The full-matrix command itself, not only its tool: layout, gaps, tools and model
         // number then agree.
-        if (ToolState("id_SignFull") == 0) SetToolState("id_SignFull", 1);
+        if (ToolState("id_SignFull") == forms::kToolUp)
+            SetToolState("id_SignFull", forms::kToolDown);
         mnuSignFull_Click();
     }
     txtZomelText_Change(0);

@@ -42,18 +42,18 @@ void frmMain::mnuSignDensity_Click() {
         RefuseLineMatrixChange();
         return;
     }
-    std::array<std::string, 11> savedText;
+    std::array<std::string, kMessageLineCount> savedText;
     HighDensity = vb::Flag(!HighDensity);
     sign.SetHighDensity(HighDensity);
     sign.SetMaxColumns(20);
     ViewSign->Call("ClearSign");
     ShowDensityTools();
     if (sign.SegmentType() == kLineMatrix) {
-        SetAllLineHeights(HighDensity ? 19 : 10);
+        SetAllLineHeights(HighDensity ? kLastBlockFont : kTallestLineMatrixHeight);
         VScrLineSpacing->SetValue(-1);
     }
     if (!txtZomelText(0).Text().empty())
-        for (vb::Integer i = 0; i <= 10; ++i)
+        for (vb::Integer i = 0; i <= kLastMessageLine; ++i)
             savedText[static_cast<size_t>(i)] = txtZomelText(i).Text();
     if (!SkipSizeCheck) {
         {
@@ -79,14 +79,14 @@ void frmMain::ShowDensityTools() {
 }
 
 // The lines typed again after the start over; the size messages stay quiet until the last.
-void frmMain::RetypeLines(const std::array<std::string, 11>& texts) {
+void frmMain::RetypeLines(const std::array<std::string, kMessageLineCount>& texts) {
     Sign& sign = TheSign();
-    for (vb::Integer i = 0; i <= 10; ++i) {
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         if (HoldSize) {
             if (sign.XZomelCount() < HeldColumns) sign.SetXZomelCount(HeldColumns);
             if (sign.YZomelCount() < HeldRows) sign.SetYZomelCount(HeldRows);
         }
-        if (i == 10) QuietSize = vb::False;
+        if (i == kLastMessageLine) QuietSize = vb::False;
         txtZomelText(i).SetText(texts[static_cast<size_t>(i)]);
         HSLine_Change(i);
     }
@@ -122,10 +122,10 @@ void frmMain::mnuSignVertical_Click(vb::Integer toVertical) {
         ChkVertical->SetValue(0);
         SetToolVisible("id_SignVertical", false);
         SetToolVisible("id_SignHorizontal", true);
-        if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(10);
+        if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(kTallestLineMatrixHeight);
     }
     CalculateSize();
-    for (vb::Integer i = 8; i >= 0; --i)
+    for (vb::Integer i = kLastSizedLine; i >= 0; --i)
         HSLine_Change(i);
     ViewSign->SetVisible(wasVisible);
 }

@@ -73,20 +73,20 @@ void frmMain::mnuFormatShrink_Click() {
     QuietSize = vb::True;
     BeepOnWarning = vb::False;
     vb::Long longest = 0;
-    for (vb::Integer i = 10; i >= 0; --i) {
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         if (BeyondMaxRows || TooTall) {
             txtZomelText(i).SetText("");
-            if (i < 9) HSLine_Change(i);
+            if (i <= kLastSizedLine) HSLine_Change(i);
         }
         longest = std::max(longest, vb::Len(txtZomelText(i).Text()));
     }
     while (BeyondMaxColumns || TooWide) {
         bool trimmed = false;
-        for (vb::Integer i = 10; i >= 0; --i) {
+        for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
             const std::string text = txtZomelText(i).Text();
             if (longest == 0 || vb::Len(text) != longest) continue;
             txtZomelText(i).SetText(vb::Left(text, longest - 1));
-            if (i < 9) HSLine_Change(i);
+            if (i <= kLastSizedLine) HSLine_Change(i);
             trimmed = true;
         }
         if (!trimmed) break;
@@ -106,11 +106,11 @@ void frmMain::mnuSignLine_Click() {
     ViewSign->Let("SegSepY", 3);
     for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
-    SetAllLineHeights(StartFont);
+    SetAllLineHeights(kStartFont);
     SetVerticalPlacement(1);
     VScrLineSpacing->SetValue(-1);
-    if (!txtZomelText(6).Text().empty())
-        for (vb::Integer i = 10; i >= 6; --i)
+    if (!txtZomelText(kLastLineMatrixLine + 1).Text().empty())
+        for (vb::Integer i = kLastMessageLine; i > kLastLineMatrixLine; --i)
             txtZomelText(i).SetText("");
     txtZomelText_Change(0);
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
@@ -129,7 +129,7 @@ void frmMain::mnuSignChar_Click() {
         SetToolEnabled(id, false);
     ViewSign->Let("SegSepX", 3);
     ViewSign->Let("SegSepY", 3);
-    SetAllLineHeights(StartFont);
+    SetAllLineHeights(kStartFont);
     txtZomelText_Change(0);
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
     LogLine(forms::LoadResString(kCharLayoutLog));
@@ -168,7 +168,7 @@ void frmMain::mnuSignClear_Click() {
     HoldSize = vb::False;
     SetHoldSize(SSBars->ToolById("id_SignHold"));
     ViewSign->Call("ClearSign");
-    for (vb::Integer i = 10; i >= 0; --i)
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
         txtZomelText(i).SetText("");
     txtZomelText(0).SetFocus();
 }
@@ -177,7 +177,7 @@ void frmMain::mnuSignClear_Click() {
 void frmMain::mnuSignShow_Click() {
     bool on = false;
     vb::OnError step([&on] {
-        if (vb::Err().Number != vb::err::ControlArrayElementMissing)
+        if (vb::Err().Number != vb::err::kControlArrayElementMissing)
             ReportError(forms::LoadResString(kOutlineLabelId) + TrueFalse(vb::Flag(on)));
         vb::Err().Clear();
     });

@@ -5,19 +5,13 @@
 #include "core/FlagScope.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
-#include "editor/CellSizeKeeper.h"
-#include "editor/CharacterFrame.h"
 #include "editor/InkScan.h"
 #include "editor/LinePlacement.h"
 #include "editor/ModulePitch.h"
-#include "editor/SizeLimits.h"
-#include "editor/StatusFigures.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
-#include "platform/gdi/Picture.h"
 #include "platform/gdi/Screen.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
@@ -25,7 +19,7 @@
 
 // The layout road: a changed line runs the layout engine, which draws the lines into the
 // message raster, measures the ink into module counts, places the text, hands the raster to
-// the preview and ends with the status figures.
+// the preview (frmMainPreview.cpp) and ends with the status figures.
 namespace zomel {
 namespace {
 
@@ -34,25 +28,10 @@ constexpr vb::Integer LastLine = 10;
 constexpr vb::Integer LastOfferedLine = 8;
 constexpr vb::Long TextNotVisible = 10904;
 constexpr vb::Integer ToolDown = 1;
-constexpr vb::Integer CharacterSegmented = 2;
-constexpr vb::Long QuietExtentError = 32021;
-constexpr vb::Long WarningPanel = 5;
+constexpr vb::Long kQuietExtentError = 32021;
 
-// The preview's zoom: start, step and the smallest the display control draws.
-constexpr vb::Single StartZoom = 3.0F;
-constexpr vb::Single ZoomStep = 0.5F;
-constexpr vb::Single SmallestZoom = 0.5F;
-// Room kept beside and under the preview, twips.
-constexpr vb::Single NarrowSignMargin = 100;
-constexpr int NarrowSignColumns = 16;
-constexpr vb::Single BottomReserve = 242;
-// The text frame of the character layout: LEDs of one character, the 5x7 font, module gaps.
-constexpr vb::Integer CharacterColumns = 5;
-constexpr vb::Integer CharacterRows = 7;
-constexpr vb::Integer CharacterFont = 0;
-constexpr vb::Integer ModuleGap = 3;
 // The largest module cell with its gap, LEDs: the raster holds the largest sign.
-constexpr int LargestCellPitch = 13;
+constexpr int kLargestCellPitch = 13;
 
 int Rounded(double value) {
     return static_cast<int>(std::nearbyint(value));
@@ -165,8 +144,8 @@ void frmMain::PlaceMessage() {
 // layout.
 void frmMain::PrepareRaster() {
     forms::PictureBox& box = *PicLine;
-    const int width = TheSign().MaxColumns() * LargestCellPitch;
-    const int height = TheSign().MaxRows() * LargestCellPitch;
+    const int width = TheSign().MaxColumns() * kLargestCellPitch;
+    const int height = TheSign().MaxRows() * kLargestCellPitch;
     const gdi::Bitmap& image = box.Surface();
     if (image.Width() < width)
         box.SetWidth(box.Width() +
@@ -272,7 +251,7 @@ void frmMain::SetAllLineHeights(vb::Integer value) {
         LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
-        HSLine(i).SetEnabled(TheSign().SegmentType() != CharacterSegmented);
+        HSLine(i).SetEnabled(TheSign().SegmentType() != kCharacterSegmented);
     }
 }
 
@@ -290,14 +269,14 @@ ExtentInfo frmMain::GetExtents() {
     bool quiet = false;
     vb::OnError step([&quiet] {
         const vb::Long number = vb::Err().Number;
-        if (number == vb::err::DivisionByZero || number == QuietExtentError) {
+        if (number == vb::err::DivisionByZero || number == kQuietExtentError) {
             vb::Err().Clear();
             quiet = true;
         } else {
             ReportError("GetExtents");
         }
     });
-    const bool tracing = DebugLevel > 9;
+    const bool tracing = DebugLevel >= kLayoutTraceLevel;
     MeasuredPercent = 0;
     InkScan scan;
     int bytesPerPixel = 0;
@@ -348,201 +327,6 @@ void frmMain::TraceScan(const InkScan& scan, int bytesPerPixel) {
                 " found in row: " + CountText(row.Row) + " column: " + CountText(row.EndByte - 1));
     LogLine("Using ColorInt: " + CountText(bytesPerPixel) +
             " reduce EndCol to: " + CountText(scan.Extent.EndingCol));
-}
-
-// --- Size limits ---------------------------------------------------------------------------
-
-vb::Integer frmMain::CheckSize(vb::Integer tryCount, const std::string& which,
-                               const ExtentInfo& extent) {
-    SizeLimits limits;
-    limits.MaxColumns = TheSign().MaxColumns();
-    limits.MaxRows = TheSign().MaxRows();
-    limits.XZomelCount = TheSign().XZomelCount();
-    limits.YZomelCount = TheSign().YZomelCount();
-    limits.HighDensity = TheSign().HighDensity() != 0;
-    limits.HoldSize = HoldSize != 0;
-    limits.CellWidth = PicClip->ClipWidth();
-    limits.CellHeight = PicClip->ClipHeight();
-    limits.GapX = ColumnGap();
-    limits.GapY = RowGap();
-    const bool tracing = DebugLevel > 9;
-    SizeVerdict verdict;
-    if (which == "X") {
-        verdict = CheckColumns(tryCount, extent, limits, tracing);
-        TooWide = vb::Flag(verdict.Held);
-        if (verdict.BeyondMax) BeyondMaxColumns = vb::True;
-        if (!verdict.Message.empty()) WidthMessage = verdict.Message;
-    } else if (which == "Y") {
-        verdict = CheckRows(tryCount, extent, limits, tracing);
-        TooTall = vb::Flag(verdict.Held);
-        if (verdict.BeyondMax) BeyondMaxRows = vb::True;
-        if (!verdict.Message.empty()) HeightMessage = verdict.Message;
-    } else {
-        return 0;
-    }
-    if (!verdict.Trace.empty()) LogLine(verdict.Trace);
-    return verdict.Count;
-}
-
-// --- The preview on the display control ----------------------------------------------------
-
-void frmMain::ZomelDraw(const ExtentInfo& extent) {
-    forms::PictureClip& clip = *PicClip;
-    CellSizeKeeper cellSize(clip);
-    bool stopped = false;
-    vb::OnError onError([&stopped] {
-        if (vb::Err().Number == vb::err::InvalidCall) {
-            vb::Err().Clear();
-            stopped = true;
-        } else {
-            ReportError("ZomelDraw");
-        }
-    });
-    const auto step = [&](auto&& statement) {
-        if (!stopped) onError(statement);
-    };
-    step([&] {
-        clip.SetPicture(gdi::Picture::FromImage(PicLine->Surface()));
-        clip.SetClipX(0);
-        clip.SetClipY(0);
-    });
-    vb::Integer columns = TheSign().XZomelCount();
-    vb::Integer rows = TheSign().YZomelCount();
-    if (!SkipSizeCheck) {
-        step([&] { columns = SettleCount("X", columns, extent); });
-        step([&] { rows = SettleCount("Y", rows, extent); });
-    }
-    step([&] {
-        ViewSign->SetVisible(false);
-        ViewSign->Call("ClearSign");
-        ViewSign->Let("SegCountX", columns);
-        ViewSign->Let("SegCountY", rows);
-        ViewSign->Let("Zoom", StartZoom);
-        clip.SetClipX(0);
-        clip.SetClipY(0);
-        cellSize.Keep(ViewSign->Get("PixPerSegX").ToInteger(),
-                      ViewSign->Get("PixPerSegY").ToInteger());
-    });
-    // A sign without modules shows nothing: the control keeps its last counts otherwise.
-    bool empty = columns <= 0 || rows <= 0;
-    step([&] { empty = empty || ViewSign->Get("SegCountX").ToInteger() == 0; });
-    if (empty || stopped) return;
-    if (TheSign().SegmentType() == CharacterSegmented)
-        step([&] { ShowTextFrame(columns, rows); });
-    else
-        step([&] { ShowBitmapFrame(columns); });
-    step([&] { ViewSign->SetVisible(true); });
-}
-
-// The size check for one direction; a changed count goes to the sign, and a held size that
-// the message exceeds is told unless the density command keeps quiet.
-vb::Integer frmMain::SettleCount(const std::string& which, vb::Integer count,
-                                 const ExtentInfo& extent) {
-    const bool columns = which == "X";
-    const vb::Integer settled = CheckSize(count, which, extent);
-    Sign& sign = TheSign();
-    if (settled != (columns ? sign.XZomelCount() : sign.YZomelCount())) {
-        columns ? sign.SetXZomelCount(settled) : sign.SetYZomelCount(settled);
-        SizeAdjusted = vb::True;
-    }
-    if ((columns ? TooWide : TooTall) && !QuietSize)
-        forms::MsgBox(columns ? WidthMessage : HeightMessage, forms::vbOKOnly);
-    return settled;
-}
-
-// Full and line matrix: the sign's part of the raster as one picture, shrunk until it fits.
-void frmMain::ShowBitmapFrame(vb::Integer columns) {
-    forms::PictureClip& clip = *PicClip;
-    clip.SetClipWidth(static_cast<vb::Integer>(ViewSign->Get("PixPerSegX").ToInteger() *
-                                               ViewSign->Get("SegCountX").ToInteger()));
-    clip.SetClipHeight(static_cast<vb::Integer>(ViewSign->Get("PixPerSegY").ToInteger() *
-                                                ViewSign->Get("SegCountY").ToInteger()));
-    ViewSign->Call("AddBMPFrame", {vb::Variant(vb::ObjectRef(clip.Clip())), "FrameName"});
-    ViewSign->Let("Zoom", StartZoom);
-    const vb::Single margin = columns < NarrowSignColumns ? NarrowSignMargin : 0;
-    vb::Single reserve = BottomReserve;
-    if (sbStatusBar->Visible()) reserve += sbStatusBar->Height();
-    reserve = static_cast<vb::Single>(Rounded(reserve));
-    while (ViewSign->Width() > ScaleWidth() - margin && ShrinkZoom()) {
-    }
-    while (ViewSign->Height() + reserve > ScaleHeight() && ShrinkZoom()) {
-    }
-}
-
-// Half a step of zoom; false at the smallest zoom the control draws, where the shrinking ends
-// however small the window is.
-bool frmMain::ShrinkZoom() {
-    const vb::Single zoom = ViewSign->Get("Zoom").ToSingle();
-    if (zoom <= SmallestZoom) return false;
-    ViewSign->Let("Zoom", static_cast<vb::Single>(zoom - ZoomStep));
-    return true;
-}
-
-// Character segmented: the typed lines as a text frame, one module per character.
-void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
-    const int columns = CharacterFrameColumns(LongestLineLength(), signColumns);
-    if (columns <= 0) return;
-    const int lines = std::min<int>(LastUsedLine(false) + 1, signRows);
-    frameLines_.clear();
-    for (vb::Integer i = 0; i < lines; ++i)
-        frameLines_.push_back(txtZomelText(i).Text());
-    const std::string text = CharacterFrameText(
-        frameLines_, std::span<const LineFormat>(LineFormats.data(), lines), columns);
-    ViewSign->Call("ClearSign");
-    ViewSign->Let("PixPerSegX", CharacterColumns);
-    ViewSign->Let("SegCountX", static_cast<vb::Integer>(columns));
-    ViewSign->Let("SegCountY", static_cast<vb::Integer>(lines));
-    ViewSign->Let("SegSepX", ModuleGap);
-    ViewSign->Let("SegSepY", ModuleGap);
-    ViewSign->Call(
-        "AddTextFrame",
-        {text, "NEW", static_cast<vb::Integer>(columns * CharacterColumns),
-         static_cast<vb::Integer>(lines * CharacterRows), static_cast<vb::Integer>(columns),
-         static_cast<vb::Integer>(lines), CharacterFont});
-}
-
-// --- Warnings and status figures ---------------------------------------------------------
-
-void frmMain::ShowWarning(const std::string& text) {
-    lblWarn->SetCaption(text);
-    lblWarn->SetVisible(true);
-    if (BeepOnWarning) forms::CurrentHost().Beep();
-    PutWarning(text, true);
-}
-
-// Takes the layout's own warning away.  A warning the line-height check has just put in the
-// panel stays: it is cleared by the next height change, not by the relayout that follows it.
-void frmMain::ClearWarning() {
-    lblWarn->SetVisible(false);
-    const std::string text = sbStatusBar->Panels()(WarningPanel).Get("Text").ToString();
-    if (text == " " || text == forms::LoadResString(TextNotVisible)) PutWarning(" ", false);
-}
-
-// Status panel 5 carries the warning as text and tool tip.
-void frmMain::PutWarning(const std::string& text, bool visible) {
-    forms::Item& panel = sbStatusBar->Panels()(WarningPanel);
-    panel.Let("Text", text);
-    panel.Let("ToolTipText", text);
-    panel.Let("Visible", visible);
-}
-
-void frmMain::CalculateSize() {
-    const Sign& sign = TheSign();
-    SignFigures figures;
-    figures.XZomelCount = sign.XZomelCount();
-    figures.YZomelCount = sign.YZomelCount();
-    figures.HighDensity = HighDensity != 0;
-    if (figures.XZomelCount != 0) {
-        figures.SignWidth = sign.SignWidth();
-        figures.SignHeight = sign.SignHeight();
-        figures.LengthUnit = sign.LengthUnit();
-        figures.Weight = sign.SignWeight() + sign.BusBarWeight();
-        figures.WeightUnit = sign.WeightUnit();
-    }
-    const auto texts = StatusTexts(figures);
-    for (vb::Long panel = 1; panel <= 4; ++panel)
-        sbStatusBar->Panels()(panel).Let("Text", texts[static_cast<std::size_t>(panel - 1)]);
-    SSBars->ToolById("id_SignHold").Let("Enabled", figures.XZomelCount != 0);
 }
 
 }  // namespace zomel

@@ -24,16 +24,10 @@ constexpr vb::Long kFontCommandLabel = 10924;
 constexpr vb::Long kBlockFontWord = 10951;
 constexpr vb::Long kFontSizeWord = 10960;
 constexpr vb::Long kScreenAndPrinterFontsWithEffects = 259;
-constexpr vb::Long kDialogCancelled = 32755;
-constexpr vb::Integer kInstalledMin = 7;
-constexpr vb::Integer kInstalledMax = 60;
-constexpr vb::Integer kBlockMin = FirstBlockFont;
-constexpr vb::Integer kBlockMax = LastBlockFont;
-constexpr vb::Integer kLastSizedLine = 8;
 
 bool IsBlockFontName(const std::string& name) {
     if (vb::Left(name, 5) != "VELDO") return false;
-    for (vb::Integer i = FirstBlockFont; i <= LastBlockFont; ++i)
+    for (vb::Integer i = kFirstBlockFont; i <= kLastBlockFont; ++i)
         if (FontTable(i).Name == name) return true;
     return false;
 }
@@ -69,9 +63,9 @@ void frmMain::KeepLineMatrixLimit(vb::Integer Index) {
     if (!FormatOf(Index).PixelFont || TheSign().SegmentType() != kLineMatrix) return;
     vb::Integer highest = 0;
     if (!HighDensity)
-        highest = 10;
+        highest = kTallestLineMatrixHeight;
     else if (ChkVertical->Value() != 1)
-        highest = 12;
+        highest = kTallestFlatHighDensityLineMatrixHeight;
     else
         return;
     if (HSLine(Index).Value() <= highest) return;
@@ -140,7 +134,7 @@ void frmMain::mnuFormatFont_Click() {
     if (!blockFont) step([&] { chosen = ChooseFontInDialog(blockFont); });
     if (chosen) {
         const vb::Integer first =
-            CurrentLine == 0 ? (blockFont ? 10 : kLastSizedLine) : CurrentLine;
+            CurrentLine == 0 ? (blockFont ? kLastMessageLine : kLastSizedLine) : CurrentLine;
         const vb::Integer last = CurrentLine == 0 ? 0 : CurrentLine;
         for (vb::Integer i = first; i >= last; --i)
             step([&] { blockFont ? UseBlockFont(i) : UseInstalledFont(i); });
@@ -157,7 +151,7 @@ bool frmMain::ChooseFontInDialog(bool& blockFont) {
     try {
         dialog.ShowFont();
     } catch (const vb::VbError& e) {
-        if (e.Number() == kDialogCancelled) return false;
+        if (e.Number() == vb::err::kDialogCancelled) return false;
         throw;
     }
     if (IsBlockFontName(dialog.Get("FontName").ToString())) {
@@ -175,8 +169,8 @@ void frmMain::UseInstalledFont(vb::Integer Index) {
     // The LED font to give back later is the one the line has now, before the new range
     // moves the bar; a line already in an installed font keeps the one it saved.
     if (format.PixelFont) SavedLineHeight[static_cast<size_t>(Index)] = bar.Value();
-    bar.SetMin(kInstalledMin);
-    bar.SetMax(kInstalledMax);
+    bar.SetMin(kInstalledFontSmallest);
+    bar.SetMax(kInstalledFontLargest);
     double size = dialog.Get("FontSize").ToDouble();
     if (size < bar.Min()) size = bar.Min();
     if (size > bar.Max()) size = bar.Max();
@@ -195,8 +189,8 @@ void frmMain::UseBlockFont(vb::Integer Index) {
     format.PixelFont = vb::True;
     if (Index > kLastSizedLine) return;
     forms::HScrollBar& bar = HSLine(Index);
-    bar.SetMin(kBlockMin);
-    bar.SetMax(kBlockMax);
+    bar.SetMin(kFirstBlockFont);
+    bar.SetMax(kLastBlockFont);
     bar.SetValue(SavedLineHeight[static_cast<size_t>(Index)]);
     HSLine_Change(Index);
 }

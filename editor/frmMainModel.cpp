@@ -27,9 +27,6 @@ constexpr vb::Long kModelTooShort = 11641;
 constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
-constexpr vb::Integer kLastLine = 10;
-constexpr vb::Integer kLastSizedLine = 8;
-constexpr vb::Integer kShowFont = 10;  // the 5x7 LED font
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
 const char* const kGapFont = "UK5x7";
@@ -123,7 +120,7 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     vb::OnError report([] { ReportError("txtModel.LostFocus"); });
     FlagScope applying(ApplyingModel);
     report([&] {
-        SetToolState("id_FormatTop", 1);
+        SetToolState("id_FormatTop", forms::kToolDown);
         TheSign().SetModelNumber(txtModel->Text());
         frmModelNum& window = ModelWindow();
         window.cmdSpecs_Click();
@@ -145,23 +142,23 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     const FontRecord& font = FontTable(fontIndex);
     if (CharGap != 1) {
         if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
-        for (vb::Integer i = kLastLine; i >= 0; --i) {
+        for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
             FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
             if (i > kLastSizedLine) continue;
             forms::HScrollBar& bar = HSLine(i);
-            bar.SetMin(7);
-            bar.SetMax(60);
+            bar.SetMin(kInstalledFontSmallest);
+            bar.SetMax(kInstalledFontLargest);
             SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
             bar.SetValue(7);
             HSLine_Change(i);
         }
         return;
     }
-    for (vb::Integer i = kLastLine; i >= 0; --i) {
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         if (i <= kLastSizedLine) {
             forms::HScrollBar& bar = HSLine(i);
-            bar.SetMin(FirstBlockFont);
-            bar.SetMax(LastBlockFont);
+            bar.SetMin(kFirstBlockFont);
+            bar.SetMax(kLastBlockFont);
             bar.SetValue(fontIndex);
         }
         FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
@@ -172,7 +169,7 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
 void frmMain::LayOutSample(vb::Integer Candidate) {
     const bool fromList = Candidate != 0;
     const LayoutCandidate* candidate = fromList ? &LayoutCandidates(Candidate) : nullptr;
-    SetSampleFonts(fromList ? candidate->FontIndex : kShowFont);
+    SetSampleFonts(fromList ? candidate->FontIndex : kStartFont);
     Sign& sign = TheSign();
     const bool full = sign.SegmentType() == kFullMatrix;
     const vb::Long cols = fromList ? candidate->FontCols : 5;
@@ -223,7 +220,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     ViewSign->Let("SegSepX",
                   static_cast<vb::Integer>(sign.SegmentType() == kCharacterSegmented ? 3 : 0));
     ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
-    textRows = std::min<vb::Long>(textRows, kLastLine + 1);
+    textRows = std::min<vb::Long>(textRows, kMessageLineCount);
     if (!fromList && sign.YZomelCount() > textRows)
         FitShortLastLine(width, height, down, textRows, perRow);
 
@@ -264,7 +261,7 @@ void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, v
 
 // Rows of "E", each followed by the gap in blanks when the gap is not one LED.
 void frmMain::WriteSample(vb::Long textRows, vb::Long perRow, bool endDot) {
-    for (vb::Integer i = kLastLine; i >= 0; --i)
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
         txtZomelText(i).SetText("");
     std::string character = "E";
     if (CharGap != 1) character += std::string(static_cast<size_t>(CharGap), ' ');

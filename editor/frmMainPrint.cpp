@@ -40,7 +40,7 @@ void frmMain::PrintSign(vb::Long) {
     vb::OnError step([] { ReportError("Main - PrintSign"); });
     step([this] {
         auto frame = ViewSign->Call("GetFrame", {vb::Integer{1}}).As<gdi::Picture>();
-        if (!frame) vb::Raise(vb::err::ObjectRequired);
+        if (!frame) vb::Raise(vb::err::kObjectRequired);
         SignPictureLayout layout{
             ViewSign->Get("PixPerSegX").ToInteger(), ViewSign->Get("PixPerSegY").ToInteger(),
             ViewSign->Get("SegSepX").ToInteger(),    ViewSign->Get("SegSepY").ToInteger(),

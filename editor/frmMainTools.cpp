@@ -70,8 +70,14 @@ void frmMain::RunTool(const std::string& id, forms::Tool& tool) {
     static const std::map<std::string, ToolCommand> commands = {
         {"id_Build", [](frmMain& m, forms::Tool&) { m.SetShipForm("A"); }},
         {"id_Parts", [](frmMain& m, forms::Tool&) { m.SetShipForm("C"); }},
-        {"id_CE", [](frmMain& m, forms::Tool& t) { m.TheSign().SetCE(vb::Flag(t.State() == 1)); }},
-        {"id_UL", [](frmMain& m, forms::Tool& t) { m.TheSign().SetUL(vb::Flag(t.State() == 1)); }},
+        {"id_CE",
+         [](frmMain& m, forms::Tool& t) {
+             m.TheSign().SetCE(vb::Flag(t.State() == forms::kToolDown));
+         }},
+        {"id_UL",
+         [](frmMain& m, forms::Tool& t) {
+             m.TheSign().SetUL(vb::Flag(t.State() == forms::kToolDown));
+         }},
         {"id_FormatTop", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(0); }},
         {"id_FormatMiddle", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(1); }},
         {"id_FormatBottom", [](frmMain& m, forms::Tool&) { m.SetVerticalPlacement(2); }},
@@ -144,7 +150,8 @@ void frmMain::SetToolState(const std::string& id, vb::Integer state) {
     forms::Tool& tool = SSBars->ToolById(id);
     if (state != 0 && !tool.Group().empty())
         for (const auto& other : SSBars->Tools())
-            if (other.get() != &tool && other->Group() == tool.Group()) other->SetState(0);
+            if (other.get() != &tool && other->Group() == tool.Group())
+                other->SetState(forms::kToolUp);
     tool.SetState(state);
 }
 

@@ -94,7 +94,7 @@ void frmMain::mnuHelpSearch_Click() {
     try {
         std::string reason;
         if (!forms::CurrentHost().OpenDocument(os::FileAddress(help), reason))
-            vb::Raise(vb::err::FileNotFound,
+            vb::Raise(vb::err::kFileNotFound,
                       "The help file " + help + " could not be opened: " + reason);
     } catch (const vb::VbError& e) {
         forms::MsgBox(e.Description());
@@ -102,18 +102,18 @@ void frmMain::mnuHelpSearch_Click() {
 }
 
 void frmMain::mnuViewStatus_Click() {
-    sbStatusBar->SetVisible(ToolState("id_ViewStatus") == 1);
+    sbStatusBar->SetVisible(ToolState("id_ViewStatus") == forms::kToolDown);
 }
 
 // The second toolbar (the first bar is the menu bar).
 void frmMain::mnuViewToolbar_Click() {
-    SSBars->ToolBars()(2).Let("Visible", ToolState("id_ViewToolbar") == 1);
+    SSBars->ToolBars()(2).Let("Visible", ToolState("id_ViewToolbar") == forms::kToolDown);
 }
 
 void frmMain::mnuViewRefresh_Click() {
     Refresh();
     ChkVertical_Click();
-    for (vb::Integer i = 0; i <= 8; ++i)
+    for (vb::Integer i = 0; i <= kLastSizedLine; ++i)
         HSLine_Change(i);
 }
 

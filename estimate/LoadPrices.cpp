@@ -19,14 +19,14 @@ namespace {
 
 const char* const kLoadPricesLabel = "Price Estimate Load Prices";
 constexpr vb::Long kCaptionId = 111;
-constexpr vb::Long kAutomationError = 430;
 
 // The catalogue row that failed, for the log; an object the platform cannot make is traced.
 void ReportPriceError(const PriceRun& run) {
     gPriceLoad.RowIndex = run.RowIndex;
     gPriceLoad.OptionIndex = vb::Long{run.OptionIndex};
     const vb::ErrObject& error = vb::Err();
-    if (error.Number == vb::err::CannotCreateObject || error.Number == kAutomationError) {
+    if (error.Number == vb::err::kCannotCreateObject ||
+        error.Number == vb::err::kClassNotAutomatable) {
         DebugTrace(kLoadPricesLabel, error.Number, error.Description, error.Source);
         vb::Err().Clear();
         return;

@@ -18,16 +18,16 @@ Cents CentsOfPrice(const std::string& price) {
     const size_t start = !price.empty() && price.front() == '$' ? 1 : 0;
     const size_t point = price.find('.', start);
     const size_t wholeEnd = point == std::string::npos ? price.size() : point;
-    if (wholeEnd == start || wholeEnd - start > 12) vb::Raise(vb::err::TypeMismatch);
+    if (wholeEnd == start || wholeEnd - start > 12) vb::Raise(vb::err::kTypeMismatch);
     Cents whole = 0;
     for (size_t i = start; i < wholeEnd; ++i) {
-        if (price[i] < '0' || price[i] > '9') vb::Raise(vb::err::TypeMismatch);
+        if (price[i] < '0' || price[i] > '9') vb::Raise(vb::err::kTypeMismatch);
         whole = whole * 10 + (price[i] - '0');
     }
     Cents cents = 0;
     int digits = 0;
     for (size_t i = wholeEnd + 1; point != std::string::npos && i < price.size(); ++i) {
-        if (price[i] < '0' || price[i] > '9' || ++digits > 2) vb::Raise(vb::err::TypeMismatch);
+        if (price[i] < '0' || price[i] > '9' || ++digits > 2) vb::Raise(vb::err::kTypeMismatch);
         cents = cents * 10 + (price[i] - '0');
     }
     if (digits == 1) cents *= 10;
@@ -35,7 +35,7 @@ Cents CentsOfPrice(const std::string& price) {
 }
 
 Cents RoundCents(double cents) {
-    if (!std::isfinite(cents) || std::fabs(cents) > 9e15) vb::Raise(vb::err::Overflow);
+    if (!std::isfinite(cents) || std::fabs(cents) > 9e15) vb::Raise(vb::err::kOverflow);
     const double nudged = cents + (cents >= 0 ? kHalfCentTolerance : -kHalfCentTolerance);
     return static_cast<Cents>(std::round(nudged));
 }

@@ -43,7 +43,7 @@ OptionRecord& PriceRun::Option() const {
 
 OptionRecord& CatalogueOption(vb::Long index) {
     if (index < 1 || index > gOptionCount)
-        vb::Raise(vb::err::SubscriptOutOfRange,
+        vb::Raise(vb::err::kSubscriptOutOfRange,
                   "The catalogue has no option row " + std::to_string(index));
     return gOptions(static_cast<int>(index));
 }

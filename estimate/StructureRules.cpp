@@ -57,7 +57,7 @@ std::string RailDescription(const PriceRun& run) {
 }
 
 Cents RailPieceOf(const PriceRun& run) {
-    if (run.Sign.Y == 0) vb::Raise(vb::err::DivisionByZero);
+    if (run.Sign.Y == 0) vb::Raise(vb::err::kDivisionByZero);
     return RoundCents(run.RailCost / static_cast<double>(run.Sign.Y));
 }
 

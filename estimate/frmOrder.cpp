@@ -46,7 +46,8 @@ std::string frmOrder::PartNumber(vb::Long row) const {
 void frmOrder::Window_Load() {
     vb::OnError step([this] {
         const vb::ErrObject& error = vb::Err();
-        if (error.Number == vb::err::CannotCreateObject || error.Number == 430) {
+        if (error.Number == vb::err::kCannotCreateObject ||
+            error.Number == vb::err::kClassNotAutomatable) {
             DebugTrace(TraceLabel(), error.Number, error.Description, error.Source);
             vb::Err().Clear();
         } else {

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const zomel::GalleryPhoto& photo : photos)
             ExpectSaneScales(photo);
     } catch (const vb::VbError& error) {
-        if (error.Number() != vb::err::InvalidCall ||
+        if (error.Number() != vb::err::kInvalidCall ||
             !error.Description().starts_with("gifs_jpegs/pic.txt: "))
             __builtin_trap();
     }

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const vb::VbError& error) {
         if (!window.IsLoaded() &&
             error.Description().find(forms::WindowDescriptionPath(kWindow)) == std::string::npos &&
-            error.Number() != vb::err::CannotCreateObject)
+            error.Number() != vb::err::kCannotCreateObject)
             __builtin_trap();
         window.Unload();
     }

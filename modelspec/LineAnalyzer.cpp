@@ -1,9 +1,9 @@
 #include "modelspec/LineAnalyzer.h"
 
 #include "core/FontTable.h"
+#include "core/LayoutCandidate.h"
 #include "core/SizeFilterTable.h"
 #include "core/SizeValidation.h"
-#include "core/LayoutCandidate.h"
 #include "modelspec/Refusal.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
@@ -17,7 +17,7 @@ auto Reading(const char* conversionMessage, Step&& step) {
     try {
         return step();
     } catch (const vb::VbError& e) {
-        if (e.Number() == vb::err::TypeMismatch || e.Number() == vb::err::Overflow)
+        if (e.Number() == vb::err::kTypeMismatch || e.Number() == vb::err::kOverflow)
             throw Refusal{conversionMessage};
         throw;
     }
@@ -28,7 +28,7 @@ vb::Integer WholeNumber(const std::string& text) {
 }
 
 vb::Integer FontIndexOf(vb::Integer cols, vb::Integer rows) {
-    for (vb::Integer i = FirstBlockFont; i <= LastBlockFont; ++i) {
+    for (vb::Integer i = kFirstBlockFont; i <= kLastBlockFont; ++i) {
         const FontRecord& font = FontTable(i);
         if (font.Height == rows && vb::Val(font.Cols) == cols) return i;
     }

@@ -7,16 +7,16 @@ namespace zomel {
 
 bool ToolPressed(std::string_view id) {
     const forms::Tool* tool = MainForm->SSBars->FindTool(id);
-    return tool && tool->State() == 1;
+    return tool && tool->State() == forms::kToolDown;
 }
 
 void PressTool(std::string_view id) {
     forms::ActiveToolBars& bars = *MainForm->SSBars;
     forms::Tool& tool = bars.ToolById(id);
-    if (tool.State() == 1) return;
+    if (tool.State() == forms::kToolDown) return;
     bars.ClickTool(id);
     // A plain button stays up after its click; pressing leaves every tool down.
-    tool.SetState(1);
+    tool.SetState(forms::kToolDown);
 }
 
 }  // namespace zomel

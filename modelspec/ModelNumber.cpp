@@ -1,5 +1,6 @@
 #include "modelspec/ModelNumber.h"
 
+#include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 
@@ -39,6 +40,10 @@ std::string ComposeModelNumber(const ModelFields& f) {
 
 std::string TwoDigits(vb::Long count) {
     return vb::Format(count, "00");
+}
+
+vb::Integer WholeNumber(const std::string& text) {
+    return vb::CInt(vb::Variant(text));
 }
 
 }  // namespace zomel

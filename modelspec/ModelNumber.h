@@ -34,6 +34,10 @@ ModelFields SplitModelNumber(std::string_view number);
 // go in as one field, which is how every builder makes them.
 std::string ComposeModelNumber(const ModelFields& fields);
 
+// A numeric field (or count typed in the main window) as the runtime converts it; raises the
+// runtime's conversion error when the text is no whole number in range.
+vb::Integer WholeNumber(const std::string& text);
+
 // A module count as the number writes it: two digits.
 std::string TwoDigits(vb::Long count);
 

@@ -15,7 +15,7 @@ const char* const kErrorLabel = "GenSpecMain - Load";
 
 bool SpecWindow::MakeDocument(const std::function<void()>& work) {
     vb::OnError handler([] {
-        if (vb::Err().Number == vb::err::OutOfMemory) {
+        if (vb::Err().Number == vb::err::kOutOfMemory) {
             forms::MsgBox(forms::LoadResString(kLowMemoryId), forms::vbInformation);
             vb::Err().Clear();
         } else {

@@ -93,6 +93,8 @@ private:
     void comboRows_Validate();
 
     // Decoding.
+    // Decodes `number` into the field boxes, applies each accepted field and shows the meaning.
+    void ShowMeaning(std::string number);
     void FillFieldBoxes(const std::string& number);
     ModelFields BoxFields();
     void CheckShipping();

@@ -13,7 +13,7 @@ constexpr const char* kLibraryTitle = "VELDOSign";
 
 // Only a picture (or nothing) can be a frame.
 gdi::PictureRef FrameOf(const vb::Variant& value) {
-    if (!value.IsObject()) vb::Raise(vb::err::TypeMismatch);
+    if (!value.IsObject()) vb::Raise(vb::err::kTypeMismatch);
     return vb::FromVariant<gdi::PictureRef>(value);
 }
 
@@ -26,7 +26,7 @@ SignOcx::StepResult SignOcx::AddStep(const std::function<void()>& step) {
         step();
         return StepResult::Done;
     } catch (const vb::VbError& error) {
-        if (error.Number() == vb::err::DuplicateKey) return StepResult::Duplicate;
+        if (error.Number() == vb::err::kDuplicateKey) return StepResult::Duplicate;
         forms::MsgBox(error.Description(), forms::vbOKOnly, kLibraryTitle);
     }
     return StepResult::Failed;

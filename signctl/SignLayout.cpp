@@ -18,7 +18,7 @@ constexpr vb::Single kFitTolerance = 10;
 constexpr double kBoldFactor = 1.19;
 
 int IntDiv(int a, int b) {
-    if (b == 0) vb::Raise(vb::err::DivisionByZero);
+    if (b == 0) vb::Raise(vb::err::kDivisionByZero);
     return a / b;
 }
 

@@ -215,7 +215,7 @@ forms::FontRef SignOcx::Font() const {
 }
 
 void SignOcx::SetFont(forms::FontRef font) {
-    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    if (!font) vb::Raise(vb::err::kObjectNotSet);
     forms::StdFont& mine = *TempPic.Font();
     mine.Bold = font->Bold;
     mine.Italic = font->Italic;
@@ -337,7 +337,7 @@ void SignOcx::SetSignBorderVisible(bool on) {
 
 bool SignOcx::duplicate(vb::Variant& col, vb::Variant& key) {
     auto collection = col.As<vb::Collection>();
-    if (!collection) vb::Raise(vb::err::TypeMismatch);
+    if (!collection) vb::Raise(vb::err::kTypeMismatch);
     for (vb::Long i = 1; i <= collection->Count(); ++i)
         if (forms::SameValue(collection->Item(i), key)) return true;
     return false;

@@ -59,7 +59,7 @@ std::string ClassRegistryPath() {
 
 void RegisterClass(const Clsid& clsid, std::string_view progId, const std::string& library) {
     if (!IsProgId(progId) || library.empty() || library.find_first_of("\r\n") != std::string::npos)
-        vb::Raise(vb::err::InvalidCall);
+        vb::Raise(vb::err::kInvalidCall);
     ChangeLock lock;
     ClassTable registry = Load();
     registry.libraries[clsid] = library;

@@ -17,9 +17,9 @@ DispatchRef CreateFrom(const std::string& library, const Clsid& clsid) {
     auto getClassObject = ServerLibrary::Load(library).Entry<GetClassObjectFn>("DllGetClassObject");
     ClassFactory* factory = nullptr;
     if (getClassObject(&clsid, &factory) != status::Ok || !factory)
-        vb::Raise(vb::err::CannotCreateObject, library + " does not serve the class");
+        vb::Raise(vb::err::kCannotCreateObject, library + " does not serve the class");
     DispatchRef object = factory->CreateInstance();
-    if (!object) vb::Raise(vb::err::CannotCreateObject, library + " made no object");
+    if (!object) vb::Raise(vb::err::kCannotCreateObject, library + " made no object");
     return object;
 }
 
@@ -54,7 +54,7 @@ public:
         text += tried_.empty()
                     ? ", or register the component's library with regsvr."
                     : ", or register a working copy of the library with: regsvr " + tried_ + ".";
-        vb::Raise(vb::err::CannotCreateObject, text);
+        vb::Raise(vb::err::kCannotCreateObject, text);
     }
 
 private:

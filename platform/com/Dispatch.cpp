@@ -10,9 +10,9 @@ void RaiseWrongArguments() {
 
 Dispatch& ToDispatch(const vb::Variant& value) {
     vb::ObjectRef object = value.ToObject();
-    if (!object) vb::Raise(vb::err::ObjectNotSet);
+    if (!object) vb::Raise(vb::err::kObjectNotSet);
     auto* dispatch = dynamic_cast<Dispatch*>(object.get());
-    if (!dispatch) vb::Raise(vb::err::NotSupported);
+    if (!dispatch) vb::Raise(vb::err::kNotSupported);
     return *dispatch;
 }
 

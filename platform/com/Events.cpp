@@ -9,7 +9,7 @@ namespace {
 
 EventSource& SourceOf(Dispatch& object) {
     auto* source = dynamic_cast<EventSource*>(&object);
-    if (!source) vb::Raise(vb::err::NotSupported);
+    if (!source) vb::Raise(vb::err::kNotSupported);
     return *source;
 }
 

@@ -14,7 +14,7 @@ namespace {
 std::string LibraryPath(const void* anchor) {
     Dl_info info{};
     if (!dladdr(anchor, &info) || !info.dli_fname || !*info.dli_fname)
-        vb::Raise(vb::err::FileNotFound);
+        vb::Raise(vb::err::kFileNotFound);
     return std::filesystem::canonical(info.dli_fname).string();
 }
 

@@ -46,12 +46,12 @@ public:
     DispId IdOfName(std::string_view name) const {
         for (const auto& member : members_)
             if (vb::TextEquals(member.name, name)) return member.id;
-        vb::Raise(vb::err::NotSupported);
+        vb::Raise(vb::err::kNotSupported);
     }
 
     vb::Variant Invoke(T& self, DispId id, InvokeKind kind, Args& args) const {
         const Member<T>* member = Find(id, kind);
-        if (!member) vb::Raise(vb::err::NotSupported);
+        if (!member) vb::Raise(vb::err::kNotSupported);
         return member->handler(self, args);
     }
 

@@ -18,7 +18,7 @@ void RunRegistration(const std::string& library, const char* entry) {
     vb::ErrObject error = vb::Err();
     vb::Err().Clear();
     if (error) vb::Raise(error.Number, error.Description, error.Source);
-    vb::Raise(vb::err::InvalidCall, std::string(entry) + " failed in " + server.Path());
+    vb::Raise(vb::err::kInvalidCall, std::string(entry) + " failed in " + server.Path());
 }
 
 }  // namespace

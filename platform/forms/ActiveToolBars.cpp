@@ -11,7 +11,7 @@ const PropertyTable& Tool::Table() {
             .Stored("Name", "")
             .Stored("ToolTipText", "")
             .Stored("Type", kToolButton)
-            .Stored("State", vb::Integer{0})
+            .Stored("State", kToolUp)
             .Stored("Group", "")
             .Stored("Enabled", true)
             .Stored("Visible", true)
@@ -69,7 +69,7 @@ Tool* ActiveToolBars::FindTool(std::string_view id) {
 
 Tool& ActiveToolBars::ToolById(std::string_view id) {
     if (Tool* tool = FindTool(id)) return *tool;
-    vb::Raise(35601, "Element not found");
+    vb::Raise(vb::err::kElementNotFound, "Element not found");
 }
 
 void ActiveToolBars::ClickTool(std::string_view id) {
@@ -78,12 +78,12 @@ void ActiveToolBars::ClickTool(std::string_view id) {
     if (tool.Type() == kToolStateButton) {
         std::string group = tool.Group();
         if (group.empty()) {
-            tool.SetState(tool.State() == 1 ? 0 : 1);
+            tool.SetState(tool.State() == kToolDown ? kToolUp : kToolDown);
         } else {
             for (const auto& other : tools_)
-                if (other.get() != &tool && other->Group() == group && other->State() != 0)
-                    other->SetState(0);
-            tool.SetState(1);
+                if (other.get() != &tool && other->Group() == group && other->State() != kToolUp)
+                    other->SetState(kToolUp);
+            tool.SetState(kToolDown);
         }
     }
     for (const auto& shared : tools_) {

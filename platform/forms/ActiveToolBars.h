@@ -14,6 +14,10 @@ inline constexpr vb::Integer kToolStateButton = 1;
 inline constexpr vb::Integer kToolSeparator = 4;
 inline constexpr vb::Integer kToolPopup = 7;
 
+// A tool's State.
+inline constexpr vb::Integer kToolUp = 0;
+inline constexpr vb::Integer kToolDown = 1;
+
 // A tool of the toolbar-and-menu control: ID, Name (its caption), ToolTipText, Type, State
 // (0 up, 1 down), Group, Enabled, Visible; a popup tool has the tools of its menu.
 class Tool : public Item {

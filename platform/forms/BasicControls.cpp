@@ -10,7 +10,6 @@ const vb::Variant kButtonFace = vb::Long(0x8000000F);
 const vb::Variant kButtonText = vb::Long(0x80000012);
 const vb::Variant kWindowBackground = vb::Long(0x80000005);
 const vb::Variant kWindowText = vb::Long(0x80000008);
-constexpr vb::Long kCancelError = 32755;
 
 }  // namespace
 
@@ -110,7 +109,8 @@ void CommonDialog::ShowFont() {
                     Get("FontBold").ToBool(),      Get("FontItalic").ToBool(),
                     Get("FontUnderline").ToBool(), Get("FontStrikethru").ToBool()};
     if (!CurrentHost().ChooseFont(font, Get("Flags").ToLong())) {
-        if (Get("CancelError").ToBool()) vb::Raise(kCancelError, "Cancel was selected.");
+        if (Get("CancelError").ToBool())
+            vb::Raise(vb::err::kDialogCancelled, "Cancel was selected.");
         return;
     }
     Let("FontName", font.Name);

@@ -18,7 +18,7 @@ const PropertyTable& CheckBox::Table() {
 }
 
 void CheckBox::SetValue(vb::Integer value) {
-    if (value < 0 || value > 2) vb::Raise(vb::err::InvalidPropertyValue);
+    if (value < 0 || value > 2) vb::Raise(vb::err::kInvalidPropertyValue);
     if (value == value_) return;
     value_ = value;
     PropertyChanged("Value");

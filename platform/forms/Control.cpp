@@ -82,7 +82,7 @@ void Control::SetHeight(vb::Single v) {
 
 void Control::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
     // Sizes below zero are refused, as the runtime refuses them.
-    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0 || height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     bool resized = width != width_ || height != height_;
     if (left == left_ && top == top_ && !resized) return;
     left_ = left;
@@ -93,7 +93,7 @@ void Control::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single
 }
 
 void Control::SetFont(FontRef font) {
-    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    if (!font) vb::Raise(vb::err::kObjectNotSet);
     font_ = std::move(font);
     PropertyChanged("Font");
 }
@@ -117,11 +117,11 @@ void Control::LoadDescription(const nlohmann::json& description) {
 }
 
 void Control::LoadItems(std::string_view key, const nlohmann::json&) {
-    vb::Raise(vb::err::NotSupported, "'" + std::string(key) + "' is not a list of " + typeName_);
+    vb::Raise(vb::err::kNotSupported, "'" + std::string(key) + "' is not a list of " + typeName_);
 }
 
 void Control::SetFocus() {
-    if (!visible_ || !enabled_) vb::Raise(vb::err::InvalidCall);
+    if (!visible_ || !enabled_) vb::Raise(vb::err::kInvalidCall);
     FocusFromPerson();
     PropertyChanged("Focus");
 }

@@ -72,7 +72,7 @@ std::unique_ptr<Control> CreateControl(const std::string& typeName, Form& parent
                                        const std::string& name, vb::Integer index) {
     auto it = Types().find(typeName);
     if (it == Types().end())
-        vb::Raise(vb::err::InvalidCall, "Unknown control type '" + typeName + "' of " + name);
+        vb::Raise(vb::err::kInvalidCall, "Unknown control type '" + typeName + "' of " + name);
     return it->second(parent, name, index);
 }
 

@@ -57,7 +57,7 @@ long long WholeNumberFromDescription(const nlohmann::json& value, long long leas
                                      std::string_view what) {
     std::optional<long long> n = WholeNumber(value);
     if (!n || *n < least || *n > most)
-        vb::Raise(vb::err::InvalidFileFormat,
+        vb::Raise(vb::err::kInvalidFileFormat,
                   std::string(what) + " " + value.dump() + " is not a whole number from " +
                       std::to_string(least) + " to " + std::to_string(most));
     return *n;
@@ -91,8 +91,8 @@ const nlohmann::json& LoadWindowDescription(const std::string& name) {
         text = os::ReadAllBytes(path);
     } catch (const vb::VbError& error) {
         vb::Raise(error.Number(), "The window description " + path +
-                                      (error.Number() == vb::err::FileNotFound ||
-                                               error.Number() == vb::err::PathNotFound
+                                      (error.Number() == vb::err::kFileNotFound ||
+                                               error.Number() == vb::err::kPathNotFound
                                            ? std::string(" is missing")
                                            : " cannot be read: " + error.Description()));
     }
@@ -102,7 +102,7 @@ const nlohmann::json& LoadWindowDescription(const std::string& name) {
 const nlohmann::json& ParseWindowDescription(const std::string& name, std::string_view text) {
     nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object())
-        vb::Raise(vb::err::InvalidFileFormat,
+        vb::Raise(vb::err::kInvalidFileFormat,
                   "The window description " + WindowDescriptionPath(name) +
                       (text.empty() ? " is empty" : " is not a valid description (JSON object)"));
     return Cache().insert_or_assign(name, std::move(parsed)).first->second;

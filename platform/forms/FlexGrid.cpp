@@ -51,7 +51,7 @@ void FlexGrid::Changed(std::string_view what) {
 // The current cell stays inside the grid, below the fixed rows and right of the fixed
 // columns where there are any.
 void FlexGrid::SetRows(vb::Long rows) {
-    if (rows < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (rows < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     cells_.resize(static_cast<size_t>(rows), std::vector<Cell>(static_cast<size_t>(cols_)));
     if (fixedRows_ > rows) fixedRows_ = rows;
     if (row_ >= rows) row_ = rows > fixedRows_ ? rows - 1 : 0;
@@ -59,7 +59,7 @@ void FlexGrid::SetRows(vb::Long rows) {
 }
 
 void FlexGrid::SetCols(vb::Long cols) {
-    if (cols < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (cols < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     cols_ = cols;
     for (auto& row : cells_)
         row.resize(static_cast<size_t>(cols));
@@ -69,13 +69,13 @@ void FlexGrid::SetCols(vb::Long cols) {
 }
 
 void FlexGrid::SetFixedRows(vb::Long rows) {
-    if (rows < 0 || rows > Rows()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (rows < 0 || rows > Rows()) vb::Raise(vb::err::kInvalidPropertyValue);
     fixedRows_ = rows;
     Changed("FixedRows");
 }
 
 void FlexGrid::SetFixedCols(vb::Long cols) {
-    if (cols < 0 || cols > cols_) vb::Raise(vb::err::InvalidPropertyValue);
+    if (cols < 0 || cols > cols_) vb::Raise(vb::err::kInvalidPropertyValue);
     fixedCols_ = cols;
     Changed("FixedCols");
 }
@@ -97,7 +97,7 @@ void FlexGrid::SetText(const std::string& text) {
 
 void FlexGrid::SetCellAlignment(vb::Integer alignment) {
     if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral)
-        vb::Raise(vb::err::InvalidPropertyValue);
+        vb::Raise(vb::err::kInvalidPropertyValue);
     CurrentCell().alignment = alignment;
     Changed("Cells");
 }
@@ -113,7 +113,7 @@ double FlexGrid::CellFontSize() const {
 }
 
 void FlexGrid::SetCellFontSize(double size) {
-    if (size <= 0 || size > 2048) vb::Raise(vb::err::InvalidPropertyValue);
+    if (size <= 0 || size > 2048) vb::Raise(vb::err::kInvalidPropertyValue);
     CurrentCell().fontSize = size;
     Changed("Cells");
 }
@@ -124,14 +124,14 @@ void FlexGrid::SetTextMatrix(vb::Long row, vb::Long col, const std::string& text
 }
 
 vb::Long FlexGrid::ColWidth(vb::Long col) const {
-    if (col < 0 || col >= cols_) vb::Raise(vb::err::SubscriptOutOfRange);
+    if (col < 0 || col >= cols_) vb::Raise(vb::err::kSubscriptOutOfRange);
     const auto slot = static_cast<size_t>(col);
     return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : DefaultColWidth;
 }
 
 void FlexGrid::SetColWidth(vb::Long col, vb::Long width) {
-    if (col < 0 || col >= cols_) vb::Raise(vb::err::SubscriptOutOfRange);
-    if (width < -1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (col < 0 || col >= cols_) vb::Raise(vb::err::kSubscriptOutOfRange);
+    if (width < -1) vb::Raise(vb::err::kInvalidPropertyValue);
     const auto slot = static_cast<size_t>(col);
     if (slot >= colWidths_.size()) colWidths_.resize(slot + 1, -1);
     colWidths_[slot] = width;

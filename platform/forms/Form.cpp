@@ -122,12 +122,12 @@ void Form::RaiseLoadFailure() const {
     try {
         throw;
     } catch (const vb::VbError& error) {
-        if (error.Number() == vb::err::CannotCreateObject ||
+        if (error.Number() == vb::err::kCannotCreateObject ||
             error.Description().find(path) != std::string::npos)
             throw;
         vb::Raise(error.Number(), cannot + error.Description(), error.Source());
     } catch (const nlohmann::json::exception& error) {
-        vb::Raise(vb::err::InvalidFileFormat, cannot + error.what());
+        vb::Raise(vb::err::kInvalidFileFormat, cannot + error.what());
     }
 }
 
@@ -235,13 +235,13 @@ void Form::SetTag(const std::string& tag) {
 }
 
 void Form::SetFont(FontRef font) {
-    if (!font) vb::Raise(vb::err::ObjectNotSet);
+    if (!font) vb::Raise(vb::err::kObjectNotSet);
     font_ = std::move(font);
     PropertyChanged("Font");
 }
 
 void Form::Move(vb::Single left, vb::Single top, vb::Single width, vb::Single height) {
-    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0 || height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     bool resized = width != width_ || height != height_;
     left_ = left;
     top_ = top;
@@ -303,7 +303,7 @@ void Form::ApplyStartUpPosition(const Form* owner) {
 }
 
 void Form::SetWindowState(vb::Integer state) {
-    if (state < vbNormal || state > vbMaximized) vb::Raise(vb::err::InvalidPropertyValue);
+    if (state < vbNormal || state > vbMaximized) vb::Raise(vb::err::kInvalidPropertyValue);
     windowState_ = state;
     PropertyChanged("WindowState");
     if (loaded_ && !building_) Form_Resize();
@@ -325,17 +325,17 @@ Control& Form::ControlNamed(std::string_view name, vb::Integer index) {
     if (Control* control = FindControl(name, index)) return *control;
     bool isArray = std::any_of(controls_.begin(), controls_.end(),
                                [&](const auto& c) { return SameName(c->Name(), name); });
-    if (isArray) vb::Raise(vb::err::ControlArrayElementMissing);
-    vb::Raise(vb::err::NotSupported, "Window " + name_ + " has no control " + std::string(name));
+    if (isArray) vb::Raise(vb::err::kControlArrayElementMissing);
+    vb::Raise(vb::err::kNotSupported, "Window " + name_ + " has no control " + std::string(name));
 }
 
 Control& Form::LoadArrayElement(std::string_view name, vb::Integer index) {
     Load();
-    if (FindControl(name, index)) vb::Raise(360);
+    if (FindControl(name, index)) vb::Raise(vb::err::kObjectAlreadyLoaded);
     auto last = controls_.end();
     for (auto it = controls_.begin(); it != controls_.end(); ++it)
         if (SameName((*it)->Name(), name) && (*it)->Index() >= 0) last = it;
-    if (last == controls_.end()) vb::Raise(vb::err::NotSupported);
+    if (last == controls_.end()) vb::Raise(vb::err::kNotSupported);
     const nlohmann::json* entry = DescriptionOfControl(name_, name);
     auto control = CreateControl((*last)->TypeName(), *this, (*last)->Name(), index);
     building_ = true;

@@ -95,7 +95,7 @@ void HostedControl::Release() {
 }
 
 com::Dispatch& HostedControl::Object() const {
-    if (!object_) vb::Raise(vb::err::ObjectNotSet);
+    if (!object_) vb::Raise(vb::err::kObjectNotSet);
     return *object_;
 }
 

@@ -18,7 +18,7 @@ void Item::LoadDescription(const nlohmann::json& description) {
 }
 
 void Item::LoadList(std::string_view key, const nlohmann::json&) {
-    vb::Raise(vb::err::NotSupported, "'" + std::string(key) + "' is not a list of this item");
+    vb::Raise(vb::err::kNotSupported, "'" + std::string(key) + "' is not a list of this item");
 }
 
 void Item::PropertyChanged(std::string_view name) {
@@ -27,7 +27,7 @@ void Item::PropertyChanged(std::string_view name) {
 }
 
 void RaiseIndexOutOfBounds() {
-    vb::Raise(35600, "Index out of bounds");
+    vb::Raise(vb::err::kIndexOutOfBounds, "Index out of bounds");
 }
 
 bool KeyMatches(const PropertyObject& item, std::string_view key) {

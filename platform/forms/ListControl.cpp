@@ -46,11 +46,11 @@ const PropertyTable& ListBox::Table() {
 }
 
 void ListControl::CheckIndex(vb::Integer index) const {
-    if (index < 0 || index >= ListCount()) vb::Raise(vb::err::InvalidCall);
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::err::kInvalidCall);
 }
 
 void ListControl::SetListIndex(vb::Integer index) {
-    if (index < -1 || index >= ListCount()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (index < -1 || index >= ListCount()) vb::Raise(vb::err::kInvalidPropertyValue);
     listIndex_ = index;
     if (index >= 0) text_ = items_[static_cast<size_t>(index)].text;
     PropertyChanged("ListIndex");
@@ -79,8 +79,8 @@ void ListControl::SetItemData(vb::Integer index, vb::Long data) {
 }
 
 void ListControl::AddItem(const std::string& text, vb::Integer index) {
-    if (index > ListCount() || index < -1) vb::Raise(vb::err::InvalidCall);
-    if (items_.size() >= kMostEntries) vb::Raise(vb::err::OutOfMemory);
+    if (index > ListCount() || index < -1) vb::Raise(vb::err::kInvalidCall);
+    if (items_.size() >= kMostEntries) vb::Raise(vb::err::kOutOfMemory);
     auto at = items_.end();
     if (index >= 0) {
         at = items_.begin() + index;

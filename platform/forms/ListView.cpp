@@ -6,8 +6,6 @@
 namespace forms {
 namespace {
 
-constexpr vb::Long kKeyNotUnique = 35602;
-
 const PropertyTable& ColumnTable() {
     static const PropertyTable table = [] {
         PropertyTable t;
@@ -45,13 +43,13 @@ const PropertyTable& ListItem::Table() {
 }
 
 std::string ListItem::SubItems(vb::Long index) const {
-    if (index < 1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (index < 1) vb::Raise(vb::err::kInvalidPropertyValue);
     auto at = static_cast<size_t>(index - 1);
     return at < subItems_.size() ? subItems_[at] : std::string();
 }
 
 void ListItem::SetSubItems(vb::Long index, const std::string& text) {
-    if (index < 1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (index < 1) vb::Raise(vb::err::kInvalidPropertyValue);
     auto at = static_cast<size_t>(index - 1);
     if (subItems_.size() <= at) subItems_.resize(at + 1);
     subItems_[at] = text;
@@ -91,7 +89,7 @@ Item& ListView::AddColumn(const std::string& text, vb::Single width) {
 
 ListItem& ListView::AddItem(const std::string& key, const std::string& text) {
     if (!key.empty() && items_.Find(key))
-        vb::Raise(kKeyNotUnique, "Key is not unique in collection");
+        vb::Raise(vb::err::kKeyNotUnique, "Key is not unique in collection");
     auto item = std::make_shared<ListItem>(ListItem::Table(), this);
     item->SetStoredValue("Key", key);
     item->SetStoredValue("Text", text);
@@ -111,13 +109,13 @@ void ListView::SetSorted(bool sorted) {
 }
 
 void ListView::SetSortKey(vb::Integer key) {
-    if (key < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (key < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     sortKey_ = key;
     Resort();
 }
 
 void ListView::SetSortOrder(vb::Integer order) {
-    if (order != lvwAscending && order != lvwDescending) vb::Raise(vb::err::InvalidPropertyValue);
+    if (order != lvwAscending && order != lvwDescending) vb::Raise(vb::err::kInvalidPropertyValue);
     sortOrder_ = order;
     Resort();
 }

@@ -12,8 +12,6 @@
 namespace forms {
 namespace {
 
-inline constexpr vb::Long kInvalidPicture = 481;
-
 gdi::Font GdiFont(const StdFont& font) {
     return gdi::Font{font.Name, font.Size, font.Bold, font.Italic, font.Underline};
 }
@@ -76,8 +74,8 @@ void PictureBox::SetPictureValue(const vb::Variant& value) {
     gdi::PictureError error = gdi::PictureError::None;
     auto picture = gdi::Picture::Load(os::JoinPath(os::ProgramFolder(), file), &error);
     if (!picture)
-        vb::Raise(error == gdi::PictureError::FileNotFound ? vb::err::FileNotFound
-                                                           : kInvalidPicture);
+        vb::Raise(error == gdi::PictureError::FileNotFound ? vb::err::kFileNotFound
+                                                           : vb::err::kInvalidPicture);
     SetPicture(std::move(picture));
 }
 
@@ -108,14 +106,14 @@ void PictureBox::SetForeColor(vb::Long color) {
 }
 
 void PictureBox::SetBorderStyle(vb::Integer style) {
-    if (style != 0 && style != 1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (style != 0 && style != 1) vb::Raise(vb::err::kInvalidPropertyValue);
     borderStyle_ = style;
     ResizeImage();
     PropertyChanged("BorderStyle");
 }
 
 void PictureBox::SetScaleMode(vb::Integer mode) {
-    if (mode != vbTwips && mode != vbPixels) vb::Raise(vb::err::InvalidPropertyValue);
+    if (mode != vbTwips && mode != vbPixels) vb::Raise(vb::err::kInvalidPropertyValue);
     scaleMode_ = mode;
     PropertyChanged("ScaleMode");
 }

@@ -27,17 +27,18 @@ void PictureClip::SetPicture(gdi::PictureRef picture) {
 }
 
 void PictureClip::SetClipWidth(vb::Integer width) {
-    if (width < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     clipWidth_ = width;
 }
 
 void PictureClip::SetClipHeight(vb::Integer height) {
-    if (height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     clipHeight_ = height;
 }
 
 gdi::PictureRef PictureClip::Clip() const {
-    if (!picture_ || picture_->Handle() == 0) vb::Raise(481, "Invalid picture");
+    if (!picture_ || picture_->Handle() == 0)
+        vb::Raise(vb::err::kInvalidPicture, "Invalid picture");
     const gdi::Bitmap& source = picture_->Image();
     gdi::Bitmap clipped(clipWidth_, clipHeight_, gdi::Black);
     int rows = std::min<int>(clipHeight_, source.Height() - clipY_);

@@ -6,14 +6,15 @@ namespace forms {
 
 vb::Variant PropertyObject::Get(std::string_view name) const {
     const PropertyTable::Entry* entry = Properties().Find(name);
-    if (!entry) vb::Raise(vb::err::NotSupported);
+    if (!entry) vb::Raise(vb::err::kNotSupported);
     return entry->get(*this);
 }
 
 void PropertyObject::Let(std::string_view name, const vb::Variant& value) {
     const PropertyTable::Entry* entry = Properties().Find(name);
-    if (!entry) vb::Raise(vb::err::NotSupported);
-    if (!entry->set) vb::Raise(383, "'" + entry->name + "' property is read-only");
+    if (!entry) vb::Raise(vb::err::kNotSupported);
+    if (!entry->set)
+        vb::Raise(vb::err::kPropertyReadOnly, "'" + entry->name + "' property is read-only");
     entry->set(*this, value);
 }
 

@@ -33,7 +33,7 @@ const PropertyTable& UpDown::Table() {
 }
 
 void RangeControl::SetValue(vb::Integer value) {
-    if (value < Lowest() || value > Highest()) vb::Raise(vb::err::InvalidPropertyValue);
+    if (value < Lowest() || value > Highest()) vb::Raise(vb::err::kInvalidPropertyValue);
     if (value == value_) return;
     value_ = value;
     PropertyChanged("Value");

@@ -45,14 +45,14 @@ void RichTextBox::SetTextRTF(const std::string& rtf) {
 }
 
 void RichTextBox::SetSelStart(vb::Long start) {
-    if (start < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (start < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selStart_ = std::min(start, document_.Length());
     selLength_ = 0;
     PropertyChanged("SelStart");
 }
 
 void RichTextBox::SetSelLength(vb::Long length) {
-    if (length < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (length < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selLength_ = std::min(length, document_.Length() - selStart_);
     PropertyChanged("SelLength");
 }
@@ -70,7 +70,7 @@ void RichTextBox::SetSelRTF(const std::string& fragment) {
 
 void RichTextBox::LoadFile(const std::string& path, vb::Integer fileType) {
     std::string bytes = os::ReadAllBytes(path);
-    if (bytes.size() > kMostFileBytes) vb::Raise(vb::err::OutOfMemory);
+    if (bytes.size() > kMostFileBytes) vb::Raise(vb::err::kOutOfMemory);
     // Plain text files are in the system's 8-bit code page.
     if (fileType == rtfText || bytes.rfind("{\\rtf", 0) != 0)
         document_.SetText(vb::FromWindows1252(bytes));

@@ -10,8 +10,6 @@
 namespace forms {
 namespace {
 
-constexpr vb::Long kResourceNotFound = 326;
-
 std::string Unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -109,7 +107,7 @@ std::string LoadResString(vb::Long id) {
         description += " in the string table " + table.path;
     else
         description += ": the string table " + table.path + " " + table.state;
-    vb::Raise(kResourceNotFound, description);
+    vb::Raise(vb::err::kResourceNotFound, description);
 }
 
 void ReloadStringTable() {

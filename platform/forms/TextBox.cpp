@@ -49,14 +49,14 @@ void TextBox::Replace(const std::string& text, vb::Long caret) {
 }
 
 void TextBox::SetSelStart(vb::Long start) {
-    if (start < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (start < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selStart_ = std::min(start, vb::Len(text_));
     selLength_ = 0;
     PropertyChanged("SelStart");
 }
 
 void TextBox::SetSelLength(vb::Long length) {
-    if (length < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (length < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     selLength_ = std::min(length, vb::Len(text_) - selStart_);
     PropertyChanged("SelLength");
 }

@@ -22,7 +22,7 @@ const PropertyTable& Timer::Table() {
 }
 
 void Timer::SetInterval(vb::Long milliseconds) {
-    if (milliseconds < 0 || milliseconds > 65535) vb::Raise(vb::err::InvalidPropertyValue);
+    if (milliseconds < 0 || milliseconds > 65535) vb::Raise(vb::err::kInvalidPropertyValue);
     interval_ = milliseconds;
     PropertyChanged("Interval");
 }

@@ -6,12 +6,6 @@
 #include "platform/vb/Error.h"
 
 namespace forms {
-namespace {
-
-constexpr vb::Long kElementNotFound = 35601;
-constexpr vb::Long kKeyNotUnique = 35602;
-
-}  // namespace
 
 Node::Node(TreeView& tree, vb::Long index, std::string key, std::string text)
     : tree_(&tree), index_(index), key_(std::move(key)), text_(std::move(text)) {}
@@ -68,7 +62,8 @@ const PropertyTable& TreeView::Table() {
 
 Node& TreeView::Add(std::string_view relative, vb::Integer relationship, const std::string& key,
                     const std::string& text) {
-    if (!key.empty() && Find(key)) vb::Raise(kKeyNotUnique, "Key is not unique in collection");
+    if (!key.empty() && Find(key))
+        vb::Raise(vb::err::kKeyNotUnique, "Key is not unique in collection");
     Node* anchor = nullptr;
     if (!relative.empty()) anchor = &Item(relative);
     auto node = std::make_shared<Node>(*this, Count() + 1, key, text);
@@ -111,7 +106,7 @@ Node& TreeView::Item(vb::Long index) const {
 
 Node& TreeView::Item(std::string_view key) const {
     if (Node* node = Find(key)) return *node;
-    vb::Raise(kElementNotFound, "Element not found");
+    vb::Raise(vb::err::kElementNotFound, "Element not found");
 }
 
 Node* TreeView::Find(std::string_view key) const {

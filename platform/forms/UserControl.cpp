@@ -134,7 +134,7 @@ void UserControl::SetExtent(vb::Single width, vb::Single height) {
 // When the control sizes itself, the container follows the new size first; then the control
 // hears its own Resize, inside the set, as the runtime raises it.
 void UserControl::Resize(vb::Single width, vb::Single height, bool tellSite) {
-    if (width < 0 || height < 0) vb::Raise(vb::err::InvalidPropertyValue);
+    if (width < 0 || height < 0) vb::Raise(vb::err::kInvalidPropertyValue);
     if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
@@ -144,7 +144,7 @@ void UserControl::Resize(vb::Single width, vb::Single height, bool tellSite) {
 }
 
 void UserControl::SetBorderStyle(vb::Integer style) {
-    if (style != 0 && style != 1) vb::Raise(vb::err::InvalidPropertyValue);
+    if (style != 0 && style != 1) vb::Raise(vb::err::kInvalidPropertyValue);
     borderStyle_ = style;
     Changed();
 }

@@ -80,7 +80,7 @@ void FontRegistry::LoadLedFonts() {
             ledFonts_.emplace(Key(font->Family()), std::move(font));
         else
             vb::ReportHandled(
-                "Load LED fonts", vb::err::InvalidFileFormat,
+                "Load LED fonts", vb::err::kInvalidFileFormat,
                 "The font file " + entry.path().string() + " is passed over: " + refusal);
     }
 }

@@ -22,15 +22,16 @@ std::string ParentOf(const std::string& path) {
 [[noreturn]] void RaiseFor(int error, const std::string& path) {
     switch (error) {
         case ENOENT:
-            vb::Raise(FolderExists(ParentOf(path)) ? vb::err::FileNotFound : vb::err::PathNotFound);
+            vb::Raise(FolderExists(ParentOf(path)) ? vb::err::kFileNotFound
+                                                   : vb::err::kPathNotFound);
         case ENOTDIR:
-            vb::Raise(vb::err::PathNotFound);
+            vb::Raise(vb::err::kPathNotFound);
         case EACCES:
         case EPERM:
         case EROFS:
-            vb::Raise(vb::err::PermissionDenied);
+            vb::Raise(vb::err::kPermissionDenied);
         default:
-            vb::Raise(vb::err::PathFileAccess);
+            vb::Raise(vb::err::kPathFileAccess);
     }
 }
 

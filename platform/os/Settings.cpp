@@ -41,7 +41,7 @@ void SaveSetting(const std::string& appName, const std::string& section, const s
 
 void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key) {
     SettingsStore store = Load();
-    if (!store.Delete(appName, section, key)) vb::Raise(vb::err::InvalidCall);
+    if (!store.Delete(appName, section, key)) vb::Raise(vb::err::kInvalidCall);
     Save(store);
 }
 

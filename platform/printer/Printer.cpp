@@ -53,7 +53,7 @@ double PrinterObject::HeightInches() const {
 
 void PrinterObject::SetOrientation(vb::Integer orientation) {
     if (orientation != Portrait && orientation != Landscape)
-        vb::Raise(vb::err::InvalidPropertyValue);
+        vb::Raise(vb::err::kInvalidPropertyValue);
     // The pages of an open document keep the orientation they were started with.
     if (pages_.empty()) orientation_ = orientation;
 }
@@ -77,7 +77,7 @@ void PrinterObject::SetScaleMode(vb::Integer mode) {
             scaleMode_ = mode;
             return;
         default:
-            vb::Raise(vb::err::InvalidPropertyValue);
+            vb::Raise(vb::err::kInvalidPropertyValue);
     }
 }
 
@@ -206,7 +206,7 @@ PrintOutcome PrinterObject::EndDoc() {
     if (!written) {
         std::error_code ignored;
         std::filesystem::remove(pdf, ignored);
-        vb::Raise(vb::err::PathFileAccess, "The printout could not be written to " + pdf);
+        vb::Raise(vb::err::kPathFileAccess, "The printout could not be written to " + pdf);
     }
     return Send(pdf);
 }
@@ -227,7 +227,7 @@ PrintOutcome PrinterObject::Send(const std::string& pdfPath) {
         std::error_code ignored;
         std::filesystem::remove(pdfPath, ignored);
         if (error)
-            vb::Raise(vb::err::PathFileAccess, "The printout could not be saved to " + saved);
+            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + saved);
     }
     MsgBox(
         "No printer is set up on this computer, so the printout was saved as a PDF file:\n" + saved,

@@ -82,7 +82,7 @@ void ToolBarsView::Sync(std::string_view) {
         if (QMenu* menu = entry.action->menu()) menu->setTitle(ToQt(caption));
         entry.action->setToolTip(ToQt(own.Get("ToolTipText").ToString()));
         entry.action->setCheckable(own.Type() == forms::kToolStateButton);
-        entry.action->setChecked(own.State() == 1);
+        entry.action->setChecked(own.State() == forms::kToolDown);
         entry.action->setEnabled(own.Get("Enabled").ToBool());
         entry.action->setVisible(own.Get("Visible").ToBool());
     }

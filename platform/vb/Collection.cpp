@@ -8,7 +8,7 @@ namespace vb {
 void Collection::Add(Variant item, std::string_view key) {
     std::string folded = UCase(key);
     if (!folded.empty()) {
-        if (index_.contains(folded)) Raise(err::DuplicateKey);
+        if (index_.contains(folded)) Raise(err::kDuplicateKey);
         index_.emplace(folded, items_.size());
     }
     items_.push_back(std::move(item));
@@ -42,13 +42,13 @@ void Collection::Clear() {
 }
 
 size_t Collection::Position(Long index) const {
-    if (index < 1 || index > Count()) Raise(err::SubscriptOutOfRange);
+    if (index < 1 || index > Count()) Raise(err::kSubscriptOutOfRange);
     return static_cast<size_t>(index - 1);
 }
 
 size_t Collection::Position(std::string_view key) const {
     auto found = key.empty() ? index_.end() : index_.find(UCase(key));
-    if (found == index_.end()) Raise(err::InvalidCall);
+    if (found == index_.end()) Raise(err::kInvalidCall);
     return found->second;
 }
 

@@ -88,7 +88,7 @@ double Val(std::string_view text) {
     if (*begin == '+') ++begin;
     double value = 0;
     auto [end, ec] = std::from_chars(begin, digits.data() + digits.size(), value);
-    if (ec == std::errc::result_out_of_range) Raise(err::Overflow);
+    if (ec == std::errc::result_out_of_range) Raise(err::kOverflow);
     return ec == std::errc{} ? value : 0;
 }
 
@@ -111,9 +111,9 @@ bool ParseNumber(std::string_view text, double& out) {
 }
 
 Integer CInt(double value) {
-    if (std::isnan(value)) Raise(err::Overflow);
+    if (std::isnan(value)) Raise(err::kOverflow);
     double rounded = RoundHalfEven(value);
-    if (rounded < -32768.0 || rounded > 32767.0) Raise(err::Overflow);
+    if (rounded < -32768.0 || rounded > 32767.0) Raise(err::kOverflow);
     return static_cast<Integer>(rounded);
 }
 
@@ -122,9 +122,9 @@ Integer CInt(const Variant& value) {
 }
 
 Long CLng(double value) {
-    if (std::isnan(value)) Raise(err::Overflow);
+    if (std::isnan(value)) Raise(err::kOverflow);
     double rounded = RoundHalfEven(value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0) Raise(err::Overflow);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) Raise(err::kOverflow);
     return static_cast<Long>(rounded);
 }
 
@@ -156,7 +156,7 @@ std::string CStr(const Variant& value) {
 }
 
 double Round(double value, int digits) {
-    if (digits < 0) Raise(err::InvalidCall);
+    if (digits < 0) Raise(err::kInvalidCall);
     double scale = std::pow(10.0, digits);
     double scaled = value * scale;
     // Values written with `digits` decimals, such as 2.675, are not exact in binary: treat

@@ -20,7 +20,7 @@ Integer CInt(double value);
 Integer CInt(const Variant& value);
 template <std::integral T>
 Integer CInt(T value) {
-    if (value < -32768 || value > 32767) Raise(err::Overflow);
+    if (value < -32768 || value > 32767) Raise(err::kOverflow);
     return static_cast<Integer>(value);
 }
 
@@ -28,7 +28,7 @@ Long CLng(double value);
 Long CLng(const Variant& value);
 template <std::integral T>
 Long CLng(T value) {
-    if (value < -2147483648LL || value > 2147483647LL) Raise(err::Overflow);
+    if (value < -2147483648LL || value > 2147483647LL) Raise(err::kOverflow);
     return static_cast<Long>(value);
 }
 

@@ -85,13 +85,13 @@ void CaptureCurrentException() {
     } catch (const VbError& e) {
         set(e.Number(), e.Description(), e.Source());
     } catch (const std::bad_alloc&) {
-        set(err::OutOfMemory, ErrorText(err::OutOfMemory), ProjectName());
+        set(err::kOutOfMemory, ErrorText(err::kOutOfMemory), ProjectName());
     } catch (const std::out_of_range&) {
-        set(err::SubscriptOutOfRange, ErrorText(err::SubscriptOutOfRange), ProjectName());
+        set(err::kSubscriptOutOfRange, ErrorText(err::kSubscriptOutOfRange), ProjectName());
     } catch (const std::exception& e) {
-        set(err::InvalidCall, e.what(), ProjectName());
+        set(err::kInvalidCall, e.what(), ProjectName());
     } catch (...) {
-        set(err::InvalidCall, ErrorText(err::InvalidCall), ProjectName());
+        set(err::kInvalidCall, ErrorText(err::kInvalidCall), ProjectName());
     }
 }
 

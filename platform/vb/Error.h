@@ -9,32 +9,45 @@
 
 namespace vb {
 
-// Error numbers the runtime raises.
+// Error numbers the runtime raises; those from 35600 on are the common controls' own.
 namespace err {
-inline constexpr Long InvalidCall = 5;
-inline constexpr Long Overflow = 6;
-inline constexpr Long OutOfMemory = 7;
-inline constexpr Long SubscriptOutOfRange = 9;
-inline constexpr Long DivisionByZero = 11;
-inline constexpr Long TypeMismatch = 13;
-inline constexpr Long BadFileNameOrNumber = 52;
-inline constexpr Long FileNotFound = 53;
-inline constexpr Long BadFileMode = 54;
-inline constexpr Long InputPastEnd = 62;
-inline constexpr Long PermissionDenied = 70;
-inline constexpr Long PathFileAccess = 75;
-inline constexpr Long PathNotFound = 76;
-inline constexpr Long InvalidFileFormat = 321;
-inline constexpr Long ObjectNotSet = 91;
-inline constexpr Long ControlArrayElementMissing = 340;
-inline constexpr Long InvalidPropertyValue = 380;
-inline constexpr Long ObjectRequired = 424;
-inline constexpr Long CannotCreateObject = 429;
-inline constexpr Long InvalidPicture = 481;
-inline constexpr Long NotSupported = 438;
-inline constexpr Long DuplicateKey = 457;
-inline constexpr Long FileAlreadyExists = 58;
-inline constexpr Long InvalidUseOfNull = 94;
+inline constexpr Long kInvalidCall = 5;
+inline constexpr Long kOverflow = 6;
+inline constexpr Long kOutOfMemory = 7;
+inline constexpr Long kSubscriptOutOfRange = 9;
+inline constexpr Long kDivisionByZero = 11;
+inline constexpr Long kTypeMismatch = 13;
+inline constexpr Long kBadFileNameOrNumber = 52;
+inline constexpr Long kFileNotFound = 53;
+inline constexpr Long kBadFileMode = 54;
+inline constexpr Long kFileAlreadyExists = 58;
+inline constexpr Long kInputPastEnd = 62;
+inline constexpr Long kPermissionDenied = 70;
+inline constexpr Long kPathFileAccess = 75;
+inline constexpr Long kPathNotFound = 76;
+inline constexpr Long kObjectNotSet = 91;
+inline constexpr Long kInvalidUseOfNull = 94;
+inline constexpr Long kInvalidFileFormat = 321;
+inline constexpr Long kResourceNotFound = 326;
+inline constexpr Long kControlArrayElementMissing = 340;
+inline constexpr Long kObjectAlreadyLoaded = 360;
+inline constexpr Long kInvalidPropertyValue = 380;
+inline constexpr Long kPropertyReadOnly = 383;
+inline constexpr Long kObjectRequired = 424;
+inline constexpr Long kCannotCreateObject = 429;
+inline constexpr Long kClassNotAutomatable = 430;
+inline constexpr Long kNotSupported = 438;
+inline constexpr Long kDuplicateKey = 457;
+inline constexpr Long kInvalidPicture = 481;
+inline constexpr Long kIndexOutOfBounds = 35600;
+inline constexpr Long kElementNotFound = 35601;
+inline constexpr Long kKeyNotUnique = 35602;
+// The common dialog's: the person cancelled a dialog shown with CancelError on.
+inline constexpr Long kDialogCancelled = 32755;
+// The names these two had before the runtime's constants were named kName, kept until the
+// last code that uses them moves to the new names.
+inline constexpr Long DivisionByZero = kDivisionByZero;
+inline constexpr Long InvalidCall = kInvalidCall;
 }  // namespace err
 
 // The standard description of an error number ("Overflow" for 6); "Application-defined or

@@ -119,7 +119,7 @@ std::string MapCharacters(std::string_view text, Map map) {
 }
 
 void CheckLength(Long length) {
-    if (length < 0) Raise(err::InvalidCall);
+    if (length < 0) Raise(err::kInvalidCall);
 }
 
 // Windows-1252 codes 0x80-0x9F; the five unassigned ones stand for the C1 control of the
@@ -143,7 +143,7 @@ Long Len(std::string_view text) {
 }
 
 std::string Mid(std::string_view text, Long start, Long length) {
-    if (start < 1) Raise(err::InvalidCall);
+    if (start < 1) Raise(err::kInvalidCall);
     size_t from = ByteOffset(text, static_cast<size_t>(start - 1));
     std::string_view rest = text.substr(from);
     if (length < 0) return std::string(rest);
@@ -163,7 +163,7 @@ std::string Right(std::string_view text, Long length) {
 }
 
 Long InStr(Long start, std::string_view text, std::string_view find) {
-    if (start < 1) Raise(err::InvalidCall);
+    if (start < 1) Raise(err::kInvalidCall);
     if (text.empty()) return 0;
     size_t from = ByteOffset(text, static_cast<size_t>(start - 1));
     if (CharacterIndex(text, from) < start - 1) return 0;  // start lies past the end + 1
@@ -231,13 +231,13 @@ std::string StringOf(Long count, char32_t character) {
 }
 
 Long AscW(std::string_view text) {
-    if (text.empty()) Raise(err::InvalidCall);
+    if (text.empty()) Raise(err::kInvalidCall);
     return static_cast<Long>(DecodeAt(text, 0).code);
 }
 
 std::string ChrW(Long code) {
     if (code < 0 && code >= -32768) code += 65536;  // 16-bit codes given as negative Integers
-    if (code < 0 || code > 0x10FFFF) Raise(err::InvalidCall);
+    if (code < 0 || code > 0x10FFFF) Raise(err::kInvalidCall);
     bool surrogate = code >= 0xD800 && code <= 0xDFFF;
     std::string out;
     AppendUtf8(out, surrogate ? kReplacement : static_cast<char32_t>(code));

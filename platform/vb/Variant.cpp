@@ -35,18 +35,18 @@ bool Variant::IsNumeric() const {
 double Variant::ToDouble() const {
     return std::visit(Overload{
                           [](std::monostate) { return 0.0; },
-                          [](NullValue) -> double { Raise(err::InvalidUseOfNull); },
+                          [](NullValue) -> double { Raise(err::kInvalidUseOfNull); },
                           [](Integer v) { return static_cast<double>(v); },
                           [](Long v) { return static_cast<double>(v); },
                           [](Single v) { return static_cast<double>(v); },
                           [](double v) { return v; },
                           [](const std::string& v) {
                               double out = 0;
-                              if (!ParseNumber(v, out)) Raise(err::TypeMismatch);
+                              if (!ParseNumber(v, out)) Raise(err::kTypeMismatch);
                               return out;
                           },
-                          [](const ObjectRef&) -> double { Raise(err::TypeMismatch); },
-                          [](ErrorValue) -> double { Raise(err::TypeMismatch); },
+                          [](const ObjectRef&) -> double { Raise(err::kTypeMismatch); },
+                          [](ErrorValue) -> double { Raise(err::kTypeMismatch); },
                           [](BooleanValue v) { return v.value ? -1.0 : 0.0; },
                       },
                       value_);
@@ -54,7 +54,7 @@ double Variant::ToDouble() const {
 
 Single Variant::ToSingle() const {
     double value = ToDouble();
-    if (std::isfinite(value) && std::fabs(value) > 3.402823466e38) Raise(err::Overflow);
+    if (std::isfinite(value) && std::fabs(value) > 3.402823466e38) Raise(err::kOverflow);
     return static_cast<Single>(value);
 }
 
@@ -81,13 +81,13 @@ bool Variant::ToBool() const {
 std::string Variant::ToString() const {
     return std::visit(Overload{
                           [](std::monostate) { return std::string(); },
-                          [](NullValue) -> std::string { Raise(err::InvalidUseOfNull); },
+                          [](NullValue) -> std::string { Raise(err::kInvalidUseOfNull); },
                           [](Integer v) { return std::to_string(v); },
                           [](Long v) { return std::to_string(v); },
                           [](Single v) { return CStr(v); },
                           [](double v) { return CStr(v); },
                           [](const std::string& v) { return v; },
-                          [](const ObjectRef&) -> std::string { Raise(err::TypeMismatch); },
+                          [](const ObjectRef&) -> std::string { Raise(err::kTypeMismatch); },
                           [](ErrorValue v) { return "Error " + std::to_string(v.code); },
                           [](BooleanValue v) { return std::string(v.value ? "True" : "False"); },
                       },
@@ -96,7 +96,7 @@ std::string Variant::ToString() const {
 
 ObjectRef Variant::ToObject() const {
     if (auto* v = std::get_if<ObjectRef>(&value_)) return *v;
-    Raise(err::ObjectRequired);
+    Raise(err::kObjectRequired);
 }
 
 const std::string& Variant::StringRef() const {

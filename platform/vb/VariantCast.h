@@ -37,7 +37,7 @@ V FromVariant(const Variant& value) {
         static_assert(IsSharedPtr<V>, "no conversion from Variant");
         ObjectRef object = value.ToObject();
         auto typed = std::dynamic_pointer_cast<typename V::element_type>(object);
-        if (object && !typed) Raise(err::TypeMismatch);
+        if (object && !typed) Raise(err::kTypeMismatch);
         return typed;
     }
 }

@@ -102,7 +102,7 @@ TEST_F(FileBadInputTest, NumbersADescriptionCannotHoldAreRefusedOrKeptWhole) {
     forms::Form window("frmDamaged");
     forms::ParseWindowDescription(
         "frmDamaged", R"({"Controls": [{"Type": "Label", "Name": "lbl", "Index": 40000}]})");
-    ExpectRefusal([&] { window.Load(); }, vb::err::InvalidFileFormat,
+    ExpectRefusal([&] { window.Load(); }, vb::err::kInvalidFileFormat,
                   "The window frmDamaged cannot be loaded from " + path +
                       ": The control index 40000 is not a whole number from -1 to 32767");
     EXPECT_FALSE(window.IsLoaded());
@@ -142,7 +142,8 @@ TEST_F(FileBadInputTest, ADamagedStringTableIsNamedWhenItLacksAText) {
     for (const std::string& file : FilesIn("strings")) {
         SCOPED_TRACE(NameOf(file));
         const std::string path = Install(file, "strings.tsv");
-        ExpectRefusal([] { forms::LoadResString(10510); }, 326, "the string table " + path);
+        ExpectRefusal([] { forms::LoadResString(10510); }, vb::err::kResourceNotFound,
+                      "the string table " + path);
     }
 }
 
@@ -153,15 +154,15 @@ TEST_F(FileBadInputTest, AStringTableKeepsWhatItCannotUnescapeAndSkipsWhatIsNoEn
     EXPECT_EQ(forms::LoadResString(10509), "ends in a backslash \\");
     EXPECT_EQ(forms::LoadResString(-7), "negative");
     // An id with blanks about it is no id.
-    ExpectRefusal([] { forms::LoadResString(15); }, 326,
+    ExpectRefusal([] { forms::LoadResString(15); }, vb::err::kResourceNotFound,
                   "Resource with identifier '15' not found in the string table " + path);
-    ExpectRefusal([] { forms::LoadResString(16); }, 326, path);
+    ExpectRefusal([] { forms::LoadResString(16); }, vb::err::kResourceNotFound, path);
 }
 
 TEST_F(FileBadInputTest, AStringTableWithoutEntriesSaysSo) {
     const std::string path =
         Install(std::string(ZOMEL_BAD_INPUTS) + "/strings/binary.tsv", "strings.tsv");
-    ExpectRefusal([] { forms::LoadResString(10508); }, 326,
+    ExpectRefusal([] { forms::LoadResString(10508); }, vb::err::kResourceNotFound,
                   "Resource with identifier '10508' not found: the string table " + path +
                       " holds no entries");
 }
@@ -181,12 +182,12 @@ TEST_F(FileBadInputTest, ADamagedManifestIsNamedWhenTheControlCannotBeCreated) {
     for (const std::string& file : FilesIn("manifest")) {
         SCOPED_TRACE(NameOf(file));
         const std::string path = Install(file, "components.manifest");
-        ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::CannotCreateObject,
+        ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::kCannotCreateObject,
                       "the program's " + path);
     }
     Install(std::string(ZOMEL_BAD_INPUTS) + "/manifest/library-missing.manifest",
             "components.manifest");
-    ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::CannotCreateObject,
+    ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::kCannotCreateObject,
                   "names " + app_ + "gone/libveldosign.so, which cannot be used");
 }
 
@@ -194,7 +195,7 @@ TEST_F(FileBadInputTest, ADamagedClassRegistryIsNamedWhenTheControlCannotBeCreat
     for (const std::string& file : FilesIn("registry")) {
         SCOPED_TRACE(NameOf(file));
         fs::copy_file(file, com::ClassRegistryPath(), fs::copy_options::overwrite_existing);
-        ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::CannotCreateObject,
+        ExpectRefusal([] { com::CreateObject("VELDOSign.SignOcx"); }, vb::err::kCannotCreateObject,
                       "the class registry " + com::ClassRegistryPath());
     }
 }

@@ -210,7 +210,8 @@ TEST_F(RuleTest, ThePowerCableIsChosenForTheEstimateAndOnlyThatCheckIsUndone) {
 TEST_F(RuleTest, TheCableRowsBelowAPowerCableMustExist) {
     Option(1, "Power cable ZOMEL male 25 ft", "OPTION-SET", "KIT", "$65.00", "250-0025", 10);
     run.BeginRow(zomel::gOptions(1), 1);
-    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }),
+              vb::err::kSubscriptOutOfRange);
 }
 
 TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
@@ -259,5 +260,5 @@ TEST_F(RuleTest, SolarPanelsOpenTheSolarWindowOnceTheSignChanged) {
     EXPECT_EQ(run.LineTotal, 186000);  // still part of the total
     run.PanelCount = "many";
     run.BeginRow(zomel::gOptions(1), 1);
-    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::kTypeMismatch);
 }

@@ -110,7 +110,7 @@ TEST_F(PriceListTest, AnErrorInARowIsReportedWithItsStepAndTheEstimateGoesOn) {
     auto lines = PriceAll();
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0].step, 548);
-    EXPECT_EQ(reported[0].number, vb::err::SubscriptOutOfRange);
+    EXPECT_EQ(reported[0].number, vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(reported[0].row, 4);  // three base rows, then the first option
     EXPECT_EQ(lines.back().Cells[PriceLine::SubTotal], "$3909.00");  // 3524 + 385
 }
@@ -121,8 +121,8 @@ TEST_F(PriceListTest, MissingPresetAndKitRowsAreReportedNotRead) {
     zomel::PresetFirstIndex = zomel::PresetNextIndex = 0;
     auto lines = PriceAll();
     ASSERT_EQ(reported.size(), 2u);
-    EXPECT_EQ(reported[0].number, vb::err::SubscriptOutOfRange);
-    EXPECT_EQ(reported[1].number, vb::err::SubscriptOutOfRange);
+    EXPECT_EQ(reported[0].number, vb::err::kSubscriptOutOfRange);
+    EXPECT_EQ(reported[1].number, vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(lines.back().Cells[PriceLine::Description], "Total:");
 }
 

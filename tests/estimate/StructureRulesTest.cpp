@@ -79,7 +79,7 @@ TEST_F(RuleTest, Zomel2SuppliesBySignSizeAndThePresetKit) {
     // A catalogue without the preset row: a catalogue error, never a read past the table.
     run.PresetRowIndex = 0;
     run.BeginRow(Row("Z2-PWR", "LEFT HRZ", "$325.00", "240-2040", 0), 0);
-    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("Z2-PWR")(run); }), vb::err::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("Z2-PWR")(run); }), vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(Outcome((Price(Row("Z2-PWR", "TOP", "$325.00")), run)), "skip");
 }
 

@@ -1,5 +1,8 @@
+#include <map>
 #include <string>
 
+#include "modelspec/frmNumberPrompt.h"
+#include "platform/vb/Strings.h"
 #include "tests/modelspec/ModelFixture.h"
 
 namespace {
@@ -186,4 +189,86 @@ TEST_F(DecodeTest, RecomputationsDuringDecodingDoNotReplaceTheNumber) {
     window().ShowMeaningOf("AF0-1H2A4-0507H");
     EXPECT_EQ(sign().XZomelCount(), 5);
     EXPECT_EQ(window().Message, "Your row count is not valid in AF0-1H2A4-0507H");
+}
+
+namespace {
+
+// The two ways to a decoding: the window's Specs button decodes the sign's number, the
+// number menu decodes the one typed in its box.  The sign holds the number on both ways, so
+// that only the way differs.
+class DecodePathsTest : public DecodeTest {
+protected:
+    using Seen = std::map<std::string, std::string>;
+
+    Seen ThroughSpecs(const std::string& number) {
+        window().Load();
+        sign().SetModelNumber(number);
+        window().cmdSpecs->Click();
+        return WhatIsSeen();
+    }
+
+    Seen Typed(const std::string& number) {
+        window().Load();
+        sign().SetModelNumber(number);
+        host.OnModal("frmNumberPrompt", [&number](forms::Form& box) {
+            auto& prompt = dynamic_cast<zomel::frmNumberPrompt&>(box);
+            prompt.txtAnswer->SetText(number);
+            prompt.cmdOK->Click();
+        });
+        window().ControlAs<forms::Menu>("mnuEMNumber").Click();
+        return WhatIsSeen();
+    }
+
+private:
+    // What the decoding leaves in the window, on the sign and on the main window's tools.
+    Seen WhatIsSeen() {
+        zomel::frmModelNum& w = window();
+        Seen seen{{"valid", std::to_string(w.Valid)}, {"message", w.Message}};
+        for (const auto* box :
+             {&w.txtProdType, &w.txtSignType, &w.txtApproval, &w.txtDisplayType, &w.txtDensity,
+              &w.txtAngularity, &w.txtColor, &w.txtLeds, &w.txtColumns, &w.txtRows, &w.txtOrient})
+            seen[(*box)->Name()] = (*box)->Text();
+        for (const auto* label :
+             {&w.lblProdType, &w.lblApprovalCode, &w.lblDensity, &w.lblLEDCount, &w.lblSignRows})
+            seen[(*label)->Name()] = (*label)->Caption();
+        seen["meaning shown"] = std::to_string(w.FrameMeaning->Left());
+        seen["choices shown"] = std::to_string(w.FrameChoices->Left());
+        seen["15 degree"] = std::to_string(w.optDegree(15).Value());
+        const zomel::Sign& s = sign();
+        seen["sign"] = s.ModelNumber() + " " + std::to_string(s.XZomelCount()) + "x" +
+                       std::to_string(s.YZomelCount()) + " layout " +
+                       std::to_string(s.SegmentType()) + " vertical " +
+                       std::to_string(s.Vertical()) + " high " + std::to_string(s.HighDensity()) +
+                       " version 2 " + std::to_string(s.Zomel2()) + " marks " + s.ApprovalChar();
+        seen["model box"] = main().txtModel->Text();
+        for (const char* id : {"id_Build", "id_Parts", "id_CE", "id_4PerPixel", "id_SignFull",
+                               "id_SignLine", "id_SignChar", "id_Sign1", "id_Sign2"})
+            seen[id] = std::to_string(Tool(id).State());
+        return seen;
+    }
+};
+
+}  // namespace
+
+TEST_F(DecodePathsTest, TheSignsNumberAndATypedOneDecodeAlike) {
+    const char* const numbers[] = {
+        "AF0-2H2A4-0602V",  // valid, every field applied
+        "CF0-1S2A4-0403V",  // a package of standard density
+        "CC0-2H2A4-0602V",  // refused at the layout
+        "AF0-2H1A4-0602V",  // refused at the angle
+        "af0-2h2a4-2602v",  // the columns, quoting the number as typed
+        "AF0-2H2A4-0607V",  // the rows
+        "AF0-1H2A4-0507H",  // the rows, after the columns rebuilt the sign's number
+        "AF0-2H2A4-1106V",  // too many modules
+        "AL0-1S2A4-0602H",  // the layout rules on the sign's new state
+    };
+    for (const char* number : numbers) {
+        SCOPED_TRACE(number);
+        Restart();
+        const Seen specs = ThroughSpecs(number);
+        Restart();
+        const Seen typed = Typed(number);
+        EXPECT_EQ(specs.at("lblProdType"), vb::UCase(number));
+        EXPECT_EQ(specs, typed);
+    }
 }

@@ -8,9 +8,9 @@
 #include "core/Catalogue.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/LayoutCandidate.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
-#include "core/LayoutCandidate.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/com/ServerLibrary.h"
 #include "platform/forms/HeadlessHost.h"
@@ -34,6 +34,12 @@ protected:
     }
 
     void TearDown() override { run_.reset(); }
+
+    // Ends this run and starts another, as the next test would find it.
+    void Restart() {
+        TearDown();
+        SetUp();
+    }
 
     zomel::frmMain& main() { return *zomel::MainForm; }
     zomel::Sign& sign() { return *zomel::gSign; }

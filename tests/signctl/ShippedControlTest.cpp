@@ -73,7 +73,7 @@ TEST_F(ShippedControl, AProgramFolderCopiedWholeWorksOnItsOwn) {
 TEST_F(ShippedControl, NeitherLibraryNorRegistrySaysWhatIsMissingAndTheCure) {
     std::string folder = CopyProgramFolder(false);
     vb::ErrObject failure = CreationFailure();
-    EXPECT_EQ(failure.Number, vb::err::CannotCreateObject);
+    EXPECT_EQ(failure.Number, vb::err::kCannotCreateObject);
     EXPECT_TRUE(Contains(failure.Description, "VELDOSign.SignOcx")) << failure.Description;
     EXPECT_TRUE(Contains(failure.Description, folder + "libveldosign.so")) << failure.Description;
     EXPECT_TRUE(Contains(failure.Description, com::ClassRegistryPath())) << failure.Description;
@@ -86,7 +86,7 @@ TEST_F(ShippedControl, ARegistryEntryPointingNowhereIsNamed) {
     std::string folder = env.UseProgramFolder();  // no manifest at all
     com::RegisterClass(veldo::kSignOcxClsid, veldo::kSignOcxProgId, "/gone/libveldosign.so");
     vb::ErrObject failure = CreationFailure();
-    EXPECT_EQ(failure.Number, vb::err::CannotCreateObject);
+    EXPECT_EQ(failure.Number, vb::err::kCannotCreateObject);
     EXPECT_TRUE(Contains(failure.Description, "/gone/libveldosign.so")) << failure.Description;
     EXPECT_TRUE(Contains(failure.Description, folder + "components.manifest"))
         << failure.Description;
@@ -97,7 +97,7 @@ TEST_F(ShippedControl, AnUnreadableRegistryIsSaid) {
     std::filesystem::create_directories(env.ConfigFolder());
     std::filesystem::create_directory(com::ClassRegistryPath());  // a folder where the file is
     vb::ErrObject failure = CreationFailure();
-    EXPECT_EQ(failure.Number, vb::err::CannotCreateObject);
+    EXPECT_EQ(failure.Number, vb::err::kCannotCreateObject);
     EXPECT_TRUE(Contains(failure.Description, com::ClassRegistryPath() + " (unreadable"))
         << failure.Description;
 }

@@ -196,9 +196,9 @@ TEST_F(Layout, BottomCaptionsStackUnderTheSignAndSetTheHeight) {
 TEST_F(Layout, AFailingStepLeavesTheHostsErrorStateAlone) {
     Room(1000);
     Put("Zoom", 1.0f);
-    vb::ResumeNext([] { vb::Raise(vb::err::Overflow); });
+    vb::ResumeNext([] { vb::Raise(vb::err::kOverflow); });
     sign->SetExtent(100, 3000);  // narrower than the margins: the sign's width fails
-    EXPECT_EQ(vb::Err().Number, vb::err::Overflow);
+    EXPECT_EQ(vb::Err().Number, vb::err::kOverflow);
     vb::Err().Clear();
     sign->SetExtent(120, 3000);
     EXPECT_EQ(vb::Err().Number, 0);

@@ -63,7 +63,7 @@ TEST_F(SignRegistry, HostsCreateItByClassIdAndUseItByName) {
     EXPECT_EQ(com::Call(*byName, "AddBMPFrame", args), vb::Variant(true));
     EXPECT_EQ(args[0].ToObject(), picture) << "the frame comes back by reference";
     EXPECT_EQ(com::Get(*byName, "FrameCount"), vb::Variant(vb::Integer{1}));
-    EXPECT_EQ(ErrorNumber([&] { com::Get(*byName, "NoSuchMember"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Get(*byName, "NoSuchMember"); }), vb::err::kNotSupported);
 }
 
 TEST_F(SignRegistry, AWindowPlacesTheControlFromItsDescription) {
@@ -113,7 +113,7 @@ TEST_F(SignRegistry, AWindowWithAnUnregisteredControlFailsToLoad) {
     fx.Describe("frmView", R"({ "Name": "frmView", "Controls": [
         { "Type": "SignObject", "Name": "ViewSign", "ClassId": "VELDOSign.Missing" } ] })");
     EXPECT_EQ(ErrorNumber([] { forms::Instance<ViewWindow>().Load(); }),
-              vb::err::CannotCreateObject);
+              vb::err::kCannotCreateObject);
 }
 
 }  // namespace

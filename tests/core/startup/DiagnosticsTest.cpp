@@ -41,7 +41,7 @@ TEST_F(Diagnostics, ReportErrorLogsShowsTheBoxAndClears) {
 }
 
 TEST_F(Diagnostics, LogErrorIsSilent) {
-    vb::ResumeNext([] { vb::Raise(vb::err::Overflow); });
+    vb::ResumeNext([] { vb::Raise(vb::err::kOverflow); });
     LogError("Load Options - Row");
     EXPECT_EQ(vb::Err().Number, 0);
     EXPECT_TRUE(host.Messages().empty());

@@ -83,7 +83,7 @@ TEST_F(ProgramFormTest, AWindowMissingFromTheTableIsRefused) {
         ProgramForm::IdentityOf("frmNowhere");
         FAIL() << "no error raised";
     } catch (const vb::VbError& error) {
-        EXPECT_EQ(error.Number(), vb::err::InvalidCall);
+        EXPECT_EQ(error.Number(), vb::err::kInvalidCall);
     }
 }
 

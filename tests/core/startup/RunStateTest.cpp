@@ -24,8 +24,8 @@ TEST(RunState, OneResetPutsEveryRunLongValueBack) {
     HoldSize = vb::True;
     gPriceLoad.LoadError = vb::True;
     gMapParts = std::make_unique<mapParts>();
-    vb::ResumeNext([] { vb::Raise(vb::err::Overflow); });
-    ASSERT_EQ(vb::Err().Number, vb::err::Overflow);
+    vb::ResumeNext([] { vb::Raise(vb::err::kOverflow); });
+    ASSERT_EQ(vb::Err().Number, vb::err::kOverflow);
 
     ResetRunState();
     EXPECT_EQ(gOptions(3).Name, "");

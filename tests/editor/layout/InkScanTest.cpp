@@ -113,7 +113,7 @@ TEST(ModulePitch, ZeroPitchIsDivisionByZero) {
         zomel::ModulesFor(5, 0, 0);
         FAIL();
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::DivisionByZero);
+        EXPECT_EQ(e.Number(), vb::err::kDivisionByZero);
     }
 }
 

@@ -97,10 +97,10 @@ TEST_F(ClassRegistry, RegistrationsAtTheSameTimeKeepEveryEntry) {
 
 TEST_F(ClassRegistry, RefusesEntriesThatWouldBreakTheFile) {
     EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Bad=Name", "/lib.so"); }),
-              vb::err::InvalidCall);
+              vb::err::kInvalidCall);
     EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Good", "/lib\n[ProgIDs].so"); }),
-              vb::err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Good", ""); }), vb::err::InvalidCall);
+              vb::err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Good", ""); }), vb::err::kInvalidCall);
     EXPECT_FALSE(com::LibraryOf(kFirst));
 }
 
@@ -119,7 +119,7 @@ TEST_F(ClassRegistry, AFailedWriteRaises75AndLeavesNoTemporaryFile) {
     // A plain file where the config folder should be.
     std::ofstream(config_.Folder() + "/zomelbuilder") << "in the way";
     EXPECT_EQ(ErrorNumber([] { com::RegisterClass(kFirst, "Zomel.First", "/lib.so"); }),
-              vb::err::PathFileAccess);
+              vb::err::kPathFileAccess);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config_.Folder()), {}), 1);
 }
 

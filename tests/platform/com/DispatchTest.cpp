@@ -46,24 +46,24 @@ TEST(Dispatch, NamesCompareWithoutCaseAndUnknownNamesRaise438) {
     com::Put(sample, "COUNT", vb::Integer(7));
     EXPECT_EQ(com::Get(sample, "count"), vb::Variant(vb::Integer(7)));
     EXPECT_EQ(sample.IdOfName("cOuNt"), 1);
-    EXPECT_EQ(ErrorNumber([&] { com::Get(sample, "Counts"); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Cou"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Get(sample, "Counts"); }), vb::err::kNotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Cou"); }), vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] {
                   com::Args none;
                   sample.Invoke(99, com::InvokeKind::PropertyGet, none);
               }),
-              vb::err::NotSupported);
+              vb::err::kNotSupported);
 }
 
 TEST(Dispatch, KindsAMemberDoesNotSupportRaise438) {
     Sample sample;
-    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Total", vb::Long(1)); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Total", vb::Long(1)); }), vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] { com::PutRef(sample, "Count", vb::Integer(1)); }),
-              vb::err::NotSupported);
+              vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Picture", vb::ObjectRef()); }),
-              vb::err::NotSupported);
+              vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Reset", vb::Integer(1)); }),
-              vb::err::NotSupported);
+              vb::err::kNotSupported);
 }
 
 TEST(Dispatch, ReadsAndCallsAreInterchangeableAsLateBoundCallersExpect) {
@@ -78,8 +78,8 @@ TEST(Dispatch, ArgumentsConvertWithTheLanguageRules) {
     Sample sample;
     com::Put(sample, "Count", "12");
     EXPECT_EQ(sample.Count(), 12);
-    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", "twelve"); }), vb::err::TypeMismatch);
-    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", vb::Long(40000)); }), vb::err::Overflow);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", "twelve"); }), vb::err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { com::Put(sample, "Count", vb::Long(40000)); }), vb::err::kOverflow);
     EXPECT_EQ(sample.Count(), 12);
     EXPECT_EQ(com::Call(sample, "Add", {vb::Long(2), "3"}), vb::Variant(vb::Long(5)));
 }
@@ -115,7 +115,7 @@ TEST(Dispatch, ObjectPropertiesTakeTheirOwnTypeOrNothing) {
     EXPECT_EQ(ErrorNumber([&] {
                   com::PutRef(sample, "Picture", vb::ObjectRef(std::make_shared<Other>()));
               }),
-              vb::err::TypeMismatch);
+              vb::err::kTypeMismatch);
     EXPECT_EQ(sample.GetPicture(), picture);
     com::PutRef(sample, "Picture", vb::ObjectRef());
     EXPECT_EQ(sample.GetPicture(), nullptr);
@@ -125,12 +125,12 @@ TEST(Dispatch, ToDispatchNeedsALateBoundObject) {
     auto sample = std::make_shared<Sample>();
     EXPECT_EQ(&com::ToDispatch(vb::Variant(vb::ObjectRef(sample))), sample.get());
     EXPECT_EQ(ErrorNumber([] { com::ToDispatch(vb::Variant(vb::Long(1))); }),
-              vb::err::ObjectRequired);
+              vb::err::kObjectRequired);
     EXPECT_EQ(ErrorNumber([] { com::ToDispatch(vb::Variant(vb::ObjectRef())); }),
-              vb::err::ObjectNotSet);
+              vb::err::kObjectNotSet);
     EXPECT_EQ(
         ErrorNumber([] { com::ToDispatch(vb::Variant(vb::ObjectRef(std::make_shared<Other>()))); }),
-        vb::err::NotSupported);
+        vb::err::kNotSupported);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST(Events, UnadviseStopsASinkEvenFromInsideAnEvent) {
 TEST(Events, ObjectsWithoutEventsRefuseSinks) {
     Silent silent;
     EXPECT_EQ(ErrorNumber([&] { com::Advise(silent, [](std::string_view, com::Args&) {}); }),
-              vb::err::NotSupported);
+              vb::err::kNotSupported);
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(Server, MembersTakeArgumentsByReferenceAndRaiseEventsToTheHost) {
     com::Call(*counter, "swap", pair);
     EXPECT_EQ(pair[0], vb::Variant(vb::Integer(2)));
     EXPECT_EQ(pair[1], vb::Variant("a"));
-    EXPECT_EQ(ErrorNumber([&] { com::Call(*counter, "Reset"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(*counter, "Reset"); }), vb::err::kNotSupported);
 
     // The sink doubles the first step and cancels the second.
     std::vector<vb::Long> seen;
@@ -83,8 +83,9 @@ TEST_F(Server, UnregisteringRemovesTheClasses) {
     EXPECT_FALSE(com::LibraryOf(kCounterClsid));
     EXPECT_FALSE(com::ClsidOf(comtest::kCounterProgId));
     EXPECT_EQ(ErrorNumber([] { com::CreateObject(comtest::kCounterProgId); }),
-              vb::err::CannotCreateObject);
-    EXPECT_EQ(ErrorNumber([] { com::CreateInstance(kCounterClsid); }), vb::err::CannotCreateObject);
+              vb::err::kCannotCreateObject);
+    EXPECT_EQ(ErrorNumber([] { com::CreateInstance(kCounterClsid); }),
+              vb::err::kCannotCreateObject);
 }
 
 TEST_F(Server, EveryCreationFailureRaises429) {
@@ -96,9 +97,9 @@ TEST_F(Server, EveryCreationFailureRaises429) {
     com::RegisterClass(exportless, "Zomel.Exportless", ZRT_LIBRARY);
     for (const char* name : {"Zomel.Nothing", "{00000000-0000-0000-0000-0000000000AB}", "{bad}", "",
                              "Zomel.Missing", "Zomel.Exportless", comtest::kBrokenProgId})
-        EXPECT_EQ(ErrorNumber([&] { com::CreateObject(name); }), vb::err::CannotCreateObject)
+        EXPECT_EQ(ErrorNumber([&] { com::CreateObject(name); }), vb::err::kCannotCreateObject)
             << name;
-    EXPECT_EQ(ErrorNumber([&] { com::CreateInstance(unknown); }), vb::err::CannotCreateObject);
+    EXPECT_EQ(ErrorNumber([&] { com::CreateInstance(unknown); }), vb::err::kCannotCreateObject);
 }
 
 TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
@@ -113,7 +114,7 @@ TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
 
 TEST_F(Server, AServerFailingToRegisterPassesItsErrorOn) {
     std::ofstream(config_.Folder() + "/zomelbuilder") << "a file where the folder should be";
-    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::PathFileAccess);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(COM_TEST_SERVER); }), vb::err::kPathFileAccess);
     EXPECT_EQ(vb::Err().Number, 0);
     EXPECT_NE(Regsvr(COM_TEST_SERVER), 0);
 }

@@ -37,10 +37,10 @@ TEST_F(Controls, PropertiesByNameFollowTheTypedOnes) {
 
 TEST_F(Controls, MissingAndReadOnlyPropertiesRaise) {
     Control& name = window.ControlNamed("txtName");
-    EXPECT_EQ(ErrorNumber([&] { name.Get("Caption"); }), vb::err::NotSupported);
-    EXPECT_EQ(ErrorNumber([&] { name.Let("Caption", "x"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Get("Caption"); }), vb::err::kNotSupported);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Caption", "x"); }), vb::err::kNotSupported);
     EXPECT_EQ(ErrorNumber([&] { name.Let("Name", "other"); }), 383);
-    EXPECT_EQ(ErrorNumber([&] { name.Let("Width", -1); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { name.Let("Width", -1); }), vb::err::kInvalidPropertyValue);
 }
 
 TEST_F(Controls, SettingValuesRaisesTheEventsAPersonWouldCause) {
@@ -152,7 +152,7 @@ TEST_F(RangeAndClip, ValuesStayInTheirRange) {
         bar.SetValue(20);
         FAIL();
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::InvalidPropertyValue);
+        EXPECT_EQ(e.Number(), vb::err::kInvalidPropertyValue);
     }
     bar.SetMin(12);  // the value follows the new range
     EXPECT_EQ(bar.Value(), 12);

@@ -124,7 +124,7 @@ TEST_F(PictureBoxes, RefreshShowsTheImageAndAsksForPaintWithoutAutoRedraw) {
     EXPECT_EQ(box.Surface().Width(), 10);
     EXPECT_EQ(view.names.front(), "Image");
     EXPECT_EQ(box.Get("Picture").ToObject(), box.Picture());
-    EXPECT_EQ(ErrorNumber([&] { box.Let("Picture", "missing.bmp"); }), vb::err::FileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { box.Let("Picture", "missing.bmp"); }), vb::err::kFileNotFound);
 }
 
 TEST(PropertyBags, AWriteEqualToItsDefaultLeavesTheNameAlone) {

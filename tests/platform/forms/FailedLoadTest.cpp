@@ -39,23 +39,23 @@ protected:
 TEST_F(FailedLoad, AMissingDescription) {
     fx.Describe("frmOwned", R"({ "Controls": [] })");
     vb::ErrObject failure = ExpectRefused();
-    EXPECT_EQ(failure.Number, vb::err::FileNotFound);
+    EXPECT_EQ(failure.Number, vb::err::kFileNotFound);
     EXPECT_NE(failure.Description.find("missing"), std::string::npos);
 }
 
 TEST_F(FailedLoad, AnEmptyDescription) {
     fx.Describe("frmRecording", "");
     vb::ErrObject failure = ExpectRefused();
-    EXPECT_EQ(failure.Number, vb::err::InvalidFileFormat);
+    EXPECT_EQ(failure.Number, vb::err::kInvalidFileFormat);
     EXPECT_NE(failure.Description.find("empty"), std::string::npos);
 }
 
 TEST_F(FailedLoad, ADescriptionThatIsNotJson) {
     fx.Describe("frmRecording", R"({ "Name": "frmRecording", "Controls": [ )");
-    EXPECT_EQ(ExpectRefused().Number, vb::err::InvalidFileFormat);
+    EXPECT_EQ(ExpectRefused().Number, vb::err::kInvalidFileFormat);
     fx.Describe("frmRecording", R"([ "a list, not a window" ])");
     ReloadWindowDescriptions();
-    EXPECT_EQ(ExpectRefused().Number, vb::err::InvalidFileFormat);
+    EXPECT_EQ(ExpectRefused().Number, vb::err::kInvalidFileFormat);
 }
 
 TEST_F(FailedLoad, ValuesOfTheWrongType) {

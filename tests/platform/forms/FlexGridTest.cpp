@@ -82,9 +82,9 @@ TEST_F(FlexGridModel, CellsOutsideTheGridAreRefused) {
     EXPECT_EQ(ErrorNumber([&] { grid->SetRow(3); }), FlexGrid::InvalidRowValue);
     EXPECT_EQ(ErrorNumber([&] { grid->SetCol(-1); }), FlexGrid::InvalidColValue);
     EXPECT_EQ(ErrorNumber([&] { grid->TextMatrix(0, 3); }), FlexGrid::InvalidColValue);
-    EXPECT_EQ(ErrorNumber([&] { grid->SetColWidth(3, 10); }), vb::err::SubscriptOutOfRange);
-    EXPECT_EQ(ErrorNumber([&] { grid->SetCellFontSize(0); }), vb::err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorNumber([&] { grid->SetCellAlignment(10); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { grid->SetColWidth(3, 10); }), vb::err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { grid->SetCellFontSize(0); }), vb::err::kInvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { grid->SetCellAlignment(10); }), vb::err::kInvalidPropertyValue);
 }
 
 TEST_F(FlexGridModel, RowsComeAndGoWithTheirCells) {

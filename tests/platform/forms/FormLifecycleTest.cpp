@@ -129,8 +129,8 @@ TEST_F(FormLifecycle, ControlArraysAndMissingControls) {
     auto& window = Instance<RecordingWindow>();
     ArrayRef<OptionButton> size(window, "optSize");
     EXPECT_EQ(size(1).Index(), 1);
-    EXPECT_EQ(ErrorNumber([&] { size(2); }), vb::err::ControlArrayElementMissing);
-    EXPECT_EQ(ErrorNumber([&] { window.ControlNamed("txtMissing"); }), vb::err::NotSupported);
+    EXPECT_EQ(ErrorNumber([&] { size(2); }), vb::err::kControlArrayElementMissing);
+    EXPECT_EQ(ErrorNumber([&] { window.ControlNamed("txtMissing"); }), vb::err::kNotSupported);
     Control& added = window.LoadArrayElement("optSize", 2);
     EXPECT_FALSE(added.Visible());
     EXPECT_EQ(&size(2), &added);
@@ -147,7 +147,7 @@ TEST_F(FormLifecycle, MissingOrBrokenDescriptionRaises) {
         window.Load();
         FAIL();
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::FileNotFound);
+        EXPECT_EQ(e.Number(), vb::err::kFileNotFound);
     }
 }
 
@@ -155,7 +155,8 @@ TEST_F(FormLifecycle, AnErrorNoHandlerTookIsReportedAndTheWindowStays) {
     class Faulty : public RecordingWindow {
     public:
         Faulty() {
-            On("cmdClose", "Click", [](Control&, EventArgs&) { vb::Raise(vb::err::TypeMismatch); });
+            On("cmdClose", "Click",
+               [](Control&, EventArgs&) { vb::Raise(vb::err::kTypeMismatch); });
         }
     };
     auto& window = Instance<Faulty>();

@@ -153,7 +153,7 @@ TEST_F(RichTextBoxTest, CaretPastTheEndStopsAtTheEndAndSelRtfAppends) {
     // The blank after each fragment's group is text of its own.
     EXPECT_EQ(box->Text(), "Head\n\nline one  \nline two  ");
     EXPECT_EQ(box->SelStart(), box->Document().Length());
-    EXPECT_EQ(ErrorNumber([&] { box->SetSelStart(-1); }), vb::err::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { box->SetSelStart(-1); }), vb::err::kInvalidPropertyValue);
 }
 
 TEST_F(RichTextBoxTest, SavesAndLoadsFilesAndRefusesWhatIsMissing) {
@@ -166,6 +166,6 @@ TEST_F(RichTextBoxTest, SavesAndLoadsFilesAndRefusesWhatIsMissing) {
     fx.env.WriteFile("app/plain.txt", "ICE \xC9TAPE");
     box->LoadFile(fx.app + "plain.txt", forms::RichTextBox::rtfText);
     EXPECT_EQ(box->Text(), "ICE \xC3\x89TAPE");
-    EXPECT_EQ(ErrorNumber([&] { box->LoadFile(fx.app + "none.rtf"); }), vb::err::FileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { box->LoadFile(fx.app + "none.rtf"); }), vb::err::kFileNotFound);
     EXPECT_EQ(box->Text(), "ICE \xC3\x89TAPE");
 }

@@ -94,10 +94,10 @@ TEST_F(Settings, DeleteKeysAndSections) {
     DeleteSetting("App", "Sec", "A");
     EXPECT_EQ(GetSetting("App", "Sec", "a", "gone"), "gone");
     EXPECT_EQ(GetSetting("App", "Sec", "b"), "2");
-    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", "a"); }), vb::err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", "a"); }), vb::err::kInvalidCall);
     DeleteSetting("App", "Sec", "");
     EXPECT_EQ(GetSetting("App", "Sec", "b", "gone"), "gone");
-    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", ""); }), vb::err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", ""); }), vb::err::kInvalidCall);
 }
 
 TEST_F(Settings, LeavesNoTemporaryFilesBehind) {

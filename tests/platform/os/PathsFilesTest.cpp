@@ -62,9 +62,9 @@ TEST_F(Files, KillRaisesFileErrors) {
     EXPECT_TRUE(FileExists(path));
     EXPECT_EQ(ErrorNumber([&] { Kill(path); }), 0);
     EXPECT_FALSE(FileExists(path));
-    EXPECT_EQ(ErrorNumber([&] { Kill(path); }), vb::err::FileNotFound);
-    EXPECT_EQ(ErrorNumber([&] { Kill(root_ + "no/such.txt"); }), vb::err::PathNotFound);
-    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(path); }), vb::err::FileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { Kill(path); }), vb::err::kFileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { Kill(root_ + "no/such.txt"); }), vb::err::kPathNotFound);
+    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(path); }), vb::err::kFileNotFound);
     EXPECT_FALSE(ReadIfPresent(path).has_value());
 }
 
@@ -78,8 +78,8 @@ TEST_F(Files, BytesRoundTripUnchanged) {
     ReplaceAllBytes(path, bytes);
     EXPECT_EQ(ReadIfPresent(path), bytes);
     EXPECT_EQ(ErrorNumber([&] { WriteAllBytes(root_ + "no/data.bin", "x"); }),
-              vb::err::PathNotFound);
-    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::PathFileAccess);
+              vb::err::kPathNotFound);
+    EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::kPathFileAccess);
 }
 
 using Channel = TempHome;

@@ -64,7 +64,7 @@ TEST_F(PrinterTest, ScaleModesMeasureTheLetterPage) {
         printer.SetScaleMode(4);
         FAIL() << "character mode is not a printer mode";
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::InvalidPropertyValue);
+        EXPECT_EQ(e.Number(), vb::err::kInvalidPropertyValue);
     }
     EXPECT_EQ(printer.ScaleMode(), forms::PrinterObject::Points);
 }
@@ -199,7 +199,7 @@ TEST_F(PrinterTest, AnUnwritableSaveFolderRaisesAFileError) {
         printer.EndDoc();
         FAIL() << "a printout that could not be saved must not pass as printed";
     } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.Number(), vb::err::PathFileAccess);
+        EXPECT_EQ(e.Number(), vb::err::kPathFileAccess);
     }
     EXPECT_TRUE(host.Messages().empty());
 }

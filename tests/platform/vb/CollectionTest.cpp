@@ -34,14 +34,14 @@ TEST(Collection, IndexesFromOneAndKeysWithoutCase) {
 TEST(Collection, RaisesTheLanguageErrors) {
     Collection items;
     items.Add(Long{1}, "a");
-    EXPECT_EQ(ErrorNumber([&] { items.Add(Long{2}, "A"); }), err::DuplicateKey);
+    EXPECT_EQ(ErrorNumber([&] { items.Add(Long{2}, "A"); }), err::kDuplicateKey);
     EXPECT_EQ(items.Count(), 1);  // the failed add left nothing behind
-    EXPECT_EQ(ErrorNumber([&] { items.Item(0); }), err::SubscriptOutOfRange);
-    EXPECT_EQ(ErrorNumber([&] { items.Item(2); }), err::SubscriptOutOfRange);
-    EXPECT_EQ(ErrorNumber([&] { items.Remove(2); }), err::SubscriptOutOfRange);
-    EXPECT_EQ(ErrorNumber([&] { items.Item("b"); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([&] { items.Remove("b"); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([&] { items.Item(""); }), err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([&] { items.Item(0); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { items.Item(2); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { items.Remove(2); }), err::kSubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumber([&] { items.Item("b"); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([&] { items.Remove("b"); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([&] { items.Item(""); }), err::kInvalidCall);
 }
 
 TEST(Collection, RemoveKeepsOrderAndKeysInStep) {

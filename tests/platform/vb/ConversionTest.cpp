@@ -19,12 +19,12 @@ TEST(Conversion, CIntRoundsHalvesToEven) {
 
 TEST(Conversion, OverflowAndMismatchRaise) {
     EXPECT_EQ(CInt(32767.4), 32767);
-    EXPECT_EQ(ErrorNumber([] { CInt(32767.5); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(-32768.6); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(40000); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CLng(3e9); }), err::Overflow);
-    EXPECT_EQ(ErrorNumber([] { CInt(Variant("12abc")); }), err::TypeMismatch);
-    EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CInt(32767.5); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(-32768.6); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(40000); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CLng(3e9); }), err::kOverflow);
+    EXPECT_EQ(ErrorNumber([] { CInt(Variant("12abc")); }), err::kTypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::kTypeMismatch);
 }
 
 TEST(Conversion, ValReadsTheLeadingNumber) {
@@ -58,5 +58,5 @@ TEST(Conversion, RoundIsBankers) {
     EXPECT_DOUBLE_EQ(Round(1.2345, 2), 1.23);
     EXPECT_DOUBLE_EQ(Round(0.125, 2), 0.12);
     EXPECT_DOUBLE_EQ(Round(0.375, 2), 0.38);
-    EXPECT_EQ(ErrorNumber([] { Round(1.0, -1); }), err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Round(1.0, -1); }), err::kInvalidCall);
 }

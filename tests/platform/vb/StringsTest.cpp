@@ -29,13 +29,13 @@ TEST(Strings, MalformedBytesCountAsOneCharacterEach) {
 }
 
 TEST(Strings, BadArgumentsRaiseInvalidCall) {
-    EXPECT_EQ(ErrorNumber([] { Mid("abc", 0); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { Left("abc", -1); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { Right("abc", -1); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { InStr(0, "abc", "a"); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { Space(-1); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { AscW(""); }), err::InvalidCall);
-    EXPECT_EQ(ErrorNumber([] { ChrW(0x110000); }), err::InvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Mid("abc", 0); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Left("abc", -1); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Right("abc", -1); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { InStr(0, "abc", "a"); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { Space(-1); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { AscW(""); }), err::kInvalidCall);
+    EXPECT_EQ(ErrorNumber([] { ChrW(0x110000); }), err::kInvalidCall);
 }
 
 TEST(Strings, InStrFindsCharacterPositions) {

@@ -30,7 +30,7 @@ TEST(Variant, HoldsObjectsByReference) {
         Variant("x").ToObject();
         FAIL();
     } catch (const VbError& e) {
-        EXPECT_EQ(e.Number(), err::ObjectRequired);
+        EXPECT_EQ(e.Number(), err::kObjectRequired);
     }
 }
 
@@ -42,11 +42,11 @@ TEST(ErrorModel, OnErrorReportsAndGoesOn) {
         Err().Clear();
     });
     int reached = 0;
-    EXPECT_FALSE(step([] { Raise(err::Overflow); }));
+    EXPECT_FALSE(step([] { Raise(err::kOverflow); }));
     EXPECT_TRUE(step([&] { ++reached; }));
     EXPECT_FALSE(step([] { std::vector<int>().at(3); }));
     EXPECT_EQ(reached, 1);
-    EXPECT_EQ(reported, (std::vector<Long>{err::Overflow, err::SubscriptOutOfRange}));
+    EXPECT_EQ(reported, (std::vector<Long>{err::kOverflow, err::kSubscriptOutOfRange}));
     EXPECT_EQ(Err().Number, 0);
 }
 
