@@ -1,12 +1,11 @@
 // Window descriptions on any bytes: the window loads and shows, or its load is refused with
 // a message that names the description's file and leaves it unloaded; never a fault.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "fuzz/ProgramFolder.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/Form.h"
 #include "platform/vb/Error.h"
@@ -17,17 +16,8 @@ constexpr const char* kWindow = "frmFuzz";
 
 }  // namespace
 
-// A program folder and home of the run's own, so that nothing outside is read or written.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static std::string root = "/tmp/zomel-fuzz-XXXXXX";
-    if (!mkdtemp(root.data())) return 0;
-    for (const char* name : {"HOME", "ZOMEL_APPDIR", "ZOMEL_WINDIR", "TMPDIR"})
-        setenv(name, root.c_str(), 1);
-    unsetenv("XDG_CONFIG_HOME");
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static ProgramFolder folder;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     forms::Form window(kWindow);
     try {
@@ -41,5 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         window.Unload();
     }
+    folder.TakeReports();
     return 0;
 }

@@ -10,6 +10,7 @@ namespace forms {
 namespace {
 
 constexpr size_t kMostEntries = INT16_MAX;
+constexpr vb::Integer kSimpleCombo = 1;
 
 }  // namespace
 
@@ -34,6 +35,13 @@ const PropertyTable& ComboBox::Table() {
         return t;
     }();
     return table;
+}
+
+bool ComboBox::OpenListByPerson() {
+    if (!FocusFromPerson()) return false;
+    // A simple combo (style 1) shows its list all the time: it never drops down.
+    if (Get("Style").ToInteger() != kSimpleCombo) RaiseEvent("DropDown");
+    return true;
 }
 
 const PropertyTable& ListBox::Table() {
