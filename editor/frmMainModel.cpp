@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/LayoutCandidate.h"
 #include "core/Sign.h"
+#include "editor/LinePlacement.h"
 #include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
@@ -30,6 +31,7 @@ constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
 const char* const kGapFont = "UK5x7";
+constexpr vb::Integer kGapFontSize = 7;
 
 void Beep() {
     forms::CurrentHost().Beep();
@@ -145,13 +147,14 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     if (CharGap != 1) {
         if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
         for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
-            FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
+            FormatOf(i) = LineFormat{vb::False, kAlignCentre, vb::False,    vb::False,
+                                     kGapFont,  kGapFontSize, kGapFontSize, vb::False};
             if (i > kLastSizedLine) continue;
             forms::HScrollBar& bar = HSLine(i);
             bar.SetMin(kInstalledFontSmallest);
             bar.SetMax(kInstalledFontLargest);
             SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
-            bar.SetValue(7);
+            bar.SetValue(kGapFontSize);
             HSLine_Change(i);
         }
         return;
@@ -352,7 +355,7 @@ void frmMain::lstSigns_Click() {
     if (list.ListCount() == 0) return Beep();
     const std::string chosen = list.List(list.ListIndex());
     for (SelectedCandidate = 1; SelectedCandidate <= list.ListCount(); ++SelectedCandidate) {
-        if (SelectedCandidate <= MaxLayoutCandidates &&
+        if (SelectedCandidate <= kMaxLayoutCandidates &&
             LayoutCandidates(SelectedCandidate).ListText == chosen)
             break;
     }
