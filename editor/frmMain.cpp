@@ -95,7 +95,7 @@ void frmMain::LoadOnce() {
     vb::OnError step = LoadStep();
     step([this] { TraceEntry(); });
     step([this] { TranslateForm(*this, false); });
-    step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
+    step([this] { sbStatusBar->Panels()(kWarningPanel).Let("Visible", false); });
     step([this] {
         // The line/character page has its tab too: its first visit gives its notice.
         FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};

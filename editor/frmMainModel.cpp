@@ -13,6 +13,7 @@
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
 #include "modelspec/frmModelNum.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StdFont.h"
@@ -25,7 +26,6 @@ namespace {
 
 constexpr vb::Long kModelTooLong = 11640;
 constexpr vb::Long kModelTooShort = 11641;
-constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
@@ -42,7 +42,7 @@ frmModelNum& ModelWindow() {
 }
 
 void SetPanelVisible(forms::StatusBar& bar, bool visible) {
-    bar.Panels()(kWarningPanel).Let("Visible", visible);
+    bar.Panels()(frmMain::kWarningPanel).Let("Visible", visible);
 }
 
 }  // namespace
@@ -330,7 +330,7 @@ void frmMain::cbbWide_Validate(vb::Integer&) {
 }
 
 void frmMain::chkHigh_Click() {
-    if (chkHigh->Value() != 1) return;
+    if (chkHigh->Value() != forms::vbChecked) return;
     cbbHigh_Validate(SizeNotSelected);
 }
 
