@@ -116,7 +116,8 @@ void Loader::Run() {
 
 void Loader::ReadRow(const std::string& text) {
     fields_ = SplitFields(text);
-    if (line_ == 1) {
+    // An empty line has no fields at all, so no last one to take the date from.
+    if (line_ == 1 && !fields_.empty()) {
         Set(fields_.back(), [&] {
             if (vb::Len(fields_.back()) >= 4) PriceListDate = Unquote(fields_.back());
         });

@@ -55,10 +55,12 @@ void frmMain::BindModelNumberEvents() {
     On("cbbHigh", "Validate", [this](auto&, forms::EventArgs& args) {
         vb::Integer cancel = args.empty() ? vb::False : args[0].ToInteger();
         cbbHigh_Validate(cancel);
+        if (!args.empty()) args[0] = cancel;
     });
     On("cbbWide", "Validate", [this](auto&, forms::EventArgs& args) {
         vb::Integer cancel = args.empty() ? vb::False : args[0].ToInteger();
         cbbWide_Validate(cancel);
+        if (!args.empty()) args[0] = cancel;
     });
     On("chkHigh", "Click", [this](auto&, auto&) { chkHigh_Click(); });
     On("cmdList", "Click", [this](auto&, auto&) { cmdList_Click(); });

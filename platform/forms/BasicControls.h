@@ -24,6 +24,7 @@ public:
 class CommandButton : public CaptionedControl {
 public:
     using CaptionedControl::CaptionedControl;
+    bool TakesFocus() const override { return true; }
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
     // A person's click (or Value = True from code).

@@ -8,6 +8,7 @@ namespace forms {
 class CheckBox : public CaptionedControl {
 public:
     using CaptionedControl::CaptionedControl;
+    bool TakesFocus() const override { return true; }
 
     vb::Integer Value() const { return value_; }
     void SetValue(vb::Integer value);
@@ -26,6 +27,7 @@ private:
 class OptionButton : public CaptionedControl {
 public:
     using CaptionedControl::CaptionedControl;
+    bool TakesFocus() const override { return true; }
 
     bool Value() const { return value_; }
     void SetValue(bool value);

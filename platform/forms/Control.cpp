@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/Description.h"
+#include "platform/forms/Focus.h"
 #include "platform/forms/Form.h"
 #include "platform/vb/Error.h"
 
@@ -44,6 +45,7 @@ const PropertyTable& Control::Table() {
             .Stored("ToolTipText", "")
             .Stored("TabIndex", vb::Integer{0})
             .Stored("TabStop", true)
+            .Stored("CausesValidation", true)
             .Stored("HelpContextID", vb::Long{0});
         return t;
     }();
@@ -122,14 +124,11 @@ void Control::LoadItems(std::string_view key, const nlohmann::json&) {
 
 void Control::SetFocus() {
     if (!visible_ || !enabled_) vb::Raise(vb::err::kInvalidCall);
-    FocusFromPerson();
-    PropertyChanged("Focus");
+    if (FocusFromPerson()) PropertyChanged("Focus");
 }
 
-void Control::FocusFromPerson() {
-    if (parent_->ActiveControl() == this) return;
-    parent_->SetActiveControl(this);
-    RaiseEvent("GotFocus");
+bool Control::FocusFromPerson() {
+    return MoveFocus(*parent_, *this);
 }
 
 // The events the runtime's controls raise; each type raises some of them.

@@ -67,11 +67,16 @@ public:
     // Applies a window description's entry: properties by name, item lists by their key.
     virtual void LoadDescription(const nlohmann::json& description);
 
-    // Gives the control the focus (the window's ActiveControl) and raises GotFocus; error 5
-    // when the control is hidden or disabled, as the runtime refuses it.
+    // Moves the focus here as a person's move does (see MoveFocus); error 5 when the control
+    // is hidden or disabled, as the runtime refuses it.
     void SetFocus();
-    // A person moved the focus here: the window's ActiveControl and GotFocus, once.
-    void FocusFromPerson();
+    // A person moved the focus here (a click, Tab): false when the control that had it kept
+    // it (its Validate handler cancelled).
+    bool FocusFromPerson();
+    // Whether the kind of control takes the keyboard focus at all.
+    virtual bool TakesFocus() const { return false; }
+    // Whether moving the focus here first validates the control that loses it.
+    bool CausesValidation() const { return Get("CausesValidation").ToBool(); }
 
     // Whether the control can raise `event` (names compared without case), so that a handler
     // bound to anything else is reported as never running.

@@ -33,6 +33,7 @@ public:
     };
 
     FlexGrid(Form& parent, std::string typeName, std::string name, vb::Integer index);
+    bool TakesFocus() const override { return true; }
 
     vb::Long Rows() const { return static_cast<vb::Long>(cells_.size()); }
     void SetRows(vb::Long rows);

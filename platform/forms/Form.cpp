@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/BasicControls.h"
@@ -311,6 +312,14 @@ Control* Form::FindControl(std::string_view name, vb::Integer index) {
     for (const auto& control : controls_)
         if (control->Index() == index && SameName(control->Name(), name)) return control.get();
     return nullptr;
+}
+
+Control* Form::ControlByContainerName(std::string_view name) {
+    if (name.empty()) return nullptr;
+    size_t open = name.find('(');
+    if (open == std::string_view::npos || name.back() != ')') return FindControl(name);
+    std::string digits(name.substr(open + 1, name.size() - open - 2));
+    return FindControl(name.substr(0, open), static_cast<vb::Integer>(std::atoi(digits.c_str())));
 }
 
 Control& Form::ControlNamed(std::string_view name, vb::Integer index) {

@@ -80,6 +80,9 @@ public:
     // array element, 438 for an unknown name.
     Control& ControlNamed(std::string_view name, vb::Integer index = -1);
     Control* FindControl(std::string_view name, vb::Integer index = -1);
+    // The control a Container property names ("fraSize", "Frame(2)"); nullptr for "" (the
+    // window itself) and for a name the window does not have.
+    Control* ControlByContainerName(std::string_view name);
     template <class T>
     T& ControlAs(std::string_view name, vb::Integer index = -1) {
         return dynamic_cast<T&>(ControlNamed(name, index));

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/forms/BasicControls.h"
+#include "platform/forms/CheckBox.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Focus.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/ListControl.h"
 #include "platform/forms/Timer.h"
 
 namespace forms {
@@ -113,6 +117,35 @@ void HeadlessHost::WindowUnloaded(Form& form) {
 
 void HeadlessHost::WindowRefresh(Form& form) {
     journal_.push_back("refresh " + form.Name());
+}
+
+bool HeadlessHost::Click(Control& control) {
+    if (!CanReceiveFocus(control.Parent(), control) || !control.FocusFromPerson()) return false;
+    if (auto* button = dynamic_cast<CommandButton*>(&control))
+        button->Click();
+    else if (auto* check = dynamic_cast<CheckBox*>(&control))
+        check->Click();
+    else if (auto* option = dynamic_cast<OptionButton*>(&control))
+        option->Click();
+    return true;
+}
+
+bool HeadlessHost::PressTab(Form& form, bool backwards) {
+    return TabFromPerson(form, backwards);
+}
+
+bool HeadlessHost::OpenList(ComboBox& combo) {
+    return CanReceiveFocus(combo.Parent(), combo) && combo.OpenListByPerson();
+}
+
+bool HeadlessHost::Choose(ComboBox& combo, const std::string& entry) {
+    if (!OpenList(combo)) return false;
+    for (vb::Integer i = 0; i < combo.ListCount(); ++i) {
+        if (combo.List(i) != entry) continue;
+        combo.SetListIndex(i);
+        return true;
+    }
+    return false;
 }
 
 void HeadlessHost::StartTimer(Timer& timer) {

@@ -13,6 +13,8 @@ namespace forms {
 
 // The host for tests: it records what a person would have seen, answers message boxes from a
 // script, and runs a test's callback inside each modal window before the window closes.
+class ComboBox;
+
 class HeadlessHost : public Host {
 public:
     struct Message {
@@ -53,6 +55,18 @@ public:
     void AnswerPrinterDialog(bool print) { printerAnswers_.push_back(print); }
     // The document names of the printer dialogs shown, in order.
     const std::vector<std::string>& PrinterDialogs() const { return printerDialogs_; }
+
+    // A person's hand on the windows.  Each is false when the focus stayed where it was (a
+    // Validate handler of the control losing it cancelled), and the action then ends.
+    // A click into `control`, which must be one a person can reach: the focus moves there,
+    // then a button, check box or option button is clicked.
+    bool Click(Control& control);
+    // Tab (Shift+Tab: backwards) in the window: the focus moves to the next control.
+    bool PressTab(Form& form, bool backwards = false);
+    // The list's arrow: the focus comes to the combo box and its list opens (DropDown).
+    bool OpenList(ComboBox& combo);
+    // Opens the list and picks the entry that reads `entry`; false also when there is none.
+    bool Choose(ComboBox& combo, const std::string& entry);
 
     // The handlers that can never run, as windows loaded (see Form::On).
     void WiringFault(Form& form, const std::string& text) override;

@@ -51,7 +51,7 @@ const PropertyTable& HostedControl::Table() {
 bool HostedControl::IsExtenderProperty(std::string_view name) {
     for (std::string_view extender :
          {"Name", "Index", "Visible", "Left", "Top", "Width", "Height", "Tag", "Container",
-          "ToolTipText", "TabIndex", "TabStop", "HelpContextID", "ClassId"})
+          "ToolTipText", "TabIndex", "TabStop", "CausesValidation", "HelpContextID", "ClassId"})
         if (vb::TextEquals(name, extender)) return true;
     return false;
 }

@@ -25,9 +25,9 @@ class UserControl;
 // "ClassId" is a program identifier or a class id in braces.  The object is restored from
 // "Properties" (an empty bag when there is none), as a window's saved control is.  The
 // extender properties (Name, Index, Visible, Left, Top, Width, Height, Tag, Container,
-// ToolTipText, TabIndex, TabStop, HelpContextID) are the control's; every other name goes to
-// the object.  The object's events reach the window's handlers as the control's events.
-// When the object draws itself, Surface() is what to show; the view hears "Image" whenever
+// ToolTipText, TabIndex, TabStop, CausesValidation, HelpContextID) are the control's; every other
+// name goes to the object.  The object's events reach the window's handlers as the control's
+// events. When the object draws itself, Surface() is what to show; the view hears "Image" whenever
 // it changed and "Size" when the object resized itself.
 class HostedControl : public Control {
 public:

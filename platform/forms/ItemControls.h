@@ -10,6 +10,7 @@ namespace forms {
 // tab raises Click.
 class TabStrip : public Control {
 public:
+    bool TakesFocus() const override { return true; }
     using Control::Control;
 
     ItemList<>& Tabs() { return tabs_; }

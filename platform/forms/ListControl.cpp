@@ -6,6 +6,11 @@
 #include "platform/vb/Error.h"
 
 namespace forms {
+namespace {
+
+constexpr vb::Integer kSimpleCombo = 1;
+
+}  // namespace
 
 const PropertyTable& ListControl::Table() {
     static const PropertyTable table = [] {
@@ -28,6 +33,13 @@ const PropertyTable& ComboBox::Table() {
         return t;
     }();
     return table;
+}
+
+bool ComboBox::OpenListByPerson() {
+    if (!FocusFromPerson()) return false;
+    // A simple combo (style 1) shows its list all the time: it never drops down.
+    if (Get("Style").ToInteger() != kSimpleCombo) RaiseEvent("DropDown");
+    return true;
 }
 
 const PropertyTable& ListBox::Table() {

@@ -12,6 +12,7 @@ namespace forms {
 class ListControl : public Control {
 public:
     using Control::Control;
+    bool TakesFocus() const override { return true; }
 
     vb::Integer ListCount() const { return static_cast<vb::Integer>(items_.size()); }
     // -1 when nothing is chosen.
@@ -51,6 +52,10 @@ private:
 class ComboBox : public ListControl {
 public:
     using ListControl::ListControl;
+    // A person opens the list (its arrow, Alt+Down): the focus comes here first, then
+    // DropDown, so that a handler refilling the list is seen in the list that opens.  False
+    // when the focus stayed where it was, and the list stays shut.
+    bool OpenListByPerson();
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
 };

@@ -36,6 +36,7 @@ private:
 // that header.
 class ListView : public Control {
 public:
+    bool TakesFocus() const override { return true; }
     using Control::Control;
 
     static constexpr vb::Integer lvwAscending = 0;

@@ -36,11 +36,13 @@ private:
 
 class HScrollBar : public RangeControl {
 public:
+    bool TakesFocus() const override { return true; }
     using RangeControl::RangeControl;
 };
 
 class VScrollBar : public RangeControl {
 public:
+    bool TakesFocus() const override { return true; }
     using RangeControl::RangeControl;
 };
 

@@ -12,6 +12,7 @@ namespace forms {
 class RichTextBox : public Control {
 public:
     using Control::Control;
+    bool TakesFocus() const override { return true; }
 
     // File kinds of LoadFile and SaveFile.
     static constexpr vb::Integer rtfRTF = 0;

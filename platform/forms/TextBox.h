@@ -8,6 +8,7 @@ namespace forms {
 class TextBox : public Control {
 public:
     using Control::Control;
+    bool TakesFocus() const override { return true; }
 
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);

@@ -68,6 +68,7 @@ private:
 // person's clicks, which raise NodeCheck, NodeClick, DblClick, Expand and Collapse.
 class TreeView : public Control {
 public:
+    bool TakesFocus() const override { return true; }
     using Control::Control;
 
     // Adds a node placed by `relationship` to the node keyed `relative`; with no relative the

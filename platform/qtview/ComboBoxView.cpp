@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ListItems.h"
@@ -11,11 +12,27 @@ namespace {
 
 constexpr int kDropdownList = 2;
 
+// Its list opens only once the form has heard DropDown, so that a handler refilling the
+// list is seen in the list that opens.
+class DropDownCombo : public QComboBox {
+public:
+    explicit DropDownCombo(forms::ComboBox& model) : model_(model) {}
+
+    void showPopup() override {
+        QPointer<QComboBox> self(this);
+        if (!model_.OpenListByPerson() || !self) return;
+        QComboBox::showPopup();
+    }
+
+private:
+    forms::ComboBox& model_;
+};
+
 }  // namespace
 
 ComboBoxView::ComboBoxView(forms::Control& control, FormWindow& window)
     : ViewBase(control, window) {
-    auto* combo = new QComboBox;
+    auto* combo = new DropDownCombo(static_cast<forms::ComboBox&>(control));
     combo->setEditable(control.Get("Style").ToInteger() != kDropdownList);
     combo->setInsertPolicy(QComboBox::NoInsert);
     SetWidget(combo);

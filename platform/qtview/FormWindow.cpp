@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <cctype>
 
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
@@ -26,22 +25,6 @@ QMargins knownDecoration;
 // The form whose Activate ran last: switching back to it from another program is no
 // activation of the program's windows.
 const forms::Form* lastActivated = nullptr;
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// "fraSize" or "Frame(2)".
-std::pair<std::string_view, int> SplitContainerName(std::string_view name) {
-    if (name.empty()) return {name, -1};
-    size_t open = name.find('(');
-    if (open == std::string_view::npos || name.back() != ')') return {name, -1};
-    std::string digits(name.substr(open + 1, name.size() - open - 2));
-    return {name.substr(0, open), std::atoi(digits.c_str())};
-}
 
 }  // namespace
 
@@ -111,13 +94,8 @@ ViewBase* FormWindow::ViewOf(const forms::Control& control) const {
 }
 
 ViewBase* FormWindow::ViewNamed(std::string_view name) const {
-    if (name.empty()) return nullptr;
-    auto [base, index] = SplitContainerName(name);
-    for (const auto& view : views_) {
-        const forms::Control& c = view->Model();
-        if (c.Index() == index && SameName(c.Name(), base)) return view.get();
-    }
-    return nullptr;
+    forms::Control* control = form_ ? form_->ControlByContainerName(name) : nullptr;
+    return control ? ViewOf(*control) : nullptr;
 }
 
 QWidget* FormWindow::ContainerArea(const std::string& name) const {

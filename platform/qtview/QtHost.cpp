@@ -239,13 +239,7 @@ void QtHost::MousePointerChanged(vb::Integer pointer) {
 }
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // The focus moved to a control's widget: its window's ActiveControl and GotFocus.
-        if (auto* widget = qobject_cast<QWidget*>(watched))
-            if (ViewBase* view = ViewBase::Of(widget); view && view->Widget() == widget)
-                view->Model().FocusFromPerson();
-        return false;
-    }
+    if (focusMoves_.Filter(watched, event)) return true;
     bool down = event->type() == QEvent::KeyPress;
     if (!down && event->type() != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/forms/Host.h"
+#include "platform/qtview/FocusMoves.h"
 
 class QEventLoop;
 
@@ -72,6 +73,7 @@ private:
     QWidget* DialogParent() const;
     bool StillTravelling(const QEvent& event, const QWidget& widget) const;
 
+    FocusMoves focusMoves_;
     std::map<const forms::Form*, FormWindow*> windows_;
     std::map<forms::Timer*, std::unique_ptr<QTimer>> timers_;
     std::vector<std::pair<const forms::Form*, QEventLoop*>> modalLoops_;

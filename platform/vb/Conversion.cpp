@@ -11,6 +11,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 double RoundHalfEven(double value) {
     double floor = std::floor(value);
     double diff = value - floor;
@@ -63,7 +67,7 @@ double Val(std::string_view text) {
     for (; i < text.size(); ++i) {
         char c = text[i];
         if (IsBlank(c)) continue;
-        if (c >= '0' && c <= '9') {
+        if (IsDigit(c)) {
             digits += c;
             seenDigit = true;
         } else if ((c == '+' || c == '-') &&
@@ -101,6 +105,9 @@ bool ParseNumber(std::string_view text, double& out) {
     text = text.substr(first, last - first);
     if (text.empty()) return false;
     if (ParseRadix(text, out, true)) return true;
+    // from_chars also reads "inf" and "nan", which are no numbers to the language.
+    const size_t lead = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    if (lead == text.size() || !(IsDigit(text[lead]) || text[lead] == '.')) return false;
     std::string number(text);
     for (char& c : number)
         if (c == 'd' || c == 'D') c = 'e';

@@ -216,6 +216,18 @@ TEST_F(CatalogueLoad, RowsTheFormatExcludesAreReportedAndSkipped) {
     EXPECT_EQ(gPriceLoad.LoadError, vb::True);
 }
 
+TEST_F(CatalogueLoad, AnEmptyFirstLineIsReportedAndLeavesTheDateUnset) {
+    CatalogueText file;
+    file.Raw("").Row("Sign", 100, "SIGN", "000-0000", "NA", "X", "0", "0", "1");
+    Load(file.text);
+    EXPECT_EQ(PriceListDate, "");
+    EXPECT_EQ(gBaseCount, 1);
+    const auto prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_NE(prompts[0].find("Sign Options Load Step: 0 Problem string: \r#, 9,"),
+              std::string::npos);
+}
+
 TEST_F(CatalogueLoad, RowsBeyondTheTablesAreReportedNotWritten) {
     CatalogueText file;
     for (int i = 1; i <= MaxOptions + 2; ++i)

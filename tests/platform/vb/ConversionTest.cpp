@@ -27,6 +27,24 @@ TEST(Conversion, OverflowAndMismatchRaise) {
     EXPECT_EQ(ErrorNumber([] { CDbl(Variant("")); }), err::kTypeMismatch);
 }
 
+// The C library reads infinity and not-a-number from text; the language reads no such
+// number, so a typed "inf" cannot become an endless size or price.
+TEST(Conversion, InfinityAndNotANumberAreNoNumbers) {
+    for (const char* text : {"inf", "-inf", "+INF", "Infinity", "nan", " NaN ", "nan(1)", "-"}) {
+        double out = 0;
+        EXPECT_FALSE(ParseNumber(text, out)) << text;
+        EXPECT_FALSE(Variant(text).IsNumeric()) << text;
+        EXPECT_EQ(ErrorNumber([&] { CDbl(Variant(text)); }), err::kTypeMismatch) << text;
+        EXPECT_EQ(ErrorNumber([&] { CSng(Variant(text)); }), err::kTypeMismatch) << text;
+        EXPECT_EQ(Val(text), 0) << text;
+    }
+    double out = 0;
+    EXPECT_TRUE(ParseNumber("-.5", out));
+    EXPECT_EQ(out, -0.5);
+    EXPECT_TRUE(ParseNumber("+12", out));
+    EXPECT_EQ(out, 12);
+}
+
 TEST(Conversion, ValReadsTheLeadingNumber) {
     EXPECT_EQ(Val("12.5 in"), 12.5);
     EXPECT_EQ(Val("  1 2 3"), 123);

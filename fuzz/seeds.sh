@@ -1,0 +1,57 @@
+#!/bin/sh
+# Fills a corpus folder with the seeds of one fuzz target, taken from the shipped data:
+#   fuzz/seeds.sh <target> <folder>      e.g. fuzz/seeds.sh price corpus/price
+set -eu
+target=$1
+out=$2
+res=$(dirname "$0")/../resources
+mkdir -p "$out"
+seed() {
+    printf '%s' "$1" >"$out/seed-$(printf '%s' "$1" | md5sum | cut -c1-16)"
+}
+# The unquoted fields of every catalogue line, with the line's number.
+fields() {
+    tr -d '\r' <"$res/config2.bin" | awk -F, -v want="$1" \
+        '{ for (i = 1; i <= NF; i++) if (want < 0 || i == want + 1) { f = $i; gsub(/"/, "", f); print f "\t" NR } }' |
+        sort -u -t "	" -k1,1
+}
+# The character sizes the height and width lists offer, with their unit.
+sizes() {
+    grep -E '^(300|400)[0-2][0-9]	' "$res/strings.tsv" |
+        sed -e 's/^300..	\(.*\)/\1	in/' -e 's/^400..	\(.*\)/\1	cm/'
+}
+case $target in
+# The whole file, and runs of eight lines, which mutate faster.
+catalogue | parts_map)
+    file=$res/config2.bin
+    [ "$target" = parts_map ] && file=$res/mapping.bin
+    cp "$file" "$out/"
+    split -l 8 "$file" "$out/lines-"
+    ;;
+price)
+    fields 1 | while IFS="	" read -r price line; do seed "$price
+$line"; done
+    ;;
+number)
+    for pattern in '#,##0.00' '#,###.0' '#0.00' '0.000' '00' 'Currency' '0%;(0%)' '"$"#,##0'; do
+        fields -1 | head -40 | while IFS="	" read -r text _; do seed "$text
+$pattern"; done
+    done
+    ;;
+model_number)
+    # Numbers of the shipped layouts, and line requests over the offered sizes.
+    for number in AF0-2H2A4-0602V CL1-1S1A4-1203H CC0-2S2A4-2501V af0-2h2a4-0602v AF0-2H2A4-06; do
+        sizes | awk 'NR % 4 == 1' | while IFS="	" read -r size unit; do seed "$number
+2
+12
+$size
+$size
+1
+$unit"; done
+    done
+    ;;
+*)
+    echo "no seeds for $target" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,91 @@
+#include "platform/forms/Focus.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/forms/Form.h"
+
+namespace forms {
+namespace {
+
+// The windows whose Validate handler runs now.
+std::vector<const Form*>& Validating() {
+    static std::vector<const Form*> forms;
+    return forms;
+}
+
+bool IsValidating(const Form& form) {
+    const auto& forms = Validating();
+    return std::find(forms.begin(), forms.end(), &form) != forms.end();
+}
+
+// Raises Validate on the control about to lose the focus; false when its handler cancelled.
+bool Validated(Form& form, Control& losing) {
+    struct Mark {
+        const Form* form;
+        explicit Mark(const Form& f) : form(&f) { Validating().push_back(form); }
+        ~Mark() { std::erase(Validating(), form); }
+    } mark(form);
+    EventArgs args{vb::Variant(vb::Integer{0})};
+    losing.RaiseEvent("Validate", args);
+    return !args[0].ToBool();
+}
+
+bool Reachable(const Control& control) {
+    return control.TakesFocus() && control.Visible() && control.Enabled();
+}
+
+}  // namespace
+
+bool MoveFocus(Form& form, Control& to) {
+    Control* from = form.ActiveControl();
+    if (from == &to) return true;
+    if (IsValidating(form)) return false;
+    // A handler may unload the window (its controls go) or move the focus itself.
+    const unsigned generation = form.LoadGeneration();
+    auto stillThere = [&] { return form.IsLoaded() && form.LoadGeneration() == generation; };
+    if (from && to.CausesValidation() && !Validated(form, *from)) return false;
+    if (!stillThere() || form.ActiveControl() != from) return false;
+    form.SetActiveControl(&to);
+    if (from) from->RaiseEvent("LostFocus");
+    if (!stillThere() || form.ActiveControl() != &to) return false;
+    to.RaiseEvent("GotFocus");
+    return true;
+}
+
+bool CanReceiveFocus(Form& form, const Control& control) {
+    if (!form.IsLoaded() || !Reachable(control)) return false;
+    // Containers nest no deeper than the window has controls; a description naming itself
+    // as its own container ends there too.
+    const Control* inner = &control;
+    for (size_t depth = 0; depth < form.Controls().size(); ++depth) {
+        const Control* outer = form.ControlByContainerName(inner->Container());
+        if (!outer || outer == inner) return true;
+        if (!outer->Visible() || !outer->Enabled()) return false;
+        inner = outer;
+    }
+    return true;
+}
+
+Control* NextInTabOrder(Form& form, const Control* from, bool backwards) {
+    std::vector<Control*> order;
+    for (const auto& control : form.Controls())
+        order.push_back(control.get());
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->Get("TabIndex").ToInteger() < b->Get("TabIndex").ToInteger();
+    });
+    if (backwards) std::reverse(order.begin(), order.end());
+    auto start = std::find(order.begin(), order.end(), from);
+    if (start != order.end()) std::rotate(order.begin(), start + 1, order.end());
+    for (Control* control : order)
+        if (control != from && control->Get("TabStop").ToBool() && CanReceiveFocus(form, *control))
+            return control;
+    return nullptr;
+}
+
+bool TabFromPerson(Form& form, bool backwards) {
+    Control* next = NextInTabOrder(form, form.ActiveControl(), backwards);
+    return next && next->FocusFromPerson();
+}
+
+}  // namespace forms

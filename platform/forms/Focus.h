@@ -1,0 +1,27 @@
+#pragma once
+
+namespace forms {
+
+class Control;
+class Form;
+
+// The focus moves to `to` as the runtime moves it: when `to` causes validation, the control
+// losing the focus hears Validate first, and its Cancel keeps the focus where it was;
+// otherwise the window's ActiveControl becomes `to`, the one hears LostFocus and the other
+// GotFocus.  True when the focus is on `to` afterwards.  A move asked for while a Validate
+// handler of the window runs (a message box giving the focus back) is refused.
+bool MoveFocus(Form& form, Control& to);
+
+// Whether a person could put the focus on `control` now: a kind that takes it, visible and
+// enabled, in visible and enabled containers.
+bool CanReceiveFocus(Form& form, const Control& control);
+
+// Where Tab (Shift+Tab: backwards) takes the focus from `from`: the next control by TabIndex,
+// then by description order, that has TabStop and can receive the focus, round the window;
+// nullptr when none can.  From nullptr, the first (or last) one.
+Control* NextInTabOrder(Form& form, const Control* from, bool backwards = false);
+
+// A person's Tab key: false when no control takes the focus or a Validate handler kept it.
+bool TabFromPerson(Form& form, bool backwards = false);
+
+}  // namespace forms
