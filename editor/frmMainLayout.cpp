@@ -115,7 +115,7 @@ void frmMain::PlaceMessage() {
     const int firstRow = Extent.StartingRow == 0 ? 0 : 1 - Extent.StartingRow;
     int offset = 0;
     vb::Integer placedRows = 0;
-    if (VerticalPlacement > PlaceTop) {
+    if (VerticalPlacement > kPlaceTop) {
         placedRows = TheSign().YZomelCount();
         offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
     }
@@ -177,7 +177,7 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
                       format.PixelFont != 0);
             // Right and centre place the text measured without its blanks: leading blanks
             // drawn as well would push it off the sign.
-            if (format.Align != AlignLeft)
+            if (format.Align != kAlignLeft)
                 shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
             const double placed = y + *offset;
             if (y >= 0 && placed < 0 && warnAbove) ShowTextNotVisible();
@@ -209,7 +209,7 @@ void frmMain::txtZomelText_GotFocus(vb::Integer Index) {
     CurrentLine = Index;
     const LineFormat& format = LineFormats[Index];
     static const char* const alignTools[] = {"id_FormatLeft", "id_FormatRight", "id_FormatCenter"};
-    if (format.Align >= AlignLeft && format.Align <= AlignCentre)
+    if (format.Align >= kAlignLeft && format.Align <= kAlignCentre)
         SetToolState(alignTools[format.Align], forms::kToolDown);
     SetToolState("id_Bold", format.Bold ? forms::kToolDown : forms::kToolUp);
     SetToolState("id_Italic", format.Italic ? forms::kToolDown : forms::kToolUp);

@@ -23,7 +23,6 @@ namespace {
 
 // Part of the message lies off the sign.
 constexpr vb::Long kTextNotVisible = 10904;
-constexpr vb::Long kWarningPanel = 5;
 
 // The preview's zoom: start, step and the smallest the display control draws.
 constexpr vb::Single kStartZoom = 3.0F;
