@@ -23,6 +23,9 @@ namespace {
 const char* const kIniFile = "Veldo.ini";
 const char* const kIniSection = "ZomelBuilder";
 constexpr size_t kLogfileChars = 256;
+constexpr vb::Long kModelNumberLabel = 8000;
+// The estimate's column headers and unit names follow in the order LoadTexts reads them.
+constexpr vb::Long kFirstHeaderText = 15000;
 
 // Creates the log anew.  A path that cannot be opened falls back to the default log, so that
 // the run still has one; the failure is raised for the caller's handler to report.
@@ -38,7 +41,7 @@ void OpenRunLog(frmMain& main) {
 void LoadTexts() {
     std::string* texts[] = {&HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal,
                             &UnitPix,        &UnitIn,          &UnitCm,      &HdrPartNumber};
-    vb::Long id = 15000;
+    vb::Long id = kFirstHeaderText;
     for (std::string* text : texts)
         *text = forms::LoadResString(id++);
 }
@@ -96,7 +99,7 @@ void Main() {
         LogError("Module sub main - Error Catch");
     });
     mainWindowStep([] { MainForm->Load(); });
-    step([] { ModelNumberLabel = forms::LoadResString(8000); });
+    step([] { ModelNumberLabel = forms::LoadResString(kModelNumberLabel); });
     step([] {
         if (MainForm->IsLoaded()) MainForm->Show();
     });

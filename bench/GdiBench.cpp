@@ -15,7 +15,7 @@ void DrawLine(benchmark::State& state, const gdi::Font& font, std::u16string_vie
     gdi::Bitmap bitmap(kSignWidth * 2, kSignHeight);
     gdi::DeviceContext dc(bitmap);
     dc.SelectObject(font);
-    dc.SetTextColor(gdi::White);
+    dc.SetTextColor(gdi::kWhite);
     dc.TextOutW(0, 0, text);  // the first call loads the face and its glyphs
     for (auto _ : state) {
         dc.TextOutW(0, 0, text);

@@ -15,7 +15,7 @@ gdi::PictureRef Checkerboard() {
     gdi::Bitmap image(kSignWidth, kSignHeight);
     for (int y = 0; y < kSignHeight; ++y)
         for (int x = 0; x < kSignWidth; ++x)
-            image.Set(x, y, (x + y) % 2 ? gdi::White : gdi::Black);
+            image.Set(x, y, (x + y) % 2 ? gdi::kWhite : gdi::kBlack);
     return std::make_shared<gdi::Picture>(std::move(image));
 }
 

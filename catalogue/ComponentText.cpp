@@ -44,8 +44,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kInclude
 }};
 
 bool IsKitExempt(const std::string& partText) {
-    return std::find(KitTextExemptPartNumbers.begin(), KitTextExemptPartNumbers.end(), partText) !=
-           KitTextExemptPartNumbers.end();
+    return std::find(kKitTextExemptPartNumbers.begin(), kKitTextExemptPartNumbers.end(),
+                     partText) != kKitTextExemptPartNumbers.end();
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ std::string ComponentPartText(const OptionRecord& row) {
 }
 
 std::string ComponentPriceText(const OptionRecord& row, const std::string& partText) {
-    if (partText == SolarPanelPartNo) return std::string(kCallVeldo);
+    if (partText == kSolarPanelPartNo) return std::string(kCallVeldo);
     if (partText == kNotApplicable) return std::string(kNotApplicable);
     if (partText == kCallVeldo) return std::string(kCallVeldo);
     return row.Price;

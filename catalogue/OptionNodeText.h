@@ -8,9 +8,9 @@ namespace zomel {
 
 // Column widths of the options tree: name, blanks and price label together fill the width of
 // the node's level, so that price labels and part numbers line up in a fixed-pitch font.
-inline constexpr vb::Integer TopLevelWidth = 61;     // a kit's own node, top-level options
-inline constexpr vb::Integer OneDownWidth = 56;      // members of sets, packages and kits
-inline constexpr vb::Integer GroupMemberWidth = 51;  // package members under a group node
+inline constexpr vb::Integer kTopLevelWidth = 61;     // a kit's own node, top-level options
+inline constexpr vb::Integer kOneDownWidth = 56;      // members of sets, packages and kits
+inline constexpr vb::Integer kGroupMemberWidth = 51;  // package members under a group node
 
 // The text of a row's node: the name, blanks up to `width` less the price label, the price
 // label, five blanks and the part number.  A name too long for its column is kept whole: it

@@ -73,12 +73,12 @@ void OptionTreeBuild::Run() {
         row.tvIndex = row.tvCloneIndex = 0;
     PresetOptionIndex = Zomel2Mode ? PresetNextIndex : PresetFirstIndex;
     Note(2, Text(kBeforeRowWalk));
-    for (vb::Integer i = 1; i <= MaxOptions; ++i) {
+    for (vb::Integer i = 1; i <= kMaxOptions; ++i) {
         OptionRecord& row = gOptions(i);
         sPrice_.clear();
         const bool cabinet = IsCabinetPlaceholder(row);
         if (vb::Left(row.PartNo, 3) == "000") {
-            if (row.PartNo == CabinetPlaceholderPartNo) cabinetKitRow_ = i + 1;
+            if (row.PartNo == kCabinetPlaceholderPartNo) cabinetKitRow_ = i + 1;
             row.PartNo = "N/A";
         }
         if (row.Type == "OPTION-PKG") PackageRow(i);
@@ -93,7 +93,7 @@ void OptionTreeBuild::PackageRow(vb::Integer i) {
     if (i == 2 && !Zomel2Mode && PresetNextIndex == 2) return;
     if (row.Package != iPkg_) StartPackage(row);
     if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No package node for " + row.Name);
-    const vb::Integer width = row.Group > 0 ? GroupMemberWidth : OneDownWidth;
+    const vb::Integer width = row.Group > 0 ? kGroupMemberWidth : kOneDownWidth;
     Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
     forms::Node& node =
         AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, row.Name, width);
@@ -120,10 +120,10 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
         groupNode_ = &tree_.Add("", forms::tvwLast, "OPTION-GRP" + Number(iGroup_), caption);
         groupNode_->SetExpanded(true);
     }
-    if (row.PartNo == PhonePackagePartNo) {
+    if (row.PartNo == kPhonePackagePartNo) {
         Note(6, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndPhoneName));
         text = Text(kPhonePackage);
-    } else if (row.PartNo == ModemPackagePartNo) {
+    } else if (row.PartNo == kModemPackagePartNo) {
         Note(7, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kModemPackage));
         text = Text(kModemPackage);
     } else {
@@ -137,7 +137,7 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
 void OptionTreeBuild::SetRow(vb::Integer i) {
     OptionRecord& row = gOptions(i);
     if (catalogue::IsLayoutName(row.Info)) return;
-    if (row.PartNo == SolarPanelPartNo) sPrice_ = "Call VELDO";
+    if (row.PartNo == kSolarPanelPartNo) sPrice_ = "Call VELDO";
     if (row.TreeSet > 0) return SetMember(i);
     const bool presetItem = row.Package == PresetPackage && i != 1 && i != PresetNextIndex;
     forms::Node* node = nullptr;
@@ -145,13 +145,13 @@ void OptionTreeBuild::SetRow(vb::Integer i) {
         if (ForOtherGeneration(row)) return;
         PresetKitItem(i);
         node = &AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild, "OPT" + Number(i), i,
-                       row.Name, OneDownWidth);
+                       row.Name, kOneDownWidth);
     } else if (row.Info == "GROUP") {
         GroupedRow(i);
         return;
     } else {
         if ((i == 1 && Zomel2Mode) || (i == 2 && !Zomel2Mode)) return;
-        node = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, TopLevelWidth);
+        node = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     }
     // The preset option's own node stays closed.
     if (i == 1 || i == 2) node->SetExpanded(false);
@@ -165,14 +165,14 @@ void OptionTreeBuild::SetMember(vb::Integer i) {
     const bool inKit = row.Package == PresetPackage;
     Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
     forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
-                               name.option + (inKit ? Text(kIsInKit) : ""), OneDownWidth);
+                               name.option + (inKit ? Text(kIsInKit) : ""), kOneDownWidth);
     if (!inKit) return;
     if (PresetChecked()) PresetDefaultChoice(i);
     node.SetChecked(row.Checked != 0);
     // The second copy under the preset option; the row's own node stays the first.
     const vb::Integer first = row.tvIndex;
     forms::Node& copy = AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild,
-                               "CLN" + Number(i), i, row.Name, OneDownWidth);
+                               "CLN" + Number(i), i, row.Name, kOneDownWidth);
     row.tvIndex = first;
     copy.SetChecked(row.Checked != 0);
 }
@@ -182,7 +182,7 @@ void OptionTreeBuild::SetMember(vb::Integer i) {
 void OptionTreeBuild::PresetDefaultChoice(vb::Integer i) {
     OptionRecord& row = gOptions(i);
     auto chosenInSet = [&](vb::Integer j) {
-        return j >= 1 && j <= MaxOptions && gOptions(j).TreeSet == row.TreeSet &&
+        return j >= 1 && j <= kMaxOptions && gOptions(j).TreeSet == row.TreeSet &&
                gOptions(j).Checked != 0;
     };
     row.Checked = vb::Flag(!chosenInSet(i - 1) && !chosenInSet(i + 1));
@@ -199,9 +199,9 @@ void OptionTreeBuild::GroupedRow(vb::Integer i) {
     const SetName name = SplitSetName(row.Name);
     if (row.Package != iSet_) OpenSet(row.Package, name.caption);
     Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
-    AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, name.option, OneDownWidth);
-    if (row.PartNo == SolarBatteryPartNo) gPriceLoad.BatteryOption = vb::Integer{i};
-    if (row.PartNo == SolarPanelPartNo) gPriceLoad.PanelOption = vb::Integer{i};
+    AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, name.option, kOneDownWidth);
+    if (row.PartNo == kSolarBatteryPartNo) gPriceLoad.BatteryOption = vb::Integer{i};
+    if (row.PartNo == kSolarPanelPartNo) gPriceLoad.PanelOption = vb::Integer{i};
 }
 
 void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
@@ -210,13 +210,13 @@ void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
     if (row.Info == "TOP") {
         iPkg_ = row.Package;
         Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
-        parentNode_ = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, TopLevelWidth);
+        parentNode_ = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     } else if (row.Info == "DETAIL") {
         sPrice_ = Text(kNotApplicable);
         if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No kit node for " + row.Name);
         Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
         forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
-                                   row.Name, OneDownWidth);
+                                   row.Name, kOneDownWidth);
         // A kit's contents are not choices of their own: they follow their kit.
         node.SetTag(vb::Integer{0});
         node.SetChecked(parentNode_->Checked());
@@ -258,7 +258,7 @@ void OptionTreeBuild::Partner(vb::Integer i, const forms::Node& node) {
 }
 
 bool OptionTreeBuild::PresetChecked() const {
-    return PresetOptionIndex >= 1 && PresetOptionIndex <= MaxOptions &&
+    return PresetOptionIndex >= 1 && PresetOptionIndex <= kMaxOptions &&
            gOptions(PresetOptionIndex).Checked != 0;
 }
 

@@ -33,7 +33,7 @@ frmOrder& Estimate() {
 }
 
 bool IsPresetRow(vb::Integer t) {
-    return PresetOptionIndex >= 1 && PresetOptionIndex <= MaxOptions && t == PresetOptionIndex;
+    return PresetOptionIndex >= 1 && PresetOptionIndex <= kMaxOptions && t == PresetOptionIndex;
 }
 
 vb::Integer ScanStart() {
@@ -42,30 +42,30 @@ vb::Integer ScanStart() {
 
 // Sets whose first and last member go together: "TQX " and the "QZ8" family.
 bool IsPairedSetCaption(const std::string& caption) {
-    return caption == PairedSetCaption || vb::Left(caption, 2) == vb::Left(AltPartsSetPrefix, 2);
+    return caption == kPairedSetCaption || vb::Left(caption, 2) == vb::Left(kAltPartsSetPrefix, 2);
 }
 
 }  // namespace
 
 vb::Integer frmChooser::ScanEnd() const {
     const vb::Long end = tvOption->Count() - GroupCount;
-    return static_cast<vb::Integer>(std::clamp<vb::Long>(end, 0, MaxOptions));
+    return static_cast<vb::Integer>(std::clamp<vb::Long>(end, 0, kMaxOptions));
 }
 
 vb::Integer frmChooser::RowOf(const forms::Node& node) {
     if (node.Tag().IsEmpty()) return 0;
     const vb::Integer t = vb::CInt(node.Tag());
-    return t >= 1 && t <= MaxOptions ? t : 0;
+    return t >= 1 && t <= kMaxOptions ? t : 0;
 }
 
 vb::Integer frmChooser::SolarRow(const vb::Variant& index) {
     if (index.IsEmpty()) return 0;
     const vb::Integer row = vb::CInt(index);
-    return row >= 1 && row <= MaxOptions ? row : 0;
+    return row >= 1 && row <= kMaxOptions ? row : 0;
 }
 
 bool frmChooser::IsSolarRow(const OptionRecord& row) {
-    return row.PartNo == SolarPanelPartNo || row.PartNo == SolarBatteryPartNo;
+    return row.PartNo == kSolarPanelPartNo || row.PartNo == kSolarBatteryPartNo;
 }
 
 void frmChooser::tvOption_NodeCheck(forms::Node& Node) {
@@ -85,7 +85,7 @@ void frmChooser::tvOption_NodeCheck(forms::Node& Node) {
 // A group, package or set node chooses nothing, except the paired set "TQX ", whose first
 // and last member follow it.
 void frmChooser::NodeWithoutRow(forms::Node& node) {
-    const bool paired = node.Text() == PairedSetCaption;
+    const bool paired = node.Text() == kPairedSetCaption;
     if (!paired) {
         if (node.Checked()) forms::CurrentHost().Beep();
         return;
@@ -124,7 +124,7 @@ void frmChooser::RowUnchecked(forms::Node& node, vb::Integer t) {
     const OptionRecord& row = gOptions(t);
     if (row.Info == "KIT") {
         // Without one of its items the preset is no longer whole.
-        if (!IsPresetRow(t) && PresetOptionIndex >= 1 && PresetOptionIndex <= MaxOptions)
+        if (!IsPresetRow(t) && PresetOptionIndex >= 1 && PresetOptionIndex <= kMaxOptions)
             gOptions(PresetOptionIndex).Checked = vb::False;
     } else if (row.TreeSet > 0) {
         // Its second node follows the row.
@@ -189,7 +189,7 @@ void frmChooser::SolarRows(vb::Integer t, bool chosen) {
     const vb::Integer panel = SolarRow(gPriceLoad.PanelOption);
     const vb::Integer battery = SolarRow(gPriceLoad.BatteryOption);
     if (panel == 0 || battery == 0) return;
-    gOptions(row.PartNo == SolarBatteryPartNo ? panel : battery).Checked = vb::Flag(chosen);
+    gOptions(row.PartNo == kSolarBatteryPartNo ? panel : battery).Checked = vb::Flag(chosen);
     if (chosen) {
         ShowChecks();
         ShowSolarWindow();
@@ -206,7 +206,7 @@ void frmChooser::SolarRows(vb::Integer t, bool chosen) {
 void frmChooser::PairedSet(forms::Node& node, bool chosen) {
     const forms::Node* set = node.Parent();
     if (!set || !IsPairedSetCaption(set->Text())) return;
-    if (vb::Left(set->Text(), 3) == AltPartsSetPrefix) Estimate().AltPartsFlag = vb::Flag(chosen);
+    if (vb::Left(set->Text(), 3) == kAltPartsSetPrefix) Estimate().AltPartsFlag = vb::Flag(chosen);
     forms::Node* other = &node == node.LastSibling() ? node.FirstSibling() : node.LastSibling();
     if (const vb::Integer row = RowOf(*other)) gOptions(row).Checked = vb::Flag(chosen);
 }

@@ -88,8 +88,8 @@ void frmComponents::FillComponents() {
                                       ? gBaseParts(static_cast<vb::Integer>(n))
                                       : gOptions(static_cast<vb::Integer>(n - gBaseCount));
         if (Zomel2Mode ? row.ZomelVersion == 1 : row.ZomelVersion == 2) continue;
-        if (IsOneOf(UnlistedPartNumbers, row.PartNo)) continue;
-        if (IsOneOf(ListedOncePartNumbers, row.PartNo) && !listedOnce.insert(row.PartNo).second)
+        if (IsOneOf(kUnlistedPartNumbers, row.PartNo)) continue;
+        if (IsOneOf(kListedOncePartNumbers, row.PartNo) && !listedOnce.insert(row.PartNo).second)
             continue;
         AddComponent(row, n);
     }

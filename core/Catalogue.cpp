@@ -18,26 +18,26 @@ namespace {
 
 using namespace catalogue;
 
-constexpr const char* CatalogueFile = "config2.bin";
-constexpr vb::Integer PresetPackageUnknown = 50;
-constexpr size_t RowFields = 9;
-constexpr int MaxLines = 32767;  // line numbers are 16-bit
+constexpr const char* kCatalogueFile = "config2.bin";
+constexpr vb::Integer kPresetPackageUnknown = 50;
+constexpr size_t kRowFields = 9;
+constexpr int kMaxLines = 32767;  // line numbers are 16-bit
 
 // The numbered steps of the option mappings that a loading error names.
 enum Step : vb::Integer {
-    PkgPackage = 1,
-    PkgTreeSet = 2,
-    PkgGroup = 3,
-    PkgVersion = 4,
-    SetVersion = 5,
-    SetPackage = 6,
-    SetTreeSet = 7,
-    KitPackage = 9,
-    KitTreeSet = 10,
+    kPkgPackage = 1,
+    kPkgTreeSet = 2,
+    kPkgGroup = 3,
+    kPkgVersion = 4,
+    kSetVersion = 5,
+    kSetPackage = 6,
+    kSetTreeSet = 7,
+    kKitPackage = 9,
+    kKitTreeSet = 10,
 };
 
 std::string ReadCatalogue() {
-    const std::string path = os::JoinPath(os::ProgramFolder(), CatalogueFile);
+    const std::string path = os::JoinPath(os::ProgramFolder(), kCatalogueFile);
     DebugTrace("Options Load", -40, path, "is path for config2.bin");
     const std::string bytes = os::ReadAllBytes(path);
     DebugTrace("Options Load", static_cast<vb::Long>(bytes.size()), "File size in bytes",
@@ -100,10 +100,10 @@ void Loader::Reject(const std::string& text, vb::Long error) {
 void Loader::Run() {
     std::string text;
     Set("", [&] { text = ReadCatalogue(); });
-    PresetPackage = PresetPackageUnknown;
+    PresetPackage = kPresetPackageUnknown;
     GroupCount = 0;
     for (const auto& row : EndedLines(text)) {
-        if (++line_ > MaxLines) {
+        if (++line_ > kMaxLines) {
             Reject(row, vb::err::kOverflow);
             break;
         }
@@ -122,7 +122,7 @@ void Loader::ReadRow(const std::string& text) {
             if (vb::Len(fields_.back()) >= 4) PriceListDate = Unquote(fields_.back());
         });
     }
-    if (fields_.size() < RowFields) return Reject(text, vb::err::kSubscriptOutOfRange);
+    if (fields_.size() < kRowFields) return Reject(text, vb::err::kSubscriptOutOfRange);
     placeholder_ = IsPlaceholder(F(3));
 
     std::string kind, info;
@@ -132,10 +132,10 @@ void Loader::ReadRow(const std::string& text) {
     const bool option = kind == "OPTION-PKG" || kind == "OPTION-KIT" ||
                         (kind == "OPTION-SET" && !IsLayoutName(info));
     if (option) {
-        if (n_ >= MaxOptions) return Reject(text, vb::err::kSubscriptOutOfRange);
+        if (n_ >= kMaxOptions) return Reject(text, vb::err::kSubscriptOutOfRange);
         return LoadOption(kind);
     }
-    if (gBaseCount >= MaxBaseParts) return Reject(text, vb::err::kSubscriptOutOfRange);
+    if (gBaseCount >= kMaxBaseParts) return Reject(text, vb::err::kSubscriptOutOfRange);
     LoadBaseRow(text, static_cast<vb::Integer>(line_));
     if (kind == "ZOMEL") {
         Set(F(0), [&] { CEOption = vb::Flag(vb::Right(Unquote(F(0)), 4) == "Euro"); });
@@ -160,13 +160,13 @@ void Loader::FillCommon(OptionRecord& option, const std::string& kind) {
 
 void Loader::FillPackageRow(OptionRecord& option) {
     option.Row = static_cast<vb::Integer>(line_);
-    Set(PkgPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
-    Set(PkgTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
-    Set(PkgGroup, F(7), [&] { option.Group = Num(Unquote(F(7))); });
+    Set(kPkgPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
+    Set(kPkgTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
+    Set(kPkgGroup, F(7), [&] { option.Group = Num(Unquote(F(7))); });
     Set(F(1), [&] { option.Price = ConvertItPrice(Unquote(F(1)), option.Row); });
     Set(F(1), [&] { option.Cost = CostOf(option.Price); });
     option.Empty = vb::False;
-    Set(PkgVersion, F(8), [&] { option.ZomelVersion = Num(Unquote(F(8))); });
+    Set(kPkgVersion, F(8), [&] { option.ZomelVersion = Num(Unquote(F(8))); });
 }
 
 void Loader::FillSetRow(OptionRecord& option) {
@@ -174,14 +174,14 @@ void Loader::FillSetRow(OptionRecord& option) {
     Set(F(1), [&] { option.Price = ConvertItPrice(Unquote(F(1)), line); });
     Set(F(1), [&] { option.Cost = CostOf(option.Price); });
     option.Empty = vb::False;
-    Set(SetVersion, F(8), [&] {
+    Set(kSetVersion, F(8), [&] {
         const std::string version = Unquote(F(8));
         option.ZomelVersion = vb::Len(version) > 4 ? vb::Integer{0} : Num(version);
     });
-    Set(SetPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
-    Set(SetTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
+    Set(kSetPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
+    Set(kSetTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
     CountSetRow(option);
-    if (option.PartNo == PresetPartNo) {
+    if (option.PartNo == kPresetPartNo) {
         PresetOptionIndex = PresetFirstIndex = n_;
         PresetNextIndex = static_cast<vb::Integer>(n_ + 1);
         PresetPackage = lastSet_ = option.Package;
@@ -204,8 +204,8 @@ void Loader::CountSetRow(const OptionRecord& option) {
         ++GroupCount;
         lastSet_ = option.Package;
     }
-    if (option.PartNo == SolarBatteryPartNo) gPriceLoad.BatteryOption = n_;
-    if (option.PartNo == SolarPanelPartNo) gPriceLoad.PanelOption = n_;
+    if (option.PartNo == kSolarBatteryPartNo) gPriceLoad.BatteryOption = n_;
+    if (option.PartNo == kSolarPanelPartNo) gPriceLoad.PanelOption = n_;
 }
 
 void Loader::FillKitRow(OptionRecord& option) {
@@ -213,9 +213,9 @@ void Loader::FillKitRow(OptionRecord& option) {
     Set(F(1), [&] { option.Price = ConvertItPrice(Unquote(F(1)), option.Row); });
     Set(F(1), [&] { option.Cost = CostOf(option.Price); });
     option.Empty = vb::False;
-    Set(KitPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
-    Set(KitTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
-    if (option.PartNo == HighLoadKitPartNo) KitOptionIndex = n_;
+    Set(kKitPackage, F(4), [&] { option.Package = Num(Unquote(F(4))); });
+    Set(kKitTreeSet, F(6), [&] { option.TreeSet = Num(Unquote(F(6))); });
+    if (option.PartNo == kHighLoadKitPartNo) KitOptionIndex = n_;
 }
 
 }  // namespace
@@ -240,7 +240,7 @@ void LoadBaseRow(const std::string& rowText, vb::Integer lineNumber) {
     vb::OnError log([&] {
         LogError("LoadBaseRow: " + std::to_string(lineNumber) + " Problem string: " + rowText);
     });
-    if (gBaseCount >= MaxBaseParts) {
+    if (gBaseCount >= kMaxBaseParts) {
         log([] { vb::Raise(vb::err::kSubscriptOutOfRange); });
         return;
     }

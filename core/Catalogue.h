@@ -13,11 +13,11 @@ namespace zomel {
 
 class mapParts;
 
-inline constexpr vb::Integer MaxOptions = 195;
-inline constexpr vb::Integer MaxBaseParts = 100;
+inline constexpr vb::Integer kMaxOptions = 195;
+inline constexpr vb::Integer kMaxBaseParts = 100;
 
-extern Table<OptionRecord, 1, MaxOptions>& gOptions;
-extern Table<OptionRecord, 1, MaxBaseParts>& gBaseParts;
+extern Table<OptionRecord, 1, kMaxOptions>& gOptions;
+extern Table<OptionRecord, 1, kMaxBaseParts>& gBaseParts;
 extern vb::Integer& gOptionCount;
 extern vb::Integer& gBaseCount;
 

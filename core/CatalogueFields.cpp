@@ -13,7 +13,7 @@ namespace zomel::catalogue {
 
 namespace {
 
-constexpr std::array<std::string_view, 14> LayoutNames = {
+constexpr std::array<std::string_view, 14> kLayoutNames = {
     "HORIZONTAL", "HRZ ONLY",  "HRZ PWR",       "VERTICAL",     "VRT ONLY",
     "VRT PWR",    "LEFT HRZ",  "LEFT VRT",      "LEFT HRZ PWR", "LEFT VRT PWR",
     "RIGHT HRZ",  "RIGHT VRT", "RIGHT HRZ DTA", "RIGHT VRT DTA"};
@@ -23,9 +23,9 @@ constexpr std::array<std::string_view, 14> LayoutNames = {
 std::vector<std::string> EndedLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
-    for (auto end = text.find(CrLf); end != std::string::npos; end = text.find(CrLf, start)) {
+    for (auto end = text.find(kCrLf); end != std::string::npos; end = text.find(kCrLf, start)) {
         lines.push_back(text.substr(start, end - start));
-        start = end + CrLf.size();
+        start = end + kCrLf.size();
     }
     return lines;
 }
@@ -62,7 +62,7 @@ bool IsPlaceholder(const std::string& storedField) {
 }
 
 bool IsLayoutName(std::string_view info) {
-    return std::find(LayoutNames.begin(), LayoutNames.end(), info) != LayoutNames.end();
+    return std::find(kLayoutNames.begin(), kLayoutNames.end(), info) != kLayoutNames.end();
 }
 
 }  // namespace zomel::catalogue

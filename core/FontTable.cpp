@@ -9,15 +9,15 @@ namespace zomel {
 
 namespace {
 
-constexpr vb::Long FontNamePrefixId = 10916;
-constexpr vb::Integer Centred = 2;
+constexpr vb::Long kFontNamePrefixId = 10916;
+constexpr vb::Integer kCentred = 2;
 
 struct Cell {
     const char* cols;
     const char* rows;
 };
 
-constexpr std::array<Cell, kLastBlockFont - kFirstBlockFont + 1> Cells = {{
+constexpr std::array<Cell, kLastBlockFont - kFirstBlockFont + 1> kCells = {{
     {"4", "5"},
     {"4", "6"},
     {"3", "7"},
@@ -38,16 +38,16 @@ constexpr std::array<Cell, kLastBlockFont - kFirstBlockFont + 1> Cells = {{
 
 void FillFontTable() {
     for (vb::Integer index = kFirstBlockFont; index <= kLastBlockFont; ++index) {
-        const Cell& cell = Cells[index - kFirstBlockFont];
+        const Cell& cell = kCells[index - kFirstBlockFont];
         FontRecord& font = FontTable(index);
         font.Cols = cell.cols;
         font.Rows = cell.rows;
         font.Height = vb::CInt(vb::Val(font.Rows));
         font.Size = static_cast<vb::Integer>(font.Height + 1);
-        font.DefaultAlign = Centred;
+        font.DefaultAlign = kCentred;
     }
     // The cells stand even when the name text is missing.
-    const std::string prefix = forms::LoadResString(FontNamePrefixId);
+    const std::string prefix = forms::LoadResString(kFontNamePrefixId);
     for (FontRecord& font : FontTable)
         font.Name = prefix + font.Cols + "x" + font.Rows;
 }

@@ -2,6 +2,6 @@
 
 namespace zomel {
 
-const std::string CrLf = "\r\n";
+const std::string kCrLf = "\r\n";
 
 }  // namespace zomel

@@ -17,7 +17,7 @@ extern std::shared_ptr<Sign>& gSign;  // the one sign model
 
 extern vb::Integer& DebugLevel;
 extern std::string& TempFolder;
-extern const std::string CrLf;
+extern const std::string kCrLf;
 
 // Column headers of the price estimate grid and the character-size unit names.
 extern std::string &HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal, &HdrPartNumber;

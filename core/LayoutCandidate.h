@@ -22,7 +22,7 @@ struct LayoutCandidate {
 };
 
 // Entries 1 and 2 are used; entry 0 is not.
-inline constexpr vb::Integer MaxLayoutCandidates = 2;
-extern Table<LayoutCandidate, 0, MaxLayoutCandidates>& LayoutCandidates;
+inline constexpr vb::Integer kMaxLayoutCandidates = 2;
+extern Table<LayoutCandidate, 0, kMaxLayoutCandidates>& LayoutCandidates;
 
 }  // namespace zomel

@@ -32,8 +32,8 @@ struct OptionRecord {
 // The NEMA cabinet kit.  The loader shows its placeholder number as "N/A", so the row is known
 // by the number the catalogue gives it (or by the placeholder itself, not yet converted).
 inline bool IsCabinetPlaceholder(const OptionRecord& row) {
-    return row.CataloguePartNo == CabinetPlaceholderPartNo ||
-           row.PartNo == CabinetPlaceholderPartNo;
+    return row.CataloguePartNo == kCabinetPlaceholderPartNo ||
+           row.PartNo == kCabinetPlaceholderPartNo;
 }
 
 }  // namespace zomel

@@ -9,7 +9,7 @@ namespace zomel::pricecode {
 
 namespace {
 
-constexpr std::int64_t LongMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kLongMax = std::numeric_limits<std::int32_t>::max();
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -28,7 +28,7 @@ std::optional<double> CentsValue(std::string_view cents) {
 }
 
 std::int64_t Lift(std::int32_t row) {
-    return Threshold + std::int64_t{row} * RowFactor;
+    return kThreshold + std::int64_t{row} * kRowFactor;
 }
 
 }  // namespace
@@ -44,16 +44,16 @@ DecodedPrice DecodePrice(std::string_view coded, std::int32_t row) {
     if (!centsValue) return result;
     result.amount = centsValue;
 
-    result.step = StepDigits;
+    result.step = kStepDigits;
     std::int64_t whole = 0;
     for (char c : coded.substr(0, point)) {
         result.fault = Fault::BadDigit;
         if (!IsDigit(c)) return result;
         whole = whole * 8 + (c - '0');
         result.fault = Fault::Overflow;
-        if (whole > LongMax) return result;
+        if (whole > kLongMax) return result;
     }
-    if (whole > Threshold) whole -= Lift(row);
+    if (whole > kThreshold) whole -= Lift(row);
     result.fault = Fault::Negative;
     if (whole < 0) return result;
 
@@ -68,8 +68,8 @@ std::string EncodePrice(std::int64_t cents, std::int32_t row) {
     if (cents < 0) throw std::out_of_range("a price cannot be negative");
     if (row < 0) throw std::out_of_range("a line number cannot be negative");
     std::int64_t whole = cents / 100;
-    if (whole > Threshold) whole += Lift(row);
-    if (whole > LongMax) throw std::out_of_range("price too large to store");
+    if (whole > kThreshold) whole += Lift(row);
+    if (whole > kLongMax) throw std::out_of_range("price too large to store");
     char text[32];
     std::snprintf(text, sizeof text, "%" PRIo64 ".%02" PRId64, static_cast<std::uint64_t>(whole),
                   cents % 100);

@@ -11,12 +11,12 @@
 // catalogue coder encodes; both go through here.
 namespace zomel::pricecode {
 
-inline constexpr std::int32_t Threshold = 52000;
-inline constexpr std::int32_t RowFactor = 131;
+inline constexpr std::int32_t kThreshold = 52000;
+inline constexpr std::int32_t kRowFactor = 131;
 
 // The steps a decoding failure is reported with: before the digits, and inside them.
-inline constexpr int StepBeforeDigits = 0;
-inline constexpr int StepDigits = 12;
+inline constexpr int kStepBeforeDigits = 0;
+inline constexpr int kStepDigits = 12;
 
 // Why a text could not be decoded.
 enum class Fault { None, NoPoint, BadCents, BadDigit, Overflow, Negative };
@@ -24,7 +24,7 @@ enum class Fault { None, NoPoint, BadCents, BadDigit, Overflow, Negative };
 struct DecodedPrice {
     bool ok = false;
     Fault fault = Fault::None;
-    int step = StepBeforeDigits;   // where a failure arose
+    int step = kStepBeforeDigits;  // where a failure arose
     std::string text;              // "$", whole dollars, the point and the cents as stored
     std::optional<double> amount;  // whole dollars plus cents; only the cents when the
                                    // failure came after they were read

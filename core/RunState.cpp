@@ -32,8 +32,8 @@ vb::Integer& CurrentLine = gRun.CurrentLine;
 vb::Integer& ColorDepth = gRun.ColorDepth;
 vb::Integer& HoldSize = gRun.HoldSize;
 
-Table<OptionRecord, 1, MaxOptions>& gOptions = gRun.gOptions;
-Table<OptionRecord, 1, MaxBaseParts>& gBaseParts = gRun.gBaseParts;
+Table<OptionRecord, 1, kMaxOptions>& gOptions = gRun.gOptions;
+Table<OptionRecord, 1, kMaxBaseParts>& gBaseParts = gRun.gBaseParts;
 vb::Integer& gOptionCount = gRun.gOptionCount;
 vb::Integer& gBaseCount = gRun.gBaseCount;
 std::string& PriceListDate = gRun.PriceListDate;
@@ -46,7 +46,7 @@ vb::Integer& KitOptionIndex = gRun.KitOptionIndex;
 vb::Integer& GroupCount = gRun.GroupCount;
 std::unique_ptr<mapParts>& gMapParts = gRun.gMapParts;
 Table<FontRecord, kFirstBlockFont, kLastBlockFont>& FontTable = gRun.FontTable;
-Table<LayoutCandidate, 0, MaxLayoutCandidates>& LayoutCandidates = gRun.LayoutCandidates;
+Table<LayoutCandidate, 0, kMaxLayoutCandidates>& LayoutCandidates = gRun.LayoutCandidates;
 PriceLoadValues& gPriceLoad = gRun.gPriceLoad;
 
 void ResetRunState() {

@@ -40,8 +40,8 @@ struct RunState {
     vb::Integer HoldSize = vb::False;
 
     // The catalogue and what is worked out from it.
-    Table<OptionRecord, 1, MaxOptions> gOptions;
-    Table<OptionRecord, 1, MaxBaseParts> gBaseParts;
+    Table<OptionRecord, 1, kMaxOptions> gOptions;
+    Table<OptionRecord, 1, kMaxBaseParts> gBaseParts;
     vb::Integer gOptionCount = 0;
     vb::Integer gBaseCount = 0;
     std::string PriceListDate;
@@ -54,7 +54,7 @@ struct RunState {
     vb::Integer GroupCount = 0;
     std::unique_ptr<mapParts> gMapParts;
     Table<FontRecord, kFirstBlockFont, kLastBlockFont> FontTable;
-    Table<LayoutCandidate, 0, MaxLayoutCandidates> LayoutCandidates;
+    Table<LayoutCandidate, 0, kMaxLayoutCandidates> LayoutCandidates;
     PriceLoadValues gPriceLoad;
 };
 

@@ -19,7 +19,7 @@ struct SizeStep {
     Pitch pitch;
 };
 
-constexpr std::array<SizeStep, CharSizeCount> kSizes = {{
+constexpr std::array<SizeStep, kCharSizeCount> kSizes = {{
     {6, Pitch::P080},   {6, Pitch::P086},   {8, Pitch::P080},   {8, Pitch::P086},
     {10, Pitch::P080},  {6, Pitch::P1375},  {10, Pitch::P086},  {12, Pitch::P080},
     {12, Pitch::P086},  {8, Pitch::P1375},  {14, Pitch::P080},  {14, Pitch::P086},
@@ -49,7 +49,7 @@ constexpr std::array<std::pair<vb::Integer, vb::Integer>, 14> kLedPairs = {{
 }};
 
 bool InRange(vb::Integer index) {
-    return index >= 1 && index <= CharSizeCount;
+    return index >= 1 && index <= kCharSizeCount;
 }
 
 const SizeStep& StepOf(vb::Integer index) {
@@ -65,7 +65,7 @@ bool PitchesMatch(Pitch height, Pitch width) {
 
 std::vector<vb::Integer> Filtered(bool (*keep)(vb::Integer)) {
     std::vector<vb::Integer> sizes;
-    for (vb::Integer i = 1; i <= CharSizeCount; ++i)
+    for (vb::Integer i = 1; i <= kCharSizeCount; ++i)
         if (keep(i)) sizes.push_back(i);
     return sizes;
 }
@@ -73,8 +73,8 @@ std::vector<vb::Integer> Filtered(bool (*keep)(vb::Integer)) {
 }  // namespace
 
 vb::Long SizeTextBase(const std::string& unit) {
-    if (unit == "in") return InchSizeBase;
-    if (unit == "cm") return CentimetreSizeBase;
+    if (unit == "in") return kInchSizeBase;
+    if (unit == "cm") return kCentimetreSizeBase;
     return 0;
 }
 
@@ -84,7 +84,7 @@ vb::Single SizeOfEntry(std::string_view text) {
 
 vb::Integer SizeIndex(vb::Single size, vb::Long base) {
     if (base == 0) return 0;
-    for (vb::Integer i = 1; i <= CharSizeCount; ++i)
+    for (vb::Integer i = 1; i <= kCharSizeCount; ++i)
         if (SizeOfEntry(forms::LoadResString(base + i)) == size) return i;
     return 0;
 }
@@ -100,14 +100,14 @@ bool SizePairAllowed(vb::Integer height, vb::Integer width) {
 
 std::vector<vb::Integer> WidthsForHeight(vb::Integer height) {
     std::vector<vb::Integer> widths;
-    for (vb::Integer w = 1; w <= CharSizeCount; ++w)
+    for (vb::Integer w = 1; w <= kCharSizeCount; ++w)
         if (SizePairAllowed(height, w)) widths.push_back(w);
     return widths;
 }
 
 std::vector<vb::Integer> HeightsForWidth(vb::Integer width) {
     std::vector<vb::Integer> heights;
-    for (vb::Integer h = 1; h <= CharSizeCount; ++h)
+    for (vb::Integer h = 1; h <= kCharSizeCount; ++h)
         if (SizePairAllowed(h, width)) heights.push_back(h);
     return heights;
 }

@@ -11,9 +11,9 @@
 // 30000 + k in inches and 40000 + k in centimetres ("08.60 inches", "21.84 centemeters").
 namespace zomel {
 
-inline constexpr vb::Integer CharSizeCount = 30;
-inline constexpr vb::Long InchSizeBase = 30000;
-inline constexpr vb::Long CentimetreSizeBase = 40000;
+inline constexpr vb::Integer kCharSizeCount = 30;
+inline constexpr vb::Long kInchSizeBase = 30000;
+inline constexpr vb::Long kCentimetreSizeBase = 40000;
 
 // The string-table base of a character-size unit's texts: 0 for a unit without texts ("pix").
 vb::Long SizeTextBase(const std::string& unit);

@@ -10,8 +10,8 @@ const char* const kNoHeight = "You have not selected a character height.";
 const char* const kNoWidth = "You have not selected a character width.";
 
 std::string PairMessage(vb::Single height, vb::Single width, bool inches) {
-    const vb::Integer h = SizeIndex(SizeInInches(height, inches), InchSizeBase);
-    const vb::Integer w = SizeIndex(SizeInInches(width, inches), InchSizeBase);
+    const vb::Integer h = SizeIndex(SizeInInches(height, inches), kInchSizeBase);
+    const vb::Integer w = SizeIndex(SizeInInches(width, inches), kInchSizeBase);
     if (SizePairAllowed(h, w)) return {};
     return SizeMismatchMessage(height, width);
 }
@@ -45,14 +45,14 @@ std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& wi
         return widthFirst ? kNoWidth : kNoHeight;
     }
     if (!widthFirst && HeightBelowMinimum(SizeOfEntry(height.Text), inches))
-        return HeightMinimumMessage;
+        return kHeightMinimumMessage;
     const SizeListChoice& second = widthFirst ? height : width;
     if (!second.Selected) {
         selectionMissing = vb::True;
         return widthFirst ? kNoHeight : kNoWidth;
     }
     const vb::Single w = SizeOfEntry(width.Text);
-    if (WidthBelowMinimum(w, inches)) return WidthMinimumMessage;
+    if (WidthBelowMinimum(w, inches)) return kWidthMinimumMessage;
     return PairMessage(SizeOfEntry(height.Text), w, inches);
 }
 

@@ -21,9 +21,9 @@ std::string CheckSizePair(const SizeListChoice& height, const SizeListChoice& wi
 
 // The rules both checks share with the line and character analyzer.  Sizes are as the lists
 // give them, in inches or else in centimetres.
-inline constexpr const char* HeightMinimumMessage =
+inline constexpr const char* kHeightMinimumMessage =
     "You must have a character height of at least 8.0 inches or 20.32 centemeters.";
-inline constexpr const char* WidthMinimumMessage =
+inline constexpr const char* kWidthMinimumMessage =
     "You must have a character width of at least 4.8 inches or 12.19 centemeters.";
 bool HeightBelowMinimum(vb::Single height, bool inches);
 bool WidthBelowMinimum(vb::Single width, bool inches);

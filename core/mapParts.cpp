@@ -11,8 +11,8 @@ namespace zomel {
 
 namespace {
 
-constexpr const char* MapFile = "mapping.bin";
-constexpr size_t MaxRows = 32767;  // the count is a 16-bit number
+constexpr const char* kMapFile = "mapping.bin";
+constexpr size_t kMaxRows = 32767;  // the count is a 16-bit number
 
 // Fields in file order: columns, rows, orientation, kind, part, layout, module version.
 mapPart ParseRow(const std::string& line) {
@@ -37,7 +37,7 @@ mapParts::mapParts() {
 }
 
 void mapParts::Load() {
-    const std::string path = os::JoinPath(os::ProgramFolder(), MapFile);
+    const std::string path = os::JoinPath(os::ProgramFolder(), kMapFile);
     DebugTrace("Mapping Load", -20, path, "is path for mapping.bin");
     const std::string bytes = os::ReadAllBytes(path);
     DebugTrace("Mapping Load", static_cast<vb::Long>(bytes.size()), "File size in bytes",
@@ -47,7 +47,7 @@ void mapParts::Load() {
 }
 
 void mapParts::Add(mapPart row) {
-    if (rows_.size() == MaxRows) vb::Raise(vb::err::kOverflow);
+    if (rows_.size() == kMaxRows) vb::Raise(vb::err::kOverflow);
     if (!keys_.insert(row.Part()).second) vb::Raise(vb::err::kDuplicateKey);
     rows_.push_back(std::move(row));
 }

@@ -8,7 +8,7 @@
 namespace zomel {
 namespace {
 
-constexpr int LongestRow = 25;
+constexpr int kLongestRow = 25;
 
 void AppendRow(std::string& frame, const std::string& line, vb::Integer align, int columns) {
     const int length = vb::Len(line);
@@ -18,11 +18,11 @@ void AppendRow(std::string& frame, const std::string& line, vb::Integer align, i
     }
     const int spare = columns - length;
     int lead = 0;
-    if (align == AlignLeft) {
+    if (align == kAlignLeft) {
         lead = 0;
-    } else if (align == AlignRight) {
+    } else if (align == kAlignRight) {
         lead = spare;
-    } else if (align == AlignCentre) {
+    } else if (align == kAlignCentre) {
         lead = spare / 2;  // an odd blank goes to the right
     } else {
         frame.append(static_cast<std::size_t>(columns), ' ');
@@ -40,7 +40,7 @@ std::string CharacterFrameText(std::span<const std::string> lines,
     std::string frame;
     if (columns > 0) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const vb::Integer align = i < formats.size() ? formats[i].Align : AlignLeft;
+            const vb::Integer align = i < formats.size() ? formats[i].Align : kAlignLeft;
             AppendRow(frame, lines[i], align, columns);
         }
     }
@@ -49,7 +49,7 @@ std::string CharacterFrameText(std::span<const std::string> lines,
 }
 
 int CharacterFrameColumns(int longestLine, int signColumns) {
-    int columns = std::min(longestLine, LongestRow);
+    int columns = std::min(longestLine, kLongestRow);
     if (signColumns > 0) columns = std::min(columns, signColumns);
     return columns;
 }

@@ -29,13 +29,13 @@ int SequenceLength(unsigned char lead) {
 
 MessageRaster::MessageRaster(gdi::DeviceContext& dc, std::u16string& buffer)
     : dc_(dc), utf16_(buffer) {
-    dc_.SetTextColor(gdi::White);
+    dc_.SetTextColor(gdi::kWhite);
     dc_.SetBkMode(gdi::BackMode::Transparent);
 }
 
 void MessageRaster::Clear() {
     gdi::Bitmap& image = dc_.Surface();
-    image.Fill({0, 0, image.Width(), image.Height()}, gdi::Black);
+    image.Fill({0, 0, image.Width(), image.Height()}, gdi::kBlack);
 }
 
 void MessageRaster::SetFont(const LineFormat& format) {

@@ -18,7 +18,7 @@ int Rounded(double value) {
 }
 
 bool IsLit(gdi::Color color) {
-    return color == gdi::White || color == kYellow;
+    return color == gdi::kWhite || color == kYellow;
 }
 
 // LED square sizes: the cell CX (= CY) and the square S, one larger when the zoom has a
@@ -40,7 +40,7 @@ Cells CellsFor(int pictureWidth, int columns, double zoom) {
 
 void DrawLeds(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPictureLayout& layout,
               const Cells& c) {
-    const gdi::Brush white(gdi::White), black(gdi::Black);
+    const gdi::Brush white(gdi::kWhite), black(gdi::kBlack);
     int mx = 0, my = 0;
     for (int i = 0; i < frame.Width(); ++i) {
         if (layout.SegSepX != 0) mx = i / layout.PixPerSegX;
@@ -73,7 +73,7 @@ void DrawOutlines(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPi
     gdi::Bitmap& picture = dc.Surface();
     const int width = picture.Width(), height = picture.Height();
     const int step = c.square + c.cell;
-    gdi::Pen previous = dc.SelectObject(gdi::Pen(gdi::Black, 2));
+    gdi::Pen previous = dc.SelectObject(gdi::Pen(gdi::kBlack, 2));
     const gdi::Brush dark(kDarkGrey);
     DrawEdges(
         frame.Width(), layout.PixPerSegX, layout.SegSepX != 0, step, step,

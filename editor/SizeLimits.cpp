@@ -7,26 +7,26 @@
 namespace zomel {
 namespace {
 
-constexpr vb::Long WiderThanBuilder1 = 10942;
-constexpr vb::Long WiderThanBuilder2 = 10943;
-constexpr vb::Long WiderThanSign = 10959;
-constexpr vb::Long HoldAdvice = 10938;
-constexpr vb::Long DeleteLastCharacter = 10962;
-constexpr vb::Long TallerThanBuilder1 = 10963;
-constexpr vb::Long TallerThanBuilder2 = 10964;
-constexpr vb::Long TallerThanSign = 10937;
-constexpr vb::Long TraceTry = 10940;
-constexpr vb::Long TraceColumns = 10941;
-constexpr vb::Long TraceEndingCol = 10944;
-constexpr vb::Long TraceColumnSpan = 10945;
-constexpr vb::Long TraceHold = 10961;
+constexpr vb::Long kWiderThanBuilder1 = 10942;
+constexpr vb::Long kWiderThanBuilder2 = 10943;
+constexpr vb::Long kWiderThanSign = 10959;
+constexpr vb::Long kHoldAdvice = 10938;
+constexpr vb::Long kDeleteLastCharacter = 10962;
+constexpr vb::Long kTallerThanBuilder1 = 10963;
+constexpr vb::Long kTallerThanBuilder2 = 10964;
+constexpr vb::Long kTallerThanSign = 10937;
+constexpr vb::Long kTraceTry = 10940;
+constexpr vb::Long kTraceColumns = 10941;
+constexpr vb::Long kTraceEndingCol = 10944;
+constexpr vb::Long kTraceColumnSpan = 10945;
+constexpr vb::Long kTraceHold = 10961;
 
 // Module counts that make an area rule take a row away.
-constexpr int MostModules = 75;
-constexpr int MostHighDensityModules = 60;
-constexpr int MostRows = 6;
+constexpr int kMostModules = 75;
+constexpr int kMostHighDensityModules = 60;
+constexpr int kMostRows = 6;
 
-const char LineFeed = '\n';
+const char kLineFeed = '\n';
 
 std::string Text(vb::Long id) {
     return forms::LoadResString(id);
@@ -35,7 +35,7 @@ std::string Text(vb::Long id) {
 std::string Lines(std::initializer_list<vb::Long> ids) {
     std::string text;
     for (vb::Long id : ids) {
-        if (!text.empty()) text += LineFeed;
+        if (!text.empty()) text += kLineFeed;
         text += Text(id);
     }
     return text;
@@ -59,21 +59,21 @@ SizeVerdict CheckColumns(vb::Integer tryCount, const ExtentInfo& extent, const S
         return !FitsModules(extent.EndingCol, modules, limits.CellWidth, limits.GapX);
     };
     if (tryCount > limits.MaxColumns) {
-        verdict.Message = Lines({WiderThanBuilder1, WiderThanBuilder2});
+        verdict.Message = Lines({kWiderThanBuilder1, kWiderThanBuilder2});
         verdict.Count = limits.MaxColumns;
         verdict.BeyondMax = beyond(limits.MaxColumns);
         if (tracing)
-            verdict.Trace = Text(TraceTry) + vb::CStr(vb::Long{tryCount}) + Text(TraceColumns) +
+            verdict.Trace = Text(kTraceTry) + vb::CStr(vb::Long{tryCount}) + Text(kTraceColumns) +
                             vb::CStr(vb::Long{limits.MaxColumns});
     } else if (beyond(x) && limits.HoldSize) {
-        verdict.Message = Lines({WiderThanSign, HoldAdvice, DeleteLastCharacter});
+        verdict.Message = Lines({kWiderThanSign, kHoldAdvice, kDeleteLastCharacter});
         verdict.Held = true;
         verdict.Count = limits.XZomelCount;
         if (tracing)
-            verdict.Trace = Text(TraceEndingCol) + vb::CStr(vb::Long{extent.EndingCol}) +
-                            Text(TraceColumnSpan) +
+            verdict.Trace = Text(kTraceEndingCol) + vb::CStr(vb::Long{extent.EndingCol}) +
+                            Text(kTraceColumnSpan) +
                             vb::CStr(vb::Long{ModulesSpan(x, limits.CellWidth, limits.GapX)}) +
-                            Text(TraceHold) + TrueFalse(limits.HoldSize);
+                            Text(kTraceHold) + TrueFalse(limits.HoldSize);
     } else if (x > limits.MaxColumns) {
         verdict.Count = limits.MaxColumns;
         verdict.BeyondMax = beyond(x);
@@ -92,7 +92,7 @@ SizeVerdict CheckRows(vb::Integer tryCount, const ExtentInfo& extent, const Size
         return !FitsModules(InkRows(extent), modules, limits.CellHeight, limits.GapY);
     };
     if (tryCount > limits.MaxRows) {
-        verdict.Message = Lines({TallerThanBuilder1, TallerThanBuilder2});
+        verdict.Message = Lines({kTallerThanBuilder1, kTallerThanBuilder2});
         verdict.Count = limits.MaxRows;
         verdict.BeyondMax = inkBeyond(limits.MaxRows);
         if (tracing)
@@ -100,7 +100,7 @@ SizeVerdict CheckRows(vb::Integer tryCount, const ExtentInfo& extent, const Size
                             " is > than rows: " + vb::CStr(vb::Long{limits.MaxRows});
     } else if (!FitsModules(extent.EndingRow, y, limits.CellHeight, limits.GapY) &&
                limits.HoldSize) {
-        verdict.Message = Lines({TallerThanSign, HoldAdvice});
+        verdict.Message = Lines({kTallerThanSign, kHoldAdvice});
         verdict.Held = true;
         verdict.Count = limits.YZomelCount;
         if (tracing)
@@ -109,10 +109,10 @@ SizeVerdict CheckRows(vb::Integer tryCount, const ExtentInfo& extent, const Size
                             " is > than yZomelCount * ClipHeight: " +
                             vb::CStr(vb::Long{ModulesSpan(y, limits.CellHeight, limits.GapY)}) +
                             " Hold is true";
-    } else if (x * y > MostModules || (x * y > MostHighDensityModules && limits.HighDensity)) {
+    } else if (x * y > kMostModules || (x * y > kMostHighDensityModules && limits.HighDensity)) {
         verdict.Count = static_cast<vb::Integer>(y - 1);
         verdict.BeyondMax = inkBeyond(y - 1);
-    } else if (y > MostRows) {
+    } else if (y > kMostRows) {
         verdict.Count = static_cast<vb::Integer>(y - 1);
         verdict.BeyondMax = inkBeyond(y);
     } else {

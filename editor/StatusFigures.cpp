@@ -7,17 +7,17 @@
 namespace zomel {
 namespace {
 
-constexpr vb::Long SizeLabel = 10952;
-constexpr vb::Long By = 10953;
-constexpr vb::Long DimensionsLabel = 10954;
-constexpr vb::Long HighDensityPowerLabel = 10955;
-constexpr vb::Long Amps = 10956;
-constexpr vb::Long StandardPowerLabel = 10957;
-constexpr vb::Long WeightLabel = 10958;
+constexpr vb::Long kSizeLabel = 10952;
+constexpr vb::Long kBy = 10953;
+constexpr vb::Long kDimensionsLabel = 10954;
+constexpr vb::Long kHighDensityPowerLabel = 10955;
+constexpr vb::Long kAmps = 10956;
+constexpr vb::Long kStandardPowerLabel = 10957;
+constexpr vb::Long kWeightLabel = 10958;
 
 // Amps per module at its typical maximum.
-constexpr double HighDensityAmps = 3.1;
-constexpr double StandardAmps = 0.7;
+constexpr double kHighDensityAmps = 3.1;
+constexpr double kStandardAmps = 0.7;
 
 std::string Text(vb::Long id) {
     return forms::LoadResString(id);
@@ -30,15 +30,15 @@ std::array<std::string, 4> StatusTexts(const SignFigures& sign) {
     const auto modules = static_cast<vb::Integer>(sign.XZomelCount * sign.YZomelCount);
     const std::string power =
         sign.HighDensity
-            ? Text(HighDensityPowerLabel) + vb::Format(modules * HighDensityAmps, "#,###.0")
-            : Text(StandardPowerLabel) + vb::Format(modules * StandardAmps, "#,###.0");
+            ? Text(kHighDensityPowerLabel) + vb::Format(modules * kHighDensityAmps, "#,###.0")
+            : Text(kStandardPowerLabel) + vb::Format(modules * kStandardAmps, "#,###.0");
     return {
-        Text(SizeLabel) + vb::CStr(vb::Long{sign.XZomelCount}) + Text(By) +
+        Text(kSizeLabel) + vb::CStr(vb::Long{sign.XZomelCount}) + Text(kBy) +
             vb::CStr(vb::Long{sign.YZomelCount}),
-        Text(DimensionsLabel) + vb::Format(sign.SignWidth, "#,###.00") + Text(By) +
+        Text(kDimensionsLabel) + vb::Format(sign.SignWidth, "#,###.00") + Text(kBy) +
             vb::Format(sign.SignHeight, "#,###.00") + " " + sign.LengthUnit,
-        power + Text(Amps),
-        Text(WeightLabel) + vb::Format(sign.Weight, "#,###.0") + " " + sign.WeightUnit,
+        power + Text(kAmps),
+        Text(kWeightLabel) + vb::Format(sign.Weight, "#,###.0") + " " + sign.WeightUnit,
     };
 }
 

@@ -28,12 +28,12 @@ const char* const kSettingsSection = "Settings";
 const char* const kUnitsApp = "ZomelBuilder";
 const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
-constexpr vb::Single kPageShown = 16;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
 constexpr vb::Single kWarnAbove = 127;
 constexpr vb::Single kWarnLeftOfTabEnd = 370;
 constexpr vb::Single kSignsListRoom = 6120;
+constexpr vb::Long kActivateLabel = 10915;
 constexpr vb::Long kColorDepthLead = 10946;
 constexpr vb::Long kColorDepthTail = 10947;
 constexpr vb::Long kColorDepthSupported = 10948;
@@ -130,7 +130,7 @@ void frmMain::LoadOnce() {
     });
     step([this] { MakeTempFile(); });
     step([this] { mnuSignFull_Click(); });
-    step([this] { CheckColorDepth(static_cast<vb::Integer>(gdi::ScreenBitsPerPixel)); });
+    step([this] { CheckColorDepth(static_cast<vb::Integer>(gdi::kScreenBitsPerPixel)); });
     // The density command toggles the window's copy: start it opposite the sign's, so that
     // the window opens on the sign's density.
     step([this] {
@@ -210,7 +210,7 @@ void frmMain::ResetLineFormats() {
 }
 
 void frmMain::Form_Activate() {
-    vb::OnError([] { ReportError(forms::LoadResString(10915)); })(
+    vb::OnError([] { ReportError(forms::LoadResString(kActivateLabel)); })(
         [this] { txtModel->SetText(TheSign().ModelNumber()); });
 }
 

@@ -352,7 +352,7 @@ void frmMain::lstSigns_Click() {
     if (list.ListCount() == 0) return Beep();
     const std::string chosen = list.List(list.ListIndex());
     for (SelectedCandidate = 1; SelectedCandidate <= list.ListCount(); ++SelectedCandidate) {
-        if (SelectedCandidate <= MaxLayoutCandidates &&
+        if (SelectedCandidate <= kMaxLayoutCandidates &&
             LayoutCandidates(SelectedCandidate).ListText == chosen)
             break;
     }

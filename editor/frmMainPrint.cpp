@@ -47,10 +47,10 @@ void frmMain::PrintSign(vb::Long) {
             ViewSign->Get("Zoom").ToDouble(),        ViewSign->Get("ZomelOutline").ToBool()};
         gdi::Picture picture(DrawSignPicture(frame->Image(), layout));
         forms::PrinterObject& printer = forms::Printer();
-        printer.SetScaleMode(forms::PrinterObject::Inches);
+        printer.SetScaleMode(forms::PrinterObject::kInches);
         vb::Single room = printer.ScaleWidth() - 2 * kMarginInches;
-        vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::ScreenDpi;
-        vb::Single height = static_cast<vb::Single>(picture.PixelHeight()) / gdi::ScreenDpi;
+        vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::kScreenDpi;
+        vb::Single height = static_cast<vb::Single>(picture.PixelHeight()) / gdi::kScreenDpi;
         vb::Single scale = std::min<vb::Single>(1, room / width);
         printer.PaintPicture(picture, kMarginInches, kMarginInches, width * scale, height * scale);
         printer.EndDoc();

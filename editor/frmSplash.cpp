@@ -5,12 +5,18 @@
 #include "platform/forms/StringTable.h"
 
 namespace zomel {
+namespace {
+
+constexpr vb::Long kVersionWord = 300;
+
+}  // namespace
+
 frmSplash::frmSplash() : ProgramForm("frmSplash") {}
 
 void frmSplash::Window_Load() {
     const forms::AppObject& app = forms::App();
     ControlAs<forms::Label>("lblVersion")
-        .SetCaption(forms::LoadResString(300) + std::to_string(app.Major) + "." +
+        .SetCaption(forms::LoadResString(kVersionWord) + std::to_string(app.Major) + "." +
                     std::to_string(app.Minor) + "." + std::to_string(app.Revision));
     ControlAs<forms::Label>("lblProductName").SetCaption(app.Title);
 }

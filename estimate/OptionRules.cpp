@@ -38,8 +38,8 @@ bool IsInstallationKit(const OptionRecord& option) {
 }
 
 void CallVeldo(PriceRun& run) {
-    run.Line.Cells[PriceLine::SellingPrice] = Text(kCallVeldoId);
-    run.Line.Cells[PriceLine::SubTotal] = Text(kCallVeldoId);
+    run.Line.Cells[PriceLine::kSellingPrice] = Text(kCallVeldoId);
+    run.Line.Cells[PriceLine::kSubTotal] = Text(kCallVeldoId);
 }
 
 // What a rated power supply row is: its step, its amperes and whether it is one of the three.
@@ -50,9 +50,9 @@ struct SupplyRating {
 };
 
 SupplyRating RatingOf(const std::string& partNo) {
-    if (partNo == Supply10PartNo) return {551, 10, true};
-    if (partNo == Supply20PartNo) return {552, 20, true};
-    if (partNo == Supply40PartNo) return {554, 40, true};
+    if (partNo == kSupply10PartNo) return {551, 10, true};
+    if (partNo == kSupply20PartNo) return {552, 20, true};
+    if (partNo == kSupply40PartNo) return {554, 40, true};
     return {555, 100, false};
 }
 
@@ -66,8 +66,8 @@ vb::Long CountOf(const vb::Variant& count) {
 void PriceKit(PriceRun& run) {
     run.LoadStep = 531;
     if (!run.Option().Checked) return run.SkipRow();
-    if (run.RowPartNo() == RadarKitPartNo) AdviseRadarUse(run);
-    if (run.Record->CataloguePartNo == CabinetPlaceholderPartNo) return PriceCabinet(run);
+    if (run.RowPartNo() == kRadarKitPartNo) AdviseRadarUse(run);
+    if (run.Record->CataloguePartNo == kCabinetPlaceholderPartNo) return PriceCabinet(run);
     if (run.Option().Name == Text(kFuseKitId)) return PriceFuseKit(run);
     run.Emit("1", run.UnitPrice);
 }
@@ -99,7 +99,7 @@ void PriceCabinet(PriceRun& run) {
     const vb::Long supplies = static_cast<vb::Long>(vb::Round(run.Sign.PowerLoad())) / 40 + 1;
     if (supplies > 1)
         forms::MsgBox(Text(run.LargeSupplyChosen ? kCabinetWithModemId : kCabinetOneSupplyId));
-    run.Line.Cells[PriceLine::Quantity] = "1";
+    run.Line.Cells[PriceLine::kQuantity] = "1";
     CallVeldo(run);
     run.LineTotal = 0;
 }
@@ -121,7 +121,7 @@ void PricePackage(PriceRun& run) {
 void PriceSet(PriceRun& run) {
     run.LoadStep = 533;
     if (run.Sign.Zomel2Mode && run.RowPackage() < 4) return run.SkipRow();
-    std::string& description = run.Line.Cells[PriceLine::Description];
+    std::string& description = run.Line.Cells[PriceLine::kDescription];
     if (!description.empty()) description.pop_back();
     if (PriceLayoutSet(run, run.RowInfo())) return;
 
@@ -149,7 +149,7 @@ void PriceUnknown(PriceRun& run) {
 
 // The first estimate of a run chooses the installation kit of the sign's generation.
 void CheckPresetOnFirstEstimate(PriceRun& run) {
-    if (!run.FirstEstimate || run.RowPartNo() != PresetPartNo) return;
+    if (!run.FirstEstimate || run.RowPartNo() != kPresetPartNo) return;
     CatalogueOption(run.OptionIndex + (run.Sign.Zomel2Mode ? 1 : 0)).Checked = vb::True;
     run.FirstEstimate = vb::False;
 }
@@ -186,7 +186,7 @@ void PriceInstallationKit(PriceRun& run) {
 void PricePowerCable(PriceRun& run) {
     const bool inKit = run.Option().Info == "KIT" && run.InstallKitIncluded;
     const vb::Long q = inKit ? run.PowerSetCount : run.PowerSetCount + 1;
-    if (run.Sign.Zomel2Mode) run.Line.Cells[PriceLine::Description] = "Power Cable ZOMEL2 male:";
+    if (run.Sign.Zomel2Mode) run.Line.Cells[PriceLine::kDescription] = "Power Cable ZOMEL2 male:";
     if (q == 0) return run.SkipRow();
     run.LoadStep = 549;
     run.Emit(q);

@@ -113,14 +113,14 @@ private:
         step_([&] { RuleOf(record.Type)(run_); });
         run_.EstimateTotal += run_.LineTotal;
         if (run_.RowSkipped) return;
-        run_.Line.Cells[PriceLine::PartNumber] = run_.ShownPartNo;
+        run_.Line.Cells[PriceLine::kPartNumber] = run_.ShownPartNo;
         lines_.push_back(run_.Line);
     }
 
     PriceLine TotalsLine() const {
         PriceLine totals;
-        totals.Cells[PriceLine::Description] = forms::LoadResString(kTotalId);
-        totals.Cells[PriceLine::SubTotal] = Dollars(run_.EstimateTotal);
+        totals.Cells[PriceLine::kDescription] = forms::LoadResString(kTotalId);
+        totals.Cells[PriceLine::kSubTotal] = Dollars(run_.EstimateTotal);
         return totals;
     }
 

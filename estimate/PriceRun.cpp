@@ -32,9 +32,9 @@ void PriceRun::Emit(vb::Long q) {
 }
 
 void PriceRun::Emit(const std::string& quantity, Cents total) {
-    Line.Cells[PriceLine::Quantity] = quantity;
+    Line.Cells[PriceLine::kQuantity] = quantity;
     LineTotal = total;
-    Line.Cells[PriceLine::SubTotal] = Dollars(total);
+    Line.Cells[PriceLine::kSubTotal] = Dollars(total);
 }
 
 OptionRecord& PriceRun::Option() const {

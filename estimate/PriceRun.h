@@ -47,8 +47,8 @@ struct PricedSign {
 // One line of the estimate: the five cells of a grid row and the catalogue part number that
 // the exports read for it.
 struct PriceLine {
-    enum Column { Description, SellingPrice, Quantity, SubTotal, PartNumber, ColumnCount };
-    std::array<std::string, ColumnCount> Cells;
+    enum Column { kDescription, kSellingPrice, kQuantity, kSubTotal, kPartNumber, kColumnCount };
+    std::array<std::string, kColumnCount> Cells;
     std::string CataloguePartNo;
 };
 
@@ -106,8 +106,8 @@ struct PriceRun {
     void Emit(vb::Long q);
     // A quantity text and a sub total of the rule's own.
     void Emit(const std::string& quantity, Cents total);
-    void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::SellingPrice] = Dollars(unit); }
-    void Append(const std::string& suffix) { Line.Cells[PriceLine::Description] += suffix; }
+    void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::kSellingPrice] = Dollars(unit); }
+    void Append(const std::string& suffix) { Line.Cells[PriceLine::kDescription] += suffix; }
 
     const std::string& RowInfo() const { return Record->Info; }
     const std::string& RowPartNo() const { return Record->PartNo; }

@@ -32,7 +32,7 @@ bool AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run, const std:
     const auto last = static_cast<vb::Long>(lines.size());
     const vb::Long keepFrom = std::clamp<vb::Long>(firstKept, 2, last);
     lines.erase(lines.begin() + 1, lines.begin() + (keepFrom - 1));
-    lines.back().Cells[PriceLine::SubTotal] = Dollars(run.EstimateTotal + charge);
+    lines.back().Cells[PriceLine::kSubTotal] = Dollars(run.EstimateTotal + charge);
     return true;
 }
 

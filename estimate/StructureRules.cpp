@@ -50,7 +50,7 @@ void EmitLengthPieces(PriceRun& run, const std::string& quantity, vb::Long piece
 
 // "Mounting rail assembly (with length 12.36 ft):"
 std::string RailDescription(const PriceRun& run) {
-    std::string name = run.Line.Cells[PriceLine::Description];
+    std::string name = run.Line.Cells[PriceLine::kDescription];
     if (!name.empty()) name.pop_back();
     return name + forms::LoadResString(kWithLengthId) +
            vb::Format(run.Sign.RailLength, "#,###.00") + " " + run.Sign.LengthUnit + "):";
@@ -66,7 +66,7 @@ void EmitRails(PriceRun& run) {
     const Cents piece = RailPieceOf(run);
     run.Emit(std::to_string(run.Sign.Y), run.Sign.Y * piece);
     run.SetSellingPrice(piece);
-    run.Line.Cells[PriceLine::Description] = run.RailDescription;
+    run.Line.Cells[PriceLine::kDescription] = run.RailDescription;
 }
 
 }  // namespace
@@ -276,8 +276,8 @@ void PriceModuleClips(PriceRun& run) {
 void PriceFixedCount(PriceRun& run) {
     CountOrSkip(run, 521, Gen2(run), run.RowPackage());
     if (run.RowSkipped) return;
-    if (run.RowPartNo() == FixedKitPartNo && run.AltPartsFlag)
-        run.ShownPartNo = std::string(FixedKitAltPartNo);
+    if (run.RowPartNo() == kFixedKitPartNo && run.AltPartsFlag)
+        run.ShownPartNo = std::string(kFixedKitAltPartNo);
 }
 
 void PriceRowCouplingClips(PriceRun& run) {

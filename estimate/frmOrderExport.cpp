@@ -40,7 +40,7 @@ void frmOrder::CopyToClipboard() {
             if (c < 3) text += '\t';
         }
         if (r < rows - 1) text += '\t' + (r == 0 ? HdrPartNumber : ShownPartNumber(r));
-        text += CrLf;
+        text += kCrLf;
     }
     forms::Clipboard().SetText(text);
     forms::MsgBox(

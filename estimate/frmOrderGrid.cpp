@@ -13,7 +13,7 @@ namespace {
 constexpr double kBigFont = 12;
 constexpr double kDescriptionFont = 8;
 // Column widths in tenths of the first column's designed width; further columns as the last.
-constexpr std::array<vb::Long, PriceLine::ColumnCount> kWidthTenths = {52, 20, 13, 16, 20};
+constexpr std::array<vb::Long, PriceLine::kColumnCount> kWidthTenths = {52, 20, 13, 16, 20};
 
 struct CellLook {
     vb::Integer alignment;
@@ -27,12 +27,12 @@ constexpr CellLook kRightBig = {forms::flexAlignRightCenter, true, kBigFont};
 
 // Descriptions small; sub totals and the totals line large and bold; numbers to the right.
 CellLook LookOf(int column, bool totals, bool assembled) {
-    if (column == PriceLine::Description) {
+    if (column == PriceLine::kDescription) {
         if (totals) return kRightBig;
         return {forms::flexAlignRightCenter, false, kDescriptionFont};
     }
-    if (column == PriceLine::SubTotal) return kRightBig;
-    if (column == PriceLine::PartNumber) return assembled ? kRight : kPlain;
+    if (column == PriceLine::kSubTotal) return kRightBig;
+    if (column == PriceLine::kPartNumber) return assembled ? kRight : kPlain;
     return totals ? kPlain : kRight;
 }
 
@@ -46,10 +46,10 @@ void Paint(forms::FlexGrid& grid, const CellLook& look) {
 
 void frmOrder::SetUpHeaders() {
     forms::FlexGrid& grid = *fgPrices;
-    const std::array<const std::string*, PriceLine::ColumnCount> headers = {
+    const std::array<const std::string*, PriceLine::kColumnCount> headers = {
         &HdrDescription, &HdrSellingPrice, &HdrQuantity, &HdrSubTotal, &HdrPartNumber};
     grid.SetRow(0);
-    for (int c = 0; c < PriceLine::ColumnCount; ++c) {
+    for (int c = 0; c < PriceLine::kColumnCount; ++c) {
         grid.SetCol(c);
         grid.SetText(*headers[static_cast<size_t>(c)]);
         Paint(grid, kRightBig);
@@ -67,7 +67,7 @@ void frmOrder::ShowLines(const std::vector<PriceLine>& lines, bool assembled) {
         const auto row = static_cast<vb::Long>(i + 1);
         const bool totals = i + 1 == lines.size();
         grid.SetRow(row);
-        for (int c = 0; c < PriceLine::ColumnCount; ++c) {
+        for (int c = 0; c < PriceLine::kColumnCount; ++c) {
             grid.SetCol(c);
             grid.SetText(lines[i].Cells[static_cast<size_t>(c)]);
             Paint(grid, LookOf(c, totals, assembled && row == 1));

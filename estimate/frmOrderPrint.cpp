@@ -55,7 +55,7 @@ void frmOrder::cmdPrint_Click() {
     }
     forms::PrinterObject& printer = forms::Printer();
     printer.KillDoc();
-    printer.SetOrientation(forms::PrinterObject::Landscape);
+    printer.SetOrientation(forms::PrinterObject::kLandscape);
     printer.SetFont(gdi::Font{"courier new", 12});
     // A print that fails is reported and leaves nothing behind: the next Print starts anew.
     vb::OnError failed([this, &printer] {
@@ -66,7 +66,7 @@ void frmOrder::cmdPrint_Click() {
         PrintEstimate(true);
         printer.EndDoc();
     });
-    printer.SetOrientation(forms::PrinterObject::Portrait);
+    printer.SetOrientation(forms::PrinterObject::kPortrait);
     forms::Screen().SetMousePointer(forms::vbDefault);
 }
 

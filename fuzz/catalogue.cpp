@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zomel::ResetOptions();
     zomel::gOptionCount = 0;
     zomel::LoadSignOptions();
-    if (zomel::gOptionCount < 0 || zomel::gOptionCount > zomel::MaxOptions) __builtin_trap();
-    if (zomel::gBaseCount < 0 || zomel::gBaseCount > zomel::MaxBaseParts) __builtin_trap();
+    if (zomel::gOptionCount < 0 || zomel::gOptionCount > zomel::kMaxOptions) __builtin_trap();
+    if (zomel::gBaseCount < 0 || zomel::gBaseCount > zomel::kMaxBaseParts) __builtin_trap();
     for (int i = 1; i <= zomel::gOptionCount; ++i)
         CheckRecord(zomel::gOptions(static_cast<vb::Integer>(i)));
     for (int i = 1; i <= zomel::gBaseCount; ++i)

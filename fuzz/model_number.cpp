@@ -19,7 +19,7 @@ namespace {
 // The number as the fields give it back: upper case, the separators in their places.
 std::string Repaired(const std::string& number) {
     std::string repaired;
-    for (vb::Long i = 1; i <= zomel::ModelNumberLength; ++i)
+    for (vb::Long i = 1; i <= zomel::kModelNumberLength; ++i)
         repaired += (i == 4 || i == 10) ? std::string("-") : vb::UCase(vb::Mid(number, i, 1));
     return repaired;
 }
@@ -30,7 +30,7 @@ void CheckFields(const std::string& number) {
                                    &f.Density, &f.Angularity, &f.Color, &f.Leds, &f.Orient})
         if (vb::Len(*one) > 1) __builtin_trap();
     if (vb::Len(f.Columns) > 2 || vb::Len(f.Rows) > 2) __builtin_trap();
-    if (vb::Len(number) == zomel::ModelNumberLength &&
+    if (vb::Len(number) == zomel::kModelNumberLength &&
         zomel::ComposeModelNumber(f) != Repaired(number))
         __builtin_trap();
     // The decoding reads the codes and counts with these conversions.

@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto picture = gdi::Picture::Decode(std::string(reinterpret_cast<const char*>(data), size));
-    if (picture && (picture->PixelWidth() > gdi::Picture::MaxSide ||
-                    picture->PixelHeight() > gdi::Picture::MaxSide))
+    if (picture && (picture->PixelWidth() > gdi::Picture::kMaxSide ||
+                    picture->PixelHeight() > gdi::Picture::kMaxSide))
         __builtin_trap();
     return 0;
 }

@@ -66,10 +66,10 @@ private:
         inches_ = request_.Unit == "in";
         height_ = Reading("You must have a number for character height.",
                           [&] { return SizeOfEntry(request_.HeightItem); });
-        if (HeightBelowMinimum(height_, inches_)) throw Refusal{HeightMinimumMessage};
+        if (HeightBelowMinimum(height_, inches_)) throw Refusal{kHeightMinimumMessage};
         width_ = Reading("You must have a number for charcter width.",
                          [&] { return SizeOfEntry(request_.WidthItem); });
-        if (WidthBelowMinimum(width_, inches_)) throw Refusal{WidthMinimumMessage};
+        if (WidthBelowMinimum(width_, inches_)) throw Refusal{kWidthMinimumMessage};
         const auto chars = Reading("You must have a integer for charcters per line.",
                                    [&] { return WholeNumber(request_.Chars); });
         if (chars < 1) throw Refusal{"You must have at least one character of text."};
@@ -79,7 +79,7 @@ private:
     }
 
     void ClearCandidates() {
-        for (vb::Integer i = 1; i <= MaxLayoutCandidates; ++i) {
+        for (vb::Integer i = 1; i <= kMaxLayoutCandidates; ++i) {
             LayoutCandidate& entry = LayoutCandidates(i);
             std::string kept = std::move(entry.ListText);
             entry = LayoutCandidate{};
@@ -92,7 +92,7 @@ private:
         const vb::Single heightIn = SizeInInches(height_, inches_);
         const vb::Single widthIn = SizeInInches(width_, inches_);
         const SizePairFont font =
-            FontOfSizePair(SizeIndex(heightIn, InchSizeBase), SizeIndex(widthIn, InchSizeBase));
+            FontOfSizePair(SizeIndex(heightIn, kInchSizeBase), SizeIndex(widthIn, kInchSizeBase));
         if (font.Rows == 0) throw Refusal{SizeMismatchMessage(height_, width_)};
         const bool anyGap = font.Cols == 5 && font.Rows == 7;
         if (!anyGap && charGap_ != 1)
@@ -116,7 +116,7 @@ private:
 
     std::vector<std::string> ListLines() {
         std::vector<std::string> lines;
-        for (vb::Integer i = 1; i <= MaxLayoutCandidates; ++i) {
+        for (vb::Integer i = 1; i <= kMaxLayoutCandidates; ++i) {
             LayoutCandidate& entry = LayoutCandidates(i);
             if (entry.FontRows == 0) break;
             entry.ListText =

@@ -31,7 +31,7 @@ ModelFields SplitModelNumber(std::string_view number) {
 
 std::string ComposeModelNumber(const ModelFields& f) {
     std::string number;
-    number.reserve(ModelNumberLength);
+    number.reserve(kModelNumberLength);
     number += f.ProdType + f.SignType + f.Approval + "-";
     number += f.DisplayType + f.Density + f.Angularity + f.Color + f.Leds + "-";
     number += f.Columns + f.Rows + f.Orient;

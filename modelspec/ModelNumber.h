@@ -10,7 +10,9 @@
 // 6 columns, 2 rows, vertical modules.
 namespace zomel {
 
-inline constexpr vb::Long ModelNumberLength = 15;
+inline constexpr vb::Long kModelNumberLength = 15;
+// Its name before constants took the kName style, kept until the model number window moves over.
+inline constexpr vb::Long ModelNumberLength = kModelNumberLength;
 
 // The eleven fields of a number, each in upper case; a field beyond the end of the text is
 // empty.  The orientation is the last character, whatever the length.

@@ -68,7 +68,7 @@ int BoundaryCount(int pixels, int perModule) {
 
 void DrawModuleOutlines(gdi::DeviceContext& display, const LedGrid& grid, int frameWidth,
                         int frameHeight, gdi::Color face) {
-    const gdi::Pen old = display.SelectObject(gdi::Pen(gdi::Black, 2));
+    const gdi::Pen old = display.SelectObject(gdi::Pen(gdi::kBlack, 2));
     OutlineDirection(display, grid, BoundaryCount(frameWidth, grid.perModuleX), grid.perModuleX,
                      grid.moduleGapsX, true, face);
     OutlineDirection(display, grid, BoundaryCount(frameHeight, grid.perModuleY), grid.perModuleY,

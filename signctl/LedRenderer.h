@@ -29,7 +29,7 @@ gdi::Rect LedSquare(const LedGrid& grid, int i, int j);
 
 // Only pure white lights an LED.
 inline bool IsLit(gdi::Color pixel) {
-    return (pixel & 0x00FFFFFF) == gdi::White;
+    return (pixel & 0x00FFFFFF) == gdi::kWhite;
 }
 
 // Paints one square per pixel of `frame`, lit or unlit; what lies between squares is left.

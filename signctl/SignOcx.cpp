@@ -10,7 +10,7 @@ namespace {
 
 constexpr vb::Long kYellow = 0xFFFF;
 constexpr vb::Long kDisplayGrey = 0x404040;
-constexpr vb::Long kWindowText = static_cast<vb::Long>(0x80000008);
+constexpr vb::Long kWindowText = gdi::SystemColorValue(gdi::SystemColor::WindowText);
 constexpr vb::Integer kCaptionHeight = 195;
 
 vb::Variant Nothing() {
@@ -56,8 +56,8 @@ SignOcx::SignOcx()
     TempPic.SetVisible(false);
     TempPic.SetScaleMode(forms::vbPixels);
     TempPic.SetAutoRedraw(true);
-    TempPic.SetForeColor(static_cast<vb::Long>(gdi::White));
-    TempPic.SetBackColor(static_cast<vb::Long>(gdi::Black));
+    TempPic.SetForeColor(static_cast<vb::Long>(gdi::kWhite));
+    TempPic.SetBackColor(static_cast<vb::Long>(gdi::kBlack));
     TempPic.SetFont(MakeFont("MS Serif", 6));
     Timer1.SetEnabled(false);
     Timer1.SetInterval(1000);

@@ -15,9 +15,9 @@ public:
 
 // Results of the exports.  DllCanUnloadNow answers Ok when no object of the library is alive.
 namespace status {
-inline constexpr int Ok = 0;
-inline constexpr int Failed = 1;
-inline constexpr int ClassNotAvailable = 2;
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kClassNotAvailable = 2;
 }  // namespace status
 
 // The four exports of a server library, with C linkage under these names.  The factory that

@@ -16,7 +16,7 @@ namespace {
 DispatchRef CreateFrom(const std::string& library, const Clsid& clsid) {
     auto getClassObject = ServerLibrary::Load(library).Entry<GetClassObjectFn>("DllGetClassObject");
     ClassFactory* factory = nullptr;
-    if (getClassObject(&clsid, &factory) != status::Ok || !factory)
+    if (getClassObject(&clsid, &factory) != status::kOk || !factory)
         vb::Raise(vb::err::kCannotCreateObject, library + " does not serve the class");
     DispatchRef object = factory->CreateInstance();
     if (!object) vb::Raise(vb::err::kCannotCreateObject, library + " made no object");

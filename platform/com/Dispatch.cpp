@@ -5,7 +5,7 @@
 namespace com {
 
 void RaiseWrongArguments() {
-    vb::Raise(WrongArguments, "Wrong number of arguments or invalid property assignment");
+    vb::Raise(vb::err::kWrongArguments, "Wrong number of arguments or invalid property assignment");
 }
 
 Dispatch& ToDispatch(const vb::Variant& value) {

@@ -19,8 +19,7 @@ enum class InvokeKind { Method, PropertyGet, PropertyPut, PropertyPutRef };
 // into the caller's Variant.
 using Args = std::vector<vb::Variant>;
 
-// Error 450, raised when a member gets the wrong number of arguments.
-inline constexpr vb::Long WrongArguments = 450;
+// Raises vb::err::kWrongArguments.
 void RaiseWrongArguments();
 
 // An object reachable by member name.

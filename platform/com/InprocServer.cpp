@@ -19,7 +19,7 @@ std::string LibraryPath(const void* anchor) {
 }
 
 int Guarded(auto&& step) {
-    return vb::ResumeNext(step) ? status::Ok : status::Failed;
+    return vb::ResumeNext(step) ? status::kOk : status::kFailed;
 }
 
 }  // namespace
@@ -69,18 +69,18 @@ int InprocServer::Unregister(const void* anchor) {
 }
 
 int InprocServer::GetClassObject(const Clsid* clsid, ClassFactory** factory) {
-    if (!clsid || !factory) return status::Failed;
+    if (!clsid || !factory) return status::kFailed;
     auto found = std::ranges::find_if(
         factories_, [&](const auto& candidate) { return candidate->Class().clsid == *clsid; });
-    if (found == factories_.end()) return status::ClassNotAvailable;
+    if (found == factories_.end()) return status::kClassNotAvailable;
     *factory = found->get();
-    return status::Ok;
+    return status::kOk;
 }
 
 int InprocServer::CanUnloadNow() {
     bool idle =
         std::ranges::all_of(factories_, [](const auto& factory) { return factory->Idle(); });
-    return idle ? status::Ok : status::Failed;
+    return idle ? status::kOk : status::kFailed;
 }
 
 }  // namespace com

@@ -14,7 +14,7 @@ void RunRegistration(const std::string& library, const char* entry) {
     ServerLibrary server = ServerLibrary::Load(library);
     auto run = server.Entry<RegisterServerFn>(entry);
     vb::Err().Clear();
-    if (run() == status::Ok) return;
+    if (run() == status::kOk) return;
     vb::ErrObject error = vb::Err();
     vb::Err().Clear();
     if (error) vb::Raise(error.Number, error.Description, error.Source);
@@ -29,14 +29,15 @@ ServerLibrary ServerLibrary::Load(const std::string& path) {
     void* handle = dlopen(absolute.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* message = dlerror();
-        vb::Raise(LibraryLoadFailed, message ? message : "Cannot load " + absolute);
+        vb::Raise(vb::err::kLibraryLoadFailed, message ? message : "Cannot load " + absolute);
     }
     return ServerLibrary(handle, std::move(absolute));
 }
 
 void* ServerLibrary::Symbol(const char* name) const {
     void* symbol = dlsym(handle_, name);
-    if (!symbol) vb::Raise(EntryPointNotFound, std::string(name) + " not found in " + path_);
+    if (!symbol)
+        vb::Raise(vb::err::kEntryPointNotFound, std::string(name) + " not found in " + path_);
     return symbol;
 }
 

@@ -7,10 +7,6 @@
 
 namespace com {
 
-// Error 48, raised when a library cannot be loaded; 453 when it lacks an export.
-inline constexpr vb::Long LibraryLoadFailed = 48;
-inline constexpr vb::Long EntryPointNotFound = 453;
-
 // An in-process server library.  It is loaded with its symbols kept to itself and never
 // unloaded: objects it made may outlive any reference a host keeps to the library.
 class ServerLibrary {

@@ -1,15 +1,16 @@
 #include "platform/forms/BasicControls.h"
 
 #include "platform/forms/Host.h"
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
 namespace {
 
-const vb::Variant kButtonFace = vb::Long(0x8000000F);
-const vb::Variant kButtonText = vb::Long(0x80000012);
-const vb::Variant kWindowBackground = vb::Long(0x80000005);
-const vb::Variant kWindowText = vb::Long(0x80000008);
+const vb::Variant kButtonFace = gdi::SystemColorValue(gdi::SystemColor::ButtonFace);
+const vb::Variant kButtonText = gdi::SystemColorValue(gdi::SystemColor::ButtonText);
+const vb::Variant kWindowBackground = gdi::SystemColorValue(gdi::SystemColor::Window);
+const vb::Variant kWindowText = gdi::SystemColorValue(gdi::SystemColor::WindowText);
 
 }  // namespace
 

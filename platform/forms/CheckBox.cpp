@@ -1,6 +1,7 @@
 #include "platform/forms/CheckBox.h"
 
 #include "platform/forms/Form.h"
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -10,7 +11,7 @@ const PropertyTable& CheckBox::Table() {
         PropertyTable t(&CaptionedControl::Table());
         t.Typed("Value", &CheckBox::Value, &CheckBox::SetValue)
             .Stored("Alignment", vb::Integer{0})
-            .Stored("BackColor", vb::Long(0x8000000F))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::ButtonFace))
             .Stored("Style", vb::Integer{0});
         return t;
     }();
@@ -30,7 +31,7 @@ const PropertyTable& OptionButton::Table() {
         PropertyTable t(&CaptionedControl::Table());
         t.Typed("Value", &OptionButton::Value, &OptionButton::SetValue)
             .Stored("Alignment", vb::Integer{0})
-            .Stored("BackColor", vb::Long(0x8000000F))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::ButtonFace))
             .Stored("Style", vb::Integer{0});
         return t;
     }();

@@ -14,7 +14,7 @@ namespace forms {
 namespace {
 
 int Pixels(vb::Single twips) {
-    return static_cast<int>(std::lround(twips / gdi::TwipsPerPixelX));
+    return static_cast<int>(std::lround(twips / gdi::kTwipsPerPixelX));
 }
 
 gdi::Rect PlaceOf(const Control& control, int x, int y) {

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -24,8 +25,8 @@ const PropertyTable& FlexGrid::Table() {
             .Typed("CellFontBold", &FlexGrid::CellFontBold, &FlexGrid::SetCellFontBold)
             .Typed("CellFontSize", &FlexGrid::CellFontSize, &FlexGrid::SetCellFontSize)
             .Typed("Redraw", &FlexGrid::Redraw, &FlexGrid::SetRedraw)
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText))
             .Stored("ScrollBars", vb::Integer{3});
         return t;
     }();
@@ -33,8 +34,8 @@ const PropertyTable& FlexGrid::Table() {
 }
 
 const FlexGrid::Cell& FlexGrid::At(vb::Long row, vb::Long col) const {
-    if (row < 0 || row >= Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
-    if (col < 0 || col >= cols_) vb::Raise(InvalidColValue, "Invalid Col value");
+    if (row < 0 || row >= Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
+    if (col < 0 || col >= cols_) vb::Raise(kInvalidColValue, "Invalid Col value");
     return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
@@ -79,12 +80,12 @@ void FlexGrid::SetFixedCols(vb::Long cols) {
 }
 
 void FlexGrid::SetRow(vb::Long row) {
-    if (row < 0 || row >= Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
+    if (row < 0 || row >= Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
     row_ = row;
 }
 
 void FlexGrid::SetCol(vb::Long col) {
-    if (col < 0 || col >= cols_) vb::Raise(InvalidColValue, "Invalid Col value");
+    if (col < 0 || col >= cols_) vb::Raise(kInvalidColValue, "Invalid Col value");
     col_ = col;
 }
 
@@ -124,7 +125,7 @@ void FlexGrid::SetTextMatrix(vb::Long row, vb::Long col, const std::string& text
 vb::Long FlexGrid::ColWidth(vb::Long col) const {
     if (col < 0 || col >= cols_) vb::Raise(vb::err::kSubscriptOutOfRange);
     const auto slot = static_cast<size_t>(col);
-    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : DefaultColWidth;
+    return slot < colWidths_.size() && colWidths_[slot] >= 0 ? colWidths_[slot] : kDefaultColWidth;
 }
 
 void FlexGrid::SetColWidth(vb::Long col, vb::Long width) {
@@ -148,7 +149,7 @@ void FlexGrid::SetRedraw(bool redraw) {
 }
 
 void FlexGrid::AddItem(const std::string& item, vb::Long index) {
-    if (index > Rows()) vb::Raise(InvalidRowValue, "Invalid Row value");
+    if (index > Rows()) vb::Raise(kInvalidRowValue, "Invalid Row value");
     std::vector<Cell> row(static_cast<size_t>(cols_));
     size_t start = 0;
     for (size_t c = 0; c < row.size(); ++c) {
@@ -164,7 +165,7 @@ void FlexGrid::AddItem(const std::string& item, vb::Long index) {
 
 void FlexGrid::RemoveItem(vb::Long index) {
     if (index < fixedRows_ || index >= Rows() || Rows() <= fixedRows_ + 1)
-        vb::Raise(CannotRemoveRow, "Cannot remove last non-fixed row");
+        vb::Raise(kCannotRemoveRow, "Cannot remove last non-fixed row");
     cells_.erase(cells_.begin() + index);
     if (row_ >= Rows()) row_ = Rows() - 1;
     Changed("Rows");

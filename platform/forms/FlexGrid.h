@@ -22,8 +22,8 @@ inline constexpr vb::Integer flexAlignGeneral = 9;
 class FlexGrid : public Control {
 public:
     // Error numbers of the grid's refusals.
-    static constexpr vb::Long InvalidRowValue = 30009;
-    static constexpr vb::Long InvalidColValue = 30010;
+    static constexpr vb::Long kInvalidRowValue = 30009;
+    static constexpr vb::Long kInvalidColValue = 30010;
 
     struct Cell {
         std::string text;
@@ -77,8 +77,8 @@ public:
     // Removes a row that is not fixed; error 30015 for a fixed row or one past the end.
     void RemoveItem(vb::Long index);
 
-    static constexpr vb::Long DefaultColWidth = 960;
-    static constexpr vb::Long CannotRemoveRow = 30015;
+    static constexpr vb::Long kDefaultColWidth = 960;
+    static constexpr vb::Long kCannotRemoveRow = 30015;
 
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }

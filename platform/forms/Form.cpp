@@ -12,6 +12,7 @@
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/Unhandled.h"
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -64,7 +65,7 @@ const PropertyTable& Form::Table() {
             .Typed("WindowState", &Form::WindowState, &Form::SetWindowState)
             .Typed("Font", &Form::Font, &Form::SetFont)
             .Stored("KeyPreview", false)
-            .Stored("BackColor", vb::Long(0x8000000F))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::ButtonFace))
             .Stored("BorderStyle", vb::Integer{2})
             .Stored("ControlBox", true)
             .Stored("MaxButton", true)
@@ -292,7 +293,7 @@ void Form::ApplyStartUpPosition(const Form* owner) {
     auto pixel = [](vb::Single twips, vb::Single perPixel) {
         return static_cast<vb::Single>(std::floor(twips / perPixel) * perPixel);
     };
-    Move(pixel(left, gdi::TwipsPerPixelX), pixel(top, gdi::TwipsPerPixelY), width_, height_);
+    Move(pixel(left, gdi::kTwipsPerPixelX), pixel(top, gdi::kTwipsPerPixelY), width_, height_);
 }
 
 void Form::SetWindowState(vb::Integer state) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -19,8 +20,8 @@ const PropertyTable& ListControl::Table() {
             .Typed<ListControl, vb::Integer>("ListCount", &ListControl::ListCount)
             .Typed("Text", &ListControl::Text, &ListControl::SetText)
             .Stored("Sorted", false)
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008));
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText));
         return t;
     }();
     return table;

@@ -5,8 +5,8 @@
 // The window frame the runtime assumes around a window's inner area.
 namespace forms {
 
-inline constexpr float kWindowBorderTwips = 4 * gdi::TwipsPerPixelX;
-inline constexpr float kCaptionBarTwips = 23 * gdi::TwipsPerPixelY;
+inline constexpr float kWindowBorderTwips = 4 * gdi::kTwipsPerPixelX;
+inline constexpr float kCaptionBarTwips = 23 * gdi::kTwipsPerPixelY;
 
 // What lies around a window's inner area, in twips: the frame the desktop draws and the
 // window's own bars (menu bar, toolbars) above or below the inner area.

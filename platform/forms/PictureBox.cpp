@@ -125,7 +125,7 @@ int PictureBox::BorderPixels() const {
 
 // The screen has square pixels, so one conversion serves both directions.
 vb::Single PictureBox::ToScale(int pixels) const {
-    static_assert(gdi::TwipsPerPixelX == gdi::TwipsPerPixelY);
+    static_assert(gdi::kTwipsPerPixelX == gdi::kTwipsPerPixelY);
     return scaleMode_ == vbPixels ? static_cast<vb::Single>(pixels)
                                   : static_cast<vb::Single>(gdi::PixelsToTwipsX(pixels));
 }
@@ -185,8 +185,8 @@ void PictureBox::FitToPicture() {
 
 void PictureBox::ResizeImage() {
     const int border = 2 * BorderPixels();
-    const int width = std::max(0, ToPixels(Width(), gdi::TwipsPerPixelX) - border);
-    const int height = std::max(0, ToPixels(Height(), gdi::TwipsPerPixelY) - border);
+    const int width = std::max(0, ToPixels(Width(), gdi::kTwipsPerPixelX) - border);
+    const int height = std::max(0, ToPixels(Height(), gdi::kTwipsPerPixelY) - border);
     if (width == image_.Width() && height == image_.Height()) return;
     image_.Resize(width, height, gdi::ResolveColor(static_cast<gdi::Color>(backColor_)));
 }

@@ -7,6 +7,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Picture.h"
+#include "platform/gdi/SystemColors.h"
 
 namespace forms {
 
@@ -80,8 +81,8 @@ private:
     gdi::PictureRef picture_;
     bool autoRedraw_ = false;
     bool autoSize_ = false;
-    vb::Long backColor_ = static_cast<vb::Long>(0x8000000F);
-    vb::Long foreColor_ = static_cast<vb::Long>(0x80000012);
+    vb::Long backColor_ = gdi::SystemColorValue(gdi::SystemColor::ButtonFace);
+    vb::Long foreColor_ = gdi::SystemColorValue(gdi::SystemColor::ButtonText);
     vb::Integer borderStyle_ = 1;
     vb::Integer scaleMode_ = vbTwips;
 };

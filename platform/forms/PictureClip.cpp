@@ -40,7 +40,7 @@ gdi::PictureRef PictureClip::Clip() const {
     if (!picture_ || picture_->Handle() == 0)
         vb::Raise(vb::err::kInvalidPicture, "Invalid picture");
     const gdi::Bitmap& source = picture_->Image();
-    gdi::Bitmap clipped(clipWidth_, clipHeight_, gdi::Black);
+    gdi::Bitmap clipped(clipWidth_, clipHeight_, gdi::kBlack);
     int rows = std::min<int>(clipHeight_, source.Height() - clipY_);
     int cols = std::min<int>(clipWidth_, source.Width() - clipX_);
     for (int y = std::max(0, -clipY_); y < rows; ++y) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/os/Files.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Strings.h"
@@ -21,7 +22,7 @@ const PropertyTable& RichTextBox::Table() {
             .Stored("MultiLine", true)
             .Stored("ScrollBars", vb::Integer{2})
             .Stored("BorderStyle", vb::Integer{1})
-            .Stored("BackColor", vb::Long(0x80000005));
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window));
         return t;
     }();
     return table;

@@ -18,8 +18,8 @@ public:
     static constexpr vb::Integer rtfRTF = 0;
     static constexpr vb::Integer rtfText = 1;
     // Search options of Find.
-    static constexpr vb::Long rtfWholeWord = RtfDocument::WholeWord;
-    static constexpr vb::Long rtfMatchCase = RtfDocument::MatchCase;
+    static constexpr vb::Long rtfWholeWord = RtfDocument::kWholeWord;
+    static constexpr vb::Long rtfMatchCase = RtfDocument::kMatchCase;
     // The largest file LoadFile takes.
     static constexpr size_t kMostFileBytes = 16 * 1024 * 1024;
 

@@ -460,8 +460,8 @@ vb::Long RtfDocument::Find(std::string_view find, vb::Long start, vb::Long end,
     const vb::Long size = static_cast<vb::Long>(wanted.size());
     if (size == 0) return -1;
     if (end < 0 || end > Length()) end = Length();
-    const bool matchCase = (options & MatchCase) != 0;
-    const bool wholeWord = (options & WholeWord) != 0;
+    const bool matchCase = (options & kMatchCase) != 0;
+    const bool wholeWord = (options & kWholeWord) != 0;
     for (vb::Long p = std::max<vb::Long>(start, 0); p + size <= end; ++p) {
         bool same = true;
         for (vb::Long k = 0; k < size && same; ++k) {

@@ -48,8 +48,8 @@ public:
     vb::Long ReplaceWithRtf(vb::Long start, vb::Long length, std::string_view fragment);
 
     // Search options, as the rich text box takes them.
-    static constexpr vb::Long WholeWord = 2;
-    static constexpr vb::Long MatchCase = 4;
+    static constexpr vb::Long kWholeWord = 2;
+    static constexpr vb::Long kMatchCase = 4;
     // First position at or after `start` where `find` begins and ends before `end`; -1 when
     // there is none.
     vb::Long Find(std::string_view find, vb::Long start, vb::Long end, vb::Long options) const;

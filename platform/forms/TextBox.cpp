@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Strings.h"
 
@@ -20,8 +21,8 @@ const PropertyTable& TextBox::Table() {
             .Stored("Alignment", vb::Integer{0})
             .Stored("PasswordChar", "")
             .Stored("BorderStyle", vb::Integer{1})
-            .Stored("BackColor", vb::Long(0x80000005))
-            .Stored("ForeColor", vb::Long(0x80000008))
+            .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::Window))
+            .Stored("ForeColor", gdi::SystemColorValue(gdi::SystemColor::WindowText))
             .Stored("ScrollBars", vb::Integer{0});
         return t;
     }();

@@ -197,7 +197,7 @@ void UserControl::Compose() {
     const int border = borderStyle_ == 1 ? 1 : 0;
     for (const auto& child : children_)
         PaintControl(surface_, border, border, *child);
-    if (border) DrawOutline(surface_, {0, 0, width, height}, border, gdi::Black);
+    if (border) DrawOutline(surface_, {0, 0, width, height}, border, gdi::kBlack);
 }
 
 }  // namespace forms

@@ -13,6 +13,7 @@
 #include "platform/forms/StdFont.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/SystemColors.h"
 
 namespace forms {
 
@@ -131,7 +132,7 @@ private:
     vb::Single width_ = 0;
     vb::Single height_ = 0;
     vb::Integer borderStyle_ = 0;
-    vb::Long backColor_ = static_cast<vb::Long>(0x8000000F);
+    vb::Long backColor_ = gdi::SystemColorValue(gdi::SystemColor::ButtonFace);
     FontRef font_ = std::make_shared<StdFont>();
     FontRef ambientFont_ = std::make_shared<StdFont>();
     gdi::Bitmap surface_;

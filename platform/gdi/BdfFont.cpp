@@ -109,8 +109,8 @@ private:
             return;
         }
         boxSeen_ = true;
-        if (!ReadNumber(words, 1, BdfFont::MaxDotsWide, font_->dotsWide_) ||
-            !ReadNumber(words, 1, BdfFont::MaxDotsHigh, font_->dotsHigh_))
+        if (!ReadNumber(words, 1, BdfFont::kMaxDotsWide, font_->dotsWide_) ||
+            !ReadNumber(words, 1, BdfFont::kMaxDotsHigh, font_->dotsHigh_))
             fault_ = kBadBox;
     }
 
@@ -164,7 +164,7 @@ std::unique_ptr<BdfFont> BdfFont::Load(const std::string& path, std::string* ref
         return nullptr;
     }
     const std::streamoff size = file.tellg();
-    if (size < 0 || static_cast<std::size_t>(size) > MaxFileBytes) {
+    if (size < 0 || static_cast<std::size_t>(size) > kMaxFileBytes) {
         if (refusal) *refusal = size < 0 ? "the file cannot be read" : kTooLarge;
         return nullptr;
     }

@@ -17,11 +17,11 @@ public:
     using Rows = std::vector<std::uint32_t>;
 
     // The grid an LED font can have: a module's worth of dots at most.
-    static constexpr int MaxDotsWide = 16;
-    static constexpr int MaxDotsHigh = 32;
+    static constexpr int kMaxDotsWide = 16;
+    static constexpr int kMaxDotsHigh = 32;
     // Files larger than this are no LED font (every character of the fonts we ship takes
     // well under a hundred bytes).
-    static constexpr std::size_t MaxFileBytes = 8u << 20;
+    static constexpr std::size_t kMaxFileBytes = 8u << 20;
 
     // Reads a BDF file; an empty pointer when it cannot be read or is not a usable LED font,
     // with the reason in `refusal` when one is given.

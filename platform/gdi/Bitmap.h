@@ -27,7 +27,7 @@ struct BitmapInfo {
 class Bitmap {
 public:
     Bitmap() = default;
-    Bitmap(int width, int height, Color fill = Black);
+    Bitmap(int width, int height, Color fill = kBlack);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -44,7 +44,7 @@ public:
     // Fills the part of `area` that lies on the bitmap.
     void Fill(Rect area, Color color);
     // New size; what lies inside both sizes is kept, the rest takes `fill`.
-    void Resize(int width, int height, Color fill = Black);
+    void Resize(int width, int height, Color fill = kBlack);
 
     std::span<const std::uint8_t> Bytes() const;
     BitmapInfo Describe() const;

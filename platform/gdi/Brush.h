@@ -14,7 +14,7 @@ public:
     Color GetColor() const { return color_; }
 
 private:
-    Color color_ = White;
+    Color color_ = kWhite;
 };
 
 }  // namespace gdi

@@ -8,7 +8,7 @@ namespace gdi {
 using Color = std::uint32_t;
 
 // GetPixel's answer for a point outside the surface; -1 as a signed 32-bit value.
-inline constexpr std::int32_t InvalidPixel = -1;
+inline constexpr std::int32_t kInvalidPixel = -1;
 
 inline constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return Color{red} | (Color{green} << 8) | (Color{blue} << 16);
@@ -23,7 +23,7 @@ inline constexpr std::uint8_t Blue(Color color) {
     return (color >> 16) & 0xFF;
 }
 
-inline constexpr Color White = Rgb(255, 255, 255);
-inline constexpr Color Black = Rgb(0, 0, 0);
+inline constexpr Color kWhite = Rgb(255, 255, 255);
+inline constexpr Color kBlack = Rgb(0, 0, 0);
 
 }  // namespace gdi

@@ -83,14 +83,14 @@ void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
 }
 
 std::int32_t DeviceContext::SetPixel(int x, int y, Color color) {
-    if (!surface_->Contains(x, y)) return InvalidPixel;
+    if (!surface_->Contains(x, y)) return kInvalidPixel;
     Color resolved = ResolveColor(color);
     surface_->Set(x, y, resolved);
     return static_cast<std::int32_t>(resolved);
 }
 
 std::int32_t DeviceContext::GetPixel(int x, int y) const {
-    if (!surface_->Contains(x, y)) return InvalidPixel;
+    if (!surface_->Contains(x, y)) return kInvalidPixel;
     return static_cast<std::int32_t>(surface_->At(x, y));
 }
 

@@ -68,8 +68,8 @@ private:
     Pen pen_;
     Brush brush_;
     Font font_;
-    Color textColor_ = Black;
-    Color backColor_ = White;
+    Color textColor_ = kBlack;
+    Color backColor_ = kWhite;
     BackMode backMode_ = BackMode::Transparent;
     Point position_;
     Typeface* face_ = nullptr;

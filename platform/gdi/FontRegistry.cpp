@@ -111,8 +111,8 @@ std::unique_ptr<Typeface> FontRegistry::Open(const Font& font) {
     // A fixed-pitch face that is not installed keeps its fixed pitch ("Courier New" becomes
     // the system's monospace face), so that columns of printed text stay aligned.
     if (auto fixedPitch = OpenInstalled(font, font.face, false, true)) return fixedPitch;
-    if (auto fallback = OpenInstalled(font, DefaultFace, false)) return fallback;
-    if (auto led = OpenLed(LastResortFace, font)) return led;
+    if (auto fallback = OpenInstalled(font, kDefaultFace, false)) return fallback;
+    if (auto led = OpenLed(kLastResortFace, font)) return led;
     return std::make_unique<LedTypeface>(boxes_, font.bold, font.italic);
 }
 

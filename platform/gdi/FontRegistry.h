@@ -20,8 +20,8 @@ namespace gdi {
 // fonts folder in hollow boxes.
 class FontRegistry {
 public:
-    static constexpr std::string_view DefaultFace = "DejaVu Sans";
-    static constexpr std::string_view LastResortFace = "VELDO 5x7";
+    static constexpr std::string_view kDefaultFace = "DejaVu Sans";
+    static constexpr std::string_view kLastResortFace = "VELDO 5x7";
 
     // The one registry of the program.
     static FontRegistry& Instance();

@@ -30,7 +30,7 @@ std::unique_ptr<FreeTypeTypeface> FreeTypeTypeface::Open(FT_LibraryRec_* library
     FT_Face face = nullptr;
     if (FT_New_Face(library, path.c_str(), index, &face) != 0) return nullptr;
     FT_F26Dot6 size = static_cast<FT_F26Dot6>(std::lround(std::max(style.points, 1.0) * 64));
-    if (FT_Set_Char_Size(face, 0, size, ScreenDpi, ScreenDpi) != 0) {
+    if (FT_Set_Char_Size(face, 0, size, kScreenDpi, kScreenDpi) != 0) {
         FT_Done_Face(face);
         return nullptr;
     }

@@ -16,7 +16,7 @@ public:
     int Width() const { return width_; }
 
 private:
-    Color color_ = Black;
+    Color color_ = kBlack;
     int width_ = 1;
 };
 

@@ -32,8 +32,8 @@ bool KnownFormat(std::string_view data) {
 }
 
 bool DeclaredSizeIsSane(int width, int height) {
-    return width > 0 && height > 0 && width <= Picture::MaxSide && height <= Picture::MaxSide &&
-           static_cast<long long>(width) * height <= Picture::MaxPixels;
+    return width > 0 && height > 0 && width <= Picture::kMaxSide && height <= Picture::kMaxSide &&
+           static_cast<long long>(width) * height <= Picture::kMaxPixels;
 }
 
 void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
@@ -59,7 +59,7 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
         return nullptr;
     }
     const std::streamoff size = file.tellg();
-    if (size < 0 || static_cast<std::size_t>(size) > MaxFileBytes) {
+    if (size < 0 || static_cast<std::size_t>(size) > kMaxFileBytes) {
         Report(error, PictureError::InvalidPicture);
         return nullptr;
     }
@@ -70,7 +70,7 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
 std::shared_ptr<Picture> Picture::Decode(const std::string& bytes, PictureError* error) {
     Report(error, PictureError::None);
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    const int length = static_cast<int>(std::min<std::size_t>(bytes.size(), MaxFileBytes));
+    const int length = static_cast<int>(std::min<std::size_t>(bytes.size(), kMaxFileBytes));
     int width = 0;
     int height = 0;
     int channels = 0;
@@ -115,7 +115,7 @@ bool Picture::SaveBmp(const std::string& path) const {
     PutLittleEndian(out, 24, 2);
     PutLittleEndian(out, 0, 4);
     PutLittleEndian(out, imageBytes, 4);
-    const std::uint32_t pixelsPerMetre = (ScreenDpi * 10000 + 127) / 254;
+    const std::uint32_t pixelsPerMetre = (kScreenDpi * 10000 + 127) / 254;
     PutLittleEndian(out, pixelsPerMetre, 4);
     PutLittleEndian(out, pixelsPerMetre, 4);
     PutLittleEndian(out, 0, 4);

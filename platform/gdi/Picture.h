@@ -21,9 +21,9 @@ public:
 
     // Pictures declaring more than this are refused as invalid before anything is made of
     // them: larger than any photo or screen this program shows.
-    static constexpr int MaxSide = 16384;
-    static constexpr long long MaxPixels = 25'000'000;
-    static constexpr std::size_t MaxFileBytes = 64u << 20;
+    static constexpr int kMaxSide = 16384;
+    static constexpr long long kMaxPixels = 25'000'000;
+    static constexpr std::size_t kMaxFileBytes = 64u << 20;
 
     // Loads a BMP, GIF (first frame) or JPEG file; an empty pointer and the reason on failure.
     static std::shared_ptr<Picture> Load(const std::string& path, PictureError* error = nullptr);

@@ -37,7 +37,7 @@ constexpr std::array<Color, 25> kSystemColors = {
 }  // namespace
 
 Color GetSysColor(int index) {
-    if (index < 0 || index >= static_cast<int>(kSystemColors.size())) return Black;
+    if (index < 0 || index >= static_cast<int>(kSystemColors.size())) return kBlack;
     return kSystemColors[static_cast<std::size_t>(index)];
 }
 

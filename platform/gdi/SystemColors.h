@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gdi/Color.h"
 
 namespace gdi {
@@ -35,6 +37,11 @@ enum class SystemColor : int {
 
 inline constexpr Color SystemColorRef(SystemColor index) {
     return 0x80000000u | static_cast<Color>(index);
+}
+
+// The same reference as a colour property holds it: a signed 32-bit value.
+inline constexpr std::int32_t SystemColorValue(SystemColor index) {
+    return static_cast<std::int32_t>(SystemColorRef(index));
 }
 
 // The RGB value of system colour `index`; black for an index the table lacks.

@@ -24,7 +24,7 @@ constexpr double kPaperWidthInches = 8.5;
 constexpr double kPaperHeightInches = 11.0;
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kPointsPerInch = 72.0;
-constexpr double kTwipsPerPixel = kTwipsPerInch / PrinterObject::Dpi;
+constexpr double kTwipsPerPixel = kTwipsPerInch / PrinterObject::kDpi;
 
 // A name in the save folder that no file has yet: "Printout 1.pdf", "Printout 2.pdf", ...
 std::string FreeSaveName() {
@@ -44,15 +44,15 @@ std::string TemporaryPdfPath() {
 }  // namespace
 
 double PrinterObject::WidthInches() const {
-    return orientation_ == Landscape ? kPaperHeightInches : kPaperWidthInches;
+    return orientation_ == kLandscape ? kPaperHeightInches : kPaperWidthInches;
 }
 
 double PrinterObject::HeightInches() const {
-    return orientation_ == Landscape ? kPaperWidthInches : kPaperHeightInches;
+    return orientation_ == kLandscape ? kPaperWidthInches : kPaperHeightInches;
 }
 
 void PrinterObject::SetOrientation(vb::Integer orientation) {
-    if (orientation != Portrait && orientation != Landscape)
+    if (orientation != kPortrait && orientation != kLandscape)
         vb::Raise(vb::err::kInvalidPropertyValue);
     // The pages of an open document keep the orientation they were started with.
     if (pages_.empty()) orientation_ = orientation;
@@ -68,12 +68,12 @@ vb::Single PrinterObject::Height() const {
 
 void PrinterObject::SetScaleMode(vb::Integer mode) {
     switch (mode) {
-        case Twips:
-        case Points:
-        case Pixels:
-        case Inches:
-        case Millimeters:
-        case Centimeters:
+        case kTwips:
+        case kPoints:
+        case kPixels:
+        case kInches:
+        case kMillimeters:
+        case kCentimeters:
             scaleMode_ = mode;
             return;
         default:
@@ -83,15 +83,15 @@ void PrinterObject::SetScaleMode(vb::Integer mode) {
 
 double PrinterObject::TwipsPerUnit() const {
     switch (scaleMode_) {
-        case Points:
+        case kPoints:
             return kTwipsPerInch / kPointsPerInch;
-        case Pixels:
+        case kPixels:
             return kTwipsPerPixel;
-        case Inches:
+        case kInches:
             return kTwipsPerInch;
-        case Millimeters:
+        case kMillimeters:
             return kTwipsPerInch / 25.4;
-        case Centimeters:
+        case kCentimeters:
             return kTwipsPerInch / 2.54;
         default:
             return 1.0;
@@ -113,7 +113,7 @@ int PrinterObject::ToPixels(vb::Single units) const {
 gdi::Font PrinterObject::DeviceFont() const {
     // The raster layer sizes fonts for the screen; the page has more dots to the inch.
     gdi::Font font = font_;
-    font.points = font_.points * Dpi / gdi::ScreenDpi;
+    font.points = font_.points * kDpi / gdi::kScreenDpi;
     return font;
 }
 
@@ -150,7 +150,7 @@ void PrinterObject::PaintPicture(const gdi::Picture& picture, vb::Single x, vb::
     gdi::Bitmap& page = PageDC().Surface();
     if (source.Empty()) return;
     // The picture's own size is its size on screen.
-    double ownScale = static_cast<double>(Dpi) / gdi::ScreenDpi;
+    double ownScale = static_cast<double>(kDpi) / gdi::kScreenDpi;
     int left = ToPixels(x);
     int top = ToPixels(y);
     int w = width < 0 ? static_cast<int>(std::lround(source.Width() * ownScale)) : ToPixels(width);
@@ -174,7 +174,7 @@ void PrinterObject::Print(std::string_view text) {
     int x = ToPixels(currentX_);
     int y = ToPixels(currentY_);
     std::string bytes = vb::ToWindows1252(text);
-    dc.SetTextColor(gdi::Black);
+    dc.SetTextColor(gdi::kBlack);
     dc.SetBkMode(gdi::BackMode::Transparent);
     dc.TextOutA(x, y, bytes);
     texts_.back().push_back({x, y, ToPixels(TextHeight(text)), std::string(text)});
@@ -183,8 +183,8 @@ void PrinterObject::Print(std::string_view text) {
 }
 
 void PrinterObject::AddPage() {
-    pages_.emplace_back(static_cast<int>(WidthInches() * Dpi),
-                        static_cast<int>(HeightInches() * Dpi), gdi::White);
+    pages_.emplace_back(static_cast<int>(WidthInches() * kDpi),
+                        static_cast<int>(HeightInches() * kDpi), gdi::kWhite);
     texts_.emplace_back();
     dc_.emplace(pages_.back());
 }

@@ -25,17 +25,17 @@ struct PrintOutcome {
 // starts a document; NewPage starts another page.
 class PrinterObject {
 public:
-    static constexpr int Dpi = 200;
+    static constexpr int kDpi = 200;
     // Scale modes.
-    static constexpr vb::Integer Twips = 1;
-    static constexpr vb::Integer Points = 2;
-    static constexpr vb::Integer Pixels = 3;
-    static constexpr vb::Integer Inches = 5;
-    static constexpr vb::Integer Millimeters = 6;
-    static constexpr vb::Integer Centimeters = 7;
+    static constexpr vb::Integer kTwips = 1;
+    static constexpr vb::Integer kPoints = 2;
+    static constexpr vb::Integer kPixels = 3;
+    static constexpr vb::Integer kInches = 5;
+    static constexpr vb::Integer kMillimeters = 6;
+    static constexpr vb::Integer kCentimeters = 7;
 
-    static constexpr vb::Integer Portrait = 1;
-    static constexpr vb::Integer Landscape = 2;
+    static constexpr vb::Integer kPortrait = 1;
+    static constexpr vb::Integer kLandscape = 2;
     vb::Integer Orientation() const { return orientation_; }
     // Takes effect with the next document; error 380 for another value.
     void SetOrientation(vb::Integer orientation);
@@ -93,8 +93,8 @@ private:
     std::vector<gdi::Bitmap> pages_;
     std::vector<std::vector<PageText>> texts_;  // what Print wrote on each page
     std::optional<gdi::DeviceContext> dc_;
-    vb::Integer scaleMode_ = Twips;
-    vb::Integer orientation_ = Portrait;
+    vb::Integer scaleMode_ = kTwips;
+    vb::Integer orientation_ = kPortrait;
     vb::Single currentX_ = 0;
     vb::Single currentY_ = 0;
     gdi::Font font_{"DejaVu Sans", 10};

@@ -17,6 +17,7 @@ inline constexpr Long kOutOfMemory = 7;
 inline constexpr Long kSubscriptOutOfRange = 9;
 inline constexpr Long kDivisionByZero = 11;
 inline constexpr Long kTypeMismatch = 13;
+inline constexpr Long kLibraryLoadFailed = 48;
 inline constexpr Long kBadFileNameOrNumber = 52;
 inline constexpr Long kFileNotFound = 53;
 inline constexpr Long kBadFileMode = 54;
@@ -37,13 +38,15 @@ inline constexpr Long kObjectRequired = 424;
 inline constexpr Long kCannotCreateObject = 429;
 inline constexpr Long kClassNotAutomatable = 430;
 inline constexpr Long kNotSupported = 438;
+inline constexpr Long kWrongArguments = 450;
+inline constexpr Long kEntryPointNotFound = 453;
 inline constexpr Long kDuplicateKey = 457;
 inline constexpr Long kInvalidPicture = 481;
+// The common dialog's: the person cancelled a dialog shown with CancelError on.
+inline constexpr Long kDialogCancelled = 32755;
 inline constexpr Long kIndexOutOfBounds = 35600;
 inline constexpr Long kElementNotFound = 35601;
 inline constexpr Long kKeyNotUnique = 35602;
-// The common dialog's: the person cancelled a dialog shown with CancelError on.
-inline constexpr Long kDialogCancelled = 32755;
 // The names these two had before the runtime's constants were named kName, kept until the
 // last code that uses them moves to the new names.
 inline constexpr Long DivisionByZero = kDivisionByZero;

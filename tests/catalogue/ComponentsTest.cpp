@@ -51,7 +51,7 @@ TEST(ComponentTextTest, PlaceholderNumbersAndTheSolarPanelHaveNoPrice) {
     OptionRecord rail = Row("Rail", "Z2-RAIL", "000-0300", "", "$40.00");
     EXPECT_EQ(ComponentPartText(rail), "N/A-CC");
     EXPECT_EQ(ComponentPriceText(rail, "N/A-CC"), "$40.00");
-    OptionRecord panel = Row("Solar panel", "SOLAR", std::string(SolarPanelPartNo), "");
+    OptionRecord panel = Row("Solar panel", "SOLAR", std::string(kSolarPanelPartNo), "");
     EXPECT_EQ(ComponentPriceText(panel, ComponentPartText(panel)), "Call VELDO");
     OptionRecord call = Row("Custom", "OPTION", "Call VELDO", "");
     EXPECT_EQ(ComponentPriceText(call, "Call VELDO"), "Call VELDO");
@@ -66,8 +66,8 @@ TEST(ComponentTextTest, DescriptionsSayHowThePartIsIncluded) {
               "Bolt, horizontal");
     EXPECT_EQ(ComponentDescription(Row("Key", "OPTION", "640-0210", "KIT"), "640-0210"),
               "Key, one is in installation kit");
-    EXPECT_EQ(ComponentDescription(Row("Kit", "OPTION", std::string(PresetPartNo), "KIT"),
-                                   std::string(PresetPartNo)),
+    EXPECT_EQ(ComponentDescription(Row("Kit", "OPTION", std::string(kPresetPartNo), "KIT"),
+                                   std::string(kPresetPartNo)),
               "Kit");
     EXPECT_EQ(ComponentDescription(Row("ZOMEL2", "ZOMEL2", "200-2000", "VERTICAL"), "200-2000"),
               "ZOMEL2");
@@ -165,9 +165,9 @@ TEST_F(ComponentsTest, EachGenerationListsItsOwnRowsAndTheCommonOnes) {
 TEST_F(ComponentsTest, UnlistedNumbersNeverShowAndSharedOnesShowOnceWhereTheyFirstStand) {
     Open();
     for (const Shown& row : Rows())
-        for (std::string_view number : UnlistedPartNumbers)
+        for (std::string_view number : kUnlistedPartNumbers)
             EXPECT_NE(row.part.substr(0, 8), number);
-    for (std::string_view number : ListedOncePartNumbers) {
+    for (std::string_view number : kListedOncePartNumbers) {
         std::vector<std::string> keys;
         for (const auto& item : List().ListItems())
             if (item->SubItems(1).substr(0, 8) == number) keys.push_back(item->Key());

@@ -12,16 +12,16 @@ class OptionRules : public OptionsTreeTest {
 protected:
     void SetUp() override {
         OptionsTreeTest::SetUp();
-        preset = Row(PresetPartNo);
+        preset = Row(kPresetPartNo);
         shortCable = Row("630-0725");
         longCable = Row("630-0800");
-        supply10 = Row(Supply10PartNo);
-        supply20 = Row(Supply20PartNo);
+        supply10 = Row(kSupply10PartNo);
+        supply20 = Row(kSupply20PartNo);
         supply100 = Row("240-0100");
-        kit = Row(HighLoadKitPartNo);
+        kit = Row(kHighLoadKitPartNo);
         kitSupply = Row("240-0100", kit);
-        panel = Row(SolarPanelPartNo);
-        battery = Row(SolarBatteryPartNo);
+        panel = Row(kSolarPanelPartNo);
+        battery = Row(kSolarBatteryPartNo);
     }
     std::string Clone(int row) { return "CLN" + std::to_string(row); }
     int Modals(const std::string& window) {
@@ -75,7 +75,7 @@ TEST_F(OptionRules, ThePresetOnAGenerationTwoSignBringsTheGenerationTwoItems) {
     ASSERT_EQ(Zomel2Mode, vb::True);
     Open();
     gOptions(Row("350-1040")).Checked = vb::True;  // the ZOMEL item, chosen on an earlier sign
-    Tick(Row(PresetTwinPartNo));
+    Tick(Row(kPresetTwinPartNo));
     EXPECT_EQ(ChosenParts(),
               (Parts{"610-2000", "630-0100", "350-2050", "240-2040", "250-0025", "630-0725"}));
 }
@@ -122,7 +122,7 @@ TEST_F(OptionRules, ASetKeepsOneChoiceAndACopyFollowsItsRow) {
 TEST_F(OptionRules, AKitShowsItsContentsWithoutChoosingThem) {
     Open();
     Tick(kit);
-    EXPECT_EQ(ChosenParts(), (Parts{HighLoadKitPartNo.data()}));
+    EXPECT_EQ(ChosenParts(), (Parts{kHighLoadKitPartNo.data()}));
     for (int content = kit + 1; content <= kit + 3; ++content)
         EXPECT_TRUE(Shown("OPT" + std::to_string(content))) << content;
     // Another supply of the set leaves the kit's own supply in the kit.
@@ -130,7 +130,7 @@ TEST_F(OptionRules, AKitShowsItsContentsWithoutChoosingThem) {
     EXPECT_TRUE(Shown("OPT" + std::to_string(kitSupply)));
     EXPECT_FALSE(Shown("OPT" + std::to_string(supply100)));
     Tick(kit);
-    EXPECT_EQ(ChosenParts(), (Parts{Supply20PartNo.data()}));
+    EXPECT_EQ(ChosenParts(), (Parts{kSupply20PartNo.data()}));
     for (int content = kit + 1; content <= kit + 3; ++content)
         EXPECT_FALSE(Shown("OPT" + std::to_string(content))) << content;
     EXPECT_FALSE(Shown("OPT" + std::to_string(supply100)));  // nothing brings it now
@@ -153,7 +153,7 @@ TEST_F(OptionRules, APartInTwoPackagesIsChosenOnce) {
 
 TEST_F(OptionRules, TheCabinetKitReachesTheEstimate) {
     Open();
-    const int cabinet = Row(CabinetPlaceholderPartNo);
+    const int cabinet = Row(kCabinetPlaceholderPartNo);
     ASSERT_EQ(gOptions(cabinet).PartNo, "N/A");
     Tick(cabinet);
     EXPECT_EQ(Estimate().CabinetOption, vb::True);
@@ -212,7 +212,7 @@ TEST_F(OptionRules, ACatalogueWithoutASolarRowLeavesTheSolarRuleOut) {
     gPriceLoad.PanelOption = vb::Variant();
     Open();
     Tick(battery);
-    EXPECT_EQ(ChosenParts(), (Parts{SolarBatteryPartNo.data()}));
+    EXPECT_EQ(ChosenParts(), (Parts{kSolarBatteryPartNo.data()}));
     EXPECT_EQ(Modals("frmSolar"), 0);
     EXPECT_FALSE(Tree().cmdSolar->Visible());
     EXPECT_TRUE(host.Messages().empty());
@@ -280,14 +280,14 @@ TEST_F(OptionRules, ClearEmptiesEveryRowNodeAndWhatTheEstimateWasTold) {
     Open();
     Tick(preset);
     Tick(Row("360-0800"));
-    Tick(Row(CabinetPlaceholderPartNo));
+    Tick(Row(kCabinetPlaceholderPartNo));
     Tick(battery);
     Tick(Node("OPTION-GRP5"));
-    gOptions(MaxOptions).Checked = vb::True;  // a row beyond the tree's nodes
+    gOptions(kMaxOptions).Checked = vb::True;  // a row beyond the tree's nodes
     ASSERT_EQ(Estimate().AltPartsFlag, vb::True);
     Tree().cmdClear->Click();
     EXPECT_TRUE(ChosenParts().empty());
-    EXPECT_EQ(gOptions(MaxOptions).Checked, vb::False);
+    EXPECT_EQ(gOptions(kMaxOptions).Checked, vb::False);
     for (vb::Long n = 1; n <= Tree().tvOption->Count(); ++n)
         EXPECT_FALSE(Tree().tvOption->Item(n).Checked()) << n;
     EXPECT_EQ(Estimate().AltPartsFlag, vb::False);
@@ -306,7 +306,7 @@ TEST_F(OptionRules, ClosingWithThePresetChosenChoosesItsItemsOfThisGenerationOnl
     EXPECT_FALSE(Tree().IsLoaded());
     EXPECT_TRUE(Chosen(shortCable));
     EXPECT_TRUE(Chosen(longCable));
-    EXPECT_FALSE(Chosen(Row(PresetTwinPartNo)));  // one installation kit only
+    EXPECT_FALSE(Chosen(Row(kPresetTwinPartNo)));  // one installation kit only
     EXPECT_FALSE(Chosen(Row("350-2050")));
     EXPECT_FALSE(Chosen(Row("240-2040")));
     // Closed without the preset: nothing is added.
@@ -338,7 +338,7 @@ namespace {
 // A full table of packages: the tree's nodes outnumber the table's rows, and the rules' walks
 // stop at the table's end.
 TEST_F(OptionRules, TheRulesWalkNoFurtherThanTheTable) {
-    for (int i = gOptionCount + 1; i <= MaxOptions; ++i) {
+    for (int i = gOptionCount + 1; i <= kMaxOptions; ++i) {
         OptionRecord& row = gOptions(i);
         row.Name = "Spare part " + std::to_string(i);
         row.Type = "OPTION-PKG";
@@ -347,12 +347,12 @@ TEST_F(OptionRules, TheRulesWalkNoFurtherThanTheTable) {
         row.Info = "OPTION";
     }
     frmChooser& tree = Open();
-    ASSERT_GT(tree.tvOption->Count() - GroupCount, MaxOptions);
+    ASSERT_GT(tree.tvOption->Count() - GroupCount, kMaxOptions);
     Tick(preset);
     Tick(kit);
-    Tick(MaxOptions);
+    Tick(kMaxOptions);
     EXPECT_TRUE(host.Messages().empty());
-    EXPECT_TRUE(Chosen(MaxOptions));
+    EXPECT_TRUE(Chosen(kMaxOptions));
     EXPECT_TRUE(Chosen(Row("630-0100")));
 }
 
@@ -363,9 +363,9 @@ namespace {
 // Node indexes of an earlier build name other nodes now: a row left out of this build has
 // none, and so no partner of it reaches into this tree.
 TEST_F(OptionRules, ARowLeftOutOfThisBuildKeepsNoNodeOfAnEarlierOne) {
-    const int modem = Row(ModemPackagePartNo);
+    const int modem = Row(kModemPackagePartNo);
     const int zomel2Hardware = Row("350-2050");
-    gOptions(zomel2Hardware).PartNo = ModemPackagePartNo;  // one number on two rows
+    gOptions(zomel2Hardware).PartNo = kModemPackagePartNo;  // one number on two rows
     Click("id_Sign1");
     Open();
     const vb::Integer earlierNode = gOptions(zomel2Hardware).tvIndex;

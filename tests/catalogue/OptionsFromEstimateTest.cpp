@@ -116,7 +116,7 @@ TEST_F(OptionsFromEstimate, TheTreesChoicesArePricedWhenItCloses) {
 TEST_F(OptionsFromEstimate, ATreeThatFailsToBuildIsUnloadedAtOnceAndThePricesStay) {
     Type(0, "HELLO");
     for (vb::Integer i = 1; i <= zomel::gOptionCount; ++i)
-        if (zomel::gOptions(i).CataloguePartNo == zomel::Supply20PartNo)
+        if (zomel::gOptions(i).CataloguePartNo == zomel::kSupply20PartNo)
             zomel::gOptions(i).Name = "Power supply 20 amp";  // a set row without "-"
     Grid before, after;
     bool loadedAfter = true;
@@ -137,7 +137,7 @@ TEST_F(OptionsFromEstimate, ClearedChoicesAreNotPricedAndTheEstimateForgetsWhatT
     Grid chosen, cleared;
     InTree([&](zomel::frmChooser& tree) {
         Tick(tree, "360-0800");  // QZ8 - Pole mount adapter: the clamp set comes with it
-        Tick(tree, zomel::CabinetPlaceholderPartNo);
+        Tick(tree, zomel::kCabinetPlaceholderPartNo);
         tree.cmdDone->Click();
     });
     InTree([&](zomel::frmChooser& tree) {

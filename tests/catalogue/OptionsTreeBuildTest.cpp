@@ -44,7 +44,7 @@ TEST_F(OptionsTreeTest, TheShippedCatalogueMakesEveryKindOfNode) {
 
     // The preset option (the ZOMEL installation kit) holds its kit items and second copies of
     // its set members; the ZOMEL2 kit and the ZOMEL2 items have no node.
-    const int preset = Row(PresetPartNo);
+    const int preset = Row(kPresetPartNo);
     EXPECT_EQ(PresetOptionIndex, preset);
     EXPECT_EQ(tree.tvOption->Roots().front(), &NodeOf(preset));
     EXPECT_EQ(
@@ -65,22 +65,22 @@ TEST_F(OptionsTreeTest, TheShippedCatalogueMakesEveryKindOfNode) {
               (Keys{"25 ft is in kit" + Blanks(56 - 15) + Blanks(5) + "630-0725",
                     "100 ft is in kit" + Blanks(56 - 16) + Blanks(5) + "630-0800"}));
     EXPECT_EQ(Node("SET2").Text(), "Long power cable ");
-    EXPECT_EQ(ChildKeys(Node("SET3")), (Keys{Opt(Row(Supply10PartNo)), Opt(Row(Supply20PartNo)),
-                                             Opt(Row(Supply40PartNo)), Opt(Row("240-0100"))}));
+    EXPECT_EQ(ChildKeys(Node("SET3")), (Keys{Opt(Row(kSupply10PartNo)), Opt(Row(kSupply20PartNo)),
+                                             Opt(Row(kSupply40PartNo)), Opt(Row("240-0100"))}));
     // Grouped rows make a set of their package.
-    EXPECT_EQ(Node("SET42").Text(), PairedSetCaption);
+    EXPECT_EQ(Node("SET42").Text(), kPairedSetCaption);
     EXPECT_EQ(Node("SET43").Text(), "QZ8 ");
     EXPECT_EQ(Node("SET41").Text(), "Solar array ");
-    EXPECT_EQ(NodeOf(Row(SolarPanelPartNo)).Text(),
+    EXPECT_EQ(NodeOf(Row(kSolarPanelPartNo)).Text(),
               "Panels 85 watt" + Blanks(56 - 14 - 10) + "Call VELDO" + Blanks(5) + "650-0085");
-    EXPECT_EQ(gPriceLoad.PanelOption.ToInteger(), Row(SolarPanelPartNo));
-    EXPECT_EQ(gPriceLoad.BatteryOption.ToInteger(), Row(SolarBatteryPartNo));
+    EXPECT_EQ(gPriceLoad.PanelOption.ToInteger(), Row(kSolarPanelPartNo));
+    EXPECT_EQ(gPriceLoad.BatteryOption.ToInteger(), Row(kSolarBatteryPartNo));
 
     // Kits at the top level with their contents, which are no choices of their own.
     const int fuse = Row("260-0010");
     EXPECT_EQ(NodeOf(fuse).Text(), "Fuse kit" + Blanks(61 - 8) + Blanks(5) + "260-0010");
     EXPECT_EQ(NodeOf(fuse).Parent(), nullptr);
-    const int cabinet = Row(CabinetPlaceholderPartNo);
+    const int cabinet = Row(kCabinetPlaceholderPartNo);
     EXPECT_EQ(NodeOf(cabinet).Text(), "NEMA 4X equipment cabinet" + Blanks(61 - 25 - 10) +
                                           "Call VELDO" + Blanks(5) + "N/A");
     const forms::Node& heater = NodeOf(Row("270-0110"));
@@ -95,7 +95,7 @@ TEST_F(OptionsTreeTest, TheShippedCatalogueMakesEveryKindOfNode) {
     EXPECT_EQ(group.Text(), "Communication Alternatives");
     EXPECT_EQ(ChildTexts(group), (Keys{"Phone Related Options", "Hardwire modem Related Options",
                                        "Cellular modem Related Options"}));
-    EXPECT_EQ(NodeOf(Row(PhonePackagePartNo)).Text(),
+    EXPECT_EQ(NodeOf(Row(kPhonePackagePartNo)).Text(),
               "Phone modem" + Blanks(51 - 11) + Blanks(5) + "630-1010");
     EXPECT_EQ(Node("OPTION-PKG34").Text(), "Photocell dimming sensor Related Options");
     EXPECT_EQ(Node("OPTION-PKG34").Parent(), nullptr);
@@ -137,9 +137,9 @@ TEST_F(OptionsTreeTest, AGenerationTwoSignGetsTheTwinPresetAndItsItems) {
     Click("id_Sign1");
     ASSERT_EQ(Zomel2Mode, vb::True);
     frmChooser& tree = Open();
-    const int twin = Row(PresetTwinPartNo);
+    const int twin = Row(kPresetTwinPartNo);
     EXPECT_EQ(PresetOptionIndex, twin);
-    EXPECT_EQ(tree.tvOption->Find(Opt(Row(PresetPartNo))), nullptr);
+    EXPECT_EQ(tree.tvOption->Find(Opt(Row(kPresetPartNo))), nullptr);
     EXPECT_EQ(ChildKeys(NodeOf(twin)),
               (Keys{Opt(Row("630-0100")), Opt(Row("350-2050")), Opt(Row("240-2040")),
                     Opt(Row("250-0025")), "CLN" + std::to_string(Row("630-0725")),
@@ -148,28 +148,28 @@ TEST_F(OptionsTreeTest, AGenerationTwoSignGetsTheTwinPresetAndItsItems) {
 }
 
 TEST_F(OptionsTreeTest, EarlierChoicesAreShownAgainAndKitContentsFollowTheirKit) {
-    const int kit = Row(HighLoadKitPartNo);
+    const int kit = Row(kHighLoadKitPartNo);
     const int breaker = Row("270-0210");
     const int warranty = Row("690-1005");
     gOptions(kit).Checked = vb::True;
     gOptions(warranty).Checked = vb::True;
     gOptions(breaker).Checked = vb::True;  // a content's own flag does not count
     gOptions(Row("270-0110")).Checked = vb::True;
-    gOptions(Row(SolarPanelPartNo)).Checked = vb::True;
+    gOptions(Row(kSolarPanelPartNo)).Checked = vb::True;
     frmChooser& tree = Open();
     EXPECT_TRUE(Shown(Opt(kit)));
     EXPECT_TRUE(Shown(Opt(warranty)));
     EXPECT_TRUE(Shown(Opt(breaker)));
     EXPECT_TRUE(Shown(Opt(Row("270-0220"))));
     EXPECT_FALSE(Shown(Opt(Row("270-0110"))));  // its cabinet kit is not chosen
-    EXPECT_FALSE(Shown(Opt(Row(Supply40PartNo))));
+    EXPECT_FALSE(Shown(Opt(Row(kSupply40PartNo))));
     EXPECT_TRUE(tree.cmdSolar->Visible());  // the solar panels are chosen
 }
 
 // With the preset chosen, each set of its package keeps one choice, the person's if there is
 // one, else the kit's own item.
 TEST_F(OptionsTreeTest, ThePresetsSetsTakeTheirDefaultChoiceAtTheBuild) {
-    const int preset = Row(PresetPartNo);
+    const int preset = Row(kPresetPartNo);
     const int shortCable = Row("630-0725");
     const int longCable = Row("630-0800");
     gOptions(preset).Checked = vb::True;
@@ -215,7 +215,7 @@ TEST_F(OptionsTreeTest, ABuildThatFailsSetsTheLoadErrorAndSaysWhere) {
     const std::string log = env.Root() + "chooser.log";
     ASSERT_TRUE(OpenLog(log));
     DebugLevel = 4;
-    gOptions(Row(Supply20PartNo)).Name = "Power supply 20 amp";  // a set row without "-"
+    gOptions(Row(kSupply20PartNo)).Name = "Power supply 20 amp";  // a set row without "-"
     Tree().Load();
     EXPECT_EQ(gPriceLoad.LoadError, vb::True);
     EXPECT_TRUE(host.Messages().empty());  // a trace line, no box
@@ -270,17 +270,17 @@ namespace {
 
 // The last row of the table has no row after it: the preset's default choice reads none.
 TEST_F(OptionsTreeTest, APresetSetRowAtTheEndOfTheTableIsBuilt) {
-    OptionRecord& last = gOptions(MaxOptions);
+    OptionRecord& last = gOptions(kMaxOptions);
     last.Name = "Spare cable - 10 ft";
     last.Type = "OPTION-SET";
     last.PartNo = last.CataloguePartNo = "630-0710";
     last.Package = PresetPackage;
     last.Info = "OPTION";
     last.TreeSet = 9;
-    gOptions(Row(PresetPartNo)).Checked = vb::True;
+    gOptions(Row(kPresetPartNo)).Checked = vb::True;
     Open();
-    EXPECT_TRUE(Chosen(MaxOptions));  // the only row of its set
-    EXPECT_TRUE(Shown("CLN" + std::to_string(MaxOptions)));
+    EXPECT_TRUE(Chosen(kMaxOptions));  // the only row of its set
+    EXPECT_TRUE(Shown("CLN" + std::to_string(kMaxOptions)));
     EXPECT_EQ(Node("SET9").Text(), "Spare cable ");
 }
 

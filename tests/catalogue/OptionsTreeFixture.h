@@ -48,7 +48,7 @@ protected:
     // The rows chosen, by their catalogue part numbers.
     static std::vector<std::string> ChosenParts() {
         std::vector<std::string> parts;
-        for (int i = 1; i <= zomel::MaxOptions; ++i)
+        for (int i = 1; i <= zomel::kMaxOptions; ++i)
             if (zomel::gOptions(i).Checked) parts.push_back(zomel::gOptions(i).CataloguePartNo);
         return parts;
     }

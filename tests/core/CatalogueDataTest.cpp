@@ -77,14 +77,14 @@ TEST_F(ShippedCatalogue, LoadsEveryRowOfItsSourceWithItsPrice) {
 TEST_F(ShippedCatalogue, FixedRowsAreWhereTheOptionsTreeAndTheEstimateLookForThem) {
     EXPECT_EQ(PresetFirstIndex, 1);
     EXPECT_EQ(PresetNextIndex, 2);
-    EXPECT_EQ(gOptions(2).PartNo, PresetTwinPartNo);
+    EXPECT_EQ(gOptions(2).PartNo, kPresetTwinPartNo);
     EXPECT_EQ(gOptions(2).ZomelVersion, 2);
     for (int i : {1, 2})
         EXPECT_EQ(vb::UCase(gOptions(i).Name.substr(0, 16)), "INSTALLATION KIT");
     EXPECT_GE(PresetPackage, 4);  // the twin is priced in generation 2
-    EXPECT_EQ(gOptions(KitOptionIndex).PartNo, HighLoadKitPartNo);
-    EXPECT_EQ(gOptions(gPriceLoad.PanelOption.ToInteger()).PartNo, SolarPanelPartNo);
-    EXPECT_EQ(gOptions(gPriceLoad.BatteryOption.ToInteger()).PartNo, SolarBatteryPartNo);
+    EXPECT_EQ(gOptions(KitOptionIndex).PartNo, kHighLoadKitPartNo);
+    EXPECT_EQ(gOptions(gPriceLoad.PanelOption.ToInteger()).PartNo, kSolarPanelPartNo);
+    EXPECT_EQ(gOptions(gPriceLoad.BatteryOption.ToInteger()).PartNo, kSolarBatteryPartNo);
     EXPECT_EQ(vb::UCase(gOptions(gPriceLoad.PanelOption.ToInteger()).Name.substr(0, 15)),
               "SOLAR ARRAY - P");
     EXPECT_EQ(vb::UCase(gOptions(gPriceLoad.BatteryOption.ToInteger()).Name.substr(0, 15)),
@@ -103,7 +103,7 @@ TEST_F(ShippedCatalogue, FixedRowsAreWhereTheOptionsTreeAndTheEstimateLookForThe
     const int fuse = OptionIndexOf("260-0010");
     EXPECT_EQ(gOptions(fuse).Name, "Fuse kit");
     EXPECT_EQ(gOptions(fuse).Type, "OPTION-KIT");
-    for (auto supply : {Supply10PartNo, Supply20PartNo, Supply40PartNo}) {
+    for (auto supply : {kSupply10PartNo, kSupply20PartNo, kSupply40PartNo}) {
         EXPECT_GT(OptionIndexOf(supply), 0);
         EXPECT_EQ(vb::UCase(gOptions(OptionIndexOf(supply)).Name.substr(0, 7)), "POWER S");
     }
@@ -111,10 +111,10 @@ TEST_F(ShippedCatalogue, FixedRowsAreWhereTheOptionsTreeAndTheEstimateLookForThe
     for (int i = 1; i <= gOptionCount; ++i)
         if (gOptions(i).Name == "NEMA 4X equipment cabinet") cabinet = i;
     EXPECT_EQ(gOptions(cabinet).PartNo, "N/A");  // the placeholder number
-    EXPECT_GT(cabinet, OptionIndexOf(Supply40PartNo));
-    EXPECT_GT(OptionIndexOf(RadarKitPartNo), 0);
-    EXPECT_GT(OptionIndexOf(PhonePackagePartNo), 0);
-    EXPECT_GT(OptionIndexOf(ModemPackagePartNo), 0);
+    EXPECT_GT(cabinet, OptionIndexOf(kSupply40PartNo));
+    EXPECT_GT(OptionIndexOf(kRadarKitPartNo), 0);
+    EXPECT_GT(OptionIndexOf(kPhonePackagePartNo), 0);
+    EXPECT_GT(OptionIndexOf(kModemPackagePartNo), 0);
 }
 
 TEST_F(ShippedCatalogue, EveryKeywordOfThePriceEngineHasRowsForItsGeneration) {
@@ -169,7 +169,7 @@ TEST_F(ShippedCatalogue, OptionRowsFitTheOptionsTree) {
             ASSERT_NE(row->Name.find('-'), std::string::npos) << row->Name;
             shown = vb::Trim(vb::Split(row->Name, "-")[1]);
             if (row->Package == PresetPackage) shown += " is in kit";
-            if (row->PartNo == SolarPanelPartNo) shown += "Call VELDO";
+            if (row->PartNo == kSolarPanelPartNo) shown += "Call VELDO";
             (row->TreeSet > 0 ? sets : groups)
                 .insert(row->TreeSet > 0 ? row->TreeSet : row->Package);
         } else if (row->Type == "OPTION-KIT" && row->Info == "DETAIL") {

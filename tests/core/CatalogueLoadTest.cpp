@@ -101,20 +101,20 @@ TEST_F(CatalogueLoad, RowKindsGoToTheirTablesWithTheirMappings) {
 TEST_F(CatalogueLoad, PresetGroupsAndFixedRowsSetTheIndexes) {
     CatalogueText file;
     file.Row("Sign", 100, "SIGN", "000-0000", "NA", "ASSEMBLY")
-        .Row("Installation kit ZOMEL", 69500, "OPTION-SET", std::string(PresetPartNo), "10", "KIT",
+        .Row("Installation kit ZOMEL", 69500, "OPTION-SET", std::string(kPresetPartNo), "10", "KIT",
              "0", "0", "1")
-        .Row("Installation kit ZOMEL2", 74500, "OPTION-SET", std::string(PresetTwinPartNo), "10",
+        .Row("Installation kit ZOMEL2", 74500, "OPTION-SET", std::string(kPresetTwinPartNo), "10",
              "KIT", "0", "0", "2")
         .Row("Cable - 25 ft", 4500, "OPTION-SET", "630-0725", "10", "KIT", "1")
         .Row("Cable - 100 ft", 12000, "OPTION-SET", "630-0800", "10", "OPTION", "1")
         .Row("Supply - 10 amp", 9500, "OPTION-SET", "240-0010", "20", "OPTION", "3")
         .Row("Kit item", 100, "OPTION-SET", "630-0100", "10", "GROUP")
-        .Row("Solar array - Panels", 64000, "OPTION-SET", std::string(SolarPanelPartNo), "41",
+        .Row("Solar array - Panels", 64000, "OPTION-SET", std::string(kSolarPanelPartNo), "41",
              "GROUP")
-        .Row("Solar array - Batteries", 31000, "OPTION-SET", std::string(SolarBatteryPartNo), "41",
+        .Row("Solar array - Batteries", 31000, "OPTION-SET", std::string(kSolarBatteryPartNo), "41",
              "GROUP")
         .Row("TQX - Radar", 98000, "OPTION-SET", "640-0210", "42", "GROUP")
-        .Row("Power distribution kit", 38000, "OPTION-KIT", std::string(HighLoadKitPartNo), "13",
+        .Row("Power distribution kit", 38000, "OPTION-KIT", std::string(kHighLoadKitPartNo), "13",
              "TOP");
     Load(file.text);
 
@@ -131,7 +131,7 @@ TEST_F(CatalogueLoad, PresetGroupsAndFixedRowsSetTheIndexes) {
 
 TEST_F(CatalogueLoad, APresetWithoutItsTwinPointsTheNextIndexBack) {
     CatalogueText file;
-    file.Row("Installation kit", 100, "OPTION-SET", std::string(PresetPartNo), "10", "KIT")
+    file.Row("Installation kit", 100, "OPTION-SET", std::string(kPresetPartNo), "10", "KIT")
         .Row("Other", 100, "OPTION-SET", "690-1005", "20", "OPTION", "0", "0", "1");
     Load(file.text);
     EXPECT_EQ(PresetNextIndex, 1);
@@ -230,19 +230,19 @@ TEST_F(CatalogueLoad, AnEmptyFirstLineIsReportedAndLeavesTheDateUnset) {
 
 TEST_F(CatalogueLoad, RowsBeyondTheTablesAreReportedNotWritten) {
     CatalogueText file;
-    for (int i = 1; i <= MaxOptions + 2; ++i)
+    for (int i = 1; i <= kMaxOptions + 2; ++i)
         file.Row("Option " + std::to_string(i) + std::string(100, '.'), 100, "OPTION-PKG",
                  "690-" + std::to_string(i));
-    for (int i = 1; i <= MaxBaseParts + 1; ++i)
+    for (int i = 1; i <= kMaxBaseParts + 1; ++i)
         file.Row("Base " + std::to_string(i), 100, "Z2-CLIP", "220-" + std::to_string(i));
     ASSERT_GT(file.text.size(), 32767u);  // rows past the first 32,767 characters load too
     Load(file.text);
 
-    EXPECT_EQ(gOptionCount, MaxOptions);
-    EXPECT_EQ(gOptions(MaxOptions).Name, "Option 195" + std::string(100, '.'));
-    EXPECT_EQ(gBaseCount, MaxBaseParts);
-    EXPECT_EQ(gBaseParts(MaxBaseParts).Name, "Base 100");
-    EXPECT_EQ(gBaseParts(MaxBaseParts).Row, MaxBaseParts);
+    EXPECT_EQ(gOptionCount, kMaxOptions);
+    EXPECT_EQ(gOptions(kMaxOptions).Name, "Option 195" + std::string(100, '.'));
+    EXPECT_EQ(gBaseCount, kMaxBaseParts);
+    EXPECT_EQ(gBaseParts(kMaxBaseParts).Name, "Base 100");
+    EXPECT_EQ(gBaseParts(kMaxBaseParts).Row, kMaxBaseParts);
     const auto prompts = Prompts();
     ASSERT_EQ(prompts.size(), 3u);
     EXPECT_NE(prompts[0].find("Option 196"), std::string::npos);

@@ -30,9 +30,9 @@ TEST(PriceCode, DecodesBaseEightWholeDollarsAndKeepsTheCentsAsStored) {
 }
 
 TEST(PriceCode, OnlyAmountsAboveTheThresholdAreLiftedByTheRow) {
-    EXPECT_EQ(DecodePrice(Octal(Threshold) + ".00", 40).text, "$52000.00");
+    EXPECT_EQ(DecodePrice(Octal(kThreshold) + ".00", 40).text, "$52000.00");
     const long row = 40;
-    const auto lifted = DecodePrice(Octal(Threshold + 1 + row * RowFactor + 725) + ".10", row);
+    const auto lifted = DecodePrice(Octal(kThreshold + 1 + row * kRowFactor + 725) + ".10", row);
     ASSERT_TRUE(lifted.ok);
     EXPECT_EQ(lifted.text, "$726.10");
     EXPECT_DOUBLE_EQ(*lifted.amount, 726.1);
@@ -41,25 +41,25 @@ TEST(PriceCode, OnlyAmountsAboveTheThresholdAreLiftedByTheRow) {
 TEST(PriceCode, FailuresNameTheirStepAndKeepWhatWasReadBefore) {
     const auto noPoint = DecodePrice("1750", 1);
     EXPECT_FALSE(noPoint.ok);
-    EXPECT_EQ(noPoint.step, StepBeforeDigits);
+    EXPECT_EQ(noPoint.step, kStepBeforeDigits);
     EXPECT_FALSE(noPoint.amount);
     EXPECT_TRUE(noPoint.text.empty());
 
     const auto letter = DecodePrice("1A.25", 1);
     EXPECT_FALSE(letter.ok);
-    EXPECT_EQ(letter.step, StepDigits);
+    EXPECT_EQ(letter.step, kStepDigits);
     EXPECT_DOUBLE_EQ(*letter.amount, 0.25);  // the cents were read before the digits failed
 
-    EXPECT_EQ(DecodePrice("-17.00", 1).step, StepDigits);
-    EXPECT_EQ(DecodePrice(" 17.00", 1).step, StepDigits);
-    EXPECT_EQ(DecodePrice("17.5x", 1).step, StepBeforeDigits);
+    EXPECT_EQ(DecodePrice("-17.00", 1).step, kStepDigits);
+    EXPECT_EQ(DecodePrice(" 17.00", 1).step, kStepDigits);
+    EXPECT_EQ(DecodePrice("17.5x", 1).step, kStepBeforeDigits);
 }
 
 TEST(PriceCode, NegativeOrOverflowingAmountsAreErrorsNotPrices) {
     // Just above the threshold, the lift of a later row would make the amount negative.
-    const auto negative = DecodePrice(Octal(Threshold + 1) + ".00", 1);
+    const auto negative = DecodePrice(Octal(kThreshold + 1) + ".00", 1);
     EXPECT_FALSE(negative.ok);
-    EXPECT_EQ(negative.step, StepDigits);
+    EXPECT_EQ(negative.step, kStepDigits);
 
     EXPECT_FALSE(DecodePrice("77777777777.00", 1).ok);  // 2^33 - 1
     EXPECT_FALSE(DecodePrice("777777777777777777777777.00", 1).ok);

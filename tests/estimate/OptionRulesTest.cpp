@@ -7,7 +7,7 @@ namespace {
 
 std::string Outcome(const zomel::PriceRun& run) {
     if (run.RowSkipped) return "skip";
-    return run.Line.Cells[PriceLine::Quantity] + " " + run.Line.Cells[PriceLine::SubTotal];
+    return run.Line.Cells[PriceLine::kQuantity] + " " + run.Line.Cells[PriceLine::kSubTotal];
 }
 
 }  // namespace
@@ -34,10 +34,10 @@ TEST_F(RuleTest, LayoutSetsFollowTheRowsAndTheSize) {
     Sign(11, 5).HighDensity = false;
     Price(Row("OPTION-SET", "LEFT HRZ PWR", "$74.00", "310-3300-01", 3));
     EXPECT_EQ(Outcome(run), "2 $148.00");
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, left horizontal with power:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, left horizontal with power:");
     EXPECT_EQ(run.PowerSetCount, 3);
     Price(Row("OPTION-SET", "RIGHT HRZ DTA", "$58.00", "310-3700-01", 3));
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, right horizontal data and reset:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, right horizontal data and reset:");
     EXPECT_EQ(Outcome(run), "2 $116.00");
 }
 
@@ -46,15 +46,15 @@ TEST_F(RuleTest, TheVerticalBoxChoosesTheVerticalSets) {
     EXPECT_EQ(Outcome((Price(Row("OPTION-SET", "HRZ ONLY", "$42.00", "310-2100-01", 2)), run)),
               "skip");
     Price(Row("OPTION-SET", "VRT ONLY", "$42.00", "310-2300-01", 2));
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, vertical:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, vertical:");
     Price(Row("OPTION-SET", "RIGHT VRT", "$36.00", "310-3600-01", 3));
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, right vertical:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, right vertical:");
     Price(Row("OPTION-SET", "VERTICAL", "$96.00", "310-1200-01", 1));
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, vertical:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, vertical:");
     // The horizontal mounting set reads the sign's own orientation, not the box.
     Price(Row("OPTION-SET", "HORIZONTAL", "$96.00", "310-1100-01", 1));
     EXPECT_EQ(Outcome(run), "1 $96.00");
-    EXPECT_EQ(Cell(PriceLine::Description), "Part, horizontal:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Part, horizontal:");
 }
 
 TEST_F(RuleTest, AlternativeMountingNumbersAndGenerationTwoSets) {
@@ -80,7 +80,7 @@ TEST_F(RuleTest, KitsAndPackagesArePricedWhenChosen) {
     zomel::gOptions(2).Checked = vb::True;
     EXPECT_EQ(Outcome((PriceOption(1), run)), "1 $56800.00");
     EXPECT_EQ(Outcome((PriceOption(2), run)), "1 $385.00");
-    EXPECT_EQ(Cell(PriceLine::Description), "Phone modem:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Phone modem:");
 }
 
 TEST_F(RuleTest, FuseKitsPerSixtyAmperes) {
@@ -197,7 +197,7 @@ TEST_F(RuleTest, ThePowerCableIsChosenForTheEstimateAndOnlyThatCheckIsUndone) {
     EXPECT_EQ(run.CableCheckedByEngine, 0);
     PriceOption(3);
     EXPECT_EQ(Outcome(run), "1 $195.00");
-    EXPECT_EQ(Cell(PriceLine::Description), "Power Cable ZOMEL2 male:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Power Cable ZOMEL2 male:");
     // The installation kit brings the first cable of a kit cable.
     run = {};
     Sign(3, 1);
@@ -225,7 +225,7 @@ TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
     EXPECT_EQ(zomel::gOptions(1).Checked, vb::True);
     EXPECT_EQ(run.FirstEstimate, vb::False);
     EXPECT_EQ(Outcome(run), "1 $695.00");
-    EXPECT_EQ(Cell(PriceLine::Description), "Installation kit ZOMEL:");
+    EXPECT_EQ(Cell(PriceLine::kDescription), "Installation kit ZOMEL:");
     EXPECT_EQ(run.KitRow, 7);
     EXPECT_EQ(run.KitRowSeen, 7);
     EXPECT_EQ(run.KitSubtotal, 123456);

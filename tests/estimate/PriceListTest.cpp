@@ -69,7 +69,7 @@ TEST_F(PriceListTest, TheComponentsFoldIntoTheAssembledSignWithTheirPartNumbers)
     EXPECT_EQ(lines.back().Cells, (std::array<std::string, 5>{"Total:", "", "", "$4604.00", ""}));
     // 3 modules: (3/12 + 1.5) x 80 = 140.00 more.
     EXPECT_TRUE(zomel::AssembleSign(lines, run, "AF0-1H2A4-0301H", "AF0-1H2A4-0301H"));
-    EXPECT_EQ(Column(lines, PriceLine::SubTotal),
+    EXPECT_EQ(Column(lines, PriceLine::kSubTotal),
               (std::vector<std::string>{"$3664.00", "$695.00", "$385.00", "$4744.00"}));
     std::vector<std::string> partNumbers;
     for (const auto& line : lines)
@@ -85,7 +85,7 @@ TEST_F(PriceListTest, AKitNotChosenStillMarksWhereTheOptionsStart) {
     EXPECT_EQ(run.KitRow, 0);
     EXPECT_EQ(run.KitRowSeen, 4);
     EXPECT_TRUE(zomel::AssembleSign(lines, run, "M: ", "M"));
-    EXPECT_EQ(Column(lines, PriceLine::Description),
+    EXPECT_EQ(Column(lines, PriceLine::kDescription),
               (std::vector<std::string>{"M: : ", "Phone modem:", "Total:"}));
 }
 
@@ -98,7 +98,7 @@ TEST_F(PriceListTest, ACatalogueWithoutAnInstallationKitKeepsItsLines) {
     ASSERT_EQ(lines.size(), before.size());
     for (size_t i = 0; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].Cells, before[i].Cells) << i;
-    EXPECT_EQ(lines[0].Cells[PriceLine::Description], "Sign assembly and test:");
+    EXPECT_EQ(lines[0].Cells[PriceLine::kDescription], "Sign assembly and test:");
 }
 
 // A power cable row without its two rows below: reported with its step, and the rows after
@@ -112,7 +112,7 @@ TEST_F(PriceListTest, AnErrorInARowIsReportedWithItsStepAndTheEstimateGoesOn) {
     EXPECT_EQ(reported[0].step, 548);
     EXPECT_EQ(reported[0].number, vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(reported[0].row, 4);  // three base rows, then the first option
-    EXPECT_EQ(lines.back().Cells[PriceLine::SubTotal], "$3909.00");  // 3524 + 385
+    EXPECT_EQ(lines.back().Cells[PriceLine::kSubTotal], "$3909.00");  // 3524 + 385
 }
 
 TEST_F(PriceListTest, MissingPresetAndKitRowsAreReportedNotRead) {
@@ -123,7 +123,7 @@ TEST_F(PriceListTest, MissingPresetAndKitRowsAreReportedNotRead) {
     ASSERT_EQ(reported.size(), 2u);
     EXPECT_EQ(reported[0].number, vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(reported[1].number, vb::err::kSubscriptOutOfRange);
-    EXPECT_EQ(lines.back().Cells[PriceLine::Description], "Total:");
+    EXPECT_EQ(lines.back().Cells[PriceLine::kDescription], "Total:");
 }
 
 TEST_F(PriceListTest, TheKitForAHighLoadIsCheckedAboveSixtyAmperes) {
@@ -135,7 +135,7 @@ TEST_F(PriceListTest, TheKitForAHighLoadIsCheckedAboveSixtyAmperes) {
     Sign(5, 4);  // 62 A
     auto lines = PriceAll();
     EXPECT_EQ(zomel::gOptions(1).Checked, vb::True);
-    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::Description], "Power distribution kit:");
+    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::kDescription], "Power distribution kit:");
     run.Sign.HighDensity = false;
     Sign(10, 9).HighDensity = false;  // 63 A at standard density
     zomel::gOptions(1).Checked = vb::False;
@@ -150,7 +150,7 @@ TEST_F(PriceListTest, TheGenerationFilterLeavesNoTraceAndSkipsAreCounted) {
     Base(5, "Unknown", "NOTHING", "X", "$1.00", "1");
     zomel::gBaseParts(5).ZomelVersion = 3;  // any other version is priced in both
     auto lines = PriceAll();
-    EXPECT_EQ(Column(lines, PriceLine::Description),
+    EXPECT_EQ(Column(lines, PriceLine::kDescription),
               (std::vector<std::string>{"Sign assembly and test:", "ZOMEL module high density:",
                                         "Lockdown clamp:", "Total:"}));
     EXPECT_EQ(run.SkippedRows, 1);  // the unknown keyword; the filtered row is no skip
@@ -182,11 +182,11 @@ TEST_F(PriceListTest, APersonsCableChoiceStaysChosenAfterTheEstimate) {
     auto lines = PriceAll();
     EXPECT_EQ(zomel::gOptions(3).Checked, vb::True);
     EXPECT_EQ(zomel::gOptions(2).Checked, vb::False);
-    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::Description], "Long power cable - 100 ft:");
+    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::kDescription], "Long power cable - 100 ft:");
     // The cable the estimate took for itself is put back.
     zomel::gOptions(3).Checked = vb::False;
     lines = PriceAll();
-    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::Description], "Long power cable - 50 ft:");
+    EXPECT_EQ(lines[lines.size() - 2].Cells[PriceLine::kDescription], "Long power cable - 50 ft:");
     EXPECT_EQ(zomel::gOptions(2).Checked, vb::False);
 }
 

@@ -72,16 +72,16 @@ protected:
     const zomel::PriceLine& Price(const zomel::OptionRecord& row, vb::Integer optionIndex = 0) {
         run.BeginRow(row, optionIndex);
         zomel::RuleOf(row.Type)(run);
-        run.Line.Cells[zomel::PriceLine::PartNumber] = run.ShownPartNo;
+        run.Line.Cells[zomel::PriceLine::kPartNumber] = run.ShownPartNo;
         return run.Line;
     }
     const zomel::PriceLine& PriceOption(vb::Integer index) {
         return Price(zomel::gOptions(index), index);
     }
     std::string Cell(int column) const { return run.Line.Cells[static_cast<size_t>(column)]; }
-    std::string Quantity() const { return Cell(zomel::PriceLine::Quantity); }
-    std::string SubTotal() const { return Cell(zomel::PriceLine::SubTotal); }
-    std::string Shown() const { return Cell(zomel::PriceLine::PartNumber); }
+    std::string Quantity() const { return Cell(zomel::PriceLine::kQuantity); }
+    std::string SubTotal() const { return Cell(zomel::PriceLine::kSubTotal); }
+    std::string Shown() const { return Cell(zomel::PriceLine::kPartNumber); }
     std::vector<std::string> Prompts() const { return host.MessagePrompts(); }
 
     TestEnvironment env;

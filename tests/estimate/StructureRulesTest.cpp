@@ -8,7 +8,7 @@ namespace {
 // Quantity and sub total of a row, or "skip".
 std::string Outcome(const zomel::PriceRun& run) {
     if (run.RowSkipped) return "skip";
-    return run.Line.Cells[PriceLine::Quantity] + " " + run.Line.Cells[PriceLine::SubTotal];
+    return run.Line.Cells[PriceLine::kQuantity] + " " + run.Line.Cells[PriceLine::kSubTotal];
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ TEST_F(RuleTest, FramePiecesArePricedByLengthOnceRoundedHalfAwayFromZero) {
     // 1.25 feet at 10 cents: 12.5 cents make 13, and the pair 26.
     run.Sign.SignWidth = 1.25;
     Price(Row("Z2-TOP/BOT", "HORIZONTAL", "$0.10", "220-2010"));
-    EXPECT_EQ(Cell(PriceLine::SellingPrice), "$0.13");
+    EXPECT_EQ(Cell(PriceLine::kSellingPrice), "$0.13");
     EXPECT_EQ(SubTotal(), "$0.26");
     EXPECT_EQ(Outcome((Price(Row("Z2-TOP/BOT", "VERTICAL", "$9.80")), run)), "skip");
     EXPECT_EQ(Outcome((Price(Row("Z2-SIDE", "SEGMENT", "$9.80")), run)), "skip");
@@ -137,7 +137,7 @@ TEST_F(RuleTest, RowSpacersDeductAnEighthInchInTheSignsUnit) {
     Sign(4, 1).S = 2;
     EXPECT_EQ(Outcome((Price(Row("Z2-SPACER", "CSEGMENT", "$3.90")), run)), "skip");
     EXPECT_EQ(Outcome((Price(Row("SPACER", "CSEGMENT", "$4.75")), run)), "3 $14.25");
-    EXPECT_EQ(Cell(PriceLine::SellingPrice), "$4.75");
+    EXPECT_EQ(Cell(PriceLine::kSellingPrice), "$4.75");
     run.Sign.S = 1;
     EXPECT_EQ(Outcome((Price(Row("SPACER", "CSEGMENT", "$4.75")), run)), "skip");
 }

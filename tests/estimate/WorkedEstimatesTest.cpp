@@ -147,8 +147,8 @@ TEST_F(WorkedEstimate, CharacterSegmentedPackageOfParts) {
 TEST_F(WorkedEstimate, OneByOneWithoutTheInstallationKit) {
     ShowModel("AF0-1S2A4-0101H");
     PriceIt();  // the first estimate chooses the kit
-    Choose(zomel::PresetPartNo, vb::False);
-    Choose(zomel::RadarKitPartNo);
+    Choose(zomel::kPresetPartNo, vb::False);
+    Choose(zomel::kRadarKitPartNo);
     host.ClearMessages();
     // Rail 29.25 in: 29.25 x 14.25/12 + 72 = 106.734375; conductor 3 x (19.25 + 9.5) + 27 =
     // 113.25 in x 1.15/12 = 10.853125; insulator 4 x (19.25 + 10) = 117 in x 0.42/12 = 4.095;
@@ -246,8 +246,8 @@ TEST_F(WorkedEstimate, LargestSignWithSolarAndEveryKindOfOption) {
     Click("id_Sign2");
     ShowModel("AF0-2H2A4-1006H");
     for (std::string_view part :
-         {zomel::SolarPanelPartNo, zomel::SolarBatteryPartNo, zomel::PhonePackagePartNo,
-          std::string_view("260-0010"), zomel::Supply40PartNo, zomel::CabinetPlaceholderPartNo})
+         {zomel::kSolarPanelPartNo, zomel::kSolarBatteryPartNo, zomel::kPhonePackagePartNo,
+          std::string_view("260-0010"), zomel::kSupply40PartNo, zomel::kCabinetPlaceholderPartNo})
         Choose(part);
     Order().CabinetOption = vb::True;
     int solarShown = 0;

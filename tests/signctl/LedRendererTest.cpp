@@ -49,8 +49,8 @@ TEST(LedRenderer, SquaresSitOnTheirPitchWithModulesOneSlotApart) {
 
 TEST(LedRenderer, OnlyPureWhiteLights) {
     gdi::Bitmap frame(3, 2, gdi::Rgb(255, 255, 254));
-    frame.Set(0, 0, gdi::White);
-    frame.Set(2, 1, gdi::White);
+    frame.Set(0, 0, gdi::kWhite);
+    frame.Set(2, 1, gdi::kWhite);
     frame.Set(1, 1, gdi::Rgb(254, 255, 255));
     gdi::Bitmap display(12, 8, kBack);
     veldo::RenderLeds(frame, display, {2, 2, 12, 8}, kLit, kUnlit);
@@ -79,7 +79,7 @@ TEST(LedRenderer, ModuleBoundariesRoundHalvesToEven) {
 
 TEST(LedRenderer, OutlinesAreBlackLinesOverTheLedsWithoutModuleGaps) {
     // 4 x 2 LEDs, modules of 2 x 1, pitch 2: a boundary at x 4 and one at y 2.
-    gdi::Bitmap frame(4, 2, gdi::White);
+    gdi::Bitmap frame(4, 2, gdi::kWhite);
     gdi::Bitmap display(8, 4, kBack);
     const LedGrid grid{1, 1, 2, 1, false, false};
     veldo::RenderLeds(frame, display, grid, kLit, kUnlit);
@@ -95,7 +95,7 @@ TEST(LedRenderer, OutlinesAreBlackLinesOverTheLedsWithoutModuleGaps) {
 
 TEST(LedRenderer, WithModuleGapsTheEmptySlotsBecomeFaceBands) {
     // 4 LEDs across in modules of 2, with gaps: slot 2 is empty, painted in the face colour.
-    gdi::Bitmap frame(4, 1, gdi::White);
+    gdi::Bitmap frame(4, 1, gdi::kWhite);
     gdi::Bitmap display(10, 2, kBack);
     const LedGrid grid{1, 1, 2, 8, true, false};
     veldo::RenderLeds(frame, display, grid, kLit, kUnlit);

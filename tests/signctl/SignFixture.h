@@ -52,7 +52,7 @@ protected:
             for (int x = 0; x < image.Width(); ++x)
                 image.Set(x, y,
                           rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#'
-                              ? gdi::White
+                              ? gdi::kWhite
                               : gdi::Rgb(40, 40, 40));
         return std::make_shared<gdi::Picture>(std::move(image));
     }

@@ -25,10 +25,10 @@ protected:
     // What TextOutA draws for each piece, white on black, on a bitmap of the frame's size.
     static gdi::Bitmap Expected(const gdi::Picture& frame, const char* face,
                                 std::vector<std::tuple<int, int, std::string>> pieces) {
-        gdi::Bitmap image(frame.PixelWidth(), frame.PixelHeight(), gdi::Black);
+        gdi::Bitmap image(frame.PixelWidth(), frame.PixelHeight(), gdi::kBlack);
         gdi::DeviceContext dc(image);
         dc.SelectObject(gdi::Font{face, 6});
-        dc.SetTextColor(gdi::White);
+        dc.SetTextColor(gdi::kWhite);
         for (const auto& [x, y, text] : pieces)
             dc.TextOutA(x, y, text);
         return image;
@@ -249,7 +249,7 @@ TEST_F(Display, APictureLargerThanTheCanvasIsDrawnWithoutComplaint) {
     // One-pixel LEDs: the whole picture reaches the display.
     ASSERT_EQ(sign->Display().Surface().Width(), 200);
     EXPECT_EQ(At(199, 0), kYellow);
-    EXPECT_EQ(At(199, 1), gdi::Black);
+    EXPECT_EQ(At(199, 1), gdi::kBlack);
 }
 
 TEST_F(Display, WithoutAPictureTheDisplayIsBlank) {

@@ -58,7 +58,7 @@ TEST_F(SignRegistry, HostsCreateItByClassIdAndUseItByName) {
     control->InitNew();
     EXPECT_EQ(com::Get(*byName, "SegCountX"), vb::Variant(vb::Integer{4}));
 
-    auto picture = std::make_shared<gdi::Picture>(gdi::Bitmap(4, 2, gdi::White));
+    auto picture = std::make_shared<gdi::Picture>(gdi::Bitmap(4, 2, gdi::kWhite));
     com::Args args{vb::ToVariant(picture), "FrameName"};
     EXPECT_EQ(com::Call(*byName, "AddBMPFrame", args), vb::Variant(true));
     EXPECT_EQ(args[0].ToObject(), picture) << "the frame comes back by reference";

@@ -71,7 +71,7 @@ std::string Text(vb::Long base, vb::Integer index) {
 
 TEST(SizeFilterTable, AllowsExactlyTheFortyTwoPairsReadByHeight) {
     int pairs = 0;
-    for (vb::Integer h = 1; h <= CharSizeCount; ++h) {
+    for (vb::Integer h = 1; h <= kCharSizeCount; ++h) {
         auto it = kWidthsByHeight.find(h);
         EXPECT_EQ(WidthsForHeight(h), it == kWidthsByHeight.end() ? Sizes{} : it->second)
             << "height " << h;
@@ -81,7 +81,7 @@ TEST(SizeFilterTable, AllowsExactlyTheFortyTwoPairsReadByHeight) {
 }
 
 TEST(SizeFilterTable, ReadByWidthOffersTheSamePairs) {
-    for (vb::Integer w = 1; w <= CharSizeCount; ++w) {
+    for (vb::Integer w = 1; w <= kCharSizeCount; ++w) {
         auto it = kHeightsByWidth.find(w);
         EXPECT_EQ(HeightsForWidth(w), it == kHeightsByWidth.end() ? Sizes{} : it->second)
             << "width " << w;
@@ -99,30 +99,30 @@ TEST(SizeFilterTable, ListsOfferTheSizesThatHavePartners) {
 }
 
 TEST(SizeFilterTable, TextsInInchesAndCentimetres) {
-    EXPECT_EQ(Text(InchSizeBase, 1), "04.80 inches");
-    EXPECT_EQ(Text(InchSizeBase, 14), "13.75 inches");
-    EXPECT_EQ(Text(InchSizeBase, 15), "13.76 inches");
-    EXPECT_EQ(Text(InchSizeBase, 30), "33.00 inches");
-    EXPECT_EQ(Text(CentimetreSizeBase, 1), "12.19 centemeters");
-    EXPECT_EQ(Text(CentimetreSizeBase, 14), "34.93 centemeters");
-    EXPECT_EQ(Text(CentimetreSizeBase, 24), "48.90 centemeters");
-    EXPECT_EQ(Text(CentimetreSizeBase, 30), "83.82 centemeters");
+    EXPECT_EQ(Text(kInchSizeBase, 1), "04.80 inches");
+    EXPECT_EQ(Text(kInchSizeBase, 14), "13.75 inches");
+    EXPECT_EQ(Text(kInchSizeBase, 15), "13.76 inches");
+    EXPECT_EQ(Text(kInchSizeBase, 30), "33.00 inches");
+    EXPECT_EQ(Text(kCentimetreSizeBase, 1), "12.19 centemeters");
+    EXPECT_EQ(Text(kCentimetreSizeBase, 14), "34.93 centemeters");
+    EXPECT_EQ(Text(kCentimetreSizeBase, 24), "48.90 centemeters");
+    EXPECT_EQ(Text(kCentimetreSizeBase, 30), "83.82 centemeters");
     // Every centimetre text stands for its inch text, rounded to two decimals.
-    for (vb::Integer i = 1; i <= CharSizeCount; ++i) {
-        const double inches = SizeOfEntry(Text(InchSizeBase, i));
-        const double cm = SizeOfEntry(Text(CentimetreSizeBase, i));
+    for (vb::Integer i = 1; i <= kCharSizeCount; ++i) {
+        const double inches = SizeOfEntry(Text(kInchSizeBase, i));
+        const double cm = SizeOfEntry(Text(kCentimetreSizeBase, i));
         EXPECT_NEAR(cm, inches * 2.54, 0.00501) << i;  // half a hundredth, in single precision
-        EXPECT_EQ(SizeIndex(SizeOfEntry(Text(InchSizeBase, i)), InchSizeBase), i);
-        EXPECT_EQ(SizeIndex(SizeOfEntry(Text(CentimetreSizeBase, i)), CentimetreSizeBase), i);
+        EXPECT_EQ(SizeIndex(SizeOfEntry(Text(kInchSizeBase, i)), kInchSizeBase), i);
+        EXPECT_EQ(SizeIndex(SizeOfEntry(Text(kCentimetreSizeBase, i)), kCentimetreSizeBase), i);
     }
 }
 
 TEST(SizeFilterTable, UnitBasesAndLookups) {
-    EXPECT_EQ(SizeTextBase("in"), InchSizeBase);
-    EXPECT_EQ(SizeTextBase("cm"), CentimetreSizeBase);
+    EXPECT_EQ(SizeTextBase("in"), kInchSizeBase);
+    EXPECT_EQ(SizeTextBase("cm"), kCentimetreSizeBase);
     EXPECT_EQ(SizeTextBase("pix"), 0);
     EXPECT_EQ(SizeIndex(8.0f, 0), 0);
-    EXPECT_EQ(SizeIndex(8.01f, InchSizeBase), 0);
+    EXPECT_EQ(SizeIndex(8.01f, kInchSizeBase), 0);
     EXPECT_EQ(SizeOfEntry("21.84 centemeters"), 21.84f);
     EXPECT_EQ(SizeOfEntry("abc"), 0.0f);
 }

@@ -76,7 +76,7 @@ TEST_F(ClipArtTest, ClickedPicturesAccumulateAsFramesOnceEach) {
     int lit = 0;
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 72; ++x)
-            lit += frame.At(x, y) == gdi::White;
+            lit += frame.At(x, y) == gdi::kWhite;
     EXPECT_GT(lit, 100);
 }
 

@@ -19,14 +19,14 @@ std::array<LineFormat, 2> Formats(vb::Integer first, vb::Integer second) {
 
 TEST(CharacterFrame, CentredAndLeftLines) {
     const std::array<std::string, 2> lines{"AB", "ABCD"};
-    EXPECT_EQ(CharacterFrameText(lines, Formats(AlignCentre, AlignLeft), 4), " AB ABCD|");
+    EXPECT_EQ(CharacterFrameText(lines, Formats(kAlignCentre, kAlignLeft), 4), " AB ABCD|");
 }
 
 TEST(CharacterFrame, RightAlignedAndOddSurplus) {
     const std::array<std::string, 2> lines{"AB", "ABCDE"};
-    EXPECT_EQ(CharacterFrameText(lines, Formats(AlignRight, AlignCentre), 5), "   ABABCDE|");
+    EXPECT_EQ(CharacterFrameText(lines, Formats(kAlignRight, kAlignCentre), 5), "   ABABCDE|");
     const std::array<std::string, 2> odd{"AB", ""};
-    EXPECT_EQ(CharacterFrameText(odd, Formats(AlignCentre, AlignLeft), 5), " AB       |");
+    EXPECT_EQ(CharacterFrameText(odd, Formats(kAlignCentre, kAlignLeft), 5), " AB       |");
 }
 
 TEST(CharacterFrame, EveryRowIsExactlyTheColumnCount) {
@@ -34,7 +34,7 @@ TEST(CharacterFrame, EveryRowIsExactlyTheColumnCount) {
     const std::array<std::string, 2> lines{longLine, "Y"};
     const int columns = CharacterFrameColumns(30, 20);
     EXPECT_EQ(columns, 20);
-    const std::string frame = CharacterFrameText(lines, Formats(AlignRight, AlignRight), columns);
+    const std::string frame = CharacterFrameText(lines, Formats(kAlignRight, kAlignRight), columns);
     EXPECT_EQ(frame, std::string(20, 'X') + std::string(19, ' ') + "Y|");
 }
 
@@ -49,14 +49,14 @@ TEST(CharacterFrame, CharactersNotBytesAreCounted) {
         "\xC3\x84"
         "B",
         "ABC"};  // "ÄB"
-    EXPECT_EQ(CharacterFrameText(lines, Formats(AlignRight, AlignLeft), 3),
+    EXPECT_EQ(CharacterFrameText(lines, Formats(kAlignRight, kAlignLeft), 3),
               " \xC3\x84"
               "BABC|");
 }
 
 TEST(CharacterFrame, UnknownAlignmentLeavesTheRowBlank) {
     const std::array<std::string, 2> lines{"AB", "CD"};
-    EXPECT_EQ(CharacterFrameText(lines, Formats(7, AlignLeft), 3), "   CD |");
+    EXPECT_EQ(CharacterFrameText(lines, Formats(7, kAlignLeft), 3), "   CD |");
 }
 
 }  // namespace

@@ -33,9 +33,9 @@ TEST(InkScan, BlankRasterHasNoExtent) {
 
 TEST(InkScan, BoxAndCountOfWhiteTextOnBlack) {
     gdi::Bitmap bitmap(10, 6);
-    bitmap.Set(2, 1, gdi::White);
-    bitmap.Set(7, 4, gdi::White);
-    bitmap.Set(3, 2, gdi::White);
+    bitmap.Set(2, 1, gdi::kWhite);
+    bitmap.Set(7, 4, gdi::kWhite);
+    bitmap.Set(3, 2, gdi::kWhite);
     const auto scan = ScanBitmap(bitmap);
     ExpectExtent(scan.Extent, 2, 3, 5, 8);
     EXPECT_EQ(scan.Count, 3);
@@ -71,9 +71,9 @@ TEST(InkScan, ByteColumnsBecomePixelColumnsByCeiling) {
 
 TEST(InkScan, WiderRowsAreRecordedOnlyWhenTheRightEdgeMoves) {
     gdi::Bitmap bitmap(8, 4);
-    bitmap.Set(2, 0, gdi::White);
-    bitmap.Set(1, 1, gdi::White);
-    bitmap.Set(5, 3, gdi::White);
+    bitmap.Set(2, 0, gdi::kWhite);
+    bitmap.Set(1, 1, gdi::kWhite);
+    bitmap.Set(5, 3, gdi::kWhite);
     std::vector<zomel::WiderRow> wider;
     const gdi::BitmapInfo info = bitmap.Describe();
     ScanInk(bitmap.Bytes(), info.bmWidthBytes, info.bmHeight, 4, &wider);

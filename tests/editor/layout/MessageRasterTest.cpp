@@ -47,7 +47,7 @@ TEST(MessageRaster, LedTextIsWhiteDotsInsideItsCells) {
     for (int y = 0; y < raster.Image().Height(); ++y)
         for (int x = 0; x < raster.Image().Width(); ++x) {
             const gdi::Color c = raster.Image().At(x, y);
-            EXPECT_TRUE(c == gdi::White || c == gdi::Black) << x << "," << y;
+            EXPECT_TRUE(c == gdi::kWhite || c == gdi::kBlack) << x << "," << y;
         }
 }
 
@@ -70,7 +70,7 @@ TEST(MessageRaster, ClearBlanksTheWholeSurface) {
     raster.Clear();
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 30; ++x)
-            ASSERT_EQ(surface.image.At(x, y), gdi::Black);
+            ASSERT_EQ(surface.image.At(x, y), gdi::kBlack);
 }
 
 TEST(AssignUtf16, EncodesEveryPlane) {

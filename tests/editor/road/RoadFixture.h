@@ -84,7 +84,7 @@ protected:
         for (int y = 0; y < height; ++y) {
             std::string row;
             for (int x = 0; x < width; ++x)
-                row += image.Contains(x, y) && image.At(x, y) == gdi::White ? '#' : '.';
+                row += image.Contains(x, y) && image.At(x, y) == gdi::kWhite ? '#' : '.';
             rows.push_back(row);
         }
         return rows;
@@ -118,7 +118,7 @@ protected:
         for (int y = 0; y < height; ++y) {
             std::string row;
             for (int x = 0; x < width; ++x)
-                row += image.At(x, y) == gdi::White ? '#' : '.';
+                row += image.At(x, y) == gdi::kWhite ? '#' : '.';
             rows.push_back(row);
         }
         return rows;

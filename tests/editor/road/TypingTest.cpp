@@ -25,7 +25,7 @@ TEST_F(RoadTest, TypingALineSizesTheSignAndShowsIt) {
     const auto frame = FrameRows();
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 36; ++x)
-            EXPECT_EQ(raster.At(x, y) == gdi::White, frame[y][x] == '#') << x << "," << y;
+            EXPECT_EQ(raster.At(x, y) == gdi::kWhite, frame[y][x] == '#') << x << "," << y;
     EXPECT_TRUE(Display().Visible());
     EXPECT_EQ(DisplayNumber("SegCountX"), 3);
     EXPECT_EQ(DisplayNumber("SegCountY"), 1);

@@ -86,13 +86,15 @@ TEST(Dispatch, ArgumentsConvertWithTheLanguageRules) {
 
 TEST(Dispatch, WrongArgumentCountsRaise450) {
     Sample sample;
-    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Add", {vb::Long(2)}); }), com::WrongArguments);
-    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Reset", {vb::Long(2)}); }), com::WrongArguments);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Add", {vb::Long(2)}); }),
+              vb::err::kWrongArguments);
+    EXPECT_EQ(ErrorNumber([&] { com::Call(sample, "Reset", {vb::Long(2)}); }),
+              vb::err::kWrongArguments);
     EXPECT_EQ(ErrorNumber([&] {
                   com::Args two{vb::Integer(1), vb::Integer(2)};
                   sample.Invoke(1, com::InvokeKind::PropertyPut, two);
               }),
-              com::WrongArguments);
+              vb::err::kWrongArguments);
 }
 
 TEST(Dispatch, ByReferenceArgumentsAreWrittenBackAndByValueOnesAreNot) {

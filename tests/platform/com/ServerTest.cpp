@@ -108,8 +108,8 @@ TEST_F(Server, RegsvrFailsClearlyOnWhatIsNoServer) {
     EXPECT_NE(Regsvr(config_.Folder() + "/gone.so"), 0);
     EXPECT_NE(Regsvr(ZRT_LIBRARY), 0);
     EXPECT_EQ(ErrorNumber([&] { com::RegisterServer(config_.Folder() + "/gone.so"); }),
-              com::LibraryLoadFailed);
-    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(ZRT_LIBRARY); }), com::EntryPointNotFound);
+              vb::err::kLibraryLoadFailed);
+    EXPECT_EQ(ErrorNumber([] { com::RegisterServer(ZRT_LIBRARY); }), vb::err::kEntryPointNotFound);
 }
 
 TEST_F(Server, AServerFailingToRegisterPassesItsErrorOn) {
@@ -124,9 +124,9 @@ TEST_F(Server, TheLibraryCanUnloadOnlyWhenNoObjectIsAlive) {
     auto canUnload =
         com::ServerLibrary::Load(COM_TEST_SERVER).Entry<com::CanUnloadNowFn>("DllCanUnloadNow");
     com::DispatchRef counter = com::CreateObject(comtest::kCounterProgId);
-    EXPECT_EQ(canUnload(), com::status::Failed);
+    EXPECT_EQ(canUnload(), com::status::kFailed);
     counter.reset();
-    EXPECT_EQ(canUnload(), com::status::Ok);
+    EXPECT_EQ(canUnload(), com::status::kOk);
 }
 
 }  // namespace

@@ -173,9 +173,9 @@ TEST_F(RangeAndClip, ValuesStayInTheirRange) {
 TEST_F(RangeAndClip, ClipCutsARectangleAndPadsBeyondThePicture) {
     auto& clip = window.ControlAs<PictureClip>("PicClip");
     EXPECT_THROW(clip.Clip(), vb::VbError);
-    gdi::Bitmap image(4, 3, gdi::Black);
-    image.Set(1, 1, gdi::White);
-    image.Set(3, 2, gdi::White);
+    gdi::Bitmap image(4, 3, gdi::kBlack);
+    image.Set(1, 1, gdi::kWhite);
+    image.Set(3, 2, gdi::kWhite);
     clip.SetPicture(std::make_shared<gdi::Picture>(image));
     clip.SetClipX(1);
     clip.SetClipY(1);
@@ -184,8 +184,8 @@ TEST_F(RangeAndClip, ClipCutsARectangleAndPadsBeyondThePicture) {
     gdi::PictureRef cut = clip.Clip();
     ASSERT_EQ(cut->PixelWidth(), 4);
     ASSERT_EQ(cut->PixelHeight(), 2);
-    EXPECT_EQ(cut->Image().At(0, 0), gdi::White);
-    EXPECT_EQ(cut->Image().At(2, 1), gdi::White);
-    EXPECT_EQ(cut->Image().At(3, 1), gdi::Black);  // beyond the source
+    EXPECT_EQ(cut->Image().At(0, 0), gdi::kWhite);
+    EXPECT_EQ(cut->Image().At(2, 1), gdi::kWhite);
+    EXPECT_EQ(cut->Image().At(3, 1), gdi::kBlack);  // beyond the source
     EXPECT_EQ(clip.Get("Clip").As<gdi::Picture>()->PixelWidth(), 4);
 }

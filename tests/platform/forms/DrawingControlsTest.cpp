@@ -99,16 +99,16 @@ TEST_F(PictureBoxes, DrawingPersistsUntilClsAndTheImageIsASnapshot) {
     box.Move(0, 0, 60, 30);
     box.SetBackColor(0x0000FF);
     EXPECT_EQ(box.Surface().At(3, 1), gdi::Rgb(255, 0, 0));
-    box.hDC().SetPixel(1, 1, gdi::White);
+    box.hDC().SetPixel(1, 1, gdi::kWhite);
     gdi::PictureRef snapshot = box.Image();
     box.Cls();
     EXPECT_EQ(box.Surface().At(1, 1), gdi::Rgb(255, 0, 0));
-    EXPECT_EQ(snapshot->Image().At(1, 1), gdi::White);
+    EXPECT_EQ(snapshot->Image().At(1, 1), gdi::kWhite);
     // The picture is the background that Cls comes back to.
-    box.SetPicture(std::make_shared<gdi::Picture>(gdi::Bitmap(2, 2, gdi::White)));
-    box.hDC().SetPixel(3, 1, gdi::Black);
+    box.SetPicture(std::make_shared<gdi::Picture>(gdi::Bitmap(2, 2, gdi::kWhite)));
+    box.hDC().SetPixel(3, 1, gdi::kBlack);
     box.Cls();
-    EXPECT_EQ(box.Surface().At(1, 1), gdi::White);
+    EXPECT_EQ(box.Surface().At(1, 1), gdi::kWhite);
     EXPECT_EQ(box.Surface().At(3, 1), gdi::Rgb(255, 0, 0));
 }
 

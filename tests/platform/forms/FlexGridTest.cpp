@@ -48,7 +48,7 @@ TEST_F(FlexGridModel, TheDescriptionGivesSizeFixedPartsAndColumnWidths) {
     EXPECT_EQ(grid->FixedCols(), 0);
     EXPECT_EQ(grid->ColWidth(0), 1500);
     EXPECT_EQ(grid->ColWidth(1), 700);
-    EXPECT_EQ(grid->ColWidth(2), FlexGrid::DefaultColWidth);
+    EXPECT_EQ(grid->ColWidth(2), FlexGrid::kDefaultColWidth);
     EXPECT_EQ(grid->Font()->Name, "Courier New");
 }
 
@@ -79,9 +79,9 @@ TEST_F(FlexGridModel, TheCurrentCellCarriesItsOwnTextAndLook) {
 }
 
 TEST_F(FlexGridModel, CellsOutsideTheGridAreRefused) {
-    EXPECT_EQ(ErrorNumber([&] { grid->SetRow(3); }), FlexGrid::InvalidRowValue);
-    EXPECT_EQ(ErrorNumber([&] { grid->SetCol(-1); }), FlexGrid::InvalidColValue);
-    EXPECT_EQ(ErrorNumber([&] { grid->TextMatrix(0, 3); }), FlexGrid::InvalidColValue);
+    EXPECT_EQ(ErrorNumber([&] { grid->SetRow(3); }), FlexGrid::kInvalidRowValue);
+    EXPECT_EQ(ErrorNumber([&] { grid->SetCol(-1); }), FlexGrid::kInvalidColValue);
+    EXPECT_EQ(ErrorNumber([&] { grid->TextMatrix(0, 3); }), FlexGrid::kInvalidColValue);
     EXPECT_EQ(ErrorNumber([&] { grid->SetColWidth(3, 10); }), vb::err::kSubscriptOutOfRange);
     EXPECT_EQ(ErrorNumber([&] { grid->SetCellFontSize(0); }), vb::err::kInvalidPropertyValue);
     EXPECT_EQ(ErrorNumber([&] { grid->SetCellAlignment(10); }), vb::err::kInvalidPropertyValue);
@@ -99,8 +99,8 @@ TEST_F(FlexGridModel, RowsComeAndGoWithTheirCells) {
     EXPECT_EQ(grid->TextMatrix(4, 0), "New");
     grid->RemoveItem(2);
     EXPECT_EQ(grid->TextMatrix(2, 0), "second");
-    EXPECT_EQ(ErrorNumber([&] { grid->RemoveItem(0); }), FlexGrid::CannotRemoveRow);
-    EXPECT_EQ(ErrorNumber([&] { grid->RemoveItem(4); }), FlexGrid::CannotRemoveRow);
+    EXPECT_EQ(ErrorNumber([&] { grid->RemoveItem(0); }), FlexGrid::kCannotRemoveRow);
+    EXPECT_EQ(ErrorNumber([&] { grid->RemoveItem(4); }), FlexGrid::kCannotRemoveRow);
     // Fewer rows keep the current cell inside the grid; more rows come empty.
     grid->SetRow(3);
     grid->SetRows(2);

@@ -52,8 +52,8 @@ TEST(RtfDocumentTest, FindHonoursCaseWholeWordsStartAndEnd) {
     RtfDocument document;
     document.SetText("Rows of arrows; rows and columns");
     EXPECT_EQ(document.Find("rows", 0, -1, 0), 0);  // without match case "Rows" counts
-    EXPECT_EQ(document.Find("rows", 0, -1, RtfDocument::MatchCase), 10);
-    EXPECT_EQ(document.Find("rows", 1, -1, RtfDocument::MatchCase | RtfDocument::WholeWord), 16);
+    EXPECT_EQ(document.Find("rows", 0, -1, RtfDocument::kMatchCase), 10);
+    EXPECT_EQ(document.Find("rows", 1, -1, RtfDocument::kMatchCase | RtfDocument::kWholeWord), 16);
     EXPECT_EQ(document.Find("rows", 17, -1, 0), -1);
     EXPECT_EQ(document.Find("columns", 0, 31, 0), -1);  // would end past `end`
     EXPECT_EQ(document.Find("columns", 0, 32, 0), 25);

@@ -49,8 +49,8 @@ TEST(BdfFont, ReadsAFontWithItsCellAndGlyphs) {
     EXPECT_EQ(*same->Find(U'A'), *font->Find(U'A'));
 
     // The widest and tallest grid an LED font can have.
-    EXPECT_NE(BdfFont::Parse(Font(std::to_string(BdfFont::MaxDotsWide) + " " +
-                                  std::to_string(BdfFont::MaxDotsHigh))),
+    EXPECT_NE(BdfFont::Parse(Font(std::to_string(BdfFont::kMaxDotsWide) + " " +
+                                  std::to_string(BdfFont::kMaxDotsHigh))),
               nullptr);
 }
 
@@ -114,12 +114,12 @@ TEST(BdfFont, TheRegistryPassesOverADamagedFontAndSaysWhich) {
     Bitmap bitmap(64, 24);
     DeviceContext dc(bitmap);
     dc.SelectObject(gdi::Font{"VELDO 5x7", 8});
-    dc.SetTextColor(White);
+    dc.SetTextColor(kWhite);
     dc.TextOutA(0, 0, "HELLO");
     int ink = 0;
     for (int y = 0; y < bitmap.Height(); ++y)
         for (int x = 0; x < bitmap.Width(); ++x)
-            ink += bitmap.At(x, y) == White;
+            ink += bitmap.At(x, y) == kWhite;
     EXPECT_GT(ink, 0) << "the face is drawn in the fallback font";
 
     vb::SetHandledErrorSink({});

@@ -81,7 +81,7 @@ TEST(InstalledFonts, SizeAndStyleChangeTheText) {
 
 TEST(InstalledFonts, AnUnknownFaceFallsBackToTheDefault) {
     Drawn unknown = DrawText(Font{"No Such Typeface", 12}, u"Fallback");
-    Drawn fallback = DrawText(Font{std::string(FontRegistry::DefaultFace), 12}, u"Fallback");
+    Drawn fallback = DrawText(Font{std::string(FontRegistry::kDefaultFace), 12}, u"Fallback");
     EXPECT_EQ(unknown.extent, fallback.extent);
     EXPECT_EQ(Art(unknown.bitmap, 0, 0, 200, 60, kInk), Art(fallback.bitmap, 0, 0, 200, 60, kInk));
 }
@@ -93,7 +93,7 @@ TEST(InstalledFonts, EightBitTextIsWindows1252) {
     DeviceContext dcw(w);
     for (DeviceContext* dc : {&dca, &dcw}) {
         dc->SelectObject(Font{"DejaVu Sans", 12});
-        dc->SetTextColor(White);
+        dc->SetTextColor(kWhite);
     }
     dca.TextOutA(0, 0, "\x80\x93\xE9");
     dcw.TextOutW(0, 0, u"\u20AC\u201C\u00E9");

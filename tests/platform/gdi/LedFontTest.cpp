@@ -33,7 +33,7 @@ public:
     LedText(const std::string& face, double points = 8, int width = 64, int height = 16)
         : bitmap_(width, height), dc_(bitmap_) {
         dc_.SelectObject(Font{face, points});
-        dc_.SetTextColor(White);
+        dc_.SetTextColor(kWhite);
     }
     const Bitmap& Draw(std::u16string_view text, int x = 0, int y = 0) {
         dc_.TextOutW(x, y, text);
@@ -79,7 +79,7 @@ TEST(LedFonts, EveryGlyphLiesInsideItsCell) {
                 for (int x = 0; x < bitmap.Width(); ++x) {
                     bool inGrid = x > face.cols && x <= 2 * face.cols && y < face.rows;
                     if (!inGrid) {
-                        ASSERT_EQ(bitmap.At(x, y), Black)
+                        ASSERT_EQ(bitmap.At(x, y), kBlack)
                             << face.name << " char " << int(code) << " at " << x << "," << y;
                     }
                 }
@@ -87,7 +87,7 @@ TEST(LedFonts, EveryGlyphLiesInsideItsCell) {
                 bool inked = false;
                 for (int y = 0; y < face.rows; ++y)
                     for (int x = face.cols + 1; x <= 2 * face.cols; ++x)
-                        inked = inked || bitmap.At(x, y) == White;
+                        inked = inked || bitmap.At(x, y) == kWhite;
                 EXPECT_TRUE(inked) << face.name << " char " << int(code) << " is blank";
             }
         }
@@ -167,19 +167,19 @@ TEST(LedFonts, TextIsInkOnlyInTheTextColourOverWhatWasThere) {
 TEST(LedFonts, UnderlineBoldAndOpaqueBackground) {
     Bitmap bitmap(12, 8);
     DeviceContext dc(bitmap);
-    dc.SetTextColor(White);
+    dc.SetTextColor(kWhite);
     dc.SelectObject(Font{"VELDO 5x7", 8, false, false, true});
     dc.TextOutA(0, 0, "II");
     EXPECT_EQ(Art(bitmap, 0, 7, 12, 1), Rows({"############"}));
 
     Bitmap bold(6, 8);
     DeviceContext dcb(bold);
-    dcb.SetTextColor(White);
+    dcb.SetTextColor(kWhite);
     dcb.SelectObject(Font{"VELDO 5x7", 8, true});
     dcb.TextOutA(0, 0, "I");
     EXPECT_EQ(Art(bold, 0, 0, 6, 2), Rows({".####.", "..##.."}));
 
-    Bitmap opaque(8, 9, White);
+    Bitmap opaque(8, 9, kWhite);
     DeviceContext dco(opaque);
     dco.SelectObject(Font{"VELDO 5x7"});
     dco.SetBkMode(BackMode::Opaque);

@@ -68,7 +68,7 @@ TEST(Picture, LoadsGifAndJpeg) {
                 0,   0x2C, 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 0x01, 0,    0x3B});
     auto dot = Picture::Load(gif);
     ASSERT_NE(dot, nullptr);
-    EXPECT_EQ(dot->Image().At(0, 0), White);
+    EXPECT_EQ(dot->Image().At(0, 0), kWhite);
 
     std::string jpeg = TempPath("flat.jpg");
     std::vector<unsigned char> rgb(16 * 8 * 3);
@@ -132,7 +132,7 @@ std::string BmpDeclaring(std::uint32_t width, std::uint32_t height, std::size_t 
 }
 
 TEST(Picture, ADeclaredSizeBeyondReasonIsRefusedBeforeAnythingIsMade) {
-    const auto side = static_cast<std::uint32_t>(Picture::MaxSide);
+    const auto side = static_cast<std::uint32_t>(Picture::kMaxSide);
     PictureError error = PictureError::None;
     // Wide and short, tall and thin, and many pixels in two sane sides: each a few bytes.
     for (auto [width, height] : {std::pair<std::uint32_t, std::uint32_t>{side + 1, 1},
@@ -143,22 +143,22 @@ TEST(Picture, ADeclaredSizeBeyondReasonIsRefusedBeforeAnythingIsMade) {
             << width << " x " << height;
         EXPECT_EQ(error, PictureError::InvalidPicture);
     }
-    EXPECT_GT(5001LL * 5000, Picture::MaxPixels);
+    EXPECT_GT(5001LL * 5000, Picture::kMaxPixels);
 
     // The longest side that is allowed still loads when its pixels are all there.
     const std::size_t rowBytes = (side * 3 + 3) & ~3u;
     auto longest = Picture::Decode(BmpDeclaring(side, 2, 2 * rowBytes), &error);
     ASSERT_NE(longest, nullptr);
     EXPECT_EQ(error, PictureError::None);
-    EXPECT_EQ(longest->PixelWidth(), Picture::MaxSide);
-    EXPECT_EQ(longest->Image().At(Picture::MaxSide - 1, 1), Rgb(0x7F, 0x7F, 0x7F));
+    EXPECT_EQ(longest->PixelWidth(), Picture::kMaxSide);
+    EXPECT_EQ(longest->Image().At(Picture::kMaxSide - 1, 1), Rgb(0x7F, 0x7F, 0x7F));
 }
 
 TEST(Picture, ATakenImageIsAnIndependentCopy) {
     Bitmap surface(2, 2);
     auto picture = Picture::FromImage(surface);
-    surface.Set(0, 0, White);
-    EXPECT_EQ(picture->Image().At(0, 0), Black);
+    surface.Set(0, 0, kWhite);
+    EXPECT_EQ(picture->Image().At(0, 0), kBlack);
     // Held in a Variant as an object, like any picture the program passes around.
     vb::Variant held(std::static_pointer_cast<vb::Object>(picture));
     EXPECT_EQ(held.As<Picture>(), picture);

@@ -9,7 +9,7 @@ namespace gdi::testing {
 
 // The bitmap's area (left, top, w, h) as dot art: '#' for `ink`, '.' for anything else.
 inline std::vector<std::string> Art(const Bitmap& bitmap, int left, int top, int w, int h,
-                                    Color ink = White) {
+                                    Color ink = kWhite) {
     std::vector<std::string> rows;
     for (int y = top; y < top + h; ++y) {
         std::string row;

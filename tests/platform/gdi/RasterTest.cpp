@@ -37,8 +37,8 @@ TEST(Bitmap, DescribesItselfAndCopiesItsBitsRowByRow) {
 }
 
 TEST(Bitmap, ResizeKeepsTheCommonPartAndFillsTheRest) {
-    Bitmap bitmap(2, 2, White);
-    bitmap.Resize(3, 1, Black);
+    Bitmap bitmap(2, 2, kWhite);
+    bitmap.Resize(3, 1, kBlack);
     EXPECT_EQ(Art(bitmap, 0, 0, 3, 1), Rows({"##."}));
     Bitmap empty(0, 5);
     EXPECT_TRUE(empty.Empty());
@@ -48,16 +48,16 @@ TEST(Bitmap, ResizeKeepsTheCommonPartAndFillsTheRest) {
 TEST(DeviceContext, FillRectLeavesOutTheRightAndBottomEdgesAndClips) {
     Bitmap bitmap(5, 4);
     DeviceContext dc(bitmap);
-    dc.FillRect({1, 1, 3, 3}, Brush(White));
-    dc.FillRect({4, -2, 9, 1}, Brush(White));
-    dc.FillRect({3, 3, 2, 4}, Brush(White));  // inverted: nothing
+    dc.FillRect({1, 1, 3, 3}, Brush(kWhite));
+    dc.FillRect({4, -2, 9, 1}, Brush(kWhite));
+    dc.FillRect({3, 3, 2, 4}, Brush(kWhite));  // inverted: nothing
     EXPECT_EQ(Art(bitmap, 0, 0, 5, 4), Rows({"....#", ".##..", ".##..", "....."}));
 }
 
 TEST(DeviceContext, LinesLeaveOutTheirEndPoint) {
     Bitmap bitmap(6, 3);
     DeviceContext dc(bitmap);
-    dc.SelectObject(Pen(White, 1));
+    dc.SelectObject(Pen(kWhite, 1));
     dc.MoveToEx(0, 0);
     dc.LineTo(4, 0);
     dc.LineTo(4, 2);
@@ -70,7 +70,7 @@ TEST(DeviceContext, LinesLeaveOutTheirEndPoint) {
 TEST(DeviceContext, TwoPixelPenCoversTheColumnBeforeTheLineAndTheLineItself) {
     Bitmap bitmap(6, 4);
     DeviceContext dc(bitmap);
-    Pen old = dc.SelectObject(Pen(White, 2));
+    Pen old = dc.SelectObject(Pen(kWhite, 2));
     EXPECT_EQ(old.Width(), 1);
     dc.MoveToEx(3, 0);
     dc.LineTo(3, 4);
@@ -78,7 +78,7 @@ TEST(DeviceContext, TwoPixelPenCoversTheColumnBeforeTheLineAndTheLineItself) {
 
     Bitmap across(4, 4);
     DeviceContext dc2(across);
-    dc2.SelectObject(Pen(White, 2));
+    dc2.SelectObject(Pen(kWhite, 2));
     dc2.MoveToEx(0, 2);
     dc2.LineTo(4, 2);
     EXPECT_EQ(Art(across, 0, 0, 4, 4), Rows({"....", "####", "####", "...."}));
@@ -87,12 +87,12 @@ TEST(DeviceContext, TwoPixelPenCoversTheColumnBeforeTheLineAndTheLineItself) {
 TEST(DeviceContext, RectangleFillsWithTheBrushAndOutlinesWithThePen) {
     Bitmap bitmap(5, 4);
     DeviceContext dc(bitmap);
-    dc.SelectObject(Pen(White, 1));
+    dc.SelectObject(Pen(kWhite, 1));
     dc.SelectObject(Brush(Rgb(1, 2, 3)));
     dc.Rectangle(0, 0, 4, 4);
     EXPECT_EQ(Art(bitmap, 0, 0, 5, 4), Rows({"####.", "#..#.", "#..#.", "####."}));
     EXPECT_EQ(bitmap.At(1, 1), Rgb(1, 2, 3));
-    EXPECT_EQ(bitmap.At(4, 1), Black);
+    EXPECT_EQ(bitmap.At(4, 1), kBlack);
 }
 
 TEST(DeviceContext, PixelsOutsideTheSurfaceReadAsMinusOne) {
@@ -102,7 +102,7 @@ TEST(DeviceContext, PixelsOutsideTheSurfaceReadAsMinusOne) {
     EXPECT_EQ(dc.GetPixel(1, 1), 0xFEFFFF);
     EXPECT_EQ(dc.GetPixel(2, 0), -1);
     EXPECT_EQ(dc.GetPixel(0, -1), -1);
-    EXPECT_EQ(dc.SetPixel(-1, 0, White), -1);
+    EXPECT_EQ(dc.SetPixel(-1, 0, kWhite), -1);
 }
 
 TEST(SystemColors, ResolveThroughOneTable) {
@@ -111,7 +111,7 @@ TEST(SystemColors, ResolveThroughOneTable) {
     EXPECT_EQ(ResolveColor(windowText), GetSysColor(8));
     EXPECT_EQ(ResolveColor(Rgb(1, 2, 3)), Rgb(1, 2, 3));
     EXPECT_EQ(Brush(SystemColorRef(SystemColor::ButtonFace)).GetColor(), GetSysColor(15));
-    EXPECT_EQ(GetSysColor(999), Black);
+    EXPECT_EQ(GetSysColor(999), kBlack);
 
     Bitmap bitmap(1, 1);
     DeviceContext dc(bitmap);
@@ -121,8 +121,8 @@ TEST(SystemColors, ResolveThroughOneTable) {
 
 TEST(BitBlt, CopiesTheBlockThatLiesOnBothSurfaces) {
     Bitmap from(3, 3);
-    from.Fill({0, 0, 3, 1}, White);
-    from.Set(0, 2, White);
+    from.Fill({0, 0, 3, 1}, kWhite);
+    from.Set(0, 2, kWhite);
     Bitmap to(3, 3);
     DeviceContext source(from);
     DeviceContext target(to);
@@ -139,7 +139,7 @@ TEST(Screen, TwipsAndHimetric) {
     EXPECT_EQ(TwipsToPixelsY(3780), 252);
     EXPECT_EQ(PixelsToHimetric(96), 2540);
     EXPECT_EQ(PixelsToHimetric(1), 26);
-    EXPECT_EQ(ScreenBitsPerPixel, 32);
+    EXPECT_EQ(kScreenBitsPerPixel, 32);
 }
 
 }  // namespace

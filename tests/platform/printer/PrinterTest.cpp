@@ -30,7 +30,7 @@ protected:
         forms::SetPrintQueue(&queue);
         queue.destination = "";  // no print queue unless a test sets one
         printer.KillDoc();
-        printer.SetScaleMode(forms::PrinterObject::Twips);
+        printer.SetScaleMode(forms::PrinterObject::kTwips);
     }
     void TearDown() override {
         printer.KillDoc();
@@ -39,9 +39,9 @@ protected:
     }
 
     static gdi::PictureRef TwoByTwo() {
-        gdi::Bitmap image(2, 2, gdi::White);
+        gdi::Bitmap image(2, 2, gdi::kWhite);
         image.Set(1, 0, gdi::Rgb(255, 0, 0));
-        image.Set(0, 1, gdi::Black);
+        image.Set(0, 1, gdi::kBlack);
         return std::make_shared<gdi::Picture>(image);
     }
 
@@ -54,11 +54,11 @@ protected:
 TEST_F(PrinterTest, ScaleModesMeasureTheLetterPage) {
     EXPECT_FLOAT_EQ(printer.Width(), 12240);
     EXPECT_FLOAT_EQ(printer.Height(), 15840);
-    printer.SetScaleMode(forms::PrinterObject::Inches);
+    printer.SetScaleMode(forms::PrinterObject::kInches);
     EXPECT_FLOAT_EQ(printer.ScaleWidth(), 8.5f);
-    printer.SetScaleMode(forms::PrinterObject::Pixels);
-    EXPECT_FLOAT_EQ(printer.ScaleWidth(), 8.5f * forms::PrinterObject::Dpi);
-    printer.SetScaleMode(forms::PrinterObject::Points);
+    printer.SetScaleMode(forms::PrinterObject::kPixels);
+    EXPECT_FLOAT_EQ(printer.ScaleWidth(), 8.5f * forms::PrinterObject::kDpi);
+    printer.SetScaleMode(forms::PrinterObject::kPoints);
     EXPECT_FLOAT_EQ(printer.ScaleHeight(), 792);
     try {
         printer.SetScaleMode(4);
@@ -66,33 +66,33 @@ TEST_F(PrinterTest, ScaleModesMeasureTheLetterPage) {
     } catch (const vb::VbError& e) {
         EXPECT_EQ(e.Number(), vb::err::kInvalidPropertyValue);
     }
-    EXPECT_EQ(printer.ScaleMode(), forms::PrinterObject::Points);
+    EXPECT_EQ(printer.ScaleMode(), forms::PrinterObject::kPoints);
 }
 
 TEST_F(PrinterTest, PaintPictureStretchesPixelsIntoSquares) {
-    printer.SetScaleMode(forms::PrinterObject::Pixels);
+    printer.SetScaleMode(forms::PrinterObject::kPixels);
     printer.PaintPicture(*TwoByTwo(), 10, 20, 6, 6);
     const gdi::Bitmap& page = printer.Pages().at(0);
-    EXPECT_EQ(page.At(10, 20), gdi::White);
-    EXPECT_EQ(page.At(12, 22), gdi::White);
+    EXPECT_EQ(page.At(10, 20), gdi::kWhite);
+    EXPECT_EQ(page.At(12, 22), gdi::kWhite);
     EXPECT_EQ(page.At(13, 20), gdi::Rgb(255, 0, 0));
     EXPECT_EQ(page.At(15, 22), gdi::Rgb(255, 0, 0));
-    EXPECT_EQ(page.At(10, 23), gdi::Black);
-    EXPECT_EQ(page.At(15, 25), gdi::White);
+    EXPECT_EQ(page.At(10, 23), gdi::kBlack);
+    EXPECT_EQ(page.At(15, 25), gdi::kWhite);
     // Outside the stretched picture the page stays white.
-    EXPECT_EQ(page.At(16, 20), gdi::White);
-    EXPECT_EQ(page.At(10, 26), gdi::White);
-    EXPECT_EQ(page.At(9, 23), gdi::White);
+    EXPECT_EQ(page.At(16, 20), gdi::kWhite);
+    EXPECT_EQ(page.At(10, 26), gdi::kWhite);
+    EXPECT_EQ(page.At(9, 23), gdi::kWhite);
 }
 
 TEST_F(PrinterTest, PaintPictureKeepsItsScreenSizeAndClipsAtTheEdge) {
     printer.PaintPicture(*TwoByTwo(), -15, 0);  // one screen pixel to the left of the page
     const gdi::Bitmap& page = printer.Pages().at(0);
     // A screen pixel is Dpi / 96 dots; the left column is cut off the page.
-    int dot = forms::PrinterObject::Dpi / 96;
+    int dot = forms::PrinterObject::kDpi / 96;
     EXPECT_EQ(page.At(0, 0), gdi::Rgb(255, 0, 0));
-    EXPECT_EQ(page.At(0, dot + 1), gdi::White);
-    EXPECT_EQ(page.At(dot + 1, 0), gdi::White);
+    EXPECT_EQ(page.At(0, dot + 1), gdi::kWhite);
+    EXPECT_EQ(page.At(dot + 1, 0), gdi::kWhite);
 }
 
 TEST_F(PrinterTest, PrintWritesTextAndMovesToTheNextLine) {
@@ -107,12 +107,12 @@ TEST_F(PrinterTest, PrintWritesTextAndMovesToTheNextLine) {
     int ink = 0;
     for (int y = 0; y < page.Height(); ++y)
         for (int x = 0; x < page.Width(); ++x)
-            ink += page.At(x, y) == gdi::Black;
+            ink += page.At(x, y) == gdi::kBlack;
     EXPECT_GT(ink, 50);
     // Nothing lies left of or above the one-inch position.
     for (int y = 0; y < 195; ++y)
         for (int x = 0; x < 195; ++x)
-            ASSERT_EQ(page.At(x, y), gdi::White) << x << "," << y;
+            ASSERT_EQ(page.At(x, y), gdi::kWhite) << x << "," << y;
     EXPECT_GT(printer.TextWidth("Estimate"), printer.TextWidth("E"));
 }
 

@@ -34,16 +34,16 @@ public:
     const gdi::Bitmap& Raster() const { return raster_; }
 
     void ShowMessage(const std::string& text) {
-        raster_ = gdi::Bitmap(48, 12, gdi::Black);
+        raster_ = gdi::Bitmap(48, 12, gdi::kBlack);
         gdi::DeviceContext dc(raster_);
         dc.SelectObject(gdi::Font{"DejaVu Sans", 7});
-        dc.SetTextColor(gdi::White);
+        dc.SetTextColor(gdi::kWhite);
         dc.TextOutA(1, 0, text);
-        surface_ = gdi::Bitmap(raster_.Width() * kPitch, raster_.Height() * kPitch, gdi::Black);
+        surface_ = gdi::Bitmap(raster_.Width() * kPitch, raster_.Height() * kPitch, gdi::kBlack);
         for (int y = 0; y < raster_.Height(); ++y)
             for (int x = 0; x < raster_.Width(); ++x)
                 surface_.Fill({x * kPitch, y * kPitch, x * kPitch + kLed, y * kPitch + kLed},
-                              raster_.At(x, y) != gdi::Black ? kLit : kDark);
+                              raster_.At(x, y) != gdi::kBlack ? kLit : kDark);
         PropertyChanged("Image");
     }
 
@@ -119,7 +119,7 @@ TEST_F(Screenshot, ThePreviewShowsTheLitLedsWhereTheSignHasThem) {
     int lit = 0;
     for (int y = 0; y < raster.Height(); ++y) {
         for (int x = 0; x < raster.Width(); ++x) {
-            bool on = raster.At(x, y) != gdi::Black;
+            bool on = raster.At(x, y) != gdi::kBlack;
             lit += on;
             QPoint led = origin + QPoint(x * kPitch + 1, y * kPitch + 1);
             ASSERT_EQ(shot.pixel(led), ToQRgb(on ? kLit : kDark)) << "LED " << x << "," << y;

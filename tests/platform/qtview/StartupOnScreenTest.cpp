@@ -173,7 +173,7 @@ int LitLeds(forms::HostedControl& display) {
     int lit = 0;
     for (int y = 0; frame && y < frame->PixelHeight(); ++y)
         for (int x = 0; x < frame->PixelWidth(); ++x)
-            lit += frame->Image().At(x, y) == gdi::White;
+            lit += frame->Image().At(x, y) == gdi::kWhite;
     return lit;
 }
 
