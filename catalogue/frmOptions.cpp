@@ -4,6 +4,7 @@
 #include "core/Sign.h"
 #include "core/SizeFilterTable.h"
 #include "editor/frmMain.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/StringTable.h"
 
 namespace zomel {
@@ -22,7 +23,7 @@ void frmOptions::LoadCharWide() {
 void frmOptions::LoadHighFilter() {
     forms::ComboBox& widths = *MainForm->cbbWide;
     widths.Clear();
-    if (MainForm->chkHigh->Value() == 1)
+    if (MainForm->chkHigh->Value() == forms::vbChecked)
         AddSizes(widths, PartnersOfChoice(*MainForm->cbbHigh, WidthsForHeight));
     widths.SetListIndex(static_cast<vb::Integer>(widths.ListCount() - 1));
 }
@@ -30,7 +31,7 @@ void frmOptions::LoadHighFilter() {
 void frmOptions::LoadWideFilter() {
     forms::ComboBox& heights = *MainForm->cbbHigh;
     heights.Clear();
-    if (MainForm->chkWide->Value() == 1)
+    if (MainForm->chkWide->Value() == forms::vbChecked)
         AddSizes(heights, PartnersOfChoice(*MainForm->cbbWide, HeightsForWidth));
 }
 

@@ -5,6 +5,7 @@
 #include "core/Sign.h"
 #include "core/SizeValidation.h"
 #include "editor/frmMain.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 
 namespace zomel {
@@ -24,7 +25,7 @@ std::string ValidateHeightWidth(vb::Integer& selectionMissing) {
 
 std::string ValidateWidthHeight(vb::Integer& selectionMissing) {
     const SizeListChoice width = Choice(*MainForm->cbbWide);
-    if (width.Selected && MainForm->chkWide->Value() == 1) {
+    if (width.Selected && MainForm->chkWide->Value() == forms::vbChecked) {
         forms::Instance<frmOptions>().LoadWideFilter();
         selectionMissing = vb::False;
         return {};

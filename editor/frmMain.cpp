@@ -10,6 +10,7 @@
 #include "core/Sign.h"
 #include "core/TranslateForm.h"
 #include "core/mapParts.h"
+#include "editor/LinePlacement.h"
 #include "editor/SignEventsToWindows.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
@@ -94,7 +95,7 @@ void frmMain::LoadOnce() {
     vb::OnError step = LoadStep();
     step([this] { TraceEntry(); });
     step([this] { TranslateForm(*this, false); });
-    step([this] { sbStatusBar->Panels()(5).Let("Visible", false); });
+    step([this] { sbStatusBar->Panels()(kWarningPanel).Let("Visible", false); });
     step([this] {
         // The line/character page has its tab too: its first visit gives its notice.
         FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};
@@ -199,7 +200,7 @@ void frmMain::ResetLineFormats() {
         format.FontSize = font.Size;
         format.FontRows = font.Height;
         format.PixelFont = vb::True;
-        format.Align = 2;
+        format.Align = kAlignCentre;
         SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
         if (i <= kLastSizedLine) HSLine(i).SetValue(kStartLineHeight);
         if (i == 0) continue;

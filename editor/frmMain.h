@@ -37,6 +37,9 @@ class Sign;
 // figures.  Other windows reach it through MainForm.
 class frmMain : public ProgramForm {
 public:
+    // The status bar panel that shows the size warnings.
+    static constexpr vb::Long kWarningPanel = 5;
+
     frmMain();
 
     // Public variables (other windows read and write them).

@@ -3,6 +3,7 @@
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/LinePlacement.h"
 #include "editor/frmMain.h"
 #include "platform/forms/StringTable.h"
 
@@ -46,7 +47,7 @@ void frmMain::SetZomelVersion() {
 }
 
 void frmMain::mnuFormatCenter_Click() {
-    FormatOf(CurrentLine).Align = 2;
+    FormatOf(CurrentLine).Align = kAlignCentre;
     if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
 }
 

@@ -69,7 +69,7 @@ void frmMain::mnuSignDensity_Click() {
 }
 
 void frmMain::ShowDensityTools() {
-    const bool vertical = ChkVertical->Value() == 1;
+    const bool vertical = ChkVertical->Value() == forms::vbChecked;
     SetToolVisible("id_SignHigh", HighDensity);
     SetToolVisible("id_SignStandard", !HighDensity);
     if (HighDensity) {
@@ -114,12 +114,12 @@ void frmMain::mnuSignVertical_Click(vb::Integer toVertical) {
     }
     const bool wasVisible = ViewSign->Visible();
     ViewSign->SetVisible(false);
-    if (ChkVertical->Value() == 0 && toVertical) {
-        ChkVertical->SetValue(1);
+    if (ChkVertical->Value() == forms::vbUnchecked && toVertical) {
+        ChkVertical->SetValue(forms::vbChecked);
         SetToolVisible("id_SignVertical", true);
         SetToolVisible("id_SignHorizontal", false);
-    } else if (ChkVertical->Value() == 1 && !toVertical) {
-        ChkVertical->SetValue(0);
+    } else if (ChkVertical->Value() == forms::vbChecked && !toVertical) {
+        ChkVertical->SetValue(forms::vbUnchecked);
         SetToolVisible("id_SignVertical", false);
         SetToolVisible("id_SignHorizontal", true);
         if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(kTallestLineMatrixHeight);

@@ -4,6 +4,7 @@
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
+#include "editor/LinePlacement.h"
 #include "editor/frmMain.h"
 #include "estimate/frmOrder.h"
 #include "platform/forms/Constants.h"
@@ -56,12 +57,12 @@ void frmMain::mnuEditPaste_Click() {
 }
 
 void frmMain::mnuFormatLeft_Click() {
-    FormatOf(CurrentLine).Align = 0;
+    FormatOf(CurrentLine).Align = kAlignLeft;
     txtZomelText_Change(CurrentLine);
 }
 
 void frmMain::mnuFormatRight_Click() {
-    FormatOf(CurrentLine).Align = 1;
+    FormatOf(CurrentLine).Align = kAlignRight;
     txtZomelText_Change(CurrentLine);
 }
 

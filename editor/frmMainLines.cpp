@@ -64,7 +64,7 @@ void frmMain::KeepLineMatrixLimit(vb::Integer Index) {
     vb::Integer highest = 0;
     if (!HighDensity)
         highest = kTallestLineMatrixHeight;
-    else if (ChkVertical->Value() != 1)
+    else if (ChkVertical->Value() != forms::vbChecked)
         highest = kTallestFlatHighDensityLineMatrixHeight;
     else
         return;
@@ -82,7 +82,8 @@ void frmMain::ShowBlockFontHeight(vb::Integer Index, double factor, const std::s
     format.FontRows = font.Height;
     const double rows = format.FontRows - 5;
     double inches = 2.75 * rows + 13.75;
-    if (HighDensity) inches = ChkVertical->Value() == 1 ? 1.6 * rows + 8.0 : 1.72 * rows + 8.6;
+    if (HighDensity)
+        inches = ChkVertical->Value() == forms::vbChecked ? 1.6 * rows + 8.0 : 1.72 * rows + 8.6;
     LblCharHeight(Index).SetCaption(font.Cols + "x" + font.Rows +
                                     forms::LoadResString(kBlockFontWord) +
                                     vb::Format(inches * factor, "#0.00") + " " + unitName);
@@ -96,7 +97,7 @@ void frmMain::ShowInstalledFontHeight(vb::Integer Index, double factor) {
     } else {
         double height = (size - 2) * sign.CharHeightCust1() + sign.CharHeightCust2();
         if (HighDensity)
-            height += (ChkVertical->Value() == 1 ? 1 : 2) * factor;
+            height += (ChkVertical->Value() == forms::vbChecked ? 1 : 2) * factor;
         else
             height += 11 * factor;
         LblCharHeight(Index).SetCaption(vb::Format(height, "#,##0.00") + " " + sign.CharSizeUnit());
@@ -114,7 +115,7 @@ void frmMain::SyncLineMatrixHeights(vb::Integer Index) {
 }
 
 void frmMain::SetWarningPanel(const std::string& text) {
-    forms::Item& panel = sbStatusBar->Panels()(5);
+    forms::Item& panel = sbStatusBar->Panels()(kWarningPanel);
     panel.Let("Text", text);
     panel.Let("ToolTipText", text);
 }

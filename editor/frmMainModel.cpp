@@ -8,10 +8,12 @@
 #include "core/Globals.h"
 #include "core/LayoutCandidate.h"
 #include "core/Sign.h"
+#include "editor/LinePlacement.h"
 #include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
 #include "modelspec/frmModelNum.h"
+#include "platform/forms/Constants.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StdFont.h"
@@ -24,12 +26,12 @@ namespace {
 
 constexpr vb::Long kModelTooLong = 11640;
 constexpr vb::Long kModelTooShort = 11641;
-constexpr vb::Long kWarningPanel = 5;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
 const char* const kGapFont = "UK5x7";
+constexpr vb::Integer kGapFontSize = 7;
 
 void Beep() {
     forms::CurrentHost().Beep();
@@ -40,7 +42,7 @@ frmModelNum& ModelWindow() {
 }
 
 void SetPanelVisible(forms::StatusBar& bar, bool visible) {
-    bar.Panels()(kWarningPanel).Let("Visible", visible);
+    bar.Panels()(frmMain::kWarningPanel).Let("Visible", visible);
 }
 
 }  // namespace
@@ -145,13 +147,14 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     if (CharGap != 1) {
         if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
         for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
-            FormatOf(i) = LineFormat{vb::False, 2, vb::False, vb::False, kGapFont, 7, 7, vb::False};
+            FormatOf(i) = LineFormat{vb::False, kAlignCentre, vb::False,    vb::False,
+                                     kGapFont,  kGapFontSize, kGapFontSize, vb::False};
             if (i > kLastSizedLine) continue;
             forms::HScrollBar& bar = HSLine(i);
             bar.SetMin(kInstalledFontSmallest);
             bar.SetMax(kInstalledFontLargest);
             SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
-            bar.SetValue(7);
+            bar.SetValue(kGapFontSize);
             HSLine_Change(i);
         }
         return;
@@ -327,7 +330,7 @@ void frmMain::cbbWide_Validate(vb::Integer&) {
 }
 
 void frmMain::chkHigh_Click() {
-    if (chkHigh->Value() != 1) return;
+    if (chkHigh->Value() != forms::vbChecked) return;
     cbbHigh_Validate(SizeNotSelected);
 }
 

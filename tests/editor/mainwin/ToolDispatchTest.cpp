@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "platform/forms/Interaction.h"
 #include "tests/editor/mainwin/MainWindowFixture.h"
 
 using namespace zomel;
@@ -14,50 +16,75 @@ protected:
     }
 };
 
-TEST_F(ToolDispatch, EveryCommandToolNamesItsCommand) {
-    const std::vector<std::pair<const char*, frmMain::Command>> tools = {
-        {"id_EditCut", &frmMain::mnuEditCut_Click},
-        {"id_EditCopy", &frmMain::mnuEditCopy_Click},
-        {"id_EditPaste", &frmMain::mnuEditPaste_Click},
-        {"id_FileExit", &frmMain::mnuFileExit_Click},
-        {"id_FilePrint", &frmMain::mnuFilePrint_Click},
-        {"id_FormatFont", &frmMain::mnuFormatFont_Click},
-        {"id_FormatLeft", &frmMain::mnuFormatLeft_Click},
-        {"id_FormatCenter", &frmMain::mnuFormatCenter_Click},
-        {"id_FormatRight", &frmMain::mnuFormatRight_Click},
-        {"id_FormatShrink", &frmMain::mnuFormatShrink_Click},
-        {"id_HelpAbout", &frmMain::mnuHelpAbout_Click},
-        {"id_HelpContact", &frmMain::mnuHelpContact_Click},
-        {"id_HelpSearch", &frmMain::mnuHelpSearch_Click},
-        {"id_SignShow", &frmMain::mnuSignShow_Click},
-        {"id_SignSpec", &frmMain::mnuSignSpec_Click},
-        {"id_SignStart", &frmMain::mnuSignStartOver_Click},
-        {"id_SignClear", &frmMain::mnuSignClear_Click},
-        {"id_SignHigh", &frmMain::mnuSignDensity_Click},
-        {"id_SignStandard", &frmMain::mnuSignDensity_Click},
-        {"id_Sign1", &frmMain::SetZomelVersion},
-        {"id_Sign2", &frmMain::SetZomelVersion},
-        {"id_SignCArt", &frmMain::mnuSignClipArt_Click},
-        {"id_SignCList", &frmMain::mnuSignClipList_Click},
-        {"id_SignChar", &frmMain::mnuSignChar_Click},
-        {"id_SignFull", &frmMain::mnuSignFull_Click},
-        {"id_SignLine", &frmMain::mnuSignLine_Click},
-        {"id_SignPrice", &frmMain::mnuSignPrice_Click},
-        {"id_ViewComponents", &frmMain::mnuViewComponents_Click},
-        {"id_ViewGallery", &frmMain::mnuViewGallery_Click},
-        {"id_ViewModels", &frmMain::mnuViewModels_Click},
-        {"id_ViewOptions", &frmMain::mnuViewOptions_Click},
-        {"id_ViewRefresh", &frmMain::mnuViewRefresh_Click},
-        {"id_ViewStatus", &frmMain::mnuViewStatus_Click},
-        {"id_ViewToolbar", &frmMain::mnuViewToolbar_Click},
+// The commands that open a window, a click on their tool each: the window comes up over the
+// main window, modal or not as the command shows it.
+TEST_F(ToolDispatch, WindowToolsOpenTheirWindowsOverTheMainWindow) {
+    const std::vector<std::pair<const char*, std::string>> tools = {
+        {"id_HelpAbout", "modal frmAbout owner frmMain"},
+        {"id_HelpContact", "modal frmVELDOInfo owner frmMain"},
+        {"id_SignCArt", "modal frmClipArt owner frmMain"},
+        {"id_SignCList", "modal frmClipList owner frmMain"},
+        {"id_SignSpec", "modal frmSpecChoose owner frmMain"},
+        {"id_ViewGallery", "modal frmGallery owner frmMain"},
+        {"id_ViewOptions", "show frmOptions owner frmMain"},
+        {"id_ViewModels", "show frmModelNum owner frmMain"},
+        {"id_ViewComponents", "show frmComponents"},
     };
-    const auto& table = frmMain::ToolCommands();
-    EXPECT_EQ(table.size(), tools.size());
-    for (const auto& [id, command] : tools) {
-        auto entry = table.find(id);
-        ASSERT_NE(entry, table.end()) << id;
-        EXPECT_TRUE(entry->second == command) << id;
+    for (const auto& [id, shown] : tools) {
+        host.ClearJournal();
+        Click(id);
+        EXPECT_TRUE(std::ranges::count(host.Journal(), shown) == 1) << id;
     }
+    // The clip art window's own notice is the only message on the way.
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_TRUE(host.Messages().front().prompt.starts_with("ZOMEL signs can display graphics."));
+}
+
+TEST_F(ToolDispatch, EditToolsWorkOnTheCurrentLinesSelection) {
+    Main().txtZomelText(0).SetText("LEFT LANE");
+    CurrentLine = 1;
+    forms::TextBox& line = Main().txtZomelText(1);
+    line.SetText("ROAD WORK");
+    line.SetSelStart(0);
+    line.SetSelLength(5);
+    Click("id_EditCopy");
+    EXPECT_EQ(forms::Clipboard().GetText(), "ROAD ");
+    EXPECT_EQ(line.Text(), "ROAD WORK");
+    Click("id_EditCut");
+    EXPECT_EQ(line.Text(), "WORK");
+    line.SetSelStart(4);
+    Click("id_EditPaste");
+    EXPECT_EQ(line.Text(), "WORKROAD ");
+    EXPECT_EQ(Main().txtZomelText(0).Text(), "LEFT LANE");
+}
+
+TEST_F(ToolDispatch, SignAndViewToolsReachTheirCommands) {
+    Click("id_SignChar");
+    EXPECT_EQ(TheSign().SegmentType(), kCharacterSegmented);
+    const bool outlined = ViewSign().Get("ZomelOutline").ToBool();
+    Click("id_SignShow");
+    EXPECT_NE(ViewSign().Get("ZomelOutline").ToBool(), outlined);
+    host.ClearJournal();
+    Click("id_ViewRefresh");
+    EXPECT_TRUE(std::ranges::count(host.Journal(), "refresh frmMain") == 1);
+    Click("id_FilePrint");  // nothing typed: nothing to print
+    EXPECT_EQ(host.Beeps(), 1);
+    EXPECT_TRUE(host.PrinterDialogs().empty());
+}
+
+TEST_F(ToolDispatch, FontHelpAndExitToolsReachTheirCommands) {
+    host.AnswerNext(forms::vbNo);  // not the LED block fonts: the font dialog, cancelled
+    Click("id_FormatFont");
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages().front().prompt, Text(10922));
+    EXPECT_EQ(host.FontDialogs().size(), 1u);
+    host.ClearMessages();
+    Click("id_HelpSearch");
+    ASSERT_EQ(host.OpenedDocuments().size(), 1u);
+    EXPECT_TRUE(host.OpenedDocuments().front().ends_with("/help/search.html"));
+    EXPECT_TRUE(host.Messages().empty());
+    Click("id_FileExit");
+    EXPECT_FALSE(Main().IsLoaded());
 }
 
 // Every tool of the bars is in the table, is one of the tools whose command reads the tool,
