@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
@@ -36,6 +37,14 @@ const nlohmann::json* DescriptionOfControl(const std::string& window, std::strin
     for (const nlohmann::json& entry : *controls)
         if (SameName(entry.value("Name", ""), name)) return &entry;
     return nullptr;
+}
+
+// The control's place in its control array; -1 when it stands alone.
+vb::Integer ControlIndex(const nlohmann::json& entry) {
+    auto index = entry.find("Index");
+    if (index == entry.end()) return -1;
+    return static_cast<vb::Integer>(
+        WholeNumberFromDescription(*index, -1, INT16_MAX, "The control index"));
 }
 
 }  // namespace
@@ -149,9 +158,8 @@ void Form::BuildControls() {
     auto list = description.find("Controls");
     if (list == description.end()) return;
     for (const nlohmann::json& entry : *list) {
-        auto index = static_cast<vb::Integer>(entry.value("Index", -1));
-        auto control =
-            CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""), index);
+        auto control = CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""),
+                                     ControlIndex(entry));
         control->LoadDescription(entry);
         controls_.push_back(std::move(control));
     }
