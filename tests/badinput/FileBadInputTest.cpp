@@ -106,6 +106,12 @@ TEST_F(FileBadInputTest, NumbersADescriptionCannotHoldAreRefusedOrKeptWhole) {
                   "The window frmDamaged cannot be loaded from " + path +
                       ": The control index 40000 is not a whole number from -1 to 32767");
     EXPECT_FALSE(window.IsLoaded());
+    forms::ParseWindowDescription(
+        "frmDamaged",
+        R"({"Controls": [{"Type": "MSFlexGrid", "Name": "grd", "ColWidth": [1e300]}]})");
+    ExpectRefusal([&] { window.Load(); }, vb::err::kInvalidFileFormat,
+                  "The column width 1e+300 is not a whole number from -1 to 2147483647");
+    EXPECT_FALSE(window.IsLoaded());
     // A whole number beyond 32 bits is not cut to 32.
     forms::ParseWindowDescription("frmDamaged", R"({"Tag": 4000000000})");
     window.Load();
