@@ -324,7 +324,8 @@ Control* Form::FindControl(std::string_view name, vb::Integer index) {
 }
 
 Control* Form::ControlByContainerName(std::string_view name) {
-    if (name.empty()) return nullptr;
+    // Asked by views that outlive the controls a moment: never loads the window again.
+    if (name.empty() || !loaded_) return nullptr;
     size_t open = name.find('(');
     if (open == std::string_view::npos || name.back() != ')') return FindControl(name);
     std::string digits(name.substr(open + 1, name.size() - open - 2));

@@ -14,6 +14,7 @@ ToolBarsView::ToolBarsView(forms::Control& control, FormWindow& window)
     : ViewBase(control, window) {}
 
 ToolBarsView::~ToolBarsView() {
+    *alive_ = false;
     for (auto& [bar, item] : toolbars_)
         delete bar.data();
     if (menuBar_) menuBar_->clear();
@@ -66,7 +67,9 @@ void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools,
 
 void ToolBarsView::Choose(const std::string& id) {
     if (Syncing()) return;
+    const std::shared_ptr<bool> alive = alive_;
     Bars().ClickTool(id);
+    if (!*alive) return;
     // A state the model kept (a grouped tool clicked while down) is shown again.
     Quietly([&] { Sync({}); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 #include "platform/forms/ActiveToolBars.h"
@@ -40,6 +41,9 @@ private:
     forms::ActiveToolBars& Bars() const;
 
     std::vector<Entry> entries_;
+    // False once the view is gone: a tool's command may unload the window, and this view with
+    // it, before the click returns.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<std::pair<QPointer<ToolRow>, forms::ToolBar*>> toolbars_;
     QPointer<QMenuBar> menuBar_;
 };

@@ -19,9 +19,11 @@ public:
         On("SSBars", "ToolClick", [this](Control&, EventArgs& args) {
             auto tool = args[0].As<Tool>();
             clicks.push_back(tool->ID() + " " + std::to_string(tool->State()));
+            if (exitUnloads && tool->ID() == "id_FileExit") Unload();
         });
     }
     std::vector<std::string> clicks;
+    bool exitUnloads = false;
 };
 
 const char* kToolsWindow = R"({
@@ -112,6 +114,14 @@ TEST_F(ToolBarsView, ChoosingToolsClicksThemOnTheControl) {
     QTest::mouseClick(Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
     QTest::mouseClick(Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold")), Qt::LeftButton);
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FileExit 0", "id_Bold 1", "id_Bold 0"}));
+}
+
+TEST_F(ToolBarsView, AToolThatUnloadsItsWindowEndsTheChoiceThere) {
+    window.exitUnloads = true;
+    ChooseFromMenu("&File", "E&xit");
+    EXPECT_EQ(window.clicks, std::vector<std::string>{"id_FileExit 0"});
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(fx.host.WindowOf(window), nullptr);
 }
 
 TEST_F(ToolBarsView, GroupedStateButtonsShowTheirGroupInEveryBar) {
