@@ -31,6 +31,9 @@ constexpr vb::Integer kPrintShift = forms::vbShiftMask | forms::vbCtrlMask | for
 constexpr vb::Long kDescriptionField = 55;
 constexpr vb::Long kPartField = 16;
 constexpr vb::Long kPriceField = 27;
+// The room the list leaves in the window: below it and right of it.
+constexpr vb::Single kRoomBelowList = 360;
+constexpr vb::Single kRoomBesideList = 120;
 // The printed page: a half-inch margin and a fixed-pitch font small enough for a full line.
 constexpr vb::Single kPrintMargin = 720;
 constexpr double kPrintPoints = 9;
@@ -124,8 +127,8 @@ void frmComponents::lvComp_ColumnClick(const forms::Item& ColumnHeader) {
 }
 
 void frmComponents::Form_Resize() {
-    if (ScaleHeight() > 360) lvComp->SetHeight(ScaleHeight() - 360);
-    if (ScaleWidth() > 120) lvComp->SetWidth(ScaleWidth() - 120);
+    if (ScaleHeight() > kRoomBelowList) lvComp->SetHeight(ScaleHeight() - kRoomBelowList);
+    if (ScaleWidth() > kRoomBesideList) lvComp->SetWidth(ScaleWidth() - kRoomBesideList);
 }
 
 void frmComponents::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {

@@ -12,10 +12,6 @@ inline constexpr vb::Integer kAlignCentre = 2;
 inline constexpr vb::Integer kPlaceTop = 0;
 inline constexpr vb::Integer kPlaceMiddle = 1;
 inline constexpr vb::Integer kPlaceBottom = 2;
-// Their names before constants took the kName style, kept until the layout code moves over.
-inline constexpr vb::Integer AlignLeft = kAlignLeft;
-inline constexpr vb::Integer AlignCentre = kAlignCentre;
-inline constexpr vb::Integer PlaceTop = kPlaceTop;
 
 // The x at which a line of text width `textWidth` starts on a sign `signWidth` pixels wide.
 // LED block fonts carry a blank column right of every character, which right and centre

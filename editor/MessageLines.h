@@ -8,7 +8,7 @@
 namespace zomel {
 
 // The main window's message lines: txtZomelText(0) to txtZomelText(10).  Only lines 0 to 8 have
-// a height bar (HSLine) and a height label; the last two take the heights of the others.
+// a height bar (HSLine) and a height label.
 inline constexpr vb::Integer kMessageLineCount = 11;
 inline constexpr vb::Integer kLastMessageLine = kMessageLineCount - 1;
 inline constexpr vb::Integer kLastSizedLine = 8;

@@ -3,13 +3,14 @@
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
 #include "core/TranslateForm.h"
+#include "editor/ClipText.h"
 #include "editor/MessageSpan.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
-#include "platform/vb/Strings.h"
+#include "platform/vb/Error.h"
 
 namespace zomel {
 namespace {
@@ -21,6 +22,11 @@ constexpr vb::Integer kLineCount = 11;
 
 forms::TextBox& MainLine(vb::Integer index) {
     return MainForm->ControlAs<forms::TextBox>("txtZomelText", index);
+}
+
+void ReportUnreadable(const std::string& path) {
+    forms::MsgBox(forms::LoadResString(kUnableToLocateId) + path +
+                  forms::LoadResString(kReinstallId));
 }
 
 }  // namespace
@@ -39,21 +45,13 @@ void frmClipList::Window_Load() {
 void frmClipList::LoadClipText() {
     std::string path = os::JoinPath(os::ProgramFolder(), "ClipText.txt");
     std::optional<std::string> bytes = os::ReadIfPresent(path);
-    if (!bytes) {
-        forms::MsgBox(forms::LoadResString(kUnableToLocateId) + path +
-                      forms::LoadResString(kReinstallId));
-        return;
-    }
-    // One entry a line, an empty line too; the line end after the last line ends it.
-    std::string text = vb::FromWindows1252(*bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        LstClipText->AddItem(line);
-        start = end + 1;
+    if (!bytes) return ReportUnreadable(path);
+    // A file longer than the list can hold is read as far as the list goes.
+    try {
+        for (const std::string& entry : ClipTextEntries(*bytes))
+            LstClipText->AddItem(entry);
+    } catch (const vb::VbError&) {
+        ReportUnreadable(path);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "editor/frmGallery.h"
 
-#include <cmath>
-
 #include "core/Diagnostics.h"
 #include "core/LogChannel.h"
 #include "platform/forms/Interaction.h"
@@ -9,28 +7,12 @@
 #include "platform/gdi/Picture.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
-#include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
-#include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
 
 constexpr vb::Long kUnderDevelopmentId = 10702;
-
-[[noreturn]] void BadList(const std::string& why) {
-    vb::Raise(vb::err::kInvalidCall, "gifs_jpegs/pic.txt: " + why);
-}
-
-// Caption, width and height of a photo line; both sizes must be above 0.
-std::vector<std::string> PhotoFields(const std::string& line, size_t number) {
-    std::vector<std::string> fields = vb::Split(line, "/");
-    if (fields.size() < 3)
-        BadList("photo " + std::to_string(number) + " needs caption/width/height");
-    if (vb::Val(fields[1]) <= 0 || vb::Val(fields[2]) <= 0)
-        BadList("photo " + std::to_string(number) + " has no size");
-    return fields;
-}
 
 }  // namespace
 
@@ -62,30 +44,20 @@ void frmGallery::Window_Load() {
     }
 }
 
-// "pic.txt": the photo count, then one line per photo; checked whole before any is shown.
 void frmGallery::ReadPhotoList() {
-    std::string text = vb::FromWindows1252(
-        os::ReadAllBytes(os::JoinPath(os::ProgramFolder(), "gifs_jpegs/pic.txt")));
-    lines_ = vb::Split(vb::Replace(text, "\r\n", "\n"), "\n");
-    if (lines_.empty() || vb::Val(lines_[0]) < 1) BadList("the first line must be a count");
-    double count = vb::Val(lines_[0]);
-    if (count != std::floor(count) || count > 32767) BadList("the count is not a whole number");
-    photoCount_ = static_cast<vb::Integer>(count);
-    if (lines_.size() < static_cast<size_t>(photoCount_) + 1)
-        BadList("fewer photo lines than the count");
-    for (size_t n = 1; n <= static_cast<size_t>(photoCount_); ++n)
-        PhotoFields(lines_[n], n);
+    photos_ =
+        ParsePhotoList(os::ReadAllBytes(os::JoinPath(os::ProgramFolder(), "gifs_jpegs/pic.txt")));
+    photoCount_ = static_cast<vb::Integer>(photos_.size());
 }
 
 // A photo whose file is missing shows its caption over an empty frame.
 void frmGallery::ShowPhoto() {
     std::string path = prefix_ + std::to_string(photoIndex_) + suffix_;
     Picture1->Let("Picture", gdi::Picture::Load(path) ? path : "");
-    std::vector<std::string> fields =
-        PhotoFields(lines_[static_cast<size_t>(photoIndex_)], static_cast<size_t>(photoIndex_));
-    Label1->SetCaption(fields[0]);
-    photoWidth_ = static_cast<vb::Single>(vb::Val(fields[1]));
-    photoHeight_ = static_cast<vb::Single>(vb::Val(fields[2]));
+    const GalleryPhoto& photo = photos_[static_cast<size_t>(photoIndex_ - 1)];
+    Label1->SetCaption(photo.caption);
+    photoWidth_ = photo.width;
+    photoHeight_ = photo.height;
     baseScale_ = photoWidth_ <= photoHeight_ ? 1500 / photoHeight_ : 1500 / photoWidth_;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ProgramForm.h"
+#include "editor/PhotoList.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/Ref.h"
 
@@ -44,7 +45,7 @@ private:
     vb::Integer photoCount_ = 0;
     std::string prefix_;
     std::string suffix_ = ".jpg";
-    std::vector<std::string> lines_;
+    std::vector<GalleryPhoto> photos_;
     vb::Single photoWidth_ = 0;
     vb::Single photoHeight_ = 0;
     vb::Single baseScale_ = 0;

@@ -11,7 +11,6 @@
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
-#include "platform/forms/StringTable.h"
 #include "platform/gdi/Screen.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
@@ -23,11 +22,6 @@
 namespace zomel {
 namespace {
 
-constexpr vb::Integer LastLine = 10;
-// Lines 0 to 8 are offered one at a time under the last used line.
-constexpr vb::Integer LastOfferedLine = 8;
-constexpr vb::Long TextNotVisible = 10904;
-constexpr vb::Integer ToolDown = 1;
 constexpr vb::Long kQuietExtentError = 32021;
 
 // The largest module cell with its gap, LEDs: the raster holds the largest sign.
@@ -60,7 +54,7 @@ void frmMain::txtZomelText_Change(vb::Integer Index) {
     step([this] { PlaceMessage(); });
     step([this] {
         if (SizeAdjusted) {
-            ShowWarning(forms::LoadResString(TextNotVisible));
+            ShowTextNotVisible();
             SizeAdjusted = vb::False;
         }
     });
@@ -91,12 +85,13 @@ void frmMain::MoveLineUp(vb::Integer from) {
     HSLine(to).SetValue(HSLine(from).Value());
 }
 
-// Hides the lines under the last used one but one, and offers an empty line under it.
+// Hides the lines under the last used one but one, and offers an empty line under it: only
+// the lines with a height bar are offered.
 void frmMain::OfferNextLine() {
     const vb::Integer last = LastUsedLine(false);
-    for (auto i = static_cast<vb::Integer>(last + 2); i <= LastLine; ++i)
+    for (auto i = static_cast<vb::Integer>(last + 2); i <= kLastMessageLine; ++i)
         ShowLine(i, false);
-    if (last < LastOfferedLine && !txtZomelText(last).Text().empty())
+    if (last < kLastSizedLine && !txtZomelText(last).Text().empty())
         ShowLine(static_cast<vb::Integer>(last + 1), true);
 }
 
@@ -120,7 +115,7 @@ void frmMain::PlaceMessage() {
     const int firstRow = Extent.StartingRow == 0 ? 0 : 1 - Extent.StartingRow;
     int offset = 0;
     vb::Integer placedRows = 0;
-    if (VerticalPlacement > PlaceTop) {
+    if (VerticalPlacement > kPlaceTop) {
         placedRows = TheSign().YZomelCount();
         offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
     }
@@ -165,11 +160,11 @@ MessageRaster frmMain::LineRaster() {
 void frmMain::DrawLines(int startY, std::optional<int> offset) {
     const LineAdvance advance = CurrentLineAdvance();
     const int signWidth = ModulesSpan(TheSign().XZomelCount(), PicClip->ClipWidth(), ColumnGap());
-    const bool warnAbove =
-        offset && ToolState("id_SignChar") != ToolDown && ToolState("id_SignLine") != ToolDown;
+    const bool warnAbove = offset && ToolState("id_SignChar") != forms::kToolDown &&
+                           ToolState("id_SignLine") != forms::kToolDown;
     MessageRaster raster = LineRaster();
     double y = startY;
-    for (vb::Integer i = 0; i <= LastLine; ++i) {
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         const std::string& text = txtZomelText(i).Text();
         if (text.empty()) continue;
         const LineFormat& format = LineFormats[i];
@@ -182,11 +177,10 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
                       format.PixelFont != 0);
             // Right and centre place the text measured without its blanks: leading blanks
             // drawn as well would push it off the sign.
-            if (format.Align != AlignLeft)
+            if (format.Align != kAlignLeft)
                 shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
             const double placed = y + *offset;
-            if (y >= 0 && placed < 0 && warnAbove)
-                ShowWarning(forms::LoadResString(TextNotVisible));
+            if (y >= 0 && placed < 0 && warnAbove) ShowTextNotVisible();
             top = Rounded(placed);
         }
         raster.Draw(x, top, shown);
@@ -215,11 +209,11 @@ void frmMain::txtZomelText_GotFocus(vb::Integer Index) {
     CurrentLine = Index;
     const LineFormat& format = LineFormats[Index];
     static const char* const alignTools[] = {"id_FormatLeft", "id_FormatRight", "id_FormatCenter"};
-    if (format.Align >= AlignLeft && format.Align <= AlignCentre)
-        SetToolState(alignTools[format.Align], ToolDown);
-    SetToolState("id_Bold", format.Bold ? ToolDown : 0);
-    SetToolState("id_Italic", format.Italic ? ToolDown : 0);
-    SetToolState("id_Underline", format.Underline ? ToolDown : 0);
+    if (format.Align >= kAlignLeft && format.Align <= kAlignCentre)
+        SetToolState(alignTools[format.Align], forms::kToolDown);
+    SetToolState("id_Bold", format.Bold ? forms::kToolDown : forms::kToolUp);
+    SetToolState("id_Italic", format.Italic ? forms::kToolDown : forms::kToolUp);
+    SetToolState("id_Underline", format.Underline ? forms::kToolDown : forms::kToolUp);
 }
 
 void frmMain::VScrLineSpacing_Change() {
@@ -230,7 +224,7 @@ vb::Integer frmMain::LastUsedLine(bool useCache) {
     if (useCache && lastUsedLineCached_) return lastUsedLine_;
     lastUsedLineCached_ = useCache;
     lastUsedLine_ = 0;
-    for (vb::Integer i = LastLine; i >= 0; --i) {
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         if (!txtZomelText(i).Text().empty()) {
             lastUsedLine_ = i;
             break;
@@ -241,13 +235,13 @@ vb::Integer frmMain::LastUsedLine(bool useCache) {
 
 vb::Integer frmMain::LongestLineLength() {
     vb::Long longest = 0;
-    for (vb::Integer i = 0; i <= LastLine; ++i)
+    for (vb::Integer i = 0; i <= kLastMessageLine; ++i)
         longest = std::max(longest, vb::Len(txtZomelText(i).Text()));
     return static_cast<vb::Integer>(longest);
 }
 
 void frmMain::SetAllLineHeights(vb::Integer value) {
-    for (vb::Integer i = LastLine; i >= 0; --i) {
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
@@ -258,18 +252,21 @@ void frmMain::SetAllLineHeights(vb::Integer value) {
 // --- Ink extents and module counts -------------------------------------------------------
 
 vb::Integer frmMain::ColumnGap() {
-    return ToolState("id_SignChar") == ToolDown ? 1 : 0;
+    return ToolState("id_SignChar") == forms::kToolDown ? 1 : 0;
 }
 
 vb::Integer frmMain::RowGap() {
-    return ToolState("id_SignChar") == ToolDown || ToolState("id_SignLine") == ToolDown ? 1 : 0;
+    return ToolState("id_SignChar") == forms::kToolDown ||
+                   ToolState("id_SignLine") == forms::kToolDown
+               ? 1
+               : 0;
 }
 
 ExtentInfo frmMain::GetExtents() {
     bool quiet = false;
     vb::OnError step([&quiet] {
         const vb::Long number = vb::Err().Number;
-        if (number == vb::err::DivisionByZero || number == kQuietExtentError) {
+        if (number == vb::err::kDivisionByZero || number == kQuietExtentError) {
             vb::Err().Clear();
             quiet = true;
         } else {
@@ -299,7 +296,7 @@ void frmMain::CountModules(const ExtentInfo& extent, bool tracing) {
     Sign& sign = TheSign();
     if (!ApplyingModel)
         sign.SetXZomelCount(ModulesFor(extent.EndingCol, PicClip->ClipWidth(), ColumnGap()));
-    if (ToolState("id_SignChar") == ToolDown) {
+    if (ToolState("id_SignChar") == forms::kToolDown) {
         // One module per character: at least the longest line, within the most columns.
         const vb::Integer longest = std::min(LongestLineLength(), sign.MaxColumns());
         if (longest > sign.XZomelCount()) sign.SetXZomelCount(longest);
@@ -317,7 +314,7 @@ void frmMain::MeasureLitShare(vb::Long litCount) {
     if (x < 1 || y < 1) return;
     const vb::Long leds = vb::Long{x} * y * ViewSign->Get("PixPerSegX").ToInteger() *
                           ViewSign->Get("PixPerSegY").ToInteger();
-    if (leds == 0) vb::Raise(vb::err::DivisionByZero);
+    if (leds == 0) vb::Raise(vb::err::kDivisionByZero);
     MeasuredPercent = static_cast<vb::Single>(static_cast<double>(litCount) / leds * 100);
 }
 

@@ -24,8 +24,6 @@
 namespace zomel {
 namespace {
 
-constexpr vb::Long kModelTooLong = 11640;
-constexpr vb::Long kModelTooShort = 11641;
 constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
@@ -88,10 +86,10 @@ void frmMain::txtModel_Change() {
         box.SetSelLength(length);
     }
     const vb::Long size = vb::Len(box.Text());
-    if (size > 15) {
+    if (size > kModelNumberLength) {
         ShowModelWarning(forms::LoadResString(kModelTooLong));
         Beep();
-    } else if (size < 15) {
+    } else if (size < kModelNumberLength) {
         ShowModelWarning(forms::LoadResString(kModelTooShort));
     } else {
         ClearModelWarning();

@@ -21,8 +21,8 @@
 namespace zomel {
 namespace {
 
-constexpr vb::Long TextNotVisible = 10904;
-constexpr vb::Long WarningPanel = 5;
+// Part of the message lies off the sign.
+constexpr vb::Long kTextNotVisible = 10904;
 
 // The preview's zoom: start, step and the smallest the display control draws.
 constexpr vb::Single kStartZoom = 3.0F;
@@ -81,7 +81,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
     CellSizeKeeper cellSize(clip);
     bool stopped = false;
     vb::OnError onError([&stopped] {
-        if (vb::Err().Number == vb::err::InvalidCall) {
+        if (vb::Err().Number == vb::err::kInvalidCall) {
             vb::Err().Clear();
             stopped = true;
         } else {
@@ -200,20 +200,22 @@ void frmMain::ShowWarning(const std::string& text) {
     PutWarning(text, true);
 }
 
+void frmMain::ShowTextNotVisible() {
+    ShowWarning(forms::LoadResString(kTextNotVisible));
+}
+
 // Takes the layout's own warning away.  A warning the line-height check has just put in the
 // panel stays: it is cleared by the next height change, not by the relayout that follows it.
 void frmMain::ClearWarning() {
     lblWarn->SetVisible(false);
-    const std::string text = sbStatusBar->Panels()(WarningPanel).Get("Text").ToString();
-    if (text == " " || text == forms::LoadResString(TextNotVisible)) PutWarning(" ", false);
+    const std::string text = sbStatusBar->Panels()(kWarningPanel).Get("Text").ToString();
+    if (text == " " || text == forms::LoadResString(kTextNotVisible)) PutWarning(" ", false);
 }
 
-// Status panel 5 carries the warning as text and tool tip.
+// The warning panel carries the warning as text and tool tip, and shows or hides it.
 void frmMain::PutWarning(const std::string& text, bool visible) {
-    forms::Item& panel = sbStatusBar->Panels()(WarningPanel);
-    panel.Let("Text", text);
-    panel.Let("ToolTipText", text);
-    panel.Let("Visible", visible);
+    SetWarningPanel(text);
+    sbStatusBar->Panels()(kWarningPanel).Let("Visible", visible);
 }
 
 void frmMain::CalculateSize() {

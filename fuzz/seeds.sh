@@ -5,6 +5,7 @@ set -eu
 target=$1
 out=$2
 res=$(dirname "$0")/../resources
+bad=$(dirname "$0")/../tests/data/bad-inputs
 mkdir -p "$out"
 seed() {
     printf '%s' "$1" >"$out/seed-$(printf '%s' "$1" | md5sum | cut -c1-16)"
@@ -50,6 +51,25 @@ $size
 $unit"; done
     done
     ;;
+# The shipped files and the damaged ones of the test data, whole.
+class_table) cp "$res/components.manifest" "$bad"/manifest/* "$bad"/registry/* "$out/" ;;
+clip_text) cp "$res/ClipText.txt" "$bad"/cliptext/* "$out/" ;;
+desktop_entry)
+    cp "$bad"/desktop/* "$out/"
+    find /usr/share/applications -name '*.desktop' 2>/dev/null | head -20 | xargs -r cp -t "$out/"
+    ;;
+ini)
+    cp "$bad"/ini/* "$out/"
+    seed "$(printf '; diagnostics\r\n[ZomelBuilder]\r\nDebugLevel=12\r\nLogFile="/tmp/ZB.log"\r\n')"
+    ;;
+photo_list) cp "$res/gifs_jpegs/pic.txt" "$bad"/gallery/* "$out/" ;;
+rtf_document) cp "$res"/*.hms "$res/Header.inc" "$bad"/rtf/* "$out/" ;;
+settings)
+    cp "$bad"/settings/* "$out/"
+    seed "$(printf '[ZomelBuilder\\Window]\nLeft=120\nTop=%%3D\n[ZomelBuilder\\Units]\nMetric=1\n')"
+    ;;
+string_table) cp "$res/strings.tsv" "$bad"/strings/* "$out/" ;;
+window_description) cp "$res"/forms/*.json "$bad"/forms/* "$out/" ;;
 *)
     echo "no seeds for $target" >&2
     exit 2

@@ -11,8 +11,9 @@
 namespace zomel {
 
 inline constexpr vb::Long kModelNumberLength = 15;
-// Its name before constants took the kName style, kept until the model number window moves over.
-inline constexpr vb::Long ModelNumberLength = kModelNumberLength;
+// The string table's texts for a number that is too long or too short.
+inline constexpr vb::Long kModelTooLong = 11640;
+inline constexpr vb::Long kModelTooShort = 11641;
 
 // The eleven fields of a number, each in upper case; a field beyond the end of the text is
 // empty.  The orientation is the last character, whatever the length.

@@ -174,7 +174,7 @@ void frmModelNum::UpdateShortModel() {
             text =
                 RepairedPrefix(text, test.position) + test.fallback + vb::Mid(text, test.position);
             box.SetText(text);
-            if (vb::Len(box.Text()) == ModelNumberLength) return;
+            if (vb::Len(box.Text()) == kModelNumberLength) return;
         }
     });
     if (!completed) {

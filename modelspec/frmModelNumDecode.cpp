@@ -44,7 +44,6 @@ enum DecodeText : vb::Long {
     kLineDensity,
     kJoinIn,
     kApprovalIs,
-    kTooShort = 11641,
 };
 
 [[noreturn]] void Refuse(vb::Long text) {
@@ -108,7 +107,7 @@ void frmModelNum::DefineComponents() {
     const std::string number = ModelText;
     const std::string upper = ModelTextUpper;
     try {
-        if (vb::Len(number) < ModelNumberLength) Refuse(kTooShort);
+        if (vb::Len(number) < kModelNumberLength) Refuse(kModelTooShort);
         CheckShipping();
         CheckLayout();
         CheckCodes();

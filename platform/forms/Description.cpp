@@ -1,7 +1,10 @@
 #include "platform/forms/Description.h"
 
+#include <climits>
+#include <cstdint>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -13,12 +16,27 @@ bool IsReservedDescriptionKey(std::string_view key) {
     return key == "Type" || key == "Name" || key == "Index" || key == "Controls";
 }
 
+namespace {
+
+// The value of a JSON integer, when it fits 64 signed bits.
+std::optional<long long> WholeNumber(const nlohmann::json& value) {
+    if (value.is_number_unsigned()) {
+        auto n = value.get<unsigned long long>();
+        if (n > static_cast<unsigned long long>(LLONG_MAX)) return std::nullopt;
+        return static_cast<long long>(n);
+    }
+    if (value.is_number_integer()) return value.get<long long>();
+    return std::nullopt;
+}
+
+}  // namespace
+
 vb::Variant VariantFromDescription(const nlohmann::json& value) {
     if (value.is_boolean()) return vb::Variant(value.get<bool>());
-    if (value.is_number_integer()) {
-        auto n = value.get<long long>();
-        if (n >= -32768 && n <= 32767) return vb::Variant(static_cast<vb::Integer>(n));
-        return vb::Variant(static_cast<vb::Long>(n));
+    // A whole number beyond 32 bits keeps its value as a Double.
+    if (auto n = WholeNumber(value)) {
+        if (*n >= INT16_MIN && *n <= INT16_MAX) return vb::Variant(static_cast<vb::Integer>(*n));
+        if (*n >= INT32_MIN && *n <= INT32_MAX) return vb::Variant(static_cast<vb::Long>(*n));
     }
     if (value.is_number()) return vb::Variant(value.get<double>());
     if (value.is_string()) return vb::Variant(value.get<std::string>());
@@ -33,6 +51,16 @@ FontRef FontFromDescription(const nlohmann::json& value) {
     font->Italic = value.value("Italic", false);
     font->Underline = value.value("Underline", false);
     return font;
+}
+
+long long WholeNumberFromDescription(const nlohmann::json& value, long long least, long long most,
+                                     std::string_view what) {
+    std::optional<long long> n = WholeNumber(value);
+    if (!n || *n < least || *n > most)
+        vb::Raise(vb::err::kInvalidFileFormat,
+                  std::string(what) + " " + value.dump() + " is not a whole number from " +
+                      std::to_string(least) + " to " + std::to_string(most));
+    return *n;
 }
 
 namespace {
@@ -68,12 +96,16 @@ const nlohmann::json& LoadWindowDescription(const std::string& name) {
                                            ? std::string(" is missing")
                                            : " cannot be read: " + error.Description()));
     }
+    return ParseWindowDescription(name, text);
+}
+
+const nlohmann::json& ParseWindowDescription(const std::string& name, std::string_view text) {
     nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object())
         vb::Raise(vb::err::kInvalidFileFormat,
-                  "The window description " + path +
+                  "The window description " + WindowDescriptionPath(name) +
                       (text.empty() ? " is empty" : " is not a valid description (JSON object)"));
-    return cache.emplace(name, std::move(parsed)).first->second;
+    return Cache().insert_or_assign(name, std::move(parsed)).first->second;
 }
 
 }  // namespace forms

@@ -20,6 +20,10 @@ namespace forms {
 bool IsReservedDescriptionKey(std::string_view key);
 vb::Variant VariantFromDescription(const nlohmann::json& value);
 FontRef FontFromDescription(const nlohmann::json& value);
+// A whole number of a description from `least` to `most`; anything else raises 321 saying
+// which `what` is wrong.
+long long WholeNumberFromDescription(const nlohmann::json& value, long long least, long long most,
+                                     std::string_view what);
 
 // The file that describes window `name`.
 std::string WindowDescriptionPath(const std::string& name);
@@ -27,6 +31,10 @@ std::string WindowDescriptionPath(const std::string& name);
 // The parsed description of window `name`; raises error 53 when the file is missing and 321
 // when it is empty or not a JSON object, each naming the file.
 const nlohmann::json& LoadWindowDescription(const std::string& name);
+
+// Takes `text` as the description of window `name` in place of any read before; raises 321
+// naming the window's file when it is empty or not a JSON object.
+const nlohmann::json& ParseWindowDescription(const std::string& name, std::string_view text);
 
 // Forgets the parsed descriptions, so that they are read again (tests that swap the program
 // folder).

@@ -1,7 +1,9 @@
 #include "platform/forms/FlexGrid.h"
 
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
+#include "platform/forms/Description.h"
 #include "platform/gdi/SystemColors.h"
 #include "platform/vb/Error.h"
 
@@ -139,8 +141,10 @@ void FlexGrid::SetColWidth(vb::Long col, vb::Long width) {
 
 void FlexGrid::LoadItems(std::string_view key, const nlohmann::json& items) {
     if (key != "ColWidth") return Control::LoadItems(key, items);
-    for (size_t c = 0; c < items.size(); ++c)
-        SetColWidth(static_cast<vb::Long>(c), items[c].get<vb::Long>());
+    for (size_t c = 0; c < items.size(); ++c) {
+        auto width = WholeNumberFromDescription(items[c], -1, INT32_MAX, "The column width");
+        SetColWidth(static_cast<vb::Long>(c), static_cast<vb::Long>(width));
+    }
 }
 
 void FlexGrid::SetRedraw(bool redraw) {

@@ -68,6 +68,7 @@ bool CanReceiveFocus(Form& form, const Control& control) {
 }
 
 Control* NextInTabOrder(Form& form, const Control* from, bool backwards) {
+    if (!form.IsLoaded()) return nullptr;
     std::vector<Control*> order;
     for (const auto& control : form.Controls())
         order.push_back(control.get());

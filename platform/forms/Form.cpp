@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
@@ -36,6 +37,14 @@ const nlohmann::json* DescriptionOfControl(const std::string& window, std::strin
     for (const nlohmann::json& entry : *controls)
         if (SameName(entry.value("Name", ""), name)) return &entry;
     return nullptr;
+}
+
+// The control's place in its control array; -1 when it stands alone.
+vb::Integer ControlIndex(const nlohmann::json& entry) {
+    auto index = entry.find("Index");
+    if (index == entry.end()) return -1;
+    return static_cast<vb::Integer>(
+        WholeNumberFromDescription(*index, -1, INT16_MAX, "The control index"));
 }
 
 }  // namespace
@@ -149,9 +158,8 @@ void Form::BuildControls() {
     auto list = description.find("Controls");
     if (list == description.end()) return;
     for (const nlohmann::json& entry : *list) {
-        auto index = static_cast<vb::Integer>(entry.value("Index", -1));
-        auto control =
-            CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""), index);
+        auto control = CreateControl(entry.value("Type", ""), *this, entry.value("Name", ""),
+                                     ControlIndex(entry));
         control->LoadDescription(entry);
         controls_.push_back(std::move(control));
     }
@@ -316,7 +324,8 @@ Control* Form::FindControl(std::string_view name, vb::Integer index) {
 }
 
 Control* Form::ControlByContainerName(std::string_view name) {
-    if (name.empty()) return nullptr;
+    // Asked by views that outlive the controls a moment: never loads the window again.
+    if (name.empty() || !loaded_) return nullptr;
     size_t open = name.find('(');
     if (open == std::string_view::npos || name.back() != ')') return FindControl(name);
     std::string digits(name.substr(open + 1, name.size() - open - 2));

@@ -81,7 +81,7 @@ public:
     Control& ControlNamed(std::string_view name, vb::Integer index = -1);
     Control* FindControl(std::string_view name, vb::Integer index = -1);
     // The control a Container property names ("fraSize", "Frame(2)"); nullptr for "" (the
-    // window itself) and for a name the window does not have.
+    // window itself), for a name the window does not have, and while it is not loaded.
     Control* ControlByContainerName(std::string_view name);
     template <class T>
     T& ControlAs(std::string_view name, vb::Integer index = -1) {

@@ -1,6 +1,7 @@
 #include "platform/forms/ListControl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
 #include "platform/gdi/SystemColors.h"
@@ -9,6 +10,7 @@
 namespace forms {
 namespace {
 
+constexpr size_t kMostEntries = INT16_MAX;
 constexpr vb::Integer kSimpleCombo = 1;
 
 }  // namespace
@@ -87,6 +89,7 @@ void ListControl::SetItemData(vb::Integer index, vb::Long data) {
 
 void ListControl::AddItem(const std::string& text, vb::Integer index) {
     if (index > ListCount() || index < -1) vb::Raise(vb::err::kInvalidCall);
+    if (items_.size() >= kMostEntries) vb::Raise(vb::err::kOutOfMemory);
     auto at = items_.end();
     if (index >= 0) {
         at = items_.begin() + index;

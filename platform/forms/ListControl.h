@@ -23,7 +23,8 @@ public:
     void SetList(vb::Integer index, const std::string& text);
     vb::Long ItemData(vb::Integer index) const;
     void SetItemData(vb::Integer index, vb::Long data);
-    // Adds an entry at the end, or at `index`; a Sorted list places it in order.
+    // Adds an entry at the end, or at `index`; a Sorted list places it in order.  A list holds
+    // as many entries as ListCount can count: one more raises error 7.
     void AddItem(const std::string& text, vb::Integer index = -1);
     void RemoveItem(vb::Integer index);
     void Clear();

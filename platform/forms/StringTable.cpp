@@ -40,19 +40,10 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-struct Table {
-    bool loaded = false;
-    std::string path;
-    std::string state;  // what is wrong with the file as a whole, if anything
+}  // namespace
+
+std::unordered_map<vb::Long, std::string> ParseStringTable(std::string_view data) {
     std::unordered_map<vb::Long, std::string> entries;
-};
-
-Table& TheTable() {
-    static Table table;
-    return table;
-}
-
-void Parse(Table& table, std::string_view data) {
     size_t start = 0;
     while (start < data.size()) {
         size_t end = data.find('\n', start);
@@ -65,8 +56,23 @@ void Parse(Table& table, std::string_view data) {
         vb::Long id = 0;
         auto [p, ec] = std::from_chars(line.data(), line.data() + tab, id);
         if (ec != std::errc{} || p != line.data() + tab) continue;
-        table.entries[id] = Unescape(line.substr(tab + 1));
+        entries[id] = Unescape(line.substr(tab + 1));
     }
+    return entries;
+}
+
+namespace {
+
+struct Table {
+    bool loaded = false;
+    std::string path;
+    std::string state;  // what is wrong with the file as a whole, if anything
+    std::unordered_map<vb::Long, std::string> entries;
+};
+
+Table& TheTable() {
+    static Table table;
+    return table;
 }
 
 Table& Loaded() {
@@ -75,7 +81,7 @@ Table& Loaded() {
         table.loaded = true;
         table.path = os::ProgramFolder() + "strings.tsv";
         if (auto bytes = os::ReadIfPresent(table.path))
-            Parse(table, *bytes);
+            table.entries = ParseStringTable(*bytes);
         else
             table.state = os::FileExists(table.path) ? "cannot be read" : "is missing";
         if (table.state.empty() && table.entries.empty()) table.state = "holds no entries";

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/vb/Types.h"
 
@@ -14,6 +16,10 @@ namespace forms {
 // file and saying when the file is missing or empty.
 std::string LoadResString(vb::Long id);
 std::optional<std::string> FindResString(vb::Long id);
+
+// The entries of a string table's text; lines that are not a decimal id, a tab and the text
+// are passed over, and a later entry of an id replaces an earlier one.
+std::unordered_map<vb::Long, std::string> ParseStringTable(std::string_view text);
 
 // Reads the table again on next use (tests that swap the program folder).
 void ReloadStringTable();

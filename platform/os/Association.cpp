@@ -80,7 +80,8 @@ std::optional<std::string> ExecValue(const std::string& entryText) {
 }
 
 // Splits an Exec value into arguments: blanks separate, double quotes group, and inside
-// quotes a backslash takes the next character as it is.
+// quotes a backslash takes the next character as it is.  A quote left open makes the value
+// invalid: no arguments.
 std::vector<std::string> SplitArguments(const std::string& exec) {
     std::vector<std::string> args;
     std::string current;
@@ -107,6 +108,7 @@ std::vector<std::string> SplitArguments(const std::string& exec) {
             inArgument = true;
         }
     }
+    if (quoted) return {};
     if (inArgument) args.push_back(current);
     return args;
 }
@@ -183,8 +185,8 @@ std::vector<std::string> DesktopEntryCommand(const std::string& entryText) {
         std::optional<std::string> resolved = ResolveFieldCodes(arg, documentPlaced);
         if (resolved) command.push_back(*resolved);
     }
-    // The program itself cannot be the document's place.
-    if (!command.empty() && command.front() == "%f") command.clear();
+    // The program itself cannot be the document's place, nor nothing.
+    if (!command.empty() && (command.front().empty() || command.front() == "%f")) command.clear();
     return command;
 }
 

@@ -23,9 +23,18 @@ std::string ResolvePath(const std::string& file) {
     return file.find('/') == std::string::npos ? JoinPath(WindowsFolder(), file) : file;
 }
 
-// The raw value of the first `key` in the first section named `section`.
-std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
-                                          std::string_view key) {
+std::string_view StripQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     bool inSection = false, sectionSeen = false;
     while (!text.empty()) {
@@ -49,21 +58,13 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
     return std::nullopt;
 }
 
-std::string_view StripQuotes(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
-
-}  // namespace
-
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& file) {
-    std::string value = GetPrivateProfileString(section, key, "", file);
-    if (value.empty()) return defaultValue;
-    std::string_view text = value;
+    return ProfileIntValue(GetPrivateProfileString(section, key, "", file), defaultValue);
+}
+
+int ProfileIntValue(std::string_view text, int defaultValue) {
+    if (text.empty()) return defaultValue;
     bool negative = text.front() == '-';
     if (negative) text.remove_prefix(1);
     long long number = 0;
@@ -80,7 +81,7 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
                                     size_t maxChars) {
     std::optional<std::string> text = ReadIfPresent(ResolvePath(file));
     std::optional<std::string_view> value;
-    if (text) value = FindValue(*text, section, key);
+    if (text) value = FindProfileValue(*text, section, key);
     std::string_view result = value ? StripQuotes(*value) : std::string_view(defaultValue);
     return vb::Left(result, static_cast<vb::Long>(std::min<size_t>(maxChars, INT_MAX)));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Reads of INI files as GetPrivateProfileInt/String make them.  A file named without a
 // folder is looked for in the Windows folder.  Section and key names compare without case;
@@ -16,5 +18,11 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& file,
                                     size_t maxChars = 255);
+
+// The same reads on the text of a file already in memory: the raw value of the first `key`
+// of the first section named `section`, and the number GetPrivateProfileInt makes of a value.
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key);
+int ProfileIntValue(std::string_view value, int defaultValue);
 
 }  // namespace os

@@ -331,7 +331,13 @@ void FormWindow::GeometryChanged() {
         return;
     }
     QMargins decoration = Decoration();
-    if (decoration == placedWith_) {
+    // Centred by the runtime before any frame was known (the splash, first window of the run)
+    // and framed around the place it was given: it stays there, and the form hears where its
+    // frame now is; placing it again would make it jump by the frame as it comes up.  A window
+    // put at a given place (a stored one) has its frame moved there instead.
+    const bool framedInPlace =
+        placedWith_.isNull() && CentredAtStart() && geometry().topLeft() == requested_.topLeft();
+    if (decoration == placedWith_ || framedInPlace) {
         ReportPlacement();
         return;
     }
@@ -346,6 +352,11 @@ void FormWindow::GeometryChanged() {
         syncing_ = false;
     }
     PlaceFromModel();
+}
+
+bool FormWindow::CentredAtStart() const {
+    const vb::Integer position = form_->Get("StartUpPosition").ToInteger();
+    return position == forms::kStartCenterOwner || position == forms::kStartCenterScreen;
 }
 
 void FormWindow::ReportPlacement() {

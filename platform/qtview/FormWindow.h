@@ -76,6 +76,8 @@ private:
     // resized it: the form hears of it.
     void GeometryChanged();
     void ReportPlacement();
+    // The runtime chose the window's first place (centred on the screen or its owner).
+    bool CentredAtStart() const;
     void StateChangedByPerson();
     // The frame the desktop draws around the window, in pixels.
     QMargins Decoration() const;

@@ -47,10 +47,6 @@ inline constexpr Long kDialogCancelled = 32755;
 inline constexpr Long kIndexOutOfBounds = 35600;
 inline constexpr Long kElementNotFound = 35601;
 inline constexpr Long kKeyNotUnique = 35602;
-// The names these two had before the runtime's constants were named kName, kept until the
-// last code that uses them moves to the new names.
-inline constexpr Long DivisionByZero = kDivisionByZero;
-inline constexpr Long InvalidCall = kInvalidCall;
 }  // namespace err
 
 // The standard description of an error number ("Overflow" for 6); "Application-defined or

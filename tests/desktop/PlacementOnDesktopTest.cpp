@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "platform/com/ServerLibrary.h"
@@ -160,6 +161,25 @@ TEST_P(PlacementOnDesktop, TheAboutWindowOpensCentredOnTheMainWindow) {
                   std::to_string(about->y + 181) + " click 1");
     EXPECT_TRUE(WindowGone(*desktop_, "About VELDO ZOMELBuilder", 5));
     EXPECT_TRUE(Exit(main));
+}
+
+TEST_P(PlacementOnDesktop, TheFirstWindowOfARunStaysWhereItCameUp) {
+    // Centred, as the splash is, before the window manager has framed any window of the run.
+    env_.UseProgramFolder();
+    env_.WriteFile("app/forms/frmFirst.json",
+                   R"({"Name": "frmFirst", "Caption": "First", "Width": 7380, "Height": 4395,
+                       "BorderStyle": 3, "ControlBox": false, "StartUpPosition": 2})");
+    std::istringstream said(desktop_->Run("QT_QPA_PLATFORM=xcb " FIRST_WINDOW));
+    std::string what;
+    int x = 0, y = 0;
+    ASSERT_TRUE(said >> what >> x >> y) << "the window did not come up";
+    ASSERT_EQ(what, "shown");
+    const int shownX = x, shownY = y;
+    while (said >> what >> x >> y) {
+        EXPECT_EQ(what, "moved");
+        EXPECT_EQ(x, shownX);
+        EXPECT_EQ(y, shownY);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManager, PlacementOnDesktop, ::testing::Values(true, false),

@@ -116,7 +116,7 @@ TEST_F(ToolBarsView, ChoosingToolsClicksThemOnTheControl) {
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FileExit 0", "id_Bold 1", "id_Bold 0"}));
 }
 
-TEST_F(ToolBarsView, AToolThatUnloadsItsWindowTakesTheBarsWithIt) {
+TEST_F(ToolBarsView, AToolThatUnloadsItsWindowEndsTheChoiceThere) {
     window.exitUnloads = true;
     ChooseFromMenu("&File", "E&xit");
     EXPECT_EQ(window.clicks, std::vector<std::string>{"id_FileExit 0"});
