@@ -46,7 +46,8 @@ UpDownView::UpDownView(forms::Control& control, FormWindow& window) : ViewBase(c
     layout->setSpacing(0);
     up_ = new QToolButton;
     down_ = new QToolButton;
-    for (auto [button, steps] : {std::pair{up_, 1}, std::pair{down_, -1}}) {
+    for (auto [button, stepsOf] : {std::pair{up_, 1}, std::pair{down_, -1}}) {
+        const int steps = stepsOf;  // clang 14 cannot capture a structured binding
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setMinimumSize(0, 0);

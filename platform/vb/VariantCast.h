@@ -12,9 +12,9 @@
 namespace vb {
 
 template <class V>
-inline constexpr bool IsSharedPtr = false;
+inline constexpr bool kIsSharedPtr = false;
 template <class V>
-inline constexpr bool IsSharedPtr<std::shared_ptr<V>> = true;
+inline constexpr bool kIsSharedPtr<std::shared_ptr<V>> = true;
 
 // The value as type V; an object of another class raises error 13.
 template <class V>
@@ -34,7 +34,7 @@ V FromVariant(const Variant& value) {
     } else if constexpr (std::is_same_v<V, std::string>) {
         return value.ToString();
     } else {
-        static_assert(IsSharedPtr<V>, "no conversion from Variant");
+        static_assert(kIsSharedPtr<V>, "no conversion from Variant");
         ObjectRef object = value.ToObject();
         auto typed = std::dynamic_pointer_cast<typename V::element_type>(object);
         if (object && !typed) Raise(err::kTypeMismatch);
@@ -44,7 +44,7 @@ V FromVariant(const Variant& value) {
 
 template <class R>
 Variant ToVariant(R&& value) {
-    if constexpr (IsSharedPtr<std::remove_cvref_t<R>>)
+    if constexpr (kIsSharedPtr<std::remove_cvref_t<R>>)
         return Variant(ObjectRef(std::forward<R>(value)));
     else
         return Variant(std::forward<R>(value));
