@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 
@@ -35,14 +36,15 @@ int main(int argc, char** argv) {
     {
         forms::Form first("frmFirst");
         first.Show();
-        qtview::FormWindow* window = host.WindowOf(first);
+        // The host may let go of the window once the loop ends.
+        QPointer<qtview::FormWindow> window = host.WindowOf(first);
         const QPoint at = window->geometry().topLeft();
         std::printf("shown %d %d\n", at.x(), at.y());
         MoveLog log;
         window->installEventFilter(&log);
         QTimer::singleShot(1500, &app, &QApplication::quit);
         app.exec();
-        window->removeEventFilter(&log);
+        if (window) window->removeEventFilter(&log);
         first.Unload();
     }
     forms::SetHost(nullptr);
