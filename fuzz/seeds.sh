@@ -52,6 +52,12 @@ $unit"; done
     done
     ;;
 # The shipped files and the damaged ones of the test data, whole.
+bdf_font) cp "$res"/fonts/*.bdf "$bad"/fonts/* "$out/" ;;
+picture)
+    cp "$bad"/pictures/* "$out/"
+    find "$res" -type f -size -64k \( -name '*.bmp' -o -name '*.gif' -o -name '*.jpg' -o -name '*.png' \) |
+        xargs -r cp -t "$out/"
+    ;;
 class_table) cp "$res/components.manifest" "$bad"/manifest/* "$bad"/registry/* "$out/" ;;
 clip_text) cp "$res/ClipText.txt" "$bad"/cliptext/* "$out/" ;;
 desktop_entry)
