@@ -149,7 +149,7 @@ void frmOrder::PrintEstimate(bool Printing) {
     document.SetSelStart(0);
     document.SetSelLength(document.Document().Length());
     vb::OnError saveError([this] { ReportError(std::string(TraceLabel()) + " Save Error "); });
-    saveError([&] { document.SaveFile(os::JoinPath(os::ProgramFolder(), "Estimate.rtf")); });
+    saveError([&] { document.SaveFile(os::JoinPath(os::DocumentFolder(), "Estimate.rtf")); });
 }
 
 // Every search starts at the document's beginning and goes on behind each replacement, so
