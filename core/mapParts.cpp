@@ -63,7 +63,7 @@ bool mapParts::TestBackPlate(const Grid& sign) {
         const mapPart& row = Item(static_cast<vb::Integer>(i));
         if (row.PartType() == "BP" && row.Vertical() == sign.Vertical &&
             row.X() == sign.XZomelCount && row.Y() == sign.YZomelCount &&
-            row.SegmentType() == sign.SegmentType) {
+            row.ForLayout(sign.SegmentType)) {
             BackPlateIndex = static_cast<vb::Integer>(i);
             return true;
         }
@@ -75,8 +75,9 @@ bool mapParts::TestJumpHarn(const Grid& sign) {
     for (int i = 1; i <= Count(); ++i) {
         const mapPart& row = Item(static_cast<vb::Integer>(i));
         if (row.PartType() != "JH" || row.X() != sign.XZomelCount) continue;
-        const bool exact = row.Vertical() == sign.Vertical && row.SegmentType() == sign.SegmentType;
-        const bool lineMatrix = row.Vertical() && sign.Vertical && sign.SegmentType == 1;
+        const bool exact = row.Vertical() == sign.Vertical && row.ForLayout(sign.SegmentType);
+        const bool lineMatrix =
+            row.Vertical() && sign.Vertical && sign.SegmentType == LayoutKind::LineMatrix;
         if (exact || lineMatrix) {
             JumpHarnIndex = static_cast<vb::Integer>(i);
             return true;

@@ -11,6 +11,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -177,7 +178,7 @@ std::string XMLdetail::HeaderPath() {
 }
 
 std::string XMLdetail::ExportPath() {
-    return os::JoinPath(os::ProgramFolder(), "Export.xml");
+    return os::JoinPath(os::DocumentFolder(), "Export.xml");
 }
 
 std::string XmlEscape(const std::string& text) {
@@ -278,15 +279,19 @@ void XMLdetail::Part(const std::string& text) {
 // Success is reported only once the whole file is in place.
 void XMLdetail::ExportClose() {
     document_ += kClosing;
+    const std::string path = ExportPath();
     try {
-        os::ReplaceAllBytes(ExportPath(), Utf16WithMark(document_));
-    } catch (const std::exception&) {
-        forms::MsgBox("Make sure the file is not read only " + ExportPath());
+        os::ReplaceAllBytes(path, Utf16WithMark(document_));
+    } catch (const vb::VbError& failure) {
+        forms::MsgBox((failure.Number() == vb::err::kDiskFull
+                           ? "There is not enough disk space to write "
+                           : "Make sure the file is not read only ") +
+                      path);
         document_.clear();
         return;
     }
     document_.clear();
-    forms::MsgBox("Updated file " + ExportPath());
+    forms::MsgBox("Updated file " + path);
 }
 
 }  // namespace zomel

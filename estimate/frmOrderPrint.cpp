@@ -6,7 +6,6 @@
 #include "core/Sign.h"
 #include "estimate/EstimateDocument.h"
 #include "estimate/frmOrder.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/os/Paths.h"
 #include "platform/printer/Printer.h"
@@ -49,7 +48,7 @@ void SetPrintFont(double points, bool bold, bool underline) {
 
 void frmOrder::cmdPrint_Click() {
     forms::Screen().SetMousePointer(forms::vbHourglass);
-    if (!forms::CurrentHost().ShowPrinterDialog(kDocumentName)) {
+    if (!forms::Printer().ShowPrinterDialog(kDocumentName)) {
         PrintEstimate(false);
         forms::Screen().SetMousePointer(forms::vbDefault);
         return;
@@ -153,7 +152,7 @@ void frmOrder::PrintEstimate(bool Printing) {
     document.SetSelStart(0);
     document.SetSelLength(document.Document().Length());
     vb::OnError saveError([this] { ReportError(std::string(TraceLabel()) + " Save Error "); });
-    saveError([&] { document.SaveFile(os::JoinPath(os::ProgramFolder(), "Estimate.rtf")); });
+    saveError([&] { document.SaveFile(os::JoinPath(os::DocumentFolder(), "Estimate.rtf")); });
 }
 
 // Every search starts at the document's beginning and goes on behind each replacement, so

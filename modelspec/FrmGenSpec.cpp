@@ -22,7 +22,7 @@ FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec") {}
 
 void FrmGenSpec::Window_Load() {
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(folder, "ZomelSpec.rtf");
+    const std::string output = os::JoinPath(os::DocumentFolder(), "ZomelSpec.rtf");
     // A template that cannot be read leaves the last document alone and opens nothing.
     MakeDocument([&] {
         std::string templ =

@@ -26,7 +26,7 @@ std::string FrmSpec::GetTokenValue(std::string_view token) const {
 void FrmSpec::Window_Load() {
     figures_ = PrepareSpecFigures(*gSign, MainForm->HighDensity);
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(folder, "CustomSpec.rtf");
+    const std::string output = os::JoinPath(os::DocumentFolder(), "CustomSpec.rtf");
     MakeDocument([&] {
         std::string templ =
             ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));

@@ -11,6 +11,8 @@
 
 #include "platform/gdi/PictureFormats.h"
 #include "platform/gdi/Screen.h"
+#include "platform/os/Files.h"
+#include "platform/vb/Error.h"
 
 namespace gdi {
 namespace {
@@ -117,9 +119,12 @@ bool Picture::SaveBmp(const std::string& path) const {
              ++pad)
             out.push_back(0);
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(file.flush());
+    try {
+        os::ReplaceAllBytes(path, std::string(out.begin(), out.end()));
+    } catch (const vb::VbError&) {
+        return false;
+    }
+    return true;
 }
 
 vb::Long Picture::Width() const {

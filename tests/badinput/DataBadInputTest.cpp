@@ -166,8 +166,8 @@ TEST_F(DamagedData, ABadPartsMapLineEndsTheMapWithOneReport) {
             << reports[0];
         // What was read before the bad line is still found.
         const zomel::mapPart& first = map.Item(1);
-        EXPECT_TRUE(
-            map.TestBackPlate({first.Vertical(), first.X(), first.Y(), first.SegmentType()}));
+        EXPECT_TRUE(map.TestBackPlate(
+            {first.Vertical(), first.X(), first.Y(), zomel::LayoutKindOf(first.SegmentType())}));
         EXPECT_EQ(map.BackPlatePart(), first.Part());
     }
 }

@@ -82,7 +82,7 @@ TEST_F(Settings, RoundTripAndPersist) {
     std::string file = ReadAllBytes(ConfigFolder() + "settings.ini");
     Kill(ConfigFolder() + "settings.ini");
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "in");
-    WriteAllBytes(ConfigFolder() + "settings.ini", file);
+    ReplaceAllBytes(ConfigFolder() + "settings.ini", file);
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "ft");
     EXPECT_EQ(GetSetting("A\\pp", "S]ec[", "k=ey\n"), odd);
     EXPECT_EQ(file.find("\n\n"), std::string::npos);  // one line per value
