@@ -2,6 +2,8 @@
 # Fails when the tree or its history breaks a house rule that the compiler cannot keep:
 #  - the code, tests, file names, documents and commit messages cite the program's design
 #    documents by their section numbers or file names (only the issues do);
+#  - a layout kind (a sign's SegmentType, a priced sign's Layout) is compared with a bare
+#    number instead of a LayoutKind;
 # Runs from any folder of a checkout; needs git only.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -23,5 +25,12 @@ report "a design document cited in a file name" \
 # Every commit is checked; in a shallow clone, the commits it has.
 report "a design document cited in a commit message" \
   "$(git log --format='%h %s%n%b' HEAD | grep -iE "$cites" | head -n 20)"
+
+# A layout kind compared with a number, either way round, or cast to one to be compared.
+kind='\b(SegmentType|Layout|LayoutKind)\b(\(\))?'
+op='(==|!=|<=|>=|<|>)'
+report "a layout kind compared with a bare number (compare with LayoutKind::...)" \
+  "$(git grep -nIE "$kind\s*$op\s*-?[0-9]|[0-9]\s*$op\s*[A-Za-z_.()>-]*$kind|static_cast<[^>]*>\([^;]*$kind\)\s*$op\s*-?[0-9]" \
+       -- '*.cpp' '*.h' | head -n 20)"
 
 exit $failed
