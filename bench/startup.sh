@@ -29,7 +29,9 @@ export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 # The program keeps its settings and log in the home folder: a fresh one, left behind.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 
 program() { "$bin/map_watch" "VELDO ZOMELBuilder" "$bin/zomelbuilder"; }
 empty() { "$bin/map_watch" "Empty window" "$bin/empty_window"; }
