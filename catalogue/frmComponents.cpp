@@ -9,7 +9,6 @@
 #include "core/OptionRecord.h"
 #include "core/PartNumbers.h"
 #include "platform/forms/Constants.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/printer/Printer.h"
@@ -140,11 +139,11 @@ void frmComponents::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
 void frmComponents::PrintComponents() {
     const vb::Integer pointer = forms::Screen().MousePointer();
     forms::Screen().SetMousePointer(forms::vbHourglass);
-    if (!forms::CurrentHost().ShowPrinterDialog(Caption())) {
+    forms::PrinterObject& printer = forms::Printer();
+    if (!printer.ShowPrinterDialog(Caption())) {
         forms::Screen().SetMousePointer(pointer);
         return;
     }
-    forms::PrinterObject& printer = forms::Printer();
     printer.SetFont(gdi::Font{"courier new", kPrintPoints});
     auto line = [&printer](const std::string& text) {
         if (printer.CurrentY() + printer.TextHeight(text) > printer.Height() - kPrintMargin) {

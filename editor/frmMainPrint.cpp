@@ -17,6 +17,7 @@ namespace {
 
 constexpr vb::Long kNoPrinterId = 10921;
 constexpr vb::Single kMarginInches = 0.5f;
+constexpr const char* kDocumentName = "ZOMELBuilder Sign";
 
 }  // namespace
 
@@ -27,6 +28,11 @@ void frmMain::mnuFilePrint_Click() {
     }
     vb::Integer pointer = forms::Screen().MousePointer();
     forms::Screen().SetMousePointer(forms::vbHourglass);
+    // Cancelled, nothing is printed.
+    if (!forms::Printer().ShowPrinterDialog(kDocumentName)) {
+        forms::Screen().SetMousePointer(pointer);
+        return;
+    }
     try {
         PrintSign(forms::Printer().hDC());
     } catch (const vb::VbError&) {

@@ -6,11 +6,11 @@
 #include "core/Sign.h"
 #include "estimate/EstimateDocument.h"
 #include "estimate/frmOrder.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/os/Paths.h"
 #include "platform/printer/Printer.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 
 // The estimate document and the printed estimate.  The document is the template with its
 // tokens filled in and a line for each grid row at its end; the printed page has a head of
@@ -48,7 +48,7 @@ void SetPrintFont(double points, bool bold, bool underline) {
 
 void frmOrder::cmdPrint_Click() {
     forms::Screen().SetMousePointer(forms::vbHourglass);
-    if (!forms::CurrentHost().ShowPrinterDialog(kDocumentName)) {
+    if (!forms::Printer().ShowPrinterDialog(kDocumentName)) {
         PrintEstimate(false);
         forms::Screen().SetMousePointer(forms::vbDefault);
         return;
@@ -110,8 +110,10 @@ void frmOrder::PrintEstimate(bool Printing) {
     forms::RichTextBox& document = *rtbQuote;
     vb::OnError templateError(
         [this] { ReportError(std::string(TraceLabel()) + " Template Error "); });
-    if (!templateError(
-            [&] { document.LoadFile(os::JoinPath(os::ProgramFolder(), "CustomEst.hms")); }))
+    if (!templateError([&] {
+            const std::string path = os::JoinPath(os::ProgramFolder(), "CustomEst.hms");
+            vb::NamingFile(path, [&] { document.LoadFile(path); });
+        }))
         return;
     ReplaceText("$date$", PriceListDate);
     ReplaceText("$xcount$", std::to_string(sign.XZomelCount()));
@@ -150,7 +152,7 @@ void frmOrder::PrintEstimate(bool Printing) {
     document.SetSelStart(0);
     document.SetSelLength(document.Document().Length());
     vb::OnError saveError([this] { ReportError(std::string(TraceLabel()) + " Save Error "); });
-    saveError([&] { document.SaveFile(os::JoinPath(os::ProgramFolder(), "Estimate.rtf")); });
+    saveError([&] { document.SaveFile(os::JoinPath(os::DocumentFolder(), "Estimate.rtf")); });
 }
 
 // Every search starts at the document's beginning and goes on behind each replacement, so

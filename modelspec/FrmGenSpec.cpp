@@ -1,6 +1,7 @@
 #include "modelspec/FrmGenSpec.h"
 
 #include "core/Globals.h"
+#include "modelspec/TemplateStream.h"
 #include "modelspec/ViewerLookup.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -21,11 +22,11 @@ FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec") {}
 
 void FrmGenSpec::Window_Load() {
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(folder, "ZomelSpec.rtf");
+    const std::string output = os::JoinPath(os::DocumentFolder(), "ZomelSpec.rtf");
     // A template that cannot be read leaves the last document alone and opens nothing.
     MakeDocument([&] {
         std::string templ =
-            os::ReadAllBytes(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
+            ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
         os::ReplaceAllBytes(output, templ);
         OpenRtfDocument(output, "GenSpec", kNotFound, kLaunchFailed);
     });

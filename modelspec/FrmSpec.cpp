@@ -26,12 +26,12 @@ std::string FrmSpec::GetTokenValue(std::string_view token) const {
 void FrmSpec::Window_Load() {
     figures_ = PrepareSpecFigures(*gSign, MainForm->HighDensity);
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(folder, "CustomSpec.rtf");
+    const std::string output = os::JoinPath(os::DocumentFolder(), "CustomSpec.rtf");
     MakeDocument([&] {
-        std::string templ = os::ReadAllBytes(
-            os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
+        std::string templ =
+            ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
         // The document begins with the head of "E.hms"; the template follows it.
-        std::string document = os::ReadAllBytes(os::JoinPath(folder, "E.hms"));
+        std::string document = ReadTemplate(os::JoinPath(folder, "E.hms"));
         document +=
             StreamTemplate(templ, [this](std::string_view token) { return GetTokenValue(token); });
         os::ReplaceAllBytes(output, document);

@@ -60,13 +60,15 @@ bool HeadlessHost::ChooseFont(FontChoice& font, vb::Long flags) {
     return true;
 }
 
-bool HeadlessHost::ShowPrinterDialog(const std::string& documentName) {
+bool HeadlessHost::ShowPrinterDialog(const std::string& documentName, PrinterChoice& choice) {
     printerDialogs_.push_back(documentName);
+    printerChoices_.push_back(choice);
     journal_.push_back("printer dialog " + documentName);
     if (printerAnswers_.empty()) return true;
-    bool print = printerAnswers_.front();
+    PrinterAnswer answer = printerAnswers_.front();
     printerAnswers_.pop_front();
-    return print;
+    if (answer.print && answer.choice) choice = *answer.choice;
+    return answer.print;
 }
 
 std::optional<std::string> HeadlessHost::InputBox(const std::string& prompt,

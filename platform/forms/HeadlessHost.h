@@ -50,11 +50,17 @@ public:
     }
     // The prompts of the input boxes shown, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
-    // Answers the next printer dialogs in order (true prints, false cancels); without a
-    // scripted answer the dialog prints.
-    void AnswerPrinterDialog(bool print) { printerAnswers_.push_back(print); }
+    // Answers the next printer dialogs in order: true prints as the dialog was opened, a
+    // choice prints with that queue (or file) and copies, false cancels; without a scripted
+    // answer the dialog prints as it was opened.
+    void AnswerPrinterDialog(bool print) { printerAnswers_.push_back({print, std::nullopt}); }
+    void AnswerPrinterDialog(const PrinterChoice& choice) {
+        printerAnswers_.push_back({true, choice});
+    }
     // The document names of the printer dialogs shown, in order.
     const std::vector<std::string>& PrinterDialogs() const { return printerDialogs_; }
+    // What each of them showed as chosen when it opened.
+    const std::vector<PrinterChoice>& PrinterDialogChoices() const { return printerChoices_; }
 
     // A person's hand on the windows.  Each is false when the focus stayed where it was (a
     // Validate handler of the control losing it cancelled), and the action then ends.
@@ -102,7 +108,7 @@ public:
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     bool OpenDocument(const std::string& target, std::string& reason) override;
     bool ChooseFont(FontChoice& font, vb::Long flags) override;
-    bool ShowPrinterDialog(const std::string& documentName) override;
+    bool ShowPrinterDialog(const std::string& documentName, PrinterChoice& choice) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     void Beep() override { ++beeps_; }
@@ -129,7 +135,12 @@ private:
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::vector<FontDialog> fontDialogs_;
     int beeps_ = 0;
-    std::deque<bool> printerAnswers_;
+    struct PrinterAnswer {
+        bool print = true;
+        std::optional<PrinterChoice> choice;  // nullopt: as the dialog was opened
+    };
+    std::deque<PrinterAnswer> printerAnswers_;
+    std::vector<PrinterChoice> printerChoices_;
     std::deque<std::optional<std::string>> inputAnswers_;
     std::vector<std::string> inputPrompts_;
     std::vector<std::string> printerDialogs_;

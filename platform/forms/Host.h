@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/forms/FontChoice.h"
+#include "platform/forms/PrinterChoice.h"
 
 #include "platform/vb/Types.h"
 
@@ -71,9 +72,11 @@ public:
         (void)title;
         return defaultText;
     }
-    // The printer dialog for a document about to be printed; false when the person cancels.
-    virtual bool ShowPrinterDialog(const std::string& documentName) {
+    // The printer dialog for a document about to be printed, opened with `choice` as the
+    // current one; returns false when the person cancels, leaving `choice` as it was.
+    virtual bool ShowPrinterDialog(const std::string& documentName, PrinterChoice& choice) {
         (void)documentName;
+        (void)choice;
         return true;
     }
     virtual void Beep() {}

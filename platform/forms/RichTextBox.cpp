@@ -81,7 +81,7 @@ void RichTextBox::LoadFile(const std::string& path, vb::Integer fileType) {
 }
 
 void RichTextBox::SaveFile(const std::string& path, vb::Integer fileType) const {
-    os::WriteAllBytes(path, fileType == rtfText ? document_.Text() : document_.Rtf());
+    os::ReplaceAllBytes(path, fileType == rtfText ? document_.Text() : document_.Rtf());
 }
 
 vb::Long RichTextBox::Find(const std::string& text, vb::Long start, vb::Long end,

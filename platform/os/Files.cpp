@@ -18,21 +18,36 @@ std::string ParentOf(const std::string& path) {
     return parent.empty() ? "." : parent;
 }
 
-// The language's error for a failed system call on `path`.
-[[noreturn]] void RaiseFor(int error, const std::string& path) {
+// The language's error number for a failed system call on `path`.
+vb::Long NumberFor(int error, const std::string& path) {
     switch (error) {
         case ENOENT:
-            vb::Raise(FolderExists(ParentOf(path)) ? vb::err::kFileNotFound
-                                                   : vb::err::kPathNotFound);
+            return FolderExists(ParentOf(path)) ? vb::err::kFileNotFound : vb::err::kPathNotFound;
         case ENOTDIR:
-            vb::Raise(vb::err::kPathNotFound);
+            return vb::err::kPathNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
-            vb::Raise(vb::err::kPermissionDenied);
+            return vb::err::kPermissionDenied;
+        // The medium takes no more bytes: no space, the quota or the size limit reached.
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return vb::err::kDiskFull;
         default:
-            vb::Raise(vb::err::kPathFileAccess);
+            return vb::err::kPathFileAccess;
     }
+}
+
+[[noreturn]] void RaiseFor(int error, const std::string& path) {
+    vb::Raise(NumberFor(error, path));
+}
+
+// A file that could not be written is named in the description, so that a person knows
+// which one.
+[[noreturn]] void RaiseWriteFailure(int error, const std::string& path) {
+    vb::Long number = NumberFor(error, path);
+    vb::Raise(number, vb::ErrorText(number) + ": " + path);
 }
 
 // Owns a file descriptor.
@@ -113,17 +128,10 @@ std::optional<std::string> ReadIfPresent(const std::string& path) {
     return bytes;
 }
 
-void WriteAllBytes(const std::string& path, const std::string& bytes) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (file.Get() < 0) RaiseFor(errno, path);
-    if (int error = WriteAll(file.Get(), bytes)) RaiseFor(error, path);
-    if (file.Close() != 0) RaiseFor(errno, path);
-}
-
 void ReplaceAllBytes(const std::string& path, const std::string& bytes) {
     std::string temporary = path + ".XXXXXX";
-    Descriptor file(::mkstemp(temporary.data()));
-    if (file.Get() < 0) RaiseFor(errno, path);
+    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.Get() < 0) RaiseWriteFailure(errno, path);
     int error = WriteAll(file.Get(), bytes);
     if (error == 0 && ::fchmod(file.Get(), 0644) != 0) error = errno;
     if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
@@ -131,8 +139,11 @@ void ReplaceAllBytes(const std::string& path, const std::string& bytes) {
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        RaiseFor(error, path);
+        RaiseWriteFailure(error, path);
     }
+    // The new name itself reaches the disk with the folder.
+    Descriptor folder(::open(ParentOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0) ::fsync(folder.Get());
 }
 
 void MakeFolders(const std::string& path) {

@@ -4,7 +4,7 @@
 #include <string>
 
 // File helpers the program uses.  Failures raise the language's file errors (53 file not
-// found, 76 path not found, 70 permission denied, 75 path/file access error).
+// found, 76 path not found, 70 permission denied, 61 disk full, 75 path/file access error).
 namespace os {
 
 bool FileExists(const std::string& path);
@@ -17,10 +17,10 @@ void Kill(const std::string& path);
 std::string ReadAllBytes(const std::string& path);
 // The whole file, or nothing when it cannot be read; never raises.
 std::optional<std::string> ReadIfPresent(const std::string& path);
-// Writes the file anew.
-void WriteAllBytes(const std::string& path, const std::string& bytes);
-// Writes the file anew through a temporary file beside it, so that a reader sees either the
-// old or the new content, never a part.
+// Writes the file anew through a temporary file beside it, flushed to the disk before it
+// takes the file's name, so that a reader sees either the old or the new content, never a
+// part, and a full disk leaves the old file as it was.  A failure's description names the
+// file; a full disk raises 61.
 void ReplaceAllBytes(const std::string& path, const std::string& bytes);
 
 // Creates a folder and any missing parents.

@@ -64,6 +64,11 @@ std::string SaveFolder() {
     return folder;
 }
 
+std::string DocumentFolder() {
+    std::string folder = ProgramFolder();
+    return ::access(folder.c_str(), W_OK) == 0 ? folder : SaveFolder();
+}
+
 std::vector<std::string> FixedDrives() {
     std::string list = Environment("ZOMEL_FIXED_DRIVES");
     if (list.empty()) {

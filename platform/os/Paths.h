@@ -24,7 +24,11 @@ std::string TempFolder();
 // asked for (printouts without a printer, saved pictures); made on first use.
 std::string SaveFolder();
 
-// Joins a folder and a name with one "/".
+// Where the program writes its documents (the specifications, the estimate, the XML
+// export): the program's folder where it can be written (a build tree), else SaveFolder(), as
+// for an installed copy whose folder belongs to the system.
+std::string DocumentFolder();
+
 // The folders where programs are installed, searched in this order when a program must be
 // found by name: each folder of PATH, then /opt, /usr/local, /snap/bin and the flatpak
 // exports.  $ZOMEL_FIXED_DRIVES (folders separated by ":") stands in for them in tests.
@@ -33,6 +37,7 @@ std::vector<std::string> FixedDrives();
 // The entries of a search list separated by ":" (PATH, XDG_DATA_DIRS), empty ones dropped.
 std::vector<std::string> SplitSearchList(const std::string& list);
 
+// Joins a folder and a name with one "/".
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The file:// address of a path (made absolute), every byte but letters, digits, "-._~" and

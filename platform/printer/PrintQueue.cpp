@@ -21,8 +21,9 @@ public:
     }
 
     bool Submit(const std::string& pdfPath, const std::string& destination,
-                const std::string& title) override {
-        auto result = os::RunProgram({"lp", "-d", destination, "-t", title, "--", pdfPath});
+                const std::string& title, int copies) override {
+        auto result = os::RunProgram(
+            {"lp", "-d", destination, "-n", std::to_string(copies), "-t", title, "--", pdfPath});
         return result && result->exitCode == 0;
     }
 };

@@ -11,9 +11,10 @@ public:
 
     // The name of the default destination; "" when the system has none.
     virtual std::string DefaultDestination() = 0;
-    // Hands a PDF file to `destination`; false when the spooler refused it.
+    // Hands a PDF file to `destination`, to be printed `copies` times; false when the spooler
+    // refused it.
     virtual bool Submit(const std::string& pdfPath, const std::string& destination,
-                        const std::string& title) = 0;
+                        const std::string& title, int copies) = 0;
 };
 
 // The installed queue, else the system's (CUPS, through lpstat and lp).

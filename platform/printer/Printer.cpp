@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/forms/Constants.h"
+#include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/gdi/Screen.h"
 #include "platform/os/Files.h"
@@ -211,28 +212,59 @@ PrintOutcome PrinterObject::EndDoc() {
     return Send(pdf);
 }
 
+bool PrinterObject::ShowPrinterDialog(const std::string& documentName) {
+    PrinterChoice choice;
+    choice.queue = CurrentPrintQueue().DefaultDestination();
+    if (choice.queue.empty()) choice.file = FreeSaveName();
+    if (!CurrentHost().ShowPrinterDialog(documentName, choice)) return false;
+    choice.copies = std::max(choice.copies, 1);
+    chosen_ = choice;
+    documentName_ = documentName;
+    return true;
+}
+
 PrintOutcome PrinterObject::Send(const std::string& pdfPath) {
     PrintQueue& queue = CurrentPrintQueue();
-    std::string destination = queue.DefaultDestination();
-    std::error_code error;
-    if (!destination.empty() && queue.Submit(pdfPath, destination, App().Title)) {
-        std::filesystem::remove(pdfPath, error);
-        return {PrintOutcome::Kind::Queued, destination};
+    PrinterChoice choice = chosen_.value_or(PrinterChoice{queue.DefaultDestination(), {}, 1});
+    const std::string title = chosen_ ? documentName_ : App().Title;
+    chosen_.reset();
+    if (!choice.queue.empty()) {
+        if (queue.Submit(pdfPath, choice.queue, title, choice.copies)) {
+            std::error_code ignored;
+            std::filesystem::remove(pdfPath, ignored);
+            return {PrintOutcome::Kind::Queued, choice.queue};
+        }
+        return Save(pdfPath, FreeSaveName(),
+                    "The printer " + choice.queue + " did not take the printout, so it");
     }
-    std::string saved = FreeSaveName();
-    std::filesystem::rename(pdfPath, saved, error);
-    if (error) {
-        // Another file system: copy, then drop the temporary file.
-        std::filesystem::copy_file(pdfPath, saved, error);
+    const std::string spare = FreeSaveName();
+    if (choice.file.empty() || choice.file == spare)
+        return Save(pdfPath, spare, "No printer is set up on this computer, so the printout");
+    return Save(pdfPath, choice.file, "The printout");
+}
+
+// Moves the finished document to `path` (an older file there is replaced only by the whole
+// new one) and tells the person where it is.
+PrintOutcome PrinterObject::Save(const std::string& pdfPath, std::string path,
+                                 const std::string& why) {
+    std::error_code moved;
+    std::filesystem::rename(pdfPath, path, moved);
+    if (moved) {
+        // Another file system: copied whole, then the temporary file goes.
+        std::optional<std::string> bytes = os::ReadIfPresent(pdfPath);
         std::error_code ignored;
         std::filesystem::remove(pdfPath, ignored);
-        if (error)
-            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + saved);
+        bool saved = false;
+        try {
+            if (bytes) os::ReplaceAllBytes(path, *bytes);
+            saved = bytes.has_value();
+        } catch (const vb::VbError&) {
+        }
+        if (!saved)
+            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + path);
     }
-    MsgBox(
-        "No printer is set up on this computer, so the printout was saved as a PDF file:\n" + saved,
-        vbInformation);
-    return {PrintOutcome::Kind::Saved, saved};
+    MsgBox(why + " was saved as a PDF file:\n" + path, vbInformation);
+    return {PrintOutcome::Kind::Saved, std::move(path)};
 }
 
 void PrinterObject::KillDoc() {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/forms/PrinterChoice.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Picture.h"
@@ -74,8 +75,14 @@ public:
     // The pages drawn so far, in pixels at Dpi.
     const std::vector<gdi::Bitmap>& Pages() const { return pages_; }
 
-    // Ends the document and sends it to the default print queue; without one, saves it as a
-    // PDF in the save folder and tells the person where.  Error 75 when it could not be written.
+    // The printer dialog for the next document, named `documentName`: the default print queue
+    // preselected, or without one a PDF file in the save folder.  False when the person
+    // cancels; otherwise the next EndDoc goes where the person chose.
+    bool ShowPrinterDialog(const std::string& documentName);
+
+    // Ends the document and sends it where the printer dialog chose, else to the default print
+    // queue; without a queue, or where the queue refuses it, saves it as a PDF file and tells
+    // the person where.  Error 75 when it could not be written.
     PrintOutcome EndDoc();
     // Drops the document unprinted.
     void KillDoc();
@@ -89,6 +96,7 @@ private:
     void AddPage();
     gdi::Font DeviceFont() const;
     PrintOutcome Send(const std::string& pdfPath);
+    PrintOutcome Save(const std::string& pdfPath, std::string path, const std::string& why);
 
     std::vector<gdi::Bitmap> pages_;
     std::vector<std::vector<PageText>> texts_;  // what Print wrote on each page
@@ -98,6 +106,9 @@ private:
     vb::Single currentX_ = 0;
     vb::Single currentY_ = 0;
     gdi::Font font_{"DejaVu Sans", 10};
+    // What the last printer dialog chose, for the next document.
+    std::optional<PrinterChoice> chosen_;
+    std::string documentName_;
 };
 
 // The one printer object.

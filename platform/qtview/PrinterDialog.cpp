@@ -1,26 +1,36 @@
 #include "platform/qtview/PrinterDialog.h"
 
-#include <QMessageBox>
-#include <QPushButton>
+#include <QPrintDialog>
+#include <QPrinter>
 
-#include "platform/os/Paths.h"
-#include "platform/printer/PrintQueue.h"
 #include "platform/qtview/Convert.h"
 
 namespace qtview {
 
-bool RunPrinterDialog(const std::string& documentName, QWidget* parent) {
-    const std::string queue = forms::CurrentPrintQueue().DefaultDestination();
-    const std::string destination =
-        queue.empty() ? "a PDF file in " + os::SaveFolder() : "the printer " + queue;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Print"),
-                    ToQt("Print \"" + documentName + "\" to " + destination + "?"),
-                    QMessageBox::NoButton, parent);
-    QPushButton* print = box.addButton(QStringLiteral("&Print"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(print);
-    box.exec();
-    return box.clickedButton() == print;
+bool RunPrinterDialog(const std::string& documentName, forms::PrinterChoice& choice,
+                      QWidget* parent) {
+    QPrinter printer;
+    printer.setDocName(ToQt(documentName));
+    if (choice.queue.empty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(ToQt(choice.file));
+    } else {
+        printer.setPrinterName(ToQt(choice.queue));
+    }
+    printer.setCopyCount(choice.copies);
+    QPrintDialog dialog(&printer, parent);
+    // The program lays out its own pages: the person chooses where and how many.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        choice.queue.clear();
+        choice.file = FromQt(printer.outputFileName());
+    } else {
+        choice.queue = FromQt(printer.printerName());
+        choice.file.clear();
+    }
+    choice.copies = printer.copyCount();
+    return true;
 }
 
 }  // namespace qtview

@@ -2,12 +2,16 @@
 
 #include <string>
 
+#include "platform/forms/PrinterChoice.h"
+
 class QWidget;
 
 namespace qtview {
 
-// Asks the person whether to print a document, naming where it will go: the default print
-// queue, or a PDF file in the save folder when there is none.  False on Cancel.
-bool RunPrinterDialog(const std::string& documentName, QWidget* parent);
+// The desktop's printer dialog for a document about to be printed: the system's print queues
+// with `choice` preselected (its file where it names no queue), and the number of copies.
+// False on Cancel, leaving `choice` as it was.
+bool RunPrinterDialog(const std::string& documentName, forms::PrinterChoice& choice,
+                      QWidget* parent);
 
 }  // namespace qtview

@@ -112,8 +112,8 @@ bool QtHost::ChooseFont(forms::FontChoice& font, vb::Long) {
     return RunFontDialog(font, DialogParent());
 }
 
-bool QtHost::ShowPrinterDialog(const std::string& documentName) {
-    return RunPrinterDialog(documentName, DialogParent());
+bool QtHost::ShowPrinterDialog(const std::string& documentName, forms::PrinterChoice& choice) {
+    return RunPrinterDialog(documentName, choice, DialogParent());
 }
 
 std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std::string& title,

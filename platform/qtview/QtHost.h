@@ -51,7 +51,7 @@ public:
     void ControlRemoved(forms::Form& form, forms::Control& control) override;
     void MousePointerChanged(vb::Integer pointer) override;
     bool ChooseFont(forms::FontChoice& font, vb::Long flags) override;
-    bool ShowPrinterDialog(const std::string& documentName) override;
+    bool ShowPrinterDialog(const std::string& documentName, forms::PrinterChoice& choice) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     void Beep() override;

@@ -29,7 +29,7 @@ std::string ErrorText(Long number) {
         {55, "File already open"},
         {57, "Device I/O error"},
         {err::kFileAlreadyExists, "File already exists"},
-        {61, "Disk full"},
+        {err::kDiskFull, "Disk full"},
         {err::kInputPastEnd, "Input past end of file"},
         {err::kPermissionDenied, "Permission denied"},
         {err::kPathFileAccess, "Path/File access error"},

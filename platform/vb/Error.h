@@ -22,6 +22,7 @@ inline constexpr Long kBadFileNameOrNumber = 52;
 inline constexpr Long kFileNotFound = 53;
 inline constexpr Long kBadFileMode = 54;
 inline constexpr Long kFileAlreadyExists = 58;
+inline constexpr Long kDiskFull = 61;
 inline constexpr Long kInputPastEnd = 62;
 inline constexpr Long kPermissionDenied = 70;
 inline constexpr Long kPathFileAccess = 75;

@@ -4,6 +4,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/vb/Strings.h"
 #include "tests/estimate/EstimateFixture.h"
+#include "tests/support/DiskFull.h"
 #include "tests/support/DocumentReaders.h"
 #include "tests/support/FakePrintQueue.h"
 #include "tests/support/ProgramData.h"
@@ -186,6 +187,7 @@ TEST_F(EstimateDocumentTest, AMissingTemplateIsReportedAndNothingIsPrinted) {
     PrintIt();
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_TRUE(Holds(host.Messages()[0].prompt, "Price Estimate Template Error"));
+    EXPECT_TRUE(Holds(host.Messages()[0].prompt, "File not found: " + app + "CustomEst.hms"));
     EXPECT_TRUE(queue.submittedBytes.empty());
     EXPECT_FALSE(std::filesystem::exists(app + "Estimate.rtf"));
 }
@@ -268,6 +270,25 @@ TEST_F(EstimateDocumentTest, AFailedExportSaysSoAndKeepsWhatWasThere) {
     PriceIt([](frmOrder& order) { order.KeyUp(88, forms::vbAltMask); });
     EXPECT_EQ(Prompts(), std::vector<std::string>{"Could not open file " + app + "Header.inc"});
     EXPECT_FALSE(std::filesystem::exists(app + "Export.xml"));
+}
+
+TEST_F(EstimateDocumentTest, AFullDiskKeepsTheOldDocumentsAndSaysWhichFileAndWhy) {
+    env.WriteFile("app/Estimate.rtf", "an old estimate");
+    env.WriteFile("app/Export.xml", "an old export");
+    Type(0, "ROAD WORK");
+    host.AnswerPrinterDialog(false);
+    host.AnswerInputBox(std::string("Main Street"));
+    PriceIt([&](frmOrder& order) {
+        DiskFull disk(512);
+        order.cmdPrint->Click();
+        order.KeyUp(88, forms::vbAltMask);
+    });
+    ASSERT_EQ(Prompts().size(), 2u);
+    EXPECT_TRUE(Holds(Prompts()[0], "Price Estimate Save Error")) << Prompts()[0];
+    EXPECT_TRUE(Holds(Prompts()[0], "#, 61, Disk full: " + app + "Estimate.rtf")) << Prompts()[0];
+    EXPECT_EQ(Prompts()[1], "There is not enough disk space to write " + app + "Export.xml");
+    EXPECT_EQ(Read("Estimate.rtf"), "an old estimate");
+    EXPECT_EQ(Read("Export.xml"), "an old export");
 }
 
 TEST_F(EstimateDocumentTest, AHeadWithoutTheNamePlaceholderAsksNothing) {

@@ -21,18 +21,23 @@ public:
     FakePrintQueue(const FakePrintQueue&) = delete;
     FakePrintQueue& operator=(const FakePrintQueue&) = delete;
 
-    std::string destination = "office";
+    std::string destination = "office";  // the default queue
     bool accept = true;
+    // What each job was handed with.
+    struct Job {
+        std::string queue;
+        std::string title;
+        int copies = 0;
+    };
+    std::vector<Job> jobs;
     std::vector<std::string> submittedBytes;
-    std::vector<std::string> titles;
     std::vector<std::string> keptFiles;
 
     std::string DefaultDestination() override { return destination; }
-    bool Submit(const std::string& pdfPath, const std::string& dest,
-                const std::string& title) override {
-        EXPECT_EQ(dest, destination);
+    bool Submit(const std::string& pdfPath, const std::string& queue, const std::string& title,
+                int copies) override {
+        jobs.push_back({queue, title, copies});
         submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
-        titles.push_back(title);
         if (!keepFolder_.empty()) {
             std::string kept = keepFolder_ + "job" + std::to_string(keptFiles.size() + 1) + ".pdf";
             std::filesystem::copy_file(pdfPath, kept);

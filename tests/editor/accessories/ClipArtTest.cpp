@@ -3,6 +3,7 @@
 #include "editor/frmClipArt.h"
 #include "platform/os/Paths.h"
 #include "tests/editor/accessories/AccessoryFixture.h"
+#include "tests/support/DiskFull.h"
 
 namespace {
 
@@ -113,6 +114,16 @@ TEST_F(ClipArtTest, AFailedSaveIsReported) {
     Press(114);  // F3
     EXPECT_EQ(LastPrompt(), "The picture could not be saved as:\n" + SavePath(1));
     EXPECT_EQ(host.Messages().back().Icon(), forms::vbExclamation);
+
+    // A full disk leaves no part of a picture behind, which would stand in the next save's way.
+    {
+        DiskFull disk(1024);
+        Press(115);  // F4
+    }
+    EXPECT_EQ(LastPrompt(), "The picture could not be saved as:\n" + SavePath(2));
+    EXPECT_FALSE(std::filesystem::exists(SavePath(2)));
+    Press(115);
+    EXPECT_EQ(LastPrompt(), "The picture was saved as:\n" + SavePath(2));
 }
 
 TEST_F(ClipArtTest, ExitClosesTheWindowAndTheFramesGoWithIt) {

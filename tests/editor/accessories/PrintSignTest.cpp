@@ -81,7 +81,7 @@ TEST(SignPictureTest, AModuleWithoutLedsIsAnErrorNotACrash) {
 class CapturingQueue : public forms::PrintQueue {
 public:
     std::string DefaultDestination() override { return "office"; }
-    bool Submit(const std::string&, const std::string&, const std::string&) override {
+    bool Submit(const std::string&, const std::string&, const std::string&, int) override {
         ++jobs;
         return true;
     }
@@ -124,6 +124,18 @@ TEST_F(PrintSignTest, TheWholeSignPrintsOnOnePageWithTheHourglassMeanwhile) {
     EXPECT_EQ(host.MousePointers()[host.MousePointers().size() - 2], forms::vbHourglass);
     EXPECT_EQ(host.MousePointers().back(), forms::vbDefault);
     EXPECT_EQ(printer.Page(), 0);  // the document went out
+}
+
+TEST_F(PrintSignTest, ThePrinterDialogComesFirstAndItsCancelPrintsNothing) {
+    AddFrame(std::make_shared<gdi::Picture>(gdi::Bitmap(72, 48, gdi::kWhite)));
+    host.AnswerPrinterDialog(false);
+    Main().mnuFilePrint_Click();
+    EXPECT_EQ(host.PrinterDialogs(), std::vector<std::string>{"ZOMELBuilder Sign"});
+    EXPECT_EQ(queue.jobs, 0);
+    EXPECT_EQ(forms::Printer().Page(), 0);
+    EXPECT_EQ(host.MousePointers().back(), forms::vbDefault);
+    Main().mnuFilePrint_Click();
+    EXPECT_EQ(queue.jobs, 1);
 }
 
 TEST_F(PrintSignTest, WithoutAPrinterThePersonIsToldWhereThePrintoutIs) {

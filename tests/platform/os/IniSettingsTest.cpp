@@ -82,7 +82,7 @@ TEST_F(Settings, RoundTripAndPersist) {
     std::string file = ReadAllBytes(ConfigFolder() + "settings.ini");
     Kill(ConfigFolder() + "settings.ini");
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "in");
-    WriteAllBytes(ConfigFolder() + "settings.ini", file);
+    ReplaceAllBytes(ConfigFolder() + "settings.ini", file);
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit", "in"), "ft");
     EXPECT_EQ(GetSetting("A\\pp", "S]ec[", "k=ey\n"), odd);
     EXPECT_EQ(file.find("\n\n"), std::string::npos);  // one line per value
@@ -98,6 +98,16 @@ TEST_F(Settings, DeleteKeysAndSections) {
     DeleteSetting("App", "Sec", "");
     EXPECT_EQ(GetSetting("App", "Sec", "b", "gone"), "gone");
     EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", ""); }), vb::err::kInvalidCall);
+}
+
+TEST_F(Settings, AFileThatCannotBeReadIsNamedAndNotReplaced) {
+    const std::string path = ConfigFolder() + "settings.ini";
+    std::filesystem::create_directories(path + "/kept");  // its place is not a file
+    EXPECT_EQ(GetSetting("App", "Sec", "Key", "default"), "default");
+    const vb::ErrObject error = RaisedError([] { SaveSetting("App", "Sec", "Key", "v"); });
+    EXPECT_EQ(error.Number, vb::err::kPathFileAccess);
+    EXPECT_EQ(error.Description, "Path/File access error: " + path);
+    EXPECT_TRUE(std::filesystem::exists(path + "/kept"));
 }
 
 TEST_F(Settings, LeavesNoTemporaryFilesBehind) {

@@ -1,10 +1,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/TextChannel.h"
 #include "tests/platform/os/TempHome.h"
+#include "tests/support/DiskFull.h"
 #include "tests/support/ErrorNumber.h"
 
 using namespace os;
@@ -71,15 +75,32 @@ TEST_F(Files, KillRaisesFileErrors) {
 TEST_F(Files, BytesRoundTripUnchanged) {
     std::string bytes("a\0b\r\n\xFF", 6);
     std::string path = root_ + "data.bin";
-    WriteAllBytes(path, bytes);
+    ReplaceAllBytes(path, bytes);
     EXPECT_EQ(ReadAllBytes(path), bytes);
-    WriteAllBytes(path, "x");
+    ReplaceAllBytes(path, "x");
     EXPECT_EQ(ReadAllBytes(path), "x");
     ReplaceAllBytes(path, bytes);
     EXPECT_EQ(ReadIfPresent(path), bytes);
-    EXPECT_EQ(ErrorNumber([&] { WriteAllBytes(root_ + "no/data.bin", "x"); }),
+    EXPECT_EQ(ErrorNumber([&] { ReplaceAllBytes(root_ + "no/data.bin", "x"); }),
               vb::err::kPathNotFound);
     EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::kPathFileAccess);
+}
+
+TEST_F(Files, AFullDiskLeavesTheOldFileWholeAndSaysWhichFile) {
+    std::string path = WriteFile("docs/Estimate.rtf", "the estimate of yesterday");
+    vb::ErrObject error;
+    {
+        DiskFull disk(64);
+        error = RaisedError([&] { ReplaceAllBytes(path, std::string(4096, 'x')); });
+    }
+    EXPECT_EQ(error.Number, vb::err::kDiskFull);
+    EXPECT_EQ(error.Description, "Disk full: " + path);
+    EXPECT_EQ(ReadAllBytes(path), "the estimate of yesterday");
+    // No part of the new one is left beside it.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(root_ + "docs"))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Estimate.rtf"});
 }
 
 using Channel = TempHome;

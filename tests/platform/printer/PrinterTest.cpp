@@ -135,7 +135,45 @@ TEST_F(PrinterTest, EndDocSendsOnePdfToTheDefaultQueue) {
         EXPECT_EQ(entry.path().extension(), "") << entry.path();
 }
 
+TEST_F(PrinterTest, TheQueueAndCopiesChosenInThePrinterDialogReachTheSpooler) {
+    queue.destination = "office";
+    host.AnswerPrinterDialog(forms::PrinterChoice{"upstairs", "", 3});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Quarterly list"));
+    // The dialog opened on the default queue, one copy.
+    ASSERT_EQ(host.PrinterDialogChoices().size(), 1u);
+    EXPECT_EQ(host.PrinterDialogChoices()[0], (forms::PrinterChoice{"office", "", 1}));
+    printer.Print("chosen");
+    EXPECT_EQ(printer.EndDoc().destination, "upstairs");
+    ASSERT_EQ(queue.jobs.size(), 1u);
+    EXPECT_EQ(queue.jobs[0].queue, "upstairs");
+    EXPECT_EQ(queue.jobs[0].title, "Quarterly list");
+    EXPECT_EQ(queue.jobs[0].copies, 3);
+
+    // A file chosen instead of a queue gets the document, and the person is told where.
+    const std::string file = env.Root() + "chosen.pdf";
+    host.AnswerPrinterDialog(forms::PrinterChoice{"", file, 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Quarterly list"));
+    printer.Print("to a file");
+    EXPECT_EQ(printer.EndDoc().kind, forms::PrintOutcome::Kind::Saved);
+    EXPECT_EQ(readers::PdfPages(file), std::vector<std::string>{"to a file"});
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].prompt, "The printout was saved as a PDF file:\n" + file);
+
+    // Cancelled, the next document goes to the default queue as before.
+    host.AnswerPrinterDialog(false);
+    EXPECT_FALSE(printer.ShowPrinterDialog("Quarterly list"));
+    printer.Print("default");
+    printer.EndDoc();
+    ASSERT_EQ(queue.jobs.size(), 2u);
+    EXPECT_EQ(queue.jobs[1].queue, "office");
+    EXPECT_EQ(queue.jobs[1].copies, 1);
+}
+
 TEST_F(PrinterTest, WithoutAQueueTheDocumentIsSavedAndThePersonTold) {
+    // The dialog shows where it will go.
+    EXPECT_TRUE(printer.ShowPrinterDialog("Doc"));
+    EXPECT_EQ(host.PrinterDialogChoices().at(0).file,
+              env.Root() + "home/Documents/ZomelBuilder/Printout 1.pdf");
     printer.Print("one");
     forms::PrintOutcome first = printer.EndDoc();
     ASSERT_EQ(first.kind, forms::PrintOutcome::Kind::Saved);
@@ -179,7 +217,11 @@ TEST_F(PrinterTest, ARefusedJobIsSavedInstead) {
     forms::PrintOutcome outcome = printer.EndDoc();
     EXPECT_EQ(queue.submittedBytes.size(), 1u);
     EXPECT_EQ(outcome.kind, forms::PrintOutcome::Kind::Saved);
-    EXPECT_EQ(host.Messages().size(), 1u);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    // The printer is there: the person is told it refused, not that there is none.
+    EXPECT_EQ(host.Messages()[0].prompt.rfind("The printer office did not take the printout", 0),
+              0u)
+        << host.Messages()[0].prompt;
 }
 
 TEST_F(PrinterTest, NothingDrawnPrintsNothingAndKillDocDrops) {

@@ -5,7 +5,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -212,6 +215,27 @@ TEST_F(QtHostWindows, TheFontDialogWritesTheChoiceBack) {
         EXPECT_EQ(e.Number(), 32755);
     }
     EXPECT_EQ(fonts.Get("FontSize").ToDouble(), 20.0);
+}
+
+TEST_F(QtHostWindows, ThePrinterDialogIsTheDesktopsWithTheChoiceAndCopies) {
+    fx.ShowActive(window);
+    const std::string file = fx.env.Root() + "Printout 1.pdf";
+    forms::PrinterChoice choice{"", file, 1};
+    std::string shownFile;
+    WhenModal<QPrintDialog>([&](QPrintDialog& box) {
+        shownFile = box.printer()->outputFileName().toStdString();
+        auto* copies = box.findChild<QSpinBox*>("copies");
+        ASSERT_NE(copies, nullptr);
+        copies->setValue(2);
+        box.accept();
+    });
+    ASSERT_TRUE(forms::CurrentHost().ShowPrinterDialog("ZOMELBuilder Estimate", choice));
+    EXPECT_EQ(shownFile, file);
+    EXPECT_EQ(choice, (forms::PrinterChoice{"", file, 2}));
+
+    WhenModal<QPrintDialog>([](QPrintDialog& box) { box.reject(); });
+    EXPECT_FALSE(forms::CurrentHost().ShowPrinterDialog("ZOMELBuilder Estimate", choice));
+    EXPECT_EQ(choice.copies, 2);
 }
 
 TEST_F(QtHostWindows, TheFontDialogOffersTheLedFontsBesideTheInstalledOnes) {
