@@ -70,14 +70,14 @@ double Sign::BusBarWeight() const {
     if (Zomel2_) {
         a = 0.331 * Y() * X() + 0.25 * (Y() - 1);
         b = 1.25 * Y() * X();
-        if (SegmentType_ == kFullMatrix) b += 0.3 * X() * (Y() + 1);
+        if (SegmentType_ == LayoutKind::FullMatrix) b += 0.3 * X() * (Y() + 1);
     } else {
         const double rail = RailLength();
         const LengthUnitRecord* unit = FindLengthUnit(LengthUnit_);
         const double toFeet = unit ? unit->toFeet : 0;
         const double length = unit ? BusBarLength(rail, unit->perInch) : 0;
         const double extraFeet =
-            SegmentType_ == kCharacterSegmented ? (3.0 / 12) * Y() * (X() - 1) : 0;
+            SegmentType_ == LayoutKind::CharacterSegmented ? (3.0 / 12) * Y() * (X() - 1) : 0;
         a = (toFeet * length + extraFeet) * 0.274 + 0.055 * Y() * (X() + 3);
         b = 1.563 * Y() * rail * toFeet;
     }
@@ -112,7 +112,7 @@ void Sign::SetHighDensity(vb::Integer value) {
 }
 
 vb::Long Sign::HoleplugCount() const {
-    if (SegmentType_ != kFullMatrix || Zomel2_) return 0;
+    if (SegmentType_ != LayoutKind::FullMatrix || Zomel2_) return 0;
     const std::int64_t x = XZomelCount_;
     const std::int64_t y = YZomelCount_;
     return static_cast<vb::Long>((y - 1) * x);
@@ -131,7 +131,7 @@ vb::Long Sign::LockdownCount() const {
     std::int64_t count = 0;
     if (Zomel2_) {
         count = (x + 1) * y;
-        if (SegmentType_ == kFullMatrix) count += (y + 1) * x;
+        if (SegmentType_ == LayoutKind::FullMatrix) count += (y + 1) * x;
     } else {
         count = (x + 3) * y;
     }
@@ -139,7 +139,7 @@ vb::Long Sign::LockdownCount() const {
 }
 
 double Sign::LockdownLength() const {
-    if (!Zomel2_ || SegmentType_ != kFullMatrix) return 0;
+    if (!Zomel2_ || SegmentType_ != LayoutKind::FullMatrix) return 0;
     return ((X() - 1) * ZomelWidthInches_ + 2.0) * LengthFactor_;
 }
 
@@ -152,23 +152,21 @@ double Sign::RailLength() const {
     return (ModuleRowLength() + RailAllowance_) * LengthFactor_;
 }
 
-void Sign::SetSegmentType(vb::Integer value) {
+void Sign::SetSegmentType(LayoutKind value) {
+    SegmentType_ = value;
     switch (value) {
-        case kCharacterSegmented:
-            SegmentType_ = kCharacterSegmented;
+        case LayoutKind::CharacterSegmented:
             RowGap_ = 5.5;
             ColumnGap_ = 3.0;
             // Character-segmented modules are always upright; the orientation command is
             // not run from here.
             Vertical_ = vb::True;
             break;
-        case kLineMatrix:
-            SegmentType_ = kLineMatrix;
+        case LayoutKind::LineMatrix:
             RowGap_ = 5.5;
             ColumnGap_ = 0;
             break;
-        default:
-            SegmentType_ = kFullMatrix;
+        case LayoutKind::FullMatrix:
             RowGap_ = 0;
             ColumnGap_ = 0;
             break;
@@ -235,13 +233,14 @@ void Sign::SetGenerationConstants() {
 
 double Sign::SpacerWeightOfLayout() const {
     switch (SegmentType_) {
-        case kCharacterSegmented:
+        case LayoutKind::CharacterSegmented:
             return 1.5 * X() * (Y() - 1) + 0.82 * ((X() - 1) * Y());
-        case kLineMatrix:
+        case LayoutKind::LineMatrix:
             return 1.25 * X() * (Y() - 1);
-        default:
+        case LayoutKind::FullMatrix:
             return 0;
     }
+    return 0;
 }
 
 // An unknown unit keeps the factor it had.
@@ -286,7 +285,7 @@ double Sign::HardwareWeightOfGeneration2() const {
         h = h - 0.4 * (x - 1) + 0.56 * (y - 1);
     }
     h += 0.316;
-    if (SegmentType_ == kFullMatrix) {
+    if (SegmentType_ == LayoutKind::FullMatrix) {
         h += 0.032 * (2 * x * y) + 0.04 * (2 * x * (y + 1));
         h += 0.055 * ((x + 1) * y + (y + 1) * x);
     } else {

@@ -2,16 +2,10 @@
 
 #include <string>
 
+#include "core/LayoutKind.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
-
-// How the modules are laid out and how characters fall on them: the sign's SegmentType.
-enum LayoutKind : vb::Integer {
-    kFullMatrix = 0,          // one grid of LEDs across every module
-    kLineMatrix = 1,          // a line of characters per module row, rows apart
-    kCharacterSegmented = 2,  // a character per module, upright, modules apart
-};
 
 // The sign model: a grid of ZOMEL modules, XZomelCount columns by YZomelCount rows, with the
 // module generation, orientation, layout, density, approval marks, model number and display
@@ -53,8 +47,8 @@ public:
     const std::string& ModelNumber() const { return ModelNumber_; }
     void SetModelNumber(const std::string& value);
     double RailLength() const;
-    vb::Integer SegmentType() const { return SegmentType_; }
-    void SetSegmentType(vb::Integer value);
+    LayoutKind SegmentType() const { return SegmentType_; }
+    void SetSegmentType(LayoutKind value);
     double SignHeight() const { return SignHeightInches_ * LengthFactor_; }
     // The modules and their fixed parts, spacers and hardware, in WeightUnit.
     double SignWeight() const;
@@ -114,7 +108,7 @@ private:
     double RailAllowance_ = 60.0;
     double FixedWeight_ = 0;
     double RowGap_ = 0;
-    vb::Integer SegmentType_ = kFullMatrix;  // a LayoutKind
+    LayoutKind SegmentType_ = LayoutKind::FullMatrix;
     double ColumnGap_ = 0;
     double SignHeightInches_ = 82.5;
     double SignWidthInches_ = 385.0;

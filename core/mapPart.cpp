@@ -4,7 +4,7 @@ namespace zomel {
 
 void mapPart::SegmentType(vb::Integer value) {
     segmentType_ = value;
-    if (value == 2) vertical_ = true;
+    if (ForLayout(LayoutKind::CharacterSegmented)) vertical_ = true;
 }
 
 }  // namespace zomel

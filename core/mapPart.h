@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/LayoutKind.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -16,9 +17,11 @@ public:
     void Part(std::string value) { part_ = std::move(value); }
     const std::string& PartType() const { return partType_; }  // "BP" or "JH"
     void PartType(std::string value) { partType_ = std::move(value); }
+    // The layout number as the file holds it; a number of no layout matches no sign.
     vb::Integer SegmentType() const { return segmentType_; }
-    // A character-segmented row (2) is always a vertical row.
+    // A character-segmented row is always a vertical row.
     void SegmentType(vb::Integer value);
+    bool ForLayout(LayoutKind kind) const { return segmentType_ == StoredNumberOf(kind); }
     bool Vertical() const { return vertical_; }
     void Vertical(bool value) { vertical_ = value; }
     vb::Integer X() const { return x_; }

@@ -5,6 +5,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -39,7 +40,7 @@ mapParts::mapParts() {
 void mapParts::Load() {
     const std::string path = os::JoinPath(os::ProgramFolder(), kMapFile);
     DebugTrace("Mapping Load", -20, path, "is path for mapping.bin");
-    const std::string bytes = os::ReadAllBytes(path);
+    const std::string bytes = vb::NamingFile(path, [&] { return os::ReadAllBytes(path); });
     DebugTrace("Mapping Load", static_cast<vb::Long>(bytes.size()), "File size in bytes",
                "of mapping.bin");
     for (const auto& line : catalogue::EndedLines(vb::FromWindows1252(bytes)))
@@ -62,7 +63,7 @@ bool mapParts::TestBackPlate(const Grid& sign) {
         const mapPart& row = Item(static_cast<vb::Integer>(i));
         if (row.PartType() == "BP" && row.Vertical() == sign.Vertical &&
             row.X() == sign.XZomelCount && row.Y() == sign.YZomelCount &&
-            row.SegmentType() == sign.SegmentType) {
+            row.ForLayout(sign.SegmentType)) {
             BackPlateIndex = static_cast<vb::Integer>(i);
             return true;
         }
@@ -74,8 +75,9 @@ bool mapParts::TestJumpHarn(const Grid& sign) {
     for (int i = 1; i <= Count(); ++i) {
         const mapPart& row = Item(static_cast<vb::Integer>(i));
         if (row.PartType() != "JH" || row.X() != sign.XZomelCount) continue;
-        const bool exact = row.Vertical() == sign.Vertical && row.SegmentType() == sign.SegmentType;
-        const bool lineMatrix = row.Vertical() && sign.Vertical && sign.SegmentType == 1;
+        const bool exact = row.Vertical() == sign.Vertical && row.ForLayout(sign.SegmentType);
+        const bool lineMatrix =
+            row.Vertical() && sign.Vertical && sign.SegmentType == LayoutKind::LineMatrix;
         if (exact || lineMatrix) {
             JumpHarnIndex = static_cast<vb::Integer>(i);
             return true;

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/LayoutKind.h"
 #include "core/mapPart.h"
 #include "platform/vb/Types.h"
 
@@ -20,7 +21,7 @@ public:
         bool Vertical = false;
         vb::Integer XZomelCount = 0;
         vb::Integer YZomelCount = 0;
-        vb::Integer SegmentType = 0;
+        LayoutKind SegmentType = LayoutKind::FullMatrix;
     };
 
     mapParts();

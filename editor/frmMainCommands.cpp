@@ -23,7 +23,7 @@ void frmMain::mnuSignFull_Click() {
     for (const char* id :
          {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
-    TheSign().SetSegmentType(kFullMatrix);
+    TheSign().SetSegmentType(LayoutKind::FullMatrix);
     ViewSign->Let("SegSepX", 0);
     ViewSign->Let("SegSepY", 0);
     if (SkipSizeCheck) return;

@@ -38,7 +38,7 @@ void frmMain::mnuSignDensity_Click() {
                       forms::LoadResString(kEuropeanTitle));
         return;
     }
-    if (sign.HighDensity() && !sign.Vertical() && sign.SegmentType() == kLineMatrix) {
+    if (sign.HighDensity() && !sign.Vertical() && sign.SegmentType() == LayoutKind::LineMatrix) {
         RefuseLineMatrixChange();
         return;
     }
@@ -48,7 +48,7 @@ void frmMain::mnuSignDensity_Click() {
     sign.SetMaxColumns(20);
     ViewSign->Call("ClearSign");
     ShowDensityTools();
-    if (sign.SegmentType() == kLineMatrix) {
+    if (sign.SegmentType() == LayoutKind::LineMatrix) {
         SetAllLineHeights(HighDensity ? kLastBlockFont : kTallestLineMatrixHeight);
         VScrLineSpacing->SetValue(-1);
     }
@@ -63,7 +63,7 @@ void frmMain::mnuSignDensity_Click() {
         }
         BeyondMaxRows = vb::False;
         RetypeLines(savedText);
-        if (sign.SegmentType() == kLineMatrix) VScrLineSpacing->SetValue(-1);
+        if (sign.SegmentType() == LayoutKind::LineMatrix) VScrLineSpacing->SetValue(-1);
     }
     LogLine(forms::LoadResString(kDensityLog) + TrueFalse(HighDensity));
 }
@@ -73,7 +73,8 @@ void frmMain::ShowDensityTools() {
     SetToolVisible("id_SignHigh", HighDensity);
     SetToolVisible("id_SignStandard", !HighDensity);
     if (HighDensity) {
-        if (TheSign().SegmentType() == kLineMatrix) SetToolEnabled("id_SignVertical", true);
+        if (TheSign().SegmentType() == LayoutKind::LineMatrix)
+            SetToolEnabled("id_SignVertical", true);
     }
     SetModuleGeometry(vertical, false);
 }
@@ -108,7 +109,7 @@ void frmMain::mnuSignVertical_Click(vb::Integer toVertical) {
     // A window not loaded yet has nothing to keep in step; the sign must not load it.
     if (!IsLoaded()) return;
     Sign& sign = TheSign();
-    if (sign.Vertical() && sign.SegmentType() == kLineMatrix && !sign.HighDensity()) {
+    if (sign.Vertical() && sign.SegmentType() == LayoutKind::LineMatrix && !sign.HighDensity()) {
         RefuseLineMatrixChange();
         return;
     }
@@ -122,7 +123,8 @@ void frmMain::mnuSignVertical_Click(vb::Integer toVertical) {
         ChkVertical->SetValue(forms::vbUnchecked);
         SetToolVisible("id_SignVertical", false);
         SetToolVisible("id_SignHorizontal", true);
-        if (sign.SegmentType() == kLineMatrix) SetAllLineHeights(kTallestLineMatrixHeight);
+        if (sign.SegmentType() == LayoutKind::LineMatrix)
+            SetAllLineHeights(kTallestLineMatrixHeight);
     }
     CalculateSize();
     for (vb::Integer i = kLastSizedLine; i >= 0; --i)

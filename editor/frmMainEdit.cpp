@@ -102,7 +102,7 @@ void frmMain::mnuSignLine_Click() {
     ViewSign->SetVisible(false);
     if (!TheSign().HighDensity() && ChkVertical->Value() == forms::vbUnchecked)
         mnuSignVertical_Click(vb::True);
-    TheSign().SetSegmentType(kLineMatrix);
+    TheSign().SetSegmentType(LayoutKind::LineMatrix);
     ViewSign->Let("SegSepX", 0);
     ViewSign->Let("SegSepY", 3);
     for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
@@ -121,7 +121,7 @@ void frmMain::mnuSignLine_Click() {
 // One character per module: gaps both ways, vertical standard-density modules, plain text.
 void frmMain::mnuSignChar_Click() {
     ViewSign->SetVisible(false);
-    TheSign().SetSegmentType(kCharacterSegmented);
+    TheSign().SetSegmentType(LayoutKind::CharacterSegmented);
     SetToolEnabled("id_SignStandard", false);
     if (ChkVertical->Value() == forms::vbUnchecked) mnuSignVertical_Click(vb::True);
     if (HighDensity) mnuSignDensity_Click();

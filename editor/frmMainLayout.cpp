@@ -193,7 +193,7 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
 frmMain::LineAdvance frmMain::CurrentLineAdvance() {
     LineAdvance advance;
     advance.spacing = VScrLineSpacing->Value();
-    if (TheSign().SegmentType() == kLineMatrix)
+    if (TheSign().SegmentType() == LayoutKind::LineMatrix)
         advance.moduleRows = ViewSign->Get("PixPerSegY").ToInteger();
     return advance;
 }
@@ -245,7 +245,7 @@ void frmMain::SetAllLineHeights(vb::Integer value) {
         LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
-        HSLine(i).SetEnabled(TheSign().SegmentType() != kCharacterSegmented);
+        HSLine(i).SetEnabled(TheSign().SegmentType() != LayoutKind::CharacterSegmented);
     }
 }
 

@@ -60,7 +60,7 @@ void frmMain::HSLine_Change(vb::Integer Index) {
 // A line matrix shows one text line per module row: the font may not be taller than the
 // module.  High density with vertical modules has room for every font.
 void frmMain::KeepLineMatrixLimit(vb::Integer Index) {
-    if (!FormatOf(Index).PixelFont || TheSign().SegmentType() != kLineMatrix) return;
+    if (!FormatOf(Index).PixelFont || TheSign().SegmentType() != LayoutKind::LineMatrix) return;
     vb::Integer highest = 0;
     if (!HighDensity)
         highest = kTallestLineMatrixHeight;
@@ -107,7 +107,7 @@ void frmMain::ShowInstalledFontHeight(vb::Integer Index, double factor) {
 
 // In a line matrix every sized line has the height of the line just changed.
 void frmMain::SyncLineMatrixHeights(vb::Integer Index) {
-    if (SyncingHeights || TheSign().SegmentType() != kLineMatrix) return;
+    if (SyncingHeights || TheSign().SegmentType() != LayoutKind::LineMatrix) return;
     FlagScope syncing(SyncingHeights);
     const vb::Integer value = HSLine(Index).Value();
     for (vb::Integer i = kLastSizedLine; i >= 0; --i)

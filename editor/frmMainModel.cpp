@@ -174,7 +174,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     const LayoutCandidate* candidate = fromList ? &LayoutCandidates(Candidate) : nullptr;
     SetSampleFonts(fromList ? candidate->FontIndex : kStartFont);
     Sign& sign = TheSign();
-    const bool full = sign.SegmentType() == kFullMatrix;
+    const bool full = sign.SegmentType() == LayoutKind::FullMatrix;
     const vb::Long cols = fromList ? candidate->FontCols : 5;
     const vb::Long rows = fromList ? candidate->FontRows : 0;
     vb::Long chars = 0;
@@ -201,7 +201,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     // Characters across, and whether a last dot fits after them.
     const vb::Long cell = cols + CharGap;
     vb::Long perRow = width / cell;
-    if (sign.SegmentType() == kCharacterSegmented) perRow = sign.XZomelCount();
+    if (sign.SegmentType() == LayoutKind::CharacterSegmented) perRow = sign.XZomelCount();
     if (fromList && perRow < chars) perRow = chars;
     bool endDot = width == across + cell * perRow - 1;
     if (perRow == 0 && across == 5) perRow = 1;
@@ -220,8 +220,8 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
 
     ViewSign->Let("SegCountX", sign.XZomelCount());
     ViewSign->Let("SegCountY", sign.YZomelCount());
-    ViewSign->Let("SegSepX",
-                  static_cast<vb::Integer>(sign.SegmentType() == kCharacterSegmented ? 3 : 0));
+    ViewSign->Let("SegSepX", static_cast<vb::Integer>(
+                                 sign.SegmentType() == LayoutKind::CharacterSegmented ? 3 : 0));
     ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
     textRows = std::min<vb::Long>(textRows, kMessageLineCount);
     if (!fromList && sign.YZomelCount() > textRows)

@@ -117,7 +117,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
     bool empty = columns <= 0 || rows <= 0;
     step([&] { empty = empty || ViewSign->Get("SegCountX").ToInteger() == 0; });
     if (empty || stopped) return;
-    if (TheSign().SegmentType() == kCharacterSegmented)
+    if (TheSign().SegmentType() == LayoutKind::CharacterSegmented)
         step([&] { ShowTextFrame(columns, rows); });
     else
         step([&] { ShowBitmapFrame(columns); });

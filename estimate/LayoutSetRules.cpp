@@ -48,7 +48,7 @@ constexpr std::array<LayoutSet, 14> kLayoutSets = {{
 bool OrientationFits(const PriceRun& run, Box box) {
     switch (box) {
         case Box::SignHorizontal:
-            return !run.Sign.V;
+            return !run.Sign.Vertical;
         case Box::Checked:
             return run.Sign.VerticalBox;
         case Box::Clear:

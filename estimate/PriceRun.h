@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LayoutKind.h"
 #include "core/OptionRecord.h"
 #include "estimate/LengthFactors.h"
 #include "estimate/Money.h"
@@ -15,14 +16,14 @@ namespace zomel {
 
 // The sign as the price rules see it, read once when an estimate starts.
 struct PricedSign {
-    vb::Long X = 0;            // module columns
-    vb::Long Y = 0;            // module rows
-    vb::Integer S = 0;         // layout: 0 full matrix, 1 line matrix, 2 characters
-    bool V = false;            // the sign's modules stand vertically
-    bool VerticalBox = false;  // the main window's vertical box is ticked
-    bool HighDensity = false;  // the main window's density
-    bool Zomel2Mode = false;   // module generation 2
-    double SignWidth = 0;      // lengths in the sign's length unit
+    vb::Long X = 0;                              // module columns
+    vb::Long Y = 0;                              // module rows
+    LayoutKind Layout = LayoutKind::FullMatrix;  // the sign's SegmentType
+    bool Vertical = false;                       // the sign's modules stand vertically
+    bool VerticalBox = false;                    // the main window's vertical box is ticked
+    bool HighDensity = false;                    // the main window's density
+    bool Zomel2Mode = false;                     // module generation 2
+    double SignWidth = 0;                        // lengths in the sign's length unit
     double SignHeight = 0;
     double RailLength = 0;
     double SpacerLength = 0;
@@ -66,6 +67,8 @@ struct PriceRun {
     vb::Variant BatteryCount;
     // Shows the solar window and takes the counts it leaves.
     std::function<void(PriceRun&)> ShowSolar;
+    // The engine's report of an error (the current one) with the run's step and row.
+    std::function<void(const PriceRun&)> Report;
 
     // The catalogue row being priced.
     const OptionRecord* Record = nullptr;
@@ -102,6 +105,9 @@ struct PriceRun {
     void BeginRow(const OptionRecord& record, vb::Integer optionIndex);
     // The row does not apply to this sign: its grid row goes to the next one.
     void SkipRow();
+    // Runs one statement of a rule.  An error is reported and the rule goes on with its next
+    // statement; without a report the error goes to the caller.
+    void Resume(const std::function<void()>& statement) const;
     // Quantity q at the unit price.
     void Emit(vb::Long q);
     // A quantity text and a sub total of the rule's own.

@@ -15,7 +15,7 @@ constexpr double kSegmentedHours = 0.5;
 
 Cents AssemblyChargeOf(const PricedSign& sign) {
     double hours = static_cast<double>(sign.Modules()) / 12.0 + kBaseHours;
-    if (sign.S > 0) hours += kSegmentedHours;
+    if (Segmented(sign.Layout)) hours += kSegmentedHours;
     return RoundCents(hours * kHourCents);
 }
 

@@ -27,8 +27,8 @@ PricedSign PricedSignOf(const Sign& model, const LengthFactors& factors, bool ve
     PricedSign sign;
     sign.X = model.XZomelCount();
     sign.Y = model.YZomelCount();
-    sign.S = model.SegmentType();
-    sign.V = model.Vertical() != 0;
+    sign.Layout = model.SegmentType();
+    sign.Vertical = model.Vertical() != 0;
     sign.VerticalBox = verticalBox;
     sign.HighDensity = highDensity;
     sign.Zomel2Mode = Zomel2Mode != 0;

@@ -8,6 +8,8 @@
 namespace zomel::rules {
 namespace {
 
+using enum LayoutKind;
+
 constexpr vb::Long kWithLengthId = 11122;
 // The spacer is cut this much shorter than the module row it spans, in inches.
 constexpr double kSpacerCutInches = 0.125;
@@ -73,27 +75,31 @@ void EmitRails(PriceRun& run) {
 
 bool OrientationTestA(const PriceRun& run) {
     const PricedSign& s = run.Sign;
-    return (InfoIs(run, "HORIZONTAL") && !s.V) || (InfoIs(run, "VERTICAL") && s.V && s.S != 2) ||
-           (InfoIs(run, "CSEGMENT") && s.V && s.S == 2);
+    return (InfoIs(run, "HORIZONTAL") && !s.Vertical) ||
+           (InfoIs(run, "VERTICAL") && s.Vertical && s.Layout != CharacterSegmented) ||
+           (InfoIs(run, "CSEGMENT") && s.Vertical && s.Layout == CharacterSegmented);
 }
 
 bool OrientationTestB(const PriceRun& run) {
     const PricedSign& s = run.Sign;
-    return (InfoIs(run, "HORIZONTAL") && !s.V) || (InfoIs(run, "VERTICAL") && s.V && s.S != 2) ||
-           (InfoIs(run, "SEGMENT") && s.V && s.S == 2);
+    return (InfoIs(run, "HORIZONTAL") && !s.Vertical) ||
+           (InfoIs(run, "VERTICAL") && s.Vertical && s.Layout != CharacterSegmented) ||
+           (InfoIs(run, "SEGMENT") && s.Vertical && s.Layout == CharacterSegmented);
 }
 
 bool SideTest(const PriceRun& run) {
     const PricedSign& s = run.Sign;
-    return (InfoIs(run, "HORIZONTAL") && !s.V) || (InfoIs(run, "VERTICAL") && s.V && s.S == 0) ||
-           (InfoIs(run, "SEGMENT") && s.V && s.S != 0);
+    return (InfoIs(run, "HORIZONTAL") && !s.Vertical) ||
+           (InfoIs(run, "VERTICAL") && s.Vertical && s.Layout == FullMatrix) ||
+           (InfoIs(run, "SEGMENT") && s.Vertical && Segmented(s.Layout));
 }
 
 bool BackTest(const PriceRun& run) {
     const PricedSign& s = run.Sign;
-    return (InfoIs(run, "HORIZONTAL") && !s.V) || (InfoIs(run, "VERTICAL") && s.V && s.S == 0) ||
-           (InfoIs(run, "CSEGMENT") && s.V && s.S == 2) ||
-           (InfoIs(run, "LSEGMENT") && s.V && s.S == 1);
+    return (InfoIs(run, "HORIZONTAL") && !s.Vertical) ||
+           (InfoIs(run, "VERTICAL") && s.Vertical && s.Layout == FullMatrix) ||
+           (InfoIs(run, "CSEGMENT") && s.Vertical && s.Layout == CharacterSegmented) ||
+           (InfoIs(run, "LSEGMENT") && s.Vertical && s.Layout == LineMatrix);
 }
 
 bool DensityTest(const PriceRun& run) {
@@ -114,8 +120,9 @@ void PriceLockdowns(PriceRun& run) {
 }
 
 void PriceHoleplugs(PriceRun& run) {
-    const bool applies = run.Sign.HoleplugCount > 0 && ((InfoIs(run, "VERTICAL") && run.Sign.V) ||
-                                                        (InfoIs(run, "HORIZONTAL") && !run.Sign.V));
+    const bool applies =
+        run.Sign.HoleplugCount > 0 && ((InfoIs(run, "VERTICAL") && run.Sign.Vertical) ||
+                                       (InfoIs(run, "HORIZONTAL") && !run.Sign.Vertical));
     CountOrSkip(run, 502, applies, run.Sign.HoleplugCount);
 }
 
@@ -174,7 +181,7 @@ void PriceZomel2Supplies(PriceRun& run) {
 
 void PriceCharacterSpacers(PriceRun& run) {
     run.LoadStep = 509;
-    if (run.Sign.S != 2 || !InfoIs(run, "CSEGMENT")) return run.SkipRow();
+    if (run.Sign.Layout != CharacterSegmented || !InfoIs(run, "CSEGMENT")) return run.SkipRow();
     const vb::Long q = (run.Sign.X - 1) * run.Sign.Y;
     run.SetSellingPrice(run.UnitPrice);
     run.Emit(std::to_string(q), q * run.UnitPrice);
@@ -184,8 +191,8 @@ void PriceCharacterSpacers(PriceRun& run) {
 void PriceRowSpacers(PriceRun& run) {
     run.LoadStep = 510;
     const PricedSign& s = run.Sign;
-    const bool applies =
-        s.Y > 1 && ((InfoIs(run, "CSEGMENT") && s.S == 2) || (InfoIs(run, "LSEGMENT") && s.S == 1));
+    const bool applies = s.Y > 1 && ((InfoIs(run, "CSEGMENT") && s.Layout == CharacterSegmented) ||
+                                     (InfoIs(run, "LSEGMENT") && s.Layout == LineMatrix));
     if (!applies) return run.SkipRow();
     const double length = s.SpacerLength - kSpacerCutInches * s.Factors.InchLengthFactor;
     EmitLengthPieces(run, std::to_string(s.Y - 1), s.Y - 1, length);
@@ -250,7 +257,7 @@ void PriceZomel2Rail(PriceRun& run) {
 
 void PriceGapJumpers(PriceRun& run) {
     const PricedSign& s = run.Sign;
-    CountOrSkip(run, 516, Gen2(run) && s.Y > 1 && (s.V || s.S > 0), s.Y - 1);
+    CountOrSkip(run, 516, Gen2(run) && s.Y > 1 && (s.Vertical || Segmented(s.Layout)), s.Y - 1);
 }
 
 void PriceSignAssembly(PriceRun& run) {
@@ -282,18 +289,19 @@ void PriceFixedCount(PriceRun& run) {
 
 void PriceRowCouplingClips(PriceRun& run) {
     const PricedSign& s = run.Sign;
-    CountOrSkip(run, 522, Gen2(run) && s.S > 0 && s.Y > 1, 2 * s.X * (s.Y - 1));
+    CountOrSkip(run, 522, Gen2(run) && Segmented(s.Layout) && s.Y > 1, 2 * s.X * (s.Y - 1));
 }
 
 void PriceLockdownClips(PriceRun& run) {
     const PricedSign& s = run.Sign;
-    CountOrSkip(run, 523, Gen2(run) && s.S == 0, 2 * s.X * (s.Y + 1));
+    CountOrSkip(run, 523, Gen2(run) && s.Layout == FullMatrix, 2 * s.X * (s.Y + 1));
 }
 
 void PriceLockdownRails(PriceRun& run) {
     run.LoadStep = 524;
     const PricedSign& s = run.Sign;
-    if (!Gen2(run) || s.S != 0 || s.X <= 1 || !OrientationTestB(run)) return run.SkipRow();
+    if (!Gen2(run) || Segmented(s.Layout) || s.X <= 1 || !OrientationTestB(run))
+        return run.SkipRow();
     EmitLengthPieces(run, std::to_string(s.Y + 1), s.Y + 1, s.LockdownLength);
     run.ShownPartNo = run.RowPartNo() + Suffix(s.X);
 }
@@ -308,12 +316,14 @@ void PriceModuleScrews(PriceRun& run) {
 
 void PriceModuleWashers(PriceRun& run) {
     const PricedSign& s = run.Sign;
-    CountOrSkip(run, 527, Gen2(run), 2 * s.Modules() + (s.S > 0 ? 2 * s.X * (s.Y - 1) : 0));
+    CountOrSkip(run, 527, Gen2(run),
+                2 * s.Modules() + (Segmented(s.Layout) ? 2 * s.X * (s.Y - 1) : 0));
 }
 
 void PriceModuleNuts(PriceRun& run) {
     const PricedSign& s = run.Sign;
-    CountOrSkip(run, 528, Gen2(run), 2 * s.Modules() + (s.S > 0 ? 4 * s.X * (s.Y - 1) : 0));
+    CountOrSkip(run, 528, Gen2(run),
+                2 * s.Modules() + (Segmented(s.Layout) ? 4 * s.X * (s.Y - 1) : 0));
 }
 
 void PriceFrameRivets(PriceRun& run) {

@@ -17,7 +17,8 @@ void CheckRows(zomel::mapParts& map) {
         if (!parts.insert(map.Item(i).Part()).second) __builtin_trap();
     if (map.Count() == 0) return;
     const zomel::mapPart& first = map.Item(1);
-    const zomel::mapParts::Grid grid{first.Vertical(), first.X(), first.Y(), first.SegmentType()};
+    const zomel::mapParts::Grid grid{first.Vertical(), first.X(), first.Y(),
+                                     zomel::LayoutKindOf(first.SegmentType())};
     if (first.PartType() == "BP" &&
         (!map.TestBackPlate(grid) || map.BackPlatePart() != first.Part()))
         __builtin_trap();

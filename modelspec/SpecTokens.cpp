@@ -33,17 +33,16 @@ std::string Whole(vb::Long value) {
     return std::to_string(value);
 }
 
-std::string TypeTextOf(vb::Integer segmentType) {
+std::string TypeTextOf(LayoutKind segmentType) {
     switch (segmentType) {
-        case kFullMatrix:
+        case LayoutKind::FullMatrix:
             return forms::LoadResString(kFullMatrixId);
-        case kLineMatrix:
+        case LayoutKind::LineMatrix:
             return forms::LoadResString(kLineMatrixId);
-        case kCharacterSegmented:
+        case LayoutKind::CharacterSegmented:
             return forms::LoadResString(kSegmentedId);
-        default:
-            return {};
     }
+    return {};
 }
 
 void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity) {

@@ -16,17 +16,16 @@
 namespace zomel {
 namespace {
 
-std::string SignTypeOf(vb::Integer segmentType) {
+std::string SignTypeOf(LayoutKind segmentType) {
     switch (segmentType) {
-        case kFullMatrix:
+        case LayoutKind::FullMatrix:
             return "F";
-        case kLineMatrix:
+        case LayoutKind::LineMatrix:
             return "L";
-        case kCharacterSegmented:
+        case LayoutKind::CharacterSegmented:
             return "C";
-        default:
-            return "?";
     }
+    return "?";
 }
 
 vb::Long RoundUpDivide(vb::Long leds, vb::Long perModule) {
@@ -129,22 +128,22 @@ void frmModelNum::UpdateModelNum() {
 }
 
 void frmModelNum::GenerateRecomendedModel() {
-    if (gSign->SegmentType() != kFullMatrix) PressTool("id_SignFull");
+    if (gSign->SegmentType() != LayoutKind::FullMatrix) PressTool("id_SignFull");
     const LayoutCandidate& candidate = LayoutCandidates(MainForm->SelectedCandidate);
     const vb::Long chars = WholeNumber(MainForm->txtChars->Text());
     const vb::Long lines = WholeNumber(MainForm->txtLines->Text());
-    const vb::Integer segmentType = gSign->SegmentType();
+    const LayoutKind segmentType = gSign->SegmentType();
     const vb::Long cols = candidate.FontCols;
     const vb::Long rows = candidate.FontRows;
     vb::Long width = (cols + 1) * chars - 1;  // one LED column between characters
     if (chars == 1)
         width = cols;
-    else if (segmentType == kCharacterSegmented)
+    else if (segmentType == LayoutKind::CharacterSegmented)
         width = cols * chars;
     vb::Long height = rows * lines;
     if (lines == 1)
         height = rows;
-    else if (segmentType == kFullMatrix)
+    else if (segmentType == LayoutKind::FullMatrix)
         height = (rows + 1) * lines - 1;  // one LED row between lines
     const ModuleLeds leds = LedsPerModule(candidate.HighDensity != 0, candidate.Vertical != 0);
 

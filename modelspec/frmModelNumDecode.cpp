@@ -130,14 +130,14 @@ void frmModelNum::CheckShipping() {
 }
 
 void frmModelNum::CheckLayout() {
-    const vb::Integer segmentType = gSign->SegmentType();
+    const LayoutKind segmentType = gSign->SegmentType();
     if (Fields.SignType == "C") {
         if (Fields.Density == "H") Refuse(kCharacterDensity);
-        if (segmentType != kCharacterSegmented) PressTool("id_SignChar");
+        if (segmentType != LayoutKind::CharacterSegmented) PressTool("id_SignChar");
     } else if (Fields.SignType == "F") {
-        if (segmentType != kFullMatrix) PressTool("id_SignFull");
+        if (segmentType != LayoutKind::FullMatrix) PressTool("id_SignFull");
     } else if (Fields.SignType == "L") {
-        if (segmentType != kLineMatrix) PressTool("id_SignLine");
+        if (segmentType != LayoutKind::LineMatrix) PressTool("id_SignLine");
     } else {
         Refuse(kLayout);
     }
@@ -271,9 +271,9 @@ void frmModelNum::CheckCounts(const std::string& number, const std::string& uppe
 void frmModelNum::CheckLayoutRules() {
     if (gSign->Vertical() || gSign->HighDensity()) return;
     std::string message;
-    if (gSign->SegmentType() == kLineMatrix)
+    if (gSign->SegmentType() == LayoutKind::LineMatrix)
         message = forms::LoadResString(kLineDensity);
-    else if (gSign->SegmentType() == kCharacterSegmented)
+    else if (gSign->SegmentType() == LayoutKind::CharacterSegmented)
         message =
             "In order to use a sign layout of Character, the ZOMELS must be Vertical and Standard!";
     else

@@ -48,7 +48,7 @@ TEST_F(RuleTest, LockdownsAndHoleplugsComeFromTheSignsCounts) {
     EXPECT_EQ(Outcome((Price(Row("ZOMEL * 1.5", "CLAMP", "$6.50")), run)), "12 $78.00");
     EXPECT_EQ(Outcome((Price(Row("XZ*(ROWS-1)", "HORIZONTAL", "$0.85")), run)), "3 $2.55");
     EXPECT_EQ(Outcome((Price(Row("XZ*(ROWS-1)", "VERTICAL", "$0.85")), run)), "skip");
-    run.Sign.V = true;
+    run.Sign.Vertical = true;
     EXPECT_EQ(Outcome((Price(Row("XZ*(ROWS-1)", "VERTICAL", "$0.85")), run)), "3 $2.55");
     run.Sign.HoleplugCount = 0;
     EXPECT_EQ(Outcome((Price(Row("XZ*(ROWS-1)", "VERTICAL", "$0.85")), run)), "skip");
@@ -116,14 +116,14 @@ TEST_F(RuleTest, TheBackPlateIsPricedByAreaInAnyUnit) {
     Price(Row("Z2-BACK", "HORIZONTAL", "$6.40", "220-2030"));
     EXPECT_EQ(Shown(), "220-2030-0301");
     EXPECT_EQ(Outcome((Price(Row("Z2-BACK", "LSEGMENT", "$7.15")), run)), "skip");
-    run.Sign.V = true;
-    run.Sign.S = 1;
+    run.Sign.Vertical = true;
+    run.Sign.Layout = zomel::LayoutKind::LineMatrix;
     EXPECT_EQ(Outcome((Price(Row("Z2-BACK", "LSEGMENT", "$7.15")), run)), "1 $50.05");
 }
 
 // The spacer is an eighth of an inch shorter than its module row, whatever the unit.
 TEST_F(RuleTest, RowSpacersDeductAnEighthInchInTheSignsUnit) {
-    Sign(2, 3).S = 1;
+    Sign(2, 3).Layout = zomel::LayoutKind::LineMatrix;
     for (const char* unit : {"in", "ft", "cm"}) {
         const zomel::LengthFactors factors = zomel::LengthFactorsOf(unit);
         run.Sign.Factors = factors;
@@ -134,11 +134,11 @@ TEST_F(RuleTest, RowSpacersDeductAnEighthInchInTheSignsUnit) {
                   (std::array<std::string, 5>{"Part:", "$8.94", "2", "$17.88", "220-3010-02"}))
             << unit;
     }
-    Sign(4, 1).S = 2;
+    Sign(4, 1).Layout = zomel::LayoutKind::CharacterSegmented;
     EXPECT_EQ(Outcome((Price(Row("Z2-SPACER", "CSEGMENT", "$3.90")), run)), "skip");
     EXPECT_EQ(Outcome((Price(Row("SPACER", "CSEGMENT", "$4.75")), run)), "3 $14.25");
     EXPECT_EQ(Cell(PriceLine::kSellingPrice), "$4.75");
-    run.Sign.S = 1;
+    run.Sign.Layout = zomel::LayoutKind::LineMatrix;
     EXPECT_EQ(Outcome((Price(Row("SPACER", "CSEGMENT", "$4.75")), run)), "skip");
 }
 
@@ -197,7 +197,7 @@ TEST_F(RuleTest, Zomel2RailsHarnessesAndLockdownRails) {
 TEST_F(RuleTest, CountFormulasOfTheKeywords) {
     zomel::PricedSign& s = Sign(4, 3);
     s.Zomel2Mode = true;
-    s.S = 1;
+    s.Layout = zomel::LayoutKind::LineMatrix;
     const auto counts = [&] {
         std::string seen;
         for (const char* keyword :
@@ -209,9 +209,9 @@ TEST_F(RuleTest, CountFormulasOfTheKeywords) {
         return seen;
     };
     EXPECT_EQ(counts(), "12 16 - 14 24 40 56 28 12 2 ");
-    s.S = 0;
+    s.Layout = zomel::LayoutKind::FullMatrix;
     EXPECT_EQ(counts(), "12 - 32 14 24 24 24 28 12 - ");
-    s.V = true;
+    s.Vertical = true;
     EXPECT_EQ(counts(), "12 - 32 14 24 24 24 28 12 2 ");
     s.Zomel2Mode = false;
     EXPECT_EQ(counts(), "- - - - - - - - - - ");

@@ -8,6 +8,9 @@ using namespace zomel;
 namespace {
 
 using Grid = mapParts::Grid;
+constexpr LayoutKind kFull = LayoutKind::FullMatrix;
+constexpr LayoutKind kLine = LayoutKind::LineMatrix;
+constexpr LayoutKind kChar = LayoutKind::CharacterSegmented;
 
 class PartsMap : public ProgramFolderTest {
 protected:
@@ -59,10 +62,13 @@ TEST_F(PartsMap, ABadLineEndsTheLoadingWithOneReportAndKeepsTheRowsBefore) {
 TEST_F(PartsMap, MissingFileLeavesAnEmptyMapThatFindsNothing) {
     mapParts map;
     EXPECT_EQ(map.Count(), 0);
-    EXPECT_FALSE(map.TestBackPlate({false, 1, 1, 0}));
-    EXPECT_FALSE(map.TestJumpHarn({false, 1, 1, 0}));
+    EXPECT_FALSE(map.TestBackPlate({false, 1, 1, kFull}));
+    EXPECT_FALSE(map.TestJumpHarn({false, 1, 1, kFull}));
     EXPECT_THROW(map.BackPlatePart(), vb::VbError);
-    EXPECT_EQ(Messages().size(), 1u);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].prompt.find("#, 53, File not found: " + folder_ + "mapping.bin"),
+              std::string::npos)
+        << Messages()[0].prompt;
 }
 
 TEST_F(PartsMap, BackPlateMatchesTheWholeGridAndTheEarlierLineWins) {
@@ -70,12 +76,12 @@ TEST_F(PartsMap, BackPlateMatchesTheWholeGridAndTheEarlierLineWins) {
         "5,2,HOR,BP,first,0,2\r\n5,2,HOR,BP,second,0,2\r\n5,2,VER,BP,vertical,0,2\r\n"
         "5,2,HOR,JH,harness,0,2\r\n");
     EXPECT_THROW(map.BackPlatePart(), vb::VbError);  // no test has succeeded yet
-    ASSERT_TRUE(map.TestBackPlate({false, 5, 2, 0}));
+    ASSERT_TRUE(map.TestBackPlate({false, 5, 2, kFull}));
     EXPECT_EQ(map.BackPlatePart(), "first");
-    ASSERT_TRUE(map.TestBackPlate({true, 5, 2, 0}));
+    ASSERT_TRUE(map.TestBackPlate({true, 5, 2, kFull}));
     EXPECT_EQ(map.BackPlatePart(), "vertical");
-    EXPECT_FALSE(map.TestBackPlate({false, 5, 3, 0}));
-    EXPECT_FALSE(map.TestBackPlate({false, 5, 2, 1}));
+    EXPECT_FALSE(map.TestBackPlate({false, 5, 3, kFull}));
+    EXPECT_FALSE(map.TestBackPlate({false, 5, 2, kLine}));
     EXPECT_EQ(map.BackPlatePart(), "vertical");  // a failed test keeps the last find
 }
 
@@ -83,14 +89,14 @@ TEST_F(PartsMap, JumperHarnessIgnoresRowsAndServesVerticalLineMatrixFromAnyVerti
     auto map = Load(
         "4,3,VER,JH,v-full,0,2\r\n4,1,HOR,JH,h-full,0,2\r\n4,1,VER,JH,v-line,1,2\r\n"
         "6,1,HOR,JH,h-line,1,2\r\n");
-    ASSERT_TRUE(map.TestJumpHarn({false, 4, 6, 0}));
+    ASSERT_TRUE(map.TestJumpHarn({false, 4, 6, kFull}));
     EXPECT_EQ(map.JumpHarnPart(), "h-full");
-    ASSERT_TRUE(map.TestJumpHarn({true, 4, 2, 1}));
-    EXPECT_EQ(map.JumpHarnPart(), "v-full");           // the first vertical harness of 4 columns
-    EXPECT_FALSE(map.TestJumpHarn({false, 4, 1, 1}));  // horizontal line matrix: exact only
-    ASSERT_TRUE(map.TestJumpHarn({false, 6, 1, 1}));
+    ASSERT_TRUE(map.TestJumpHarn({true, 4, 2, kLine}));
+    EXPECT_EQ(map.JumpHarnPart(), "v-full");  // the first vertical harness of 4 columns
+    EXPECT_FALSE(map.TestJumpHarn({false, 4, 1, kLine}));  // horizontal line matrix: exact only
+    ASSERT_TRUE(map.TestJumpHarn({false, 6, 1, kLine}));
     EXPECT_EQ(map.JumpHarnPart(), "h-line");
-    EXPECT_FALSE(map.TestJumpHarn({true, 6, 1, 0}));
+    EXPECT_FALSE(map.TestJumpHarn({true, 6, 1, kFull}));
     EXPECT_EQ(map.JumpHarnPart(), "h-line");
 }
 
@@ -100,10 +106,13 @@ TEST_F(PartsMap, ShippedMapNamesThePartsOfEveryGridTheSizeLimitsAllow) {
     EXPECT_TRUE(Messages().empty());
     const struct {
         bool vertical;
-        vb::Integer layout;
+        LayoutKind layout;
         char family;
-    } mountings[] = {
-        {false, 0, '1'}, {false, 1, '2'}, {true, 0, '3'}, {true, 1, '4'}, {true, 2, '5'}};
+    } mountings[] = {{false, kFull, '1'},
+                     {false, kLine, '2'},
+                     {true, kFull, '3'},
+                     {true, kLine, '4'},
+                     {true, kChar, '5'}};
     for (vb::Integer x = 1; x <= 20; ++x) {
         for (const auto& m : mountings) {
             char expected[16];
@@ -117,5 +126,5 @@ TEST_F(PartsMap, ShippedMapNamesThePartsOfEveryGridTheSizeLimitsAllow) {
             }
         }
     }
-    EXPECT_FALSE(map.TestBackPlate({false, 16, 5, 0}));  // 80 modules: the sign loses a row
+    EXPECT_FALSE(map.TestBackPlate({false, 16, 5, kFull}));  // 80 modules: the sign loses a row
 }

@@ -20,7 +20,7 @@ protected:
         Tool("id_Parts").SetState(0);
         sign().SetCE(vb::False);
         sign().SetUL(vb::False);
-        sign().SetSegmentType(0);
+        sign().SetSegmentType(zomel::LayoutKind::FullMatrix);
         sign().SetZomel2(vb::False);
         sign().SetHighDensity(vb::True);
         sign().SetVertical(vb::False);
@@ -60,7 +60,8 @@ TEST_F(BuildTest, TheNumberFollowsTheSign) {
     sign().SetCE(vb::True);
     sign().SetUL(vb::True);
     window().optDegree(30).SetValue(true);
-    sign().SetSegmentType(2);  // character segmented turns the modules upright
+    sign().SetSegmentType(
+        zomel::LayoutKind::CharacterSegmented);  // character segmented turns the modules upright
     EXPECT_EQ(Number(), "CC3-1H2A4-0502V");
 }
 
@@ -96,12 +97,12 @@ TEST_F(BuildTest, ACandidateTakesTheApprovalFromTheCheckBoxes) {
 
 TEST_F(BuildTest, ACandidateOnAnotherLayoutIsBuiltAsFullMatrix) {
     StandardSign();
-    sign().SetSegmentType(1);
+    sign().SetSegmentType(zomel::LayoutKind::LineMatrix);
     Tool("id_SignFull").SetState(0);
     Tool("id_SignLine").SetState(1);
     Candidate(5, 7, true, false, "2", "10");
     window().GenerateRecomendedModel();
-    EXPECT_EQ(sign().SegmentType(), 0);
+    EXPECT_EQ(sign().SegmentType(), zomel::LayoutKind::FullMatrix);
     EXPECT_EQ(Number(), "AF0-1H2A4-0502H");
 }
 

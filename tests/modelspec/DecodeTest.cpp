@@ -89,7 +89,7 @@ TEST_F(DecodeTest, AValidNumberSetsUpTheSignAndTheTools) {
     EXPECT_EQ(sign().Vertical(), vb::True);
     EXPECT_EQ(sign().HighDensity(), vb::True);
     EXPECT_TRUE(Pressed("id_Sign2"));
-    EXPECT_EQ(sign().SegmentType(), 0);
+    EXPECT_EQ(sign().SegmentType(), zomel::LayoutKind::FullMatrix);
     EXPECT_TRUE(window().optDegree(30).Value());
     EXPECT_EQ(window().lblApprovalCode->Caption(), "The approval code is 0.");
     EXPECT_EQ(window().lblDensity->Caption(), "The density of the display is HIGH.");
@@ -103,7 +103,7 @@ TEST_F(DecodeTest, AValidNumberSetsUpTheSignAndTheTools) {
 
 // The layout rules look at the sign as the number left it.
 TEST_F(DecodeTest, LayoutRulesOnTheSignsState) {
-    sign().SetSegmentType(1);
+    sign().SetSegmentType(zomel::LayoutKind::LineMatrix);
     sign().SetHighDensity(vb::False);
     EXPECT_EQ(Outcome("AL0-1S2A4-0602H"), "Horizontal with Line segmented, should be High density");
     EXPECT_EQ(window().lblSignRows->Caption(),
@@ -237,7 +237,7 @@ private:
         const zomel::Sign& s = sign();
         seen["sign"] = s.ModelNumber() + " " + std::to_string(s.XZomelCount()) + "x" +
                        std::to_string(s.YZomelCount()) + " layout " +
-                       std::to_string(s.SegmentType()) + " vertical " +
+                       std::to_string(zomel::StoredNumberOf(s.SegmentType())) + " vertical " +
                        std::to_string(s.Vertical()) + " high " + std::to_string(s.HighDensity()) +
                        " version 2 " + std::to_string(s.Zomel2()) + " marks " + s.ApprovalChar();
         seen["model box"] = main().txtModel->Text();

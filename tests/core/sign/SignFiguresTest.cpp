@@ -93,7 +93,7 @@ TEST_F(SignTest, VerticalModulesSwapTheModuleSides) {
 
 TEST_F(SignTest, LineMatrixAddsRowGapsAndSpacers) {
     sign.SetLengthUnit("in");
-    sign.SetSegmentType(1);
+    sign.SetSegmentType(zomel::LayoutKind::LineMatrix);
     EXPECT_NEAR(sign.SignHeight(), 110.0, kTolerance);  // 5 x 5.5 + 82.5
     EXPECT_NEAR(sign.SignWidth(), 395.0, kTolerance);
     EXPECT_NEAR(sign.SignWeight(), 656.0, kTolerance);  // 531 + 1.25 x 20 x 5
@@ -103,7 +103,7 @@ TEST_F(SignTest, LineMatrixAddsRowGapsAndSpacers) {
 
 TEST_F(SignTest, CharacterSegmentedIsVerticalWithBothGaps) {
     sign.SetLengthUnit("in");
-    sign.SetSegmentType(2);
+    sign.SetSegmentType(zomel::LayoutKind::CharacterSegmented);
     EXPECT_EQ(sign.Vertical(), vb::True);
     EXPECT_NEAR(sign.SignWidth(), 342.0, kTolerance);     // 19 x 3 + 20 x 13.75 + 10
     EXPECT_NEAR(sign.SignHeight(), 143.0, kTolerance);    // 5 x 5.5 + 6 x 19.25
@@ -117,9 +117,9 @@ TEST_F(SignTest, CharacterSegmentedIsVerticalWithBothGaps) {
 
 TEST_F(SignTest, AnyOtherLayoutIsFullMatrixWithoutGaps) {
     sign.SetLengthUnit("in");
-    sign.SetSegmentType(2);
-    sign.SetSegmentType(5);
-    EXPECT_EQ(sign.SegmentType(), 0);
+    sign.SetSegmentType(zomel::LayoutKind::CharacterSegmented);
+    sign.SetSegmentType(zomel::LayoutKindOf(5));
+    EXPECT_EQ(sign.SegmentType(), zomel::LayoutKind::FullMatrix);
     // Still vertical (the layout does not turn it back), but the gaps are gone.
     EXPECT_NEAR(sign.SignWidth(), 285.0, kTolerance);
     EXPECT_NEAR(sign.SignHeight(), 115.5, kTolerance);
@@ -154,7 +154,7 @@ TEST_F(SignTest, Generation2Vertical) {
 
 TEST_F(SignTest, Generation2LineMatrix) {
     SmallGeneration2(sign);
-    sign.SetSegmentType(1);
+    sign.SetSegmentType(zomel::LayoutKind::LineMatrix);
     EXPECT_NEAR(sign.SignHeight(), 39.0, kTolerance);  // 5.5 + 27.5 + 6
     EXPECT_EQ(sign.LockdownCount(), 8);                // 4 x 2
     EXPECT_EQ(sign.LockdownLength(), 0);

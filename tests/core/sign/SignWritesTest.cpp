@@ -50,7 +50,7 @@ TEST_F(SignTest, TheSubscriberIsToldEachChangeInTheOrderTheSignMakesIt) {
     sign.SetHighDensity(5);
     sign.SetModelNumber("AF1-2S2A4-1003H");
     sign.SetCharSizeUnit("cm");
-    sign.SetSegmentType(1);
+    sign.SetSegmentType(zomel::LayoutKind::LineMatrix);
     const std::vector<std::string> expected = {
         "sizes", "vertical -1", "density -1", "model AF1-2S2A4-1003H", "unit", "sizes"};
     EXPECT_EQ(events.told, expected);
@@ -133,7 +133,7 @@ TEST_F(SignTest, OrientationIsToldOnceAfterTheRecomputation) {
 
 TEST_F(SignTest, CharacterSegmentedTurnsVerticalWithoutTheOrientationCommand) {
     RecordingEvents events(sign);
-    sign.SetSegmentType(2);
+    sign.SetSegmentType(zomel::LayoutKind::CharacterSegmented);
     EXPECT_EQ(sign.Vertical(), vb::True);
     EXPECT_EQ(events.told, std::vector<std::string>{"sizes"});
     // Already vertical: asking for it again tells nothing either.

@@ -78,7 +78,7 @@ TEST_F(MainCommandsTest, LineMatrixGapsTheRowsAndKeepsFiveLines) {
     for (vb::Integer i = 0; i <= 10; ++i)
         Box(i).SetText("L" + std::to_string(i));
     Main().mnuSignLine_Click();
-    EXPECT_EQ(TheSign().SegmentType(), 1);
+    EXPECT_EQ(TheSign().SegmentType(), zomel::LayoutKind::LineMatrix);
     EXPECT_EQ(MainSign().Get("SegSepX").ToLong(), 0);
     EXPECT_EQ(MainSign().Get("SegSepY").ToLong(), 3);
     for (vb::Integer i = 0; i <= 5; ++i)
@@ -95,7 +95,7 @@ TEST_F(MainCommandsTest, CharacterSegmentedMakesAVerticalStandardDensitySign) {
     ASSERT_TRUE(TheSign().HighDensity());
     ASSERT_FALSE(TheSign().Vertical());
     Main().mnuSignChar_Click();
-    EXPECT_EQ(TheSign().SegmentType(), 2);
+    EXPECT_EQ(TheSign().SegmentType(), zomel::LayoutKind::CharacterSegmented);
     EXPECT_TRUE(TheSign().Vertical());
     EXPECT_FALSE(TheSign().HighDensity());
     EXPECT_EQ(MainSign().Get("SegSepX").ToLong(), 3);
@@ -110,7 +110,7 @@ TEST_F(MainCommandsTest, StartOverRunsTheFullMatrixCommand) {
     ASSERT_EQ(MainSign().Get("SegSepY").ToLong(), 3);
     Tool("id_SignLine").SetState(1);
     Main().mnuSignStartOver_Click();
-    EXPECT_EQ(TheSign().SegmentType(), 0);
+    EXPECT_EQ(TheSign().SegmentType(), zomel::LayoutKind::FullMatrix);
     EXPECT_EQ(MainSign().Get("SegSepY").ToLong(), 0);
     EXPECT_EQ(Tool("id_SignFull").State(), 1);
     EXPECT_EQ(Main().VScrLineSpacing->Value(), 0);

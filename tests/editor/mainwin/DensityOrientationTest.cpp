@@ -59,7 +59,7 @@ TEST_F(DensityOrientation, EuropeanSignsStayHighDensity) {
 }
 
 TEST_F(DensityOrientation, HorizontalLineMatrixNeedsHighDensity) {
-    TheSign().SetSegmentType(1);
+    TheSign().SetSegmentType(zomel::LayoutKind::LineMatrix);
     Click("id_SignHigh");
     ExpectRefusal("Only high density ZOMELs allow both horizontal and line segmented",
                   "Line Segmented Horizontal ZOMEL Signs");

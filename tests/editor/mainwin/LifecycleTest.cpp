@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, FirstRunOpensFullScreenOnTheDefaultSign) {
     // An empty sign of the full-matrix layout, warning panel hidden.
     EXPECT_EQ(TheSign().XZomelCount(), 0);
     EXPECT_EQ(TheSign().YZomelCount(), 0);
-    EXPECT_EQ(TheSign().SegmentType(), 0);
+    EXPECT_EQ(TheSign().SegmentType(), zomel::LayoutKind::FullMatrix);
     EXPECT_FALSE(main.sbStatusBar->Panels()(5).Get("Visible").ToBool());
     EXPECT_EQ(ColorDepth, 32);
     EXPECT_EQ(CurrentLine, 0);

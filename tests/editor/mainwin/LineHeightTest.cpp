@@ -6,7 +6,7 @@ TEST_F(MainWindowTest, LineMatrixOnStandardDensityStopsAtTheFiveBySevenFont) {
     frmMain& main = LoadMain();
     Click("id_SignHigh");  // to standard density
     ASSERT_EQ(main.HighDensity, vb::False);
-    TheSign().SetSegmentType(1);
+    TheSign().SetSegmentType(zomel::LayoutKind::LineMatrix);
     main.HSLine(9).SetValue(7);  // lines 0-8 follow; line 9 is not one of them
     EXPECT_EQ(main.HSLine(4).Value(), 7);
 
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, LineMatrixOnStandardDensityStopsAtTheFiveBySevenFont) {
 
 TEST_F(MainWindowTest, LineMatrixOnHighDensityLimitsHorizontalModulesOnly) {
     frmMain& main = LoadMain();
-    TheSign().SetSegmentType(1);
+    TheSign().SetSegmentType(zomel::LayoutKind::LineMatrix);
     main.HSLine(0).SetValue(13);
     EXPECT_EQ(main.HSLine(0).Value(), 12);
     EXPECT_EQ(HeightLabel(0), "5x8 VELDO Font 13.76 in");

@@ -60,7 +60,7 @@ TEST_F(ToolDispatch, EditToolsWorkOnTheCurrentLinesSelection) {
 
 TEST_F(ToolDispatch, SignAndViewToolsReachTheirCommands) {
     Click("id_SignChar");
-    EXPECT_EQ(TheSign().SegmentType(), kCharacterSegmented);
+    EXPECT_EQ(TheSign().SegmentType(), LayoutKind::CharacterSegmented);
     const bool outlined = ViewSign().Get("ZomelOutline").ToBool();
     Click("id_SignShow");
     EXPECT_NE(ViewSign().Get("ZomelOutline").ToBool(), outlined);
@@ -205,7 +205,7 @@ TEST_F(ToolDispatch, StartOverReturnsToTheStartDesign) {
     Click("id_Bold");
     Click("id_FormatTop");
     Click("id_SignLine");
-    ASSERT_EQ(TheSign().SegmentType(), 1);
+    ASSERT_EQ(TheSign().SegmentType(), zomel::LayoutKind::LineMatrix);
     Click("id_Sign1");
     Main().HSLine(2).SetValue(14);
     Main().VScrLineSpacing->SetValue(3);
@@ -221,7 +221,7 @@ TEST_F(ToolDispatch, StartOverReturnsToTheStartDesign) {
     EXPECT_EQ(Main().LineFormatOf(0).Bold, vb::False);
     EXPECT_EQ(Tool("id_FormatMiddle").State(), 1);
     EXPECT_EQ(Tool("id_SignFull").State(), 1);
-    EXPECT_EQ(TheSign().SegmentType(), 0);
+    EXPECT_EQ(TheSign().SegmentType(), zomel::LayoutKind::FullMatrix);
     EXPECT_EQ(Zomel2Mode, vb::False);
     EXPECT_TRUE(ToolVisible("id_Sign1"));
     EXPECT_EQ(Main().HSLine(2).Value(), 10);

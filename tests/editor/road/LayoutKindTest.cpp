@@ -5,14 +5,14 @@ namespace {
 class LayoutKindTest : public RoadTest {
 protected:
     // The state the layout commands leave: the layout's tool down, the sign's kind set.
-    void UseLayout(const char* tool, vb::Integer segmentType) {
+    void UseLayout(const char* tool, zomel::LayoutKind segmentType) {
         for (const char* id : {"id_SignFull", "id_SignLine", "id_SignChar"})
             Main().SSBars->ToolById(id).SetState(0);
         Main().SSBars->ToolById(tool).SetState(1);
         TheSign().SetSegmentType(segmentType);
     }
     void UseCharacterLayout() {
-        UseLayout("id_SignChar", 2);
+        UseLayout("id_SignChar", zomel::LayoutKind::CharacterSegmented);
         Main().mnuSignVertical_Click(vb::True);
     }
     // Text frame rows drawn one character per 5 x 7 cell, as the display draws them with
@@ -108,7 +108,7 @@ TEST_F(LayoutKindTest, AHeldCharacterSignTakesTextThatFitsItsModulesAndGaps) {
 }
 
 TEST_F(LayoutKindTest, LineMatrixPutsOneLinePerModuleRow) {
-    UseLayout("id_SignLine", 1);
+    UseLayout("id_SignLine", zomel::LayoutKind::LineMatrix);
     Type(0, "A");
     Type(1, "B");
     Type(2, "C");
