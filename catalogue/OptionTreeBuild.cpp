@@ -92,7 +92,6 @@ void OptionTreeBuild::PackageRow(vb::Integer i) {
     if (i == 1 && Zomel2Mode) return;
     if (i == 2 && !Zomel2Mode && PresetNextIndex == 2) return;
     if (row.Package != iPkg_) StartPackage(row);
-    if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No package node for " + row.Name);
     const vb::Integer width = row.Group > 0 ? kGroupMemberWidth : kOneDownWidth;
     Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
     forms::Node& node =
@@ -108,7 +107,7 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
     if (row.Group <= 0) {
         Note(12, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndChildName) + row.Name +
                      Text(kRelatedOptionsQuoted));
-        parentNode_ = &tree_.Add("", forms::tvwLast, key, text);
+        parentNode_ = tree_.Add("", forms::tvwLast, key, text);
         parentNode_->SetExpanded(true);
         return;
     }
@@ -117,7 +116,7 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
         const std::string caption = iGroup_ == kCommunication ? Text(kCommunicationGroup)
                                                               : Text(kGroupWord) + Number(iGroup_);
         Note(3, Text(kAddGroupNode) + Number(iGroup_) + Text(kAndGroupName) + caption + "'");
-        groupNode_ = &tree_.Add("", forms::tvwLast, "OPTION-GRP" + Number(iGroup_), caption);
+        groupNode_ = tree_.Add("", forms::tvwLast, "OPTION-GRP" + Number(iGroup_), caption);
         groupNode_->SetExpanded(true);
     }
     if (row.PartNo == kPhonePackagePartNo) {
@@ -130,7 +129,7 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
         Note(10, Text(kAddChildWherePkg) + Number(iPkg_) + Text(kAndChildName) + row.Name +
                      Text(kRelatedOptionsQuoted));
     }
-    parentNode_ = &tree_.Add(groupNode_->Key(), forms::tvwChild, key, text);
+    parentNode_ = tree_.Add(groupNode_->Key(), forms::tvwChild, key, text);
     parentNode_->SetExpanded(true);
 }
 
@@ -140,18 +139,18 @@ void OptionTreeBuild::SetRow(vb::Integer i) {
     if (row.PartNo == kSolarPanelPartNo) sPrice_ = "Call VELDO";
     if (row.TreeSet > 0) return SetMember(i);
     const bool presetItem = row.Package == PresetPackage && i != 1 && i != PresetNextIndex;
-    forms::Node* node = nullptr;
+    vb::ObjectVar<forms::Node> node;
     if (presetItem) {
         if (ForOtherGeneration(row)) return;
         PresetKitItem(i);
-        node = &AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild, "OPT" + Number(i), i,
-                       row.Name, kOneDownWidth);
+        node = AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild, "OPT" + Number(i), i,
+                      row.Name, kOneDownWidth);
     } else if (row.Info == "GROUP") {
         GroupedRow(i);
         return;
     } else {
         if ((i == 1 && Zomel2Mode) || (i == 2 && !Zomel2Mode)) return;
-        node = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
+        node = AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     }
     // The preset option's own node stays closed.
     if (i == 1 || i == 2) node->SetExpanded(false);
@@ -210,10 +209,9 @@ void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
     if (row.Info == "TOP") {
         iPkg_ = row.Package;
         Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
-        parentNode_ = &AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
+        parentNode_ = AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     } else if (row.Info == "DETAIL") {
         sPrice_ = Text(kNotApplicable);
-        if (!parentNode_) vb::Raise(vb::err::kObjectNotSet, "No kit node for " + row.Name);
         Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
         forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
                                    row.Name, kOneDownWidth);
@@ -227,7 +225,7 @@ void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
 void OptionTreeBuild::OpenSet(vb::Integer set, const std::string& caption) {
     iSet_ = set;
     Note(15, Text(kAddSetNode) + Number(iSet_) + Text(kAndName) + caption + "'");
-    parentNode_ = &tree_.Add("", forms::tvwLast, "SET" + Number(iSet_), caption);
+    parentNode_ = tree_.Add("", forms::tvwLast, "SET" + Number(iSet_), caption);
     parentNode_->SetExpanded(true);
 }
 

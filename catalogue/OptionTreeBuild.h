@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/OptionRecord.h"
+#include "platform/vb/ObjectVar.h"
 #include "platform/vb/Types.h"
 
 namespace forms {
@@ -51,8 +52,10 @@ private:
     bool PresetChecked() const;
 
     forms::TreeView& tree_;
-    forms::Node* groupNode_ = nullptr;   // the current group of packages
-    forms::Node* parentNode_ = nullptr;  // the current package, set or kit
+    // A damaged catalogue can name a package, set or kit before there is one: using the
+    // node then raises error 91 to the build's handler.
+    vb::ObjectVar<forms::Node> groupNode_;   // the current group of packages
+    vb::ObjectVar<forms::Node> parentNode_;  // the current package, set or kit
     vb::Integer iPkg_ = 0;
     vb::Integer iGroup_ = 0;
     vb::Integer iSet_ = 0;

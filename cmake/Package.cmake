@@ -27,13 +27,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "VELDO, Inc.")
 set(CPACK_PACKAGE_CONTACT ${ZOMEL_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design LED dynamic message signs and price them")
-set(CPACK_PACKAGE_DESCRIPTION
-    "ZomelBuilder designs dynamic message signs: road signs whose LED faces are built from \
-ZOMEL modules. Type the message and the program works out the sign that shows it, previews \
-it on the sign's display and derives its model number, size, weight and power.\n\
-It prices the sign with an itemised retail estimate from the price catalogue, writes the \
-estimate and the sign's specifications as RTF documents and exports the estimate for a \
-quoting program.")
+# Lines as the control file keeps them (no longer than 80 characters).
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "ZomelBuilder designs dynamic message signs: road signs whose LED faces are"
+  "built from ZOMEL modules. Type the message and the program works out the sign"
+  "that shows it, previews it on the sign's display and derives its model number,"
+  "size, weight and power. It prices the sign with an itemised retail estimate"
+  "from the price catalogue, writes the estimate and the sign's specifications as"
+  "RTF documents and exports the estimate for a quoting program.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

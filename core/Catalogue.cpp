@@ -3,6 +3,7 @@
 #include "core/CatalogueFields.h"
 #include "core/ConvertItPrice.h"
 #include "core/Diagnostics.h"
+#include "core/FileLoadReport.h"
 #include "core/FontTable.h"
 #include "core/PartNumbers.h"
 #include "core/PriceLoad.h"
@@ -10,6 +11,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -36,10 +38,14 @@ enum Step : vb::Integer {
     kKitTreeSet = 10,
 };
 
+std::string CataloguePath() {
+    return os::JoinPath(os::ProgramFolder(), kCatalogueFile);
+}
+
 std::string ReadCatalogue() {
-    const std::string path = os::JoinPath(os::ProgramFolder(), kCatalogueFile);
+    const std::string path = CataloguePath();
     DebugTrace("Options Load", -40, path, "is path for config2.bin");
-    const std::string bytes = os::ReadAllBytes(path);
+    const std::string bytes = vb::NamingFile(path, [&] { return os::ReadAllBytes(path); });
     DebugTrace("Options Load", static_cast<vb::Long>(bytes.size()), "File size in bytes",
                "of Config2.bin");
     std::string text = vb::FromWindows1252(bytes);
@@ -98,16 +104,21 @@ void Loader::Reject(const std::string& text, vb::Long error) {
 }
 
 void Loader::Run() {
-    std::string text;
-    Set("", [&] { text = ReadCatalogue(); });
-    PresetPackage = kPresetPackageUnknown;
-    GroupCount = 0;
-    for (const auto& row : EndedLines(text)) {
-        if (++line_ > kMaxLines) {
-            Reject(row, vb::err::kOverflow);
-            break;
+    {
+        FileLoadReport report(CataloguePath());
+        std::string text;
+        Set("", [&] { text = ReadCatalogue(); });
+        PresetPackage = kPresetPackageUnknown;
+        GroupCount = 0;
+        for (const auto& row : EndedLines(text)) {
+            report.Row(++line_);
+            if (line_ > kMaxLines) {
+                Reject(row, vb::err::kOverflow);
+                break;
+            }
+            ReadRow(row);
         }
-        ReadRow(row);
+        report.Show();
     }
     gOptionCount = n_;
     Set("", [] { gMapParts = std::make_unique<mapParts>(); });

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/Catalogue.h"
+#include "core/FileLoadReport.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
 #include "core/PriceLoad.h"
@@ -33,15 +34,36 @@ std::string ErrorLine(const std::string& label, const vb::ErrObject& error) {
            "]";
 }
 
+// The error box's text for the current error, reported under `label`.
+std::string ErrorBoxText(const std::string& label, const vb::ErrObject& error) {
+    return "An unexpected error has occurred in " + label + "\r#, " + std::to_string(error.Number) +
+           ", " + error.Description + "\r" + error.Source;
+}
+
 }  // namespace
 
 void ReportError(const std::string& label) {
     vb::ErrObject error = vb::Err();
     vb::ResumeNext([&] { WriteLogLine(ErrorLine(label, error)); });
-    forms::MsgBox("An unexpected error has occurred in " + label + "\r#, " +
-                      std::to_string(error.Number) + ", " + error.Description + "\r" + error.Source,
-                  forms::vbInformation, kErrorBoxTitle);
+    if (FileLoadReport* file = FileLoadReport::Open())
+        file->Add(ErrorBoxText(label, error));
+    else
+        forms::MsgBox(ErrorBoxText(label, error), forms::vbInformation, kErrorBoxTitle);
     vb::Err().Clear();
+}
+
+void FileLoadReport::Show() {
+    if (first_.empty()) return;
+    std::string text = first_;
+    // An error before the first row (the file missing) names the file itself.
+    if (firstLine_ > 0)
+        text += "\r\r" + path_ + ": line " + std::to_string(firstLine_) +
+                " is the first bad row; " + std::to_string(badRows_) +
+                (badRows_ == 1 ? " row was" : " rows were") +
+                " left out or not read whole. The log has each row's error.";
+    first_.clear();
+    badRows_ = 0;
+    forms::MsgBox(text, forms::vbInformation, kErrorBoxTitle);
 }
 
 void LogError(const std::string& label) {

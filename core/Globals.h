@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/vb/ObjectVar.h"
 #include "platform/vb/Types.h"
 
 // The module-level state that several parts of the program share; it lives for the whole run
@@ -12,8 +13,8 @@ namespace zomel {
 class Sign;
 class frmMain;
 
-extern frmMain*& MainForm;            // the one main window object
-extern std::shared_ptr<Sign>& gSign;  // the one sign model
+extern vb::ObjectVar<frmMain>& MainForm;  // the one main window object
+extern std::shared_ptr<Sign>& gSign;      // the one sign model
 
 extern vb::Integer& DebugLevel;
 extern std::string& TempFolder;

@@ -14,7 +14,7 @@ RunState& RunState::operator=(RunState&&) noexcept = default;
 
 RunState gRun;
 
-frmMain*& MainForm = gRun.MainForm;
+vb::ObjectVar<frmMain>& MainForm = gRun.MainForm;
 std::shared_ptr<Sign>& gSign = gRun.gSign;
 vb::Integer& DebugLevel = gRun.DebugLevel;
 std::string& TempFolder = gRun.TempFolder;

@@ -9,6 +9,7 @@
 #include "core/OptionRecord.h"
 #include "core/PriceLoad.h"
 #include "core/Table.h"
+#include "platform/vb/ObjectVar.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -27,7 +28,7 @@ struct RunState {
     RunState& operator=(RunState&&) noexcept;
 
     // Start-up and the main window.
-    frmMain* MainForm = nullptr;
+    vb::ObjectVar<frmMain> MainForm;
     std::shared_ptr<Sign> gSign;
     vb::Integer DebugLevel = 0;
     std::string TempFolder;

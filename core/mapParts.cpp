@@ -5,6 +5,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -39,7 +40,7 @@ mapParts::mapParts() {
 void mapParts::Load() {
     const std::string path = os::JoinPath(os::ProgramFolder(), kMapFile);
     DebugTrace("Mapping Load", -20, path, "is path for mapping.bin");
-    const std::string bytes = os::ReadAllBytes(path);
+    const std::string bytes = vb::NamingFile(path, [&] { return os::ReadAllBytes(path); });
     DebugTrace("Mapping Load", static_cast<vb::Long>(bytes.size()), "File size in bytes",
                "of mapping.bin");
     for (const auto& line : catalogue::EndedLines(vb::FromWindows1252(bytes)))

@@ -224,9 +224,9 @@ void PriceOtherOption(PriceRun& run) {
             if (run.ShowSolar) run.ShowSolar(run);
             run.SignChanged = vb::False;
         }
-        q = CountOf(run.PanelCount);
+        run.Resume([&] { q = CountOf(run.PanelCount); });
     } else if (start == "SOLAR ARRAY - B") {
-        q = CountOf(run.BatteryCount);
+        run.Resume([&] { q = CountOf(run.BatteryCount); });
     }
     run.Emit(q);
     if (start == "SOLAR ARRAY - B") CallVeldo(run);

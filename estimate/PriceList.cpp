@@ -78,7 +78,9 @@ bool OfOtherGeneration(const PriceRun& run, const OptionRecord& record) {
 class CatalogueWalk {
 public:
     CatalogueWalk(PriceRun& run, const PriceErrorReport& report)
-        : run_(run), step_([this, &report] { report(run_); }) {}
+        : run_(run), step_([this, &report] { report(run_); }) {
+        run_.Report = report;
+    }
 
     std::vector<PriceLine> Run() {
         run_.LoadStep = 0;

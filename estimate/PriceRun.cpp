@@ -24,6 +24,11 @@ void PriceRun::SkipRow() {
     RowSkipped = true;
 }
 
+void PriceRun::Resume(const std::function<void()>& statement) const {
+    if (!Report) return statement();
+    vb::OnError([this] { Report(*this); })(statement);
+}
+
 void PriceRun::Emit(vb::Long q) {
     Emit(std::to_string(q), q * UnitPrice);
 }

@@ -67,6 +67,8 @@ struct PriceRun {
     vb::Variant BatteryCount;
     // Shows the solar window and takes the counts it leaves.
     std::function<void(PriceRun&)> ShowSolar;
+    // The engine's report of an error (the current one) with the run's step and row.
+    std::function<void(const PriceRun&)> Report;
 
     // The catalogue row being priced.
     const OptionRecord* Record = nullptr;
@@ -103,6 +105,9 @@ struct PriceRun {
     void BeginRow(const OptionRecord& record, vb::Integer optionIndex);
     // The row does not apply to this sign: its grid row goes to the next one.
     void SkipRow();
+    // Runs one statement of a rule.  An error is reported and the rule goes on with its next
+    // statement; without a report the error goes to the caller.
+    void Resume(const std::function<void()>& statement) const;
     // Quantity q at the unit price.
     void Emit(vb::Long q);
     // A quantity text and a sub total of the rule's own.

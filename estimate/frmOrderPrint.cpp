@@ -10,6 +10,7 @@
 #include "platform/os/Paths.h"
 #include "platform/printer/Printer.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 
 // The estimate document and the printed estimate.  The document is the template with its
 // tokens filled in and a line for each grid row at its end; the printed page has a head of
@@ -109,8 +110,10 @@ void frmOrder::PrintEstimate(bool Printing) {
     forms::RichTextBox& document = *rtbQuote;
     vb::OnError templateError(
         [this] { ReportError(std::string(TraceLabel()) + " Template Error "); });
-    if (!templateError(
-            [&] { document.LoadFile(os::JoinPath(os::ProgramFolder(), "CustomEst.hms")); }))
+    if (!templateError([&] {
+            const std::string path = os::JoinPath(os::ProgramFolder(), "CustomEst.hms");
+            vb::NamingFile(path, [&] { document.LoadFile(path); });
+        }))
         return;
     ReplaceText("$date$", PriceListDate);
     ReplaceText("$xcount$", std::to_string(sign.XZomelCount()));

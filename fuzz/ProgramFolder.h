@@ -24,16 +24,18 @@ public:
     ~ProgramFolder() { forms::SetHost(nullptr); }
 
     void Write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::remove(folder_ + name);  // a link to a shipped file stays as it is
         env_.WriteFile("app/" + name, bytes);
     }
+    const std::string& Folder() const { return folder_; }
     // The error boxes shown since the last call, forgotten with the host's journal of them, so
     // that a long run does not grow.
     std::size_t TakeReports() {
         const std::size_t shown = host_.Messages().size();
-        host_.ClearMessages();
-        host_.ClearJournal();
+        host_ = forms::HeadlessHost();  // and every other record of the host
         return shown;
     }
+    forms::HeadlessHost& Host() { return host_; }
 
 private:
     TestEnvironment env_;

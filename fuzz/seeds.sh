@@ -23,10 +23,11 @@ sizes() {
 }
 case $target in
 # The whole file, and runs of eight lines, which mutate faster.
-catalogue | parts_map)
+catalogue | catalogue_windows | parts_map | parts_map_estimate)
     file=$res/config2.bin
-    [ "$target" = parts_map ] && file=$res/mapping.bin
-    cp "$file" "$out/"
+    kind=catalogue
+    case $target in parts_map*) file=$res/mapping.bin kind=parts-map ;; esac
+    cp "$file" "$bad/$kind"/* "$out/"
     split -l 8 "$file" "$out/lines-"
     ;;
 price)
@@ -70,6 +71,8 @@ ini)
     ;;
 photo_list) cp "$res/gifs_jpegs/pic.txt" "$bad"/gallery/* "$out/" ;;
 rtf_document) cp "$res"/*.hms "$res/Header.inc" "$bad"/rtf/* "$out/" ;;
+templates) cp "$res"/*.hms "$bad"/rtf/* "$out/" ;;
+export_header) cp "$res/Header.inc" "$bad"/header/* "$out/" ;;
 settings)
     cp "$bad"/settings/* "$out/"
     seed "$(printf '[ZomelBuilder\\Window]\nLeft=120\nTop=%%3D\n[ZomelBuilder\\Units]\nMetric=1\n')"

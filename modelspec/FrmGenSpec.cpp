@@ -1,6 +1,7 @@
 #include "modelspec/FrmGenSpec.h"
 
 #include "core/Globals.h"
+#include "modelspec/TemplateStream.h"
 #include "modelspec/ViewerLookup.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -25,7 +26,7 @@ void FrmGenSpec::Window_Load() {
     // A template that cannot be read leaves the last document alone and opens nothing.
     MakeDocument([&] {
         std::string templ =
-            os::ReadAllBytes(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
+            ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
         os::ReplaceAllBytes(output, templ);
         OpenRtfDocument(output, "GenSpec", kNotFound, kLaunchFailed);
     });

@@ -28,10 +28,10 @@ void FrmSpec::Window_Load() {
     const std::string folder = os::ProgramFolder();
     const std::string output = os::JoinPath(os::DocumentFolder(), "CustomSpec.rtf");
     MakeDocument([&] {
-        std::string templ = os::ReadAllBytes(
-            os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
+        std::string templ =
+            ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
         // The document begins with the head of "E.hms"; the template follows it.
-        std::string document = os::ReadAllBytes(os::JoinPath(folder, "E.hms"));
+        std::string document = ReadTemplate(os::JoinPath(folder, "E.hms"));
         document +=
             StreamTemplate(templ, [this](std::string_view token) { return GetTokenValue(token); });
         os::ReplaceAllBytes(output, document);

@@ -1,5 +1,9 @@
 #include "modelspec/TemplateStream.h"
 
+#include "platform/os/Files.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
+
 namespace zomel {
 
 std::string StreamTemplate(std::string_view templateText,
@@ -20,6 +24,10 @@ std::string StreamTemplate(std::string_view templateText,
     }
     out.append(templateText.substr(std::min(at, templateText.size())));
     return out;
+}
+
+std::string ReadTemplate(const std::string& path) {
+    return vb::NamingFile(path, [&] { return os::ReadAllBytes(path); });
 }
 
 }  // namespace zomel

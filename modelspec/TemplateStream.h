@@ -16,4 +16,7 @@ inline constexpr size_t kTokenReach = 50;
 std::string StreamTemplate(std::string_view templateText,
                            const std::function<std::string(std::string_view token)>& valueOf);
 
+// The whole of a template file; an error that it is missing or cannot be read names it.
+std::string ReadTemplate(const std::string& path);
+
 }  // namespace zomel

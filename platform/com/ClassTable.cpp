@@ -23,6 +23,14 @@ void ReadLine(ClassTable& table, std::string_view section, std::string_view line
     }
 }
 
+// One line of the file.  A line may end in CR LF, and one carriage return is dropped when it
+// is read: a value that ends in one itself gets another, so that it reads back whole.
+void WriteLine(std::ostream& out, const std::string& key, const std::string& value) {
+    out << key << '=' << value;
+    if (!value.empty() && value.back() == '\r') out << '\r';
+    out << '\n';
+}
+
 auto SameProgId(std::string_view progId) {
     return [progId](const auto& entry) { return vb::TextEquals(entry.first, progId); };
 }
@@ -48,10 +56,10 @@ std::string ClassTable::Format() const {
     std::ostringstream out;
     out << kClassesSection << '\n';
     for (const auto& [clsid, library] : libraries)
-        out << clsid.ToString() << '=' << library << '\n';
+        WriteLine(out, clsid.ToString(), library);
     out << '\n' << kProgIdsSection << '\n';
     for (const auto& [progId, clsid] : progIds)
-        out << progId << '=' << clsid.ToString() << '\n';
+        WriteLine(out, progId, clsid.ToString());
     return out.str();
 }
 

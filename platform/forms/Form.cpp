@@ -340,6 +340,11 @@ Control& Form::ControlNamed(std::string_view name, vb::Integer index) {
     vb::Raise(vb::err::kNotSupported, "Window " + name_ + " has no control " + std::string(name));
 }
 
+void Form::RaiseWrongType(std::string_view name) const {
+    vb::Raise(vb::err::kTypeMismatch, "Window " + name_ + " has its control " + std::string(name) +
+                                          " of a type its code does not expect");
+}
+
 Control& Form::LoadArrayElement(std::string_view name, vb::Integer index) {
     Load();
     if (FindControl(name, index)) vb::Raise(vb::err::kObjectAlreadyLoaded);

@@ -85,10 +85,15 @@ public:
     Control* ControlByContainerName(std::string_view name);
     template <class T>
     T& ControlAs(std::string_view name, vb::Integer index = -1) {
-        return dynamic_cast<T&>(ControlNamed(name, index));
+        Control& control = ControlNamed(name, index);
+        // A damaged description can give the name to a control of another type.
+        if (T* typed = dynamic_cast<T*>(&control)) return *typed;
+        RaiseWrongType(name);
     }
     // "Load control(index)": a new element of a control array, made like element 0, hidden.
     Control& LoadArrayElement(std::string_view name, vb::Integer index);
+    // Error 13 for a control of this window that is not of the type its code expects.
+    [[noreturn]] void RaiseWrongType(std::string_view name) const;
     void UnloadArrayElement(std::string_view name, vb::Integer index);
 
     // The control that has the focus; nullptr when none has.

@@ -1,15 +1,15 @@
 #include "platform/gdi/Picture.h"
 
-#include <stb_image.h>
-
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "platform/gdi/PictureFormats.h"
 #include "platform/gdi/Screen.h"
 #include "platform/os/Files.h"
 #include "platform/vb/Error.h"
@@ -22,20 +22,18 @@ std::uint32_t NextHandle() {
     return ++last;
 }
 
-// The formats picture loading accepts, by their first bytes.
-bool KnownFormat(std::string_view data) {
-    auto starts = [&](std::initializer_list<unsigned char> magic) {
-        return data.size() >= magic.size() &&
-               std::equal(magic.begin(), magic.end(), data.begin(), [](unsigned char a, char b) {
-                   return a == static_cast<unsigned char>(b);
-               });
-    };
-    return starts({'B', 'M'}) || starts({'G', 'I', 'F', '8'}) || starts({0xFF, 0xD8, 0xFF});
+bool StartsWith(std::string_view data, std::initializer_list<unsigned char> magic) {
+    return data.size() >= magic.size() &&
+           std::equal(magic.begin(), magic.end(), data.begin(),
+                      [](unsigned char a, char b) { return a == static_cast<unsigned char>(b); });
 }
 
-bool DeclaredSizeIsSane(int width, int height) {
-    return width > 0 && height > 0 && width <= Picture::kMaxSide && height <= Picture::kMaxSide &&
-           static_cast<long long>(width) * height <= Picture::kMaxPixels;
+// The formats picture loading accepts, told by their first bytes.
+std::optional<Bitmap> DecodeAnyFormat(std::string_view data) {
+    if (StartsWith(data, {'B', 'M'})) return DecodeBmp(data);
+    if (StartsWith(data, {'G', 'I', 'F', '8'})) return DecodeGif(data);
+    if (StartsWith(data, {0xFF, 0xD8, 0xFF})) return DecodeJpeg(data);
+    return {};
 }
 
 void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
@@ -48,6 +46,11 @@ void Report(PictureError* error, PictureError value) {
 }
 
 }  // namespace
+
+bool DeclaredSizeIsSane(long long width, long long height) {
+    return width > 0 && height > 0 && width <= Picture::kMaxSide && height <= Picture::kMaxSide &&
+           width * height <= Picture::kMaxPixels;
+}
 
 Picture::Picture(Bitmap image) : image_(std::move(image)) {
     if (!image_.Empty()) handle_ = NextHandle();
@@ -71,29 +74,13 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
 
 std::shared_ptr<Picture> Picture::Decode(const std::string& bytes, PictureError* error) {
     Report(error, PictureError::None);
-    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    const int length = static_cast<int>(std::min<std::size_t>(bytes.size(), kMaxFileBytes));
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    // The header's size first: a few bytes can declare gigabytes of pixels.
-    const bool sane = KnownFormat(bytes) &&
-                      stbi_info_from_memory(data, length, &width, &height, &channels) &&
-                      DeclaredSizeIsSane(width, height);
-    stbi_uc* pixels =
-        sane ? stbi_load_from_memory(data, length, &width, &height, &channels, 4) : nullptr;
-    if (pixels == nullptr || !DeclaredSizeIsSane(width, height)) {
-        stbi_image_free(pixels);
+    std::optional<Bitmap> image;
+    if (bytes.size() <= kMaxFileBytes) image = DecodeAnyFormat(bytes);
+    if (!image || !DeclaredSizeIsSane(image->Width(), image->Height())) {
         Report(error, PictureError::InvalidPicture);
         return nullptr;
     }
-    Bitmap image(width, height);
-    const stbi_uc* rgba = pixels;
-    for (int y = 0; y < height; ++y)
-        for (Color& pixel : image.Row(y))
-            pixel = Rgb(rgba[0], rgba[1], rgba[2]), rgba += 4;
-    stbi_image_free(pixels);
-    return std::make_shared<Picture>(std::move(image));
+    return std::make_shared<Picture>(std::move(*image));
 }
 
 std::shared_ptr<Picture> Picture::FromImage(const Bitmap& image) {

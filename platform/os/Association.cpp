@@ -131,6 +131,9 @@ std::optional<std::string> ResolveFieldCodes(const std::string& arg, bool& docum
         // Any other field code (icon, name, location, deprecated ones) expands to nothing.
     }
     if (out.empty() && !arg.empty()) return std::nullopt;
+    // The document's place is written "%f": a literal of that text ("%%f", quoted or not)
+    // would be taken for a second place, so it goes.
+    if (out == "%f") return std::nullopt;
     return out;
 }
 

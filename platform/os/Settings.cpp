@@ -6,6 +6,7 @@
 #include "platform/os/Paths.h"
 #include "platform/os/SettingsStore.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/NamingFile.h"
 
 namespace os {
 namespace {
@@ -14,8 +15,14 @@ std::string StorePath() {
     return ConfigFolder() + "settings.ini";
 }
 
-SettingsStore Load() {
-    return SettingsStore::Parse(ReadIfPresent(StorePath()).value_or(""));
+// No file is no settings yet.  One that is there but cannot be read is no settings to a
+// reader; a change raises, naming it, rather than replace it with a store that lacks them.
+SettingsStore Load(bool changing = false) {
+    const std::string path = StorePath();
+    std::optional<std::string> text = ReadIfPresent(path);
+    if (!text && changing && (FileExists(path) || FolderExists(path)))
+        vb::NamingFile(path, [&] { return ReadAllBytes(path); });
+    return SettingsStore::Parse(text.value_or(""));
 }
 
 void Save(const SettingsStore& store) {
@@ -34,13 +41,13 @@ std::string GetSetting(const std::string& appName, const std::string& section,
 
 void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                  const std::string& value) {
-    SettingsStore store = Load();
+    SettingsStore store = Load(true);
     store.Set(appName, section, key, value);
     Save(store);
 }
 
 void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key) {
-    SettingsStore store = Load();
+    SettingsStore store = Load(true);
     if (!store.Delete(appName, section, key)) vb::Raise(vb::err::kInvalidCall);
     Save(store);
 }

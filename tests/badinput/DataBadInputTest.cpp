@@ -3,6 +3,7 @@
 // the rows around it load, and nothing else is shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -13,8 +14,11 @@
 
 #include "core/Catalogue.h"
 #include "core/mapParts.h"
+#include "estimate/XMLdetail.h"
+#include "platform/os/Paths.h"
 #include "platform/vb/Conversion.h"
 #include "tests/core/CatalogueFixture.h"
+#include "tests/estimate/EstimateFixture.h"
 #include "tests/modelspec/ModelFixture.h"
 #include "tests/support/ErrorNumber.h"
 
@@ -52,47 +56,39 @@ std::vector<std::pair<std::string, std::string>> TypedLines(const std::string& n
     return lines;
 }
 
-// What loading a damaged file leaves: the rows read and the start of each error box, in order.
+// What loading a damaged file leaves: the rows read, and the one box: the start of its first
+// error, and the first bad line with the number of bad rows (0: no row named).
 struct Outcome {
     int options = 0;
     int baseRows = 0;
-    std::vector<std::string> reports;
+    std::string report;  // empty: no box
+    int firstBadLine = 0;
+    int badRows = 0;
 };
 
 const char* const kBox = "An unexpected error has occurred in ";
 
 const std::map<std::string, Outcome> kCatalogues = {
-    {"truncated.bin", {0, 5, {}}},
-    {"empty-first-line.bin", {0, 1, {"Sign Options Load Step: 0 Problem string: \r#, 9,"}}},
+    {"truncated.bin", {0, 5, "", 0, 0}},
+    {"empty-first-line.bin", {0, 1, "Sign Options Load Step: 0 Problem string: \r#, 9,", 1, 1}},
     {"short-row.bin",
-     {0,
-      2,
-      {"Sign Options Load Step: 0 Problem string: \"Lockdown clamp\",\"6.50\",\"ZOMEL * "
-       "1.5\",\"330-1010\"\r#, 9,"}}},
+     {0, 2,
+      "Sign Options Load Step: 0 Problem string: \"Lockdown clamp\",\"6.50\",\"ZOMEL * "
+      "1.5\",\"330-1010\"\r#, 9,",
+      2, 1}},
     {"price-parts-not-numbers.bin",
-     {1,
-      1,
-      {"Convert It Price Step: 0 Problem string: 1A7.5Z\r#, 5,",
-       "Sign Options Load Step: 3 Problem string: \"1A7.5Z\"\r#, 13,"}}},
+     {1, 1, "Convert It Price Step: 0 Problem string: 1A7.5Z\r#, 5,", 2, 1}},
     {"price-without-point.bin",
-     {1,
-      1,
-      {"Convert It Price Step: 0 Problem string: 347200\r#, 5,",
-       "Sign Options Load Step: 3 Problem string: \"347200\"\r#, 13,"}}},
+     {1, 1, "Convert It Price Step: 0 Problem string: 347200\r#, 5,", 2, 1}},
     {"price-beyond-32-bits.bin",
-     {1,
-      1,
-      {"Convert It Price Step: 12 Problem string: 77777777777.00\r#, 6,",
-       "Sign Options Load Step: 3 Problem string: \"77777777777.00\"\r#, 13,"}}},
+     {1, 1, "Convert It Price Step: 12 Problem string: 77777777777.00\r#, 6,", 2, 1}},
     {"package-beyond-16-bits.bin",
-     {1, 1, {"Sign Options Load Step: 1 Problem string: \"99999\"\r#, 6,"}}},
-    {"unquoted-name.bin", {1, 1, {"Sign Options Load Step: 0 Problem string: x\r#, 5,"}}},
-    {"binary.bin",
-     {0,
-      0,
-      {"Sign Options Load Step: 0 Problem string: ", "Sign Options Load Step: 0 Problem string: ",
-       "Sign Options Load Step: 0 Problem string: ",
-       "Sign Options Load Step: 0 Problem string: "}}},
+     {1, 1, "Sign Options Load Step: 1 Problem string: \"99999\"\r#, 6,", 2, 1}},
+    {"unquoted-name.bin", {1, 1, "Sign Options Load Step: 0 Problem string: x\r#, 5,", 2, 1}},
+    {"binary.bin", {0, 0, "Sign Options Load Step: 0 Problem string: ", 1, 4}},
+    {"config2-group-row-package-0.bin", {1, 0, "", 0, 0}},
+    {"config2-group-row-33-bytes.bin",
+     {1, 0, "Sign Options Load Step: 0 Problem string: \r#, 5,", 1, 1}},
 };
 
 // Rows read before the bad line, and the error number of the one report.
@@ -127,12 +123,20 @@ TEST_F(DamagedData, EveryBadCatalogueRowIsReportedWithItsStepAndTheOthersLoad) {
         Write("config2.bin", Bytes(DataPath("catalogue/" + name)));
         zomel::LoadSignOptions();
 
-        EXPECT_EQ(zomel::gOptionCount, expected->second.options);
-        EXPECT_EQ(zomel::gBaseCount, expected->second.baseRows);
+        const Outcome& outcome = expected->second;
+        EXPECT_EQ(zomel::gOptionCount, outcome.options);
+        EXPECT_EQ(zomel::gBaseCount, outcome.baseRows);
+        // One box for the file, however many of its rows are bad.
         const auto reports = Reports();
-        ASSERT_EQ(reports.size(), expected->second.reports.size());
-        for (size_t i = 0; i < reports.size(); ++i)
-            EXPECT_EQ(reports[i].rfind(expected->second.reports[i], 0), 0u) << reports[i];
+        ASSERT_EQ(reports.size(), outcome.report.empty() ? 0u : 1u);
+        if (!reports.empty()) {
+            EXPECT_EQ(reports[0].rfind(outcome.report, 0), 0u) << reports[0];
+            const std::string rows = ": line " + std::to_string(outcome.firstBadLine) +
+                                     " is the first bad row; " + std::to_string(outcome.badRows) +
+                                     (outcome.badRows == 1 ? " row was" : " rows were");
+            EXPECT_NE(reports[0].find(folder_ + "config2.bin" + rows), std::string::npos)
+                << reports[0];
+        }
         EXPECT_EQ(zomel::gPriceLoad.LoadError, reports.empty() ? vb::False : vb::True);
         ASSERT_NE(zomel::gMapParts, nullptr);
         EXPECT_EQ(zomel::gMapParts->Count(), 625);  // the parts map loads all the same
@@ -165,6 +169,79 @@ TEST_F(DamagedData, ABadPartsMapLineEndsTheMapWithOneReport) {
         EXPECT_TRUE(map.TestBackPlate(
             {first.Vertical(), first.X(), first.Y(), zomel::LayoutKindOf(first.SegmentType())}));
         EXPECT_EQ(map.BackPlatePart(), first.Part());
+    }
+}
+
+// The program with a damaged data file in place of the shipped one, beside its other files.
+class DamagedFileEstimate : public EstimateTest {
+protected:
+    void SetUp() override {
+        EstimateTest::SetUp();
+        const fs::path shipped = os::ProgramFolder();
+        folder_ = env.UseProgramFolder();
+        for (const auto& entry : fs::directory_iterator(shipped))
+            fs::create_symlink(entry.path(), folder_ + entry.path().filename().string());
+    }
+    void Use(const std::string& name, const std::string& bytes) {
+        fs::remove(folder_ + name);
+        std::ofstream(folder_ + name, std::ios::binary) << bytes;
+    }
+    void UseCatalogue(const std::string& bytes) {
+        Use("config2.bin", bytes);
+        zomel::ResetOptions();
+        zomel::LoadSignOptions();
+        host.ClearMessages();
+        host.ClearJournal();
+    }
+    bool TreeShown() const {
+        const auto& journal = host.Journal();
+        return std::find(journal.begin(), journal.end(), "modal frmChooser owner frmOrder") !=
+               journal.end();
+    }
+    std::string folder_;
+};
+
+// Options... in the estimate with each damaged catalogue: the tree is shown, or it could not
+// be built and the estimate stays as it was; the program goes on either way.
+TEST_F(DamagedFileEstimate, OptionsShowsTheTreeOrLeavesTheEstimateAsItWas) {
+    Type(0, "HELLO");
+    for (const std::string& name : FileNamesIn("catalogue")) {
+        SCOPED_TRACE(name);
+        UseCatalogue(Bytes(DataPath("catalogue/" + name)));
+        Grid before, after;
+        PriceIt([&](zomel::frmOrder& order) {
+            before = TextsOf(*order.fgPrices);
+            order.cmdOpt->Click();
+            after = TextsOf(*order.fgPrices);
+        });
+        EXPECT_FALSE(before.empty());
+        if (!TreeShown()) {
+            EXPECT_EQ(after, before);
+        }
+        // A group's row before any set of the group: no node to hang it on.
+        if (name.starts_with("config2-group-row")) {
+            EXPECT_FALSE(TreeShown());
+            EXPECT_EQ(zomel::gPriceLoad.LoadError, vb::True);
+        }
+    }
+}
+
+// Alt+X in the estimate with each damaged export head: refused with a message that names the
+// file, and no export written.
+TEST_F(DamagedFileEstimate, AnExportHeadThatOpensNoItemsIsRefused) {
+    Type(0, "HELLO");
+    for (const std::string& name : FileNamesIn("header")) {
+        SCOPED_TRACE(name);
+        Use("Header.inc", Bytes(DataPath("header/" + name)));
+        host.ClearMessages();
+        PriceIt([](zomel::frmOrder& order) { order.KeyUp(88, forms::vbAltMask); });
+        const auto prompts = Prompts();
+        ASSERT_EQ(prompts.size(), 1u);
+        EXPECT_EQ(
+            prompts[0].rfind("The file " + folder_ + "Header.inc does not hold the XML head", 0),
+            0u)
+            << prompts[0];
+        EXPECT_FALSE(fs::exists(zomel::XMLdetail::ExportPath()));
     }
 }
 

@@ -187,6 +187,7 @@ TEST_F(EstimateDocumentTest, AMissingTemplateIsReportedAndNothingIsPrinted) {
     PrintIt();
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_TRUE(Holds(host.Messages()[0].prompt, "Price Estimate Template Error"));
+    EXPECT_TRUE(Holds(host.Messages()[0].prompt, "File not found: " + app + "CustomEst.hms"));
     EXPECT_TRUE(queue.submittedBytes.empty());
     EXPECT_FALSE(std::filesystem::exists(app + "Estimate.rtf"));
 }

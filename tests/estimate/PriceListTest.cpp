@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "core/PriceLoad.h"
 #include "tests/estimate/EstimateFixture.h"
 #include "tests/estimate/RuleBench.h"
@@ -171,6 +175,16 @@ TEST_F(EstimateTest, AnErrorIsReportedWithTheEstimatesStepAndTheRestIsPriced) {
     ASSERT_GE(grid.size(), 2u);
     EXPECT_EQ(grid.back()[0], "Total:");
     EXPECT_EQ(zomel::gPriceLoad.OptionIndex.ToLong(), zomel::gOptionCount);
+    // The rule went on after the count: its row is finished, one panel, and in the total.
+    const auto panel = std::find_if(grid.begin(), grid.end(),
+                                    [](const auto& row) { return row[4] == "650-0085"; });
+    ASSERT_NE(panel, grid.end());
+    EXPECT_EQ((*panel)[2], "1");
+    EXPECT_EQ((*panel)[3], (*panel)[1]);
+    long cents = 0;
+    for (auto row = grid.begin() + 1; row + 1 != grid.end(); ++row)
+        cents += std::lround(std::strtod((*row)[3].c_str() + 1, nullptr) * 100);
+    EXPECT_EQ(std::lround(std::strtod(grid.back()[3].c_str() + 1, nullptr) * 100), cents);
 }
 
 TEST_F(PriceListTest, APersonsCableChoiceStaysChosenAfterTheEstimate) {

@@ -166,6 +166,13 @@ TEST_F(SpecDocumentTest, AMissingTemplateIsReportedAndNoDocumentIsOpened) {
     for (const std::string& prompt : Prompts())
         EXPECT_EQ(prompt.rfind("An unexpected error has occurred in GenSpecMain - Load", 0), 0u)
             << prompt;
+    // Each names the template it could not read.
+    EXPECT_TRUE(Prompts()[0].find("#, 53, File not found: " + app + "CustomSpec.hms") !=
+                std::string::npos)
+        << Prompts()[0];
+    EXPECT_TRUE(Prompts()[1].find("#, 53, File not found: " + app + "ZomelSpec.hms") !=
+                std::string::npos)
+        << Prompts()[1];
     EXPECT_EQ(Read("CustomSpec.rtf"), "the last document");
     EXPECT_EQ(Read("ZomelSpec.rtf"), "the last generic document");
     EXPECT_TRUE(desktop.Started(200).empty());

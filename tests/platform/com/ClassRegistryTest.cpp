@@ -104,6 +104,19 @@ TEST_F(ClassRegistry, RefusesEntriesThatWouldBreakTheFile) {
     EXPECT_FALSE(com::LibraryOf(kFirst));
 }
 
+// A hand-edited registry whose value ends in carriage returns keeps them when another
+// registration writes the file again.
+TEST_F(ClassRegistry, AValueEndingInCarriageReturnsIsWrittenBackWhole) {
+    std::filesystem::create_directories(config_.Folder() + "/zomelbuilder");
+    for (const std::string library : {"/opt/a/lib.so\r", "/opt/a/lib.so\r\r"}) {
+        std::ofstream(com::ClassRegistryPath(), std::ios::binary)
+            << "[Classes]\r\n{11111111-2222-3333-4444-555555555555}=" << library << "\r\n";
+        EXPECT_EQ(com::LibraryOf(kFirst), library);
+        com::RegisterClass(kSecond, "Zomel.Second", "/opt/b/lib.so");
+        EXPECT_EQ(com::LibraryOf(kFirst), library);
+    }
+}
+
 TEST_F(ClassRegistry, PassesOverLinesItCannotRead) {
     std::filesystem::create_directories(config_.Folder() + "/zomelbuilder");
     std::ofstream(com::ClassRegistryPath()) << "junk\r\n[Classes]\r\n{not-a-clsid}=/x.so\r\n"

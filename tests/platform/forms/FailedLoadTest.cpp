@@ -87,4 +87,17 @@ TEST_F(FailedLoad, AMendedDescriptionLoadsOnTheNextTry) {
     EXPECT_EQ(window.loads, 1);
 }
 
+// A control the window's code reaches by a name the description gave to another type is an
+// error of the language, not a fault: the handler that uses it reports it.
+TEST_F(FailedLoad, AControlOfAnotherTypeIsATypeMismatch) {
+    fx.Describe("frmRecording",
+                R"({ "Controls": [ { "Type": "Label", "Name": "txtName", "Caption": "x" } ] })");
+    ReloadWindowDescriptions();
+    auto& window = Instance<RecordingWindow>();
+    window.Load();
+    const vb::ErrObject error = RaisedError([&] { window.ControlAs<TextBox>("txtName"); });
+    EXPECT_EQ(error.Number, vb::err::kTypeMismatch);
+    EXPECT_NE(error.Description.find("txtName"), std::string::npos) << error.Description;
+}
+
 }  // namespace

@@ -20,6 +20,11 @@ TEST(DesktopEntryTest, QuotesEscapesAndOtherFieldCodes) {
               (Args{"/opt/My Office/bin/writer", "--title=a \"b\"", "100%", "%f"}));
     EXPECT_EQ(DesktopEntryCommand("[Desktop Entry]\nExec=viewer\\s--plain %f\n"),
               (Args{"viewer", "--plain", "%f"}));
+    // A literal "%f", spelled "%%f" or with quotes between, is no second place.
+    for (const char* exec : {"prog %%f %f", "prog %\"\"%f %f"})
+        EXPECT_EQ(DesktopEntryCommand(std::string("[Desktop Entry]\nExec=") + exec + "\n"),
+                  (Args{"prog", "%f"}))
+            << exec;
 }
 
 TEST(DesktopEntryTest, OnlyTheDesktopEntryGroupCountsAndAFieldCodeIsNoProgram) {

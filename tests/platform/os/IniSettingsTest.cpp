@@ -100,6 +100,16 @@ TEST_F(Settings, DeleteKeysAndSections) {
     EXPECT_EQ(ErrorNumber([] { DeleteSetting("App", "Sec", ""); }), vb::err::kInvalidCall);
 }
 
+TEST_F(Settings, AFileThatCannotBeReadIsNamedAndNotReplaced) {
+    const std::string path = ConfigFolder() + "settings.ini";
+    std::filesystem::create_directories(path + "/kept");  // its place is not a file
+    EXPECT_EQ(GetSetting("App", "Sec", "Key", "default"), "default");
+    const vb::ErrObject error = RaisedError([] { SaveSetting("App", "Sec", "Key", "v"); });
+    EXPECT_EQ(error.Number, vb::err::kPathFileAccess);
+    EXPECT_EQ(error.Description, "Path/File access error: " + path);
+    EXPECT_TRUE(std::filesystem::exists(path + "/kept"));
+}
+
 TEST_F(Settings, LeavesNoTemporaryFilesBehind) {
     for (int i = 0; i < 5; ++i)
         SaveSetting("App", "Sec", "n", std::to_string(i));

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/ObjectVar.h"
 #include "platform/vb/Variant.h"
+#include "tests/support/ErrorNumber.h"
 
 using namespace vb;
 
@@ -68,4 +72,17 @@ TEST(ErrorModel, PassOverSkipsOnlyTheNamedError) {
     EXPECT_NO_THROW(PassOver(53, [] { Raise(53); }));
     EXPECT_EQ(Err().Number, 0);
     EXPECT_THROW(PassOver(53, [] { Raise(76); }), VbError);
+}
+
+// An object variable set to nothing (a node, window or control a damaged file left missing)
+// raises error 91 where it is used, to the handler around it, instead of reaching through null.
+TEST(ErrorModel, UsingAnObjectVariableThatIsNothingRaises91) {
+    std::string text = "set";
+    vb::ObjectVar<std::string> nothing;
+    EXPECT_TRUE(nothing.IsNothing());
+    EXPECT_EQ(ErrorNumber([&] { (void)nothing->size(); }), vb::err::kObjectNotSet);
+    EXPECT_EQ(ErrorNumber([&] { (void)*nothing; }), vb::err::kObjectNotSet);
+    vb::ObjectVar<std::string> set = text;
+    EXPECT_EQ(set->size(), 3u);
+    EXPECT_EQ(static_cast<std::string*>(set), &text);
 }
