@@ -14,7 +14,9 @@ using Single = float;
 inline constexpr Integer True = -1;
 inline constexpr Integer False = 0;
 
-inline constexpr Integer Flag(bool value) { return value ? True : False; }
+inline constexpr Integer Flag(bool value) {
+    return value ? True : False;
+}
 
 // Anything a Variant can hold by reference: windows, controls, pictures, dispatch objects.
 class Object {

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Fails when the tree or its history breaks a house rule that the compiler cannot keep:
+#  - the code, tests, file names, documents and commit messages cite the program's design
+#    documents by their section numbers or file names (only the issues do);
+# Runs from any folder of a checkout; needs git only.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+failed=0
+report() {  # report <what> <hits>
+  [ -n "$2" ] || return 0
+  printf 'house rule broken: %s\n%s\n\n' "$1" "$2"
+  failed=1
+}
+
+# The design documents' section numbers and file names.  Written so that this file does not
+# match itself.
+cites='\bParts? [0-9]+\.[0-9]+\b|\bpiece-0[0-9]|shared/spe[c]|\boverview\.md\b'
+report "a design document cited in the tree (say what the code does instead)" \
+  "$(git grep -nIiE "$cites" -- . | head -n 20)"
+report "a design document cited in a file name" \
+  "$(git ls-files | grep -iE "$cites|(^|/)piece[-_]?[0-9]" | head -n 20)"
+# Every commit is checked; in a shallow clone, the commits it has.
+report "a design document cited in a commit message" \
+  "$(git log --format='%h %s%n%b' HEAD | grep -iE "$cites" | head -n 20)"
+
+exit $failed
