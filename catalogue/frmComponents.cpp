@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "catalogue/ComponentText.h"
 #include "core/Catalogue.h"
@@ -56,6 +57,27 @@ std::string PrintedLine(const std::string& description, const std::string& part,
                         const std::string& price) {
     return PadRight(description, kDescriptionField) + PadRight(part, kPartField) +
            PadLeft(price, kPriceField);
+}
+
+// The description in pieces that fit its column with a blank to spare, broken after a word
+// where one ends in time: a long one never runs into the part number.
+std::vector<std::string> DescriptionLines(const std::string& description) {
+    const size_t room = static_cast<size_t>(kDescriptionField - 1);
+    std::vector<std::string> lines;
+    std::string rest = description;
+    while (rest.size() > room) {
+        size_t cut = rest.rfind(' ', room);
+        if (cut == std::string::npos || cut == 0) {
+            cut = room;
+            // Never inside a character.
+            while (cut > 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)
+                --cut;
+        }
+        lines.push_back(rest.substr(0, cut));
+        rest = rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
+    }
+    lines.push_back(rest);
+    return lines;
 }
 
 }  // namespace
@@ -157,8 +179,12 @@ void frmComponents::PrintComponents() {
     line(PrintedLine(forms::LoadResString(kDescriptionId), forms::LoadResString(kPartNumberId),
                      forms::LoadResString(kPriceId)));
     line("");
-    for (const auto& item : lvComp->ListItems())
-        line(PrintedLine(item->Text(), item->SubItems(1), item->SubItems(2)));
+    for (const auto& item : lvComp->ListItems()) {
+        std::vector<std::string> description = DescriptionLines(item->Text());
+        line(PrintedLine(description.front(), item->SubItems(1), item->SubItems(2)));
+        for (size_t i = 1; i < description.size(); ++i)
+            line(description[i]);
+    }
     printer.EndDoc();
     forms::Screen().SetMousePointer(pointer);
 }

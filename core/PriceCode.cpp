@@ -16,15 +16,15 @@ bool IsDigit(char c) {
 }
 
 // The point and up to two digits: ".5" is half a dollar, "." nothing.
-std::optional<double> CentsValue(std::string_view cents) {
-    int value = 0;
-    double scale = 1;
+std::optional<std::int64_t> CentsValue(std::string_view cents) {
+    std::int64_t value = 0;
+    std::int64_t scale = 100;
     for (char c : cents.substr(1)) {
         if (!IsDigit(c)) return std::nullopt;
         value = value * 10 + (c - '0');
-        scale *= 10;
+        scale /= 10;
     }
-    return value / scale;
+    return value * scale;
 }
 
 std::int64_t Lift(std::int32_t row) {
@@ -42,7 +42,7 @@ DecodedPrice DecodePrice(std::string_view coded, std::int32_t row) {
     const auto centsValue = CentsValue(cents);
     result.fault = Fault::BadCents;
     if (!centsValue) return result;
-    result.amount = centsValue;
+    result.amount = Cents(*centsValue);
 
     result.step = kStepDigits;
     std::int64_t whole = 0;
@@ -60,7 +60,7 @@ DecodedPrice DecodePrice(std::string_view coded, std::int32_t row) {
     result.ok = true;
     result.fault = Fault::None;
     result.text = "$" + std::to_string(whole) + std::string(cents);
-    result.amount = static_cast<double>(whole) + *centsValue;
+    result.amount = Cents(whole * 100 + *centsValue);
     return result;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/Cents.h"
+
 // How the catalogue stores its prices: the whole dollars in base-8 digits, then the point and
 // the cents.  Amounts above the threshold are lifted by the threshold and a multiple of the
 // row's line number, so that a price cannot be read off the file.  The program decodes; the
@@ -26,7 +28,7 @@ struct DecodedPrice {
     Fault fault = Fault::None;
     int step = kStepBeforeDigits;  // where a failure arose
     std::string text;              // "$", whole dollars, the point and the cents as stored
-    std::optional<double> amount;  // whole dollars plus cents; only the cents when the
+    std::optional<Cents> amount;   // whole dollars and cents; only the cents when the
                                    // failure came after they were read
 };
 

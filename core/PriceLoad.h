@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Cents.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -11,7 +12,7 @@ namespace zomel {
 struct PriceLoadValues {
     vb::Variant PanelOption;            // gOptions index of the solar panel row
     vb::Variant BatteryOption;          // gOptions index of the solar battery row
-    double PriceValue = 0;              // the last decoded price; the engine's unit price
+    Cents PriceValue;                   // the last decoded price; the engine's unit price
     vb::Variant RowIndex;               // the price load's row: base parts first, then options
     vb::Variant OptionIndex;            // the price load's index into gOptions
     vb::Integer LoadError = vb::False;  // a catalogue row failed; the Options button tests it

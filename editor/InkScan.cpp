@@ -29,27 +29,37 @@ int BytesPerPixel(int bitsPerPixel) {
 
 InkScan ScanInk(std::span<const std::uint8_t> bits, int widthBytes, int height, int bytesPerPixel,
                 std::vector<WiderRow>* wider) {
+    if (bytesPerPixel <= 0) return {};
+    return ScanInk(bits, widthBytes, height, bytesPerPixel,
+                   gdi::Rect{0, 0, widthBytes / bytesPerPixel + 1, height}, wider);
+}
+
+InkScan ScanInk(std::span<const std::uint8_t> bits, int widthBytes, int height, int bytesPerPixel,
+                const gdi::Rect& area, std::vector<WiderRow>* wider) {
     InkScan scan;
     if (bytesPerPixel <= 0 || widthBytes <= 0) return scan;
     int minB = 0;
     int maxB = 0;
     const int rows = std::min<int>(height, static_cast<int>(bits.size() / widthBytes));
-    for (int r = 0; r < rows; ++r) {
+    // Pixel starts stay on the steps of a whole row's scan; the last byte is never tested.
+    const int fromB = std::max(area.left, 0) * bytesPerPixel;
+    const int lastB = std::min(area.right * bytesPerPixel - 1, widthBytes - 2);
+    for (int r = std::max(area.top, 0); r < std::min(rows, area.bottom); ++r) {
         const std::uint8_t* row = bits.data() + static_cast<std::size_t>(r) * widthBytes;
-        int firstB = 0;
-        int lastB = 0;
-        for (int b = 0; b <= widthBytes - 2; b += bytesPerPixel) {
+        int firstInk = 0;
+        int lastInk = 0;
+        for (int b = fromB; b <= lastB; b += bytesPerPixel) {
             if (row[b] == 0) continue;
             ++scan.Count;
-            lastB = b + 1;
-            if (firstB == 0) firstB = b + 1;
+            lastInk = b + 1;
+            if (firstInk == 0) firstInk = b + 1;
         }
-        if (firstB == 0) continue;
+        if (firstInk == 0) continue;
         if (scan.Extent.StartingRow == 0) scan.Extent.StartingRow = static_cast<vb::Integer>(r + 1);
         scan.Extent.EndingRow = static_cast<vb::Integer>(r + 1);
-        if (minB == 0 || firstB < minB) minB = firstB;
-        if (lastB > maxB) {
-            maxB = lastB;
+        if (minB == 0 || firstInk < minB) minB = firstInk;
+        if (lastInk > maxB) {
+            maxB = lastInk;
             if (wider) wider->push_back({maxB, r + 1});
         }
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/LineFormat.h"
+#include "platform/gdi/Geometry.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -32,5 +33,8 @@ int BytesPerPixel(int bitsPerPixel);
 // ink.  When `wider` is given it receives every row where the rightmost ink moved right.
 InkScan ScanInk(std::span<const std::uint8_t> bits, int widthBytes, int height, int bytesPerPixel,
                 std::vector<WiderRow>* wider = nullptr);
+// The same over the pixels of `area` only, for a raster known to hold no ink outside it.
+InkScan ScanInk(std::span<const std::uint8_t> bits, int widthBytes, int height, int bytesPerPixel,
+                const gdi::Rect& area, std::vector<WiderRow>* wider = nullptr);
 
 }  // namespace zomel

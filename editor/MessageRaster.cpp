@@ -27,15 +27,34 @@ int SequenceLength(unsigned char lead) {
 
 }  // namespace
 
-MessageRaster::MessageRaster(gdi::DeviceContext& dc, std::u16string& buffer)
-    : dc_(dc), utf16_(buffer) {
+MessageRaster::MessageRaster(gdi::DeviceContext& dc, RasterWork& work) : dc_(dc), work_(work) {
     dc_.SetTextColor(gdi::kWhite);
     dc_.SetBkMode(gdi::BackMode::Transparent);
 }
 
+bool MessageRaster::Known() const {
+    const gdi::Bitmap& image = dc_.Surface();
+    return work_.surface == &image && work_.width == image.Width() &&
+           work_.height == image.Height();
+}
+
 void MessageRaster::Clear() {
     gdi::Bitmap& image = dc_.Surface();
-    image.Fill({0, 0, image.Width(), image.Height()}, gdi::kBlack);
+    if (Known()) {
+        image.Fill(work_.drawn, gdi::kBlack);
+    } else {
+        image.Fill({0, 0, image.Width(), image.Height()}, gdi::kBlack);
+        work_.surface = &image;
+        work_.width = image.Width();
+        work_.height = image.Height();
+    }
+    work_.drawn = {};
+}
+
+gdi::Rect MessageRaster::InkArea() const {
+    if (Known()) return work_.drawn;
+    const gdi::Bitmap& image = dc_.Surface();
+    return {0, 0, image.Width(), image.Height()};
 }
 
 void MessageRaster::SetFont(const LineFormat& format) {
@@ -57,12 +76,12 @@ int MessageRaster::TextHeight(std::string_view text) {
 }
 
 void MessageRaster::Draw(int x, int y, std::string_view text) {
-    dc_.TextOutW(x, y, Utf16(text));
+    work_.drawn = gdi::Union(work_.drawn, dc_.TextOutW(x, y, Utf16(text)));
 }
 
 const std::u16string& MessageRaster::Utf16(std::string_view text) {
-    AssignUtf16(text, utf16_);
-    return utf16_;
+    AssignUtf16(text, work_.utf16);
+    return work_.utf16;
 }
 
 void AssignUtf16(std::string_view utf8, std::u16string& out) {

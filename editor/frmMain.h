@@ -314,7 +314,7 @@ private:
     bool lastUsedLineCached_ = false;
     vb::Integer lastUsedLine_ = 0;
     // The layout's reused buffers.
-    std::u16string lineText_;
+    RasterWork lineRaster_;
     std::vector<WiderRow> widerRows_;
     std::vector<std::string> frameLines_;
 };

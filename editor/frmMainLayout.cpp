@@ -152,7 +152,7 @@ void frmMain::PrepareRaster() {
 }
 
 MessageRaster frmMain::LineRaster() {
-    return MessageRaster(PicLine->hDC(), lineText_);
+    return MessageRaster(PicLine->hDC(), lineRaster_);
 }
 
 // One pass over the non-empty lines from row `startY`.  Without an offset every line starts
@@ -284,7 +284,7 @@ ExtentInfo frmMain::GetExtents() {
         bytesPerPixel = BytesPerPixel(info.bmBitsPixel);
         widerRows_.clear();
         scan = ScanInk(image.Bytes(), info.bmWidthBytes, info.bmHeight, bytesPerPixel,
-                       tracing ? &widerRows_ : nullptr);
+                       LineRaster().InkArea(), tracing ? &widerRows_ : nullptr);
     });
     if (tracing) TraceScan(scan, bytesPerPixel);
     if (!quiet && !HoldSize) step([&] { CountModules(scan.Extent, tracing); });

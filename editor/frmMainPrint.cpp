@@ -53,6 +53,12 @@ void frmMain::PrintSign(vb::Long) {
             ViewSign->Get("Zoom").ToDouble(),        ViewSign->Get("ZomelOutline").ToBool()};
         gdi::Picture picture(DrawSignPicture(frame->Image(), layout));
         forms::PrinterObject& printer = forms::Printer();
+        // The other printouts measure in twips: the scale goes back however this one ends.
+        struct Scale {
+            forms::PrinterObject& printer;
+            vb::Integer mode = printer.ScaleMode();
+            ~Scale() { printer.SetScaleMode(mode); }
+        } restore{printer};
         printer.SetScaleMode(forms::PrinterObject::kInches);
         vb::Single room = printer.ScaleWidth() - 2 * kMarginInches;
         vb::Single width = static_cast<vb::Single>(picture.PixelWidth()) / gdi::kScreenDpi;

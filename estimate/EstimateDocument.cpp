@@ -15,10 +15,13 @@ std::string PadLeft(const std::string& text, vb::Long width) {
 
 }  // namespace
 
-std::string AlignedFields(const EstimateRow& row) {
+std::string AlignedFields(const EstimateRow& row, bool keepApart) {
     std::string line;
-    for (size_t c = 0; c < kFieldWidths.size(); ++c)
+    for (size_t c = 0; c < kFieldWidths.size(); ++c) {
+        // A text that fills its field would touch the one before it.
+        if (keepApart && c > 0 && vb::Len(row.fields[c]) >= kFieldWidths[c]) line += ' ';
         line += PadLeft(row.fields[c], kFieldWidths[c]);
+    }
     return line;
 }
 
@@ -36,7 +39,7 @@ std::string EstimateRtfLine(const EstimateRow& row, EstimateRowKind kind) {
 }
 
 std::string EstimatePrintLine(const EstimateRow& row, EstimateRowKind kind) {
-    std::string line = AlignedFields(row);
+    std::string line = AlignedFields(row, true);
     if (kind != EstimateRowKind::Totals) line += " " + row.partNumber;
     return line;
 }

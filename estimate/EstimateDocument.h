@@ -15,8 +15,8 @@ struct EstimateRow {
 enum class EstimateRowKind { Item, LastItem, Totals };
 
 // The four fields right-aligned in their widths (50, 9, 10 and 11 characters); a longer text
-// is taken whole.
-std::string AlignedFields(const EstimateRow& row);
+// is taken whole, after a blank when `keepApart` says so.
+std::string AlignedFields(const EstimateRow& row, bool keepApart = false);
 
 // The row as an RTF fragment for the end of the estimate document, in the template's font 1;
 // its texts escaped, so that no description can break the document.

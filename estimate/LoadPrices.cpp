@@ -76,7 +76,7 @@ void frmOrder::FinishRun(const PriceRun& run) {
     SkippedRows = run.SkippedRows;
     gPriceLoad.RowIndex = run.RowIndex;
     gPriceLoad.OptionIndex = vb::Long{run.OptionIndex};
-    gPriceLoad.PriceValue = ToDollars(run.UnitPrice);
+    gPriceLoad.PriceValue = run.UnitPrice;
     if (!MainForm) return;
     MainForm->FirstEstimate = run.FirstEstimate;
     MainForm->SignChanged = run.SignChanged;

@@ -101,7 +101,7 @@ void PriceCabinet(PriceRun& run) {
         forms::MsgBox(Text(run.LargeSupplyChosen ? kCabinetWithModemId : kCabinetOneSupplyId));
     run.Line.Cells[PriceLine::kQuantity] = "1";
     CallVeldo(run);
-    run.LineTotal = 0;
+    run.LineTotal = Cents();
 }
 
 // One fuse per 60 amperes begun; the installation kit brings one.

@@ -122,7 +122,7 @@ private:
     PriceLine TotalsLine() const {
         PriceLine totals;
         totals.Cells[PriceLine::kDescription] = forms::LoadResString(kTotalId);
-        totals.Cells[PriceLine::kSubTotal] = Dollars(run_.EstimateTotal);
+        totals.Cells[PriceLine::kSubTotal] = run_.EstimateTotal.Dollars();
         return totals;
     }
 

@@ -9,21 +9,18 @@ void PriceRun::BeginRow(const OptionRecord& record, vb::Integer optionIndex) {
     Record = &record;
     OptionIndex = optionIndex;
     RowSkipped = false;
-    LineTotal = 0;
+    LineTotal = Cents();
     Line.Cells = {record.Name + ":", record.Price, record.Type, "", ""};
     Line.CataloguePartNo = record.PartNo;
     ShownPartNo = record.PartNo;
-    // A price the loader could not read as text still has its number.
-    UnitPrice = 0;
-    if (!vb::ResumeNext([&] { UnitPrice = CentsOfPrice(record.Price); })) {
-        vb::Err().Clear();
-        UnitPrice = RoundCents(static_cast<double>(record.Cost) * 100.0);
-    }
+    // A price the loader could not read was reported then, and left no price text.
+    UnitPrice = Cents();
+    if (!vb::ResumeNext([&] { UnitPrice = Cents::Parse(record.Price); })) vb::Err().Clear();
 }
 
 void PriceRun::SkipRow() {
     ++SkippedRows;
-    LineTotal = 0;
+    LineTotal = Cents();
     RowSkipped = true;
 }
 
@@ -39,7 +36,7 @@ void PriceRun::Emit(vb::Long q) {
 void PriceRun::Emit(const std::string& quantity, Cents total) {
     Line.Cells[PriceLine::kQuantity] = quantity;
     LineTotal = total;
-    Line.Cells[PriceLine::kSubTotal] = Dollars(total);
+    Line.Cells[PriceLine::kSubTotal] = total.Dollars();
 }
 
 OptionRecord& PriceRun::Option() const {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/Cents.h"
 #include "core/LayoutKind.h"
 #include "core/OptionRecord.h"
 #include "estimate/LengthFactors.h"
-#include "estimate/Money.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -74,21 +74,21 @@ struct PriceRun {
     const OptionRecord* Record = nullptr;
     vb::Long RowIndex = 0;        // over the base rows, then the option rows
     vb::Integer OptionIndex = 0;  // its gOptions index; 0 for a base row
-    Cents UnitPrice = 0;          // its price
+    Cents UnitPrice;              // its price
     vb::Long GridRow = 1;         // the grid row its line takes
 
     // The line it fills.
     PriceLine Line;
     std::string ShownPartNo;  // the part number column 4 shows
-    Cents LineTotal = 0;
+    Cents LineTotal;
     bool RowSkipped = false;
     vb::Integer LoadStep = 0;
 
     // Carried between rows.
-    Cents EstimateTotal = 0;
+    Cents EstimateTotal;
     vb::Integer SkippedRows = 0;
     vb::Integer PresetRowIndex = 0;
-    double RailCost = 0;  // cents, not yet rounded
+    LengthPrice RailCost;  // the rail assembly's pieces
     std::string RailDescription;
     std::string RailPartNo;
     vb::Long PowerSetCount = 0;
@@ -97,7 +97,7 @@ struct PriceRun {
     vb::Integer PowerCableIndex = 0;
     bool CableAutoChecked = false;
     vb::Integer CableCheckedByEngine = 0;  // the cable row the engine checked, to clear again
-    Cents KitSubtotal = 0;
+    Cents KitSubtotal;
     vb::Long KitRowSeen = 0;
     vb::Long KitRow = 0;
 
@@ -112,7 +112,7 @@ struct PriceRun {
     void Emit(vb::Long q);
     // A quantity text and a sub total of the rule's own.
     void Emit(const std::string& quantity, Cents total);
-    void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::kSellingPrice] = Dollars(unit); }
+    void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::kSellingPrice] = unit.Dollars(); }
     void Append(const std::string& suffix) { Line.Cells[PriceLine::kDescription] += suffix; }
 
     const std::string& RowInfo() const { return Record->Info; }

@@ -6,8 +6,8 @@ namespace zomel {
 
 namespace {
 
-// Per module, per twelve modules, in cents; segmented layouts take half an hour more.
-constexpr double kHourCents = 8000.0;
+// Per module, per twelve modules; segmented layouts take half an hour more.
+constexpr Cents kHour{8000};
 constexpr double kBaseHours = 1.5;
 constexpr double kSegmentedHours = 0.5;
 
@@ -16,7 +16,7 @@ constexpr double kSegmentedHours = 0.5;
 Cents AssemblyChargeOf(const PricedSign& sign) {
     double hours = static_cast<double>(sign.Modules()) / 12.0 + kBaseHours;
     if (Segmented(sign.Layout)) hours += kSegmentedHours;
-    return RoundCents(hours * kHourCents);
+    return Cents::Round(hours * static_cast<double>(kHour.Count()));
 }
 
 bool AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run, const std::string& caption,
@@ -27,12 +27,12 @@ bool AssembleSign(std::vector<PriceLine>& lines, const PriceRun& run, const std:
     const Cents charge = AssemblyChargeOf(run.Sign);
     const Cents assembled = run.KitSubtotal + charge;
     PriceLine& sign = lines.front();
-    sign.Cells = {caption + ": ", Dollars(assembled), "1", Dollars(assembled), modelNumber};
+    sign.Cells = {caption + ": ", assembled.Dollars(), "1", assembled.Dollars(), modelNumber};
     sign.CataloguePartNo = modelNumber;
     const auto last = static_cast<vb::Long>(lines.size());
     const vb::Long keepFrom = std::clamp<vb::Long>(firstKept, 2, last);
     lines.erase(lines.begin() + 1, lines.begin() + (keepFrom - 1));
-    lines.back().Cells[PriceLine::kSubTotal] = Dollars(run.EstimateTotal + charge);
+    lines.back().Cells[PriceLine::kSubTotal] = (run.EstimateTotal + charge).Dollars();
     return true;
 }
 

@@ -13,8 +13,8 @@ using enum LayoutKind;
 constexpr vb::Long kWithLengthId = 11122;
 // The spacer is cut this much shorter than the module row it spans, in inches.
 constexpr double kSpacerCutInches = 0.125;
-// Fitting a generation-1 rail to a module row, per row, in cents.
-constexpr double kRailFittingCents = 7200.0;
+// Fitting a generation-1 rail to a module row, per row.
+constexpr Cents kRailFitting{7200};
 
 bool Gen1(const PriceRun& run) {
     return !run.Sign.Zomel2Mode;
@@ -31,9 +31,9 @@ std::string Suffix(vb::Long count) {
     return "-" + vb::Format(static_cast<double>(count), "00");
 }
 
-// The row's price per unit of the sign's length unit, in cents.
-double PricePerLength(const PriceRun& run) {
-    return static_cast<double>(run.UnitPrice) * run.Sign.Factors.PriceLengthFactor;
+// The row's price per unit of the sign's length unit.
+LengthPrice PricePerLength(const PriceRun& run) {
+    return {run.UnitPrice, run.Sign.Factors.PriceLengthFactor};
 }
 
 // Emits q when the conditions hold; skips otherwise.
@@ -45,7 +45,7 @@ void CountOrSkip(PriceRun& run, vb::Integer step, bool applies, vb::Long q) {
 
 // A piece priced by its length, `pieces` of them.
 void EmitLengthPieces(PriceRun& run, const std::string& quantity, vb::Long pieces, double length) {
-    const Cents piece = RoundCents(length * PricePerLength(run));
+    const Cents piece = run.UnitPrice.TimesLength(length, run.Sign.Factors.PriceLengthFactor);
     run.SetSellingPrice(piece);
     run.Emit(quantity, pieces * piece);
 }
@@ -58,14 +58,9 @@ std::string RailDescription(const PriceRun& run) {
            vb::Format(run.Sign.RailLength, "#,###.00") + " " + run.Sign.LengthUnit + "):";
 }
 
-Cents RailPieceOf(const PriceRun& run) {
-    if (run.Sign.Y == 0) vb::Raise(vb::err::kDivisionByZero);
-    return RoundCents(run.RailCost / static_cast<double>(run.Sign.Y));
-}
-
 // One rail per module row, at the rail cost shared out over the rows.
 void EmitRails(PriceRun& run) {
-    const Cents piece = RailPieceOf(run);
+    const Cents piece = run.RailCost.Share(run.Sign.Y);
     run.Emit(std::to_string(run.Sign.Y), run.Sign.Y * piece);
     run.SetSellingPrice(piece);
     run.Line.Cells[PriceLine::kDescription] = run.RailDescription;
@@ -152,8 +147,8 @@ void PriceFrameSides(PriceRun& run) {
 void PriceBackPlate(PriceRun& run) {
     run.LoadStep = 507;
     if (!Gen2(run) || !BackTest(run)) return run.SkipRow();
-    const double perArea = PricePerLength(run) * run.Sign.Factors.PriceLengthFactor;
-    const Cents plate = RoundCents(run.Sign.SignHeight * run.Sign.SignWidth * perArea);
+    const LengthPrice perArea = PricePerLength(run).PerArea(run.Sign.Factors.PriceLengthFactor);
+    const Cents plate = perArea.Times(run.Sign.SignHeight * run.Sign.SignWidth);
     run.Emit("1", plate);
     run.SetSellingPrice(plate);
     run.ShownPartNo = run.Sign.BackPlatePartNo;
@@ -208,7 +203,7 @@ void PriceRailConductor(PriceRun& run) {
             static_cast<double>(s.Y) *
             (3 * (static_cast<double>(s.X) * s.ZomelWidth + 9.5 * inch) +
              (static_cast<double>(s.X - 1) * s.ConductorNext + s.ConductorFirst) * inch);
-        run.RailCost += length * PricePerLength(run);
+        run.RailCost += PricePerLength(run).Of(length);
     }
     run.SkipRow();
 }
@@ -220,7 +215,7 @@ void PriceRailInsulator(PriceRun& run) {
         const double length =
             4.0 * static_cast<double>(s.Y) *
             (static_cast<double>(s.X) * s.ZomelWidth + 10 * s.Factors.InchLengthFactor);
-        run.RailCost += length * PricePerLength(run);
+        run.RailCost += PricePerLength(run).Of(length);
     }
     run.SkipRow();
 }
@@ -228,8 +223,9 @@ void PriceRailInsulator(PriceRun& run) {
 void PriceZomelRail(PriceRun& run) {
     run.LoadStep = 513;
     if (Gen1(run) && OrientationTestB(run)) {
-        run.RailCost = static_cast<double>(run.Sign.Y) *
-                       (run.Sign.RailLength * PricePerLength(run) + kRailFittingCents);
+        LengthPrice row = PricePerLength(run).Of(run.Sign.RailLength);
+        row += kRailFitting;
+        run.RailCost = run.Sign.Y * row;
         run.RailDescription = RailDescription(run);
         run.RailPartNo = run.RowPartNo() + Suffix(run.Sign.X);
     }
@@ -240,8 +236,8 @@ void PriceResetSpacer(PriceRun& run) {
     run.LoadStep = 515;
     if (!Gen1(run)) return run.SkipRow();
     const PricedSign& s = run.Sign;
-    run.RailCost += PricePerLength(run) * 2.0 * static_cast<double>(s.X) *
-                    static_cast<double>(s.Y) * s.Factors.InchLengthFactor;
+    const double length = 2.0 * static_cast<double>(s.X) * static_cast<double>(s.Y);
+    run.RailCost += PricePerLength(run).Of(length * s.Factors.InchLengthFactor);
     EmitRails(run);
     run.ShownPartNo = run.RailPartNo;
 }
@@ -249,7 +245,7 @@ void PriceResetSpacer(PriceRun& run) {
 void PriceZomel2Rail(PriceRun& run) {
     run.LoadStep = 514;
     if (!Gen2(run) || !OrientationTestB(run)) return run.SkipRow();
-    run.RailCost = static_cast<double>(run.Sign.Y) * run.Sign.RailLength * PricePerLength(run);
+    run.RailCost = PricePerLength(run).Of(static_cast<double>(run.Sign.Y) * run.Sign.RailLength);
     run.RailDescription = RailDescription(run);
     EmitRails(run);
     run.ShownPartNo = run.RowPartNo() + Suffix(run.Sign.X);

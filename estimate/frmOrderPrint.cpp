@@ -20,12 +20,13 @@ namespace {
 
 constexpr const char* kDocumentName = "ZOMELBuilder Estimate";
 constexpr vb::Integer kMostReplacements = 25;
-// The printed page: a margin all round and the line after which a long estimate breaks.
-constexpr vb::Single kPrintMargin = 900;
+// The printed page: a half-inch margin all round, inside which the head and 33 price lines
+// fit; the line after which a long estimate breaks.
+constexpr vb::Single kPrintMargin = 720;
 constexpr vb::Long kBreakAfterRow = 33;
 constexpr vb::Long kRowsForABreak = 34;
-// The price lines are a little smaller than the page head, so that 33 of them fit under it.
-constexpr double kLinePoints = 10;
+// The price lines print at the page head's size.
+constexpr double kLinePoints = 12;
 
 // The date and time in the system's general form.
 std::string NowText() {

@@ -23,16 +23,17 @@ std::int16_t LineOf(std::string_view text) {
 
 void CheckDecoded(const zomel::pricecode::DecodedPrice& price, std::int16_t line) {
     if (!price.ok) return;
-    if (!price.amount || !std::isfinite(*price.amount) || *price.amount < 0) __builtin_trap();
+    if (!price.amount || *price.amount < zomel::Cents()) __builtin_trap();
     if (price.text.empty() || price.text[0] != '$') __builtin_trap();
-    const auto cents = static_cast<std::int64_t>(std::llround(*price.amount * 100));
+    const std::int64_t cents = price.amount->Count();
     const auto again =
         zomel::pricecode::DecodePrice(zomel::pricecode::EncodePrice(cents, line), line);
-    if (!again.ok || std::llround(*again.amount * 100) != cents) __builtin_trap();
-    // The table's cost is read from the decoded text.
+    if (!again.ok || *again.amount != *price.amount) __builtin_trap();
+    // The estimate reads the price from the decoded text, the table's cost too.
+    if (zomel::Cents::Parse(price.text) != *price.amount) __builtin_trap();
     const float cost = zomel::catalogue::CostOf(price.text);
-    if (!std::isfinite(cost) || std::fabs(cost - *price.amount) > 1e-6 * *price.amount + 0.01)
-        __builtin_trap();
+    const double dollars = price.amount->ToDollars();
+    if (!std::isfinite(cost) || std::fabs(cost - dollars) > 1e-6 * dollars + 0.01) __builtin_trap();
 }
 
 }  // namespace

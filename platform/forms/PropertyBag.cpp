@@ -3,14 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/Description.h"
-#include "platform/vb/Strings.h"
 
 namespace forms {
 namespace {
-
-std::string Key(std::string_view name) {
-    return vb::LCase(name);
-}
 
 bool IsNumber(const vb::Variant& value) {
     switch (value.Type()) {
@@ -37,25 +32,33 @@ bool SameValue(const vb::Variant& a, const vb::Variant& b) {
 
 vb::Variant PropertyBag::ReadProperty(std::string_view name,
                                       const vb::Variant& defaultValue) const {
-    auto it = values_.find(Key(name));
+    auto it = values_.find(name);
     return it != values_.end() ? it->second : defaultValue;
 }
 
 void PropertyBag::WriteProperty(std::string_view name, const vb::Variant& value,
                                 const vb::Variant& defaultValue) {
     if (SameValue(value, defaultValue)) return;
-    values_[Key(name)] = value;
+    Put(name, value);
 }
 
 bool PropertyBag::Contains(std::string_view name) const {
-    return values_.contains(Key(name));
+    return values_.contains(name);
+}
+
+void PropertyBag::Put(std::string_view name, const vb::Variant& value) {
+    auto it = values_.find(name);
+    if (it != values_.end())
+        it->second = value;
+    else
+        values_.emplace(std::string(name), value);
 }
 
 PropertyBag PropertyBag::FromDescription(const nlohmann::json& properties) {
     PropertyBag bag;
     for (const auto& [name, value] : properties.items())
-        bag.values_[Key(name)] = value.is_object() ? vb::Variant(FontFromDescription(value))
-                                                   : VariantFromDescription(value);
+        bag.Put(name, value.is_object() ? vb::Variant(FontFromDescription(value))
+                                        : VariantFromDescription(value));
     return bag;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <map>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "platform/forms/PropertyTable.h"
 #include "platform/vb/Variant.h"
 
 namespace forms {
@@ -25,7 +26,10 @@ public:
     static PropertyBag FromDescription(const nlohmann::json& properties);
 
 private:
-    std::map<std::string, vb::Variant> values_;  // by folded name
+    void Put(std::string_view name, const vb::Variant& value);
+
+    // By the spelling first written; found without case.
+    std::unordered_map<std::string, vb::Variant, FoldedNameHash, FoldedNameEqual> values_;
 };
 
 // The language's equality of two values: numbers (and flags) by value, texts by their

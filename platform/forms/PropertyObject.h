@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/forms/PropertyTable.h"
 #include "platform/vb/Variant.h"
@@ -20,18 +21,21 @@ public:
 
     virtual const PropertyTable& Properties() const = 0;
 
-    // The bag, for properties declared Stored.
+    // The bag, for properties declared Stored (and any other name kept there).
     const vb::Variant& StoredValue(std::string_view name) const;
     void SetStoredValue(std::string_view name, const vb::Variant& value);
     // Every stored property back to its default.
-    void ClearStoredValues() { bag_.clear(); }
+    void ClearStoredValues();
 
 protected:
     // Every property change ends here, so that a view can follow the model.
     virtual void PropertyChanged(std::string_view name) { (void)name; }
 
 private:
-    std::unordered_map<std::string, vb::Variant> bag_;  // by the table's spelling
+    void SetSlot(const PropertyTable::Entry& entry, const vb::Variant& value);
+
+    std::vector<vb::Variant> slots_;  // by the table's slot; empty holds the default
+    std::unordered_map<std::string, vb::Variant> others_;  // names the table does not store
 };
 
 }  // namespace forms

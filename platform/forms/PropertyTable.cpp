@@ -5,36 +5,54 @@
 namespace forms {
 namespace {
 
-std::string Fold(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return folded;
+unsigned char FoldedChar(char c) {
+    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
 }
 
 }  // namespace
 
-PropertyTable& PropertyTable::Add(std::string name, Getter get, Setter set) {
-    index_[Fold(name)] = entries_.size();
-    entries_.push_back(Entry{std::move(name), std::move(get), std::move(set)});
+std::size_t FoldedNameHash::operator()(std::string_view name) const {
+    // FNV-1a over the folded bytes.
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name)
+        hash = (hash ^ FoldedChar(c)) * 1099511628211ull;
+    return hash;
+}
+
+bool FoldedNameEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldedChar(a[i]) != FoldedChar(b[i])) return false;
+    return true;
+}
+
+PropertyTable::PropertyTable(const PropertyTable* base) : base_(base) {
+    if (base_) {
+        index_ = base_->index_;
+        storedCount_ = base_->storedCount_;
+    }
+}
+
+PropertyTable& PropertyTable::Insert(Entry entry) {
+    const Entry& added = entries_.emplace_back(std::move(entry));
+    // The key views the entry's own name; a base entry of the same name gives way.
+    index_.erase(std::string_view(added.name));
+    index_.emplace(std::string_view(added.name), &added);
     return *this;
 }
 
+PropertyTable& PropertyTable::Add(std::string name, Getter get, Setter set) {
+    return Insert(Entry{std::move(name), std::move(get), std::move(set), -1, {}});
+}
+
 PropertyTable& PropertyTable::Stored(std::string name, vb::Variant defaultValue) {
-    std::string key = name;
-    return Add(
-        std::move(name),
-        [key, defaultValue](const PropertyObject& o) {
-            const vb::Variant& value = o.StoredValue(key);
-            return value.IsEmpty() ? defaultValue : value;
-        },
-        [key](PropertyObject& o, const vb::Variant& v) { o.SetStoredValue(key, v); });
+    const int slot = storedCount_++;
+    return Insert(Entry{std::move(name), nullptr, nullptr, slot, std::move(defaultValue)});
 }
 
 const PropertyTable::Entry* PropertyTable::Find(std::string_view name) const {
-    auto it = index_.find(Fold(name));
-    if (it != index_.end()) return &entries_[it->second];
-    return base_ ? base_->Find(name) : nullptr;
+    auto it = index_.find(name);
+    return it != index_.end() ? it->second : nullptr;
 }
 
 std::vector<const PropertyTable::Entry*> PropertyTable::All() const {

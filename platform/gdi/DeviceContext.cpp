@@ -111,7 +111,7 @@ Size DeviceContext::Extent(Each&& forEach) {
     return {width, face.Height()};
 }
 
-void DeviceContext::DrawGlyph(int x, int y, const Glyph& glyph) {
+Rect DeviceContext::DrawGlyph(int x, int y, const Glyph& glyph) {
     int left = x + glyph.left;
     int top = y + glyph.top;
     // Only the rows and columns on the surface.
@@ -125,33 +125,49 @@ void DeviceContext::DrawGlyph(int x, int y, const Glyph& glyph) {
         for (int gx = fromX; gx < toX; ++gx)
             if (dots[gx]) row[static_cast<std::size_t>(left + gx)] = textColor_;
     }
+    return {left + fromX, top + fromY, left + toX, top + toY};
 }
 
+namespace {
+
+Rect OnSurface(const Rect& area, const Bitmap& surface) {
+    Rect on{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, surface.Width()),
+            std::min(area.bottom, surface.Height())};
+    return on.Empty() ? Rect{} : on;
+}
+
+}  // namespace
+
 template <typename Each>
-void DeviceContext::Draw(int x, int y, Each&& forEach) {
+Rect DeviceContext::Draw(int x, int y, Each&& forEach) {
     Typeface& face = Face();
+    Rect changed;
     if (backMode_ == BackMode::Opaque) {
         Size size = Extent(forEach);
-        surface_->Fill({x, y, x + size.cx, y + size.cy}, backColor_);
+        changed = {x, y, x + size.cx, y + size.cy};
+        surface_->Fill(changed, backColor_);
     }
     int pen = x;
     forEach([&](char32_t code) {
         const Glyph& glyph = face.GlyphOf(code);
-        DrawGlyph(pen, y, glyph);
+        changed = Union(changed, DrawGlyph(pen, y, glyph));
         pen += glyph.advance;
     });
     if (font_.underline) {
         int row = y + face.UnderlineRow();
-        surface_->Fill({x, row, pen, row + face.UnderlineThickness()}, textColor_);
+        const Rect line{x, row, pen, row + face.UnderlineThickness()};
+        surface_->Fill(line, textColor_);
+        changed = Union(changed, line);
     }
+    return OnSurface(changed, *surface_);
 }
 
-void DeviceContext::TextOutA(int x, int y, std::string_view text) {
-    Draw(x, y, [text](auto&& each) { ForEachWindows1252(text, each); });
+Rect DeviceContext::TextOutA(int x, int y, std::string_view text) {
+    return Draw(x, y, [text](auto&& each) { ForEachWindows1252(text, each); });
 }
 
-void DeviceContext::TextOutW(int x, int y, std::u16string_view text) {
-    Draw(x, y, [text](auto&& each) { ForEachUtf16(text, each); });
+Rect DeviceContext::TextOutW(int x, int y, std::u16string_view text) {
+    return Draw(x, y, [text](auto&& each) { ForEachUtf16(text, each); });
 }
 
 Size DeviceContext::TextExtentA(std::string_view text) {

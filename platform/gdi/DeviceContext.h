@@ -50,8 +50,9 @@ public:
 
     // Text with its top-left at (x, y), in the text colour; the back colour fills the text's
     // box first only in opaque mode.  TextOutA takes Windows-1252 bytes, TextOutW UTF-16.
-    void TextOutA(int x, int y, std::string_view text);
-    void TextOutW(int x, int y, std::u16string_view text);
+    // Each returns the part of the surface it may have changed.
+    Rect TextOutA(int x, int y, std::string_view text);
+    Rect TextOutW(int x, int y, std::u16string_view text);
     Size TextExtentA(std::string_view text);
     Size TextExtentW(std::u16string_view text);
 
@@ -60,8 +61,8 @@ private:
     template <typename Each>
     Size Extent(Each&& forEach);
     template <typename Each>
-    void Draw(int x, int y, Each&& forEach);
-    void DrawGlyph(int x, int y, const Glyph& glyph);
+    Rect Draw(int x, int y, Each&& forEach);
+    Rect DrawGlyph(int x, int y, const Glyph& glyph);
     void Stamp(int x, int y);
 
     Bitmap* surface_;

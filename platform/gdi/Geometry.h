@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 namespace gdi {
 
 struct Point {
@@ -26,5 +28,13 @@ struct Rect {
     bool Empty() const { return right <= left || bottom <= top; }
     bool operator==(const Rect&) const = default;
 };
+
+// The smallest rectangle that holds both; an empty one adds nothing.
+inline Rect Union(const Rect& a, const Rect& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
 
 }  // namespace gdi

@@ -239,6 +239,55 @@ TEST_F(ComponentsTest, TheHiddenKeyPrintsTheListInItsOrderWithoutTheEstimateWind
     EXPECT_EQ(forms::Screen().MousePointer(), forms::vbDefault);
 }
 
+TEST_F(ComponentsTest, ALongDescriptionWrapsInsideItsColumnOnPaper) {
+    FakePrintQueue queue(env.Root());
+    const std::string description =
+        "Weatherproof enclosure with a hinged door, two locks and a sun shield for the "
+        "controller";
+    // A row the list shows, given the long description.
+    const std::string key = Open().lvComp->ListItems()(1).Key();
+    forms::Instance<frmComponents>().Unload();
+    auto& record = const_cast<OptionRecord&>(RowOfKey(key));
+    record.Name = description;
+    const std::string part = ComponentPartText(record);
+    frmComponents& list = Open();
+    std::string shown, price;
+    for (const auto& item : list.lvComp->ListItems())
+        if (item->Text().starts_with("Weatherproof"))
+            shown = item->Text(), price = item->SubItems(2);
+    ASSERT_GT(shown.size(), 55u);
+    list.KeyUp(80, forms::vbShiftMask | forms::vbCtrlMask | forms::vbAltMask);
+    ASSERT_EQ(queue.keptFiles.size(), 1u);
+
+    // On paper: the row's words left of the part number's column and its price ending under
+    // the price head, the rest of the words on the line below.
+    const std::vector<readers::PdfWord> words = readers::PdfWords(queue.keptFiles[0]);
+    auto find = [&](const std::string& text, int page = 0, double after = -1) {
+        for (const readers::PdfWord& word : words)
+            if (word.text == text && word.page == page && word.top > after) return word;
+        ADD_FAILURE() << "no " << text << " on page " << page + 1;
+        return readers::PdfWord{};
+    };
+    const readers::PdfWord partHead = find("Part");
+    const readers::PdfWord priceHead = find("Price");
+    const auto row = std::ranges::find(words, "Weatherproof", &readers::PdfWord::text);
+    ASSERT_NE(row, words.end());
+    const readers::PdfWord number = find(part, row->page, row->top - 1);
+    EXPECT_NEAR(number.top, row->top, 0.5);
+    EXPECT_NEAR(number.left, partHead.left, 0.5);
+    EXPECT_NEAR(find(price, row->page, row->top - 1).right, priceHead.right, 0.5);
+    std::string column;
+    const double lineHeight = row->bottom - row->top;
+    for (const readers::PdfWord& word : words) {
+        if (word.page != row->page || word.top < row->top - 0.5 ||
+            word.top > row->top + 2.5 * lineHeight || word.left >= partHead.left)
+            continue;
+        EXPECT_LT(word.right, partHead.left) << word.text << " runs into the part number";
+        column += (column.empty() ? "" : " ") + word.text;
+    }
+    EXPECT_EQ(column.substr(0, shown.size()), shown);
+}
+
 TEST_F(ComponentsTest, ACancelledPrinterDialogPrintsNothing) {
     FakePrintQueue queue(env.Root());
     frmComponents& list = Open();

@@ -293,13 +293,13 @@ TEST_F(CatalogueLoad, MissingCatalogueIsReportedOnceAndTheRestStillRuns) {
 
 TEST_F(CatalogueLoad, ConvertItPriceLeavesTheAmountInTheEstimateWindow) {
     EXPECT_EQ(ConvertItPrice("17.50", 3), "$15.50");
-    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 15.5);
+    EXPECT_EQ(gPriceLoad.PriceValue, Cents(1550));
     EXPECT_TRUE(Messages().empty());
 
     EXPECT_EQ(ConvertItPrice("1750", 3), "");
-    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 15.5);  // nothing was read
+    EXPECT_EQ(gPriceLoad.PriceValue, Cents(1550));  // nothing was read
     EXPECT_EQ(ConvertItPrice("1x.25", 3), "");
-    EXPECT_DOUBLE_EQ(gPriceLoad.PriceValue, 0.25);  // the cents were read before the fault
+    EXPECT_EQ(gPriceLoad.PriceValue, Cents(25));  // the cents were read before the fault
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_EQ(Messages()[0].prompt,
               "An unexpected error has occurred in Convert It Price Step: 0 Problem string: "

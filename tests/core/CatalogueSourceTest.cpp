@@ -60,7 +60,7 @@ TEST(CatalogueSource, ShippedFileDecodesToTheSourceRowByRow) {
         }
         const auto price = zomel::pricecode::DecodePrice(field(PriceField), int(i + 1));
         ASSERT_TRUE(price.ok) << lines[i];
-        EXPECT_NEAR(*price.amount, row.cents / 100.0, 1e-9) << lines[i];
+        EXPECT_EQ(*price.amount, zomel::Cents(row.cents)) << lines[i];
         if (i == 0) {
             EXPECT_EQ(field(9), source.date);
         }
@@ -80,7 +80,7 @@ TEST(CatalogueSource, CodesQuotedFieldsWithTheDateOnTheFirstLineOnly) {
               "\"May 2005\"\r\n"
               "\"Trailer\",\"" +
                   lifted + "\",\"OPTION-KIT\",\"680-1000\",\"15\",\"TOP\",\"0\",\"0\",\"0\"\r\n");
-    EXPECT_EQ(*zomel::pricecode::DecodePrice(lifted, 2).amount, 56800);
+    EXPECT_EQ(*zomel::pricecode::DecodePrice(lifted, 2).amount, zomel::Cents(5680000));
 }
 
 TEST(CatalogueSource, RefusesRowsTheFileCannotCarry) {

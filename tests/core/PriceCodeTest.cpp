@@ -20,7 +20,7 @@ TEST(PriceCode, DecodesBaseEightWholeDollarsAndKeepsTheCentsAsStored) {
     const auto price = DecodePrice("17.50", 9);
     ASSERT_TRUE(price.ok);
     EXPECT_EQ(price.text, "$15.50");
-    EXPECT_DOUBLE_EQ(*price.amount, 15.5);
+    EXPECT_EQ(*price.amount, zomel::Cents(1550));
 
     EXPECT_EQ(DecodePrice(".75", 1).text, "$0.75");
     EXPECT_EQ(DecodePrice("12.5", 1).text, "$10.5");
@@ -35,7 +35,7 @@ TEST(PriceCode, OnlyAmountsAboveTheThresholdAreLiftedByTheRow) {
     const auto lifted = DecodePrice(Octal(kThreshold + 1 + row * kRowFactor + 725) + ".10", row);
     ASSERT_TRUE(lifted.ok);
     EXPECT_EQ(lifted.text, "$726.10");
-    EXPECT_DOUBLE_EQ(*lifted.amount, 726.1);
+    EXPECT_EQ(*lifted.amount, zomel::Cents(72610));
 }
 
 TEST(PriceCode, FailuresNameTheirStepAndKeepWhatWasReadBefore) {
@@ -48,7 +48,7 @@ TEST(PriceCode, FailuresNameTheirStepAndKeepWhatWasReadBefore) {
     const auto letter = DecodePrice("1A.25", 1);
     EXPECT_FALSE(letter.ok);
     EXPECT_EQ(letter.step, kStepDigits);
-    EXPECT_DOUBLE_EQ(*letter.amount, 0.25);  // the cents were read before the digits failed
+    EXPECT_EQ(*letter.amount, zomel::Cents(25));  // the cents were read before the digits failed
 
     EXPECT_EQ(DecodePrice("-17.00", 1).step, kStepDigits);
     EXPECT_EQ(DecodePrice(" 17.00", 1).step, kStepDigits);
@@ -73,7 +73,7 @@ TEST(PriceCode, EncodingIsTheInverseOfDecoding) {
             const auto coded = EncodePrice(cents, row);
             const auto price = DecodePrice(coded, row);
             ASSERT_TRUE(price.ok) << coded;
-            EXPECT_NEAR(*price.amount, cents / 100.0, 1e-9) << coded;
+            EXPECT_EQ(*price.amount, zomel::Cents(cents)) << coded;
         }
     }
     EXPECT_EQ(EncodePrice(1550, 3), "17.50");

@@ -148,6 +148,24 @@ TEST_F(EstimateDocumentTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingA
     EXPECT_TRUE(Holds(pages.back(), "Total: $38.00"));
 }
 
+TEST_F(EstimateDocumentTest, PricesPrintAtTheHeadsSizeAndAFullFieldKeepsABlankBeforeIt) {
+    FakePrintQueue queue(env.Root());
+    Type(0, "EXIT");
+    PrintIt([](frmOrder& order) {
+        order.fgPrices->SetTextMatrix(1, 0, "Batteries 92 amp hour:");
+        order.fgPrices->SetTextMatrix(1, 1, "Call VELDO");  // wider than its field
+    });
+    ASSERT_EQ(queue.keptFiles.size(), 1u);
+    EXPECT_TRUE(Holds(queue.LastPages().at(0), "Batteries 92 amp hour: Call VELDO"));
+    double head = 0, line = 0;
+    for (const readers::PdfWord& word : readers::PdfWords(queue.keptFiles[0])) {
+        if (word.text == "Estimated") head = word.bottom - word.top;
+        if (word.text == "Batteries") line = word.bottom - word.top;
+    }
+    EXPECT_GT(head, 0);
+    EXPECT_NEAR(line, head, 0.5);
+}
+
 TEST_F(EstimateDocumentTest, TextsThatLookLikeRtfStayText) {
     Type(0, "EXIT");
     host.AnswerPrinterDialog(false);

@@ -107,7 +107,7 @@ TEST_F(RuleTest, TheCabinetIsRecognisedByItsCatalogueNumber) {
     PriceOption(1);
     EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"NEMA 4X equipment cabinet:",
                                                           "Call VELDO", "1", "Call VELDO", "N/A"}));
-    EXPECT_EQ(run.LineTotal, 0);
+    EXPECT_EQ(run.LineTotal, zomel::Cents());
     EXPECT_TRUE(host.Messages().empty());
     Sign(13, 1);  // 40.3 A
     PriceOption(1);
@@ -218,7 +218,7 @@ TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
     Option(1, "Installation kit ZOMEL", "OPTION-SET", "KIT", "$695.00", "610-1000", 10);
     Option(2, "Sign control software", "OPTION-SET", "KIT", "$450.00", "630-0100", 10).Checked =
         vb::True;
-    run.EstimateTotal = 123456;
+    run.EstimateTotal = zomel::Cents(123456);
     run.GridRow = 7;
     run.FirstEstimate = vb::True;
     PriceOption(1);  // the first estimate chooses the kit of the sign's generation
@@ -228,7 +228,7 @@ TEST_F(RuleTest, TheInstallationKitAndItsMembers) {
     EXPECT_EQ(Cell(PriceLine::kDescription), "Installation kit ZOMEL:");
     EXPECT_EQ(run.KitRow, 7);
     EXPECT_EQ(run.KitRowSeen, 7);
-    EXPECT_EQ(run.KitSubtotal, 123456);
+    EXPECT_EQ(run.KitSubtotal, zomel::Cents(123456));
     EXPECT_EQ(Outcome((PriceOption(2), run)), "skip");  // inside the kit
     run.InstallKitIncluded = false;
     EXPECT_EQ(Outcome((PriceOption(2), run)), "1 $450.00");
@@ -257,7 +257,7 @@ TEST_F(RuleTest, SolarPanelsOpenTheSolarWindowOnceTheSignChanged) {
     EXPECT_EQ(run.Line.Cells,
               (std::array<std::string, 5>{"Solar array - Batteries 92 amp hour:", "Call VELDO", "6",
                                           "Call VELDO", "650-0092"}));
-    EXPECT_EQ(run.LineTotal, 186000);  // still part of the total
+    EXPECT_EQ(run.LineTotal, zomel::Cents(186000));  // still part of the total
     run.PanelCount = "many";
     run.BeginRow(zomel::gOptions(1), 1);
     EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::kTypeMismatch);

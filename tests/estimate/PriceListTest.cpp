@@ -69,7 +69,7 @@ TEST_F(PriceListTest, TheComponentsFoldIntoTheAssembledSignWithTheirPartNumbers)
     EXPECT_TRUE(reported.empty());
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(run.KitRow, 4);
-    EXPECT_EQ(run.KitSubtotal, 185000 + 163500 + 3900);
+    EXPECT_EQ(run.KitSubtotal, zomel::Cents(185000 + 163500 + 3900));
     EXPECT_EQ(lines.back().Cells, (std::array<std::string, 5>{"Total:", "", "", "$4604.00", ""}));
     // 3 modules: (3/12 + 1.5) x 80 = 140.00 more.
     EXPECT_TRUE(zomel::AssembleSign(lines, run, "AF0-1H2A4-0301H", "AF0-1H2A4-0301H"));

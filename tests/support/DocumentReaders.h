@@ -106,3 +106,49 @@ inline bool XmlWellFormed(const std::string& path) {
 }
 
 }  // namespace readers
+
+namespace readers {
+
+// A word of a PDF page where pdftotext finds it, in points from the page's top-left corner.
+struct PdfWord {
+    int page = 0;  // 0-based
+    double left = 0, top = 0, right = 0, bottom = 0;
+    std::string text;
+};
+
+// Every word of a PDF file with its place, page by page.
+inline std::vector<PdfWord> PdfWords(const std::string& path) {
+    auto result = os::RunProgram({"pdftotext", "-bbox", path, "-"});
+    EXPECT_TRUE(result && result->exitCode == 0) << "pdftotext could not read " << path;
+    std::vector<PdfWord> words;
+    if (!result) return words;
+    const std::string& html = result->output;
+    int page = -1;
+    for (size_t at = 0; at < html.size();) {
+        size_t tag = html.find('<', at);
+        if (tag == std::string::npos) break;
+        at = tag + 1;
+        if (html.compare(tag, 6, "<page ") == 0) {
+            ++page;
+        } else if (html.compare(tag, 6, "<word ") == 0) {
+            PdfWord word;
+            word.page = page;
+            auto number = [&](const char* name) {
+                size_t where = html.find(std::string(name) + "=\"", tag);
+                return where == std::string::npos
+                           ? 0.0
+                           : std::stod(html.substr(where + std::string(name).size() + 2));
+            };
+            word.left = number("xMin");
+            word.top = number("yMin");
+            word.right = number("xMax");
+            word.bottom = number("yMax");
+            size_t open = html.find('>', tag) + 1;
+            word.text = html.substr(open, html.find("</word>", open) - open);
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
+}  // namespace readers

@@ -124,6 +124,8 @@ TEST_F(PrintSignTest, TheWholeSignPrintsOnOnePageWithTheHourglassMeanwhile) {
     EXPECT_EQ(host.MousePointers()[host.MousePointers().size() - 2], forms::vbHourglass);
     EXPECT_EQ(host.MousePointers().back(), forms::vbDefault);
     EXPECT_EQ(printer.Page(), 0);  // the document went out
+    // The estimate and the components list, printed next, measure in twips again.
+    EXPECT_EQ(printer.ScaleMode(), forms::PrinterObject::kTwips);
 }
 
 TEST_F(PrintSignTest, ThePrinterDialogComesFirstAndItsCancelPrintsNothing) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "editor/InkScan.h"
 #include "editor/MessageRaster.h"
@@ -22,8 +23,8 @@ struct Surface {
     Surface(int width, int height) : image(width, height, gdi::Rgb(9, 9, 9)) {}
     gdi::Bitmap image;
     gdi::DeviceContext dc{image};
-    std::u16string buffer;
-    MessageRaster raster{dc, buffer};
+    zomel::RasterWork work;
+    MessageRaster raster{dc, work};
 };
 
 zomel::InkScan Scan(const MessageRaster& raster) {
@@ -71,6 +72,65 @@ TEST(MessageRaster, ClearBlanksTheWholeSurface) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 30; ++x)
             ASSERT_EQ(surface.image.At(x, y), gdi::kBlack);
+}
+
+// Clearing only what was drawn leaves the surface as clearing all of it would, whatever the
+// face (an italic's ink leans past its advance) and wherever the text went, part of it off the
+// surface; the ink is found inside the area the raster reports.
+TEST(MessageRaster, ClearingWhatWasDrawnMatchesAWholeClear) {
+    LineFormat italic;
+    italic.FontName = "DejaVu Serif";
+    italic.FontSize = 14;
+    italic.Italic = 1;
+    italic.Underline = 1;
+    struct Step {
+        LineFormat format;
+        int x;
+        int y;
+        const char* text;
+    };
+    const Step steps[] = {{italic, -3, -4, "Wf"},
+                          {LedFont(), 50, 12, "LONG LINE"},
+                          {italic, 20, 30, "jy"},
+                          {LedFont(), 0, 0, "A"}};
+    Surface reused(70, 40);
+    reused.raster.Clear();
+    for (const Step& step : steps) {
+        reused.raster.Clear();
+        reused.raster.SetFont(step.format);
+        reused.raster.Draw(step.x, step.y, step.text);
+        Surface fresh(70, 40);
+        fresh.raster.Clear();
+        fresh.raster.SetFont(step.format);
+        fresh.raster.Draw(step.x, step.y, step.text);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 70; ++x)
+                ASSERT_EQ(reused.image.At(x, y), fresh.image.At(x, y))
+                    << step.text << " " << x << "," << y;
+        const gdi::BitmapInfo info = reused.image.Describe();
+        const auto inside = zomel::ScanInk(reused.image.Bytes(), info.bmWidthBytes, info.bmHeight,
+                                           4, reused.raster.InkArea());
+        const auto whole = Scan(reused.raster);
+        EXPECT_GT(whole.Count, 0) << step.text;
+        EXPECT_EQ(inside.Count, whole.Count) << step.text;
+        const auto box = [](const zomel::ExtentInfo& e) {
+            return std::tuple(e.StartingRow, e.StartingCol, e.EndingRow, e.EndingCol);
+        };
+        EXPECT_EQ(box(inside.Extent), box(whole.Extent)) << step.text;
+    }
+}
+
+// A surface the raster has not cleared (new, or grown since) is cleared whole.
+TEST(MessageRaster, ClearsAGrownSurfaceWhole) {
+    Surface surface(20, 10);
+    surface.raster.Clear();
+    surface.image.Resize(40, 20, gdi::Rgb(9, 9, 9));
+    EXPECT_EQ(surface.raster.InkArea(), (gdi::Rect{0, 0, 40, 20}));
+    surface.raster.Clear();
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(surface.image.At(x, y), gdi::kBlack);
+    EXPECT_TRUE(surface.raster.InkArea().Empty());
 }
 
 TEST(AssignUtf16, EncodesEveryPlane) {

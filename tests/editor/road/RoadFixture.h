@@ -107,8 +107,8 @@ protected:
                                              const std::vector<Placed>& lines) {
         gdi::Bitmap image(width, height);
         gdi::DeviceContext dc(image);
-        std::u16string buffer;
-        zomel::MessageRaster raster(dc, buffer);
+        zomel::RasterWork work;
+        zomel::MessageRaster raster(dc, work);
         zomel::LineFormat format;
         format.FontName = "VELDO 5x7";
         raster.SetFont(format);
