@@ -4,6 +4,7 @@
 #    documents by their section numbers or file names (only the issues do);
 #  - a layout kind (a sign's SegmentType, a priced sign's Layout) is compared with a bare
 #    number instead of a LayoutKind;
+#  - window code calls the system (files, processes) itself instead of through platform/os;
 # Runs from any folder of a checkout; needs git only.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -32,5 +33,11 @@ op='(==|!=|<=|>=|<|>)'
 report "a layout kind compared with a bare number (compare with LayoutKind::...)" \
   "$(git grep -nIE "$kind\s*$op\s*-?[0-9]|[0-9]\s*$op\s*[A-Za-z_.()>-]*$kind|static_cast<[^>]*>\([^;]*$kind\)\s*$op\s*-?[0-9]" \
        -- '*.cpp' '*.h' | head -n 20)"
+
+# The windows reach files and processes through platform/os, which keeps the system's calls in
+# one place.
+posix='#include <(unistd|fcntl|dirent|spawn)\.h>|#include <sys/|\b(opendir|readdir|mkstemp|getpid|fork|popen)\s*\(|(::|\b)l?stat\s*\('
+report "window code calling the system directly (add or use an os:: function)" \
+  "$(git grep -nIE "$posix" -- editor catalogue estimate modelspec | head -n 20)"
 
 exit $failed
