@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "core/LayoutKind.h"
 #include "core/OptionRecord.h"
 #include "estimate/LengthFactors.h"
+#include "estimate/PriceLine.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -45,14 +45,6 @@ struct PricedSign {
     double PowerLoad() const { return static_cast<double>(Modules()) * (HighDensity ? 3.1 : 0.7); }
 };
 
-// One line of the estimate: the five cells of a grid row and the catalogue part number that
-// the exports read for it.
-struct PriceLine {
-    enum Column { kDescription, kSellingPrice, kQuantity, kSubTotal, kPartNumber, kColumnCount };
-    std::array<std::string, kColumnCount> Cells;
-    std::string CataloguePartNo;
-};
-
 // One run of the price-list engine: the sign, the choices made around it, the catalogue row
 // being priced, the line it fills and what the rules carry from row to row.
 struct PriceRun {
@@ -79,7 +71,7 @@ struct PriceRun {
 
     // The line it fills.
     PriceLine Line;
-    std::string ShownPartNo;  // the part number column 4 shows
+    std::string ShownPartNo;  // what the part number column shows
     Cents LineTotal;
     bool RowSkipped = false;
     vb::Integer LoadStep = 0;

@@ -127,23 +127,19 @@ void frmOrder::PrintEstimate(bool Printing) {
     ReplaceText("$orientation$", orientation);
     if (Printing) PrintPageHead(orientation);
 
-    const forms::FlexGrid& grid = *fgPrices;
-    const vb::Long rows = grid.Rows();
+    const vb::Long rows = fgPrices->Rows();
     for (vb::Long r = 1; r < rows; ++r) {
         const EstimateRowKind kind = r == rows - 1   ? EstimateRowKind::Totals
                                      : r == rows - 2 ? EstimateRowKind::LastItem
                                                      : EstimateRowKind::Item;
-        EstimateRow row;
-        for (vb::Long c = 0; c < 4; ++c)
-            row.fields[static_cast<size_t>(c)] = grid.TextMatrix(r, c);
-        row.partNumber = grid.Cols() > 4 ? grid.TextMatrix(r, 4) : std::string();
+        const PriceLine line = GridLine(r);
         // The lines go at the document's end, however long the template is.
         document.SetSelStart(document.Document().Length());
-        document.SetSelRTF(EstimateRtfLine(row, kind));
+        document.SetSelRTF(EstimateRtfLine(line, kind));
         if (Printing) {
             SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
                          kind == EstimateRowKind::LastItem);
-            PrintLineOfPage(EstimatePrintLine(row, kind));
+            PrintLineOfPage(EstimatePrintLine(line, kind));
             if (rows > kRowsForABreak && r == kBreakAfterRow) {
                 forms::Printer().NewPage();
                 PrintHeading();
