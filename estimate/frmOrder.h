@@ -71,6 +71,9 @@ private:
     void SetUpHeaders();
     // `assembled`: the first line is the assembled sign.
     void ShowLines(const std::vector<PriceLine>& lines, bool assembled);
+    // The line grid row `row` shows, as the document and the exports read it; a column the
+    // grid lacks reads empty.
+    PriceLine GridLine(vb::Long row) const;
     void SetColumnWidths();
 
     // The estimate document, the printed page and the exports.
@@ -79,7 +82,6 @@ private:
     void PrintHeading();
     void CopyToClipboard();
     void ExportXml();
-    std::string ShownPartNumber(vb::Long row) const;
 
     LengthFactors factors_;
     std::vector<std::string> partNumbers_;  // by grid row
