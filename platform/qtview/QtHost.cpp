@@ -21,6 +21,7 @@
 #include "platform/qtview/FontDialog.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/MessageBox.h"
+#include "platform/qtview/ToolRow.h"
 #include "platform/qtview/ViewBase.h"
 
 namespace qtview {
@@ -253,6 +254,7 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
     if (focus ? widget != focus : !widget->isWindow()) return false;
     auto& key = static_cast<QKeyEvent&>(*event);
     if (!down && key.isAutoRepeat()) return false;
+    if (ToolRow::TakesKey(focus, key.key())) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
     const QEvent::Type type = event->type();
     // Not heard while walking the windows: the key may unload its window, and with it the

@@ -112,6 +112,12 @@ bool ToolRow::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
+bool ToolRow::TakesKey(const QWidget* focus, int key) {
+    return (key == Qt::Key_Return || key == Qt::Key_Enter) && focus &&
+           qobject_cast<const QToolButton*>(focus) &&
+           dynamic_cast<const ToolRow*>(focus->parentWidget());
+}
+
 bool ToolRow::eventFilter(QObject* watched, QEvent* event) {
     auto* button = qobject_cast<QToolButton*>(watched);
     if (!button || button->parent() != this) return QWidget::eventFilter(watched, event);
@@ -127,7 +133,7 @@ bool ToolRow::eventFilter(QObject* watched, QEvent* event) {
         next->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (TakesKey(button, key)) {
         // Once the key is done with the button: the tool's command may take the row away.
         QMetaObject::invokeMethod(button, &QToolButton::click, Qt::QueuedConnection);
         return true;

@@ -26,6 +26,9 @@ public:
     // The button that takes the keyboard when the row gets it: the one that had it last while
     // it can be pressed, else the first that can; nullptr when none can.
     QToolButton* CurrentButton() const;
+    // True for a key that a tool with the focus takes for itself (Enter presses it): the
+    // window does not hear it as well.
+    static bool TakesKey(const QWidget* focus, int key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/qtview/ToolRow.h"
@@ -22,12 +23,14 @@ public:
             if (exitUnloads && tool->ID() == "id_FileExit") Unload();
         });
     }
+    void Form_KeyPress(vb::Integer& KeyAscii) override { typed.push_back(KeyAscii); }
     std::vector<std::string> clicks;
+    std::vector<vb::Integer> typed;  // what the window previewed
     bool exitUnloads = false;
 };
 
 const char* kToolsWindow = R"({
-  "Name": "frmTools", "Caption": "Tools", "Width": 6120, "Height": 4000,
+  "Name": "frmTools", "Caption": "Tools", "Width": 6120, "Height": 4000, "KeyPreview": true,
   "Controls": [
     { "Type": "SSActiveToolBars", "Name": "SSBars",
       "Tools": [
@@ -185,6 +188,9 @@ TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
     EXPECT_TRUE(bold->hasFocus());
     QTest::keyClick(bold, Qt::Key_Space);
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FormatLeft 1", "id_Bold 1"}));
+    // Enter pressed the tool and went no further: a window that reads Enter for itself
+    // (the main window's next line) does not hear it as well.
+    EXPECT_EQ(std::count(window.typed.begin(), window.typed.end(), vb::Integer{13}), 0);
     // The tool with the keys put away, they stay on the toolbar; Tab takes them on to the
     // line, and a click on a tool leaves them there.
     bars->ToolById("id_Bold").Let("Visible", false);
