@@ -43,6 +43,10 @@ public:
     const Bitmap& Image() const { return image_; }
 
 private:
+    friend class PictureRecycler;
+    // After the image was made again: a handle for an image, none for no image.
+    void Renumber();
+
     Bitmap image_;
     std::uint32_t handle_ = 0;
 };
