@@ -6,6 +6,7 @@
 
 #include "core/Cents.h"
 #include "core/LayoutKind.h"
+#include "core/ModuleAmps.h"
 #include "core/OptionRecord.h"
 #include "estimate/LengthFactors.h"
 #include "estimate/PriceLine.h"
@@ -42,7 +43,7 @@ struct PricedSign {
     // Many modules, or a wide high-density sign: power runs along the rows.
     bool LargeSign() const { return (HighDensity && X > 8) || Modules() > 20; }
     // The amperes the sign draws.
-    double PowerLoad() const { return static_cast<double>(Modules()) * (HighDensity ? 3.1 : 0.7); }
+    double PowerLoad() const { return static_cast<double>(Modules()) * ModuleAmps(HighDensity); }
 };
 
 // One run of the price-list engine: the sign, the choices made around it, the catalogue row

@@ -6,6 +6,7 @@
 #    number instead of a LayoutKind;
 #  - in the estimate, a grid column (of a cell, a column width, the column count, a price
 #    line's cells) is indexed or compared by a bare number instead of a PriceLine column name;
+#  - window code calls the system (files, processes) itself instead of through platform/os;
 # Runs from any folder of a checkout; needs git only.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -41,5 +42,11 @@ column='TextMatrix\([^,;]*,\s*[0-9]+\s*[,)]|\b(Set)?Col(Width)?\(\s*[0-9]+\s*[,)
 count="\bCols\(\)\s*($op|-)\s*[0-9]|[0-9]\s*$op\s*[A-Za-z_.()>-]*\bCols\(\)"
 report "an estimate grid column indexed or compared by a bare number (use PriceLine::k...)" \
   "$(git grep -nIE "$column|$count" -- 'estimate/*.cpp' 'estimate/*.h' | head -n 20)"
+
+# The windows reach files and processes through platform/os, which keeps the system's calls in
+# one place.
+posix='#include <(unistd|fcntl|dirent|spawn)\.h>|#include <sys/|\b(opendir|readdir|mkstemp|getpid|fork|popen)\s*\(|(::|\b)l?stat\s*\('
+report "window code calling the system directly (add or use an os:: function)" \
+  "$(git grep -nIE "$posix" -- editor catalogue estimate modelspec | head -n 20)"
 
 exit $failed
