@@ -69,8 +69,7 @@ private:
 
     // The grid: its headers, its lines, its column widths.
     void SetUpHeaders();
-    // `assembled`: the first line is the assembled sign.
-    void ShowLines(const std::vector<PriceLine>& lines, bool assembled);
+    void ShowLines(const std::vector<PriceLine>& lines);
     void SetColumnWidths();
 
     // The estimate document, the printed page and the exports.
