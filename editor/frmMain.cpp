@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 #include <unistd.h>
+#include <algorithm>
 
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
@@ -12,6 +13,7 @@
 #include "core/mapParts.h"
 #include "editor/LinePlacement.h"
 #include "editor/SignEventsToWindows.h"
+#include "editor/WarningPlace.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -31,8 +33,8 @@ const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
-constexpr vb::Single kWarnAbove = 127;
-constexpr vb::Single kWarnLeftOfTabEnd = 370;
+constexpr vb::Single kWarnAbove = kWarningAbove;
+constexpr vb::Single kWarnLeftOfTabEnd = kWarningLeftOfTabEnd;
 constexpr vb::Single kSignsListRoom = 6120;
 constexpr vb::Long kActivateLabel = 10915;
 constexpr vb::Long kColorDepthLead = 10946;
@@ -233,8 +235,7 @@ void frmMain::Form_Resize() {
     for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
         Frame(PageOfTab(i)).SetWidth(ScaleWidth() - kPageMargin);
     if (Width() > kSignsListRoom) lstSigns->SetWidth(Width() - kSignsListRoom);
-    lblWarn->SetTop(ScaleHeight() - kWarnAbove);
-    lblWarn->SetLeft(tabCreate->Width() - kWarnLeftOfTabEnd);
+    PlaceWarning(*this);
 }
 
 void frmMain::Form_Unload(vb::Integer&) {
