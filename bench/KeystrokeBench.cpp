@@ -18,8 +18,9 @@ void TypeMessage(zomel::frmMain& main, int lines) {
         main.txtZomelText(i).SetText(i < lines ? "LINE " + std::to_string(i) + " OF TEXT" : "");
 }
 
-// Typing one character into the last line of a message of `lines` lines, then the next.
-void Keystroke(benchmark::State& state) {
+// Typing one character into the last line of a message of `lines` lines, then the next; on
+// screen, the window also shows the preview after each.
+void Type(benchmark::State& state, bool onScreen) {
     zomel::frmMain& main = TheSession().Main();
     const int lines = static_cast<int>(state.range(0));
     TypeMessage(main, lines);
@@ -29,10 +30,19 @@ void Keystroke(benchmark::State& state) {
     for (auto _ : state) {
         longer = !longer;
         main.txtZomelText(last).SetText(longer ? text + "X" : text);
+        if (onScreen) benchmark::DoNotOptimize(main.ViewSign->Surface());
     }
     state.counters["columns"] = zomel::gSign->XZomelCount();
     state.counters["rows"] = zomel::gSign->YZomelCount();
 }
+void Keystroke(benchmark::State& state) {
+    Type(state, false);
+}
 BENCHMARK(Keystroke)->Arg(1)->Arg(3)->Arg(11)->Unit(benchmark::kMillisecond);
+
+void KeystrokeOnScreen(benchmark::State& state) {
+    Type(state, true);
+}
+BENCHMARK(KeystrokeOnScreen)->Arg(1)->Arg(3)->Arg(11)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -51,7 +51,7 @@ bool IsKitExempt(const std::string& partText) {
 }  // namespace
 
 std::string ComponentPartText(const OptionRecord& row) {
-    std::string part = row.PartNo.rfind("000", 0) == 0 ? std::string(kNotApplicable) : row.PartNo;
+    std::string part = row.PartNo.starts_with("000") ? std::string(kNotApplicable) : row.PartNo;
     return part + std::string(PlaceholderOf(row));
 }
 

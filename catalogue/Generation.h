@@ -5,9 +5,9 @@
 
 namespace zomel {
 
-// A row made for the other module generation than the one in use.
+// A row made for the other module generation than the main window's.
 inline bool ForOtherGeneration(const OptionRecord& row) {
-    return (row.ZomelVersion == 1 && Zomel2Mode) || (row.ZomelVersion == 2 && !Zomel2Mode);
+    return ForOtherGeneration(row, Zomel2Mode != 0);
 }
 
 }  // namespace zomel

@@ -77,7 +77,7 @@ void OptionTreeBuild::Run() {
         OptionRecord& row = gOptions(i);
         sPrice_.clear();
         const bool cabinet = IsCabinetPlaceholder(row);
-        if (vb::Left(row.PartNo, 3) == "000") {
+        if (row.PartNo.starts_with("000")) {
             if (row.PartNo == kCabinetPlaceholderPartNo) cabinetKitRow_ = i + 1;
             row.PartNo = "N/A";
         }

@@ -42,7 +42,7 @@ vb::Integer ScanStart() {
 
 // Sets whose first and last member go together: "TQX " and the "QZ8" family.
 bool IsPairedSetCaption(const std::string& caption) {
-    return caption == kPairedSetCaption || vb::Left(caption, 2) == vb::Left(kAltPartsSetPrefix, 2);
+    return caption == kPairedSetCaption || caption.starts_with(kAltPartsFamilyPrefix);
 }
 
 }  // namespace
@@ -206,17 +206,16 @@ void frmChooser::SolarRows(vb::Integer t, bool chosen) {
 void frmChooser::PairedSet(forms::Node& node, bool chosen) {
     const forms::Node* set = node.Parent();
     if (!set || !IsPairedSetCaption(set->Text())) return;
-    if (vb::Left(set->Text(), 3) == kAltPartsSetPrefix) Estimate().AltPartsFlag = vb::Flag(chosen);
+    if (set->Text().starts_with(kAltPartsSetPrefix)) Estimate().AltPartsFlag = vb::Flag(chosen);
     forms::Node* other = &node == node.LastSibling() ? node.FirstSibling() : node.LastSibling();
     if (const vb::Integer row = RowOf(*other)) gOptions(row).Checked = vb::Flag(chosen);
 }
 
 void frmChooser::VersionNotice(vb::Integer t) {
-    const vb::Integer version = gOptions(t).ZomelVersion;
-    if (gSign->Zomel2() && version == 1)
-        forms::MsgBox(forms::LoadResString(kGeneration1Notice), forms::vbOKOnly);
-    else if (!gSign->Zomel2() && version == 2)
-        forms::MsgBox(forms::LoadResString(kGeneration2Notice), forms::vbOKOnly);
+    const OptionRecord& row = gOptions(t);
+    if (!ForOtherGeneration(row, gSign->Zomel2() != 0)) return;
+    const vb::Long notice = row.ZomelVersion == 1 ? kGeneration1Notice : kGeneration2Notice;
+    forms::MsgBox(forms::LoadResString(notice), forms::vbOKOnly);
 }
 
 void frmChooser::ShowChecks() {
@@ -225,7 +224,7 @@ void frmChooser::ShowChecks() {
         forms::Node& node = tree.Item(n);
         if (const vb::Integer t = RowOf(node)) {
             node.SetChecked(gOptions(t).Checked != 0);
-        } else if (vb::Left(node.Key(), 3) == "OPT" && node.Parent()) {
+        } else if (node.Key().starts_with("OPT") && node.Parent()) {
             if (const vb::Integer kit = RowOf(*node.Parent()))
                 node.SetChecked(gOptions(kit).Checked != 0);
         }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/ComponentText.h"
+#include "catalogue/Generation.h"
 #include "core/Catalogue.h"
 #include "core/Globals.h"
 #include "core/OptionRecord.h"
@@ -154,7 +155,7 @@ void frmComponents::FillComponents() {
         const OptionRecord& row = n <= gBaseCount
                                       ? gBaseParts(static_cast<vb::Integer>(n))
                                       : gOptions(static_cast<vb::Integer>(n - gBaseCount));
-        if (Zomel2Mode ? row.ZomelVersion == 1 : row.ZomelVersion == 2) continue;
+        if (ForOtherGeneration(row)) continue;
         if (IsOneOf(kUnlistedPartNumbers, row.PartNo)) continue;
         if (IsOneOf(kListedOncePartNumbers, row.PartNo) && !listedOnce.insert(row.PartNo).second)
             continue;

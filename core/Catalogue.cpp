@@ -149,7 +149,7 @@ void Loader::ReadRow(const std::string& text) {
     if (gBaseCount >= kMaxBaseParts) return Reject(text, vb::err::kSubscriptOutOfRange);
     LoadBaseRow(text, static_cast<vb::Integer>(line_));
     if (kind == "ZOMEL") {
-        Set(F(0), [&] { CEOption = vb::Flag(vb::Right(Unquote(F(0)), 4) == "Euro"); });
+        Set(F(0), [&] { CEOption = vb::Flag(Unquote(F(0)).ends_with("Euro")); });
     }
 }
 

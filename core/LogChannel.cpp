@@ -1,8 +1,7 @@
 #include "core/LogChannel.h"
 
-#include <ctime>
-
 #include "platform/os/TextChannel.h"
+#include "platform/vb/Now.h"
 
 namespace zomel {
 namespace {
@@ -28,12 +27,7 @@ void WriteLogLine(const std::string& line) {
 }
 
 std::string LogTimestamp() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
+    return vb::NowText("%Y-%m-%d %H:%M:%S");
 }
 
 }  // namespace zomel

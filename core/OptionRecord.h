@@ -29,6 +29,12 @@ struct OptionRecord {
                                       // `PartNo` shows a placeholder as "N/A"
 };
 
+// A row made for the other module generation than the one in use; a row of neither generation
+// serves both.
+inline bool ForOtherGeneration(const OptionRecord& row, bool zomel2) {
+    return row.ZomelVersion == (zomel2 ? 1 : 2);
+}
+
 // The NEMA cabinet kit.  The loader shows its placeholder number as "N/A", so the row is known
 // by the number the catalogue gives it (or by the placeholder itself, not yet converted).
 inline bool IsCabinetPlaceholder(const OptionRecord& row) {

@@ -53,5 +53,7 @@ inline constexpr std::array<std::string_view, 2> kKitTextExemptPartNumbers = {kP
 // also asks for the alternative mounting part numbers.
 inline constexpr std::string_view kPairedSetCaption = "TQX ";
 inline constexpr std::string_view kAltPartsSetPrefix = "QZ8";
+// The family that pairs its members: the set captions sharing the prefix's first two letters.
+inline constexpr std::string_view kAltPartsFamilyPrefix = kAltPartsSetPrefix.substr(0, 2);
 
 }  // namespace zomel

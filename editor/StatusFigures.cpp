@@ -1,5 +1,6 @@
 #include "editor/StatusFigures.h"
 
+#include "core/ModuleAmps.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"
@@ -15,10 +16,6 @@ constexpr vb::Long kAmps = 10956;
 constexpr vb::Long kStandardPowerLabel = 10957;
 constexpr vb::Long kWeightLabel = 10958;
 
-// Amps per module at its typical maximum.
-constexpr double kHighDensityAmps = 3.1;
-constexpr double kStandardAmps = 0.7;
-
 std::string Text(vb::Long id) {
     return forms::LoadResString(id);
 }
@@ -29,9 +26,8 @@ std::array<std::string, 4> StatusTexts(const SignFigures& sign) {
     if (sign.XZomelCount == 0) return {" ", " ", " ", " "};
     const auto modules = static_cast<vb::Integer>(sign.XZomelCount * sign.YZomelCount);
     const std::string power =
-        sign.HighDensity
-            ? Text(kHighDensityPowerLabel) + vb::Format(modules * kHighDensityAmps, "#,###.0")
-            : Text(kStandardPowerLabel) + vb::Format(modules * kStandardAmps, "#,###.0");
+        Text(sign.HighDensity ? kHighDensityPowerLabel : kStandardPowerLabel) +
+        vb::Format(modules * ModuleAmps(sign.HighDensity), "#,###.0");
     return {
         Text(kSizeLabel) + vb::CStr(vb::Long{sign.XZomelCount}) + Text(kBy) +
             vb::CStr(vb::Long{sign.YZomelCount}),

@@ -1,7 +1,5 @@
 #include "editor/frmClipArt.h"
 
-#include <unistd.h>
-
 #include "core/Diagnostics.h"
 #include "core/TranslateForm.h"
 #include "platform/forms/Interaction.h"
@@ -57,13 +55,7 @@ void frmClipArt::SavePicture(vb::Integer Index) {
     try {
         gdi::PictureRef picture = PictureOf(Img(Index));
         if (os::FileExists(path)) {
-            std::string fresh = os::TempFolder() + "zomel-clip-" + std::to_string(::getpid()) +
-                                "-" + std::to_string(Index) + ".bmp";
-            bool same =
-                picture->SaveBmp(fresh) && os::ReadAllBytes(fresh) == os::ReadAllBytes(path);
-            vb::ResumeNext([&] { os::Kill(fresh); });
-            vb::Err().Clear();
-            if (!same) {
+            if (picture->BmpBytes() != os::ReadAllBytes(path)) {
                 forms::MsgBox(forms::LoadResString(kKeptOtherFileId) + path, forms::vbExclamation);
                 return;
             }

@@ -1,9 +1,5 @@
 #include "editor/frmMain.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-#include <algorithm>
-
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/FontTable.h"
@@ -19,6 +15,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/gdi/Screen.h"
+#include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
 #include "platform/vb/Conversion.h"
@@ -175,11 +172,7 @@ void frmMain::RestoreUnits() {
 
 // An empty file of a name of its own in the temporary folder, kept for the run and after.
 void frmMain::MakeTempFile() {
-    std::string pattern = os::TempFolder() + "VZBXXXXXX";
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + os::TempFolder());
-    ::close(fd);
-    TempFileName = pattern;
+    TempFileName = os::NewTempFile("VZB");
 }
 
 void frmMain::CheckColorDepth(vb::Integer depth) {

@@ -26,7 +26,7 @@ constexpr vb::Long kFontSizeWord = 10960;
 constexpr vb::Long kScreenAndPrinterFontsWithEffects = 259;
 
 bool IsBlockFontName(const std::string& name) {
-    if (vb::Left(name, 5) != "VELDO") return false;
+    if (!name.starts_with("VELDO")) return false;
     for (vb::Integer i = kFirstBlockFont; i <= kLastBlockFont; ++i)
         if (FontTable(i).Name == name) return true;
     return false;

@@ -112,9 +112,10 @@ void frmMain::mnuViewStatus_Click() {
     sbStatusBar->SetVisible(ToolState("id_ViewStatus") == forms::kToolDown);
 }
 
-// The second toolbar (the first bar is the menu bar).
+// The second toolbar only: the first keeps the file, edit and format tools in sight.
 void frmMain::mnuViewToolbar_Click() {
-    SSBars->ToolBars()(2).Let("Visible", ToolState("id_ViewToolbar") == forms::kToolDown);
+    if (forms::ToolBar* second = SSBars->Toolbar(2))
+        second->Let("Visible", ToolState("id_ViewToolbar") == forms::kToolDown);
 }
 
 void frmMain::mnuViewRefresh_Click() {

@@ -1,12 +1,14 @@
 #include "estimate/EstimateDocument.h"
 
+#include <array>
+
 #include "platform/forms/RtfDocument.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
 
-constexpr std::array<vb::Long, 4> kFieldWidths = {50, 9, 10, 11};
+constexpr std::array<vb::Long, PriceLine::kPricedColumns> kFieldWidths = {50, 9, 10, 11};
 
 std::string PadLeft(const std::string& text, vb::Long width) {
     const vb::Long length = vb::Len(text);
@@ -15,33 +17,33 @@ std::string PadLeft(const std::string& text, vb::Long width) {
 
 }  // namespace
 
-std::string AlignedFields(const EstimateRow& row, bool keepApart) {
-    std::string line;
+std::string AlignedFields(const PriceLine& line, bool keepApart) {
+    std::string fields;
     for (size_t c = 0; c < kFieldWidths.size(); ++c) {
         // A text that fills its field would touch the one before it.
-        if (keepApart && c > 0 && vb::Len(row.fields[c]) >= kFieldWidths[c]) line += ' ';
-        line += PadLeft(row.fields[c], kFieldWidths[c]);
+        if (keepApart && c > 0 && vb::Len(line.Cells[c]) >= kFieldWidths[c]) fields += ' ';
+        fields += PadLeft(line.Cells[c], kFieldWidths[c]);
     }
-    return line;
+    return fields;
 }
 
-std::string EstimateRtfLine(const EstimateRow& row, EstimateRowKind kind) {
-    std::string line = "{\\par\\f1\\b0 ";
-    if (kind == EstimateRowKind::LastItem) line += "\\ul ";
-    if (kind == EstimateRowKind::Totals) line += "\\b ";
-    line += forms::RtfEscape(AlignedFields(row));
+std::string EstimateRtfLine(const PriceLine& line, EstimateRowKind kind) {
+    std::string rtf = "{\\par\\f1\\b0 ";
+    if (kind == EstimateRowKind::LastItem) rtf += "\\ul ";
+    if (kind == EstimateRowKind::Totals) rtf += "\\b ";
+    rtf += forms::RtfEscape(AlignedFields(line));
     if (kind != EstimateRowKind::Totals) {
-        line += " \\plain ";
-        line += kind == EstimateRowKind::LastItem ? "\\ul  " : " ";
-        line += forms::RtfEscape(row.partNumber);
+        rtf += " \\plain ";
+        rtf += kind == EstimateRowKind::LastItem ? "\\ul  " : " ";
+        rtf += forms::RtfEscape(line.Cells[PriceLine::kPartNumber]);
     }
-    return line + " } ";
+    return rtf + " } ";
 }
 
-std::string EstimatePrintLine(const EstimateRow& row, EstimateRowKind kind) {
-    std::string line = AlignedFields(row, true);
-    if (kind != EstimateRowKind::Totals) line += " " + row.partNumber;
-    return line;
+std::string EstimatePrintLine(const PriceLine& line, EstimateRowKind kind) {
+    std::string printed = AlignedFields(line, true);
+    if (kind != EstimateRowKind::Totals) printed += " " + line.Cells[PriceLine::kPartNumber];
+    return printed;
 }
 
 }  // namespace zomel

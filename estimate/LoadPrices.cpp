@@ -62,7 +62,7 @@ void frmOrder::LoadPrices() {
     FinishRun(run);
     vb::OnError step([&run] { ReportPriceError(run); });
     step([&] {
-        if (vb::Left(gSign->ModelNumber(), 1) == "C") return;
+        if (gSign->ModelNumber().starts_with("C")) return;
         forms::Instance<frmModelNum>().UpdateModelNum();
         const std::string caption = MainForm ? MainForm->txtModel->Text() : gSign->ModelNumber();
         AssembleSign(lines, run, caption, gSign->ModelNumber());

@@ -28,13 +28,13 @@ std::string Text(vb::Long id) {
     return forms::LoadResString(id);
 }
 
-// The first `n` characters of the option's name, upper-cased.
-std::string NameStart(const OptionRecord& option, vb::Long n) {
-    return vb::UCase(vb::Left(option.Name, n));
+// Whether the option's name begins with `prefix`, whatever the case of its letters.
+bool NameStartsWith(const OptionRecord& option, std::string_view prefix) {
+    return vb::TextStartsWith(option.Name, prefix);
 }
 
 bool IsInstallationKit(const OptionRecord& option) {
-    return NameStart(option, 16) == "INSTALLATION KIT";
+    return NameStartsWith(option, "INSTALLATION KIT");
 }
 
 void CallVeldo(PriceRun& run) {
@@ -139,7 +139,7 @@ void PriceSet(PriceRun& run) {
     if (run.OptionIndex == run.PowerCableIndex) return PricePowerCable(run);
     if (option.Info == "KIT") return PriceKitMember(run);
     run.LoadStep = 550;
-    if (NameStart(option, 7) == "POWER S") return PricePowerSupply(run);
+    if (NameStartsWith(option, "POWER S")) return PricePowerSupply(run);
     PriceOtherOption(run);
 }
 
@@ -158,7 +158,7 @@ void CheckPresetOnFirstEstimate(PriceRun& run) {
 // is the cable, or else the first of them for this estimate only.
 void SelectPowerCable(PriceRun& run) {
     const OptionRecord& option = run.Option();
-    if (NameStart(option, 7) != "POWER C") return;
+    if (!NameStartsWith(option, "POWER C")) return;
     if (run.PowerCableIndex == 0) run.PowerCableIndex = run.OptionIndex;
     if (run.CableAutoChecked || option.Checked) return;
     run.CableAutoChecked = true;
@@ -217,19 +217,19 @@ void PricePowerSupply(PriceRun& run) {
 void PriceOtherOption(PriceRun& run) {
     run.LoadStep = 556;
     const OptionRecord& option = run.Option();
-    const std::string start = NameStart(option, 15);
+    const bool batteries = NameStartsWith(option, "SOLAR ARRAY - B");
     vb::Long q = 1;
-    if (start == "SOLAR ARRAY - P") {
+    if (NameStartsWith(option, "SOLAR ARRAY - P")) {
         if (run.SignChanged) {
             if (run.ShowSolar) run.ShowSolar(run);
             run.SignChanged = vb::False;
         }
         run.Resume([&] { q = CountOf(run.PanelCount); });
-    } else if (start == "SOLAR ARRAY - B") {
+    } else if (batteries) {
         run.Resume([&] { q = CountOf(run.BatteryCount); });
     }
     run.Emit(q);
-    if (start == "SOLAR ARRAY - B") CallVeldo(run);
+    if (batteries) CallVeldo(run);
 }
 
 }  // namespace zomel::rules

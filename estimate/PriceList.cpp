@@ -71,10 +71,6 @@ void MovePresetCheck(PriceRun& run) {
     }
 }
 
-bool OfOtherGeneration(const PriceRun& run, const OptionRecord& record) {
-    return run.Sign.Zomel2Mode ? record.ZomelVersion == 1 : record.ZomelVersion == 2;
-}
-
 class CatalogueWalk {
 public:
     CatalogueWalk(PriceRun& run, const PriceErrorReport& report)
@@ -108,7 +104,7 @@ private:
         if (!base) run_.OptionIndex = static_cast<vb::Integer>(index - gBaseCount);
         const OptionRecord& record =
             base ? gBaseParts(static_cast<int>(index)) : gOptions(run_.OptionIndex);
-        if (OfOtherGeneration(run_, record)) return;
+        if (ForOtherGeneration(record, run_.Sign.Zomel2Mode)) return;
         run_.GridRow = static_cast<vb::Long>(lines_.size()) + 1;
         run_.BeginRow(record, base ? vb::Integer{0} : run_.OptionIndex);
         run_.LoadStep = 5;

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/Cents.h"
 #include "core/LayoutKind.h"
+#include "core/ModuleAmps.h"
 #include "core/OptionRecord.h"
 #include "estimate/LengthFactors.h"
+#include "estimate/PriceLine.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -42,15 +43,7 @@ struct PricedSign {
     // Many modules, or a wide high-density sign: power runs along the rows.
     bool LargeSign() const { return (HighDensity && X > 8) || Modules() > 20; }
     // The amperes the sign draws.
-    double PowerLoad() const { return static_cast<double>(Modules()) * (HighDensity ? 3.1 : 0.7); }
-};
-
-// One line of the estimate: the five cells of a grid row and the catalogue part number that
-// the exports read for it.
-struct PriceLine {
-    enum Column { kDescription, kSellingPrice, kQuantity, kSubTotal, kPartNumber, kColumnCount };
-    std::array<std::string, kColumnCount> Cells;
-    std::string CataloguePartNo;
+    double PowerLoad() const { return static_cast<double>(Modules()) * ModuleAmps(HighDensity); }
 };
 
 // One run of the price-list engine: the sign, the choices made around it, the catalogue row
@@ -79,7 +72,7 @@ struct PriceRun {
 
     // The line it fills.
     PriceLine Line;
-    std::string ShownPartNo;  // the part number column 4 shows
+    std::string ShownPartNo;  // what the part number column shows
     Cents LineTotal;
     bool RowSkipped = false;
     vb::Integer LoadStep = 0;

@@ -101,10 +101,6 @@ bool DensityTest(const PriceRun& run) {
     return run.Sign.HighDensity ? InfoIs(run, "HIGH DENSITY") : InfoIs(run, "STD DENSITY");
 }
 
-bool SmallSign(const PriceRun& run) {
-    return (!run.Sign.HighDensity || run.Sign.X <= 8) && run.Sign.Modules() <= 20;
-}
-
 void PriceSupplyPer20Zomels(PriceRun& run) {
     const vb::Long modules = run.Sign.Modules();
     CountOrSkip(run, 500, Gen1(run), modules / 20 + (modules % 20 > 0 ? 1 : 0));
@@ -160,7 +156,7 @@ void PriceZomel2Supplies(PriceRun& run) {
     run.LoadStep = 508;
     if (!Gen2(run)) return run.SkipRow();
     const vb::Long y = run.Sign.Y;
-    const bool small = SmallSign(run);
+    const bool small = !run.Sign.LargeSign();
     vb::Long q = 0;
     if (InfoIs(run, "LEFT HRZ") || InfoIs(run, "CM")) {
         q = small ? 1 : (y + 1) / 2;

@@ -12,7 +12,6 @@ bool OrientationTestB(const PriceRun& run);  // HORIZONTAL, VERTICAL, SEGMENT
 bool SideTest(const PriceRun& run);
 bool BackTest(const PriceRun& run);
 bool DensityTest(const PriceRun& run);
-bool SmallSign(const PriceRun& run);
 
 void PriceSupplyPer20Zomels(PriceRun& run);  // "ONE / 20ZOMELS"
 void PriceLockdowns(PriceRun& run);          // "ZOMEL * 1.5"

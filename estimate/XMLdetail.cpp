@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <ctime>
 #include <optional>
 #include <regex>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Now.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -20,13 +20,6 @@ namespace {
 constexpr const char* kDatePlaceholder = "2004-05-03";
 constexpr const char* kNamePlaceholder = "ZomelBuilder XML";
 constexpr const char* kClosing = "</DocumentItems></Document></Documents></QuoteWerksXML>";
-
-std::string NowText(const char* format) {
-    std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, format, std::localtime(&now));
-    return text;
-}
 
 void ReplaceFirst(std::string& text, const std::string& find, const std::string& with) {
     size_t at = text.find(find);
@@ -116,7 +109,7 @@ bool OpensTheItems(const std::string& head) {
         R"(<\?xml[ \t\r\n]+version[ ]*=[ ]*(["'])1\.[0-9]\1([ \t\r\n]+encoding[ ]*=[ ]*(["'])[A-Za-z][A-Za-z0-9._-]*\3)?([ \t\r\n]+standalone[ ]*=[ ]*(["'])(yes|no)\5)?[ \t\r\n]*\?>)");
     // Nothing may come before the declaration, not even a blank; it is short.
     const size_t declared = head.find("?>");
-    if (head.compare(0, 5, "<?xml") != 0 || declared == std::string::npos || declared > 200 ||
+    if (!head.starts_with("<?xml") || declared == std::string::npos || declared > 200 ||
         !std::regex_match(head.begin(), head.begin() + static_cast<long>(declared + 2),
                           kDeclaration))
         return false;
@@ -234,9 +227,9 @@ void XMLdetail::ExportStart() {
         return;
     }
     document_ = DeclaredUtf16(vb::FromWindows1252(*header));
-    ReplaceFirst(document_, kDatePlaceholder, NowText("%Y-%m-%d"));
+    ReplaceFirst(document_, kDatePlaceholder, vb::NowText("%Y-%m-%d"));
     if (document_.find(kNamePlaceholder) != std::string::npos) {
-        const std::string fallback = "Quote " + NowText("%m/%d/%Y %I:%M:%S %p");
+        const std::string fallback = "Quote " + vb::NowText();
         std::string name = forms::InputBox("What unique name do you want to use?",
                                            "XML Export Description", fallback);
         ReplaceFirst(document_, kNamePlaceholder, XmlEscape(name.empty() ? fallback : name));

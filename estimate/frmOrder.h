@@ -70,6 +70,9 @@ private:
     // The grid: its headers, its lines, its column widths.
     void SetUpHeaders();
     void ShowLines(const std::vector<PriceLine>& lines);
+    // The line grid row `row` shows, as the document and the exports read it; a column the
+    // grid lacks reads empty.
+    PriceLine GridLine(vb::Long row) const;
     void SetColumnWidths();
 
     // The estimate document, the printed page and the exports.
@@ -78,7 +81,6 @@ private:
     void PrintHeading();
     void CopyToClipboard();
     void ExportXml();
-    std::string ShownPartNumber(vb::Long row) const;
 
     LengthFactors factors_;
     std::vector<std::string> partNumbers_;  // by grid row

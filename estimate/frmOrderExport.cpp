@@ -12,7 +12,6 @@ namespace {
 
 constexpr vb::Integer kKeyC = 67;
 constexpr vb::Integer kKeyX = 88;
-constexpr vb::Integer kPartNumberColumn = 4;
 
 }  // namespace
 
@@ -21,25 +20,19 @@ void frmOrder::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {
     if (KeyCode == kKeyX && Shift == forms::vbAltMask) ExportXml();
 }
 
-// What the grid shows in its part number column: the model number for the assembled sign,
-// the part number of every other row.
-std::string frmOrder::ShownPartNumber(vb::Long row) const {
-    const forms::FlexGrid& grid = *fgPrices;
-    return grid.Cols() > kPartNumberColumn ? vb::Trim(grid.TextMatrix(row, kPartNumberColumn))
-                                           : std::string();
-}
-
+// Both give the part number the grid shows: the model number for the assembled sign.
 void frmOrder::CopyToClipboard() {
     forms::Clipboard().Clear();
-    const forms::FlexGrid& grid = *fgPrices;
-    const vb::Long rows = grid.Rows();
+    const vb::Long rows = fgPrices->Rows();
     std::string text;
     for (vb::Long r = 0; r < rows; ++r) {
-        for (vb::Long c = 0; c < 4; ++c) {
-            text += vb::Trim(grid.TextMatrix(r, c));
-            if (c < 3) text += '\t';
+        const PriceLine line = GridLine(r);
+        for (int c = 0; c < PriceLine::kPricedColumns; ++c) {
+            if (c > 0) text += '\t';
+            text += vb::Trim(line.Cells[static_cast<size_t>(c)]);
         }
-        if (r < rows - 1) text += '\t' + (r == 0 ? HdrPartNumber : ShownPartNumber(r));
+        if (r < rows - 1)
+            text += '\t' + (r == 0 ? HdrPartNumber : vb::Trim(line.Cells[PriceLine::kPartNumber]));
         text += kCrLf;
     }
     forms::Clipboard().SetText(text);
@@ -52,14 +45,14 @@ void frmOrder::ExportXml() {
     XMLdetail detail;
     detail.ExportStart();
     if (!detail.Ready()) return;
-    const forms::FlexGrid& grid = *fgPrices;
-    for (vb::Long r = 1; r <= grid.Rows() - 2; ++r) {
+    for (vb::Long r = 1; r <= fgPrices->Rows() - 2; ++r) {
+        const PriceLine line = GridLine(r);
         detail.Item(static_cast<vb::Integer>(r));
-        detail.Quantity(grid.TextMatrix(r, 2));
-        detail.Desc(grid.TextMatrix(r, 0));
-        detail.UnitPrice(grid.TextMatrix(r, 1));
-        detail.LinePrice(grid.TextMatrix(r, 3));
-        detail.Part(ShownPartNumber(r));
+        detail.Quantity(line.Cells[PriceLine::kQuantity]);
+        detail.Desc(line.Cells[PriceLine::kDescription]);
+        detail.UnitPrice(line.Cells[PriceLine::kSellingPrice]);
+        detail.LinePrice(line.Cells[PriceLine::kSubTotal]);
+        detail.Part(vb::Trim(line.Cells[PriceLine::kPartNumber]));
     }
     detail.ExportClose();
 }

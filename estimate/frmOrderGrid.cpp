@@ -78,9 +78,18 @@ void frmOrder::ShowLines(const std::vector<PriceLine>& lines) {
     grid.SetRedraw(true);
 }
 
+PriceLine frmOrder::GridLine(vb::Long row) const {
+    const forms::FlexGrid& grid = *fgPrices;
+    PriceLine line;
+    for (int c = 0; c < PriceLine::kColumnCount && c < grid.Cols(); ++c)
+        line.Cells[static_cast<size_t>(c)] = grid.TextMatrix(row, c);
+    line.CataloguePartNo = PartNumber(row);
+    return line;
+}
+
 void frmOrder::SetColumnWidths() {
     forms::FlexGrid& grid = *fgPrices;
-    const double w = static_cast<double>(grid.ColWidth(0));
+    const double w = static_cast<double>(grid.ColWidth(PriceLine::kDescription));
     for (vb::Long c = 0; c < grid.Cols(); ++c) {
         const size_t factor = std::min<size_t>(static_cast<size_t>(c), kWidthTenths.size() - 1);
         grid.SetColWidth(c, vb::CLng(w * static_cast<double>(kWidthTenths[factor]) / 10.0));

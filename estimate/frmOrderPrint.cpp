@@ -1,5 +1,3 @@
-#include <ctime>
-
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
@@ -11,6 +9,7 @@
 #include "platform/printer/Printer.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/NamingFile.h"
+#include "platform/vb/Now.h"
 
 // The estimate document and the printed estimate.  The document is the template with its
 // tokens filled in and a line for each grid row at its end; the printed page has a head of
@@ -27,14 +26,6 @@ constexpr vb::Long kBreakAfterRow = 33;
 constexpr vb::Long kRowsForABreak = 34;
 // The price lines print at the page head's size.
 constexpr double kLinePoints = 12;
-
-// The date and time in the system's general form.
-std::string NowText() {
-    std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, "%m/%d/%Y %I:%M:%S %p", std::localtime(&now));
-    return text;
-}
 
 void SetPrintFont(double points, bool bold, bool underline) {
     forms::PrinterObject& printer = forms::Printer();
@@ -90,7 +81,7 @@ void frmOrder::PrintHeading() {
 void frmOrder::PrintPageHead(const std::string& orientation) {
     const Sign& sign = *gSign;
     SetPrintFont(12, false, false);
-    PrintLineOfPage("Estimated Retail Pricing Information - " + NowText());
+    PrintLineOfPage("Estimated Retail Pricing Information - " + vb::NowText());
     SetPrintFont(24, false, false);
     PrintLineOfPage("SIGN ESTIMATE");
     SetPrintFont(12, false, false);
@@ -127,23 +118,19 @@ void frmOrder::PrintEstimate(bool Printing) {
     ReplaceText("$orientation$", orientation);
     if (Printing) PrintPageHead(orientation);
 
-    const forms::FlexGrid& grid = *fgPrices;
-    const vb::Long rows = grid.Rows();
+    const vb::Long rows = fgPrices->Rows();
     for (vb::Long r = 1; r < rows; ++r) {
         const EstimateRowKind kind = r == rows - 1   ? EstimateRowKind::Totals
                                      : r == rows - 2 ? EstimateRowKind::LastItem
                                                      : EstimateRowKind::Item;
-        EstimateRow row;
-        for (vb::Long c = 0; c < 4; ++c)
-            row.fields[static_cast<size_t>(c)] = grid.TextMatrix(r, c);
-        row.partNumber = grid.Cols() > 4 ? grid.TextMatrix(r, 4) : std::string();
+        const PriceLine line = GridLine(r);
         // The lines go at the document's end, however long the template is.
         document.SetSelStart(document.Document().Length());
-        document.SetSelRTF(EstimateRtfLine(row, kind));
+        document.SetSelRTF(EstimateRtfLine(line, kind));
         if (Printing) {
             SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
                          kind == EstimateRowKind::LastItem);
-            PrintLineOfPage(EstimatePrintLine(row, kind));
+            PrintLineOfPage(EstimatePrintLine(line, kind));
             if (rows > kRowsForABreak && r == kBreakAfterRow) {
                 forms::Printer().NewPage();
                 PrintHeading();

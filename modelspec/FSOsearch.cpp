@@ -1,26 +1,15 @@
 #include "modelspec/FSOsearch.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
-namespace {
 
 namespace fs = std::filesystem;
-
-bool IsProgram(const fs::path& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
-}
-
-}  // namespace
 
 std::string FSOsearch::searchForFile(const std::vector<std::string>& wanted) {
     wanted_ = wanted;
@@ -37,18 +26,15 @@ std::string FSOsearch::searchForFile(const std::vector<std::string>& wanted) {
 bool FSOsearch::Matches(const std::string& name) const {
     const std::string upper = vb::UCase(name);
     for (const std::string& end : wanted_)
-        if (upper.size() >= end.size() &&
-            upper.compare(upper.size() - end.size(), end.size(), end) == 0)
-            return true;
+        if (upper.ends_with(end)) return true;
     return false;
 }
 
 // A folder that cannot be opened or listed ends only its own search.
 void FSOsearch::SearchFolder(const std::string& folder, int depth) {
     if (depth > kMostDepth || foldersSearched_ >= kMostFolders) return;
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return;
-    if (!seen_.insert({info.st_dev, info.st_ino}).second) return;
+    const std::optional<os::FolderIdentity> identity = os::IdentityOfFolder(folder);
+    if (!identity || !seen_.insert(*identity).second) return;
     ++foldersSearched_;
 
     std::error_code error;
@@ -68,7 +54,7 @@ void FSOsearch::SearchFolder(const std::string& folder, int depth) {
     std::sort(files.begin(), files.end());
     std::sort(subfolders.begin(), subfolders.end());
     for (const fs::path& file : files) {
-        if (Matches(file.filename().string()) && IsProgram(file)) {
+        if (Matches(file.filename().string()) && os::IsProgramFile(file.string())) {
             found_ = file.string();
             return;
         }

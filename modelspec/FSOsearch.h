@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/os/Files.h"
+
 namespace zomel {
 
 // Searches the fixed drives (the folders where programs are installed) for a program by the
@@ -31,7 +33,7 @@ private:
     std::string found_;
     size_t foldersSearched_ = 0;
     // Folders already searched, by device and inode: a link back into the tree is met once.
-    std::set<std::pair<unsigned long, unsigned long>> seen_;
+    std::set<os::FolderIdentity> seen_;
 };
 
 }  // namespace zomel

@@ -4,6 +4,7 @@
 #include <functional>
 #include <utility>
 
+#include "core/ModuleAmps.h"
 #include "core/Sign.h"
 #include "platform/forms/RtfDocument.h"
 #include "platform/forms/StringTable.h"
@@ -53,7 +54,7 @@ void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity
         f.PixelColumns = 12;
         f.AverageDraw = 11.5f;
         f.MaximumDraw = 4.8f;
-        f.TypicalDraw = 3.1f;
+        f.TypicalDraw = static_cast<vb::Single>(kHighDensityModuleAmps);
         f.LedSpacing = k * 0.5f;
         // Only high-density modules are spaced by their orientation.
         f.PixelSpacing = sign.Vertical() ? k * 1.6f : k * 1.72f;
@@ -65,7 +66,7 @@ void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity
         f.PixelColumns = 7;
         f.AverageDraw = 3.5f;
         f.MaximumDraw = 1.75f;
-        f.TypicalDraw = 0.7f;
+        f.TypicalDraw = static_cast<vb::Single>(kStandardModuleAmps);
         f.LedSpacing = k * 1.35f;
         f.PixelSpacing = k * 2.75f;
         f.MinimumSize = k * 12.7f;

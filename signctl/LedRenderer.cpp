@@ -1,5 +1,6 @@
 #include "signctl/LedRenderer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veldo {
@@ -59,6 +60,45 @@ void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& g
                          IsLit(row[static_cast<std::size_t>(i)]) ? lit : unlit);
         }
     }
+}
+
+// Squares along one direction start at rising offsets a pitch or more apart, so they never
+// overlap and a display row or column meets them in order.
+void RenderLedsOnBackground(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid,
+                            gdi::Color lit, gdi::Color unlit, gdi::Color back) {
+    const int width = display.Width();
+    const int height = display.Height();
+    if (grid.size < 0 || grid.gap < 0) {
+        display.Fill({0, 0, width, height}, back);
+        return RenderLeds(frame, display, grid, lit, unlit);
+    }
+    const int a = HalfGap(grid.gap);
+    int done = 0;  // display rows written
+    for (int j = 0; j < frame.Height() && done < height; ++j) {
+        const int from = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
+        const int top = std::max(from, done);
+        const int bottom = std::min(from + grid.size, height);
+        if (top >= bottom) continue;
+        display.Fill({0, done, width, top}, back);
+        const auto leds = frame.Row(j);
+        const auto row = display.Row(top);
+        int x = 0;
+        for (int i = 0; i < frame.Width() && x < width; ++i) {
+            const int from = Offset(grid, i, grid.perModuleX, grid.moduleGapsX, a);
+            const int left = std::max(from, x);
+            const int right = std::min(from + grid.size, width);
+            if (left >= right) continue;
+            std::fill(row.begin() + x, row.begin() + left, back);
+            std::fill(row.begin() + left, row.begin() + right,
+                      IsLit(leds[static_cast<std::size_t>(i)]) ? lit : unlit);
+            x = right;
+        }
+        std::fill(row.begin() + x, row.end(), back);
+        for (int y = top + 1; y < bottom; ++y)
+            std::copy(row.begin(), row.end(), display.Row(y).begin());
+        done = bottom;
+    }
+    display.Fill({0, done, width, height}, back);
 }
 
 int BoundaryCount(int pixels, int perModule) {

@@ -36,6 +36,10 @@ inline bool IsLit(gdi::Color pixel) {
 void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid, gdi::Color lit,
                 gdi::Color unlit);
 
+// The same on a display blanked to `back` first, writing each display pixel once.
+void RenderLedsOnBackground(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid,
+                            gdi::Color lit, gdi::Color unlit, gdi::Color back);
+
 // The number of module boundaries across `pixels` LEDs: pixels / perModule - 1, rounded with
 // halves to even; 0 when perModule is 0.
 int BoundaryCount(int pixels, int perModule);

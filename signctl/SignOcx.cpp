@@ -70,7 +70,9 @@ SignOcx::SignOcx()
     FaceColor = gdi::GetSysColor(static_cast<int>(gdi::SystemColor::ButtonFace));
 }
 
-SignOcx::~SignOcx() = default;
+SignOcx::~SignOcx() {
+    picSign.PutOff(nullptr);
+}
 
 const com::MemberTable<SignOcx>& SignOcx::Members() {
     using enum com::InvokeKind;

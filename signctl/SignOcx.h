@@ -10,6 +10,7 @@
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/Picture.h"
 #include "platform/vb/Collection.h"
+#include "signctl/DisplayRepaint.h"
 #include "signctl/LedRenderer.h"
 
 namespace veldo {
@@ -185,6 +186,8 @@ private:
     vb::Integer ledSize_ = 0;
     vb::Integer ledGap_ = 0;
     bool halfStep_ = false;
+
+    DisplayRepaint repaint_;
 };
 
 }  // namespace veldo

@@ -1,7 +1,7 @@
 // The renderer's two operations: blanking the display and painting the picture on show.
 #include <cmath>
 
-#include "platform/gdi/Brush.h"
+#include "platform/gdi/SystemColors.h"
 #include "signctl/SignOcx.h"
 
 namespace veldo {
@@ -10,10 +10,10 @@ LedGrid SignOcx::Grid() const {
     return LedGrid{ledSize_, ledGap_, pixPerSegX_, pixPerSegY_, segSepX_ != 0, segSepY_ != 0};
 }
 
+// The display is drawn when it is next needed (DisplayRepaint).
 void SignOcx::ClearDisplay() {
-    const gdi::Rect all{0, 0, static_cast<int>(std::lround(picSign.ScaleWidth())),
-                        static_cast<int>(std::lround(picSign.ScaleHeight()))};
-    picSign.hDC().FillRect(all, gdi::Brush(static_cast<gdi::Color>(picSign.BackColor())));
+    repaint_.Blank(gdi::ResolveColor(static_cast<gdi::Color>(picSign.BackColor())));
+    picSign.PutOff(&repaint_);
     TempPic.Cls();
     picSign.Refresh();
 }
@@ -27,12 +27,12 @@ void SignOcx::DrawFrame() {
     if (width == 0 || height == 0) return;
     if (halfStep_) ledSize_ = static_cast<vb::Integer>(ledGap_ + 1);
     TempPic.SetPicture(PictureOnShow);
-    const LedGrid grid = Grid();
-    gdi::DeviceContext& display = picSign.hDC();
-    RenderLeds(PictureOnShow->Image(), display.Surface(), grid,
-               gdi::ResolveColor(static_cast<gdi::Color>(ledOnColor_)),
-               gdi::ResolveColor(static_cast<gdi::Color>(ledOffColor_)));
-    if (zomelOutline_) DrawModuleOutlines(display, grid, width, height, FaceColor);
+    // A picture painted over another is drawn over what that one drew.
+    if (repaint_.Paints()) picSign.DrawPending();
+    repaint_.Paint({PictureOnShow, Grid(), gdi::ResolveColor(static_cast<gdi::Color>(ledOnColor_)),
+                    gdi::ResolveColor(static_cast<gdi::Color>(ledOffColor_)), zomelOutline_,
+                    FaceColor});
+    picSign.PutOff(&repaint_);
     picSign.Refresh();
 }
 

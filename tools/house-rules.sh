@@ -4,6 +4,9 @@
 #    documents by their section numbers or file names (only the issues do);
 #  - a layout kind (a sign's SegmentType, a priced sign's Layout) is compared with a bare
 #    number instead of a LayoutKind;
+#  - in the estimate, a grid column (of a cell, a column width, the column count, a price
+#    line's cells) is indexed or compared by a bare number instead of a PriceLine column name;
+#  - window code calls the system (files, processes) itself instead of through platform/os;
 # Runs from any folder of a checkout; needs git only.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -32,5 +35,18 @@ op='(==|!=|<=|>=|<|>)'
 report "a layout kind compared with a bare number (compare with LayoutKind::...)" \
   "$(git grep -nIE "$kind\s*$op\s*-?[0-9]|[0-9]\s*$op\s*[A-Za-z_.()>-]*$kind|static_cast<[^>]*>\([^;]*$kind\)\s*$op\s*-?[0-9]" \
        -- '*.cpp' '*.h' | head -n 20)"
+
+# An estimate grid column by number: the column argument of a cell, a selected column or a
+# column width, the column count compared either way round, a price line's cell.
+column='TextMatrix\([^,;]*,\s*[0-9]+\s*[,)]|\b(Set)?Col(Width)?\(\s*[0-9]+\s*[,)]|\bCells\[\s*[0-9]+\s*\]'
+count="\bCols\(\)\s*($op|-)\s*[0-9]|[0-9]\s*$op\s*[A-Za-z_.()>-]*\bCols\(\)"
+report "an estimate grid column indexed or compared by a bare number (use PriceLine::k...)" \
+  "$(git grep -nIE "$column|$count" -- 'estimate/*.cpp' 'estimate/*.h' | head -n 20)"
+
+# The windows reach files and processes through platform/os, which keeps the system's calls in
+# one place.
+posix='#include <(unistd|fcntl|dirent|spawn)\.h>|#include <sys/|\b(opendir|readdir|mkstemp|getpid|fork|popen)\s*\(|(::|\b)l?stat\s*\('
+report "window code calling the system directly (add or use an os:: function)" \
+  "$(git grep -nIE "$posix" -- editor catalogue estimate modelspec | head -n 20)"
 
 exit $failed

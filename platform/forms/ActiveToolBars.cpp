@@ -61,7 +61,7 @@ void ActiveToolBars::LoadItems(std::string_view key, const nlohmann::json& items
     }
 }
 
-Tool* ActiveToolBars::FindTool(std::string_view id) {
+Tool* ActiveToolBars::FindTool(std::string_view id) const {
     for (const auto& tool : tools_)
         if (tool->ID() == id) return tool.get();
     return nullptr;
@@ -92,6 +92,50 @@ void ActiveToolBars::ClickTool(std::string_view id) {
         RaiseEvent("ToolClick", args);
         return;
     }
+}
+
+ToolBar* ActiveToolBars::Toolbar(int n) {
+    int seen = 0;
+    for (const auto& bar : bars_)
+        if (!bar->Get("IsMenuBar").ToBool() && ++seen == n) return bar.get();
+    return nullptr;
+}
+
+// A toolbar in sight with a tool a person can press on it.
+bool ActiveToolBars::IsStop(const ToolBar& bar) const {
+    if (bar.Get("IsMenuBar").ToBool() || !bar.Get("Visible").ToBool()) return false;
+    for (const auto& placed : bar.Tools()) {
+        const Tool* tool = FindTool(placed->ID());
+        if (tool && tool->Type() != kToolSeparator && tool->Get("Visible").ToBool() &&
+            tool->Get("Enabled").ToBool())
+            return true;
+    }
+    return false;
+}
+
+vb::Long ActiveToolBars::StopAfter(vb::Long from, bool backwards) const {
+    const vb::Long count = bars_.Count();
+    if (from == 0) from = backwards ? count + 1 : 0;
+    for (vb::Long i = backwards ? from - 1 : from + 1; i >= 1 && i <= count;
+         i += backwards ? -1 : 1)
+        if (IsStop(bars_(i))) return i;
+    return 0;
+}
+
+void ActiveToolBars::EnterByTab(bool backwards) {
+    focusedBar_ = StopAfter(0, backwards);
+}
+
+bool ActiveToolBars::NextOwnStop(bool backwards) {
+    const vb::Long next = StopAfter(focusedBar_, backwards);
+    if (next == 0) return false;
+    focusedBar_ = next;
+    return true;
+}
+
+ToolBar* ActiveToolBars::FocusedToolbar() {
+    if (focusedBar_ == 0 || !IsStop(bars_(focusedBar_))) focusedBar_ = StopAfter(0, false);
+    return focusedBar_ == 0 ? nullptr : &bars_(focusedBar_);
 }
 
 }  // namespace forms

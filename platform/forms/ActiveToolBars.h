@@ -46,6 +46,7 @@ public:
     using Item::Item;
 
     ItemList<Tool>& Tools() { return tools_; }
+    const ItemList<Tool>& Tools() const { return tools_; }
     static const PropertyTable& Table();
 
 protected:
@@ -65,11 +66,21 @@ public:
     ItemList<ToolBar>& ToolBars() { return bars_; }
     // The tool of `id`; error 35601 ("Element not found") when there is none.
     Tool& ToolById(std::string_view id);
-    Tool* FindTool(std::string_view id);
+    Tool* FindTool(std::string_view id) const;
 
     // A person's click on tool `id`: a state button flips (a grouped one goes down and
     // releases the others of its group), then ToolClick is raised with the tool.
     void ClickTool(std::string_view id);
+
+    // Bar `n` (from 1) of the bars of tools, the menu bar not counted; nullptr past the last.
+    ToolBar* Toolbar(int n);
+
+    // Each shown toolbar is one Tab stop; the menu bar is reached by its keys, not by Tab.
+    bool TakesFocus() const override { return StopAfter(0, false) != 0; }
+    void EnterByTab(bool backwards) override;
+    bool NextOwnStop(bool backwards) override;
+    // The toolbar that has the keyboard while the control has the focus.
+    ToolBar* FocusedToolbar();
 
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
@@ -78,8 +89,13 @@ protected:
     void LoadItems(std::string_view key, const nlohmann::json& items) override;
 
 private:
+    // The index in ToolBars() of the next stop after `from` (0: from outside), 0 for none.
+    vb::Long StopAfter(vb::Long from, bool backwards) const;
+    bool IsStop(const ToolBar& bar) const;
+
     ItemList<Tool> tools_;
     ItemList<ToolBar> bars_;
+    vb::Long focusedBar_ = 0;
 };
 
 }  // namespace forms

@@ -75,6 +75,15 @@ public:
     bool FocusFromPerson();
     // Whether the kind of control takes the keyboard focus at all.
     virtual bool TakesFocus() const { return false; }
+    // A control that holds several Tab stops of its own (the toolbars of the toolbar
+    // control): Tab walks them before it leaves.  EnterByTab picks the first stop (the last
+    // one going backwards) as Tab brings the focus in; NextOwnStop moves to the next one and
+    // is false when there is none.
+    virtual void EnterByTab(bool backwards) { (void)backwards; }
+    virtual bool NextOwnStop(bool backwards) {
+        (void)backwards;
+        return false;
+    }
     // Whether moving the focus here first validates the control that loses it.
     bool CausesValidation() const { return Get("CausesValidation").ToBool(); }
 

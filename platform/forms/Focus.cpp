@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/forms/CheckBox.h"
 #include "platform/forms/Form.h"
 
 namespace forms {
@@ -33,6 +34,17 @@ bool Validated(Form& form, Control& losing) {
 
 bool Reachable(const Control& control) {
     return control.TakesFocus() && control.Visible() && control.Enabled();
+}
+
+// The option buttons of a container are one Tab stop, the one set, while one is.
+bool OptionPassedOver(Form& form, const Control& control) {
+    const auto* option = dynamic_cast<const OptionButton*>(&control);
+    if (!option || option->Value()) return false;
+    for (const auto& other : form.Controls()) {
+        const auto* sibling = dynamic_cast<const OptionButton*>(other.get());
+        if (sibling && sibling->Value() && sibling->Container() == option->Container()) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -79,14 +91,19 @@ Control* NextInTabOrder(Form& form, const Control* from, bool backwards) {
     auto start = std::find(order.begin(), order.end(), from);
     if (start != order.end()) std::rotate(order.begin(), start + 1, order.end());
     for (Control* control : order)
-        if (control != from && control->Get("TabStop").ToBool() && CanReceiveFocus(form, *control))
+        if (control != from && control->Get("TabStop").ToBool() &&
+            CanReceiveFocus(form, *control) && !OptionPassedOver(form, *control))
             return control;
     return nullptr;
 }
 
 bool TabFromPerson(Form& form, bool backwards) {
-    Control* next = NextInTabOrder(form, form.ActiveControl(), backwards);
-    return next && next->FocusFromPerson();
+    Control* from = form.ActiveControl();
+    if (from && from->NextOwnStop(backwards)) return true;
+    Control* next = NextInTabOrder(form, from, backwards);
+    if (!next) return false;
+    next->EnterByTab(backwards);
+    return next->FocusFromPerson();
 }
 
 }  // namespace forms

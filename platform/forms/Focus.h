@@ -18,10 +18,12 @@ bool CanReceiveFocus(Form& form, const Control& control);
 
 // Where Tab (Shift+Tab: backwards) takes the focus from `from`: the next control by TabIndex,
 // then by description order, that has TabStop and can receive the focus, round the window;
-// nullptr when none can.  From nullptr, the first (or last) one.
+// nullptr when none can.  From nullptr, the first (or last) one.  Of the option buttons of a
+// container only the one set is a stop, while one is.
 Control* NextInTabOrder(Form& form, const Control* from, bool backwards = false);
 
-// A person's Tab key: false when no control takes the focus or a Validate handler kept it.
+// A person's Tab key: to the next stop of the control that has the focus, else to the next
+// control.  False when no control takes the focus or a Validate handler kept it.
 bool TabFromPerson(Form& form, bool backwards = false);
 
 }  // namespace forms

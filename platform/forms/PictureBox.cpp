@@ -51,7 +51,24 @@ const PropertyTable& PictureBox::Table() {
     return table;
 }
 
+const gdi::Bitmap& PictureBox::Surface() const {
+    DrawPending();
+    return image_;
+}
+
+void PictureBox::PutOff(PendingDrawing* drawing) {
+    if (pending_ != drawing) DrawPending();
+    pending_ = drawing;
+}
+
+void PictureBox::DrawPending() const {
+    if (pending_ == nullptr) return;
+    PendingDrawing* drawing = std::exchange(pending_, nullptr);
+    drawing->DrawNow(image_);
+}
+
 gdi::DeviceContext& PictureBox::hDC() {
+    DrawPending();
     const gdi::Font font = GdiFont(*Font());
     if (!(dc_.CurrentFont() == font)) dc_.SelectObject(font);
     dc_.SetTextColor(static_cast<gdi::Color>(foreColor_));
@@ -80,6 +97,7 @@ void PictureBox::SetPictureValue(const vb::Variant& value) {
 }
 
 gdi::PictureRef PictureBox::Image() const {
+    DrawPending();
     return gdi::Picture::FromImage(image_);
 }
 
@@ -159,6 +177,7 @@ vb::Single PictureBox::TextHeight(std::string_view text) {
 }
 
 void PictureBox::Cls() {
+    DrawPending();
     image_.Fill(gdi::Rect{0, 0, image_.Width(), image_.Height()},
                 gdi::ResolveColor(static_cast<gdi::Color>(backColor_)));
     if (picture_) DrawBitmap(image_, 0, 0, picture_->Image());
@@ -188,6 +207,9 @@ void PictureBox::ResizeImage() {
     const int width = std::max(0, ToPixels(Width(), gdi::kTwipsPerPixelX) - border);
     const int height = std::max(0, ToPixels(Height(), gdi::kTwipsPerPixelY) - border);
     if (width == image_.Width() && height == image_.Height()) return;
+    // A drawing that covers the whole image will draw it at its new size.
+    if (pending_ != nullptr && pending_->CoversAll()) return image_.Reshape(width, height);
+    DrawPending();
     image_.Resize(width, height, gdi::ResolveColor(static_cast<gdi::Color>(backColor_)));
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/forms/Control.h"
+#include "platform/forms/PendingDrawing.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Picture.h"
@@ -26,7 +27,12 @@ public:
     // The device context of the image, with the box's font, fore colour and back colour.
     gdi::DeviceContext& hDC();
     // What the view shows.
-    const gdi::Bitmap& Surface() const { return image_; }
+    const gdi::Bitmap& Surface() const;
+    // Puts `drawing` off until the image is next needed; a different drawing put off before
+    // is done first (nothing: it is done now).  Its owner keeps it until it is drawn.
+    void PutOff(PendingDrawing* drawing);
+    // Does what was put off.
+    void DrawPending() const;
 
     gdi::PictureRef Picture() const { return picture_; }
     // Sets the background picture (nothing for none) and clears the image to it.
@@ -76,8 +82,9 @@ private:
     void FitToPicture();
     void ResizeImage();
 
-    gdi::Bitmap image_;
+    mutable gdi::Bitmap image_;
     gdi::DeviceContext dc_{image_};
+    mutable PendingDrawing* pending_ = nullptr;
     gdi::PictureRef picture_;
     bool autoRedraw_ = false;
     bool autoSize_ = false;

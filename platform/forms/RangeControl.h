@@ -50,6 +50,7 @@ public:
 class UpDown : public RangeControl {
 public:
     using RangeControl::RangeControl;
+    bool TakesFocus() const override { return true; }
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
 };

@@ -73,7 +73,7 @@ void RichTextBox::LoadFile(const std::string& path, vb::Integer fileType) {
     std::string bytes = os::ReadAllBytes(path);
     if (bytes.size() > kMostFileBytes) vb::Raise(vb::err::kOutOfMemory);
     // Plain text files are in the system's 8-bit code page.
-    if (fileType == rtfText || bytes.rfind("{\\rtf", 0) != 0)
+    if (fileType == rtfText || !bytes.starts_with("{\\rtf"))
         document_.SetText(vb::FromWindows1252(bytes));
     else
         document_.SetRtf(std::move(bytes));

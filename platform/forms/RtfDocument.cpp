@@ -384,7 +384,7 @@ std::string RtfEscape(std::string_view text) {
 }
 
 void RtfDocument::SetRtf(std::string rtf) {
-    if (rtf.rfind("{\\rtf", 0) != 0) {
+    if (!rtf.starts_with("{\\rtf")) {
         SetText(rtf);
         return;
     }

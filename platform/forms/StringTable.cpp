@@ -3,44 +3,12 @@
 #include <charconv>
 #include <unordered_map>
 
+#include "platform/os/Escapes.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
 
 namespace forms {
-namespace {
-
-std::string Unescape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        switch (text[++i]) {
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case '\\':
-                out += '\\';
-                break;
-            default:
-                out += '\\';
-                out += text[i];
-                break;
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 std::unordered_map<vb::Long, std::string> ParseStringTable(std::string_view data) {
     std::unordered_map<vb::Long, std::string> entries;
@@ -56,7 +24,7 @@ std::unordered_map<vb::Long, std::string> ParseStringTable(std::string_view data
         vb::Long id = 0;
         auto [p, ec] = std::from_chars(line.data(), line.data() + tab, id);
         if (ec != std::errc{} || p != line.data() + tab) continue;
-        entries[id] = Unescape(line.substr(tab + 1));
+        entries[id] = os::Unescape(line.substr(tab + 1), os::Escapes::Control);
     }
     return entries;
 }

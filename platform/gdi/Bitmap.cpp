@@ -24,23 +24,70 @@ void Bitmap::Fill(Rect area, Color color) {
     int right = std::min(area.right, width_);
     int top = std::max(area.top, 0);
     int bottom = std::min(area.bottom, height_);
-    if (left >= right) return;
-    for (int y = top; y < bottom; ++y) {
-        auto row = Row(y);
-        std::fill(row.begin() + left, row.begin() + right, color);
-    }
+    if (left >= right || top >= bottom) return;
+    // The first row word by word; the others are copies of it, which go many words at a time.
+    const Color* first = pixels_.data() + Index(left, top);
+    std::fill(pixels_.data() + Index(left, top), pixels_.data() + Index(right, top), color);
+    const auto bytes = static_cast<std::size_t>(right - left) * sizeof(Color);
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(pixels_.data() + Index(left, y), first, bytes);
 }
 
+// In place once the storage has held the larger size: a layout that resizes its surface at
+// every step allocates only the first time.
 void Bitmap::Resize(int width, int height, Color fill) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == 0 || height == 0) width = height = 0;
     if (width == width_ && height == height_) return;
-    Bitmap resized(width, height, fill);
-    int keepWidth = std::min(width_, resized.width_);
-    int keepHeight = std::min(height_, resized.height_);
-    for (int y = 0; y < keepHeight; ++y) {
-        auto from = Row(y);
-        std::copy(from.begin(), from.begin() + keepWidth, resized.Row(y).begin());
+    const auto area = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (area > pixels_.capacity()) {
+        Bitmap resized(width, height, fill);
+        const int keepWidth = std::min(width_, resized.width_);
+        for (int y = 0; y < std::min(height_, resized.height_); ++y) {
+            auto from = Row(y);
+            std::copy(from.begin(), from.begin() + keepWidth, resized.Row(y).begin());
+        }
+        *this = std::move(resized);
+        return;
     }
-    *this = std::move(resized);
+    const int keepHeight = std::min(height_, height);
+    const auto oldWidth = static_cast<std::size_t>(width_);
+    const auto newWidth = static_cast<std::size_t>(width);
+    Color* pixels = nullptr;
+    if (newWidth <= oldWidth) {
+        // Rows move towards the front: first row first.
+        pixels = pixels_.data();
+        for (int y = 1; newWidth < oldWidth && y < keepHeight; ++y) {
+            const Color* from = pixels + static_cast<std::size_t>(y) * oldWidth;
+            std::copy(from, from + newWidth, pixels + static_cast<std::size_t>(y) * newWidth);
+        }
+        pixels_.resize(area, fill);
+        pixels = pixels_.data();
+    } else {
+        // Rows move towards the back: last row first, each widened with `fill`.
+        pixels_.resize(std::max(area, pixels_.size()), fill);
+        pixels = pixels_.data();
+        for (int y = keepHeight - 1; y >= 0; --y) {
+            const Color* from = pixels + static_cast<std::size_t>(y) * oldWidth;
+            Color* to = pixels + static_cast<std::size_t>(y) * newWidth;
+            std::copy_backward(from, from + oldWidth, to + oldWidth);
+            std::fill(to + oldWidth, to + newWidth, fill);
+        }
+        pixels_.resize(area, fill);
+    }
+    std::fill(pixels + static_cast<std::size_t>(keepHeight) * newWidth, pixels + area, fill);
+    width_ = width;
+    height_ = height;
+}
+
+void Bitmap::Reshape(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == 0 || height == 0) width = height = 0;
+    pixels_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    width_ = width;
+    height_ = height;
 }
 
 std::span<const std::uint8_t> Bitmap::Bytes() const {

@@ -45,6 +45,8 @@ public:
     void Fill(Rect area, Color color);
     // New size; what lies inside both sizes is kept, the rest takes `fill`.
     void Resize(int width, int height, Color fill = kBlack);
+    // New size for pixels that are all about to be drawn again: what they hold is left open.
+    void Reshape(int width, int height);
 
     std::span<const std::uint8_t> Bytes() const;
     BitmapInfo Describe() const;

@@ -36,7 +36,7 @@ std::optional<Bitmap> DecodeAnyFormat(std::string_view data, std::vector<bool>& 
     return {};
 }
 
-void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
@@ -94,10 +94,10 @@ std::shared_ptr<Picture> Picture::FromImage(const Bitmap& image) {
     return std::make_shared<Picture>(Bitmap(image));
 }
 
-bool Picture::SaveBmp(const std::string& path) const {
+std::string Picture::BmpBytes() const {
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(PixelWidth()) * 3 + 3) & ~3u;
     const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(PixelHeight());
-    std::vector<char> out;
+    std::string out;
     out.reserve(54 + imageBytes);
     out.push_back('B');
     out.push_back('M');
@@ -126,8 +126,12 @@ bool Picture::SaveBmp(const std::string& path) const {
              ++pad)
             out.push_back(0);
     }
+    return out;
+}
+
+bool Picture::SaveBmp(const std::string& path) const {
     try {
-        os::ReplaceAllBytes(path, std::string(out.begin(), out.end()));
+        os::ReplaceAllBytes(path, BmpBytes());
     } catch (const vb::VbError&) {
         return false;
     }

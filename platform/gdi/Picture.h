@@ -35,7 +35,8 @@ public:
     // A picture of what a surface holds now: a copy that later drawing leaves alone.
     static std::shared_ptr<Picture> FromImage(const Bitmap& image);
 
-    // Writes a 24-bit BMP file (rows bottom-up, as the format has them).
+    // The bytes of a 24-bit BMP file (rows bottom-up, as the format has them), and the file.
+    std::string BmpBytes() const;
     bool SaveBmp(const std::string& path) const;
 
     std::uint32_t Handle() const { return handle_; }

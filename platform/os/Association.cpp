@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/os/Escapes.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Shell.h"
@@ -25,41 +26,6 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-// The value escapes of the desktop entry format: \s \n \t \r \\.
-std::string UnescapeValue(const std::string& value) {
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            out += value[i];
-            continue;
-        }
-        char next = value[++i];
-        switch (next) {
-            case 's':
-                out += ' ';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case '\\':
-                out += '\\';
-                break;
-            // Any other backslash belongs to the Exec quoting rules, which come next.
-            default:
-                out += '\\';
-                out += next;
-                break;
-        }
-    }
-    return out;
-}
-
 // The "Exec" value of the "[Desktop Entry]" group, if it has one.
 std::optional<std::string> ExecValue(const std::string& entryText) {
     bool inEntry = false;
@@ -71,9 +37,10 @@ std::optional<std::string> ExecValue(const std::string& entryText) {
         start = end + 1;
         if (!line.empty() && line.front() == '[') {
             inEntry = line == "[Desktop Entry]";
-        } else if (inEntry && line.rfind("Exec", 0) == 0) {
+        } else if (inEntry && line.starts_with("Exec")) {
             std::string rest = Trimmed(line.substr(4));
-            if (!rest.empty() && rest.front() == '=') return UnescapeValue(Trimmed(rest.substr(1)));
+            if (!rest.empty() && rest.front() == '=')
+                return Unescape(Trimmed(rest.substr(1)), Escapes::ControlAndBlank);
         }
     }
     return std::nullopt;

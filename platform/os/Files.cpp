@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
 
 namespace os {
@@ -110,6 +111,26 @@ bool FileExists(const std::string& path) {
 bool FolderExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsProgramFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
+}
+
+std::optional<FolderIdentity> IdentityOfFolder(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+    return FolderIdentity{info.st_dev, info.st_ino};
+}
+
+std::string NewTempFile(const std::string& stem) {
+    std::string pattern = TempFolder() + stem + "XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + TempFolder());
+    ::close(fd);
+    return pattern;
 }
 
 void Kill(const std::string& path) {

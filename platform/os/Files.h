@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 // File helpers the program uses.  Failures raise the language's file errors (53 file not
 // found, 76 path not found, 70 permission denied, 61 disk full, 75 path/file access error).
@@ -9,6 +10,17 @@ namespace os {
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// A file this user may run.
+bool IsProgramFile(const std::string& path);
+
+// Which folder `path` leads to, the same through every link to it; nothing when it leads to
+// no folder.
+using FolderIdentity = std::pair<unsigned long, unsigned long>;
+std::optional<FolderIdentity> IdentityOfFolder(const std::string& path);
+
+// A new empty file with a name of its own in the temporary folder, the name starting with
+// `stem`; raises 75 when none can be made.
+std::string NewTempFile(const std::string& stem);
 
 // Deletes a file; raises 53 when there is none (76 when its folder is missing).
 void Kill(const std::string& path);

@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/forms/Focus.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
 
@@ -322,6 +323,17 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         GeometryChanged();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+    if (!form_ || !form_->IsLoaded()) return QMainWindow::focusNextPrevChild(next);
+    forms::TabFromPerson(*form_, !next);
+    // A focus handler may have unloaded the window.
+    forms::Control* active = form_ && form_->IsLoaded() ? form_->ActiveControl() : nullptr;
+    ViewBase* view = active ? ViewOf(*active) : nullptr;
+    if (QWidget* target = view ? view->FocusTarget() : nullptr)
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void FormWindow::GeometryChanged() {

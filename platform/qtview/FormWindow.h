@@ -62,6 +62,9 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab goes the way the form orders its controls (TabIndex, TabStop, one stop per option
+    // group and per toolbar), not the order the widgets were made in.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void DropViews();

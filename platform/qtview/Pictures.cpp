@@ -29,4 +29,10 @@ QImage PictureImage(const vb::Variant& picture) {
     return image;
 }
 
+QIcon ToolPicture(const std::string& name) {
+    if (name.empty()) return {};
+    const QString own = ToQt(forms::App().Path() + "/pictures/tools/" + name + ".xpm");
+    return QIcon::fromTheme(ToQt(name), QIcon(own));
+}
+
 }  // namespace qtview

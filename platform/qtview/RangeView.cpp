@@ -1,8 +1,12 @@
 #include "platform/qtview/RangeView.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
+#include <functional>
 #include <utility>
 
 #include "platform/forms/RangeControl.h"
@@ -10,16 +14,72 @@
 namespace qtview {
 namespace {
 
+constexpr int kFocusMargin = 2;
+
 forms::RangeControl& RangeOf(forms::Control& control) {
     return static_cast<forms::RangeControl&>(control);
 }
+
+// A focus frame over `widget`, however the focus came (Qt's style draws one only after Tab).
+void DrawFocusFrame(QWidget& widget) {
+    QStylePainter painter(&widget);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(&widget);
+    frame.state |= QStyle::State_KeyboardFocusChange;
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
+// A scroll bar that shows when it has the focus.
+class FocusScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) DrawFocusFrame(*this);
+    }
+};
+
+// The up-down control's two arrows.  With the focus it shows a focus frame round them, and
+// the arrow keys step the value as the arrows do, Page Up and Page Down by ten steps.
+class ArrowPair : public QWidget {
+public:
+    explicit ArrowPair(std::function<void(int)> step) : step_(std::move(step)) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        static const std::pair<int, int> kSteps[] = {
+            {Qt::Key_Up, 1},    {Qt::Key_Right, 1},      {Qt::Key_Down, -1},
+            {Qt::Key_Left, -1}, {Qt::Key_PageUp, kPage}, {Qt::Key_PageDown, -kPage}};
+        for (auto [key, steps] : kSteps) {
+            if (event->key() != key) continue;
+            step_(steps);
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent*) override {
+        if (hasFocus()) DrawFocusFrame(*this);
+    }
+
+private:
+    static constexpr int kPage = 10;
+    std::function<void(int)> step_;
+};
 
 }  // namespace
 
 ScrollBarView::ScrollBarView(forms::Control& control, FormWindow& window,
                              Qt::Orientation orientation)
     : ViewBase(control, window) {
-    auto* bar = new QScrollBar(orientation);
+    auto* bar = new FocusScrollBar(orientation);
+    // As a desktop's scroll bar: Tab or a click gives it the keys, which move it; right and
+    // down go towards Max (Qt turns the keys round on a bar across).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(orientation == Qt::Vertical);
     SetWidget(bar);
     QObject::connect(bar, &QScrollBar::valueChanged, [this](int value) {
         if (Syncing()) return;
@@ -40,9 +100,12 @@ void ScrollBarView::Sync(std::string_view name) {
 }
 
 UpDownView::UpDownView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {
-    auto* arrows = new QWidget;
+    auto* arrows = new ArrowPair([this](int steps) {
+        if (!Syncing()) RangeOf(Model()).Step(steps);
+    });
     auto* layout = new QBoxLayout(QBoxLayout::TopToBottom, arrows);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the focus frame round the arrows.
+    layout->setContentsMargins(kFocusMargin, kFocusMargin, kFocusMargin, kFocusMargin);
     layout->setSpacing(0);
     up_ = new QToolButton;
     down_ = new QToolButton;

@@ -17,7 +17,8 @@ protected:
 
 // The up-down control: two arrow buttons and nothing else, one above the other (Orientation
 // 0) or side by side (1).  A click on the up or right arrow steps Value up by Increment, on
-// the other arrow down, within Min..Max; held down, the arrows repeat.
+// the other arrow down, within Min..Max; held down, the arrows repeat.  With the focus, the
+// arrow keys step it the same way.
 class UpDownView : public ViewBase {
 public:
     UpDownView(forms::Control& control, FormWindow& window);

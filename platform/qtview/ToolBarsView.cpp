@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/FormWindow.h"
+#include "platform/qtview/Pictures.h"
 #include "platform/qtview/ToolRow.h"
 
 namespace qtview {
@@ -58,10 +60,21 @@ void ToolBarsView::AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools,
         }
         auto* action = new QAction(&owner);
         owner.addAction(action);
-        if (row) row->AddTool(action);
+        if (row) {
+            const forms::Tool* shared = Bars().FindTool(tool->ID());
+            action->setIcon(ToolPicture((shared ? *shared : *tool).Get("Picture").ToString()));
+            row->AddTool(action);
+        }
         entries_.push_back({action, tool.get()});
         QObject::connect(action, &QAction::triggered, [this, id = tool->ID()] { Choose(id); });
     }
+}
+
+QWidget* ToolBarsView::FocusTarget() const {
+    forms::ToolBar* focused = Bars().FocusedToolbar();
+    for (const auto& [toolbar, item] : toolbars_)
+        if (item == focused && toolbar) return toolbar->CurrentButton();
+    return nullptr;
 }
 
 void ToolBarsView::Choose(const std::string& id) {
@@ -81,7 +94,8 @@ void ToolBarsView::Sync(std::string_view) {
         if (caption.empty()) caption = own.Get("Name").ToString();
         entry.action->setText(ToQt(caption));
         if (QMenu* menu = entry.action->menu()) menu->setTitle(ToQt(caption));
-        entry.action->setToolTip(ToQt(own.Get("ToolTipText").ToString()));
+        std::string tip = own.Get("ToolTipText").ToString();
+        entry.action->setToolTip(WithoutMnemonics(ToQt(tip.empty() ? caption : tip)));
         entry.action->setCheckable(own.Type() == forms::kToolStateButton);
         entry.action->setChecked(own.State() == forms::kToolDown);
         entry.action->setEnabled(own.Get("Enabled").ToBool());

@@ -17,7 +17,8 @@ class ToolRow;
 // The toolbar-and-menu control: its menu bar bar becomes the window's menu bar and its other
 // bars the window's toolbars (rows above the controls that wrap rather than overflow), with popup
 // tools as menus and separators where the bars have them.  Captions come from the bars' tools;
-// state, enabled, visible and tool tip from the control's tool of the same ID.  Choosing a tool
+// state, enabled, visible, tool tip and a toolbar's picture from the control's tool of the
+// same ID.  Choosing a tool
 // clicks it on the control (a state button flips or joins its group, then ToolClick).
 class ToolBarsView : public ViewBase {
 public:
@@ -25,6 +26,8 @@ public:
     ~ToolBarsView() override;
 
     void Attach() override;
+    // The current tool of the toolbar that has the keyboard.
+    QWidget* FocusTarget() const override;
 
 protected:
     void Sync(std::string_view name) override;

@@ -2,7 +2,11 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QMetaObject>
 #include <QToolButton>
+#include <algorithm>
+#include <vector>
 
 #include "platform/qtview/FlowLayout.h"
 
@@ -10,6 +14,10 @@ namespace qtview {
 namespace {
 
 const char* const kToolProperty = "zrtTool";
+
+bool Pressable(const QToolButton* button) {
+    return button && !button->isHidden() && button->isEnabled();
+}
 
 }  // namespace
 
@@ -27,9 +35,13 @@ void ToolRow::AddTool(QAction* action) {
     auto* button = new QToolButton(this);
     button->setDefaultAction(action);
     button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                       : Qt::ToolButtonIconOnly);
+    // A click leaves the focus in the line being edited, which the tools act on; the
+    // keyboard reaches the buttons through the row.
     button->setFocusPolicy(Qt::NoFocus);
     button->setProperty(kToolProperty, QVariant::fromValue(static_cast<void*>(action)));
+    button->installEventFilter(this);
     layout()->addWidget(button);
 }
 
@@ -53,6 +65,46 @@ void ToolRow::FollowActions() {
         auto* action = static_cast<QAction*>(child->property(kToolProperty).value<void*>());
         if (action) child->setVisible(action->isVisible());
     }
+}
+
+QToolButton* ToolRow::CurrentButton() const {
+    if (Pressable(current_)) return current_;
+    return Beside(nullptr, 1);
+}
+
+QToolButton* ToolRow::Beside(QToolButton* from, int steps) const {
+    std::vector<QToolButton*> pressable;
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (Pressable(button)) pressable.push_back(button);
+    if (pressable.empty()) return nullptr;
+    const auto count = static_cast<int>(pressable.size());
+    int at = steps > 0 ? -1 : count;
+    for (int i = 0; i < count; ++i)
+        if (pressable[static_cast<size_t>(i)] == from) at = i;
+    return pressable[static_cast<size_t>(std::clamp(at + steps, 0, count - 1))];
+}
+
+bool ToolRow::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (!button || button->parent() != this) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) current_ = button;
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QToolButton* next = nullptr;
+    if (key == Qt::Key_Left || key == Qt::Key_Up) next = Beside(button, -1);
+    if (key == Qt::Key_Right || key == Qt::Key_Down) next = Beside(button, 1);
+    if (key == Qt::Key_Home) next = Beside(nullptr, 1);
+    if (key == Qt::Key_End) next = Beside(nullptr, -1);
+    if (next) {
+        next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Once the key is done with the button: the tool's command may take the row away.
+        QMetaObject::invokeMethod(button, &QToolButton::click, Qt::QueuedConnection);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace qtview

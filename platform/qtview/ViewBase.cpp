@@ -55,6 +55,10 @@ void ViewBase::PropertyChanged(forms::Control&, std::string_view name) {
 }
 
 void ViewBase::SyncCommon(std::string_view name) {
+    if (name == "Focus") {
+        if (QWidget* target = FocusTarget()) target->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (!widget_) return;
     bool all = name.empty();
     if (all || name == "Size" || name == "Position" || name == "Align") Place();
@@ -63,7 +67,6 @@ void ViewBase::SyncCommon(std::string_view name) {
     if (all || name == "Enabled") widget_->setEnabled(control_->Enabled());
     if (all || name == "Font") widget_->setFont(ToQFont(*control_->Font()));
     if (all || name == "ToolTipText") widget_->setToolTip(ToQt(control_->ToolTipText()));
-    if (name == "Focus") widget_->setFocus(Qt::OtherFocusReason);
 }
 
 void ViewBase::Reparent() {

@@ -29,6 +29,8 @@ public:
     QWidget* Widget() const { return widget_; }
     // Where the controls that name this one as their Container sit.
     virtual QWidget* ChildArea() const { return nullptr; }
+    // The widget that takes the keyboard while the control has the focus.
+    virtual QWidget* FocusTarget() const { return widget_; }
 
     // Once every view of the window exists: into the container, then the model's state.
     virtual void Attach();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "platform/vb/Error.h"
 
@@ -257,17 +258,31 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
     return parts;
 }
 
-bool TextEquals(std::string_view a, std::string_view b) {
+namespace {
+
+// How far `a` and `b` agree from their start, compared without case: the bytes of each.
+std::pair<size_t, size_t> AgreeingStart(std::string_view a, std::string_view b) {
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         Decoded x = DecodeAt(a, i), y = DecodeAt(b, j);
-        if (ToUpper(x.code) != ToUpper(y.code)) return false;
+        if (ToUpper(x.code) != ToUpper(y.code)) break;
         // Malformed bytes compare as themselves.
-        if (x.code == kReplacement && a.substr(i, x.size) != b.substr(j, y.size)) return false;
+        if (x.code == kReplacement && a.substr(i, x.size) != b.substr(j, y.size)) break;
         i += x.size;
         j += y.size;
     }
+    return {i, j};
+}
+
+}  // namespace
+
+bool TextEquals(std::string_view a, std::string_view b) {
+    const auto [i, j] = AgreeingStart(a, b);
     return i == a.size() && j == b.size();
+}
+
+bool TextStartsWith(std::string_view text, std::string_view prefix) {
+    return AgreeingStart(text, prefix).second == prefix.size();
 }
 
 std::u32string ToUtf32(std::string_view text) {

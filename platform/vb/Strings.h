@@ -39,6 +39,8 @@ std::string ChrW(Long code);
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter);
 // Case-insensitive equality as the language's text comparison makes it.
 bool TextEquals(std::string_view a, std::string_view b);
+// Whether `text` begins with `prefix`, compared the same way.
+bool TextStartsWith(std::string_view text, std::string_view prefix);
 
 // The code points of UTF-8 text (a malformed byte becomes U+FFFD), and back.
 std::u32string ToUtf32(std::string_view text);

@@ -36,6 +36,26 @@ TEST_F(StartFocus, TypingAtStartReachesTheFirstLine) {
     EXPECT_EQ(main.ActiveControl(), &main.txtZomelText(0));
 }
 
+// A character height set from the keyboard alone: Tab to the line's height bar, an arrow.
+TEST_F(StartFocus, TabAndAnArrowSetTheFirstLinesCharacterHeight) {
+    zomel::frmMain& main = FreshRun::StartSign();
+    main.Load();
+    main.Show();
+    QApplication::processEvents();
+    QWidget* line = host.WidgetOf(main.txtZomelText(0));
+    QWidget* bar = host.WidgetOf(main.HSLine(0));
+    ASSERT_TRUE(line->hasFocus());
+    const std::string before = main.LblCharHeight(0).Caption();
+    QTest::keyClick(line, Qt::Key_Tab);
+    ASSERT_TRUE(bar->hasFocus());
+    EXPECT_EQ(main.ActiveControl(), &main.HSLine(0));
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(main.HSLine(0).Value(), 11);
+    EXPECT_NE(main.LblCharHeight(0).Caption(), before);
+    QTest::keyClick(bar, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(line->hasFocus());
+}
+
 }  // namespace
 
 namespace {

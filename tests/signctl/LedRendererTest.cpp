@@ -106,4 +106,19 @@ TEST(LedRenderer, WithModuleGapsTheEmptySlotsBecomeFaceBands) {
     EXPECT_EQ(RowOf(display, 1), ".L.Lff.L.L");
 }
 
+TEST(LedRenderer, OnABlankedDisplayTheSquaresAreThoseOfABlankThenTheLeds) {
+    // Module gaps both ways, squares that run off the display, and a display that was not blank.
+    gdi::Bitmap frame(6, 5, gdi::kBlack);
+    for (int i = 0; i < 6; ++i)
+        frame.Set(i, i % 5, gdi::kWhite);
+    const LedGrid grid{2, 1, 2, 2, true, true};
+    gdi::Bitmap expected(14, 14, kFace);
+    expected.Fill({0, 0, 14, 14}, kBack);
+    veldo::RenderLeds(frame, expected, grid, kLit, kUnlit);
+    gdi::Bitmap display(14, 14, kFace);
+    veldo::RenderLedsOnBackground(frame, display, grid, kLit, kUnlit, kBack);
+    for (int y = 0; y < 14; ++y)
+        EXPECT_EQ(RowOf(display, y), RowOf(expected, y)) << "row " << y;
+}
+
 }  // namespace

@@ -185,13 +185,18 @@ TEST_F(MainCommandsTest, ViewTogglesFollowTheirTools) {
     Tool("id_ViewStatus").SetState(1);
     Main().mnuViewStatus_Click();
     EXPECT_TRUE(Main().sbStatusBar->Visible());
-    Tool("id_ViewToolbar").SetState(0);
-    Main().mnuViewToolbar_Click();
-    EXPECT_FALSE(Main().SSBars->ToolBars()(2).Get("Visible").ToBool());
-    EXPECT_TRUE(Main().SSBars->ToolBars()(1).Get("Visible").ToBool());
-    Tool("id_ViewToolbar").SetState(1);
-    Main().mnuViewToolbar_Click();
-    EXPECT_TRUE(Main().SSBars->ToolBars()(2).Get("Visible").ToBool());
+    // View > Toolbar puts the sign tools away and keeps the menu bar and the standard tools.
+    auto barShown = [&](const char* key) {
+        forms::ToolBar* bar = Main().SSBars->ToolBars().Find(key);
+        EXPECT_NE(bar, nullptr) << key;
+        return bar && bar->Get("Visible").ToBool();
+    };
+    Main().SSBars->ClickTool("id_ViewToolbar");
+    EXPECT_FALSE(barShown("Sign"));
+    EXPECT_TRUE(barShown("Standard"));
+    EXPECT_TRUE(barShown("Menu"));
+    Main().SSBars->ClickTool("id_ViewToolbar");
+    EXPECT_TRUE(barShown("Sign"));
 }
 
 TEST_F(MainCommandsTest, HelpSearchOpensTheHelpsIndexPage) {

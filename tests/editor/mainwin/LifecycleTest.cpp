@@ -197,6 +197,38 @@ TEST_F(MainWindowTest, AWarningShowsWholeInsideTheWindowAndAboveTheStatusBar) {
     }
 }
 
+TEST_F(MainWindowTest, TabReachesEveryLinesHeightBarTheLineSpacingTheTabsAndEachToolbar) {
+    frmMain& main = LoadMain();
+    main.txtZomelText(1).SetVisible(true);
+    main.HSLine(1).SetVisible(true);
+    main.txtZomelText(0).SetFocus();
+    auto stop = [&] {
+        forms::Control* active = main.ActiveControl();
+        if (!active) return std::string("nothing");
+        std::string name = active->Name();
+        if (active->Index() >= 0) name += "(" + std::to_string(active->Index()) + ")";
+        if (active == &*main.SSBars)
+            name += " " + main.SSBars->FocusedToolbar()->Get("Key").ToString();
+        return name;
+    };
+    std::vector<std::string> walked;
+    for (int i = 0; i < 8; ++i) {
+        host.PressTab(main);
+        walked.push_back(stop());
+    }
+    EXPECT_EQ(walked, (std::vector<std::string>{"HSLine(0)", "txtZomelText(1)", "HSLine(1)",
+                                                "VScrLineSpacing", "tabCreate", "SSBars Standard",
+                                                "SSBars Sign", "txtZomelText(0)"}));
+    // Back the other way, and past the sign tools once they are put away.
+    host.PressTab(main, true);
+    EXPECT_EQ(stop(), "SSBars Sign");
+    main.SSBars->ClickTool("id_ViewToolbar");
+    host.PressTab(main, true);
+    EXPECT_EQ(stop(), "SSBars Standard");
+    host.PressTab(main, true);
+    EXPECT_EQ(stop(), "tabCreate");
+}
+
 TEST_F(MainWindowTest, ResizeFitsThePagesAndSkipsWhatWouldTurnNegative) {
     frmMain& main = LoadMain();
     main.Move(0, 0, 10000, 8000);

@@ -40,6 +40,14 @@ TEST(Bitmap, ResizeKeepsTheCommonPartAndFillsTheRest) {
     Bitmap bitmap(2, 2, kWhite);
     bitmap.Resize(3, 1, kBlack);
     EXPECT_EQ(Art(bitmap, 0, 0, 3, 1), Rows({"##."}));
+    // Back within the storage it had: narrower, then wider and taller.
+    Bitmap grid(3, 3, kWhite);
+    grid.Set(2, 0, kBlack);
+    grid.Set(0, 2, kBlack);
+    grid.Resize(2, 3, kBlack);
+    EXPECT_EQ(Art(grid, 0, 0, 2, 3), Rows({"##", "##", ".#"}));
+    grid.Resize(4, 2, kBlack);
+    EXPECT_EQ(Art(grid, 0, 0, 4, 2), Rows({"##..", "##.."}));
     Bitmap empty(0, 5);
     EXPECT_TRUE(empty.Empty());
     EXPECT_EQ(empty.Height(), 0);

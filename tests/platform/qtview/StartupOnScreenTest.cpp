@@ -87,27 +87,34 @@ TEST_F(StartupOnScreen, EveryToolShowsOnAWindowOfTheDesignedWidthAndNoneCoversTh
     ASSERT_EQ(main.frameGeometry().width(), designedWidth);
     QRect client(main.Client()->mapTo(&main, QPoint(0, 0)), main.Client()->size());
     int tools = 0;
+    int rows = 0;
+    bool models = false;
     for (QWidget* child : main.findChildren<QWidget*>()) {
         auto* row = dynamic_cast<qtview::ToolRow*>(child);
         if (!row) continue;
+        ++rows;
         // The rows sit above the controls, never over them.
         EXPECT_LE(row->mapTo(&main, QPoint(0, row->height())).y(), client.top());
         for (QAction* action : row->actions()) {
             if (!action->isVisible() || action->isSeparator()) continue;
+            const std::string caption = action->text().toStdString();
             QToolButton* button = row->ButtonFor(action);
-            ASSERT_NE(button, nullptr) << action->text().toStdString();
-            EXPECT_TRUE(button->isVisible()) << action->text().toStdString();
+            ASSERT_NE(button, nullptr) << caption;
+            EXPECT_TRUE(button->isVisible()) << caption;
             QRect box(button->mapTo(&main, QPoint(0, 0)), button->size());
-            EXPECT_TRUE(QRect(0, 0, main.width(), client.top()).contains(box))
-                << action->text().toStdString();
+            EXPECT_TRUE(QRect(0, 0, main.width(), client.top()).contains(box)) << caption;
+            // A picture, with the caption's words as its tip; each toolbar one row of them.
+            EXPECT_FALSE(button->icon().pixmap(16).isNull()) << caption;
+            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << caption;
+            EXPECT_FALSE(button->toolTip().isEmpty() || button->toolTip().contains('&')) << caption;
+            EXPECT_LT(button->y(), button->height()) << caption;
+            models = models || caption == "&Models";
             ++tools;
         }
     }
-    // The Models tool is among them.
+    // Two toolbars, the Models tool among their tools.
+    EXPECT_EQ(rows, 2);
     EXPECT_GT(tools, 20);
-    bool models = false;
-    for (QAction* action : FirstToolRow(main)->actions())
-        models = models || (action->text() == "&Models" && action->isVisible());
     EXPECT_TRUE(models);
     QDir().mkpath(ZOMEL_ARTIFACT_DIR);
     EXPECT_TRUE(main.grab().save(QStringLiteral(ZOMEL_ARTIFACT_DIR "/qtview-main-toolbars.png")));

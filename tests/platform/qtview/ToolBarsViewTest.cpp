@@ -164,3 +164,26 @@ TEST_F(ToolBarsView, StatesCaptionsAndBarsSetFromCodeShow) {
     EXPECT_EQ(fx.WindowOf(window).height(), height);
     EXPECT_GT(fx.WindowOf(window).Client()->height(), client.height());
 }
+
+TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
+    QToolButton* bold = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold"));
+    QToolButton* left = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Left"));
+    // Nothing else in the window takes the keys: Tab brings them to the toolbar's first tool.
+    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
+    EXPECT_TRUE(bold->hasFocus());
+    EXPECT_EQ(window.ActiveControl(), bars);
+    QTest::keyClick(bold, Qt::Key_Right);
+    EXPECT_TRUE(left->hasFocus());
+    QTest::keyClick(left, Qt::Key_Right);  // the last tool keeps it
+    EXPECT_TRUE(left->hasFocus());
+    QTest::keyClick(left, Qt::Key_Return);
+    QApplication::processEvents();
+    QTest::keyClick(left, Qt::Key_Home);
+    EXPECT_TRUE(bold->hasFocus());
+    QTest::keyClick(bold, Qt::Key_Space);
+    EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FormatLeft 1", "id_Bold 1"}));
+    // A tool put away is passed over.
+    bars->ToolById("id_Bold").Let("Visible", false);
+    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
+    EXPECT_TRUE(left->hasFocus());
+}

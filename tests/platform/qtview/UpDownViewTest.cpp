@@ -92,4 +92,17 @@ TEST_F(UpDownViews, AValueSetFromCodeRaisesOneChangeAndTheArrowsGoOnFromIt) {
     EXPECT_FALSE(fx.host.WidgetOf(days)->isVisible());
 }
 
+TEST_F(UpDownViews, TabGivesTheArrowsTheKeysWhichStepTheValue) {
+    QWidget& days = *fx.host.WidgetOf(window.ControlNamed("udDays"));
+    QWidget& step = *fx.host.WidgetOf(window.ControlNamed("udStep"));
+    ASSERT_TRUE(days.hasFocus());  // the window's first control takes the keys
+    QTest::keyClick(&days, Qt::Key_Up);
+    QTest::keyClick(&days, Qt::Key_Down);
+    QTest::keyClick(&days, Qt::Key_PageDown);  // ten steps, stopped at Min
+    QTest::keyClick(&days, Qt::Key_Tab);
+    ASSERT_TRUE(step.hasFocus());
+    QTest::keyClick(&step, Qt::Key_Right);
+    EXPECT_EQ(window.events, (Events{"udDays 12", "udDays 11", "udDays 10", "udStep 55"}));
+}
+
 }  // namespace

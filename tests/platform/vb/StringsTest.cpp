@@ -69,6 +69,10 @@ TEST(Strings, TrimAndCase) {
     EXPECT_TRUE(TextEquals("Größe", "GRÖßE"));
     EXPECT_FALSE(TextEquals("Größe", "Grösse"));
     EXPECT_FALSE(TextEquals("ab", "abc"));
+    EXPECT_TRUE(TextStartsWith("Power Supply", "POWER S"));
+    EXPECT_TRUE(TextStartsWith("größe", "GRÖ"));
+    EXPECT_FALSE(TextStartsWith("Power", "POWER S"));
+    EXPECT_FALSE(TextStartsWith("Power Cable", "POWER S"));
 }
 
 TEST(Strings, BuildAndSplit) {
