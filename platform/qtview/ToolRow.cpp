@@ -1,6 +1,7 @@
 #include "platform/qtview/ToolRow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -82,6 +83,33 @@ QToolButton* ToolRow::Beside(QToolButton* from, int steps) const {
     for (int i = 0; i < count; ++i)
         if (pressable[static_cast<size_t>(i)] == from) at = i;
     return pressable[static_cast<size_t>(std::clamp(at + steps, 0, count - 1))];
+}
+
+QToolButton* ToolRow::Nearest(const QToolButton* going) const {
+    QToolButton* before = nullptr;
+    bool passed = false;
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button == going) {
+            passed = true;
+        } else if (Pressable(button)) {
+            if (passed) return button;
+            before = button;
+        }
+    }
+    return before;
+}
+
+bool ToolRow::focusNextPrevChild(bool next) {
+    // Qt moves the keys on when the tool that has them is hidden or disabled (a toggle
+    // showing its other face): they stay on the row, with the tool beside it.
+    auto* going = qobject_cast<QToolButton*>(QApplication::focusWidget());
+    if (going && going->parent() == this && !Pressable(going)) {
+        if (QToolButton* beside = Nearest(going)) {
+            beside->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 bool ToolRow::eventFilter(QObject* watched, QEvent* event) {

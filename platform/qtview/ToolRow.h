@@ -29,10 +29,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The button `steps` pressable buttons on from `from` (past the ends: the end one).
     QToolButton* Beside(QToolButton* from, int steps) const;
+    // The pressable button next to `going`, after it where there is one; nullptr for none.
+    QToolButton* Nearest(const QToolButton* going) const;
 
     QPointer<QToolButton> current_;
 };

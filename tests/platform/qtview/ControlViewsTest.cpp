@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -167,6 +169,30 @@ TEST_F(ControlViews, TabClicksSelectAndRaiseClickEvenOnTheSelectedTab) {
     EXPECT_EQ(tabs->tabText(0), "Create by &Text");
     strip.Select(1);
     EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(ControlViews, EnterClicksTheDefaultButtonOnceAndTheButtonShowsItsFocus) {
+    auto& button = window.ControlAs<CommandButton>("cmdShow");
+    button.Let("Default", true);
+    QPushButton& push = fx.WidgetOf<QPushButton>(button);
+    QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
+    auto clicks = [&] {
+        return std::count(window.events.begin(), window.events.end(), "cmdShow_Click");
+    };
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(clicks(), 1);
+    EXPECT_EQ(line->Text(), "");
+
+    // Once the keyboard moves the focus about, the focused button shows it, the default
+    // one too; Enter on it clicks it once.
+    fx.WindowOf(window).setAttribute(Qt::WA_KeyboardFocusChange);
+    const QImage unfocused = push.grab().toImage();
+    push.setFocus();
+    ASSERT_TRUE(push.hasFocus());
+    EXPECT_NE(push.grab().toImage(), unfocused);
+    QTest::keyClick(&push, Qt::Key_Return);
+    EXPECT_EQ(clicks(), 2);
 }
 
 TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {

@@ -53,7 +53,8 @@ const char* kToolsWindow = R"({
           { "ID": "id_FormatLeft", "Name": "Left", "Type": 1 } ] }
       ] },
     { "Type": "Label", "Name": "lblTop", "Left": 0, "Top": 0, "Width": 1500, "Height": 300,
-      "Caption": "top" }
+      "Caption": "top" },
+    { "Type": "TextBox", "Name": "txtLine", "Left": 0, "Top": 600, "Width": 1500, "Height": 300 }
   ]
 })";
 
@@ -168,8 +169,10 @@ TEST_F(ToolBarsView, StatesCaptionsAndBarsSetFromCodeShow) {
 TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
     QToolButton* bold = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold"));
     QToolButton* left = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Left"));
-    // Nothing else in the window takes the keys: Tab brings them to the toolbar's first tool.
-    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
+    // From the line, Tab brings the keys to the toolbar's first tool.
+    QWidget* line = fx.host.WidgetOf(window.ControlNamed("txtLine"));
+    ASSERT_TRUE(line->hasFocus());
+    QTest::keyClick(line, Qt::Key_Tab);
     EXPECT_TRUE(bold->hasFocus());
     EXPECT_EQ(window.ActiveControl(), bars);
     QTest::keyClick(bold, Qt::Key_Right);
@@ -182,8 +185,12 @@ TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
     EXPECT_TRUE(bold->hasFocus());
     QTest::keyClick(bold, Qt::Key_Space);
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FormatLeft 1", "id_Bold 1"}));
-    // A tool put away is passed over.
+    // The tool with the keys put away, they stay on the toolbar; Tab takes them on to the
+    // line, and a click on a tool leaves them there.
     bars->ToolById("id_Bold").Let("Visible", false);
-    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
     EXPECT_TRUE(left->hasFocus());
+    QTest::keyClick(left, Qt::Key_Tab);
+    EXPECT_TRUE(line->hasFocus());
+    QTest::mouseClick(left, Qt::LeftButton);
+    EXPECT_TRUE(line->hasFocus());
 }
