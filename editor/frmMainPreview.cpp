@@ -93,7 +93,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         if (!stopped) onError(statement);
     };
     step([&] {
-        clip.SetPicture(gdi::Picture::FromImage(PicLine->Surface()));
+        clip.SetPicture(rasterPictures_.Copy(PicLine->Surface()));
         clip.SetClipX(0);
         clip.SetClipY(0);
     });

@@ -62,6 +62,13 @@ Picture::Picture(Bitmap image, std::vector<bool> clear)
         clear_.clear();
 }
 
+void Picture::Renumber() {
+    if (image_.Empty())
+        handle_ = 0;
+    else if (handle_ == 0)
+        handle_ = NextHandle();
+}
+
 std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* error) {
     Report(error, PictureError::None);
     std::ifstream file(path, std::ios::binary | std::ios::ate);

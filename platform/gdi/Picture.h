@@ -54,6 +54,10 @@ public:
     }
 
 private:
+    friend class PictureRecycler;
+    // After the image was made again: a handle for an image, none for no image.
+    void Renumber();
+
     Bitmap image_;
     std::vector<bool> clear_;
     std::uint32_t handle_ = 0;
