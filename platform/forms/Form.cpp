@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/BasicControls.h"
+#include "platform/forms/Centring.h"
 #include "platform/forms/ControlFactory.h"
 #include "platform/forms/Description.h"
 #include "platform/forms/Focus.h"
@@ -283,28 +284,10 @@ void Form::SetFrame(const NonClient& frame) {
     if (innerChanged && loaded_ && !building_) Form_Resize();
 }
 
-// Centred on the owner or on the screen's work area, and kept on that area.
 void Form::ApplyStartUpPosition(const Form* owner) {
     vb::Integer position = Get("StartUpPosition").ToInteger();
-    if (position != kStartCenterOwner && position != kStartCenterScreen) return;
-    const ScreenObject& screen = Screen();
-    vb::Single areaLeft = screen.WorkLeft();
-    vb::Single areaTop = screen.WorkTop();
-    vb::Single areaWidth = screen.WorkWidth();
-    vb::Single areaHeight = screen.WorkHeight();
-    vb::Single left = areaLeft + (areaWidth - width_) / 2;
-    vb::Single top = areaTop + (areaHeight - height_) / 2;
-    if (position == kStartCenterOwner && owner && owner->IsLoaded()) {
-        left = owner->Left() + (owner->Width() - width_) / 2;
-        top = owner->Top() + (owner->Height() - height_) / 2;
-    }
-    left = std::max(areaLeft, std::min(left, areaLeft + areaWidth - width_));
-    top = std::max(areaTop, std::min(top, areaTop + areaHeight - height_));
-    // Whole pixels, so that the screen puts the window exactly there.
-    auto pixel = [](vb::Single twips, vb::Single perPixel) {
-        return static_cast<vb::Single>(std::floor(twips / perPixel) * perPixel);
-    };
-    Move(pixel(left, gdi::kTwipsPerPixelX), pixel(top, gdi::kTwipsPerPixelY), width_, height_);
+    if (position == kStartCenterOwner) CentreOver(*this, owner);
+    if (position == kStartCenterScreen) CentreOver(*this, nullptr);
 }
 
 void Form::SetWindowState(vb::Integer state) {

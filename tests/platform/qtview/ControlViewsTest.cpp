@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -223,6 +224,36 @@ TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {
     status.Panels()(2).Let("Visible", false);
     EXPECT_TRUE(panels[1]->isHidden());
     EXPECT_EQ(panels[0]->width(), 100);
+}
+
+TEST_F(ControlViews, StatusPanelsKeepTheirPlacesAndShortenWhatDoesNotFit) {
+    auto& status = window.ControlAs<StatusBar>("sbStatusBar");
+    QWidget& bar = *fx.host.WidgetOf(status);
+    QList<QLabel*> panels = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 2);
+    // The second panel coming and going moves nothing of the first.
+    const QRect first = panels[0]->geometry();
+    status.Panels()(2).Let("Visible", false);
+    EXPECT_EQ(panels[0]->geometry(), first);
+    status.Panels()(2).Let("Visible", true);
+    EXPECT_EQ(panels[0]->geometry(), first);
+
+    // Whatever a small window leaves under the bar does not show through it.
+    EXPECT_TRUE(bar.autoFillBackground());
+
+    // In a narrow window each long text ends in an ellipsis inside its own box.
+    status.Panels()(1).Let("Text", "Size: 12 columns by 4 rows of modules");
+    status.Panels()(2).Let("Text", "The message is wider than the sign that was held");
+    window.Move(window.Left(), window.Top(), 2700, window.Height());
+    QApplication::processEvents();
+    EXPECT_EQ(panels[0]->geometry(), first);
+    EXPECT_LE(panels[0]->geometry().right(), panels[1]->geometry().left());
+    EXPECT_LE(panels[1]->geometry().right(), bar.width());
+    for (QLabel* panel : panels) {
+        EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width());
+    }
 }
 
 TEST_F(ControlViews, ArrayElementsLoadedAtRunTimeGetWidgetsAndLoseThem) {
