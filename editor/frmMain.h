@@ -253,6 +253,7 @@ private:
     void ZomelDraw(const ExtentInfo& extent);
     vb::Integer CheckSize(vb::Integer tryCount, const std::string& which, const ExtentInfo& extent);
     void ShowWarning(const std::string& text);
+    void ShowWarningLabel(const std::string& text);
     void ShowTextNotVisible();
     void ClearWarning();
     // How far down the next line starts: the line's height and spacing, or one module row.

@@ -194,10 +194,18 @@ void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
 
 // --- Warnings and status figures ---------------------------------------------------------
 
-void frmMain::ShowWarning(const std::string& text) {
-    lblWarn->SetCaption(text);
-    PlaceWarning(*this);
+// Placing measures and wraps the text, and a layout that cannot show its text warns on every
+// keystroke: the same caption keeps its place, which every resize renews.
+void frmMain::ShowWarningLabel(const std::string& text) {
+    if (lblWarn->Caption() != text) {
+        lblWarn->SetCaption(text);
+        PlaceWarning(*this);
+    }
     lblWarn->SetVisible(true);
+}
+
+void frmMain::ShowWarning(const std::string& text) {
+    ShowWarningLabel(text);
     if (BeepOnWarning) forms::CurrentHost().Beep();
     PutWarning(text, true);
 }
