@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bench/MainWindowSession.h"
+#include "tests/support/AllocationCounter.h"
 
 namespace {
 
@@ -27,11 +28,16 @@ void Type(benchmark::State& state, bool onScreen) {
     const auto last = static_cast<vb::Integer>(lines - 1);
     const std::string text = main.txtZomelText(last).Text();
     bool longer = false;
+    AllocationCounter allocations;
     for (auto _ : state) {
         longer = !longer;
         main.txtZomelText(last).SetText(longer ? text + "X" : text);
         if (onScreen) benchmark::DoNotOptimize(main.ViewSign->Surface());
     }
+    state.counters["allocs"] = benchmark::Counter(static_cast<double>(allocations.Made()),
+                                                  benchmark::Counter::kAvgIterations);
+    state.counters["large_allocs"] = benchmark::Counter(static_cast<double>(allocations.Large()),
+                                                        benchmark::Counter::kAvgIterations);
     state.counters["columns"] = zomel::gSign->XZomelCount();
     state.counters["rows"] = zomel::gSign->YZomelCount();
 }

@@ -5,6 +5,7 @@
 # window, "VELDO ZOMELBuilder"); the runs alternate between the two.  Prints both medians and
 # their ratio.
 #   bench/startup.sh [build folder]      (default: build)
+# The screen is a fresh Xvfb on a free display, or on BENCH_DISPLAY (such as ":36") when set.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$here/build}/bin" && pwd)
@@ -19,12 +20,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients.
+# Xvfb writes its display number once it accepts clients; it picks a free one unless told.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1680x1050x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ${BENCH_DISPLAY:-} -displayfd 3 -screen 0 1680x1050x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start${BENCH_DISPLAY:+ on $BENCH_DISPLAY}" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 # The program keeps its settings and log in the home folder: a fresh one, left behind.

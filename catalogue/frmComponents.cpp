@@ -13,6 +13,7 @@
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
+#include "platform/forms/TextMeasure.h"
 #include "platform/printer/Printer.h"
 #include "platform/vb/Strings.h"
 
@@ -35,6 +36,15 @@ constexpr vb::Long kPriceField = 27;
 // The room the list leaves in the window: below it and right of it.
 constexpr vb::Single kRoomBelowList = 360;
 constexpr vb::Single kRoomBesideList = 120;
+// A column's own width, in twips: the list's header width times its factor.
+constexpr vb::Single kHeaderWidth = 1440;
+constexpr vb::Single kDescriptionWidth = kHeaderWidth * 3.0f;
+constexpr vb::Single kPartWidth = kHeaderWidth * 1.3f;
+constexpr vb::Single kPriceWidth = kHeaderWidth * 1.5f;
+// Room a column keeps beside its text for the header's margins and a cell's; and the room
+// the list keeps right of its columns for its frame and scroll bar.
+constexpr vb::Single kCellMargins = 300;
+constexpr vb::Single kListEdges = 360;
 // The printed page: a half-inch margin and a fixed-pitch font small enough for a full line.
 constexpr vb::Single kPrintMargin = 720;
 constexpr double kPrintPoints = 9;
@@ -94,14 +104,47 @@ void frmComponents::Window_Load() {
     DescendingText = forms::LoadResString(kDescendingId);
     forms::ListView& list = *lvComp;
     list.ColumnHeaders().Clear();
-    const vb::Single width = 1440;  // a header's own width
-    list.AddColumn(forms::LoadResString(kDescriptionId) + AscendingText, width * 3.0f);
-    list.AddColumn(forms::LoadResString(kPartNumberId), width * 1.3f);
-    list.AddColumn(forms::LoadResString(kPriceId), width * 1.5f);
+    list.AddColumn(forms::LoadResString(kDescriptionId) + AscendingText, kDescriptionWidth);
+    list.AddColumn(forms::LoadResString(kPartNumberId), kPartWidth);
+    list.AddColumn(forms::LoadResString(kPriceId), kPriceWidth);
     FillComponents();
     list.SetSortKey(0);
     list.SetSortOrder(forms::ListView::lvwAscending);
     list.SetSorted(true);
+    FitColumns();
+}
+
+// The part number and price columns are as wide as their headers, in either sort order, and
+// their texts need; the description takes the width the list has left (at least its own),
+// so that it is cut only where the window is too narrow for it.
+void frmComponents::FitColumns() {
+    forms::ItemList<>& headers = lvComp->ColumnHeaders();
+    if (headers.Count() < 3) return;
+    const vb::Single part = std::max(HeaderRoom(kPartNumberId, true), WidestCell(1));
+    const vb::Single price = std::max(HeaderRoom(kPriceId, false), WidestCell(2));
+    const vb::Single description = std::max({kDescriptionWidth, HeaderRoom(kDescriptionId, true),
+                                             lvComp->Width() - part - price - kListEdges});
+    headers(1).Let("Width", description);
+    headers(2).Let("Width", part);
+    headers(3).Let("Width", price);
+}
+
+vb::Single frmComponents::HeaderRoom(vb::Long textId, bool sorts) const {
+    const forms::StdFont& font = *lvComp->Font();
+    const std::string base = forms::LoadResString(textId);
+    vb::Single room = forms::TextWidthIn(font, base);
+    if (sorts)
+        room = std::max({room, forms::TextWidthIn(font, base + AscendingText),
+                         forms::TextWidthIn(font, base + DescendingText)});
+    return room + kCellMargins;
+}
+
+vb::Single frmComponents::WidestCell(vb::Long column) const {
+    const forms::StdFont& font = *lvComp->Font();
+    vb::Single widest = 0;
+    for (const auto& item : lvComp->ListItems())
+        widest = std::max(widest, forms::TextWidthIn(font, item->SubItems(column)));
+    return widest + kCellMargins;
 }
 
 void frmComponents::FillComponents() {
@@ -151,6 +194,7 @@ void frmComponents::lvComp_ColumnClick(const forms::Item& ColumnHeader) {
 void frmComponents::Form_Resize() {
     if (ScaleHeight() > kRoomBelowList) lvComp->SetHeight(ScaleHeight() - kRoomBelowList);
     if (ScaleWidth() > kRoomBesideList) lvComp->SetWidth(ScaleWidth() - kRoomBesideList);
+    FitColumns();
 }
 
 void frmComponents::Window_KeyUp(vb::Integer& KeyCode, vb::Integer& Shift) {

@@ -30,6 +30,9 @@ protected:
 
 private:
     void AddComponent(const OptionRecord& row, vb::Long n);
+    void FitColumns();
+    vb::Single HeaderRoom(vb::Long textId, bool sorts) const;
+    vb::Single WidestCell(vb::Long column) const;
 
     std::string AscendingText;
     std::string DescendingText;

@@ -9,6 +9,7 @@
 #include "core/mapParts.h"
 #include "editor/LinePlacement.h"
 #include "editor/SignEventsToWindows.h"
+#include "editor/WarningPlace.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -29,8 +30,8 @@ const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
-constexpr vb::Single kWarnAbove = 127;
-constexpr vb::Single kWarnLeftOfTabEnd = 370;
+constexpr vb::Single kWarnAbove = kWarningAbove;
+constexpr vb::Single kWarnLeftOfTabEnd = kWarningLeftOfTabEnd;
 constexpr vb::Single kSignsListRoom = 6120;
 constexpr vb::Long kActivateLabel = 10915;
 constexpr vb::Long kColorDepthLead = 10946;
@@ -227,8 +228,7 @@ void frmMain::Form_Resize() {
     for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
         Frame(PageOfTab(i)).SetWidth(ScaleWidth() - kPageMargin);
     if (Width() > kSignsListRoom) lstSigns->SetWidth(Width() - kSignsListRoom);
-    lblWarn->SetTop(ScaleHeight() - kWarnAbove);
-    lblWarn->SetLeft(tabCreate->Width() - kWarnLeftOfTabEnd);
+    PlaceWarning(*this);
 }
 
 void frmMain::Form_Unload(vb::Integer&) {

@@ -24,6 +24,7 @@
 #include "platform/forms/RangeControl.h"
 #include "platform/forms/Ref.h"
 #include "platform/forms/TextBox.h"
+#include "platform/gdi/PictureRecycler.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -317,6 +318,7 @@ private:
     RasterWork lineRaster_;
     std::vector<WiderRow> widerRows_;
     std::vector<std::string> frameLines_;
+    gdi::PictureRecycler rasterPictures_;
 };
 
 }  // namespace zomel

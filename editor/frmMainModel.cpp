@@ -11,6 +11,7 @@
 #include "editor/LinePlacement.h"
 #include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
+#include "editor/WarningPlace.h"
 #include "editor/frmMain.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/Constants.h"
@@ -98,6 +99,7 @@ void frmMain::txtModel_Change() {
 
 void frmMain::ShowModelWarning(const std::string& message) {
     lblWarn->SetCaption(message);
+    PlaceWarning(*this);
     lblWarn->SetVisible(true);
     SetWarningPanel(message);
     SetPanelVisible(*sbStatusBar, true);

@@ -10,6 +10,7 @@
 #include "editor/CharacterFrame.h"
 #include "editor/SizeLimits.h"
 #include "editor/StatusFigures.h"
+#include "editor/WarningPlace.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Host.h"
@@ -92,7 +93,7 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         if (!stopped) onError(statement);
     };
     step([&] {
-        clip.SetPicture(gdi::Picture::FromImage(PicLine->Surface()));
+        clip.SetPicture(rasterPictures_.Copy(PicLine->Surface()));
         clip.SetClipX(0);
         clip.SetClipY(0);
     });
@@ -195,6 +196,7 @@ void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
 
 void frmMain::ShowWarning(const std::string& text) {
     lblWarn->SetCaption(text);
+    PlaceWarning(*this);
     lblWarn->SetVisible(true);
     if (BeepOnWarning) forms::CurrentHost().Beep();
     PutWarning(text, true);

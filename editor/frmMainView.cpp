@@ -10,6 +10,7 @@
 #include "editor/frmVELDOInfo.h"
 #include "modelspec/frmModelNum.h"
 #include "modelspec/frmSpecChoose.h"
+#include "platform/forms/Centring.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -67,9 +68,15 @@ void frmMain::mnuSignSpec_Click() {
     txtZomelText_Change(0);
 }
 
-// The components list stands on its own, without an owner.
+// The components list stands on its own, without an owner; it opens centred on this window,
+// as the windows this one owns do.
 void frmMain::mnuViewComponents_Click() {
-    forms::Instance<frmComponents>().Show(forms::ShowStyle::Modeless);
+    frmComponents& list = forms::Instance<frmComponents>();
+    if (!list.IsLoaded()) {
+        list.Load();
+        forms::CentreOver(list, this);
+    }
+    list.Show(forms::ShowStyle::Modeless);
 }
 
 void frmMain::mnuViewOptions_Click() {

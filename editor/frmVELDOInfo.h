@@ -11,7 +11,6 @@ public:
 
 protected:
     void Window_Load() override;
-    void Form_KeyDown(vb::Integer& KeyCode, vb::Integer& Shift) override;
 };
 
 }  // namespace zomel

@@ -60,15 +60,14 @@ void frmOrder::LoadPrices() {
     run.ShowSolar = [this](PriceRun& r) { ShowSolar(r); };
     std::vector<PriceLine> lines = PriceCatalogue(run, ReportPriceError);
     FinishRun(run);
-    bool assembled = false;
     vb::OnError step([&run] { ReportPriceError(run); });
     step([&] {
         if (gSign->ModelNumber().starts_with("C")) return;
         forms::Instance<frmModelNum>().UpdateModelNum();
         const std::string caption = MainForm ? MainForm->txtModel->Text() : gSign->ModelNumber();
-        assembled = AssembleSign(lines, run, caption, gSign->ModelNumber());
+        AssembleSign(lines, run, caption, gSign->ModelNumber());
     });
-    step([&] { ShowLines(lines, assembled); });
+    step([&] { ShowLines(lines); });
 }
 
 // What the run changed that outlives it.

@@ -69,8 +69,7 @@ private:
 
     // The grid: its headers, its lines, its column widths.
     void SetUpHeaders();
-    // `assembled`: the first line is the assembled sign.
-    void ShowLines(const std::vector<PriceLine>& lines, bool assembled);
+    void ShowLines(const std::vector<PriceLine>& lines);
     // The line grid row `row` shows, as the document and the exports read it; a column the
     // grid lacks reads empty.
     PriceLine GridLine(vb::Long row) const;

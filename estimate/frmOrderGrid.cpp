@@ -26,13 +26,14 @@ constexpr CellLook kRight = {forms::flexAlignRightCenter, false, 0};
 constexpr CellLook kRightBig = {forms::flexAlignRightCenter, true, kBigFont};
 
 // Descriptions small; sub totals and the totals line large and bold; numbers to the right.
-CellLook LookOf(int column, bool totals, bool assembled) {
+// Every part number alike, the assembled sign's model number too: one column reads as one.
+CellLook LookOf(int column, bool totals) {
     if (column == PriceLine::kDescription) {
         if (totals) return kRightBig;
         return {forms::flexAlignRightCenter, false, kDescriptionFont};
     }
     if (column == PriceLine::kSubTotal) return kRightBig;
-    if (column == PriceLine::kPartNumber) return assembled ? kRight : kPlain;
+    if (column == PriceLine::kPartNumber) return kPlain;
     return totals ? kPlain : kRight;
 }
 
@@ -57,7 +58,7 @@ void frmOrder::SetUpHeaders() {
 }
 
 // The rows are built afresh, so no cell keeps the text or look of an earlier estimate.
-void frmOrder::ShowLines(const std::vector<PriceLine>& lines, bool assembled) {
+void frmOrder::ShowLines(const std::vector<PriceLine>& lines) {
     forms::FlexGrid& grid = *fgPrices;
     grid.SetRedraw(false);
     grid.SetRows(1);
@@ -70,7 +71,7 @@ void frmOrder::ShowLines(const std::vector<PriceLine>& lines, bool assembled) {
         for (int c = 0; c < PriceLine::kColumnCount; ++c) {
             grid.SetCol(c);
             grid.SetText(lines[i].Cells[static_cast<size_t>(c)]);
-            Paint(grid, LookOf(c, totals, assembled && row == 1));
+            Paint(grid, LookOf(c, totals));
         }
         if (!totals) partNumbers_[i + 1] = lines[i].CataloguePartNo;
     }

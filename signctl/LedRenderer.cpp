@@ -16,6 +16,32 @@ int Offset(const LedGrid& grid, int k, int perModule, bool moduleGaps, int halfG
     return grid.size * (k + module) + grid.gap * (k + module + 1) - halfGap;
 }
 
+// The offsets of LEDs 0, 1, 2 ... along one direction in turn, as Offset gives them, without a
+// division per LED.
+class OffsetSteps {
+public:
+    OffsetSteps(const LedGrid& grid, int perModule, bool moduleGaps, int halfGap)
+        : next_(grid.gap - halfGap),
+          pitch_(grid.Pitch()),
+          perModule_(moduleGaps && perModule > 0 ? perModule : 0) {}
+
+    int Next() {
+        const int at = next_;
+        next_ += pitch_;
+        if (perModule_ > 0 && ++inModule_ == perModule_) {
+            inModule_ = 0;
+            next_ += pitch_;
+        }
+        return at;
+    }
+
+private:
+    int next_;
+    int pitch_;
+    int perModule_;
+    int inModule_ = 0;
+};
+
 void OutlineDirection(gdi::DeviceContext& dc, const LedGrid& grid, int boundaries, int perModule,
                       bool moduleGaps, bool columns, gdi::Color face) {
     const gdi::Bitmap& surface = dc.Surface();
@@ -48,16 +74,25 @@ gdi::Rect LedSquare(const LedGrid& grid, int i, int j) {
     return {left, top, left + grid.size, top + grid.size};
 }
 
+// Row by row of the display rather than square by square, so that the writes run along
+// memory.
 void RenderLeds(const gdi::Bitmap& frame, gdi::Bitmap& display, const LedGrid& grid, gdi::Color lit,
                 gdi::Color unlit) {
     const int a = HalfGap(grid.gap);
+    const int width = display.Width();
     for (int j = 0; j < frame.Height(); ++j) {
-        const int top = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
-        const auto row = frame.Row(j);
-        for (int i = 0; i < frame.Width(); ++i) {
-            const int left = Offset(grid, i, grid.perModuleX, grid.moduleGapsX, a);
-            display.Fill({left, top, left + grid.size, top + grid.size},
-                         IsLit(row[static_cast<std::size_t>(i)]) ? lit : unlit);
+        const int from = Offset(grid, j, grid.perModuleY, grid.moduleGapsY, a);
+        const auto leds = frame.Row(j);
+        for (int y = std::max(from, 0); y < std::min(from + grid.size, display.Height()); ++y) {
+            const auto row = display.Row(y);
+            OffsetSteps columns(grid, grid.perModuleX, grid.moduleGapsX, a);
+            for (int i = 0; i < frame.Width(); ++i) {
+                const int left = columns.Next();
+                const int right = std::min(left + grid.size, width);
+                if (std::max(left, 0) >= right) continue;
+                std::fill(row.begin() + std::max(left, 0), row.begin() + right,
+                          IsLit(leds[static_cast<std::size_t>(i)]) ? lit : unlit);
+            }
         }
     }
 }
@@ -83,8 +118,9 @@ void RenderLedsOnBackground(const gdi::Bitmap& frame, gdi::Bitmap& display, cons
         const auto leds = frame.Row(j);
         const auto row = display.Row(top);
         int x = 0;
+        OffsetSteps columns(grid, grid.perModuleX, grid.moduleGapsX, a);
         for (int i = 0; i < frame.Width() && x < width; ++i) {
-            const int from = Offset(grid, i, grid.perModuleX, grid.moduleGapsX, a);
+            const int from = columns.Next();
             const int left = std::max(from, x);
             const int right = std::min(from + grid.size, width);
             if (left >= right) continue;

@@ -61,9 +61,12 @@ void ActiveToolBars::LoadItems(std::string_view key, const nlohmann::json& items
     }
 }
 
+// Compares the stored ID where it is, without a copy.
 Tool* ActiveToolBars::FindTool(std::string_view id) const {
-    for (const auto& tool : tools_)
-        if (tool->ID() == id) return tool.get();
+    for (const auto& tool : tools_) {
+        const vb::Variant& stored = tool->StoredValue("ID");
+        if (stored.IsString() ? stored.StringRef() == id : tool->ID() == id) return tool.get();
+    }
     return nullptr;
 }
 

@@ -56,6 +56,9 @@ inline constexpr vb::Integer vbHourglass = 11;
 
 // Key codes and shift state.
 inline constexpr vb::Integer vbKeyReturn = 13;
+inline constexpr vb::Integer vbKeyShift = 16;
+inline constexpr vb::Integer vbKeyControl = 17;
+inline constexpr vb::Integer vbKeyMenu = 18;  // Alt
 inline constexpr vb::Integer vbKeyEscape = 27;
 inline constexpr vb::Integer vbKeyDelete = 46;
 inline constexpr vb::Integer vbKeyF1 = 112;

@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/forms/BasicControls.h"
+#include "platform/forms/Centring.h"
 #include "platform/forms/ControlFactory.h"
 #include "platform/forms/Description.h"
+#include "platform/forms/Focus.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
@@ -74,6 +76,7 @@ const PropertyTable& Form::Table() {
             .Typed("WindowState", &Form::WindowState, &Form::SetWindowState)
             .Typed("Font", &Form::Font, &Form::SetFont)
             .Stored("KeyPreview", false)
+            .Stored("EscapeCloses", false)
             .Stored("BackColor", gdi::SystemColorValue(gdi::SystemColor::ButtonFace))
             .Stored("BorderStyle", vb::Integer{2})
             .Stored("ControlBox", true)
@@ -99,6 +102,7 @@ void Form::Load() {
     ++generation_;
     building_ = true;
     shownSinceLoad_ = false;
+    heldKeys_.Clear();
     try {
         ApplyWindowDescription();
         BuildControls();
@@ -280,28 +284,10 @@ void Form::SetFrame(const NonClient& frame) {
     if (innerChanged && loaded_ && !building_) Form_Resize();
 }
 
-// Centred on the owner or on the screen's work area, and kept on that area.
 void Form::ApplyStartUpPosition(const Form* owner) {
     vb::Integer position = Get("StartUpPosition").ToInteger();
-    if (position != kStartCenterOwner && position != kStartCenterScreen) return;
-    const ScreenObject& screen = Screen();
-    vb::Single areaLeft = screen.WorkLeft();
-    vb::Single areaTop = screen.WorkTop();
-    vb::Single areaWidth = screen.WorkWidth();
-    vb::Single areaHeight = screen.WorkHeight();
-    vb::Single left = areaLeft + (areaWidth - width_) / 2;
-    vb::Single top = areaTop + (areaHeight - height_) / 2;
-    if (position == kStartCenterOwner && owner && owner->IsLoaded()) {
-        left = owner->Left() + (owner->Width() - width_) / 2;
-        top = owner->Top() + (owner->Height() - height_) / 2;
-    }
-    left = std::max(areaLeft, std::min(left, areaLeft + areaWidth - width_));
-    top = std::max(areaTop, std::min(top, areaTop + areaHeight - height_));
-    // Whole pixels, so that the screen puts the window exactly there.
-    auto pixel = [](vb::Single twips, vb::Single perPixel) {
-        return static_cast<vb::Single>(std::floor(twips / perPixel) * perPixel);
-    };
-    Move(pixel(left, gdi::kTwipsPerPixelX), pixel(top, gdi::kTwipsPerPixelY), width_, height_);
+    if (position == kStartCenterOwner) CentreOver(*this, owner);
+    if (position == kStartCenterScreen) CentreOver(*this, nullptr);
 }
 
 void Form::SetWindowState(vb::Integer state) {
@@ -373,15 +359,30 @@ void Form::UnloadArrayElement(std::string_view name, vb::Integer index) {
     ++generation_;
 }
 
-// Escape belongs to the window's Cancel button, where it has one a person could click.
-CommandButton* Form::CancelButton() const {
+// A button flagged Default or Cancel by its description, while a person could click it.
+CommandButton* Form::FlaggedButton(std::string_view flag) {
     if (!loaded_) return nullptr;
     for (const auto& control : controls_) {
         auto* button = dynamic_cast<CommandButton*>(control.get());
-        if (button && button->Visible() && button->Enabled() && button->Get("Cancel").ToBool())
-            return button;
+        if (button && button->Get(flag).ToBool() && CanReceiveFocus(*this, *button)) return button;
     }
     return nullptr;
+}
+
+// Enter clicks the focused command button, else the Default one; a multi-line text box
+// keeps it for a new line.
+CommandButton* Form::EnterButton(Control* focus) {
+    if (!Holds(focus)) return FlaggedButton("Default");
+    if (auto* button = dynamic_cast<CommandButton*>(focus))
+        return CanReceiveFocus(*this, *button) ? button : nullptr;
+    if (focus->HasProperty("MultiLine") && focus->Get("MultiLine").ToBool()) return nullptr;
+    return FlaggedButton("Default");
+}
+
+// Enter or Escape that a button, or the closing window, takes from the controls.
+bool Form::TakesKey(vb::Integer key, Control* focus) {
+    if (key == vbKeyReturn) return EnterButton(focus) != nullptr;
+    return key == vbKeyEscape && (FlaggedButton("Cancel") || EscapeCloses());
 }
 
 // The window's own key handler may have unloaded the control that had the key, or the whole
@@ -393,7 +394,7 @@ bool Form::Holds(const Control* control) const {
 }
 
 void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
-    if (keyAscii == vbKeyEscape && CancelButton()) return;
+    if (TakesKey(keyAscii, focus)) return;
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyPress(keyAscii); });
     if (Holds(focus) && keyAscii != 0) {
         EventArgs args{keyAscii};
@@ -402,6 +403,7 @@ void Form::KeyPress(vb::Integer keyAscii, Control* focus) {
 }
 
 void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+    shift = heldKeys_.Up(keyCode, shift);
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyUp(keyCode, shift); });
     if (Holds(focus) && keyCode != 0) {
         EventArgs args{keyCode, shift};
@@ -409,11 +411,22 @@ void Form::KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus) {
     }
 }
 
-void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+bool Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
+    heldKeys_.Down(keyCode, shift);
+    if (keyCode == vbKeyReturn) {
+        if (CommandButton* button = EnterButton(focus)) {
+            button->Click();
+            return true;
+        }
+    }
     if (keyCode == vbKeyEscape) {
-        if (CommandButton* cancel = CancelButton()) {
+        if (CommandButton* cancel = FlaggedButton("Cancel")) {
             cancel->Click();
-            return;
+            return true;
+        }
+        if (EscapeCloses()) {
+            CloseByUser();
+            return true;
         }
     }
     if (KeyPreview() || !focus) RunHandler([&] { Form_KeyDown(keyCode, shift); });
@@ -421,6 +434,7 @@ void Form::KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus) {
         EventArgs args{keyCode, shift};
         focus->RaiseEvent("KeyDown", args);
     }
+    return false;
 }
 
 bool Form::CloseByUser() {

@@ -9,6 +9,7 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/HeldKeys.h"
 #include "platform/forms/Metrics.h"
 #include "platform/forms/PropertyObject.h"
 #include "platform/forms/StdFont.h"
@@ -70,6 +71,8 @@ public:
     vb::Integer WindowState() const { return windowState_; }
     void SetWindowState(vb::Integer state);
     bool KeyPreview() const { return Get("KeyPreview").ToBool(); }
+    // Escape closes a window that has no Cancel button, as its close box does.
+    bool EscapeCloses() const { return Get("EscapeCloses").ToBool(); }
 
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
@@ -104,9 +107,12 @@ public:
     // A typed character: with KeyPreview the window sees it first and may change or
     // swallow it (KeyAscii 0); the control then gets what is left.
     void KeyPress(vb::Integer keyAscii, Control* focus = nullptr);
+    // The release hears the modifiers the key went down with too (see HeldKeys).
     void KeyUp(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
-    // Escape clicks the window's Cancel button instead, when it has one.
-    void KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
+    // Escape clicks the window's Cancel button instead, when it has one; Enter clicks the
+    // focused command button, else the Default one.  True when a button (or the closing
+    // window) took the key: it then goes no further, not even as KeyPress.
+    bool KeyDown(vb::Integer keyCode, vb::Integer shift, Control* focus = nullptr);
     void Activate();
     // The close box: query-unload and unload as the control menu does.
     bool CloseByUser();
@@ -145,7 +151,9 @@ protected:
 private:
     void BuildControls();
     void ReportUnboundHandlers();
-    CommandButton* CancelButton() const;
+    CommandButton* FlaggedButton(std::string_view flag);
+    CommandButton* EnterButton(Control* focus);
+    bool TakesKey(vb::Integer key, Control* focus);
     bool Holds(const Control* control) const;
     void ApplyWindowDescription();
     [[noreturn]] void RaiseLoadFailure() const;
@@ -172,6 +180,7 @@ private:
     bool shownSinceLoad_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
+    HeldKeys heldKeys_;
     std::map<std::string, Handler> handlers_;  // "control.event", folded
     struct Binding {
         std::string control, event;

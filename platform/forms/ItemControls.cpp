@@ -1,5 +1,7 @@
 #include "platform/forms/ItemControls.h"
 
+#include <algorithm>
+
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -97,6 +99,37 @@ const PropertyTable& StatusBar::Table() {
         return t;
     }();
     return table;
+}
+
+std::vector<StatusBar::PanelPlace> StatusBar::PanelPlaces(vb::Single barWidth) const {
+    auto widthOf = [](const Item& panel, const char* name) {
+        return std::max<vb::Single>(0, static_cast<vb::Single>(panel.Get(name).ToDouble()));
+    };
+    auto springs = [](const Item& panel) { return panel.Get("AutoSize").ToInteger() == sbrSpring; };
+    vb::Single fixed = 0;
+    int springCount = 0;
+    for (const auto& panel : panels_) {
+        if (!panel->Get("Visible").ToBool()) continue;
+        if (springs(*panel))
+            ++springCount;
+        else
+            fixed += widthOf(*panel, "Width");
+    }
+    const vb::Single spare =
+        springCount > 0 ? std::max<vb::Single>(0, barWidth - fixed) / springCount : 0;
+    std::vector<PanelPlace> places;
+    vb::Single left = 0;
+    for (const auto& panel : panels_) {
+        PanelPlace place;
+        if (panel->Get("Visible").ToBool()) {
+            const vb::Single own = springs(*panel) ? std::max(spare, widthOf(*panel, "MinWidth"))
+                                                   : widthOf(*panel, "Width");
+            place = {left, std::clamp<vb::Single>(barWidth - left, 0, own)};
+            left += own;
+        }
+        places.push_back(place);
+    }
+    return places;
 }
 
 void StatusBar::LoadItems(std::string_view key, const nlohmann::json& items) {

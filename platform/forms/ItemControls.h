@@ -50,7 +50,21 @@ class StatusBar : public Control {
 public:
     using Control::Control;
 
+    static constexpr vb::Integer sbrSpring = 1;
+
+    // Where a panel stands in the bar, in twips; a width of 0 is not shown.
+    struct PanelPlace {
+        vb::Single left = 0;
+        vb::Single width = 0;
+        bool operator==(const PanelPlace&) const = default;
+    };
+
     ItemList<>& Panels() { return panels_; }
+    // The panels side by side from the bar's left end, each in its own width, a spring
+    // panel in what the others leave (at least its MinWidth); a hidden panel takes no room,
+    // so the ones before it stay where they are when it comes and goes.  A panel cut by the
+    // bar's end keeps the part inside; one beyond the end is not shown.  One per panel.
+    std::vector<PanelPlace> PanelPlaces(vb::Single barWidth) const;
     static const PropertyTable& Table();
     const PropertyTable& Properties() const override { return Table(); }
 

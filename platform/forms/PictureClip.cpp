@@ -1,7 +1,5 @@
 #include "platform/forms/PictureClip.h"
 
-#include <algorithm>
-
 #include "platform/vb/Error.h"
 
 namespace forms {
@@ -39,17 +37,7 @@ void PictureClip::SetClipHeight(vb::Integer height) {
 gdi::PictureRef PictureClip::Clip() const {
     if (!picture_ || picture_->Handle() == 0)
         vb::Raise(vb::err::kInvalidPicture, "Invalid picture");
-    const gdi::Bitmap& source = picture_->Image();
-    gdi::Bitmap clipped(clipWidth_, clipHeight_, gdi::kBlack);
-    int rows = std::min<int>(clipHeight_, source.Height() - clipY_);
-    int cols = std::min<int>(clipWidth_, source.Width() - clipX_);
-    for (int y = std::max(0, -clipY_); y < rows; ++y) {
-        auto from = source.Row(clipY_ + y);
-        auto to = clipped.Row(y);
-        for (int x = std::max(0, -clipX_); x < cols; ++x)
-            to[x] = from[clipX_ + x];
-    }
-    return std::make_shared<gdi::Picture>(std::move(clipped));
+    return clips_.Crop(picture_->Image(), clipX_, clipY_, clipWidth_, clipHeight_);
 }
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Control.h"
 #include "platform/gdi/Picture.h"
+#include "platform/gdi/PictureRecycler.h"
 
 namespace forms {
 
@@ -34,6 +35,7 @@ private:
     vb::Integer clipY_ = 0;
     vb::Integer clipWidth_ = 0;
     vb::Integer clipHeight_ = 0;
+    mutable gdi::PictureRecycler clips_;
 };
 
 }  // namespace forms

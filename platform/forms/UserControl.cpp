@@ -190,10 +190,8 @@ void UserControl::Compose() {
     const int width = static_cast<int>(std::lround(ScaleToPixels(width_)));
     const int height = static_cast<int>(std::lround(ScaleToPixels(height_)));
     const gdi::Color back = gdi::ResolveColor(static_cast<gdi::Color>(backColor_));
-    if (surface_.Width() != width || surface_.Height() != height)
-        surface_ = gdi::Bitmap(width, height, back);
-    else
-        surface_.Fill({0, 0, width, height}, back);
+    surface_.Reshape(width, height);
+    surface_.Fill({0, 0, width, height}, back);
     const int border = borderStyle_ == 1 ? 1 : 0;
     for (const auto& child : children_)
         PaintControl(surface_, border, border, *child);

@@ -25,12 +25,19 @@ void Bitmap::Fill(Rect area, Color color) {
     int top = std::max(area.top, 0);
     int bottom = std::min(area.bottom, height_);
     if (left >= right || top >= bottom) return;
-    // The first row word by word; the others are copies of it, which go many words at a time.
-    const Color* first = pixels_.data() + Index(left, top);
-    std::fill(pixels_.data() + Index(left, top), pixels_.data() + Index(right, top), color);
-    const auto bytes = static_cast<std::size_t>(right - left) * sizeof(Color);
-    for (int y = top + 1; y < bottom; ++y)
-        std::memcpy(pixels_.data() + Index(left, y), first, bytes);
+    // A wide area: the first row word by word, the others copies of it, which go many words at
+    // a time.  A narrow one (an LED square) is quicker word by word throughout.
+    constexpr int kWideRow = 64;
+    Color* first = pixels_.data() + Index(left, top);
+    const auto words = static_cast<std::size_t>(right - left);
+    std::fill(first, first + words, color);
+    for (int y = top + 1; y < bottom; ++y) {
+        Color* row = pixels_.data() + Index(left, y);
+        if (right - left >= kWideRow)
+            std::memcpy(row, first, words * sizeof(Color));
+        else
+            std::fill(row, row + words, color);
+    }
 }
 
 // In place once the storage has held the larger size: a layout that resizes its surface at

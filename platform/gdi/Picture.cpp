@@ -29,9 +29,9 @@ bool StartsWith(std::string_view data, std::initializer_list<unsigned char> magi
 }
 
 // The formats picture loading accepts, told by their first bytes.
-std::optional<Bitmap> DecodeAnyFormat(std::string_view data) {
+std::optional<Bitmap> DecodeAnyFormat(std::string_view data, std::vector<bool>& clear) {
     if (StartsWith(data, {'B', 'M'})) return DecodeBmp(data);
-    if (StartsWith(data, {'G', 'I', 'F', '8'})) return DecodeGif(data);
+    if (StartsWith(data, {'G', 'I', 'F', '8'})) return DecodeGif(data, &clear);
     if (StartsWith(data, {0xFF, 0xD8, 0xFF})) return DecodeJpeg(data);
     return {};
 }
@@ -52,8 +52,21 @@ bool DeclaredSizeIsSane(long long width, long long height) {
            width * height <= Picture::kMaxPixels;
 }
 
-Picture::Picture(Bitmap image) : image_(std::move(image)) {
+Picture::Picture(Bitmap image, std::vector<bool> clear)
+    : image_(std::move(image)), clear_(std::move(clear)) {
     if (!image_.Empty()) handle_ = NextHandle();
+    // A mask that does not cover the image, or clears nothing, is no mask.
+    if (clear_.size() !=
+            static_cast<std::size_t>(image_.Width()) * static_cast<std::size_t>(image_.Height()) ||
+        std::find(clear_.begin(), clear_.end(), true) == clear_.end())
+        clear_.clear();
+}
+
+void Picture::Renumber() {
+    if (image_.Empty())
+        handle_ = 0;
+    else if (handle_ == 0)
+        handle_ = NextHandle();
 }
 
 std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* error) {
@@ -75,12 +88,13 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, PictureError* er
 std::shared_ptr<Picture> Picture::Decode(const std::string& bytes, PictureError* error) {
     Report(error, PictureError::None);
     std::optional<Bitmap> image;
-    if (bytes.size() <= kMaxFileBytes) image = DecodeAnyFormat(bytes);
+    std::vector<bool> clear;
+    if (bytes.size() <= kMaxFileBytes) image = DecodeAnyFormat(bytes, clear);
     if (!image || !DeclaredSizeIsSane(image->Width(), image->Height())) {
         Report(error, PictureError::InvalidPicture);
         return nullptr;
     }
-    return std::make_shared<Picture>(std::move(*image));
+    return std::make_shared<Picture>(std::move(*image), std::move(clear));
 }
 
 std::shared_ptr<Picture> Picture::FromImage(const Bitmap& image) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/vb/Types.h"
@@ -17,7 +18,9 @@ enum class PictureError { None, FileNotFound, InvalidPicture };
 class Picture : public vb::Object {
 public:
     Picture() = default;
-    explicit Picture(Bitmap image);
+    // `clear`: which pixels, row by row, let what lies behind the picture show; empty when
+    // none does.
+    explicit Picture(Bitmap image, std::vector<bool> clear = {});
 
     // Pictures declaring more than this are refused as invalid before anything is made of
     // them: larger than any photo or screen this program shows.
@@ -42,9 +45,21 @@ public:
     int PixelWidth() const { return image_.Width(); }
     int PixelHeight() const { return image_.Height(); }
     const Bitmap& Image() const { return image_; }
+    bool HasClearPixels() const { return !clear_.empty(); }
+    // Whether the pixel lets what lies behind show; false for one outside the picture.
+    bool IsClear(int x, int y) const {
+        return HasClearPixels() && image_.Contains(x, y) &&
+               clear_[static_cast<std::size_t>(y) * static_cast<std::size_t>(PixelWidth()) +
+                      static_cast<std::size_t>(x)];
+    }
 
 private:
+    friend class PictureRecycler;
+    // After the image was made again: a handle for an image, none for no image.
+    void Renumber();
+
     Bitmap image_;
+    std::vector<bool> clear_;
     std::uint32_t handle_ = 0;
 };
 

@@ -65,8 +65,8 @@ std::vector<int> RowOrder(int height, bool interlaced) {
 }
 
 // Draws the first image onto the logical screen; what it leaves uncovered or transparent
-// stays black.
-bool ReadImage(GifFileType* gif, int transparent, Bitmap& screen) {
+// stays black and is marked in `clear`.
+bool ReadImage(GifFileType* gif, int transparent, Bitmap& screen, std::vector<bool>& clear) {
     if (DGifGetImageDesc(gif) == GIF_ERROR) return false;
     const GifImageDesc& desc = gif->Image;
     if (!DeclaredSizeIsSane(desc.Width, desc.Height)) return false;
@@ -84,6 +84,8 @@ bool ReadImage(GifFileType* gif, int transparent, Bitmap& screen) {
                 continue;
             const GifColorType& c = colours->Colors[index];
             screen.Set(column, row, Rgb(c.Red, c.Green, c.Blue));
+            clear[static_cast<std::size_t>(row) * static_cast<std::size_t>(screen.Width()) +
+                  static_cast<std::size_t>(column)] = false;
         }
     }
     return true;
@@ -91,18 +93,21 @@ bool ReadImage(GifFileType* gif, int transparent, Bitmap& screen) {
 
 }  // namespace
 
-std::optional<Bitmap> DecodeGif(std::string_view bytes) {
+std::optional<Bitmap> DecodeGif(std::string_view bytes, std::vector<bool>* clear) {
     Source source{bytes};
     int error = 0;
     GifFile gif(DGifOpen(&source, Read, &error));
     if (!gif || !DeclaredSizeIsSane(gif->SWidth, gif->SHeight)) return {};
     Bitmap screen(gif->SWidth, gif->SHeight);
+    std::vector<bool> uncovered(
+        static_cast<std::size_t>(gif->SWidth) * static_cast<std::size_t>(gif->SHeight), true);
     int transparent = kNoTransparency;
     for (;;) {
         GifRecordType record = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &record) == GIF_ERROR) return {};
         if (record == IMAGE_DESC_RECORD_TYPE) {
-            if (!ReadImage(gif.get(), transparent, screen)) return {};
+            if (!ReadImage(gif.get(), transparent, screen, uncovered)) return {};
+            if (clear != nullptr) *clear = std::move(uncovered);
             return screen;
         }
         if (record != EXTENSION_RECORD_TYPE || !ReadExtension(gif.get(), transparent)) return {};

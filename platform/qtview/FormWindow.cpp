@@ -233,21 +233,22 @@ void FormWindow::PlaceFromModel() {
     // The window could not take the size asked (its bars need more room): the form hears.
     if (geometry() != requested_) ReportPlacement();
 }
-void FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
+bool FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
     int code = KeyCodeOf(event);
-    if (code == 0 || !form_ || !form_->IsLoaded()) return;
+    if (code == 0 || !form_ || !form_->IsLoaded()) return false;
     auto keyCode = static_cast<vb::Integer>(code);
     auto shift = static_cast<vb::Integer>(ShiftStateOf(event));
     if (!down) {
         form_->KeyUp(keyCode, shift, FocusedControl());
-        return;
+        return false;
     }
-    form_->KeyDown(keyCode, shift, FocusedControl());
+    if (form_->KeyDown(keyCode, shift, FocusedControl())) return true;
     // A key that makes a character (Enter and Escape too) follows as KeyPress, unless the
     // window went with the key (an unload lets go of the form).
     QString text = event.text();
-    if (!form_ || !form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return;
+    if (!form_ || !form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return false;
     form_->KeyPress(static_cast<vb::Integer>(text[0].unicode()), FocusedControl());
+    return false;
 }
 
 void FormWindow::ShowPlaced() {

@@ -47,7 +47,8 @@ public:
     // A property of the Form changed (from code).
     void FollowModel(std::string_view name);
     // A person's key, before the focused widget handles it (down) or after (up).
-    void KeyFromPerson(const QKeyEvent& event, bool down);
+    // True when a button of the window took the key (Enter, Escape): no widget sees it.
+    bool KeyFromPerson(const QKeyEvent& event, bool down);
     // Shows the window at the form's placement.
     void ShowPlaced();
     // Repaints every widget now, owner-drawn surfaces included.

@@ -17,7 +17,16 @@ QImage PictureImage(const vb::Variant& picture) {
         loaded = gdi::Picture::Load(path);
     }
     if (!loaded) return {};
-    return WrapBitmap(loaded->Image()).copy();
+    QImage image = WrapBitmap(loaded->Image()).copy();
+    if (!loaded->HasClearPixels()) return image;
+    // The bitmap's fourth byte becomes the pixel's opacity.
+    image.reinterpretAsFormat(QImage::Format_RGBA8888);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            row[4 * x + 3] = loaded->IsClear(x, y) ? 0 : 255;
+    }
+    return image;
 }
 
 QIcon ToolPicture(const std::string& name) {

@@ -21,6 +21,7 @@
 #include "platform/qtview/FontDialog.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/MessageBox.h"
+#include "platform/qtview/ToolRow.h"
 #include "platform/qtview/ViewBase.h"
 
 namespace qtview {
@@ -253,15 +254,18 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
     if (focus ? widget != focus : !widget->isWindow()) return false;
     auto& key = static_cast<QKeyEvent&>(*event);
     if (!down && key.isAutoRepeat()) return false;
+    if (ToolRow::TakesKey(focus, key.key())) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
     const QEvent::Type type = event->type();
     // Not heard while walking the windows: the key may unload its window, and with it the
     // widget it was meant for, which then takes it no further.
     QPointer<QWidget> receiver = widget;
+    bool taken = false;
     if (std::any_of(windows_.begin(), windows_.end(),
                     [window](const auto& entry) { return entry.second == window; }))
-        window->KeyFromPerson(key, down);
-    if (!receiver) return true;
+        taken = window->KeyFromPerson(key, down);
+    // A button clicked for the key has it: a focused button would click once more.
+    if (taken || !receiver) return true;
     // Kept after the form's handler, which may have heard keys of its own (in a message box).
     heardKey_ = event;
     heardType_ = type;

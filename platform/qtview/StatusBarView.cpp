@@ -1,7 +1,8 @@
 #include "platform/qtview/StatusBarView.h"
 
-#include <QHBoxLayout>
+#include <QFrame>
 #include <QLabel>
+#include <QResizeEvent>
 
 #include "platform/forms/ItemControls.h"
 #include "platform/qtview/Convert.h"
@@ -9,45 +10,100 @@
 namespace qtview {
 namespace {
 
-constexpr int kAutoSizeSpring = 1;
+// Room between the bar's edge and its boxes, and before a box's text, in pixels.
+constexpr int kBarMargin = 2;
+constexpr int kTextIndent = 3;
+
+// A panel's box: it keeps the whole text and shows as much of it as its width holds.
+class PanelBox : public QLabel {
+public:
+    explicit PanelBox(QWidget* bar) : QLabel(bar) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setTextFormat(Qt::PlainText);
+        setIndent(kTextIndent);
+        setMinimumWidth(0);
+    }
+
+    void SetWhole(const QString& text) {
+        whole_ = text;
+        Elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+
+private:
+    void Elide() {
+        const int room = std::max(0, contentsRect().width() - 2 * margin() - kTextIndent);
+        setText(fontMetrics().elidedText(whole_, Qt::ElideRight, room));
+    }
+
+    QString whole_;
+};
+
+// The bar lays its boxes out again whenever its width changes.  It is opaque: controls that
+// a small window leaves under it do not show through its panels.
+class PanelBar : public QFrame {
+public:
+    explicit PanelBar(StatusBarView& view) : view_(view) { setAutoFillBackground(true); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QFrame::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width()) view_.PlacePanels();
+    }
+
+private:
+    StatusBarView& view_;
+};
+
+QList<PanelBox*> BoxesOf(QWidget& bar) {
+    return bar.findChildren<PanelBox*>(Qt::FindDirectChildrenOnly);
+}
 
 }  // namespace
 
 StatusBarView::StatusBarView(forms::Control& control, FormWindow& window)
     : ViewBase(control, window) {
-    auto* bar = new QFrame;
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
-    SetWidget(bar);
+    SetWidget(new PanelBar(*this));
 }
 
 void StatusBarView::Sync(std::string_view) {
-    auto& bar = static_cast<QFrame&>(*Widget());
-    auto* layout = static_cast<QHBoxLayout*>(bar.layout());
+    QWidget& bar = *Widget();
     auto& panels = static_cast<forms::StatusBar&>(Model()).Panels();
-    QList<QLabel*> boxes = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QList<PanelBox*> boxes = BoxesOf(bar);
     if (boxes.size() != panels.Count()) {
         qDeleteAll(boxes);
         boxes.clear();
-        for (const auto& panel : panels) {
-            auto* box = new QLabel(&bar);
-            box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            box->setTextFormat(Qt::PlainText);
-            bool spring = panel->Get("AutoSize").ToInteger() == kAutoSizeSpring;
-            layout->addWidget(box, spring ? 1 : 0);
-            boxes.push_back(box);
-        }
+        for (vb::Long i = 0; i < panels.Count(); ++i)
+            boxes.push_back(new PanelBox(&bar));
     }
     qsizetype i = 0;
     for (const auto& panel : panels) {
-        QLabel* box = boxes[i++];
-        box->setText(ToQt(panel->Get("Text").ToString()));
+        PanelBox* box = boxes[i++];
+        box->SetWhole(ToQt(panel->Get("Text").ToString()));
         box->setToolTip(ToQt(panel->Get("ToolTipText").ToString()));
-        box->setMinimumWidth(TwipsToPixelsX(panel->Get("MinWidth").ToDouble()));
-        if (panel->Get("AutoSize").ToInteger() != kAutoSizeSpring)
-            box->setFixedWidth(TwipsToPixelsX(panel->Get("Width").ToDouble()));
-        box->setVisible(panel->Get("Visible").ToBool());
+    }
+    PlacePanels();
+}
+
+void StatusBarView::PlacePanels() {
+    QWidget& bar = *Widget();
+    QList<PanelBox*> boxes = BoxesOf(bar);
+    const int inner = std::max(0, bar.width() - 2 * kBarMargin);
+    const auto places = static_cast<forms::StatusBar&>(Model()).PanelPlaces(
+        static_cast<vb::Single>(PixelsToTwipsX(inner)));
+    if (static_cast<size_t>(boxes.size()) != places.size()) return;
+    const int height = std::max(0, bar.height() - 2 * kBarMargin);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const auto& place = places[static_cast<size_t>(i)];
+        const int left = TwipsToPixelsX(place.left);
+        const int width = std::min(inner, TwipsToPixelsX(place.left + place.width)) - left;
+        boxes[i]->setGeometry(kBarMargin + left, kBarMargin, std::max(0, width), height);
+        boxes[i]->setVisible(width > 0);
     }
 }
 

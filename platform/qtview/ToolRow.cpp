@@ -1,6 +1,7 @@
 #include "platform/qtview/ToolRow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -84,6 +85,39 @@ QToolButton* ToolRow::Beside(QToolButton* from, int steps) const {
     return pressable[static_cast<size_t>(std::clamp(at + steps, 0, count - 1))];
 }
 
+QToolButton* ToolRow::Nearest(const QToolButton* going) const {
+    QToolButton* before = nullptr;
+    bool passed = false;
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button == going) {
+            passed = true;
+        } else if (Pressable(button)) {
+            if (passed) return button;
+            before = button;
+        }
+    }
+    return before;
+}
+
+bool ToolRow::focusNextPrevChild(bool next) {
+    // Qt moves the keys on when the tool that has them is hidden or disabled (a toggle
+    // showing its other face): they stay on the row, with the tool beside it.
+    auto* going = qobject_cast<QToolButton*>(QApplication::focusWidget());
+    if (going && going->parent() == this && !Pressable(going)) {
+        if (QToolButton* beside = Nearest(going)) {
+            beside->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool ToolRow::TakesKey(const QWidget* focus, int key) {
+    return (key == Qt::Key_Return || key == Qt::Key_Enter) && focus &&
+           qobject_cast<const QToolButton*>(focus) &&
+           dynamic_cast<const ToolRow*>(focus->parentWidget());
+}
+
 bool ToolRow::eventFilter(QObject* watched, QEvent* event) {
     auto* button = qobject_cast<QToolButton*>(watched);
     if (!button || button->parent() != this) return QWidget::eventFilter(watched, event);
@@ -99,7 +133,7 @@ bool ToolRow::eventFilter(QObject* watched, QEvent* event) {
         next->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (TakesKey(button, key)) {
         // Once the key is done with the button: the tool's command may take the row away.
         QMetaObject::invokeMethod(button, &QToolButton::click, Qt::QueuedConnection);
         return true;

@@ -26,13 +26,19 @@ public:
     // The button that takes the keyboard when the row gets it: the one that had it last while
     // it can be pressed, else the first that can; nullptr when none can.
     QToolButton* CurrentButton() const;
+    // True for a key that a tool with the focus takes for itself (Enter presses it): the
+    // window does not hear it as well.
+    static bool TakesKey(const QWidget* focus, int key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The button `steps` pressable buttons on from `from` (past the ends: the end one).
     QToolButton* Beside(QToolButton* from, int steps) const;
+    // The pressable button next to `going`, after it where there is one; nullptr for none.
+    QToolButton* Nearest(const QToolButton* going) const;
 
     QPointer<QToolButton> current_;
 };

@@ -7,6 +7,7 @@
 #include "core/PartNumbers.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
+#include "platform/forms/TextMeasure.h"
 #include "platform/printer/Printer.h"
 #include "tests/editor/mainwin/MainWindowFixture.h"
 #include "tests/support/FakePrintQueue.h"
@@ -133,11 +134,40 @@ TEST_F(ComponentsTest, TheMainWindowsCommandShowsTheListOnItsOwn) {
     EXPECT_EQ(Header(1), "Description - Ascending sort");
     EXPECT_EQ(Header(2), "Part Number");
     EXPECT_EQ(Header(3), "Price");
-    EXPECT_DOUBLE_EQ(List().ColumnHeaders()(1).Get("Width").ToDouble(), 3 * 1440);
     EXPECT_GT(List().ListItems().Count(), 40);
     EXPECT_TRUE(Sorted(Column(0), true));
     list.KeyUp(forms::vbKeyF12, 0);
     EXPECT_EQ(host.Messages().back().prompt, "ZOMEL Sign Components List #106");
+}
+
+TEST_F(ComponentsTest, TheListOpensCentredOnTheMainWindowWithEveryHeaderWhole) {
+    Main().Move(1500, 900, 15000, 10000);
+    frmComponents& list = Open();
+    const vb::Single pixel = 15;
+    EXPECT_NEAR(list.Left() + list.Width() / 2, 1500 + 15000 / 2, pixel);
+    EXPECT_NEAR(list.Top() + list.Height() / 2, 900 + 10000 / 2, pixel);
+
+    forms::ListView& view = List();
+    auto width = [&](vb::Long c) {
+        return static_cast<vb::Single>(view.ColumnHeaders()(c).Get("Width").ToDouble());
+    };
+    auto holdsItsHeader = [&] {
+        for (vb::Long c = 1; c <= 3; ++c)
+            EXPECT_GT(width(c), forms::TextWidthIn(*view.Font(), Header(c))) << Header(c);
+    };
+    holdsItsHeader();
+    view.ClickColumn(2);
+    EXPECT_EQ(Header(2), "Part Number - Ascending sort");
+    holdsItsHeader();
+    view.ClickColumn(2);
+    holdsItsHeader();
+    // The description takes the width the other columns leave, also when the window grows.
+    for (vb::Single windowWidth : {11040.0f, 16000.0f}) {
+        list.Move(list.Left(), list.Top(), windowWidth, list.Height());
+        const vb::Single columns = width(1) + width(2) + width(3);
+        EXPECT_LE(columns, view.Width()) << windowWidth;
+        EXPECT_GT(columns, view.Width() - 600) << windowWidth;
+    }
 }
 
 TEST_F(ComponentsTest, EachGenerationListsItsOwnRowsAndTheCommonOnes) {

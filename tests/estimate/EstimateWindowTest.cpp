@@ -80,7 +80,8 @@ TEST_F(EstimateTest, ItemsTotalsAndPartNumbersHaveTheirOwnLook) {
     const Look right8 = {forms::flexAlignRightCenter, false, 8};
     EXPECT_EQ(item, (std::vector<Look>{right8, right10, right10, kRightBold12, plain10}));
     EXPECT_EQ(totals, (std::vector<Look>{kRightBold12, plain10, plain10, kRightBold12, plain10}));
-    EXPECT_EQ(assembled, (std::vector<Look>{right8, right10, right10, kRightBold12, right10}));
+    // The model number of the assembled sign reads like every part number below it.
+    EXPECT_EQ(assembled, (std::vector<Look>{right8, right10, right10, kRightBold12, plain10}));
     // Each row's own part number, the model number for the assembled sign; none for the
     // headers and the totals.
     ASSERT_EQ(grid.size(), 5u);

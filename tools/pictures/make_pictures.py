@@ -320,10 +320,13 @@ def save_gallery():
 
 # ---------------------------------------------------------------- logo and splash
 
+LOGO_BOX = [2, 2, 237, 93]
+
+
 def logo():
     image = Image.new("RGB", (240, 96), (255, 255, 255))
     draw = ImageDraw.Draw(image)
-    draw.rounded_rectangle([2, 2, 237, 93], radius=14, fill=VELDO_RED)
+    draw.rounded_rectangle(LOGO_BOX, radius=14, fill=VELDO_RED)
     font = ImageFont.truetype(FONT_BOLD, 46)
     box = draw.textbbox((0, 0), "VELDO", font=font)
     draw.text(((240 - (box[2] - box[0])) // 2 - box[0], 10 - box[1] + 4), "VELDO", font=font,
@@ -332,6 +335,17 @@ def logo():
         x = 24 + k * 10.6
         draw.ellipse([x - 3, 74, x + 3, 80], fill=AMBER)
     return image
+
+
+def transparent_logo():
+    """The logo as a GIF whose colour outside the rounded box is transparent, so that the
+    window's own colour shows around it."""
+    shape = Image.new("1", (240, 96), 0)
+    ImageDraw.Draw(shape).rounded_rectangle(LOGO_BOX, radius=14, fill=1)
+    image = logo().quantize(colors=255, dither=Image.Dither.NONE)
+    clear = 255
+    image.paste(clear, mask=Image.eval(shape.convert("L"), lambda v: 255 - v))
+    return image, clear
 
 
 def splash():
@@ -348,7 +362,8 @@ def splash():
 def main():
     os.makedirs(PICTURES, exist_ok=True)
     save_clip_art()
-    logo().save(os.path.join(PICTURES, "logo.bmp"))
+    image, clear = transparent_logo()
+    image.save(os.path.join(PICTURES, "logo.gif"), transparency=clear)
     splash().save(os.path.join(PICTURES, "splash.bmp"))
     save_gallery()
 

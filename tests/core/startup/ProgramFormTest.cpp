@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "core/Diagnostics.h"
 #include "core/LogChannel.h"
@@ -102,4 +103,33 @@ TEST_F(ProgramFormTest, EveryShippedWindowInTheTableHasItsCaptionIdAsTag) {
         ++checked;
     }
     EXPECT_GE(checked, 8);
+}
+
+// Enter and Escape answer in every dialog: an OK button is the Default button, and Escape
+// has a Cancel button to click or closes the window.
+TEST_F(ProgramFormTest, EveryShippedDialogAnswersEnterAndEscape) {
+    // The main window, the splash, the windows that only write a document and the list
+    // without buttons are no dialogs.
+    const std::set<std::string> others = {"frmMain", "frmSplash", "FrmGenSpec", "FrmSpec",
+                                          "frmComponents"};
+    int checked = 0;
+    for (const auto& file :
+         std::filesystem::directory_iterator(os::JoinPath(os::ProgramFolder(), "forms"))) {
+        const std::string name = file.path().stem().string();
+        if (others.count(name)) continue;
+        const nlohmann::json& description = forms::LoadWindowDescription(name);
+        bool ok = false, isDefault = false, cancel = false;
+        for (const nlohmann::json& control : description.value("Controls", nlohmann::json())) {
+            if (control.value("Type", "") != "CommandButton") continue;
+            std::string caption = control.value("Caption", "");
+            std::erase(caption, '&');
+            ok = ok || caption == "OK";
+            isDefault = isDefault || control.value("Default", false);
+            cancel = cancel || control.value("Cancel", false);
+        }
+        EXPECT_TRUE(!ok || isDefault) << name;
+        EXPECT_TRUE(cancel || description.value("EscapeCloses", false)) << name;
+        ++checked;
+    }
+    EXPECT_GE(checked, 10);
 }

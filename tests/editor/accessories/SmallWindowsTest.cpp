@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -88,16 +89,22 @@ TEST_F(SmallWindowsTest, ContactWindowTracesItsVisitAndShowsTheMakersLines) {
     EXPECT_EQ(LastPrompt(), "Contacting VELDO, Inc. #102");
 }
 
-TEST_F(SmallWindowsTest, EscapeClosesTheContactAndAboutWindows) {
-    for (const char* name : {"frmVELDOInfo", "frmAbout"})
-        host.OnModal(name, [](forms::Form& form) {
+TEST_F(SmallWindowsTest, EscapeClosesTheContactAboutClipListAndSpecificationWindows) {
+    int closed = 0;
+    for (const char* name : {"frmVELDOInfo", "frmAbout", "frmClipList", "frmSpecChoose"})
+        host.OnModal(name, [&closed](forms::Form& form) {
             form.KeyDown(forms::vbKeyEscape, 0);
             EXPECT_FALSE(form.IsLoaded()) << form.Name();
+            closed += form.IsLoaded() ? 0 : 1;
         });
     Main().mnuHelpContact_Click();
     Main().mnuHelpAbout_Click();
-    EXPECT_FALSE(forms::Instance<frmVELDOInfo>().IsLoaded());
-    EXPECT_FALSE(forms::Instance<frmAbout>().IsLoaded());
+    Main().mnuSignClipList_Click();
+    Main().mnuSignSpec_Click();
+    EXPECT_EQ(closed, 4);
+    // The closed choice made no document.
+    const auto& journal = host.Journal();
+    EXPECT_EQ(std::find(journal.begin(), journal.end(), "unload FrmGenSpec"), journal.end());
 }
 
 TEST_F(SmallWindowsTest, SplashShowsTheProgramItsVersionAndItsPicture) {

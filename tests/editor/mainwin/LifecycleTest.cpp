@@ -5,6 +5,7 @@
 #include "editor/frmSplash.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/Metrics.h"
+#include "platform/forms/TextMeasure.h"
 #include "tests/editor/mainwin/MainWindowFixture.h"
 
 using namespace zomel;
@@ -173,6 +174,29 @@ TEST_F(MainWindowTest, EnterMovesToTheNextOfferedLineOrBackToTheFirst) {
     EXPECT_EQ(main.ActiveControl(), &main.txtZomelText(4));
 }
 
+TEST_F(MainWindowTest, AWarningShowsWholeInsideTheWindowAndAboveTheStatusBar) {
+    frmMain& main = LoadMain();
+    main.txtModel->SetText("AF1-2H2A4-0000HX");  // one character too many
+    forms::Label& warning = *main.lblWarn;
+    ASSERT_TRUE(warning.Visible());
+    const forms::StdFont& font = *warning.Font();
+    // 400 x 300 pixels, the designed size, a full screen of 1680 x 1050, a long narrow one.
+    const std::pair<vb::Single, vb::Single> sizes[] = {
+        {6000, 4500}, {12960, 9000}, {25200, 15750}, {4200, 15750}};
+    for (auto [width, height] : sizes) {
+        main.Move(0, 0, width, height);
+        const std::string at = std::to_string(width) + " x " + std::to_string(height);
+        EXPECT_GE(warning.Left(), 0) << at;
+        EXPECT_LE(warning.Left() + warning.Width(), main.ScaleWidth()) << at;
+        EXPECT_GE(warning.Top(), 0) << at;
+        EXPECT_LE(warning.Top() + warning.Height(), main.ScaleHeight() - main.sbStatusBar->Height())
+            << at;
+        // Its lines, wrapped to its width, fit its height.
+        const int lines = forms::WrappedLinesIn(font, warning.Caption(), warning.Width());
+        EXPECT_GE(warning.Height(), lines * forms::LineHeightIn(font)) << at;
+    }
+}
+
 TEST_F(MainWindowTest, TabReachesEveryLinesHeightBarTheLineSpacingTheTabsAndEachToolbar) {
     frmMain& main = LoadMain();
     main.txtZomelText(1).SetVisible(true);
@@ -213,8 +237,6 @@ TEST_F(MainWindowTest, ResizeFitsThePagesAndSkipsWhatWouldTurnNegative) {
     EXPECT_EQ(main.Frame(2).Width(), main.ScaleWidth() - 32);
     EXPECT_EQ(main.Frame(4).Width(), main.ScaleWidth() - 32);  // the third tab's page
     EXPECT_EQ(main.lstSigns->Width(), 10000 - 6120);
-    EXPECT_EQ(main.lblWarn->Top(), main.ScaleHeight() - 127);
-    EXPECT_EQ(main.lblWarn->Left(), main.tabCreate->Width() - 370);
 
     // Narrow: the candidate list keeps its width.
     main.Move(0, 0, 6000, 8000);

@@ -1,5 +1,6 @@
 #include "platform/vb/Format.h"
 #include "tests/editor/road/RoadFixture.h"
+#include "tests/support/AllocationCounter.h"
 
 namespace {
 
@@ -106,6 +107,24 @@ TEST_F(RoadTest, AMessageLaysOutTheSameFromTheFirstKeystrokeAsAfterAnyChange) {
     Type(0, "HELLO");
     Type(1, "AB");
     EXPECT_EQ(FrameRows(), first);
+}
+
+// Once the sign is laid out, typing and showing the preview make no raster, frame or display
+// picture anew: the small blocks that remain are names and values.
+TEST_F(RoadTest, KeystrokesOnALaidOutSignAllocateNoPixels) {
+    Type(0, "LINE ONE");
+    Type(1, "LINE TWO");
+    const auto keystrokes = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            Type(1, i % 2 == 0 ? "LINE TWO!" : "LINE TWO");
+            ASSERT_NE(Display().Surface(), nullptr);
+        }
+    };
+    keystrokes(4);
+    AllocationCounter allocations;
+    keystrokes(10);
+    EXPECT_EQ(allocations.Large(), 0);
+    EXPECT_EQ(LitPixels(), 9 * Lit(FrameRows()));
 }
 
 TEST_F(RoadTest, SpacingAddsRowsBetweenLines) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <nlohmann/json.hpp>
 
 #include "tests/support/ErrorNumber.h"
 
@@ -170,6 +171,68 @@ TEST_F(FormLifecycle, EscapeClicksTheCancelButtonWhileAPersonCouldClickIt) {
     EXPECT_TRUE(window.IsLoaded());
     EXPECT_EQ(window.events,
               (std::vector<std::string>{"Load", "KeyDown 27", "KeyPress 27", "KeyDown 27"}));
+}
+
+// The recording window made a dialog: an OK button that is the Default one, another button
+// and a multi-line box beside the one-line box and the Cancel button.
+class DialogWindow : public RecordingWindow {
+public:
+    DialogWindow() {
+        for (const char* button : {"cmdOk", "cmdOther"})
+            On(button, "Click", [this, button](Control&, EventArgs&) {
+                events.push_back(std::string(button) + "_Click");
+            });
+    }
+    static std::string Description() {
+        nlohmann::json description = nlohmann::json::parse(kRecordingWindow);
+        auto& controls = description["Controls"];
+        controls.push_back({{"Type", "CommandButton"}, {"Name", "cmdOk"}, {"Default", true}});
+        controls.push_back({{"Type", "CommandButton"}, {"Name", "cmdOther"}});
+        controls.push_back({{"Type", "TextBox"}, {"Name", "txtNotes"}, {"MultiLine", true}});
+        return description.dump();
+    }
+};
+
+TEST_F(FormLifecycle, EnterClicksTheFocusedButtonElseTheDefaultOneWhileAPersonCouldClickIt) {
+    fx.Describe("frmRecording", DialogWindow::Description());
+    auto& window = Instance<DialogWindow>();
+    Control& name = window.ControlNamed("txtName");
+    auto enter = [&](Control* focus) {
+        if (!window.KeyDown(vbKeyReturn, 0, focus)) window.KeyPress(vbKeyReturn, focus);
+    };
+    enter(&name);
+    enter(&window.ControlNamed("cmdOther"));
+    // A multi-line box keeps Enter for its new line; without a Default button a person
+    // could click, Enter is a key like any other.
+    enter(&window.ControlNamed("txtNotes"));
+    window.ControlNamed("cmdOk").SetEnabled(false);
+    enter(&name);
+    window.ControlNamed("cmdOk").SetEnabled(true);
+    window.ControlNamed("cmdOk").SetVisible(false);
+    enter(&name);
+    // The Cancel button, when it has the focus, is clicked by Enter too.
+    enter(&window.ControlNamed("cmdClose"));
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(window.events,
+              (std::vector<std::string>{"Load", "cmdOk_Click", "cmdOther_Click", "KeyDown 13",
+                                        "KeyPress 13", "KeyDown 13", "KeyPress 13", "KeyDown 13",
+                                        "KeyPress 13", "QueryUnload 1", "Unload"}));
+}
+
+TEST_F(FormLifecycle, AKeyReleasedAfterItsModifiersIsHeardWithThem) {
+    auto& window = Instance<RecordingWindow>();
+    Control& name = window.ControlNamed("txtName");
+    // A shortcut typed at speed: Ctrl down, C down, Ctrl up, C up.
+    window.KeyDown(vbKeyControl, vbCtrlMask, &name);
+    window.KeyDown('C', vbCtrlMask, &name);
+    window.KeyUp(vbKeyControl, 0, &name);
+    window.KeyUp('C', 0, &name);
+    // The next C, pressed alone, is heard alone.
+    window.KeyDown('C', 0, &name);
+    window.KeyUp('C', 0, &name);
+    EXPECT_EQ(window.events,
+              (std::vector<std::string>{"Load", "KeyDown 17", "KeyDown 67", "KeyUp 17 0",
+                                        "KeyUp 67 2", "KeyDown 67", "KeyUp 67 0"}));
 }
 
 TEST_F(FormLifecycle, ControlArraysAndMissingControls) {

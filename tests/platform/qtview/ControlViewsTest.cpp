@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -168,6 +171,30 @@ TEST_F(ControlViews, TabClicksSelectAndRaiseClickEvenOnTheSelectedTab) {
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
+TEST_F(ControlViews, EnterClicksTheDefaultButtonOnceAndTheButtonShowsItsFocus) {
+    auto& button = window.ControlAs<CommandButton>("cmdShow");
+    button.Let("Default", true);
+    QPushButton& push = fx.WidgetOf<QPushButton>(button);
+    QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
+    auto clicks = [&] {
+        return std::count(window.events.begin(), window.events.end(), "cmdShow_Click");
+    };
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(clicks(), 1);
+    EXPECT_EQ(line->Text(), "");
+
+    // Once the keyboard moves the focus about, the focused button shows it, the default
+    // one too; Enter on it clicks it once.
+    fx.WindowOf(window).setAttribute(Qt::WA_KeyboardFocusChange);
+    const QImage unfocused = push.grab().toImage();
+    push.setFocus();
+    ASSERT_TRUE(push.hasFocus());
+    EXPECT_NE(push.grab().toImage(), unfocused);
+    QTest::keyClick(&push, Qt::Key_Return);
+    EXPECT_EQ(clicks(), 2);
+}
+
 TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {
     auto& button = window.ControlAs<CommandButton>("cmdShow");
     QPushButton& push = fx.WidgetOf<QPushButton>(button);
@@ -197,6 +224,36 @@ TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {
     status.Panels()(2).Let("Visible", false);
     EXPECT_TRUE(panels[1]->isHidden());
     EXPECT_EQ(panels[0]->width(), 100);
+}
+
+TEST_F(ControlViews, StatusPanelsKeepTheirPlacesAndShortenWhatDoesNotFit) {
+    auto& status = window.ControlAs<StatusBar>("sbStatusBar");
+    QWidget& bar = *fx.host.WidgetOf(status);
+    QList<QLabel*> panels = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 2);
+    // The second panel coming and going moves nothing of the first.
+    const QRect first = panels[0]->geometry();
+    status.Panels()(2).Let("Visible", false);
+    EXPECT_EQ(panels[0]->geometry(), first);
+    status.Panels()(2).Let("Visible", true);
+    EXPECT_EQ(panels[0]->geometry(), first);
+
+    // Whatever a small window leaves under the bar does not show through it.
+    EXPECT_TRUE(bar.autoFillBackground());
+
+    // In a narrow window each long text ends in an ellipsis inside its own box.
+    status.Panels()(1).Let("Text", "Size: 12 columns by 4 rows of modules");
+    status.Panels()(2).Let("Text", "The message is wider than the sign that was held");
+    window.Move(window.Left(), window.Top(), 2700, window.Height());
+    QApplication::processEvents();
+    EXPECT_EQ(panels[0]->geometry(), first);
+    EXPECT_LE(panels[0]->geometry().right(), panels[1]->geometry().left());
+    EXPECT_LE(panels[1]->geometry().right(), bar.width());
+    for (QLabel* panel : panels) {
+        EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width());
+    }
 }
 
 TEST_F(ControlViews, ArrayElementsLoadedAtRunTimeGetWidgetsAndLoseThem) {

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/qtview/ToolRow.h"
@@ -22,12 +23,14 @@ public:
             if (exitUnloads && tool->ID() == "id_FileExit") Unload();
         });
     }
+    void Form_KeyPress(vb::Integer& KeyAscii) override { typed.push_back(KeyAscii); }
     std::vector<std::string> clicks;
+    std::vector<vb::Integer> typed;  // what the window previewed
     bool exitUnloads = false;
 };
 
 const char* kToolsWindow = R"({
-  "Name": "frmTools", "Caption": "Tools", "Width": 6120, "Height": 4000,
+  "Name": "frmTools", "Caption": "Tools", "Width": 6120, "Height": 4000, "KeyPreview": true,
   "Controls": [
     { "Type": "SSActiveToolBars", "Name": "SSBars",
       "Tools": [
@@ -53,7 +56,8 @@ const char* kToolsWindow = R"({
           { "ID": "id_FormatLeft", "Name": "Left", "Type": 1 } ] }
       ] },
     { "Type": "Label", "Name": "lblTop", "Left": 0, "Top": 0, "Width": 1500, "Height": 300,
-      "Caption": "top" }
+      "Caption": "top" },
+    { "Type": "TextBox", "Name": "txtLine", "Left": 0, "Top": 600, "Width": 1500, "Height": 300 }
   ]
 })";
 
@@ -168,8 +172,10 @@ TEST_F(ToolBarsView, StatesCaptionsAndBarsSetFromCodeShow) {
 TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
     QToolButton* bold = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Bold"));
     QToolButton* left = Toolbar().ButtonFor(ActionTitled(Toolbar(), "Left"));
-    // Nothing else in the window takes the keys: Tab brings them to the toolbar's first tool.
-    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
+    // From the line, Tab brings the keys to the toolbar's first tool.
+    QWidget* line = fx.host.WidgetOf(window.ControlNamed("txtLine"));
+    ASSERT_TRUE(line->hasFocus());
+    QTest::keyClick(line, Qt::Key_Tab);
     EXPECT_TRUE(bold->hasFocus());
     EXPECT_EQ(window.ActiveControl(), bars);
     QTest::keyClick(bold, Qt::Key_Right);
@@ -182,8 +188,15 @@ TEST_F(ToolBarsView, TheKeyboardReachesTheToolbarAsOneStopAndPressesItsTools) {
     EXPECT_TRUE(bold->hasFocus());
     QTest::keyClick(bold, Qt::Key_Space);
     EXPECT_EQ(window.clicks, (std::vector<std::string>{"id_FormatLeft 1", "id_Bold 1"}));
-    // A tool put away is passed over.
+    // Enter pressed the tool and went no further: a window that reads Enter for itself
+    // (the main window's next line) does not hear it as well.
+    EXPECT_EQ(std::count(window.typed.begin(), window.typed.end(), vb::Integer{13}), 0);
+    // The tool with the keys put away, they stay on the toolbar; Tab takes them on to the
+    // line, and a click on a tool leaves them there.
     bars->ToolById("id_Bold").Let("Visible", false);
-    QTest::keyClick(&fx.WindowOf(window), Qt::Key_Tab);
     EXPECT_TRUE(left->hasFocus());
+    QTest::keyClick(left, Qt::Key_Tab);
+    EXPECT_TRUE(line->hasFocus());
+    QTest::mouseClick(left, Qt::LeftButton);
+    EXPECT_TRUE(line->hasFocus());
 }

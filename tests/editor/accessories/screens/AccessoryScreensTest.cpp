@@ -89,9 +89,25 @@ TEST_F(AccessoryScreens, GalleryShowsAPhotoAndItsCaption) {
 }
 
 TEST_F(AccessoryScreens, AboutContactAndSplash) {
-    Shoot(forms::Instance<zomel::frmAbout>(), "about");
-    Shoot(forms::Instance<zomel::frmVELDOInfo>(), "contact");
+    auto& about = forms::Instance<zomel::frmAbout>();
+    auto& contact = forms::Instance<zomel::frmVELDOInfo>();
+    const QImage aboutShot = Shoot(about, "about");
+    const QImage contactShot = Shoot(contact, "contact");
     Shoot(forms::Instance<zomel::frmSplash>(), "splash");
+    // The logo's corners show the window's own colour; its box stays the maker's red.
+    auto logoOn = [&](const QImage& shot, forms::Form& form, const char* image) {
+        QWidget* logo = host.WidgetOf(form.ControlNamed(image));
+        ASSERT_NE(logo, nullptr);
+        const QRect box(logo->mapTo(logo->window(), QPoint(0, 0)), logo->size());
+        const QRgb window = shot.pixel(box.left() - 4, box.top() + 4);
+        EXPECT_EQ(shot.pixel(box.topLeft()), window) << form.Name();
+        EXPECT_EQ(shot.pixel(box.bottomRight()), window) << form.Name();
+        const QRgb inside = shot.pixel(box.left() + 8, box.center().y());
+        EXPECT_NE(inside, window) << form.Name();
+        EXPECT_GT(qRed(inside), 2 * qGreen(inside)) << form.Name();
+    };
+    logoOn(aboutShot, about, "picIcon");
+    logoOn(contactShot, contact, "Image1");
 }
 
 TEST_F(AccessoryScreens, TheClipboardIsTheDesktops) {
