@@ -35,9 +35,11 @@ protected:
     bool WindowManager() const { return GetParam(); }
 
     ScreenWindow StartProgram() {
-        program_ = desktop_->Start({ZOMEL_PROGRAM});
+        program_ = desktop_->Start({ZOMEL_PROGRAM}, Errors());
         auto main = FindWindow(*desktop_, kMainTitle, kMainMinWidth, kStartSeconds);
-        if (!main) throw std::runtime_error("the main window did not come up");
+        if (!main)
+            throw std::runtime_error("the main window did not come up; the program said:\n" +
+                                     TestEnvironment::ReadFile(Errors()));
         // Let the window manager settle the frame.
         Settle();
         return Describe(*desktop_, main->id);
@@ -50,13 +52,16 @@ protected:
         desktop_->Run("xdotool " + focus + " --sync " + std::to_string(window.id) +
                       " key --clearmodifiers " + keys);
     }
+    // What the program said on its standard error: a sanitizer's report, Qt's complaints.
+    std::string Errors() const { return env_.Root() + "program-errors.txt"; }
     // Waits for the program to end, as a program closed by a person does: with status 0 (under
-    // the sanitizers a finding ends it otherwise; run it by hand to read the report).
+    // the sanitizers a finding ends it otherwise, and its report is shown).
     bool Ended(double seconds) const {
         int status = 0;
         if (!desktop_->WaitForExit(program_, seconds, &status)) return false;
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << "the program ended with wait status " << status;
+            << "the program ended with wait status " << status << "; it said:\n"
+            << TestEnvironment::ReadFile(Errors());
         return true;
     }
     // The window manager's close (the close box); without one, File > Exit.

@@ -46,13 +46,16 @@ std::string PrivateDesktop::MissingTool(bool windowManager) {
 }
 
 PrivateDesktop::PrivateDesktop(bool windowManager) {
-    // Xvfb picks a free display and writes its number to the pipe.
+    // Xvfb picks a free display and writes its number to the pipe.  Without a window manager
+    // the program and the tools are its only clients, and a server that resets whenever the
+    // last one leaves drops a program connecting meanwhile (Qt then ends with status 1): a
+    // program starting while xdotool polls for its window, or right after the last run ended.
     int fds[2];
     if (::pipe(fds) != 0) return;
-    pid_t server =
-        Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-               std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24", "-nolisten", "tcp"},
-              fds[1]);
+    pid_t server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                          std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24",
+                          "-nolisten", "tcp", "-noreset"},
+                         fds[1]);
     ::close(fds[1]);
     std::string number;
     char c;
@@ -79,7 +82,8 @@ PrivateDesktop::~PrivateDesktop() {
         Stop(*it);
 }
 
-pid_t PrivateDesktop::Spawn(const std::vector<std::string>& argv, int keepFd) {
+pid_t PrivateDesktop::Spawn(const std::vector<std::string>& argv, int keepFd,
+                            const std::string& errors) {
     std::vector<char*> args;
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -100,7 +104,9 @@ pid_t PrivateDesktop::Spawn(const std::vector<std::string>& argv, int keepFd) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO,
+                                     errors.empty() ? "/dev/null" : errors.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     (void)keepFd;  // inherited: descriptors stay open across exec unless marked otherwise
     pid_t pid = 0;
     int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
@@ -110,8 +116,8 @@ pid_t PrivateDesktop::Spawn(const std::vector<std::string>& argv, int keepFd) {
     return pid;
 }
 
-pid_t PrivateDesktop::Start(const std::vector<std::string>& argv) {
-    return Spawn(argv);
+pid_t PrivateDesktop::Start(const std::vector<std::string>& argv, const std::string& errors) {
+    return Spawn(argv, -1, errors);
 }
 
 bool PrivateDesktop::WaitForExit(pid_t pid, double seconds, int* status) {

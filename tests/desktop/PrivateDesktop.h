@@ -27,7 +27,8 @@ public:
     const std::string& Display() const { return display_; }
 
     // Starts a program on this display with the test's environment; gives its process id.
-    pid_t Start(const std::vector<std::string>& argv);
+    // What it writes to its standard error goes to the file `errors`, when one is named.
+    pid_t Start(const std::vector<std::string>& argv, const std::string& errors = "");
     // Waits until the process ends; false when it is still running after `seconds`.  With
     // `status`, gives how it ended (as waitpid does).
     bool WaitForExit(pid_t pid, double seconds, int* status = nullptr);
@@ -35,7 +36,8 @@ public:
     std::string Run(const std::string& command) const;
 
 private:
-    pid_t Spawn(const std::vector<std::string>& argv, int keepFd = -1);
+    pid_t Spawn(const std::vector<std::string>& argv, int keepFd = -1,
+                const std::string& errors = "");
     void Stop(pid_t pid);
     bool WaitUntil(double seconds, const auto& condition) const;
 
