@@ -59,15 +59,32 @@ void FormWindow::AddToolRow(QWidget* row) {
 }
 
 void FormWindow::BuildViews() {
+    viewsPutOff_ = !form_->Visible();
+    const size_t first = views_.size();
     for (const auto& control : form_->Controls())
-        views_.push_back(CreateView(*control, *this));
-    for (const auto& view : views_)
-        view->Attach();
+        if (!viewsPutOff_ || IsBar(*control)) views_.push_back(CreateView(*control, *this));
+    for (size_t i = first; i < views_.size(); ++i)
+        views_[i]->Attach();
     // Menus and toolbars may have come with the controls.
     PlaceFromModel();
 }
 
+void FormWindow::BuildPutOffViews() {
+    if (!viewsPutOff_ || !form_) return;
+    viewsPutOff_ = false;
+    const size_t first = views_.size();
+    for (const auto& control : form_->Controls())
+        if (!IsBar(*control)) views_.push_back(CreateView(*control, *this));
+    for (size_t i = first; i < views_.size(); ++i)
+        views_[i]->Attach();
+}
+
+bool FormWindow::IsBar(const forms::Control& control) {
+    return control.TypeName() == "Menu" || control.TypeName() == "SSActiveToolBars";
+}
+
 void FormWindow::AddControl(forms::Control& control) {
+    if (viewsPutOff_ && !IsBar(control)) return;
     views_.push_back(CreateView(control, *this));
     views_.back()->Attach();
     PlaceFromModel();
@@ -252,6 +269,7 @@ bool FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
 }
 
 void FormWindow::ShowPlaced() {
+    BuildPutOffViews();
     PlaceFromModel();
     syncing_ = true;
     show();
@@ -285,6 +303,7 @@ bool FormWindow::TakesKeys(const ViewBase* view) const {
 }
 
 void FormWindow::RepaintNow() {
+    BuildPutOffViews();
     repaint();
 }
 

@@ -27,8 +27,11 @@ public:
     // A toolbar: it goes above the client area, under the ones before it.
     void AddToolRow(QWidget* row);
 
-    // A view for every control of the form (the form has just built them).
+    // A view for every control of the form (the form has just built them).  A hidden window
+    // gets at once only the bars that measure its frame; the other views come when it is
+    // first shown or asked for one of them.
     void BuildViews();
+    void BuildPutOffViews();
     void AddControl(forms::Control& control);
     void RemoveControl(forms::Control& control);
     // The form unloads: its controls go, and so do their views; the window no longer follows
@@ -69,6 +72,8 @@ protected:
 
 private:
     void DropViews();
+    // Menus and toolbars above the client area: they decide the window's frame.
+    static bool IsBar(const forms::Control& control);
     void ApplyWindowStyle();
     void PlaceFromModel();
     void SettleLayouts();
@@ -94,6 +99,7 @@ private:
     QWidget* client_ = nullptr;
     QWidget* toolArea_ = nullptr;
     std::vector<std::unique_ptr<ViewBase>> views_;
+    bool viewsPutOff_ = false;
     bool syncing_ = false;  // the model and the window are being brought into step
     QRect requested_;       // the geometry last asked of the window
     QMargins placedWith_;   // the frame that request assumed

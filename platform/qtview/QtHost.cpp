@@ -91,6 +91,12 @@ bool QtHost::HasVisibleWindow() const {
 }
 
 FormWindow* QtHost::WindowOf(const forms::Form& form) const {
+    FormWindow* window = BuiltWindowOf(form);
+    if (window) window->BuildPutOffViews();
+    return window;
+}
+
+FormWindow* QtHost::BuiltWindowOf(const forms::Form& form) const {
     auto it = windows_.find(&form);
     return it == windows_.end() ? nullptr : it->second;
 }
@@ -146,7 +152,7 @@ void QtHost::WindowLoaded(forms::Form& form) {
 }
 
 void QtHost::Present(FormWindow& window, forms::Form* owner) {
-    FormWindow* ownerWindow = owner ? WindowOf(*owner) : nullptr;
+    FormWindow* ownerWindow = owner ? BuiltWindowOf(*owner) : nullptr;
     window.ShowPlaced();
     if (ownerWindow && window.windowHandle())
         window.windowHandle()->setTransientParent(ownerWindow->windowHandle());
@@ -187,7 +193,7 @@ void QtHost::EndIfNoWindows(const forms::Form& leaving) {
 }
 
 void QtHost::WindowHidden(forms::Form& form) {
-    if (FormWindow* window = WindowOf(form)) window->hide();
+    if (FormWindow* window = BuiltWindowOf(form)) window->hide();
     EndModalLoopsOf(form);
     EndIfNoWindows(form);
 }
@@ -207,7 +213,7 @@ void QtHost::WindowUnloaded(forms::Form& form) {
 }
 
 void QtHost::WindowRefresh(forms::Form& form) {
-    FormWindow* window = WindowOf(form);
+    FormWindow* window = BuiltWindowOf(form);
     if (!window) return;
     // A window shown before the event loop runs (the splash) is drawn now.
     if (window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed())
@@ -216,15 +222,15 @@ void QtHost::WindowRefresh(forms::Form& form) {
 }
 
 void QtHost::WindowPropertyChanged(forms::Form& form, std::string_view name) {
-    if (FormWindow* window = WindowOf(form)) window->FollowModel(name);
+    if (FormWindow* window = BuiltWindowOf(form)) window->FollowModel(name);
 }
 
 void QtHost::ControlAdded(forms::Form& form, forms::Control& control) {
-    if (FormWindow* window = WindowOf(form)) window->AddControl(control);
+    if (FormWindow* window = BuiltWindowOf(form)) window->AddControl(control);
 }
 
 void QtHost::ControlRemoved(forms::Form& form, forms::Control& control) {
-    if (FormWindow* window = WindowOf(form)) window->RemoveControl(control);
+    if (FormWindow* window = BuiltWindowOf(form)) window->RemoveControl(control);
 }
 
 void QtHost::MousePointerChanged(vb::Integer pointer) {

@@ -35,6 +35,7 @@ public:
     void SetEndWhenNoWindows(bool end) { endWhenNoWindows_ = end; }
     bool HasVisibleWindow() const;
 
+    // The window of a loaded form with the views of all its controls.
     FormWindow* WindowOf(const forms::Form& form) const;
     // The widget of a control; nullptr for controls without one.
     QWidget* WidgetOf(const forms::Control& control) const;
@@ -68,6 +69,8 @@ protected:
 
 private:
     void Present(FormWindow& window, forms::Form* owner);
+    // The window as it is: a hidden one may not have all its views yet.
+    FormWindow* BuiltWindowOf(const forms::Form& form) const;
     void EndModalLoopsOf(const forms::Form& form);
     void EndIfNoWindows(const forms::Form& leaving);
     QWidget* DialogParent() const;

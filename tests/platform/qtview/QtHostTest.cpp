@@ -93,6 +93,23 @@ TEST_F(QtHostWindows, AModalWindowWaitsUntilItIsHiddenOrClosed) {
     EXPECT_EQ(fx.host.WindowOf(dialog), nullptr);
 }
 
+TEST_F(QtHostWindows, AWindowLoadedHiddenGetsItsWidgetsWhenFirstShown) {
+    auto lines = [] {
+        const QWidgetList all = QApplication::allWidgets();
+        return std::count_if(all.begin(), all.end(),
+                             [](QWidget* widget) { return qobject_cast<QLineEdit*>(widget); });
+    };
+    const auto before = lines();
+    window.Load();
+    auto& line = static_cast<TextBox&>(window.ControlNamed("txtLine", 0));
+    line.SetText("typed");
+    EXPECT_EQ(lines(), before);
+    window.Show();
+    EXPECT_GT(lines(), before);
+    EXPECT_TRUE(fx.WindowOf(window).isVisible());
+    EXPECT_EQ(fx.WidgetOf<QLineEdit>(line).text(), "typed");
+}
+
 TEST_F(QtHostWindows, TheCloseBoxAsksTheFormWhichMayRefuse) {
     fx.ShowActive(window);
     window.refuseToClose = true;
