@@ -60,11 +60,7 @@ void FormWindow::AddToolRow(QWidget* row) {
 
 void FormWindow::BuildViews() {
     viewsPutOff_ = !form_->Visible();
-    const size_t first = views_.size();
-    for (const auto& control : form_->Controls())
-        if (!viewsPutOff_ || IsBar(*control)) views_.push_back(CreateView(*control, *this));
-    for (size_t i = first; i < views_.size(); ++i)
-        views_[i]->Attach();
+    AddViews(true, !viewsPutOff_);
     // Menus and toolbars may have come with the controls.
     PlaceFromModel();
 }
@@ -72,9 +68,14 @@ void FormWindow::BuildViews() {
 void FormWindow::BuildPutOffViews() {
     if (!viewsPutOff_ || !form_) return;
     viewsPutOff_ = false;
+    AddViews(false, true);
+}
+
+// Views are attached only once all of them are made: a view may look for its container's.
+void FormWindow::AddViews(bool bars, bool others) {
     const size_t first = views_.size();
     for (const auto& control : form_->Controls())
-        if (!IsBar(*control)) views_.push_back(CreateView(*control, *this));
+        if (IsBar(*control) ? bars : others) views_.push_back(CreateView(*control, *this));
     for (size_t i = first; i < views_.size(); ++i)
         views_[i]->Attach();
 }

@@ -74,6 +74,9 @@ private:
     void DropViews();
     // Menus and toolbars above the client area: they decide the window's frame.
     static bool IsBar(const forms::Control& control);
+    // Makes and attaches the views of the form's bars (menus, toolbars), of its other
+    // controls, or of both.
+    void AddViews(bool bars, bool others);
     void ApplyWindowStyle();
     void PlaceFromModel();
     void SettleLayouts();
