@@ -94,7 +94,7 @@ void ToolBarsView::ItemChanged(forms::Control& control, const forms::PropertyObj
         const std::string id = tool->ID();
         for (const Entry& entry : entries_)
             if (entry.barTool->HasID(id)) SyncEntry(entry);
-        SyncRows();
+        if (name == "Visible") SyncRows();
     });
 }
 
