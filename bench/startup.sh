@@ -3,14 +3,15 @@
 # run of each that warms the file cache) on a fresh Xvfb screen without a window manager, timed
 # by map_watch from its start until the X server maps its window (for the program, the main
 # window, "VELDO ZOMELBuilder"); the runs alternate between the two.  Prints both medians and
-# their ratio.
+# their ratio.  For reference it also times a main window with a menu bar and one label: the
+# floor for any window that shows text.
 #   bench/startup.sh [build folder]      (default: build)
 # The screen is a fresh Xvfb on a free display, or on BENCH_DISPLAY (such as ":36") when set.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$here/build}/bin" && pwd)
 runs=${RUNS:-5}
-cmake --build "$bin/.." --target program map_watch empty_window >/dev/null
+cmake --build "$bin/.." --target program map_watch empty_window label_window >/dev/null
 
 work=$(mktemp -d)
 xvfb=""
@@ -37,18 +38,26 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 program() { "$bin/map_watch" "VELDO ZOMELBuilder" "$bin/zomelbuilder"; }
 empty() { "$bin/map_watch" "Empty window" "$bin/empty_window"; }
+label() { "$bin/map_watch" "Label window" "$bin/label_window"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 program >/dev/null
 empty >/dev/null
+label >/dev/null
 : >"$work/program"
 : >"$work/empty"
+: >"$work/label"
 for _ in $(seq "$runs"); do
   program >>"$work/program"
   empty >>"$work/empty"
+  label >>"$work/label"
 done
 p=$(median <"$work/program")
 e=$(median <"$work/empty")
+l=$(median <"$work/label")
 echo "program runs (ms):      $(tr '\n' ' ' <"$work/program")"
 echo "empty window runs (ms): $(tr '\n' ' ' <"$work/empty")"
-awk -v p="$p" -v e="$e" 'BEGIN { printf "start-up median %.1f ms, empty Qt window %.1f ms: %.2fx\n", p, e, p / e }'
+echo "label window runs (ms): $(tr '\n' ' ' <"$work/label")"
+awk -v p="$p" -v e="$e" -v l="$l" 'BEGIN {
+  printf "start-up median %.1f ms, empty Qt window %.1f ms: %.2fx\n", p, e, p / e
+  printf "(a main window with a menu bar and one label: %.1f ms, %.2fx)\n", l, l / e }'
