@@ -23,6 +23,11 @@ const PropertyTable& Tool::Table() {
     return table;
 }
 
+bool Tool::HasID(std::string_view id) const {
+    const vb::Variant& stored = StoredValue("ID");
+    return stored.IsString() ? stored.StringRef() == id : ID() == id;
+}
+
 void Tool::LoadList(std::string_view key, const nlohmann::json& items) {
     if (key != "Menu") return Item::LoadList(key, items);
     LoadItemList(menu_, items, Table(), Owner());
@@ -63,10 +68,8 @@ void ActiveToolBars::LoadItems(std::string_view key, const nlohmann::json& items
 
 // Compares the stored ID where it is, without a copy.
 Tool* ActiveToolBars::FindTool(std::string_view id) const {
-    for (const auto& tool : tools_) {
-        const vb::Variant& stored = tool->StoredValue("ID");
-        if (stored.IsString() ? stored.StringRef() == id : tool->ID() == id) return tool.get();
-    }
+    for (const auto& tool : tools_)
+        if (tool->HasID(id)) return tool.get();
     return nullptr;
 }
 

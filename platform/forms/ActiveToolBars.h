@@ -25,6 +25,8 @@ public:
     using Item::Item;
 
     std::string ID() const { return Get("ID").ToString(); }
+    // Whether the tool's ID is `id`, without copying it.
+    bool HasID(std::string_view id) const;
     vb::Integer Type() const { return Get("Type").ToInteger(); }
     vb::Integer State() const { return Get("State").ToInteger(); }
     void SetState(vb::Integer state) { Let("State", state); }

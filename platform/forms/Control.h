@@ -22,6 +22,12 @@ class ControlView {
 public:
     virtual ~ControlView() = default;
     virtual void PropertyChanged(Control& control, std::string_view name) = 0;
+    // A change of one of the control's items (a tab, a tool, a column): a change of the
+    // control unless the view can show that item alone.
+    virtual void ItemChanged(Control& control, const PropertyObject& item, std::string_view name) {
+        (void)item;
+        PropertyChanged(control, name);
+    }
 };
 
 // A control on a window.  Every control has a type name, a name and, in a control array, an

@@ -23,7 +23,7 @@ void Item::LoadList(std::string_view key, const nlohmann::json&) {
 
 void Item::PropertyChanged(std::string_view name) {
     // An item's change is a change of its control's look.
-    if (owner_ && owner_->View()) owner_->View()->PropertyChanged(*owner_, name);
+    if (owner_ && owner_->View()) owner_->View()->ItemChanged(*owner_, *this, name);
 }
 
 void RaiseIndexOutOfBounds() {

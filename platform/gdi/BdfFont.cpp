@@ -1,9 +1,8 @@
 #include "platform/gdi/BdfFont.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
-#include <sstream>
-#include <string_view>
 
 namespace gdi {
 namespace {
@@ -12,6 +11,8 @@ namespace {
 // touches it, small enough that no sum of them can overflow.
 constexpr long kMaxReach = 64;
 constexpr long kLastCode = 0x10FFFF;
+// The lines before the first character take a few hundred bytes in the fonts we ship.
+constexpr std::size_t kHeadBytes = 1024;
 
 // Why a font is refused.
 constexpr const char* kNoFamily = "it names no FAMILY_NAME";
@@ -23,6 +24,7 @@ constexpr const char* kBadGlyphBox = "a character's BBX is out of range";
 constexpr const char* kBadRow = "a character's BITMAP row is not hexadecimal";
 constexpr const char* kEarlyGlyph = "a character comes before the FONTBOUNDINGBOX or FONT_ASCENT";
 constexpr const char* kTooLarge = "the file is larger than an LED font can be";
+constexpr const char* kUnreadable = "the file cannot be read";
 
 // One glyph's box as BDF gives it: size and offset of its lower-left corner from the origin.
 struct Box {
@@ -32,7 +34,32 @@ struct Box {
     int y = 0;
 };
 
-std::string Unquote(const std::string& value) {
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Takes the first word off `line`.
+std::string_view TakeWord(std::string_view& line) {
+    std::size_t start = 0;
+    while (start < line.size() && IsSpace(line[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < line.size() && !IsSpace(line[end]))
+        ++end;
+    const std::string_view word = line.substr(start, end - start);
+    line.remove_prefix(end);
+    return word;
+}
+
+std::string_view Unquote(std::string_view value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         return value.substr(1, value.size() - 2);
     return value;
@@ -45,9 +72,9 @@ bool ParseHexRow(std::string_view hex, std::uint64_t& bits) {
 }
 
 // The next whole number of `words` when it lies in [low, high].
-bool ReadNumber(std::istringstream& words, long low, long high, int& value) {
-    std::string token;
-    if (!(words >> token)) return false;
+bool ReadNumber(std::string_view& words, long low, long high, int& value) {
+    const std::string_view token = TakeWord(words);
+    if (token.empty()) return false;
     long number = 0;
     auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), number);
     if (error != std::errc{} || end != token.data() + token.size()) return false;
@@ -56,17 +83,54 @@ bool ReadNumber(std::istringstream& words, long low, long high, int& value) {
     return true;
 }
 
+// At most `limit` bytes of the file at `path`; nothing, with the reason, when it cannot be read
+// or is larger than a font can be.
+std::optional<std::string> ReadFontFile(const std::string& path, std::size_t limit,
+                                        std::string* refusal) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+    if (size < 0 || static_cast<std::size_t>(size) > BdfFont::kMaxFileBytes) {
+        if (refusal) *refusal = size < 0 ? kUnreadable : kTooLarge;
+        return std::nullopt;
+    }
+    std::string text(std::min(static_cast<std::size_t>(size), limit), '\0');
+    file.seekg(0);
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.gcount() != static_cast<std::streamsize>(text.size())) {
+        if (refusal) *refusal = kUnreadable;
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<std::string> FamilyOf(const std::unique_ptr<BdfFont>& font) {
+    if (!font) return std::nullopt;
+    return font->Family();
+}
+
 }  // namespace
 
 // Reads a font line by line; the first fault ends the reading with its reason.
 class BdfReader {
 public:
-    explicit BdfReader(const std::string& text) : lines_(text) {}
+    explicit BdfReader(std::string_view text) : rest_(text) {}
 
     std::unique_ptr<BdfFont> Read(std::string* refusal) {
-        std::string line;
-        while (!fault_ && std::getline(lines_, line))
-            ReadLine(line);
+        ReadLines();
+        return Finish(refusal);
+    }
+
+    // Reads the lines before the first character; true when one follows them.
+    bool ReadHead() {
+        headOnly_ = true;
+        ReadLines();
+        return headEnded_;
+    }
+
+    const char* Fault() const { return fault_; }
+    const std::string& Family() const { return font_->family_; }
+
+    std::unique_ptr<BdfFont> Finish(std::string* refusal) {
         if (!fault_ && font_->family_.empty()) fault_ = kNoFamily;
         if (!fault_ && !boxSeen_) fault_ = kBadBox;
         if (fault_) {
@@ -77,14 +141,29 @@ public:
     }
 
 private:
-    void ReadLine(const std::string& line) {
-        std::istringstream words(line);
-        std::string keyword;
-        words >> keyword;
-        if (keyword == "FAMILY_NAME") {
-            std::string rest;
-            std::getline(words >> std::ws, rest);
-            font_->family_ = Unquote(rest);
+    // Lines end in LF or CR LF.
+    bool NextLine(std::string_view& line) {
+        if (rest_.empty()) return false;
+        const std::size_t end = rest_.find('\n');
+        line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
+    }
+
+    void ReadLines() {
+        std::string_view line;
+        while (!fault_ && !headEnded_ && NextLine(line))
+            ReadLine(line);
+    }
+
+    void ReadLine(std::string_view words) {
+        const std::string_view keyword = TakeWord(words);
+        if (headOnly_ && (keyword == "STARTCHAR" || keyword == "BITMAP")) {
+            headEnded_ = true;
+        } else if (keyword == "FAMILY_NAME") {
+            // The first name holds, so that the head of a file names it as the whole does.
+            if (font_->family_.empty()) font_->family_ = Unquote(Trim(words));
         } else if (keyword == "FONTBOUNDINGBOX") {
             ReadCell(words);
         } else if (keyword == "FONT_ASCENT") {
@@ -103,7 +182,7 @@ private:
     }
 
     // One cell size per font: every glyph's rows are made for it.
-    void ReadCell(std::istringstream& words) {
+    void ReadCell(std::string_view words) {
         if (boxSeen_) {
             fault_ = kSecondBox;
             return;
@@ -122,9 +201,8 @@ private:
         BdfFont::Rows rows(static_cast<std::size_t>(font_->dotsHigh_), 0);
         bool clipped = false;
         const int top = ascent_ - (box_.y + box_.height);
-        std::string line;
-        for (int r = 0; r < box_.height && std::getline(lines_, line); ++r) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::string_view line;
+        for (int r = 0; r < box_.height && NextLine(line); ++r) {
             std::uint64_t bits = 0;
             if (!ParseHexRow(line, bits)) {
                 fault_ = kBadRow;
@@ -148,9 +226,11 @@ private:
         box_ = Box{};
     }
 
-    std::istringstream lines_;
+    std::string_view rest_;
     std::unique_ptr<BdfFont> font_ = std::make_unique<BdfFont>();
     const char* fault_ = nullptr;
+    bool headOnly_ = false;
+    bool headEnded_ = false;
     bool boxSeen_ = false;
     int ascent_ = -1;
     int encoding_ = -1;
@@ -158,24 +238,31 @@ private:
 };
 
 std::unique_ptr<BdfFont> BdfFont::Load(const std::string& path, std::string* refusal) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        if (refusal) *refusal = "the file cannot be read";
-        return nullptr;
-    }
-    const std::streamoff size = file.tellg();
-    if (size < 0 || static_cast<std::size_t>(size) > kMaxFileBytes) {
-        if (refusal) *refusal = size < 0 ? "the file cannot be read" : kTooLarge;
-        return nullptr;
-    }
-    file.seekg(0);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return Parse(text.str(), refusal);
+    auto text = ReadFontFile(path, kMaxFileBytes, refusal);
+    return text ? Parse(*text, refusal) : nullptr;
 }
 
-std::unique_ptr<BdfFont> BdfFont::Parse(const std::string& text, std::string* refusal) {
+std::unique_ptr<BdfFont> BdfFont::Parse(std::string_view text, std::string* refusal) {
     return BdfReader(text).Read(refusal);
+}
+
+std::optional<std::string> BdfFont::ReadFamily(const std::string& path, std::string* refusal) {
+    auto text = ReadFontFile(path, kHeadBytes, refusal);
+    if (!text) return std::nullopt;
+    std::string_view head = *text;
+    const bool whole = head.size() < kHeadBytes;
+    // A head cut short is read up to its last whole line.
+    if (!whole) head = head.substr(0, head.rfind('\n') + 1);
+    BdfReader reader(head);
+    const bool charactersFollow = reader.ReadHead();
+    if (reader.Fault() != nullptr) {
+        if (refusal) *refusal = reader.Fault();
+        return std::nullopt;
+    }
+    if (charactersFollow && !reader.Family().empty()) return reader.Family();
+    if (!charactersFollow && whole) return FamilyOf(reader.Finish(refusal));
+    // A head longer than the bound, or one that leaves the name to later lines.
+    return FamilyOf(Load(path, refusal));
 }
 
 const BdfFont::Rows* BdfFont::Find(char32_t code) const {

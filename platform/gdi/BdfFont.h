@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -26,7 +28,12 @@ public:
     // Reads a BDF file; an empty pointer when it cannot be read or is not a usable LED font,
     // with the reason in `refusal` when one is given.
     static std::unique_ptr<BdfFont> Load(const std::string& path, std::string* refusal = nullptr);
-    static std::unique_ptr<BdfFont> Parse(const std::string& text, std::string* refusal = nullptr);
+    static std::unique_ptr<BdfFont> Parse(std::string_view text, std::string* refusal = nullptr);
+    // The family a BDF file names, read from the lines before its first character: what
+    // Load would give as Family(), or nothing with Load's reason when those lines already
+    // refuse the file.  A file whose characters are damaged is found only by Load.
+    static std::optional<std::string> ReadFamily(const std::string& path,
+                                                 std::string* refusal = nullptr);
 
     const std::string& Family() const { return family_; }
     int DotsWide() const { return dotsWide_; }

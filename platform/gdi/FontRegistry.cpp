@@ -41,6 +41,11 @@ int IntegerOf(FcPattern* pattern, const char* object, int otherwise) {
     return value;
 }
 
+void PassOver(const std::string& path, const std::string& refusal) {
+    vb::ReportHandled("Load LED fonts", vb::err::kInvalidFileFormat,
+                      "The font file " + path + " is passed over: " + refusal);
+}
+
 }  // namespace
 
 FontRegistry& FontRegistry::Instance() {
@@ -59,8 +64,8 @@ FontRegistry::~FontRegistry() {
 
 void FontRegistry::SetFontsFolder(std::string folder) {
     folder_ = std::move(folder);
-    ledLoaded_ = false;
-    ledFonts_.clear();
+    ledFound_ = false;
+    ledFamilies_.clear();
     typefaces_.clear();
     ++generation_;
 }
@@ -69,26 +74,37 @@ std::string FontRegistry::FontsFolder() const {
     return folder_.empty() ? os::JoinPath(os::ProgramFolder(), "fonts") : folder_;
 }
 
-void FontRegistry::LoadLedFonts() {
-    if (ledLoaded_) return;
-    ledLoaded_ = true;
+void FontRegistry::FindLedFonts() {
+    if (ledFound_) return;
+    ledFound_ = true;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(FontsFolder(), error)) {
         if (entry.path().extension() != ".bdf") continue;
         std::string refusal;
-        if (auto font = BdfFont::Load(entry.path().string(), &refusal))
-            ledFonts_.emplace(Key(font->Family()), std::move(font));
+        if (auto family = BdfFont::ReadFamily(entry.path().string(), &refusal))
+            ledFamilies_[Key(*family)].files.push_back(entry.path().string());
         else
-            vb::ReportHandled(
-                "Load LED fonts", vb::err::kInvalidFileFormat,
-                "The font file " + entry.path().string() + " is passed over: " + refusal);
+            PassOver(entry.path().string(), refusal);
     }
 }
 
+std::shared_ptr<const BdfFont> FontRegistry::ReadLedFont(LedFamily& family) {
+    while (!family.font && !family.files.empty()) {
+        std::string refusal;
+        family.font = BdfFont::Load(family.files.front(), &refusal);
+        if (!family.font) PassOver(family.files.front(), refusal);
+        family.files.erase(family.files.begin());
+    }
+    return family.font;
+}
+
 std::shared_ptr<const BdfFont> FontRegistry::LedFont(std::string_view face) {
-    LoadLedFonts();
-    auto found = ledFonts_.find(Key(face));
-    return found == ledFonts_.end() ? nullptr : found->second;
+    FindLedFonts();
+    auto found = ledFamilies_.find(Key(face));
+    if (found == ledFamilies_.end()) return nullptr;
+    if (auto font = ReadLedFont(found->second)) return font;
+    ledFamilies_.erase(found);
+    return nullptr;
 }
 
 bool FontRegistry::IsLedFace(std::string_view face) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/gdi/BdfFont.h"
 #include "platform/gdi/Font.h"
@@ -18,6 +19,11 @@ namespace gdi {
 // face is an installed font found through fontconfig.  A face that is not installed draws
 // in DefaultFace; when even that is missing, in the LED font LastResortFace, and without the
 // fonts folder in hollow boxes.
+//
+// The folder's files are first known only by the family their head names, so that asking
+// about any other face reads no characters; a family's characters are read the first time it
+// is asked for.  A file refused then is reported at that moment, and its family is no LED
+// face from then on unless another file of the folder names it too.
 class FontRegistry {
 public:
     static constexpr std::string_view kDefaultFace = "DejaVu Sans";
@@ -38,6 +44,7 @@ public:
 
     // The typeface for `font`; it lives until the fonts folder changes.
     Typeface& Resolve(const Font& font);
+    // Reads that face's characters: a family whose file proves damaged is none.
     bool IsLedFace(std::string_view face);
     // The LED font of that family, or null.
     std::shared_ptr<const BdfFont> LedFont(std::string_view face);
@@ -45,16 +52,23 @@ public:
     unsigned Generation() const { return generation_; }
 
 private:
-    void LoadLedFonts();
+    // The files naming one family, in the folder's order, and its font once one is read.
+    struct LedFamily {
+        std::vector<std::string> files;
+        std::shared_ptr<const BdfFont> font;
+    };
+
+    void FindLedFonts();
+    std::shared_ptr<const BdfFont> ReadLedFont(LedFamily& family);
     std::unique_ptr<Typeface> Open(const Font& font);
     std::unique_ptr<Typeface> OpenInstalled(const Font& font, std::string_view face,
                                             bool exactFamily, bool fixedPitchOnly = false);
     std::unique_ptr<Typeface> OpenLed(std::string_view face, const Font& font);
 
     std::string folder_;
-    bool ledLoaded_ = false;
+    bool ledFound_ = false;
     unsigned generation_ = 0;
-    std::unordered_map<std::string, std::shared_ptr<const BdfFont>> ledFonts_;
+    std::unordered_map<std::string, LedFamily> ledFamilies_;
     std::unordered_map<std::string, std::unique_ptr<Typeface>> typefaces_;
     std::shared_ptr<const BdfFont> boxes_;
     FT_LibraryRec_* library_ = nullptr;

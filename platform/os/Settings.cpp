@@ -42,6 +42,9 @@ std::string GetSetting(const std::string& appName, const std::string& section,
 void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                  const std::string& value) {
     SettingsStore store = Load(true);
+    // The value it holds already changes nothing: the file is not written again.
+    const std::string* stored = store.Find(appName, section, key);
+    if (stored && *stored == value) return;
     store.Set(appName, section, key, value);
     Save(store);
 }

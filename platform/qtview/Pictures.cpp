@@ -29,10 +29,22 @@ QImage PictureImage(const vb::Variant& picture) {
     return image;
 }
 
+namespace {
+
+// Only a theme the desktop chose is asked.  Qt falls back to "hicolor" without one: that theme
+// holds application icons, not tools, and reading it costs more at start-up than all our own
+// pictures.
+bool DesktopHasIconTheme() {
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
+}  // namespace
+
 QIcon ToolPicture(const std::string& name) {
     if (name.empty()) return {};
-    const QString own = ToQt(forms::App().Path() + "/pictures/tools/" + name + ".xpm");
-    return QIcon::fromTheme(ToQt(name), QIcon(own));
+    QIcon own(ToQt(forms::App().Path() + "/pictures/tools/" + name + ".xpm"));
+    return DesktopHasIconTheme() ? QIcon::fromTheme(ToQt(name), own) : own;
 }
 
 }  // namespace qtview

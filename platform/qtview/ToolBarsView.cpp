@@ -85,22 +85,41 @@ void ToolBarsView::Choose(const std::string& id) {
     Quietly([&] { Sync({}); });
 }
 
+void ToolBarsView::ItemChanged(forms::Control& control, const forms::PropertyObject& item,
+                               std::string_view name) {
+    const auto* tool = dynamic_cast<const forms::Tool*>(&item);
+    // A bar's change may show or hide a toolbar; a changed ID may move entries to another tool.
+    if (!tool || name == "ID") return ViewBase::ItemChanged(control, item, name);
+    Quietly([&] {
+        const std::string id = tool->ID();
+        for (const Entry& entry : entries_)
+            if (entry.barTool->HasID(id)) SyncEntry(entry);
+        if (name == "Visible") SyncRows();
+    });
+}
+
+void ToolBarsView::SyncEntry(const Entry& entry) const {
+    const forms::Tool* shared = Bars().FindTool(entry.barTool->ID());
+    const forms::Tool& own = shared ? *shared : *entry.barTool;
+    std::string caption = entry.barTool->Get("Name").ToString();
+    if (caption.empty()) caption = own.Get("Name").ToString();
+    entry.action->setText(ToQt(caption));
+    if (QMenu* menu = entry.action->menu()) menu->setTitle(ToQt(caption));
+    std::string tip = own.Get("ToolTipText").ToString();
+    entry.action->setToolTip(WithoutMnemonics(ToQt(tip.empty() ? caption : tip)));
+    entry.action->setCheckable(own.Type() == forms::kToolStateButton);
+    entry.action->setChecked(own.State() == forms::kToolDown);
+    entry.action->setEnabled(own.Get("Enabled").ToBool());
+    entry.action->setVisible(own.Get("Visible").ToBool());
+}
+
 void ToolBarsView::Sync(std::string_view) {
-    forms::ActiveToolBars& bars = Bars();
-    for (const Entry& entry : entries_) {
-        forms::Tool* shared = bars.FindTool(entry.barTool->ID());
-        const forms::Tool& own = shared ? *shared : *entry.barTool;
-        std::string caption = entry.barTool->Get("Name").ToString();
-        if (caption.empty()) caption = own.Get("Name").ToString();
-        entry.action->setText(ToQt(caption));
-        if (QMenu* menu = entry.action->menu()) menu->setTitle(ToQt(caption));
-        std::string tip = own.Get("ToolTipText").ToString();
-        entry.action->setToolTip(WithoutMnemonics(ToQt(tip.empty() ? caption : tip)));
-        entry.action->setCheckable(own.Type() == forms::kToolStateButton);
-        entry.action->setChecked(own.State() == forms::kToolDown);
-        entry.action->setEnabled(own.Get("Enabled").ToBool());
-        entry.action->setVisible(own.Get("Visible").ToBool());
-    }
+    for (const Entry& entry : entries_)
+        SyncEntry(entry);
+    SyncRows();
+}
+
+void ToolBarsView::SyncRows() {
     bool resized = false;
     for (auto& [toolbar, item] : toolbars_) {
         if (toolbar) toolbar->FollowActions();

@@ -29,6 +29,11 @@ public:
     // The current tool of the toolbar that has the keyboard.
     QWidget* FocusTarget() const override;
 
+    // A tool's change shows on the entries of its ID alone: translating or enabling tools
+    // one by one must not resync every entry each time.
+    void ItemChanged(forms::Control& control, const forms::PropertyObject& item,
+                     std::string_view name) override;
+
 protected:
     void Sync(std::string_view name) override;
 
@@ -40,6 +45,9 @@ private:
     // The tools of a menu or, with `row`, of a toolbar.
     void AddTools(QWidget& owner, forms::ItemList<forms::Tool>& tools, ToolRow* row = nullptr);
     void Choose(const std::string& id);
+    void SyncEntry(const Entry& entry) const;
+    // Tools shown or hidden: the toolbars follow, and the window when a toolbar came or went.
+    void SyncRows();
     forms::ActiveToolBars& Bars() const;
 
     std::vector<Entry> entries_;

@@ -46,6 +46,7 @@ TEST(BdfFont, ReadsAFontWithItsCellAndGlyphs) {
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     auto same = BdfFont::Parse(crlf);
     ASSERT_NE(same, nullptr);
+    EXPECT_EQ(same->Family(), "Test");
     EXPECT_EQ(*same->Find(U'A'), *font->Find(U'A'));
 
     // The widest and tallest grid an LED font can have.
@@ -89,8 +90,9 @@ TEST(BdfFont, RefusesGlyphsBeforeTheirGridAndRowsThatAreNotHex) {
     EXPECT_NE(Refusal(row).find("BITMAP"), std::string::npos);
 }
 
-// A damaged font in the fonts folder is passed over with a logged error; its face is then
-// drawn with the fallback, and the good fonts beside it stay.
+// A damaged font in the fonts folder is passed over with a logged error, once, when its face
+// is first asked for; its face is then drawn with the fallback, and the good fonts beside it
+// stay.
 TEST(BdfFont, TheRegistryPassesOverADamagedFontAndSaysWhich) {
     TestEnvironment env;
     auto& registry = FontRegistry::Instance();
@@ -105,6 +107,8 @@ TEST(BdfFont, TheRegistryPassesOverADamagedFontAndSaysWhich) {
         logged.push_back(label + "|" + std::to_string(error.Number) + "|" + error.Description);
     });
     registry.SetFontsFolder(env.Root() + "fonts");
+    EXPECT_FALSE(registry.IsLedFace(FontRegistry::kDefaultFace));
+    EXPECT_TRUE(logged.empty()) << "another face reads none of the LED fonts' characters";
     EXPECT_FALSE(registry.IsLedFace("VELDO 5x7"));
     EXPECT_TRUE(registry.IsLedFace("VELDO 4x5"));
     ASSERT_EQ(logged.size(), 1u);
@@ -121,6 +125,7 @@ TEST(BdfFont, TheRegistryPassesOverADamagedFontAndSaysWhich) {
         for (int x = 0; x < bitmap.Width(); ++x)
             ink += bitmap.At(x, y) == kWhite;
     EXPECT_GT(ink, 0) << "the face is drawn in the fallback font";
+    EXPECT_EQ(logged.size(), 1u);
 
     vb::SetHandledErrorSink({});
     registry.SetFontsFolder(shipped);

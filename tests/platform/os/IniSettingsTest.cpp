@@ -121,3 +121,16 @@ TEST_F(Settings, LeavesNoTemporaryFilesBehind) {
     EXPECT_EQ(files, 1);
     EXPECT_EQ(GetSetting("App", "Sec", "n"), "4");
 }
+
+// Start-up saves the units it has just read: the file must not be written again for that.
+TEST_F(Settings, SavingTheValueItHoldsWritesNothing) {
+    const std::string path = ConfigFolder() + "settings.ini";
+    SaveSetting("App", "Sec", "Unit", "cm");
+    // A second name for the file: a rewrite replaces the file and leaves that name behind.
+    std::filesystem::create_hard_link(path, path + ".seen");
+    SaveSetting("App", "Sec", "unit", "cm");
+    EXPECT_EQ(std::filesystem::hard_link_count(path), 2u);
+    SaveSetting("App", "Sec", "Unit", "in");
+    EXPECT_EQ(std::filesystem::hard_link_count(path), 1u);
+    EXPECT_EQ(GetSetting("App", "Sec", "Unit"), "in");
+}
