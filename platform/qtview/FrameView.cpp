@@ -1,32 +1,21 @@
 #include "platform/qtview/FrameView.h"
 
-#include <QGroupBox>
-
 #include "platform/forms/BasicControls.h"
 #include "platform/qtview/Convert.h"
+#include "platform/qtview/FrameBox.h"
 
 namespace qtview {
-namespace {
-
-// The caption stands in from the frame's edge, clear of the window's edge for a frame at 0.
-constexpr int kCaptionIndent = 6;
-
-}  // namespace
 
 FrameView::FrameView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {
-    SetWidget(new QGroupBox);
+    SetWidget(new FrameBox);
 }
 
 void FrameView::Sync(std::string_view name) {
-    auto& box = static_cast<QGroupBox&>(*Widget());
+    auto& box = static_cast<FrameBox&>(*Widget());
     bool all = name.empty();
     if (all || name == "Caption")
         box.setTitle(ToQt(static_cast<const forms::Frame&>(Model()).Caption()));
-    if (all || name == "BorderStyle")
-        box.setStyleSheet(
-            Model().Get("BorderStyle").ToInteger() == 0
-                ? QStringLiteral("QGroupBox { border: 0; }")
-                : QStringLiteral("QGroupBox::title { padding-left: %1px; }").arg(kCaptionIndent));
+    if (all || name == "BorderStyle") box.SetBordered(Model().Get("BorderStyle").ToInteger() != 0);
     if (all || name == "ForeColor" || name == "BackColor") ShowColors(box);
 }
 

@@ -35,7 +35,8 @@ ViewBase* ViewBase::Of(const QWidget* widget) {
 
 void ViewBase::SetWidget(QWidget* widget) {
     widget_ = widget;
-    widget->setParent(window_->Client());
+    // In its container from the start where that has its view already: attaching moves nothing.
+    widget->setParent(window_->ContainerArea(control_->Container()));
     widget->setProperty(kViewProperty, QVariant::fromValue(static_cast<void*>(this)));
 }
 

@@ -42,7 +42,8 @@ public:
     static ViewBase* Of(const QWidget* widget);
 
 protected:
-    // Takes the widget; it becomes a child of the window's client area.
+    // Takes the widget; it becomes a child of its container's area, or of the window's client
+    // area while the container has no view yet.
     void SetWidget(QWidget* widget);
     // Shows the type's own properties; an empty name asks for all of them.
     virtual void Sync(std::string_view name) = 0;

@@ -52,6 +52,37 @@ TEST_F(ControlViews, WidgetsSitAtTheControlsPlacesInPixels) {
     EXPECT_EQ(status->geometry(), QRect(0, client->height() - 21, client->width(), 21));
 }
 
+TEST_F(ControlViews, FramesDrawTheirLineAndCaptionWithoutAStyleSheet) {
+    auto& frame = window.ControlNamed("fraUnit");
+    auto& box = fx.WidgetOf<QGroupBox>(frame);
+    // A style sheet would send the box and every control in it down Qt's slow styling path.
+    EXPECT_FALSE(box.testAttribute(Qt::WA_StyleSheet));
+    EXPECT_FALSE(fx.WidgetOf<QRadioButton>(window.ControlNamed("optUnit", 0))
+                     .testAttribute(Qt::WA_StyleSheet));
+    const int middle = box.height() / 2;
+    auto lineShows = [&] {
+        QImage shot = box.grab().toImage();
+        QRgb inside = shot.pixel(box.width() - 8, middle);
+        for (int x = 0; x < 3; ++x)
+            if (shot.pixel(x, middle) != inside) return true;
+        return false;
+    };
+    EXPECT_TRUE(lineShows());
+    // The caption stands in from the edge, clear of the line's corner.
+    QImage shot = box.grab().toImage();
+    int firstInk = shot.width();
+    for (int y = 0; y < box.fontMetrics().height(); ++y)
+        for (int x = 0; x < firstInk; ++x)
+            if (qGray(shot.pixel(x, y)) < 128) firstInk = x;
+    EXPECT_GE(firstInk, 6);
+    EXPECT_LT(firstInk, 12);
+    // A frame without a border draws no line.
+    frame.Let("BorderStyle", vb::Integer{0});
+    EXPECT_FALSE(lineShows());
+    frame.Let("BorderStyle", vb::Integer{1});
+    EXPECT_TRUE(lineShows());
+}
+
 TEST_F(ControlViews, TypingSetsTextAndRaisesEventsInTheRuntimesOrder) {
     QLineEdit& edit = fx.WidgetOf<QLineEdit>(*line);
     edit.setFocus();
