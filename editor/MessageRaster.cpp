@@ -1,21 +1,10 @@
 #include "editor/MessageRaster.h"
 
 #include "platform/gdi/Font.h"
+#include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The length of the UTF-8 sequence a lead byte starts; 1 for a byte that starts none.
 int SequenceLength(unsigned char lead) {
@@ -68,7 +57,7 @@ void MessageRaster::SetFont(const LineFormat& format) {
 }
 
 int MessageRaster::TrimmedTextWidth(std::string_view text) {
-    return dc_.TextExtentW(Utf16(TrimBlanks(text))).cx;
+    return dc_.TextExtentW(Utf16(vb::TrimOf(text, " "))).cx;
 }
 
 int MessageRaster::TextHeight(std::string_view text) {

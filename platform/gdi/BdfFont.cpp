@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 
+#include "platform/vb/Strings.h"
+
 namespace gdi {
 namespace {
 
@@ -34,26 +36,13 @@ struct Box {
     int y = 0;
 };
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// What separates a line's words.
+constexpr std::string_view kSpaces = " \t\n\v\f\r";
 
 // Takes the first word off `line`.
 std::string_view TakeWord(std::string_view& line) {
-    std::size_t start = 0;
-    while (start < line.size() && IsSpace(line[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < line.size() && !IsSpace(line[end]))
-        ++end;
+    const std::size_t start = std::min(line.find_first_not_of(kSpaces), line.size());
+    const std::size_t end = std::min(line.find_first_of(kSpaces, start), line.size());
     const std::string_view word = line.substr(start, end - start);
     line.remove_prefix(end);
     return word;
@@ -163,7 +152,7 @@ private:
             headEnded_ = true;
         } else if (keyword == "FAMILY_NAME") {
             // The first name holds, so that the head of a file names it as the whole does.
-            if (font_->family_.empty()) font_->family_ = Unquote(Trim(words));
+            if (font_->family_.empty()) font_->family_ = Unquote(vb::TrimOf(words, kSpaces));
         } else if (keyword == "FONTBOUNDINGBOX") {
             ReadCell(words);
         } else if (keyword == "FONT_ASCENT") {

@@ -7,23 +7,18 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Shell.h"
+#include "platform/vb/Strings.h"
 
 namespace os {
 namespace {
 
 // A desktop entry is a few lines; anything far larger is not one.
 constexpr size_t kMostEntryBytes = 256 * 1024;
+constexpr std::string_view kBlanks = " \t\r\n";
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-std::string Trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
 }
 
 // The "Exec" value of the "[Desktop Entry]" group, if it has one.
@@ -33,14 +28,15 @@ std::optional<std::string> ExecValue(const std::string& entryText) {
     while (start < entryText.size()) {
         size_t end = entryText.find('\n', start);
         if (end == std::string::npos) end = entryText.size();
-        std::string line = Trimmed(entryText.substr(start, end - start));
+        const std::string_view line =
+            vb::TrimOf(std::string_view(entryText).substr(start, end - start), kBlanks);
         start = end + 1;
         if (!line.empty() && line.front() == '[') {
             inEntry = line == "[Desktop Entry]";
         } else if (inEntry && line.starts_with("Exec")) {
-            std::string rest = Trimmed(line.substr(4));
+            const std::string_view rest = vb::TrimOf(line.substr(4), kBlanks);
             if (!rest.empty() && rest.front() == '=')
-                return Unescape(Trimmed(rest.substr(1)), Escapes::ControlAndBlank);
+                return Unescape(vb::TrimOf(rest.substr(1), kBlanks), Escapes::ControlAndBlank);
         }
     }
     return std::nullopt;
@@ -116,7 +112,8 @@ std::optional<std::string> FindEntry(const std::string& desktopId) {
 std::vector<std::string> DefaultCommand(const std::string& mimeType) {
     std::optional<ProgramResult> answer = RunProgram({"xdg-mime", "query", "default", mimeType});
     if (!answer || answer->exitCode != 0) return {};
-    std::string desktopId = Trimmed(answer->output.substr(0, answer->output.find('\n')));
+    const std::string desktopId(
+        vb::TrimOf(std::string_view(answer->output).substr(0, answer->output.find('\n')), kBlanks));
     // A desktop id names a file in the applications folders, never a path elsewhere.
     if (desktopId.empty() || desktopId.find('/') != std::string::npos ||
         desktopId.find("..") != std::string::npos)

@@ -191,7 +191,13 @@ std::string RTrim(std::string_view text) {
 }
 
 std::string Trim(std::string_view text) {
-    return LTrim(RTrim(text));
+    return std::string(TrimOf(text, " "));
+}
+
+std::string_view TrimOf(std::string_view text, std::string_view chars) {
+    const size_t first = text.find_first_not_of(chars);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(chars) - first + 1);
 }
 
 std::string UCase(std::string_view text) {

@@ -25,6 +25,8 @@ inline Long InStr(std::string_view text, std::string_view find) {
 // The last position of `find`; an empty `find` gives Len.
 Long InStrRev(std::string_view text, std::string_view find);
 std::string Trim(std::string_view text);
+// `text` without the characters of `chars` at either end, as a view of it.
+std::string_view TrimOf(std::string_view text, std::string_view chars);
 std::string LTrim(std::string_view text);
 std::string RTrim(std::string_view text);
 std::string UCase(std::string_view text);
