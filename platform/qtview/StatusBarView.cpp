@@ -64,6 +64,11 @@ QList<PanelBox*> BoxesOf(QWidget& bar) {
     return bar.findChildren<PanelBox*>(Qt::FindDirectChildrenOnly);
 }
 
+void ShowPanel(PanelBox& box, const forms::Item& panel) {
+    box.SetWhole(ToQt(panel.Get("Text").ToString()));
+    box.setToolTip(ToQt(panel.Get("ToolTipText").ToString()));
+}
+
 }  // namespace
 
 StatusBarView::StatusBarView(forms::Control& control, FormWindow& window)
@@ -82,12 +87,23 @@ void StatusBarView::Sync(std::string_view) {
             boxes.push_back(new PanelBox(&bar));
     }
     qsizetype i = 0;
-    for (const auto& panel : panels) {
-        PanelBox* box = boxes[i++];
-        box->SetWhole(ToQt(panel->Get("Text").ToString()));
-        box->setToolTip(ToQt(panel->Get("ToolTipText").ToString()));
-    }
+    for (const auto& panel : panels)
+        ShowPanel(*boxes[i++], *panel);
     PlacePanels();
+}
+
+void StatusBarView::ItemChanged(forms::Control& control, const forms::PropertyObject& item,
+                                std::string_view name) {
+    if (name != "Text" && name != "ToolTipText") return ViewBase::ItemChanged(control, item, name);
+    auto& panels = static_cast<forms::StatusBar&>(Model()).Panels();
+    QList<PanelBox*> boxes = BoxesOf(*Widget());
+    if (boxes.size() != panels.Count()) return ViewBase::ItemChanged(control, item, name);
+    qsizetype i = 0;
+    for (const auto& panel : panels) {
+        if (panel.get() == &item) return Quietly([&] { ShowPanel(*boxes[i], *panel); });
+        ++i;
+    }
+    ViewBase::ItemChanged(control, item, name);
 }
 
 void StatusBarView::PlacePanels() {

@@ -13,6 +13,10 @@ public:
 
     // The boxes at the panels' places in the bar's present width.
     void PlacePanels();
+    // A panel's text or tip shows in its own box, and moves no box: the status figures
+    // change on every keystroke.
+    void ItemChanged(forms::Control& control, const forms::PropertyObject& item,
+                     std::string_view name) override;
 
 protected:
     void Sync(std::string_view name) override;
