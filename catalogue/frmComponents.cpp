@@ -111,22 +111,27 @@ void frmComponents::Window_Load() {
     list.SetSortKey(0);
     list.SetSortOrder(forms::ListView::lvwAscending);
     list.SetSorted(true);
+    MeasureColumns();
     FitColumns();
 }
 
 // The part number and price columns are as wide as their headers, in either sort order, and
-// their texts need; the description takes the width the list has left (at least its own),
-// so that it is cut only where the window is too narrow for it.
+// their texts need; the description at least its own width and its header's.
+void frmComponents::MeasureColumns() {
+    partRoom_ = std::max(HeaderRoom(kPartNumberId, true), WidestCell(1));
+    priceRoom_ = std::max(HeaderRoom(kPriceId, false), WidestCell(2));
+    descriptionRoom_ = std::max(kDescriptionWidth, HeaderRoom(kDescriptionId, true));
+}
+
+// The description takes the width the list has left, so that it is cut only where the window
+// is too narrow for it.
 void frmComponents::FitColumns() {
     forms::ItemList<>& headers = lvComp->ColumnHeaders();
     if (headers.Count() < 3) return;
-    const vb::Single part = std::max(HeaderRoom(kPartNumberId, true), WidestCell(1));
-    const vb::Single price = std::max(HeaderRoom(kPriceId, false), WidestCell(2));
-    const vb::Single description = std::max({kDescriptionWidth, HeaderRoom(kDescriptionId, true),
-                                             lvComp->Width() - part - price - kListEdges});
-    headers(1).Let("Width", description);
-    headers(2).Let("Width", part);
-    headers(3).Let("Width", price);
+    headers(1).Let(
+        "Width", std::max(descriptionRoom_, lvComp->Width() - partRoom_ - priceRoom_ - kListEdges));
+    headers(2).Let("Width", partRoom_);
+    headers(3).Let("Width", priceRoom_);
 }
 
 vb::Single frmComponents::HeaderRoom(vb::Long textId, bool sorts) const {

@@ -30,12 +30,18 @@ protected:
 
 private:
     void AddComponent(const OptionRecord& row, vb::Long n);
+    void MeasureColumns();
     void FitColumns();
     vb::Single HeaderRoom(vb::Long textId, bool sorts) const;
     vb::Single WidestCell(vb::Long column) const;
 
     std::string AscendingText;
     std::string DescendingText;
+    // What each column's texts need, measured once the list is filled: a resize only shares
+    // out the width.
+    vb::Single descriptionRoom_ = 0;
+    vb::Single partRoom_ = 0;
+    vb::Single priceRoom_ = 0;
 };
 
 }  // namespace zomel
