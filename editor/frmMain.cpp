@@ -30,8 +30,6 @@ const char* const kUnitsSection = "Units";
 constexpr vb::Integer kEnter = 13;
 // The resize rule's offsets: below these inner sizes its widths and places turn negative.
 constexpr vb::Single kPageMargin = 32;
-constexpr vb::Single kWarnAbove = kWarningAbove;
-constexpr vb::Single kWarnLeftOfTabEnd = kWarningLeftOfTabEnd;
 constexpr vb::Single kSignsListRoom = 6120;
 constexpr vb::Long kActivateLabel = 10915;
 constexpr vb::Long kColorDepthLead = 10946;
@@ -221,8 +219,8 @@ void frmMain::Form_KeyPress(vb::Integer& KeyAscii) {
 
 void frmMain::Form_Resize() {
     // Minimised, or smaller than the rule's offsets: the rule would give negative sizes.
-    if (WindowState() == forms::vbMinimized || ScaleWidth() < kWarnLeftOfTabEnd ||
-        ScaleHeight() < kWarnAbove)
+    if (WindowState() == forms::vbMinimized || ScaleWidth() < kWarningLeftOfTabEnd ||
+        ScaleHeight() < kWarningAbove)
         return;
     tabCreate->SetWidth(ScaleWidth());
     for (vb::Long i = 1; i <= tabCreate->Tabs().Count(); ++i)
