@@ -52,6 +52,13 @@ function(zomel_test_environment)
                                           TIMEOUT ${ZOMEL_TEST_TIMEOUT})
 endfunction()
 
+# zomel_build_independent(<tests>...): tests of what no compiler changes (the packaging, the
+# coded catalogue, the build's own targets).  CI runs them with its first build only:
+# ctest -LE build-independent leaves them out.
+function(zomel_build_independent)
+  set_tests_properties(${ARGN} PROPERTIES LABELS build-independent)
+endfunction()
+
 # What every test runs with.  Under the sanitizers a finding ends the test with its report,
 # leaks inside system libraries are suppressed by name, and tests get more time.
 set(ZOMEL_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
