@@ -10,6 +10,8 @@
 #include <algorithm>
 
 #include "platform/forms/Focus.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Mnemonics.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
 
@@ -26,6 +28,14 @@ QMargins knownDecoration;
 // The form whose Activate ran last: switching back to it from another program is no
 // activation of the program's windows.
 const forms::Form* lastActivated = nullptr;
+
+// Alt with a key that makes a character, without Ctrl (AltGr types on some desktops).
+bool IsAltText(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers();
+    const QString text = event.text();
+    return (held & Qt::AltModifier) && !(held & (Qt::ControlModifier | Qt::MetaModifier)) &&
+           !text.isEmpty() && text[0].isPrint();
+}
 
 }  // namespace
 
@@ -264,9 +274,23 @@ bool FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
     // A key that makes a character (Enter and Escape too) follows as KeyPress, unless the
     // window went with the key (an unload lets go of the form).
     QString text = event.text();
-    if (!form_ || !form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return false;
+    if (!form_ || !form_->IsLoaded()) return false;
+    if (IsAltText(event)) {
+        ReachMnemonic(keyCode);
+        return true;
+    }
+    if (text.size() != 1 || text[0].unicode() > 255) return false;
     form_->KeyPress(static_cast<vb::Integer>(text[0].unicode()), FocusedControl());
     return false;
+}
+
+void FormWindow::ReachMnemonic(vb::Integer keyCode) {
+    forms::Control* target = forms::LabelledByMnemonic(*form_, keyCode);
+    ViewBase* view = target ? ViewOf(*target) : nullptr;
+    if (QWidget* widget = view ? view->FocusTarget() : nullptr)
+        widget->setFocus(Qt::ShortcutFocusReason);
+    else
+        forms::CurrentHost().Beep();
 }
 
 void FormWindow::ShowPlaced() {

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <memory>
 
@@ -89,6 +90,25 @@ TEST_F(CatalogueScreens, OptionsTreeWithAPackageChosen) {
     preset->child(0)->setCheckState(0, Qt::Unchecked);
     EXPECT_EQ(preset->checkState(0), Qt::Unchecked);
     EXPECT_EQ(zomel::gOptions(zomel::PresetOptionIndex).Checked, vb::False);
+}
+
+// The tree opens at its first row, as a person opening it from the estimate finds it.
+TEST_F(CatalogueScreens, OptionsTreeOpensAtTheTop) {
+    zomel::ResetOptions();
+    zomel::gPriceLoad = zomel::PriceLoadValues{};
+    zomel::LoadSignOptions();
+    auto& chooser = forms::Instance<zomel::frmChooser>();
+    chooser.Show();
+    QApplication::processEvents();
+    auto* widget = qobject_cast<QTreeWidget*>(host.WidgetOf(*chooser.tvOption));
+    ASSERT_NE(widget, nullptr);
+    ASSERT_GT(widget->verticalScrollBar()->maximum(), 0);  // more rows than the tree shows
+    EXPECT_EQ(widget->verticalScrollBar()->value(), 0);
+    const QRect first = widget->visualItemRect(widget->topLevelItem(0));
+    EXPECT_TRUE(widget->viewport()->rect().contains(first));
+    if (QTreeWidgetItem* current = widget->currentItem()) {
+        EXPECT_TRUE(widget->viewport()->rect().intersects(widget->visualItemRect(current)));
+    }
 }
 
 }  // namespace
