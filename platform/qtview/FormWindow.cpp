@@ -11,6 +11,7 @@
 
 #include "platform/forms/Focus.h"
 #include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
 #include "platform/forms/Mnemonics.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
@@ -142,7 +143,9 @@ forms::Control* FormWindow::FocusedControl() const {
 
 void FormWindow::FollowModel(std::string_view name) {
     if (name == "Caption") {
-        setWindowTitle(ToQt(form_->Caption()));
+        // The desktop names a window without a caption after the program, not its file.
+        const std::string& caption = form_->Caption();
+        setWindowTitle(ToQt(caption.empty() ? forms::App().Title : caption));
     } else if (name == "Size" || name == "Position") {
         PlaceFromModel();
     } else if (name == "WindowState") {
@@ -449,7 +452,12 @@ void FormWindow::ApplyWindowStyle() {
     Qt::WindowFlags flags = Qt::Window;
     if (form_->Get("BorderStyle").ToInteger() == forms::kBorderNone)
         flags |= Qt::FramelessWindowHint;
-    if (!form_->Get("ControlBox").ToBool()) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // Without a control box the title bar holds the caption alone; with no caption either
+    // there is none, only the border (the splash).
+    if (!form_->Get("ControlBox").ToBool()) {
+        flags |= Qt::CustomizeWindowHint;
+        if (!form_->Caption().empty()) flags |= Qt::WindowTitleHint;
+    }
     setWindowFlags(flags);
 }
 
