@@ -32,10 +32,6 @@ bool Validated(Form& form, Control& losing) {
     return !args[0].ToBool();
 }
 
-bool Reachable(const Control& control) {
-    return control.TakesFocus() && control.Visible() && control.Enabled();
-}
-
 // The option buttons of a container are one Tab stop, the one set, while one is.
 bool OptionPassedOver(Form& form, const Control& control) {
     const auto* option = dynamic_cast<const OptionButton*>(&control);
@@ -66,7 +62,11 @@ bool MoveFocus(Form& form, Control& to) {
 }
 
 bool CanReceiveFocus(Form& form, const Control& control) {
-    if (!form.IsLoaded() || !Reachable(control)) return false;
+    return control.TakesFocus() && InSight(form, control);
+}
+
+bool InSight(Form& form, const Control& control) {
+    if (!form.IsLoaded() || !control.Visible() || !control.Enabled()) return false;
     // Containers nest no deeper than the window has controls; a description naming itself
     // as its own container ends there too.
     const Control* inner = &control;

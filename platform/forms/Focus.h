@@ -16,6 +16,10 @@ bool MoveFocus(Form& form, Control& to);
 // enabled, in visible and enabled containers.
 bool CanReceiveFocus(Form& form, const Control& control);
 
+// Whether a person sees `control` and can use it: visible and enabled, in visible and enabled
+// containers.
+bool InSight(Form& form, const Control& control);
+
 // Where Tab (Shift+Tab: backwards) takes the focus from `from`: the next control by TabIndex,
 // then by description order, that has TabStop and can receive the focus, round the window;
 // nullptr when none can.  From nullptr, the first (or last) one.  Of the option buttons of a

@@ -10,6 +10,9 @@
 #include <algorithm>
 
 #include "platform/forms/Focus.h"
+#include "platform/forms/Host.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/Mnemonics.h"
 #include "platform/qtview/Convert.h"
 #include "platform/qtview/ViewFactory.h"
 
@@ -26,6 +29,14 @@ QMargins knownDecoration;
 // The form whose Activate ran last: switching back to it from another program is no
 // activation of the program's windows.
 const forms::Form* lastActivated = nullptr;
+
+// Alt with a key that makes a character, without Ctrl (AltGr types on some desktops).
+bool IsAltText(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers();
+    const QString text = event.text();
+    return (held & Qt::AltModifier) && !(held & (Qt::ControlModifier | Qt::MetaModifier)) &&
+           !text.isEmpty() && text[0].isPrint();
+}
 
 }  // namespace
 
@@ -132,7 +143,9 @@ forms::Control* FormWindow::FocusedControl() const {
 
 void FormWindow::FollowModel(std::string_view name) {
     if (name == "Caption") {
-        setWindowTitle(ToQt(form_->Caption()));
+        // The desktop names a window without a caption after the program, not its file.
+        const std::string& caption = form_->Caption();
+        setWindowTitle(ToQt(caption.empty() ? forms::App().Title : caption));
     } else if (name == "Size" || name == "Position") {
         PlaceFromModel();
     } else if (name == "WindowState") {
@@ -264,9 +277,23 @@ bool FormWindow::KeyFromPerson(const QKeyEvent& event, bool down) {
     // A key that makes a character (Enter and Escape too) follows as KeyPress, unless the
     // window went with the key (an unload lets go of the form).
     QString text = event.text();
-    if (!form_ || !form_->IsLoaded() || text.size() != 1 || text[0].unicode() > 255) return false;
+    if (!form_ || !form_->IsLoaded()) return false;
+    if (IsAltText(event)) {
+        ReachMnemonic(keyCode);
+        return true;
+    }
+    if (text.size() != 1 || text[0].unicode() > 255) return false;
     form_->KeyPress(static_cast<vb::Integer>(text[0].unicode()), FocusedControl());
     return false;
+}
+
+void FormWindow::ReachMnemonic(vb::Integer keyCode) {
+    forms::Control* target = forms::LabelledByMnemonic(*form_, keyCode);
+    ViewBase* view = target ? ViewOf(*target) : nullptr;
+    if (QWidget* widget = view ? view->FocusTarget() : nullptr)
+        widget->setFocus(Qt::ShortcutFocusReason);
+    else
+        forms::CurrentHost().Beep();
 }
 
 void FormWindow::ShowPlaced() {
@@ -425,7 +452,12 @@ void FormWindow::ApplyWindowStyle() {
     Qt::WindowFlags flags = Qt::Window;
     if (form_->Get("BorderStyle").ToInteger() == forms::kBorderNone)
         flags |= Qt::FramelessWindowHint;
-    if (!form_->Get("ControlBox").ToBool()) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // Without a control box the title bar holds the caption alone; with no caption either
+    // there is none, only the border (the splash).
+    if (!form_->Get("ControlBox").ToBool()) {
+        flags |= Qt::CustomizeWindowHint;
+        if (!form_->Caption().empty()) flags |= Qt::WindowTitleHint;
+    }
     setWindowFlags(flags);
 }
 

@@ -50,7 +50,8 @@ public:
     // A property of the Form changed (from code).
     void FollowModel(std::string_view name);
     // A person's key, before the focused widget handles it (down) or after (up).
-    // True when a button of the window took the key (Enter, Escape): no widget sees it.
+    // True when a button of the window took the key (Enter, Escape), or when it is an Alt
+    // combination that Qt's own mnemonics (menus, buttons, tabs) left: no widget sees it.
     bool KeyFromPerson(const QKeyEvent& event, bool down);
     // Shows the window at the form's placement.
     void ShowPlaced();
@@ -84,6 +85,9 @@ private:
     // first control in tab order that takes keys: typing reaches it without a click.
     void FocusFirstControl();
     bool TakesKeys(const ViewBase* view) const;
+    // Alt with a letter no menu, button or tab took: a label that marks it hands the focus
+    // on; else the desktop beeps.
+    void ReachMnemonic(vb::Integer keyCode);
     // The window's frame or bars changed, or a person or the window manager moved or
     // resized it: the form hears of it.
     void GeometryChanged();

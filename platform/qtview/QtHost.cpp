@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -28,6 +29,8 @@ namespace qtview {
 namespace {
 
 constexpr vb::Integer kArrowHourglass = 13;
+// A desktop that has not shown a window by then will not show it sooner for waiting.
+constexpr int kExposureWaitMs = 3000;
 
 Qt::CursorShape CursorOf(vb::Integer pointer) {
     switch (pointer) {
@@ -215,10 +218,19 @@ void QtHost::WindowUnloaded(forms::Form& form) {
 void QtHost::WindowRefresh(forms::Form& form) {
     FormWindow* window = BuiltWindowOf(form);
     if (!window) return;
-    // A window shown before the event loop runs (the splash) is drawn now.
-    if (window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A window shown before the event loop runs (the splash, ahead of a long load) is drawn
+    // on the screen now: once the desktop has put it there, and handed over before going on.
+    if (window->isVisible()) AwaitExposure(*window);
     window->RepaintNow();
+    QGuiApplication::sync();
+}
+
+void QtHost::AwaitExposure(const FormWindow& window) {
+    QDeadlineTimer deadline(kExposureWaitMs);
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QGuiApplication::sync();
+    }
 }
 
 void QtHost::WindowPropertyChanged(forms::Form& form, std::string_view name) {

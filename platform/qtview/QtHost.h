@@ -72,6 +72,8 @@ private:
     // The window as it is: a hidden one may not have all its views yet.
     FormWindow* BuiltWindowOf(const forms::Form& form) const;
     void EndModalLoopsOf(const forms::Form& form);
+    // Until the desktop shows the window, or gives up on it.
+    static void AwaitExposure(const FormWindow& window);
     void EndIfNoWindows(const forms::Form& leaving);
     QWidget* DialogParent() const;
     bool StillTravelling(const QEvent& event, const QWidget& widget) const;

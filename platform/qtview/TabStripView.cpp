@@ -1,11 +1,14 @@
 #include "platform/qtview/TabStripView.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "platform/forms/Focus.h"
 #include "platform/forms/ItemControls.h"
 #include "platform/qtview/Convert.h"
+#include "platform/qtview/FormWindow.h"
 
 namespace qtview {
 namespace {
@@ -13,6 +16,24 @@ namespace {
 forms::TabStrip& StripOf(forms::Control& control) {
     return static_cast<forms::TabStrip&>(control);
 }
+
+// A tab's mnemonic selects the tab as Qt's does, then hands the keyboard to the page.
+class TabMnemonic : public QObject {
+public:
+    TabMnemonic(QObject* tabs, TabStripView& view) : QObject(tabs), view_(&view) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) return false;
+        // The tab bar's own handling first: its page comes on show.
+        const bool taken = watched->event(event);
+        if (taken) view_->FocusPage();
+        return taken;
+    }
+
+private:
+    TabStripView* view_;
+};
 
 }  // namespace
 
@@ -30,6 +51,7 @@ TabStripView::TabStripView(forms::Control& control, FormWindow& window)
     layout->addWidget(tabs);
     layout->addWidget(body, 1);
     SetWidget(strip);
+    tabs->installEventFilter(new TabMnemonic(tabs, *this));
     QObject::connect(tabs, &QTabBar::tabBarClicked, [this](int index) {
         if (!Syncing() && index >= 0) StripOf(Model()).Select(index + 1);
     });
@@ -44,6 +66,25 @@ void TabStripView::Attach() {
     ViewBase::Attach();
     // The pages are frames laid over the strip's panel.
     Widget()->lower();
+}
+
+void TabStripView::FocusPage() {
+    forms::Form& form = Window().Model();
+    const QRect body(Widget()->mapTo(&Window(), QPoint(0, 0)), Widget()->size());
+    const forms::Control* from = &Model();
+    for (size_t step = 0; step < form.Controls().size(); ++step) {
+        forms::Control* next = forms::NextInTabOrder(form, from);
+        if (!next || next == &Model()) return;
+        ViewBase* view = Window().ViewOf(*next);
+        QWidget* target = view ? view->FocusTarget() : nullptr;
+        // Pages not on show lie off the strip, out of sight.
+        if (target && !target->visibleRegion().isEmpty() &&
+            body.contains(target->mapTo(&Window(), QPoint(0, 0)))) {
+            target->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+        from = next;
+    }
 }
 
 void TabStripView::Sync(std::string_view) {

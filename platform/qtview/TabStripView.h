@@ -10,6 +10,8 @@ class TabStripView : public ViewBase {
 public:
     TabStripView(forms::Control& control, FormWindow& window);
     void Attach() override;
+    // The keyboard goes to the first control, in tab order, on the page on show.
+    void FocusPage();
 
 protected:
     void Sync(std::string_view name) override;

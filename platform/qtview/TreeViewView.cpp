@@ -1,5 +1,6 @@
 #include "platform/qtview/TreeViewView.h"
 
+#include <QEvent>
 #include <QTreeWidget>
 
 #include "platform/forms/TreeView.h"
@@ -10,6 +11,23 @@ namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
 
+// A tree comes on screen at its first row, its current row in view: filling and sizing it
+// while hidden leaves it scrolled wherever the last change took it.
+class OpensAtTop : public QObject {
+public:
+    explicit OpensAtTop(QTreeWidget* tree) : QObject(tree) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* tree = static_cast<QTreeWidget*>(watched);
+            tree->scrollToTop();
+            if (QTreeWidgetItem* current = tree->currentItem()) tree->scrollToItem(current);
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 TreeViewView::TreeViewView(forms::Control& control, FormWindow& window)
@@ -19,6 +37,7 @@ TreeViewView::TreeViewView(forms::Control& control, FormWindow& window)
     tree->setColumnCount(1);
     tree->setUniformRowHeights(true);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tree->installEventFilter(new OpensAtTop(tree));
     SetWidget(tree);
     QObject::connect(tree, &QTreeWidget::itemChanged, [this](QTreeWidgetItem* item, int) {
         forms::Node* node = NodeOf(item);

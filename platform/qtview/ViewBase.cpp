@@ -1,5 +1,6 @@
 #include "platform/qtview/ViewBase.h"
 
+#include <QAbstractItemView>
 #include <QMouseEvent>
 
 #include "platform/qtview/Convert.h"
@@ -38,6 +39,8 @@ void ViewBase::SetWidget(QWidget* widget) {
     // In its container from the start where that has its view already: attaching moves nothing.
     widget->setParent(window_->ContainerArea(control_->Container()));
     widget->setProperty(kViewProperty, QVariant::fromValue(static_cast<void*>(this)));
+    // In a grid, list or tree the arrows move; Tab goes on to the next control.
+    if (auto* items = qobject_cast<QAbstractItemView*>(widget)) items->setTabKeyNavigation(false);
 }
 
 void ViewBase::Attach() {

@@ -177,13 +177,42 @@ TEST_P(PlacementOnDesktop, TheFirstWindowOfARunStaysWhereItCameUp) {
     std::istringstream said(desktop_->Run("QT_QPA_PLATFORM=xcb " FIRST_WINDOW));
     std::string what;
     int x = 0, y = 0;
-    ASSERT_TRUE(said >> what >> x >> y) << "the window did not come up";
+    ASSERT_TRUE(said >> what >> x && said >> what >> x >> y) << "the window did not come up";
     ASSERT_EQ(what, "shown");
     const int shownX = x, shownY = y;
-    while (said >> what >> x >> y) {
-        EXPECT_EQ(what, "moved");
+    while (said >> what && what == "moved" && said >> x >> y) {
         EXPECT_EQ(x, shownX);
         EXPECT_EQ(y, shownY);
+    }
+    EXPECT_EQ(what, "frame");
+}
+
+TEST_P(PlacementOnDesktop, TheSplashIsDrawnOnTheScreenBeforeTheLoadGoesOn) {
+    // As the splash: no caption and no control box, refreshed at once, then the long load of
+    // the main window, in which no event is handled.
+    env_.UseProgramFolder();
+    env_.WriteFile("app/forms/frmFirst.json",
+                   R"({"Name": "frmFirst", "Caption": "", "Width": 7380, "Height": 4395,
+                       "BorderStyle": 3, "ControlBox": false, "StartUpPosition": 2,
+                       "Controls": [{"Type": "Label", "Name": "lblProductName", "Left": 600,
+                                     "Top": 600, "Width": 5000, "Height": 1200,
+                                     "Caption": "ZomelBuilder",
+                                     "Font": {"Name": "DejaVu Sans", "Size": 24}}]})");
+    std::istringstream said(desktop_->Run("QT_QPA_PLATFORM=xcb " FIRST_WINDOW));
+    std::string what;
+    size_t colours = 0;
+    ASSERT_TRUE(said >> what >> colours) << "the window did not come up";
+    ASSERT_EQ(what, "drawn");
+    // The window's ground and its label's letters, smoothed: not the screen's black.
+    EXPECT_GT(colours, 3u);
+    std::string line;
+    int top = -1;
+    while (said >> what && std::getline(said, line))
+        if (what == "frame") top = std::stoi(line);
+    // A border, and no title bar that would show the program's file name.
+    ASSERT_GE(top, 0) << "the window went before its frame was known";
+    if (WindowManager()) {
+        EXPECT_LT(top, 10);
     }
 }
 

@@ -79,3 +79,44 @@ TEST_F(StartFocus, TheTextFramesCaptionStandsClearOfTheWindowEdge) {
 }
 
 }  // namespace
+
+namespace {
+
+// Alt with a letter that nothing of the window marks types nothing and lays nothing out.
+TEST_F(StartFocus, AltWithALetterNoMnemonicHasTypesNothing) {
+    zomel::frmMain& main = FreshRun::StartSign();
+    main.Load();
+    main.Show();
+    QApplication::processEvents();
+    auto* line = qobject_cast<QLineEdit*>(host.WidgetOf(main.txtZomelText(0)));
+    ASSERT_TRUE(line && line->hasFocus());
+    QTest::keyClicks(line, "EXIT");
+    QTest::keyClick(line, Qt::Key_O, Qt::AltModifier);
+    QTest::keyClick(line, Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(line->text(), "EXIT");
+    EXPECT_EQ(main.txtZomelText(0).Text(), "EXIT");
+    EXPECT_TRUE(line->hasFocus());
+}
+
+// A tab's letter shows its page and puts the keyboard in the page's first box: Alt+M, then
+// typing, fills the model number box.
+TEST_F(StartFocus, TheModelTabsLetterPutsTheKeyboardInTheModelNumberBox) {
+    zomel::frmMain& main = FreshRun::StartSign();
+    main.Load();
+    main.Show();
+    QApplication::processEvents();
+    QWidget* line = host.WidgetOf(main.txtZomelText(0));
+    auto* model = qobject_cast<QLineEdit*>(host.WidgetOf(*main.txtModel));
+    ASSERT_TRUE(line && model && line->hasFocus());
+    QTest::keyClick(line, Qt::Key_M, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(main.tabCreate->SelectedIndex(), 2);
+    EXPECT_TRUE(model->hasFocus());
+    EXPECT_EQ(main.ActiveControl(), &*main.txtModel);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(main.tabCreate->SelectedIndex(), 1);
+    EXPECT_TRUE(line->hasFocus());
+}
+
+}  // namespace

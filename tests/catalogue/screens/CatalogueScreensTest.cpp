@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <memory>
 
@@ -89,6 +90,28 @@ TEST_F(CatalogueScreens, OptionsTreeWithAPackageChosen) {
     preset->child(0)->setCheckState(0, Qt::Unchecked);
     EXPECT_EQ(preset->checkState(0), Qt::Unchecked);
     EXPECT_EQ(zomel::gOptions(zomel::PresetOptionIndex).Checked, vb::False);
+}
+
+// The tree opens at its first row, however a person left it the time before.
+TEST_F(CatalogueScreens, OptionsTreeOpensAtTheTop) {
+    zomel::ResetOptions();
+    zomel::gPriceLoad = zomel::PriceLoadValues{};
+    zomel::LoadSignOptions();
+    auto& chooser = forms::Instance<zomel::frmChooser>();
+    chooser.Show();
+    QApplication::processEvents();
+    auto* widget = qobject_cast<QTreeWidget*>(host.WidgetOf(*chooser.tvOption));
+    ASSERT_NE(widget, nullptr);
+    QScrollBar& bar = *widget->verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 0);  // more rows than the tree shows
+    EXPECT_EQ(bar.value(), 0);
+    bar.setValue(bar.maximum());
+    chooser.Hide();
+    chooser.Show();
+    QApplication::processEvents();
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_TRUE(
+        widget->viewport()->rect().contains(widget->visualItemRect(widget->topLevelItem(0))));
 }
 
 }  // namespace

@@ -49,3 +49,30 @@ TEST_F(EstimateScreen, TheItemisedEstimateOfHello) {
     EXPECT_EQ(table->columnWidth(4), 144);
     order.Unload();
 }
+
+// Keys alone: Tab and Shift+Tab leave the price grid for the buttons, whatever cell is current.
+TEST_F(EstimateScreen, TabLeavesThePriceGridForTheButtons) {
+    zomel::MainForm->txtZomelText(0).SetText("HELLO");
+    zomel::frmOrder& order = forms::Instance<zomel::frmOrder>();
+    order.Load();
+    order.Show();
+    QApplication::processEvents();
+    auto* grid = qobject_cast<QTableWidget*>(host.WidgetOf(*order.fgPrices));
+    QWidget* ok = host.WidgetOf(*order.cmdOk);
+    ASSERT_TRUE(grid && ok);
+    grid->setFocus(Qt::MouseFocusReason);
+    grid->setCurrentCell(1, 0);
+    ASSERT_EQ(order.ActiveControl(), &*order.fgPrices);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_TRUE(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_TRUE(ok->hasFocus());
+    EXPECT_EQ(order.ActiveControl(), &*order.cmdOk);
+    QTest::keyClick(ok, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_FALSE(grid->hasFocus());
+    EXPECT_NE(order.ActiveControl(), &*order.fgPrices);
+    order.Unload();
+}

@@ -110,3 +110,24 @@ TEST_F(ModelWindowOnScreen, EveryChoiceShowsItsWholeCaptionOnItsGroupsColour) {
     host.WindowOf(window)->grab().save(
         QStringLiteral(ZOMEL_ARTIFACT_DIR "/modelnum-choices-fit.png"));
 }
+
+// The labels' letters: Alt+C and Alt+R put the keyboard in the boxes they name.
+TEST_F(ModelWindowOnScreen, ALabelsLetterReachesTheBoxItNames) {
+    zomel::frmModelNum& window = forms::Instance<zomel::frmModelNum>();
+    window.Show(forms::ShowStyle::Modeless, zomel::MainForm);
+    window.ControlAs<forms::Menu>("mnuBuild").Click();
+    qtview::FormWindow& shown = *host.WindowOf(window);
+    shown.activateWindow();
+    QApplication::setActiveWindow(&shown);
+    QApplication::processEvents();
+    QWidget* columns = host.WidgetOf(*window.comboColumns);
+    QWidget* rows = host.WidgetOf(*window.comboRows);
+    ASSERT_TRUE(columns && rows && columns->isVisible());
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(rows->hasFocus());
+    EXPECT_EQ(window.ActiveControl(), &*window.comboRows);
+    QTest::keyClick(rows, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(columns->hasFocus());
+    EXPECT_EQ(window.ActiveControl(), &*window.comboColumns);
+}
