@@ -1,7 +1,7 @@
 // The options tree window: its build at each opening, its layout and its buttons.
 #include "catalogue/frmChooser.h"
 
-#include "catalogue/OptionTreeBuild.h"
+#include "catalogue/engine/OptionTreeBuild.h"
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"

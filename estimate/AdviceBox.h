@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
 

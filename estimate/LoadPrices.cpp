@@ -5,7 +5,7 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "estimate/AdviceBox.h"
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 #include "estimate/frmOrder.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/Instance.h"

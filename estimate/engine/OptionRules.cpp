@@ -1,4 +1,4 @@
-#include "estimate/OptionRules.h"
+#include "estimate/engine/OptionRules.h"
 
 #include "core/FuseAmps.h"
 #include "core/PartNumbers.h"

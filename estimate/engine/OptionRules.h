@@ -1,6 +1,6 @@
 #pragma once
 
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 
 // The quantity rules of kits, packages, layout sets and chosen options, with the advice they
 // leave in the run, and the fallback for a keyword no rule knows.

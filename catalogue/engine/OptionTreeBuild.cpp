@@ -1,8 +1,8 @@
-#include "catalogue/OptionTreeBuild.h"
+#include "catalogue/engine/OptionTreeBuild.h"
 
 #include <algorithm>
 
-#include "catalogue/OptionNodeText.h"
+#include "catalogue/engine/OptionNodeText.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFields.h"
 #include "core/PartNumbers.h"

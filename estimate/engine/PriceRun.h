@@ -8,8 +8,8 @@
 #include "core/LayoutKind.h"
 #include "core/ModuleAmps.h"
 #include "core/OptionRecord.h"
-#include "estimate/LengthFactors.h"
-#include "estimate/PriceLine.h"
+#include "estimate/engine/LengthFactors.h"
+#include "estimate/engine/PriceLine.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 

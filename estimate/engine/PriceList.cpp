@@ -1,4 +1,4 @@
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 
 #include <string_view>
 #include <unordered_map>
@@ -6,8 +6,8 @@
 #include "core/Catalogue.h"
 #include "core/FuseAmps.h"
 #include "core/PresetRows.h"
-#include "estimate/OptionRules.h"
-#include "estimate/StructureRules.h"
+#include "estimate/engine/OptionRules.h"
+#include "estimate/engine/StructureRules.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Error.h"
 
