@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/MainWindowSession.h"
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 #include "estimate/frmOrder.h"
 
 namespace {

@@ -1,9 +1,10 @@
 // The options tree window: its build at each opening, its layout and its buttons.
 #include "catalogue/frmChooser.h"
 
-#include "catalogue/OptionTreeBuild.h"
+#include "catalogue/engine/OptionTreeBuild.h"
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
+#include "core/Globals.h"
 #include "core/PriceLoad.h"
 #include "core/TranslateForm.h"
 #include "platform/vb/Error.h"
@@ -17,6 +18,22 @@ constexpr vb::Single kMinWidth = 500;
 constexpr vb::Single kBelowTree = 1185;
 constexpr vb::Single kButtonsFromBottom = 920;
 constexpr vb::Single kBesideTree = 360;
+
+// Runs the build and keeps what it found for the rules and the estimate, as far as it came.
+void RunBuild(OptionTreeBuild& build) {
+    PresetOptionIndex = build.PresetOptionIndex();
+    const auto keep = [&] {
+        if (auto row = build.BatteryOption()) gPriceLoad.BatteryOption = *row;
+        if (auto row = build.PanelOption()) gPriceLoad.PanelOption = *row;
+    };
+    try {
+        build.Run();
+    } catch (...) {
+        keep();
+        throw;
+    }
+    keep();
+}
 
 }  // namespace
 
@@ -37,9 +54,10 @@ frmChooser::frmChooser() : ProgramForm("frmChooser") {
 
 void frmChooser::Window_Load() {
     TranslateForm(*this, false);
-    OptionTreeBuild build(*tvOption);
+    OptionTreeBuild build(*tvOption, gOptions,
+                          {Zomel2Mode != 0, PresetFirstIndex, PresetNextIndex, PresetPackage});
     try {
-        build.Run();
+        RunBuild(build);
         ShowChecks();
         const vb::Integer panel = SolarRow(gPriceLoad.PanelOption);
         if (panel > 0 && gOptions(panel).Checked) cmdSolar->SetVisible(true);

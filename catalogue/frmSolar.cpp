@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/SolarMonth.h"
+#include "catalogue/engine/SolarMonth.h"
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/SolarBalance.h"
+#include "catalogue/engine/SolarBalance.h"
 #include "core/ProgramForm.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"

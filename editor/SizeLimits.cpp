@@ -1,7 +1,7 @@
 #include "editor/SizeLimits.h"
 
+#include "core/StringText.h"
 #include "editor/ModulePitch.h"
-#include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"
 
 namespace zomel {
@@ -27,10 +27,6 @@ constexpr int kMostHighDensityModules = 60;
 constexpr int kMostRows = 6;
 
 const char kLineFeed = '\n';
-
-std::string Text(vb::Long id) {
-    return forms::LoadResString(id);
-}
 
 std::string Lines(std::initializer_list<vb::Long> ids) {
     std::string text;

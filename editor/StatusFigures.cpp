@@ -1,7 +1,7 @@
 #include "editor/StatusFigures.h"
 
 #include "core/ModuleAmps.h"
-#include "platform/forms/StringTable.h"
+#include "core/StringText.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"
 
@@ -15,10 +15,6 @@ constexpr vb::Long kHighDensityPowerLabel = 10955;
 constexpr vb::Long kAmps = 10956;
 constexpr vb::Long kStandardPowerLabel = 10957;
 constexpr vb::Long kWeightLabel = 10958;
-
-std::string Text(vb::Long id) {
-    return forms::LoadResString(id);
-}
 
 }  // namespace
 

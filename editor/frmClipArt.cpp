@@ -19,6 +19,7 @@ constexpr vb::Long kNotSavedId = 10404;
 constexpr vb::Long kKeptOtherFileId = 10405;
 constexpr vb::Integer kFirstSaveKey = 113;  // F2
 constexpr vb::Integer kLastSaveKey = 119;   // F8
+const char* const kSaveLabel = " Save Picture";
 
 // The picture an image control shows; its description names the file.
 gdi::PictureRef PictureOf(forms::Image& image) {
@@ -49,7 +50,8 @@ void frmClipArt::Img_Click(vb::Integer Index) {
 }
 
 // Saves picture `Index` as "Image<Index>.bmp" in the save folder.  A file of that name is
-// replaced only when it already holds this very picture, so nothing unrelated is lost.
+// replaced only when it already holds this very picture, so nothing unrelated is lost.  Why a
+// picture could not be saved goes to the log.
 void frmClipArt::SavePicture(vb::Integer Index) {
     std::string path = os::SaveFolder() + "Image" + std::to_string(Index) + ".bmp";
     try {
@@ -59,11 +61,13 @@ void frmClipArt::SavePicture(vb::Integer Index) {
                 forms::MsgBox(forms::LoadResString(kKeptOtherFileId) + path, forms::vbExclamation);
                 return;
             }
-        } else if (!picture->SaveBmp(path)) {
-            vb::Raise(vb::err::kPathFileAccess);
+        } else if (vb::ErrObject failure; !picture->SaveBmp(path, &failure)) {
+            vb::Raise(failure.Number, failure.Description, failure.Source);
         }
         forms::MsgBox(forms::LoadResString(kSavedId) + path, forms::vbInformation);
     } catch (const vb::VbError&) {
+        vb::CaptureCurrentException();
+        LogError(std::string(TraceLabel()) + kSaveLabel);
         forms::MsgBox(forms::LoadResString(kNotSavedId) + path, forms::vbExclamation);
     }
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "estimate/PriceLine.h"
+#include "estimate/engine/PriceLine.h"
 
 namespace zomel {
 

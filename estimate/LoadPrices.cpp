@@ -4,7 +4,8 @@
 #include "core/PriceLoad.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
-#include "estimate/PriceList.h"
+#include "estimate/AdviceBox.h"
+#include "estimate/engine/PriceList.h"
 #include "estimate/frmOrder.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/Instance.h"
@@ -57,8 +58,15 @@ PriceRun frmOrder::StartRun() const {
 void frmOrder::LoadPrices() {
     SetCaption(forms::LoadResString(kCaptionId) + PriceListDate);
     PriceRun run = StartRun();
-    run.ShowSolar = [this](PriceRun& r) { ShowSolar(r); };
-    std::vector<PriceLine> lines = PriceCatalogue(run, ReportPriceError);
+    run.ShowSolar = [this](PriceRun& r) {
+        ShowAdvice(r.Advice);
+        ShowSolar(r);
+    };
+    std::vector<PriceLine> lines = PriceCatalogue(run, [&run](const PriceRun&) {
+        ShowAdvice(run.Advice);
+        ReportPriceError(run);
+    });
+    ShowAdvice(run.Advice);
     FinishRun(run);
     vb::OnError step([&run] { ReportPriceError(run); });
     step([&] {

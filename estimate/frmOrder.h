@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/ProgramForm.h"
-#include "estimate/LengthFactors.h"
-#include "estimate/PriceRun.h"
+#include "estimate/engine/LengthFactors.h"
+#include "estimate/engine/PriceRun.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/FlexGrid.h"
 #include "platform/forms/Ref.h"

@@ -9,8 +9,8 @@
 #include "fuzz/Converting.h"
 #include "fuzz/Pieces.h"
 #include "fuzz/ProgramFolder.h"
-#include "modelspec/LineAnalyzer.h"
-#include "modelspec/ModelNumber.h"
+#include "modelspec/engine/LineAnalyzer.h"
+#include "modelspec/engine/ModelNumber.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 

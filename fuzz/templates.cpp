@@ -7,8 +7,8 @@
 
 #include "estimate/frmOrder.h"
 #include "fuzz/ShippedFolder.h"
-#include "modelspec/SpecTokens.h"
-#include "modelspec/TemplateStream.h"
+#include "modelspec/engine/SpecTokens.h"
+#include "modelspec/engine/TemplateStream.h"
 #include "platform/forms/Instance.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,8 +1,8 @@
 #include "modelspec/FrmGenSpec.h"
 
 #include "core/Globals.h"
-#include "modelspec/TemplateStream.h"
 #include "modelspec/ViewerLookup.h"
+#include "modelspec/engine/TemplateStream.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 

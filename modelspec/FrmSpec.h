@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "modelspec/SpecTokens.h"
 #include "modelspec/SpecWindow.h"
+#include "modelspec/engine/SpecTokens.h"
 
 namespace zomel {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ProgramForm.h"
-#include "modelspec/ModelNumber.h"
+#include "modelspec/engine/ModelNumber.h"
 #include "platform/forms/BasicControls.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ListControl.h"

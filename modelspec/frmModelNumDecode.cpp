@@ -7,7 +7,7 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "modelspec/MainTools.h"
-#include "modelspec/Refusal.h"
+#include "modelspec/engine/Refusal.h"
 #include "modelspec/frmModelNum.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"

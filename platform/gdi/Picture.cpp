@@ -136,10 +136,11 @@ std::string Picture::BmpBytes() const {
     return out;
 }
 
-bool Picture::SaveBmp(const std::string& path) const {
+bool Picture::SaveBmp(const std::string& path, vb::ErrObject* error) const {
     try {
         os::ReplaceAllBytes(path, BmpBytes());
-    } catch (const vb::VbError&) {
+    } catch (const vb::VbError& e) {
+        if (error) *error = {e.Number(), e.Description(), e.Source()};
         return false;
     }
     return true;

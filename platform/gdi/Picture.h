@@ -8,6 +8,10 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/vb/Types.h"
 
+namespace vb {
+struct ErrObject;
+}  // namespace vb
+
 namespace gdi {
 
 enum class PictureError { None, FileNotFound, InvalidPicture };
@@ -35,9 +39,10 @@ public:
     // A picture of what a surface holds now: a copy that later drawing leaves alone.
     static std::shared_ptr<Picture> FromImage(const Bitmap& image);
 
-    // The bytes of a 24-bit BMP file (rows bottom-up, as the format has them), and the file.
+    // The bytes of a 24-bit BMP file (rows bottom-up, as the format has them), and the file;
+    // false when it could not be written, with the reason in `error`.
     std::string BmpBytes() const;
-    bool SaveBmp(const std::string& path) const;
+    bool SaveBmp(const std::string& path, vb::ErrObject* error = nullptr) const;
 
     std::uint32_t Handle() const { return handle_; }
     vb::Long Width() const;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "catalogue/SolarBalance.h"
+#include "catalogue/engine/SolarBalance.h"
 #include "platform/vb/Error.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/SolarMonth.h"
+#include "catalogue/engine/SolarMonth.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "estimate/LengthFactors.h"
+#include "estimate/engine/LengthFactors.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
 #include "tests/estimate/EstimateFixture.h"

@@ -3,15 +3,6 @@
 
 using zomel::PriceLine;
 
-namespace {
-
-std::string Outcome(const zomel::PriceRun& run) {
-    if (run.RowSkipped) return "skip";
-    return run.Line.Cells[PriceLine::kQuantity] + " " + run.Line.Cells[PriceLine::kSubTotal];
-}
-
-}  // namespace
-
 // Layout sets: the description takes the set's ending; a quantity of 0 is no line.
 TEST_F(RuleTest, LayoutSetsFollowTheRowsAndTheSize) {
     const auto sets = [&](vb::Long x, vb::Long y, bool high) {
@@ -261,4 +252,26 @@ TEST_F(RuleTest, SolarPanelsOpenTheSolarWindowOnceTheSignChanged) {
     run.PanelCount = "many";
     run.BeginRow(zomel::gOptions(1), 1);
     EXPECT_EQ(ErrorNumber([&] { zomel::RuleOf("OPTION-SET")(run); }), vb::err::kTypeMismatch);
+}
+
+// The rules put no box on the screen: their advice waits in the run, in the order given, for
+// the window that runs the estimate.
+TEST_F(RuleTest, TheRulesLeaveTheirAdviceInTheRun) {
+    Option(1, "Power supply - 10 amp", "OPTION-SET", "OPTION", "$95.00", "240-0010").Checked =
+        vb::True;
+    Option(2, "NEMA 4X equipment cabinet", "OPTION-KIT", "TOP", "$0.00", "000-0400", 14).Checked =
+        vb::True;
+    Sign(8, 1);  // 24.8 A
+    run.BeginRow(zomel::gOptions(1), 1);
+    zomel::RuleOf("OPTION-SET")(run);
+    Sign(13, 1);  // 40.3 A
+    run.BeginRow(zomel::gOptions(2), 2);
+    zomel::RuleOf("OPTION-KIT")(run);
+    EXPECT_TRUE(host.Messages().empty());
+    ASSERT_EQ(run.Advice.size(), 2u);
+    EXPECT_EQ(run.Advice[0].Prompt,
+              "You should consider replacing more than one 'Power supply - 10 amp' with one of "
+              "the higher amp parts.");
+    EXPECT_EQ(run.Advice[0].Title, "");
+    EXPECT_EQ(run.Advice[1].Prompt, forms::LoadResString(11113));
 }

@@ -2,21 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "core/Catalogue.h"
-#include "estimate/PriceList.h"
-#include "estimate/PriceRun.h"
+#include "core/Globals.h"
+#include "estimate/AdviceBox.h"
+#include "estimate/engine/PriceList.h"
+#include "estimate/engine/PriceRun.h"
 #include "platform/forms/HeadlessHost.h"
-#include "tests/support/FreshRun.h"
+#include "tests/support/EngineRun.h"
 #include "tests/support/TestEnvironment.h"
+
+// Quantity and sub total of a row, or "skip".
+inline std::string Outcome(const zomel::PriceRun& run) {
+    if (run.RowSkipped) return "skip";
+    return run.Line.Cells[zomel::PriceLine::kQuantity] + " " +
+           run.Line.Cells[zomel::PriceLine::kSubTotal];
+}
 
 // One catalogue row priced by one rule, on a sign described field by field: the rules on
 // their own, without the window.
 class RuleTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        run_ = std::make_unique<FreshRun>(host);
+        run_ = std::make_unique<EngineRun>(host);
         zomel::ResetOptions();
         zomel::gOptionCount = 0;
         zomel::gBaseCount = 0;
@@ -68,10 +78,12 @@ protected:
         if (index > zomel::gOptionCount) zomel::gOptionCount = index;
         return option;
     }
-    // Prices the base row with its rule; the line as the grid would show it.
+    // Prices the base row with its rule; the line as the grid would show it, and the rule's
+    // advice as the estimate shows it.
     const zomel::PriceLine& Price(const zomel::OptionRecord& row, vb::Integer optionIndex = 0) {
         run.BeginRow(row, optionIndex);
         zomel::RuleOf(row.Type)(run);
+        zomel::ShowAdvice(run.Advice);
         run.Line.Cells[zomel::PriceLine::kPartNumber] = run.ShownPartNo;
         return run.Line;
     }
@@ -90,5 +102,5 @@ protected:
     zomel::OptionRecord record;
 
 private:
-    std::unique_ptr<FreshRun> run_;
+    std::unique_ptr<EngineRun> run_;
 };

@@ -3,16 +3,6 @@
 
 using zomel::PriceLine;
 
-namespace {
-
-// Quantity and sub total of a row, or "skip".
-std::string Outcome(const zomel::PriceRun& run) {
-    if (run.RowSkipped) return "skip";
-    return run.Line.Cells[PriceLine::kQuantity] + " " + run.Line.Cells[PriceLine::kSubTotal];
-}
-
-}  // namespace
-
 TEST_F(RuleTest, OneSupplyPerTwentyModulesBegunForGenerationOne) {
     const auto& row = Row("ONE / 20ZOMELS", "POWER", "$285.00");
     const struct {

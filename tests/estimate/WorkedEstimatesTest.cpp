@@ -323,3 +323,24 @@ TEST_F(WorkedEstimate, LargestSignWithSolarAndEveryKindOfOption) {
     const std::string cabinet = Text(11113);
     EXPECT_EQ(Prompts(), (std::vector<std::string>{supplies, cabinet, supplies, cabinet}));
 }
+
+// Advice comes when the estimate reaches its row: the supplies' before the solar window that
+// a later row opens for the changed sign, the cabinet's after it.
+TEST_F(WorkedEstimate, AdviceComesWhenItsRowIsReached) {
+    Type(0, "HELLO");
+    PriceIt();
+    Click("id_Sign2");
+    ShowModel("AF0-2H2A4-1006H");
+    for (std::string_view part : {zomel::kSolarPanelPartNo, zomel::kSolarBatteryPartNo,
+                                  zomel::kSupply40PartNo, zomel::kCabinetPlaceholderPartNo})
+        Choose(part);
+    std::vector<std::string> beforeSolar;
+    host.OnModal("frmSolar", [&](forms::Form&) { beforeSolar = Prompts(); });
+    host.ClearMessages();
+    PriceIt();
+    const std::string supplies =
+        "You should consider replacing more than one 'Power supply - 40 amp' with one of the "
+        "higher amp parts.";
+    EXPECT_EQ(beforeSolar, std::vector<std::string>{supplies});
+    EXPECT_EQ(Prompts(), (std::vector<std::string>{supplies, Text(11113)}));
+}

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "modelspec/LineAnalyzer.h"
+#include "modelspec/engine/LineAnalyzer.h"
 #include "platform/vb/Conversion.h"
 #include "tests/modelspec/ModelFixture.h"
 

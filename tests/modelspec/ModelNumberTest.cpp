@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "modelspec/ModelNumber.h"
+#include "modelspec/engine/ModelNumber.h"
 
 using namespace zomel;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "modelspec/SpecTokens.h"
-#include "modelspec/TemplateStream.h"
+#include "modelspec/engine/SpecTokens.h"
+#include "modelspec/engine/TemplateStream.h"
 #include "tests/modelspec/ModelFixture.h"
 
 namespace {

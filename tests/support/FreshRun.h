@@ -4,35 +4,22 @@
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
-#include "core/LogChannel.h"
-#include "core/RunState.h"
 #include "core/Sign.h"
 #include "core/mapParts.h"
 #include "editor/frmMain.h"
 #include "platform/com/ServerLibrary.h"
-#include "platform/forms/Description.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
-#include "platform/forms/StringTable.h"
-#include "platform/vb/HandledErrors.h"
+#include "tests/support/EngineRun.h"
 
 // A run of the program as it starts: no window objects, `host` in place, no log, the module
 // globals at their start values, and the display control registered in this run's registry
 // (make the TestEnvironment first, so that the registry is a temporary one).  The run ends,
 // and everything is put back, when the object goes.
-class FreshRun {
+class FreshRun : public EngineRun {
 public:
-    explicit FreshRun(forms::Host& host) {
-        Reset();
-        forms::SetHost(&host);
+    explicit FreshRun(forms::Host& host) : EngineRun(host) {
         com::RegisterServer(VELDOSIGN_LIBRARY);
     }
-    ~FreshRun() {
-        Reset();
-        forms::SetHost(nullptr);
-    }
-    FreshRun(const FreshRun&) = delete;
-    FreshRun& operator=(const FreshRun&) = delete;
 
     // The sign model and the main window object, as start-up makes them (the window is not
     // loaded).
@@ -40,15 +27,5 @@ public:
         zomel::gSign = std::make_shared<zomel::Sign>();
         zomel::MainForm = &forms::Instance<zomel::frmMain>();
         return *zomel::MainForm;
-    }
-
-private:
-    static void Reset() {
-        forms::ResetInstances();
-        zomel::CloseLog();
-        zomel::ResetRunState();
-        forms::ReloadStringTable();
-        forms::ReloadWindowDescriptions();
-        vb::SetHandledErrorSink({});
     }
 };

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "core/LogChannel.h"
 #include "editor/frmClipArt.h"
 #include "platform/os/Paths.h"
 #include "tests/editor/accessories/AccessoryFixture.h"
@@ -124,6 +125,17 @@ TEST_F(ClipArtTest, AFailedSaveIsReported) {
     EXPECT_FALSE(std::filesystem::exists(SavePath(2)));
     Press(115);
     EXPECT_EQ(LastPrompt(), "The picture was saved as:\n" + SavePath(2));
+}
+
+TEST_F(ClipArtTest, AFailedSaveLeavesItsCauseInTheLog) {
+    std::filesystem::create_directories(SavePath(1));
+    const std::string log = env.Root() + "run.log";
+    ASSERT_TRUE(zomel::OpenLog(log));
+    Press(114);  // F3
+    zomel::CloseLog();
+    const std::string text = TestEnvironment::ReadFile(log);
+    EXPECT_NE(text.find("Clip Art Save Picture"), std::string::npos) << text;
+    EXPECT_NE(text.find(SavePath(1)), std::string::npos) << text;  // the file that failed
 }
 
 TEST_F(ClipArtTest, ExitClosesTheWindowAndTheFramesGoWithIt) {

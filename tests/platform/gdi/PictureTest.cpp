@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/gdi/Picture.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/Variant.h"
 
 namespace gdi {
@@ -58,6 +59,15 @@ TEST(Picture, SavesBmpAndLoadsItBackPixelForPixel) {
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(loaded->Image().At(x, y), image.At(x, y));
     std::remove(path.c_str());
+}
+
+TEST(Picture, AFailedSaveSaysWhy) {
+    Picture picture(Bitmap(2, 2));
+    const std::string path = TempPath("no such folder/picture.bmp");
+    vb::ErrObject error;
+    EXPECT_FALSE(picture.SaveBmp(path, &error));
+    EXPECT_EQ(error.Number, vb::err::kPathNotFound);
+    EXPECT_NE(error.Description.find(path), std::string::npos) << error.Description;
 }
 
 TEST(Picture, LoadsGifAndJpeg) {

@@ -1,4 +1,4 @@
-#include "modelspec/SpecTokens.h"
+#include "modelspec/engine/SpecTokens.h"
 
 #include <array>
 #include <functional>

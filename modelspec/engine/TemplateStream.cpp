@@ -1,4 +1,4 @@
-#include "modelspec/TemplateStream.h"
+#include "modelspec/engine/TemplateStream.h"
 
 #include "platform/os/Files.h"
 #include "platform/vb/Error.h"

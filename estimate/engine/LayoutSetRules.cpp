@@ -1,7 +1,7 @@
 #include <array>
 #include <string_view>
 
-#include "estimate/OptionRules.h"
+#include "estimate/engine/OptionRules.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Strings.h"
 

@@ -1,4 +1,4 @@
-#include "estimate/LengthFactors.h"
+#include "estimate/engine/LengthFactors.h"
 
 namespace zomel {
 

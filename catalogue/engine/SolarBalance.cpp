@@ -1,4 +1,4 @@
-#include "catalogue/SolarBalance.h"
+#include "catalogue/engine/SolarBalance.h"
 
 #include <algorithm>
 

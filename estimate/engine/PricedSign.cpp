@@ -2,7 +2,7 @@
 #include "core/Globals.h"
 #include "core/Sign.h"
 #include "core/mapParts.h"
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 #include "platform/forms/StringTable.h"
 
 namespace zomel {

@@ -1,9 +1,9 @@
-#include "estimate/OptionRules.h"
+#include "estimate/engine/OptionRules.h"
 
+#include "core/FuseAmps.h"
 #include "core/PartNumbers.h"
-#include "platform/forms/Constants.h"
-#include "platform/forms/Interaction.h"
-#include "platform/forms/StringTable.h"
+#include "core/PresetRows.h"
+#include "core/StringText.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 
@@ -23,10 +23,6 @@ constexpr vb::Long kReplaceSupplyId = 11115;
 constexpr vb::Long kHigherAmpId = 11116;
 constexpr vb::Long kFuseKitId = 11134;
 constexpr vb::Integer kOptionRowStep = 548;  // the step of a chosen option row
-
-std::string Text(vb::Long id) {
-    return forms::LoadResString(id);
-}
 
 // Whether the option's name begins with `prefix`, whatever the case of its letters.
 bool NameStartsWith(const OptionRecord& option, std::string_view prefix) {
@@ -73,7 +69,7 @@ void PriceKit(PriceRun& run) {
 }
 
 // A radar sign needs few modules, in one row, upright and of standard density.
-void AdviseRadarUse(const PriceRun& run) {
+void AdviseRadarUse(PriceRun& run) {
     const PricedSign& s = run.Sign;
     vb::Long prompt = 0;
     vb::Long title = 0;
@@ -91,22 +87,22 @@ void AdviseRadarUse(const PriceRun& run) {
         prompt = kChangeToVerticalId;
         title = kRecommendVerticalId;
     }
-    if (prompt) forms::MsgBox(Text(prompt), forms::vbOKOnly, Text(title));
+    if (prompt) run.Advise(Text(prompt), Text(title));
 }
 
 // The cabinet holds one 40 amp supply; its price comes from the maker.
 void PriceCabinet(PriceRun& run) {
     const vb::Long supplies = static_cast<vb::Long>(vb::Round(run.Sign.PowerLoad())) / 40 + 1;
     if (supplies > 1)
-        forms::MsgBox(Text(run.LargeSupplyChosen ? kCabinetWithModemId : kCabinetOneSupplyId));
+        run.Advise(Text(run.LargeSupplyChosen ? kCabinetWithModemId : kCabinetOneSupplyId));
     run.Line.Cells[PriceLine::kQuantity] = "1";
     CallVeldo(run);
     run.LineTotal = Cents();
 }
 
-// One fuse per 60 amperes begun; the installation kit brings one.
+// One fuse kit per fuse begun; the installation kit brings one.
 void PriceFuseKit(PriceRun& run) {
-    vb::Long q = static_cast<vb::Long>(run.Sign.PowerLoad() / 60.0) + 1;
+    vb::Long q = static_cast<vb::Long>(run.Sign.PowerLoad() / kFuseAmps) + 1;
     if (run.InstallKitIncluded) --q;
     if (q == 0) return run.SkipRow();
     run.Emit(q);
@@ -150,7 +146,7 @@ void PriceUnknown(PriceRun& run) {
 // The first estimate of a run chooses the installation kit of the sign's generation.
 void CheckPresetOnFirstEstimate(PriceRun& run) {
     if (!run.FirstEstimate || run.RowPartNo() != kPresetPartNo) return;
-    CatalogueOption(run.OptionIndex + (run.Sign.Zomel2Mode ? 1 : 0)).Checked = vb::True;
+    CatalogueOption(PresetRowFrom(run.Sign.Zomel2Mode, run.OptionIndex)).Checked = vb::True;
     run.FirstEstimate = vb::False;
 }
 
@@ -206,7 +202,7 @@ void PricePowerSupply(PriceRun& run) {
     if (!rating.rated) {
         run.LargeSupplyChosen = true;
     } else {
-        if (q > 1) forms::MsgBox(Text(kReplaceSupplyId) + option.Name + Text(kHigherAmpId));
+        if (q > 1) run.Advise(Text(kReplaceSupplyId) + option.Name + Text(kHigherAmpId));
         if (run.CabinetOption) --q;
     }
     run.Emit(q);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 
-// The quantity rules of kits, packages, layout sets and chosen options, with their advice
-// messages, and the fallback for a keyword no rule knows.
+// The quantity rules of kits, packages, layout sets and chosen options, with the advice they
+// leave in the run, and the fallback for a keyword no rule knows.
 namespace zomel::rules {
 
 void PriceKit(PriceRun& run);      // "OPTION-KIT"
@@ -12,7 +12,7 @@ void PriceSet(PriceRun& run);      // "OPTION-SET": a layout set or a chosen opt
 void PriceUnknown(PriceRun& run);  // any other keyword
 
 // The parts of "OPTION-KIT".
-void AdviseRadarUse(const PriceRun& run);
+void AdviseRadarUse(PriceRun& run);
 void PriceCabinet(PriceRun& run);
 void PriceFuseKit(PriceRun& run);
 

@@ -1,10 +1,10 @@
-#include "modelspec/LineAnalyzer.h"
+#include "modelspec/engine/LineAnalyzer.h"
 
 #include "core/FontTable.h"
 #include "core/LayoutCandidate.h"
 #include "core/SizeFilterTable.h"
 #include "core/SizeValidation.h"
-#include "modelspec/Refusal.h"
+#include "modelspec/engine/Refusal.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
 

@@ -1,15 +1,13 @@
-#include "catalogue/OptionTreeBuild.h"
+#include "catalogue/engine/OptionTreeBuild.h"
 
 #include <algorithm>
 
-#include "catalogue/Generation.h"
-#include "catalogue/OptionNodeText.h"
+#include "catalogue/engine/OptionNodeText.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFields.h"
-#include "core/Globals.h"
 #include "core/PartNumbers.h"
-#include "core/PriceLoad.h"
-#include "platform/forms/StringTable.h"
+#include "core/PresetRows.h"
+#include "core/StringText.h"
 #include "platform/forms/TreeView.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
@@ -43,10 +41,6 @@ constexpr vb::Long kNotApplicable = 10607;
 
 constexpr vb::Integer kCommunication = 5;
 
-std::string Text(vb::Long id) {
-    return forms::LoadResString(id);
-}
-
 std::string Number(vb::Long value) {
     return vb::CStr(value);
 }
@@ -65,16 +59,23 @@ SetName SplitSetName(const std::string& name) {
 
 }  // namespace
 
+OptionTreeBuild::OptionTreeBuild(forms::TreeView& tree,
+                                 Table<OptionRecord, 1, kMaxOptions>& options, const Inputs& inputs)
+    : tree_(tree),
+      options_(options),
+      inputs_(inputs),
+      presetOption_(
+          PresetRowOf(inputs.Zomel2Mode, inputs.PresetFirstIndex, inputs.PresetNextIndex)) {}
+
 void OptionTreeBuild::Run() {
     Note(1, Text(kBeforeClear));
     tree_.Clear();
     // Node indexes of an earlier build mean nothing now.
-    for (OptionRecord& row : gOptions)
+    for (OptionRecord& row : options_)
         row.tvIndex = row.tvCloneIndex = 0;
-    PresetOptionIndex = Zomel2Mode ? PresetNextIndex : PresetFirstIndex;
     Note(2, Text(kBeforeRowWalk));
     for (vb::Integer i = 1; i <= kMaxOptions; ++i) {
-        OptionRecord& row = gOptions(i);
+        OptionRecord& row = options_(i);
         sPrice_.clear();
         const bool cabinet = IsCabinetPlaceholder(row);
         if (row.PartNo.starts_with("000")) {
@@ -88,9 +89,9 @@ void OptionTreeBuild::Run() {
 }
 
 void OptionTreeBuild::PackageRow(vb::Integer i) {
-    const OptionRecord& row = gOptions(i);
-    if (i == 1 && Zomel2Mode) return;
-    if (i == 2 && !Zomel2Mode && PresetNextIndex == 2) return;
+    const OptionRecord& row = options_(i);
+    if (i == 1 && inputs_.Zomel2Mode) return;
+    if (i == 2 && !inputs_.Zomel2Mode && inputs_.PresetNextIndex == 2) return;
     if (row.Package != iPkg_) StartPackage(row);
     const vb::Integer width = row.Group > 0 ? kGroupMemberWidth : kOneDownWidth;
     Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
@@ -134,22 +135,23 @@ void OptionTreeBuild::StartPackage(const OptionRecord& row) {
 }
 
 void OptionTreeBuild::SetRow(vb::Integer i) {
-    OptionRecord& row = gOptions(i);
+    OptionRecord& row = options_(i);
     if (catalogue::IsLayoutName(row.Info)) return;
     if (row.PartNo == kSolarPanelPartNo) sPrice_ = "Call VELDO";
     if (row.TreeSet > 0) return SetMember(i);
-    const bool presetItem = row.Package == PresetPackage && i != 1 && i != PresetNextIndex;
+    const bool presetItem =
+        row.Package == inputs_.PresetPackage && i != 1 && i != inputs_.PresetNextIndex;
     vb::ObjectVar<forms::Node> node;
     if (presetItem) {
-        if (ForOtherGeneration(row)) return;
+        if (ForOtherGeneration(row, inputs_.Zomel2Mode)) return;
         PresetKitItem(i);
-        node = AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild, "OPT" + Number(i), i,
+        node = AddRow("OPT" + Number(presetOption_), forms::tvwChild, "OPT" + Number(i), i,
                       row.Name, kOneDownWidth);
     } else if (row.Info == "GROUP") {
         GroupedRow(i);
         return;
     } else {
-        if ((i == 1 && Zomel2Mode) || (i == 2 && !Zomel2Mode)) return;
+        if ((i == 1 && inputs_.Zomel2Mode) || (i == 2 && !inputs_.Zomel2Mode)) return;
         node = AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     }
     // The preset option's own node stays closed.
@@ -157,11 +159,11 @@ void OptionTreeBuild::SetRow(vb::Integer i) {
 }
 
 void OptionTreeBuild::SetMember(vb::Integer i) {
-    OptionRecord& row = gOptions(i);
+    OptionRecord& row = options_(i);
     Note(9, Text(kBeforeSplit) + row.Name + "'");
     const SetName name = SplitSetName(row.Name);
     if (row.TreeSet != iSet_) OpenSet(row.TreeSet, name.caption);
-    const bool inKit = row.Package == PresetPackage;
+    const bool inKit = row.Package == inputs_.PresetPackage;
     Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
     forms::Node& node = AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i,
                                name.option + (inKit ? Text(kIsInKit) : ""), kOneDownWidth);
@@ -170,8 +172,8 @@ void OptionTreeBuild::SetMember(vb::Integer i) {
     node.SetChecked(row.Checked != 0);
     // The second copy under the preset option; the row's own node stays the first.
     const vb::Integer first = row.tvIndex;
-    forms::Node& copy = AddRow("OPT" + Number(PresetOptionIndex), forms::tvwChild,
-                               "CLN" + Number(i), i, row.Name, kOneDownWidth);
+    forms::Node& copy = AddRow("OPT" + Number(presetOption_), forms::tvwChild, "CLN" + Number(i), i,
+                               row.Name, kOneDownWidth);
     row.tvIndex = first;
     copy.SetChecked(row.Checked != 0);
 }
@@ -179,32 +181,32 @@ void OptionTreeBuild::SetMember(vb::Integer i) {
 // With the preset option chosen, a set of the preset package keeps one choice: a row is chosen
 // unless another row of its set (the one before it, the one after it) is.
 void OptionTreeBuild::PresetDefaultChoice(vb::Integer i) {
-    OptionRecord& row = gOptions(i);
+    OptionRecord& row = options_(i);
     auto chosenInSet = [&](vb::Integer j) {
-        return j >= 1 && j <= kMaxOptions && gOptions(j).TreeSet == row.TreeSet &&
-               gOptions(j).Checked != 0;
+        return j >= 1 && j <= kMaxOptions && options_(j).TreeSet == row.TreeSet &&
+               options_(j).Checked != 0;
     };
     row.Checked = vb::Flag(!chosenInSet(i - 1) && !chosenInSet(i + 1));
 }
 
 void OptionTreeBuild::PresetKitItem(vb::Integer i) {
     Note(18, trace_);
-    if (PresetChecked()) gOptions(i).Checked = vb::True;
+    if (PresetChecked()) options_(i).Checked = vb::True;
 }
 
 void OptionTreeBuild::GroupedRow(vb::Integer i) {
-    const OptionRecord& row = gOptions(i);
+    const OptionRecord& row = options_(i);
     Note(9, Text(kBeforeSplit) + row.Name + "'");
     const SetName name = SplitSetName(row.Name);
     if (row.Package != iSet_) OpenSet(row.Package, name.caption);
     Note(16, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + name.option + "'");
     AddRow(parentNode_->Key(), forms::tvwChild, "OPT" + Number(i), i, name.option, kOneDownWidth);
-    if (row.PartNo == kSolarBatteryPartNo) gPriceLoad.BatteryOption = vb::Integer{i};
-    if (row.PartNo == kSolarPanelPartNo) gPriceLoad.PanelOption = vb::Integer{i};
+    if (row.PartNo == kSolarBatteryPartNo) batteryOption_ = i;
+    if (row.PartNo == kSolarPanelPartNo) panelOption_ = i;
 }
 
 void OptionTreeBuild::KitRow(vb::Integer i, bool cabinet) {
-    const OptionRecord& row = gOptions(i);
+    const OptionRecord& row = options_(i);
     if (i == cabinetKitRow_ || cabinet) sPrice_ = Text(kCallVeldo);
     if (row.Info == "TOP") {
         iPkg_ = row.Package;
@@ -232,7 +234,7 @@ void OptionTreeBuild::OpenSet(vb::Integer set, const std::string& caption) {
 forms::Node& OptionTreeBuild::AddRow(const std::string& relative, vb::Integer relationship,
                                      const std::string& key, vb::Integer i, const std::string& name,
                                      vb::Integer width) {
-    OptionRecord& row = gOptions(i);
+    OptionRecord& row = options_(i);
     forms::Node& node =
         tree_.Add(relative, relationship, key, OptionNodeText(name, sPrice_, row.PartNo, width));
     node.SetTag(vb::Integer{i});
@@ -242,22 +244,22 @@ forms::Node& OptionTreeBuild::AddRow(const std::string& relative, vb::Integer re
 }
 
 void OptionTreeBuild::Partner(vb::Integer i, const forms::Node& node) {
-    OptionRecord& row = gOptions(i);
+    OptionRecord& row = options_(i);
     vb::Integer j = i;
-    for (vb::Integer k = std::max<vb::Integer>(PresetOptionIndex, 1); k < i; ++k) {
-        if (gOptions(k).PartNo == row.PartNo) {
+    for (vb::Integer k = std::max<vb::Integer>(presetOption_, 1); k < i; ++k) {
+        if (options_(k).PartNo == row.PartNo) {
             j = k;
             break;
         }
     }
-    Note(14, Text(kBeforePartner) + Number(gOptions(j).tvIndex));
-    row.tvCloneIndex = gOptions(j).tvIndex;
-    gOptions(j).tvCloneIndex = static_cast<vb::Integer>(node.Index());
+    Note(14, Text(kBeforePartner) + Number(options_(j).tvIndex));
+    row.tvCloneIndex = options_(j).tvIndex;
+    options_(j).tvCloneIndex = static_cast<vb::Integer>(node.Index());
 }
 
 bool OptionTreeBuild::PresetChecked() const {
-    return PresetOptionIndex >= 1 && PresetOptionIndex <= kMaxOptions &&
-           gOptions(PresetOptionIndex).Checked != 0;
+    return presetOption_ >= 1 && presetOption_ <= kMaxOptions &&
+           options_(presetOption_).Checked != 0;
 }
 
 }  // namespace zomel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 
 // The quantity rules of modules and structural parts: each decides whether its catalogue row
 // applies to the sign, and fills the row's line or skips it.  The keyword of each is beside it.

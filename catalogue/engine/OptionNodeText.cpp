@@ -1,4 +1,4 @@
-#include "catalogue/OptionNodeText.h"
+#include "catalogue/engine/OptionNodeText.h"
 
 #include "platform/vb/Strings.h"
 

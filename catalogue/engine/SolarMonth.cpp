@@ -1,8 +1,8 @@
-#include "catalogue/SolarMonth.h"
+#include "catalogue/engine/SolarMonth.h"
 
 #include <cmath>
 
-#include "catalogue/SolarBalance.h"
+#include "catalogue/engine/SolarBalance.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"
 

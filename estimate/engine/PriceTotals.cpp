@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 
 namespace zomel {
 

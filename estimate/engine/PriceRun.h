@@ -8,8 +8,8 @@
 #include "core/LayoutKind.h"
 #include "core/ModuleAmps.h"
 #include "core/OptionRecord.h"
-#include "estimate/LengthFactors.h"
-#include "estimate/PriceLine.h"
+#include "estimate/engine/LengthFactors.h"
+#include "estimate/engine/PriceLine.h"
 #include "platform/vb/Types.h"
 #include "platform/vb/Variant.h"
 
@@ -46,6 +46,13 @@ struct PricedSign {
     double PowerLoad() const { return static_cast<double>(Modules()) * ModuleAmps(HighDensity); }
 };
 
+// A word of advice for the person that a rule gives while it prices its row: shown by the
+// window that runs the estimate, in the order given, before anything else the person sees.
+struct Advice {
+    std::string Prompt;
+    std::string Title;  // empty: the program's own
+};
+
 // One run of the price-list engine: the sign, the choices made around it, the catalogue row
 // being priced, the line it fills and what the rules carry from row to row.
 struct PriceRun {
@@ -62,6 +69,8 @@ struct PriceRun {
     std::function<void(PriceRun&)> ShowSolar;
     // The engine's report of an error (the current one) with the run's step and row.
     std::function<void(const PriceRun&)> Report;
+    // The rules' advice that the window has not shown yet.
+    std::vector<zomel::Advice> Advice;
 
     // The catalogue row being priced.
     const OptionRecord* Record = nullptr;
@@ -107,6 +116,9 @@ struct PriceRun {
     void Emit(const std::string& quantity, Cents total);
     void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::kSellingPrice] = unit.Dollars(); }
     void Append(const std::string& suffix) { Line.Cells[PriceLine::kDescription] += suffix; }
+    void Advise(std::string prompt, std::string title = {}) {
+        Advice.push_back({std::move(prompt), std::move(title)});
+    }
 
     const std::string& RowInfo() const { return Record->Info; }
     const std::string& RowPartNo() const { return Record->PartNo; }

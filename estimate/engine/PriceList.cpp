@@ -1,11 +1,13 @@
-#include "estimate/PriceList.h"
+#include "estimate/engine/PriceList.h"
 
 #include <string_view>
 #include <unordered_map>
 
 #include "core/Catalogue.h"
-#include "estimate/OptionRules.h"
-#include "estimate/StructureRules.h"
+#include "core/FuseAmps.h"
+#include "core/PresetRows.h"
+#include "estimate/engine/OptionRules.h"
+#include "estimate/engine/StructureRules.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Error.h"
 
@@ -13,8 +15,6 @@ namespace zomel {
 namespace {
 
 constexpr vb::Long kTotalId = 11123;
-// A load above this many amperes needs the power distribution kit.
-constexpr double kKitLoad = 60.0;
 
 using namespace rules;
 
@@ -80,9 +80,9 @@ public:
 
     std::vector<PriceLine> Run() {
         run_.LoadStep = 0;
-        run_.PresetRowIndex = run_.Sign.Zomel2Mode ? PresetNextIndex : PresetFirstIndex;
+        run_.PresetRowIndex = PresetRowOf(run_.Sign.Zomel2Mode, PresetFirstIndex, PresetNextIndex);
         step_([&] { MovePresetCheck(run_); });
-        if (run_.Sign.PowerLoad() > kKitLoad)
+        if (run_.Sign.PowerLoad() > kFuseAmps)
             step_([] { CatalogueOption(KitOptionIndex).Checked = vb::True; });
         run_.LoadStep = 1;
         const vb::Long rows = vb::Long{gBaseCount} + gOptionCount;

@@ -1,4 +1,4 @@
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 
 #include "core/Catalogue.h"
 #include "platform/vb/Error.h"

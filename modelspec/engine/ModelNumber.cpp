@@ -1,4 +1,4 @@
-#include "modelspec/ModelNumber.h"
+#include "modelspec/engine/ModelNumber.h"
 
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"

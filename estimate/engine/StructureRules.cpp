@@ -1,4 +1,4 @@
-#include "estimate/StructureRules.h"
+#include "estimate/engine/StructureRules.h"
 
 #include "core/PartNumbers.h"
 #include "platform/forms/StringTable.h"

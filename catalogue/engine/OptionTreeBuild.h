@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/Catalogue.h"
 #include "core/OptionRecord.h"
 #include "platform/vb/ObjectVar.h"
 #include "platform/vb/Types.h"
@@ -20,12 +22,26 @@ namespace zomel {
 // the language's error and leaves the tree as far as it came; Step and Trace say where.
 class OptionTreeBuild {
 public:
-    explicit OptionTreeBuild(forms::TreeView& tree) : tree_(tree) {}
+    // What the build goes by besides the option table.
+    struct Inputs {
+        bool Zomel2Mode = false;           // the sign's modules are of generation 2
+        vb::Integer PresetFirstIndex = 0;  // the preset row for generation 1
+        vb::Integer PresetNextIndex = 0;   // its generation-2 twin
+        vb::Integer PresetPackage = 0;     // the preset row's package
+    };
+
+    OptionTreeBuild(forms::TreeView& tree, Table<OptionRecord, 1, kMaxOptions>& options,
+                    const Inputs& inputs);
 
     void Run();
 
     vb::Integer Step() const { return step_; }
     const std::string& Trace() const { return trace_; }
+    // The preset row in force for the sign's generation, known before the build starts.
+    vb::Integer PresetOptionIndex() const { return presetOption_; }
+    // The solar rows met so far, by their option index.
+    std::optional<vb::Integer> BatteryOption() const { return batteryOption_; }
+    std::optional<vb::Integer> PanelOption() const { return panelOption_; }
 
 private:
     void PackageRow(vb::Integer i);
@@ -52,6 +68,11 @@ private:
     bool PresetChecked() const;
 
     forms::TreeView& tree_;
+    Table<OptionRecord, 1, kMaxOptions>& options_;
+    const Inputs inputs_;
+    vb::Integer presetOption_ = 0;
+    std::optional<vb::Integer> batteryOption_;
+    std::optional<vb::Integer> panelOption_;
     // A damaged catalogue can name a package, set or kit before there is one: using the
     // node then raises error 91 to the build's handler.
     vb::ObjectVar<forms::Node> groupNode_;   // the current group of packages

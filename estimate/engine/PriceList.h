@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "estimate/PriceRun.h"
+#include "estimate/engine/PriceRun.h"
 
 // The price-list engine without its window: the catalogue's rows priced for a sign, line by
 // line, then the totals line and the assembled sign.
