@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/MessageLines.h"
 #include "core/ProgramForm.h"
 #include "editor/InkScan.h"
 #include "editor/LineFormat.h"
-#include "editor/MessageLines.h"
 #include "editor/MessageRaster.h"
 #include "platform/forms/ActiveToolBars.h"
 #include "platform/forms/BasicControls.h"

@@ -4,8 +4,8 @@
 #include "core/Diagnostics.h"
 #include "core/FlagScope.h"
 #include "core/Globals.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
-#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
@@ -45,7 +45,7 @@ void frmMain::mnuSignDensity_Click() {
     std::array<std::string, kMessageLineCount> savedText;
     HighDensity = vb::Flag(!HighDensity);
     sign.SetHighDensity(HighDensity);
-    sign.SetMaxColumns(20);
+    sign.SetMaxColumns(kStartMaxColumns);
     ViewSign->Call("ClearSign");
     ShowDensityTools();
     if (sign.SegmentType() == LayoutKind::LineMatrix) {

@@ -3,6 +3,7 @@
 #include "core/Diagnostics.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/LinePlacement.h"
 #include "editor/frmMain.h"
@@ -24,7 +25,6 @@ constexpr vb::Long kNoTextId = 10935;
 constexpr vb::Long kModelMismatchId = 10984;
 constexpr vb::Long kTooBigId = 11659;
 constexpr vb::Long kInId = 11662;
-constexpr vb::Integer kMostModules = 60;
 constexpr vb::Long kOutlineGrey = 0x808080;
 const char* const kStyleTools[] = {"id_Bold", "id_Italic", "id_Underline"};
 
@@ -104,7 +104,7 @@ void frmMain::mnuSignLine_Click() {
         mnuSignVertical_Click(vb::True);
     TheSign().SetSegmentType(LayoutKind::LineMatrix);
     ViewSign->Let("SegSepX", 0);
-    ViewSign->Let("SegSepY", 3);
+    ViewSign->Let("SegSepY", kModuleGap);
     for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
         SetToolEnabled(id, true);
     SetAllLineHeights(kStartFont);
@@ -128,8 +128,8 @@ void frmMain::mnuSignChar_Click() {
     SetToolEnabled("id_SignVertical", false);
     for (const char* id : kStyleTools)
         SetToolEnabled(id, false);
-    ViewSign->Let("SegSepX", 3);
-    ViewSign->Let("SegSepY", 3);
+    ViewSign->Let("SegSepX", kModuleGap);
+    ViewSign->Let("SegSepY", kModuleGap);
     SetAllLineHeights(kStartFont);
     txtZomelText_Change(0);
     if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
@@ -149,7 +149,7 @@ void frmMain::mnuSignPrice_Click() {
         forms::MsgBox(forms::LoadResString(kModelMismatchId), forms::vbInformation);
         return;
     }
-    if (modules > kMostModules) {
+    if (modules > kMostOrderedModules) {
         forms::MsgBox(
             forms::LoadResString(kTooBigId) + forms::LoadResString(kInId) + sign.ModelNumber(),
             forms::vbInformation);

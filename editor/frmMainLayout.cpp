@@ -4,10 +4,10 @@
 #include "core/Diagnostics.h"
 #include "core/FlagScope.h"
 #include "core/Globals.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
 #include "editor/InkScan.h"
 #include "editor/LinePlacement.h"
-#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
@@ -24,8 +24,8 @@ namespace {
 
 constexpr vb::Long kQuietExtentError = 32021;
 
-// The largest module cell with its gap, LEDs: the raster holds the largest sign.
-constexpr int kLargestCellPitch = 13;
+// The largest module cell with the raster's gap of one LED: the raster holds the largest sign.
+constexpr int kLargestCellPitch = ModulePitch(kHighDensityLedsLong, 1);
 
 int Rounded(double value) {
     return static_cast<int>(std::nearbyint(value));

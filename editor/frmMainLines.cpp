@@ -2,6 +2,7 @@
 #include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
@@ -80,10 +81,14 @@ void frmMain::ShowBlockFontHeight(vb::Integer Index, double factor, const std::s
     format.FontName = font.Name;
     format.FontSize = font.Size;
     format.FontRows = font.Height;
-    const double rows = format.FontRows - 5;
-    double inches = 2.75 * rows + 13.75;
+    double pitch = PixelPitch(kStandardLedPitch);
     if (HighDensity)
-        inches = ChkVertical->Value() == forms::vbChecked ? 1.6 * rows + 8.0 : 1.72 * rows + 8.6;
+        pitch =
+            PixelPitch(ChkVertical->Value() == forms::vbChecked ? kVerticalHighDensityLedPitch
+                                                                : kHorizontalHighDensityLedPitch);
+    // Five rows and the rows beyond them, as the height has always been summed.
+    const double rows = format.FontRows - 5;
+    const double inches = pitch * rows + pitch * 5;
     LblCharHeight(Index).SetCaption(font.Cols + "x" + font.Rows +
                                     forms::LoadResString(kBlockFontWord) +
                                     vb::Format(inches * factor, "#0.00") + " " + unitName);

@@ -5,6 +5,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/CellSizeKeeper.h"
 #include "editor/CharacterFrame.h"
@@ -37,7 +38,6 @@ constexpr vb::Single kBottomReserve = 242;
 constexpr vb::Integer kCharacterColumns = 5;
 constexpr vb::Integer kCharacterRows = 7;
 constexpr vb::Integer kCharacterFont = 0;
-constexpr vb::Integer kModuleGap = 3;
 
 }  // namespace
 
