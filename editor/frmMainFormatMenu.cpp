@@ -1,124 +1,160 @@
+// The Format menu: alignment and vertical placement of the lines, shrink to fit, and the
+// lines' fonts.
+#include <algorithm>
+
 #include "core/Diagnostics.h"
-#include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
-#include "core/Sign.h"
 #include "editor/LinePlacement.h"
 #include "editor/frmMain.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
 
-constexpr vb::Long kVersionLog = 10927;
-constexpr vb::Long kFullMatrixLog = 10933;
+constexpr vb::Long kAskBlockFonts = 10922;
+constexpr vb::Long kBlockFontNotice = 10923;
+constexpr vb::Long kFontCommandLabel = 10924;
+constexpr vb::Long kScreenAndPrinterFontsWithEffects = 259;
 const char* const kPlacementTools[] = {"id_FormatTop", "id_FormatMiddle", "id_FormatBottom"};
+
+bool IsBlockFontName(const std::string& name) {
+    if (!name.starts_with("VELDO")) return false;
+    for (vb::Integer i = kFirstBlockFont; i <= kLastBlockFont; ++i)
+        if (FontTable(i).Name == name) return true;
+    return false;
+}
 
 }  // namespace
 
-// Full matrix: no gaps between modules.  During start-up only the tools and the model
-// change; the relayout comes later.
-void frmMain::mnuSignFull_Click() {
-    ViewSign->SetVisible(false);
-    for (const char* id :
-         {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
-        SetToolEnabled(id, true);
-    TheSign().SetSegmentType(LayoutKind::FullMatrix);
-    ViewSign->Let("SegSepX", 0);
-    ViewSign->Let("SegSepY", 0);
-    if (SkipSizeCheck) return;
-    VScrLineSpacing->SetValue(0);
-    SetAllLineHeights(kStartFont);
-    txtZomelText_Change(0);
-    LogLine(forms::LoadResString(kFullMatrixLog));
-    if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
-}
-
-// Switches between the two module generations and shows the tool that offers the other.
-void frmMain::SetZomelVersion() {
-    if (!SkipSizeCheck) {
-        Zomel2Mode = vb::Flag(!Zomel2Mode);
-        TheSign().SetZomel2(Zomel2Mode);
-        CalculateSize();
-    }
-    SetToolVisible("id_Sign2", Zomel2Mode);
-    SetToolVisible("id_Sign1", !Zomel2Mode);
-    LogLine(forms::LoadResString(kVersionLog) + TrueFalse(Zomel2Mode));
-}
-
 void frmMain::mnuFormatCenter_Click() {
     FormatOf(CurrentLine).Align = kAlignCentre;
-    if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
+    if (!running_.SkipSizeCheck) txtZomelText_Change(CurrentLine);
 }
 
 // 0 top, 1 middle, 2 bottom.
 void frmMain::SetVerticalPlacement(vb::Integer placement) {
     SetToolState(kPlacementTools[placement], forms::kToolDown);
-    VerticalPlacement = placement;
-    if (!SkipSizeCheck) txtZomelText_Change(CurrentLine);
+    lines_.VerticalPlacement = placement;
+    if (!running_.SkipSizeCheck) txtZomelText_Change(CurrentLine);
 }
 
-void frmMain::SetHoldSize(forms::Tool& tool) {
-    if (HoldBusy) return;
-    if (!HoldSize) {
-        HeldColumns = TheSign().XZomelCount();
-        HeldRows = TheSign().YZomelCount();
-        // Nothing typed, or only blanks (a sign of no modules): nothing to hold, and a held
-        // empty sign could not be released (the tool is off without modules).
-        if (LongestLineLength() == 0 || HeldColumns < 1 || HeldRows < 1) {
-            tool.SetState(forms::kToolUp);
-            return;
+void frmMain::mnuFormatLeft_Click() {
+    FormatOf(CurrentLine).Align = kAlignLeft;
+    txtZomelText_Change(CurrentLine);
+}
+
+void frmMain::mnuFormatRight_Click() {
+    FormatOf(CurrentLine).Align = kAlignRight;
+    txtZomelText_Change(CurrentLine);
+}
+
+// Empties lines from the bottom while the message is too tall, then trims the longest lines
+// one character a pass while it is too wide; a pass that trims nothing ends it.
+void frmMain::mnuFormatShrink_Click() {
+    // Every trim lays the sign out again; its size messages would greet each one.
+    const vb::Integer quiet = size_.QuietSize;
+    size_.QuietSize = vb::True;
+    running_.BeepOnWarning = vb::False;
+    vb::Long longest = 0;
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
+        if (size_.BeyondMaxRows || size_.TooTall) {
+            txtZomelText(i).SetText("");
+            if (i <= kLastSizedLine) HSLine_Change(i);
         }
-        HoldSize = vb::True;
-        tool.SetState(forms::kToolDown);
-    } else {
-        HeldColumns = HeldRows = -1;
-        HoldSize = vb::False;
-        tool.SetState(forms::kToolUp);
+        longest = std::max(longest, vb::Len(txtZomelText(i).Text()));
     }
-    FlagScope busy(HoldBusy);
-    txtZomelText_Change(0);
-}
-
-// Back to the start-up design.  While the density changes only the sign is emptied: the
-// hold, the tools and the line formats stay.
-void frmMain::mnuSignStartOver_Click() {
-    ViewSign->Call("ClearSign");
-    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
-        txtZomelText(i).SetText("");
-    TheSign().SetYZomelCount(0);
-    TheSign().SetXZomelCount(0);
-    if (!DensityChanging) {
-        HoldSize = vb::True;
-        SetHoldSize(SSBars->ToolById("id_SignHold"));
-        CurrentLine = 1;
-        for (const char* id : {"id_FormatCenter", "id_FormatMiddle"})
-            if (ToolState(id) == forms::kToolUp) SetToolState(id, forms::kToolDown);
-        if (!HighDensity) SetToolState("id_SignHigh", forms::kToolDown);
-        if (TheSign().Vertical()) SetToolState("id_SignVertical", forms::kToolDown);
-        if (Zomel2Mode) SetZomelVersion();
-        VScrLineSpacing->SetValue(0);
-        const FontRecord& font = FontTable(kStartFont);
+    while (size_.BeyondMaxColumns || size_.TooWide) {
+        bool trimmed = false;
         for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
-            if (i <= kLastSizedLine) {
-                HSLine(i).SetMin(kFirstBlockFont);
-                HSLine(i).SetMax(kLastBlockFont);
-                HSLine(i).SetValue(kStartFont);
-            }
-            FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
-                                     font.Name, font.Size,         font.Height, vb::False};
+            const std::string text = txtZomelText(i).Text();
+            if (longest == 0 || vb::Len(text) != longest) continue;
+            txtZomelText(i).SetText(vb::Left(text, longest - 1));
+            if (i <= kLastSizedLine) HSLine_Change(i);
+            trimmed = true;
         }
-        for (const char* id : {"id_Bold", "id_Italic", "id_Underline"})
-            SetToolState(id, forms::kToolUp);
-        // The full-matrix command itself, not only its tool: layout, gaps, tools and model
-        // number then agree.
-        if (ToolState("id_SignFull") == forms::kToolUp)
-            SetToolState("id_SignFull", forms::kToolDown);
-        mnuSignFull_Click();
+        if (!trimmed) break;
+        if (longest > 0) --longest;
     }
-    txtZomelText_Change(0);
-    txtZomelText(0).SetFocus();
-    ViewSign->SetVisible(false);
+    running_.BeepOnWarning = vb::True;
+    size_.QuietSize = quiet;
+}
+
+void frmMain::mnuFormatFont_Click() {
+    vb::OnError step([] { ReportError(forms::LoadResString(kFontCommandLabel)); });
+    bool blockFont = false;
+    bool chosen = true;
+    step([&] {
+        blockFont =
+            forms::MsgBox(forms::LoadResString(kAskBlockFonts), forms::vbYesNo) == forms::vbYes;
+    });
+    if (!blockFont) step([&] { chosen = ChooseFontInDialog(blockFont); });
+    if (chosen) {
+        const vb::Integer first =
+            CurrentLine == 0 ? (blockFont ? kLastMessageLine : kLastSizedLine) : CurrentLine;
+        const vb::Integer last = CurrentLine == 0 ? 0 : CurrentLine;
+        for (vb::Integer i = first; i >= last; --i)
+            step([&] { blockFont ? UseBlockFont(i) : UseInstalledFont(i); });
+    }
+    step([this] { txtZomelText(CurrentLine).SetFocus(); });
+}
+
+// False when the person cancels: then no line changes.  Choosing one of the LED block fonts
+// in the dialog is answering Yes.
+bool frmMain::ChooseFontInDialog(bool& blockFont) {
+    forms::CommonDialog& dialog = *dlgCommonDialog;
+    dialog.Let("Flags", kScreenAndPrinterFontsWithEffects);
+    dialog.Let("CancelError", true);
+    try {
+        dialog.ShowFont();
+    } catch (const vb::VbError& e) {
+        if (e.Number() == vb::err::kDialogCancelled) return false;
+        throw;
+    }
+    if (IsBlockFontName(dialog.Get("FontName").ToString())) {
+        forms::MsgBox(forms::LoadResString(kBlockFontNotice));
+        blockFont = true;
+    }
+    return true;
+}
+
+// The dialog's font on line Index; the size is brought into the bar's range.
+void frmMain::UseInstalledFont(vb::Integer Index) {
+    forms::CommonDialog& dialog = *dlgCommonDialog;
+    forms::HScrollBar& bar = HSLine(Index);
+    LineFormat& format = FormatOf(Index);
+    // The LED font to give back later is the one the line has now, before the new range
+    // moves the bar; a line already in an installed font keeps the one it saved.
+    if (format.PixelFont) lines_.SavedLineHeight[static_cast<size_t>(Index)] = bar.Value();
+    bar.SetMin(kInstalledFontSmallest);
+    bar.SetMax(kInstalledFontLargest);
+    double size = dialog.Get("FontSize").ToDouble();
+    if (size < bar.Min()) size = bar.Min();
+    if (size > bar.Max()) size = bar.Max();
+    dialog.Let("FontSize", size);
+    format.PixelFont = vb::False;
+    format.FontName = dialog.Get("FontName").ToString();
+    format.FontSize = vb::CInt(size);
+    bar.SetValue(format.FontSize);
+    HSLine_Change(Index);
+}
+
+// Back to the LED block font the line had; a line already in one keeps it.
+void frmMain::UseBlockFont(vb::Integer Index) {
+    LineFormat& format = FormatOf(Index);
+    if (format.PixelFont) return;
+    format.PixelFont = vb::True;
+    if (Index > kLastSizedLine) return;
+    forms::HScrollBar& bar = HSLine(Index);
+    bar.SetMin(kFirstBlockFont);
+    bar.SetMax(kLastBlockFont);
+    bar.SetValue(lines_.SavedLineHeight[static_cast<size_t>(Index)]);
+    HSLine_Change(Index);
 }
 
 }  // namespace zomel

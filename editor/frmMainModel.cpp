@@ -124,7 +124,7 @@ void frmMain::cmdShow_Click() {
 // entry of LayoutCandidates whose font and counts of lines and characters go with it.
 void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     vb::OnError report([] { ReportError("txtModel.LostFocus"); });
-    FlagScope applying(ApplyingModel);
+    FlagScope applying(model_.ApplyingModel);
     report([&] {
         SetToolState("id_FormatTop", forms::kToolDown);
         TheSign().SetModelNumber(txtModel->Text());
@@ -155,7 +155,7 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
             forms::HScrollBar& bar = HSLine(i);
             bar.SetMin(kInstalledFontSmallest);
             bar.SetMax(kInstalledFontLargest);
-            SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
+            lines_.SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
             bar.SetValue(kGapFontSize);
             HSLine_Change(i);
         }
@@ -312,31 +312,31 @@ void frmMain::cbbWide_Click() {
 
 void frmMain::cbbHigh_DropDown() {
     lblClick->SetVisible(false);
-    ValidateWidthHeight(SizeNotSelected);
+    ValidateWidthHeight(model_.SizeNotSelected);
 }
 
 void frmMain::cbbWide_DropDown() {
     lblClick->SetVisible(false);
-    ValidateHeightWidth(SizeNotSelected);
+    ValidateHeightWidth(model_.SizeNotSelected);
 }
 
 void frmMain::cbbHigh_Validate(vb::Integer&) {
-    const std::string message = ValidateHeightWidth(SizeNotSelected);
+    const std::string message = ValidateHeightWidth(model_.SizeNotSelected);
     if (message.empty()) return ClearSizeMessage();
     ShowSizeMessage(message);
-    SizeNotSelected = vb::False;
+    model_.SizeNotSelected = vb::False;
 }
 
 void frmMain::cbbWide_Validate(vb::Integer&) {
-    if (SizeNotSelected) return;
-    const std::string message = ValidateWidthHeight(SizeNotSelected);
+    if (model_.SizeNotSelected) return;
+    const std::string message = ValidateWidthHeight(model_.SizeNotSelected);
     if (message.empty()) return ClearSizeMessage();
     ShowSizeMessage(message);
 }
 
 void frmMain::chkHigh_Click() {
     if (chkHigh->Value() != forms::vbChecked) return;
-    cbbHigh_Validate(SizeNotSelected);
+    cbbHigh_Validate(model_.SizeNotSelected);
 }
 
 void frmMain::cmdList_Click() {

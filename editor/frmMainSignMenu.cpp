@@ -1,26 +1,48 @@
+// The Sign menu: the three layouts, the module generation, density and orientation, holding
+// the size, start over and clear, the module outline, the price, the specification and the
+// stock messages and clip art.
 #include <utility>
 
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/FlagScope.h"
+#include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/ModulePitch.h"
 #include "core/Sign.h"
+#include "editor/frmClipArt.h"
+#include "editor/frmClipList.h"
 #include "editor/frmMain.h"
+#include "estimate/frmOrder.h"
+#include "modelspec/frmSpecChoose.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Instance.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
+#include "platform/vb/Error.h"
 
 namespace zomel {
 namespace {
 
 constexpr vb::Long kVerticalLog = 10917;
 constexpr vb::Long kVerticalLabel = 10918;
+constexpr vb::Long kVersionLog = 10927;
+constexpr vb::Long kOutlineLabelId = 10928;
+constexpr vb::Long kCharLayoutLog = 10929;
 constexpr vb::Long kOnlyHighIsCE = 10930;
 constexpr vb::Long kEuropeanTitle = 10931;
 constexpr vb::Long kDensityLog = 10932;
+constexpr vb::Long kFullMatrixLog = 10933;
+constexpr vb::Long kLineLayoutLog = 10934;
+constexpr vb::Long kNoTextId = 10935;
 constexpr vb::Long kLineMatrixTitle = 10982;
 constexpr vb::Long kLineMatrixRefusal = 10983;
+constexpr vb::Long kModelMismatchId = 10984;
+constexpr vb::Long kTooBigId = 11659;
+constexpr vb::Long kInId = 11662;
+constexpr vb::Long kOutlineGrey = 0x808080;
+const char* const kStyleTools[] = {"id_Bold", "id_Italic", "id_Underline"};
 
 }  // namespace
 
@@ -33,7 +55,7 @@ void frmMain::RefuseLineMatrixChange() {
 // the size is held, at least the held module counts.
 void frmMain::mnuSignDensity_Click() {
     Sign& sign = TheSign();
-    if (!SkipSizeCheck && CEOption) {
+    if (!running_.SkipSizeCheck && CEOption) {
         forms::MsgBox(forms::LoadResString(kOnlyHighIsCE), forms::vbOKOnly,
                       forms::LoadResString(kEuropeanTitle));
         return;
@@ -55,13 +77,13 @@ void frmMain::mnuSignDensity_Click() {
     if (!txtZomelText(0).Text().empty())
         for (vb::Integer i = 0; i <= kLastMessageLine; ++i)
             savedText[static_cast<size_t>(i)] = txtZomelText(i).Text();
-    if (!SkipSizeCheck) {
+    if (!running_.SkipSizeCheck) {
         {
-            FlagScope changing(DensityChanging);
+            FlagScope changing(running_.DensityChanging);
             mnuSignStartOver_Click();
-            QuietSize = vb::True;
+            size_.QuietSize = vb::True;
         }
-        BeyondMaxRows = vb::False;
+        size_.BeyondMaxRows = vb::False;
         RetypeLines(savedText);
         if (sign.SegmentType() == LayoutKind::LineMatrix) VScrLineSpacing->SetValue(-1);
     }
@@ -84,10 +106,10 @@ void frmMain::RetypeLines(const std::array<std::string, kMessageLineCount>& text
     Sign& sign = TheSign();
     for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         if (HoldSize) {
-            if (sign.XZomelCount() < HeldColumns) sign.SetXZomelCount(HeldColumns);
-            if (sign.YZomelCount() < HeldRows) sign.SetYZomelCount(HeldRows);
+            if (sign.XZomelCount() < hold_.HeldColumns) sign.SetXZomelCount(hold_.HeldColumns);
+            if (sign.YZomelCount() < hold_.HeldRows) sign.SetYZomelCount(hold_.HeldRows);
         }
-        if (i == kLastMessageLine) QuietSize = vb::False;
+        if (i == kLastMessageLine) size_.QuietSize = vb::False;
         txtZomelText(i).SetText(texts[static_cast<size_t>(i)]);
         HSLine_Change(i);
     }
@@ -147,10 +169,216 @@ void frmMain::ChkVertical_Click() {
         SetModuleGeometry(value == 1, true);
     });
     step([this] {
-        if (!SkipSizeCheck && !LayoutBusy && !ApplyingModel) txtZomelText_Change(CurrentLine);
+        if (!running_.SkipSizeCheck && !road_.LayoutBusy && !model_.ApplyingModel)
+            txtZomelText_Change(CurrentLine);
     });
     step([this] { LogLine(forms::LoadResString(kVerticalLog) + TrueFalse(TheSign().Vertical())); });
     forms::Screen().SetMousePointer(pointer);
+}
+
+// Full matrix: no gaps between modules.  During start-up only the tools and the model
+// change; the relayout comes later.
+void frmMain::mnuSignFull_Click() {
+    ViewSign->SetVisible(false);
+    for (const char* id :
+         {"id_SignVertical", "id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
+        SetToolEnabled(id, true);
+    TheSign().SetSegmentType(LayoutKind::FullMatrix);
+    ViewSign->Let("SegSepX", 0);
+    ViewSign->Let("SegSepY", 0);
+    if (running_.SkipSizeCheck) return;
+    VScrLineSpacing->SetValue(0);
+    SetAllLineHeights(kStartFont);
+    txtZomelText_Change(0);
+    LogLine(forms::LoadResString(kFullMatrixLog));
+    if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
+}
+
+// Back to the start-up design.  While the density changes only the sign is emptied: the
+// hold, the tools and the line formats stay.
+void frmMain::mnuSignStartOver_Click() {
+    ViewSign->Call("ClearSign");
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
+        txtZomelText(i).SetText("");
+    TheSign().SetYZomelCount(0);
+    TheSign().SetXZomelCount(0);
+    if (!running_.DensityChanging) {
+        HoldSize = vb::True;
+        SetHoldSize(SSBars->ToolById("id_SignHold"));
+        CurrentLine = 1;
+        for (const char* id : {"id_FormatCenter", "id_FormatMiddle"})
+            if (ToolState(id) == forms::kToolUp) SetToolState(id, forms::kToolDown);
+        if (!HighDensity) SetToolState("id_SignHigh", forms::kToolDown);
+        if (TheSign().Vertical()) SetToolState("id_SignVertical", forms::kToolDown);
+        if (Zomel2Mode) SetZomelVersion();
+        VScrLineSpacing->SetValue(0);
+        const FontRecord& font = FontTable(kStartFont);
+        for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
+            if (i <= kLastSizedLine) {
+                HSLine(i).SetMin(kFirstBlockFont);
+                HSLine(i).SetMax(kLastBlockFont);
+                HSLine(i).SetValue(kStartFont);
+            }
+            FormatOf(i) = LineFormat{vb::True,  font.DefaultAlign, vb::False,   vb::False,
+                                     font.Name, font.Size,         font.Height, vb::False};
+        }
+        for (const char* id : {"id_Bold", "id_Italic", "id_Underline"})
+            SetToolState(id, forms::kToolUp);
+        // The full-matrix command itself, not only its tool: layout, gaps, tools and model
+        // number then agree.
+        if (ToolState("id_SignFull") == forms::kToolUp)
+            SetToolState("id_SignFull", forms::kToolDown);
+        mnuSignFull_Click();
+    }
+    txtZomelText_Change(0);
+    txtZomelText(0).SetFocus();
+    ViewSign->SetVisible(false);
+}
+
+// Switches between the two module generations and shows the tool that offers the other.
+void frmMain::SetZomelVersion() {
+    if (!running_.SkipSizeCheck) {
+        Zomel2Mode = vb::Flag(!Zomel2Mode);
+        TheSign().SetZomel2(Zomel2Mode);
+        CalculateSize();
+    }
+    SetToolVisible("id_Sign2", Zomel2Mode);
+    SetToolVisible("id_Sign1", !Zomel2Mode);
+    LogLine(forms::LoadResString(kVersionLog) + TrueFalse(Zomel2Mode));
+}
+
+void frmMain::SetHoldSize(forms::Tool& tool) {
+    if (hold_.HoldBusy) return;
+    if (!HoldSize) {
+        hold_.HeldColumns = TheSign().XZomelCount();
+        hold_.HeldRows = TheSign().YZomelCount();
+        // Nothing typed, or only blanks (a sign of no modules): nothing to hold, and a held
+        // empty sign could not be released (the tool is off without modules).
+        if (LongestLineLength() == 0 || hold_.HeldColumns < 1 || hold_.HeldRows < 1) {
+            tool.SetState(forms::kToolUp);
+            return;
+        }
+        HoldSize = vb::True;
+        tool.SetState(forms::kToolDown);
+    } else {
+        hold_.HeldColumns = hold_.HeldRows = -1;
+        HoldSize = vb::False;
+        tool.SetState(forms::kToolUp);
+    }
+    FlagScope busy(hold_.HoldBusy);
+    txtZomelText_Change(0);
+}
+
+// A gap between module rows: one text line per row of modules, at most five lines.
+void frmMain::mnuSignLine_Click() {
+    ViewSign->SetVisible(false);
+    if (!TheSign().HighDensity() && ChkVertical->Value() == forms::vbUnchecked)
+        mnuSignVertical_Click(vb::True);
+    TheSign().SetSegmentType(LayoutKind::LineMatrix);
+    ViewSign->Let("SegSepX", 0);
+    ViewSign->Let("SegSepY", kModuleGap);
+    for (const char* id : {"id_SignStandard", "id_Bold", "id_Italic", "id_Underline"})
+        SetToolEnabled(id, true);
+    SetAllLineHeights(kStartFont);
+    SetVerticalPlacement(1);
+    VScrLineSpacing->SetValue(-1);
+    if (!txtZomelText(kLastLineMatrixLine + 1).Text().empty())
+        for (vb::Integer i = kLastMessageLine; i > kLastLineMatrixLine; --i)
+            txtZomelText(i).SetText("");
+    txtZomelText_Change(0);
+    if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
+    LogLine(forms::LoadResString(kLineLayoutLog));
+}
+
+// One character per module: gaps both ways, vertical standard-density modules, plain text.
+void frmMain::mnuSignChar_Click() {
+    ViewSign->SetVisible(false);
+    TheSign().SetSegmentType(LayoutKind::CharacterSegmented);
+    SetToolEnabled("id_SignStandard", false);
+    if (ChkVertical->Value() == forms::vbUnchecked) mnuSignVertical_Click(vb::True);
+    if (HighDensity) mnuSignDensity_Click();
+    SetToolEnabled("id_SignVertical", false);
+    for (const char* id : kStyleTools)
+        SetToolEnabled(id, false);
+    ViewSign->Let("SegSepX", kModuleGap);
+    ViewSign->Let("SegSepY", kModuleGap);
+    SetAllLineHeights(kStartFont);
+    txtZomelText_Change(0);
+    if (TheSign().XZomelCount() >= 1) ViewSign->SetVisible(true);
+    LogLine(forms::LoadResString(kCharLayoutLog));
+}
+
+// The estimate needs text, a model number that matches the sign, and at most 60 modules.  It
+// opens the solar window again when the sign changed since the last estimate.
+void frmMain::mnuSignPrice_Click() {
+    const Sign& sign = TheSign();
+    const vb::Long modules = vb::Long{sign.XZomelCount()} * sign.YZomelCount();
+    if (modules == 0) {
+        forms::MsgBox(forms::LoadResString(kNoTextId), forms::vbInformation);
+        return;
+    }
+    if (sign.ModelNumber() != txtModel->Text()) {
+        forms::MsgBox(forms::LoadResString(kModelMismatchId), forms::vbInformation);
+        return;
+    }
+    if (modules > kMostOrderedModules) {
+        forms::MsgBox(
+            forms::LoadResString(kTooBigId) + forms::LoadResString(kInId) + sign.ModelNumber(),
+            forms::vbInformation);
+        return;
+    }
+    forms::Screen().SetMousePointer(forms::vbHourglass);
+    if (estimate_.EstimateShown &&
+        (modules != estimate_.EstimateCount || estimate_.EstimateHighDensity != HighDensity))
+        SignChanged = vb::True;
+    ShowOwned<frmOrder>(forms::ShowStyle::Modal);
+    estimate_.EstimateShown = vb::True;
+    estimate_.EstimateHighDensity = HighDensity;
+    estimate_.EstimateCount = static_cast<vb::Integer>(modules);
+}
+
+// Empties the text but holds the size it had.
+void frmMain::mnuSignClear_Click() {
+    HoldSize = vb::False;
+    SetHoldSize(SSBars->ToolById("id_SignHold"));
+    ViewSign->Call("ClearSign");
+    for (vb::Integer i = kLastMessageLine; i >= 0; --i)
+        txtZomelText(i).SetText("");
+    txtZomelText(0).SetFocus();
+}
+
+// Module outlines show on grey; the display's own background comes back with them off.
+void frmMain::mnuSignShow_Click() {
+    bool on = false;
+    vb::OnError step([&on] {
+        if (vb::Err().Number != vb::err::kControlArrayElementMissing)
+            ReportError(forms::LoadResString(kOutlineLabelId) + TrueFalse(vb::Flag(on)));
+        vb::Err().Clear();
+    });
+    step([&] { on = !ViewSign->Get("ZomelOutline").ToBool(); });
+    step([&] {
+        if (ColorDepth <= 8) return;
+        if (on) {
+            running_.SavedBackColor = ViewSign->Get("BackColor").ToLong();
+            ViewSign->Let("BackColor", kOutlineGrey);
+        } else {
+            ViewSign->Let("BackColor", running_.SavedBackColor);
+        }
+    });
+    step([&] { ViewSign->Let("ZomelOutline", on); });
+}
+
+void frmMain::mnuSignSpec_Click() {
+    ShowOwned<frmSpecChoose>(forms::ShowStyle::Modal);
+    txtZomelText_Change(0);
+}
+
+void frmMain::mnuSignClipList_Click() {
+    ShowOwned<frmClipList>(forms::ShowStyle::Modal);
+}
+
+void frmMain::mnuSignClipArt_Click() {
+    ShowOwned<frmClipArt>(forms::ShowStyle::Modal);
 }
 
 }  // namespace zomel

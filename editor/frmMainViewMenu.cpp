@@ -1,54 +1,14 @@
-// Commands: the view toggles, help and the openers of the other windows.
+// The View menu: the status bar and second toolbar, a fresh view, and the windows that show the
+// gallery, the model number, the units and the components.
 #include "catalogue/frmComponents.h"
 #include "catalogue/frmOptions.h"
-#include "core/Sign.h"
-#include "editor/frmAbout.h"
-#include "editor/frmClipArt.h"
-#include "editor/frmClipList.h"
 #include "editor/frmGallery.h"
 #include "editor/frmMain.h"
-#include "editor/frmVELDOInfo.h"
 #include "modelspec/frmModelNum.h"
-#include "modelspec/frmSpecChoose.h"
 #include "platform/forms/Centring.h"
-#include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
-#include "platform/forms/Interaction.h"
-#include "platform/forms/StringTable.h"
-#include "platform/os/Files.h"
-#include "platform/os/Paths.h"
-#include "platform/vb/Error.h"
 
 namespace zomel {
-namespace {
-
-constexpr vb::Long kNoHelpId = 10925;
-
-template <class Window>
-void ShowOwned(forms::Form& owner, forms::ShowStyle style) {
-    forms::Instance<Window>().Show(style, &owner);
-}
-
-}  // namespace
-
-// The help's index page: a page of its own, since desktop openers may drop an address's
-// "#index" on the way to the viewer.
-std::string frmMain::HelpFile() {
-    std::string path = os::JoinPath(os::ProgramFolder(), "help/search.html");
-    return os::FileExists(path) ? path : "";
-}
-
-void frmMain::mnuFileExit_Click() {
-    Unload();
-}
-
-void frmMain::mnuSignClipList_Click() {
-    ShowOwned<frmClipList>(*this, forms::ShowStyle::Modal);
-}
-
-void frmMain::mnuSignClipArt_Click() {
-    ShowOwned<frmClipArt>(*this, forms::ShowStyle::Modal);
-}
 
 void frmMain::mnuViewGallery_Click() {
     frmGallery& gallery = forms::Instance<frmGallery>();
@@ -60,12 +20,7 @@ void frmMain::mnuViewGallery_Click() {
 }
 
 void frmMain::mnuViewModels_Click() {
-    ShowOwned<frmModelNum>(*this, forms::ShowStyle::Modeless);
-}
-
-void frmMain::mnuSignSpec_Click() {
-    ShowOwned<frmSpecChoose>(*this, forms::ShowStyle::Modal);
-    txtZomelText_Change(0);
+    ShowOwned<frmModelNum>(forms::ShowStyle::Modeless);
 }
 
 // The components list stands on its own, without an owner; it opens centred on this window,
@@ -80,32 +35,7 @@ void frmMain::mnuViewComponents_Click() {
 }
 
 void frmMain::mnuViewOptions_Click() {
-    ShowOwned<frmOptions>(*this, forms::ShowStyle::Modeless);
-}
-
-void frmMain::mnuHelpAbout_Click() {
-    ShowOwned<frmAbout>(*this, forms::ShowStyle::Modal);
-}
-
-void frmMain::mnuHelpContact_Click() {
-    ShowOwned<frmVELDOInfo>(*this, forms::ShowStyle::Modal);
-}
-
-// Opens the help's index in the person's viewer.
-void frmMain::mnuHelpSearch_Click() {
-    std::string help = HelpFile();
-    if (help.empty()) {
-        forms::MsgBox(forms::LoadResString(kNoHelpId), forms::vbInformation, Caption());
-        return;
-    }
-    try {
-        std::string reason;
-        if (!forms::CurrentHost().OpenDocument(os::FileAddress(help), reason))
-            vb::Raise(vb::err::kFileNotFound,
-                      "The help file " + help + " could not be opened: " + reason);
-    } catch (const vb::VbError& e) {
-        forms::MsgBox(e.Description());
-    }
+    ShowOwned<frmOptions>(forms::ShowStyle::Modeless);
 }
 
 void frmMain::mnuViewStatus_Click() {
