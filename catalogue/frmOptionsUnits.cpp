@@ -1,8 +1,8 @@
 // The units window itself: its opening, the three unit groups and Apply, OK and Cancel.
 #include "catalogue/frmOptions.h"
 #include "core/Globals.h"
+#include "core/MessageLines.h"
 #include "core/Sign.h"
-#include "editor/MessageLines.h"
 #include "editor/frmMain.h"
 
 namespace zomel {

@@ -6,6 +6,7 @@
 
 #include "catalogue/engine/SolarMonth.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "estimate/frmOrder.h"
@@ -26,9 +27,9 @@ constexpr vb::Single kDaysNeeded = 21.4f;
 constexpr vb::Single kHoursOn = 18.0f;
 constexpr vb::Integer kRechargePercent = 25;
 
-constexpr vb::Long kHighDensityPixels = 96;
+constexpr vb::Long kHighDensityPixels = kHighDensityLedsLong * kHighDensityLedsShort;
 constexpr vb::Single kHighDensityPixelLoad = 0.032f;
-constexpr vb::Long kStandardPixels = 35;
+constexpr vb::Long kStandardPixels = kStandardLedsLong * kStandardLedsShort;
 constexpr vb::Single kStandardPixelLoad = 0.02f;
 
 // The share of lit pixels of the three fixed power choices; the fourth is the message's own.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/LayoutKind.h"
+#include "core/ModuleFigures.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -43,7 +44,7 @@ public:
     double LockdownLength() const;
     vb::Integer MaxColumns() const { return MaxColumns_; }
     void SetMaxColumns(vb::Integer value) { MaxColumns_ = value; }
-    vb::Integer MaxRows() const { return 6; }
+    vb::Integer MaxRows() const { return kMostRows; }
     const std::string& ModelNumber() const { return ModelNumber_; }
     void SetModelNumber(const std::string& value);
     double RailLength() const;
@@ -103,7 +104,7 @@ private:
     double BusBarFirst_ = 0;
     double BusBarNext_ = 0;
     std::string LengthUnit_ = "ft";
-    vb::Integer MaxColumns_ = 20;
+    vb::Integer MaxColumns_ = kStartMaxColumns;
     std::string ModelNumber_ = "AF0-2H2A4-0602V";
     double RailAllowance_ = 60.0;
     double FixedWeight_ = 0;
@@ -118,8 +119,9 @@ private:
     double SpacerWeight_ = 0;
     vb::Integer Vertical_ = vb::False;
     std::string WeightUnit_ = "lbs";
-    vb::Integer XZomelCount_ = 20;
-    vb::Integer YZomelCount_ = 6;
+    // The largest sign the sizing lays out.
+    vb::Integer XZomelCount_ = kStartMaxColumns;
+    vb::Integer YZomelCount_ = kMostRows;
 };
 
 }  // namespace zomel

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "core/ModuleFigures.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
@@ -11,23 +12,22 @@
 namespace zomel {
 namespace {
 
-// Every size is an even number of LEDs times one of three LED pitches (inches).
-enum class Pitch { P080, P086, P1375 };
+// Every size is an even number of LEDs times one of the three LED pitches.
+constexpr double kP080 = kVerticalHighDensityLedPitch;
+constexpr double kP086 = kHorizontalHighDensityLedPitch;
+constexpr double kP1375 = kStandardLedPitch;
 
 struct SizeStep {
     vb::Integer leds;
-    Pitch pitch;
+    double pitch;
 };
 
 constexpr std::array<SizeStep, kCharSizeCount> kSizes = {{
-    {6, Pitch::P080},   {6, Pitch::P086},   {8, Pitch::P080},   {8, Pitch::P086},
-    {10, Pitch::P080},  {6, Pitch::P1375},  {10, Pitch::P086},  {12, Pitch::P080},
-    {12, Pitch::P086},  {8, Pitch::P1375},  {14, Pitch::P080},  {14, Pitch::P086},
-    {16, Pitch::P080},  {10, Pitch::P1375}, {16, Pitch::P086},  {18, Pitch::P080},
-    {18, Pitch::P086},  {20, Pitch::P080},  {12, Pitch::P1375}, {20, Pitch::P086},
-    {22, Pitch::P080},  {22, Pitch::P086},  {24, Pitch::P080},  {14, Pitch::P1375},
-    {24, Pitch::P086},  {16, Pitch::P1375}, {18, Pitch::P1375}, {20, Pitch::P1375},
-    {22, Pitch::P1375}, {24, Pitch::P1375},
+    {6, kP080},   {6, kP086},   {8, kP080},   {8, kP086},   {10, kP080},  {6, kP1375},
+    {10, kP086},  {12, kP080},  {12, kP086},  {8, kP1375},  {14, kP080},  {14, kP086},
+    {16, kP080},  {10, kP1375}, {16, kP086},  {18, kP080},  {18, kP086},  {20, kP080},
+    {12, kP1375}, {20, kP086},  {22, kP080},  {22, kP086},  {24, kP080},  {14, kP1375},
+    {24, kP086},  {16, kP1375}, {18, kP1375}, {20, kP1375}, {22, kP1375}, {24, kP1375},
 }};
 
 // LEDs down by LEDs across of the characters the fonts draw (twice the font's cell).
@@ -58,9 +58,9 @@ const SizeStep& StepOf(vb::Integer index) {
 
 // A height on one fine pitch is drawn on modules turned the other way, whose pitch across is
 // the other fine pitch; the coarse pitch of standard density is the same both ways.
-bool PitchesMatch(Pitch height, Pitch width) {
-    if (height == Pitch::P1375) return width == Pitch::P1375;
-    return width != Pitch::P1375 && width != height;
+bool PitchesMatch(double height, double width) {
+    if (height == kP1375) return width == kP1375;
+    return width != kP1375 && width != height;
 }
 
 std::vector<vb::Integer> Filtered(bool (*keep)(vb::Integer)) {
@@ -126,8 +126,8 @@ SizePairFont FontOfSizePair(vb::Integer height, vb::Integer width) {
     SizePairFont font;
     font.Cols = static_cast<vb::Integer>(StepOf(width).leds / 2);
     font.Rows = static_cast<vb::Integer>(h.leds / 2);
-    font.HighDensity = h.pitch != Pitch::P1375;
-    font.Vertical = h.pitch == Pitch::P080;
+    font.HighDensity = h.pitch != kP1375;
+    font.Vertical = h.pitch == kP080;
     return font;
 }
 

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "core/ModuleFigures.h"
 #include "editor/LinePlacement.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
 namespace {
-
-constexpr int kLongestRow = 25;
 
 void AppendRow(std::string& frame, const std::string& line, vb::Integer align, int columns) {
     const int length = vb::Len(line);
@@ -49,7 +48,7 @@ std::string CharacterFrameText(std::span<const std::string> lines,
 }
 
 int CharacterFrameColumns(int longestLine, int signColumns) {
-    int columns = std::min(longestLine, kLongestRow);
+    int columns = std::min(longestLine, kMostColumns);
     if (signColumns > 0) columns = std::min(columns, signColumns);
     return columns;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ModuleFigures.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
@@ -101,8 +102,8 @@ void DrawOutlines(gdi::DeviceContext& dc, const gdi::Bitmap& frame, const SignPi
 gdi::Bitmap DrawSignPicture(const gdi::Bitmap& frame, const SignPictureLayout& layout) {
     if (layout.PixPerSegX <= 0 || layout.PixPerSegY <= 0) vb::Raise(vb::err::kDivisionByZero);
     const int w = frame.Width(), h = frame.Height();
-    const int gapsX = layout.SegSepX == 3 ? std::max(0, w / layout.PixPerSegX - 1) : 0;
-    const int gapsY = layout.SegSepY == 3 ? std::max(0, h / layout.PixPerSegY - 1) : 0;
+    const int gapsX = layout.SegSepX == kModuleGap ? std::max(0, w / layout.PixPerSegX - 1) : 0;
+    const int gapsY = layout.SegSepY == kModuleGap ? std::max(0, h / layout.PixPerSegY - 1) : 0;
     if (w == 0 || h == 0) return {};
     // Sized in pixels, so that every LED of the sign lands on the picture.
     gdi::Bitmap picture(Rounded(layout.Zoom * 2 * (w + gapsX) + 2),

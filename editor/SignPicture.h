@@ -9,7 +9,7 @@ namespace zomel {
 struct SignPictureLayout {
     vb::Integer PixPerSegX = 1;  // LEDs per module across and down
     vb::Integer PixPerSegY = 1;
-    vb::Integer SegSepX = 0;  // 3: a gap between module columns (rows)
+    vb::Integer SegSepX = 0;  // kModuleGap: a gap between module columns (rows)
     vb::Integer SegSepY = 0;
     double Zoom = 1;
     bool ZomelOutline = false;

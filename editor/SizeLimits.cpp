@@ -1,7 +1,7 @@
 #include "editor/SizeLimits.h"
 
+#include "core/ModulePitch.h"
 #include "core/StringText.h"
-#include "editor/ModulePitch.h"
 #include "platform/vb/Conversion.h"
 
 namespace zomel {
@@ -20,11 +20,6 @@ constexpr vb::Long kTraceColumns = 10941;
 constexpr vb::Long kTraceEndingCol = 10944;
 constexpr vb::Long kTraceColumnSpan = 10945;
 constexpr vb::Long kTraceHold = 10961;
-
-// Module counts that make an area rule take a row away.
-constexpr int kMostModules = 75;
-constexpr int kMostHighDensityModules = 60;
-constexpr int kMostRows = 6;
 
 const char kLineFeed = '\n';
 
@@ -105,7 +100,8 @@ SizeVerdict CheckRows(vb::Integer tryCount, const ExtentInfo& extent, const Size
                             " is > than yZomelCount * ClipHeight: " +
                             vb::CStr(vb::Long{ModulesSpan(y, limits.CellHeight, limits.GapY)}) +
                             " Hold is true";
-    } else if (x * y > kMostModules || (x * y > kMostHighDensityModules && limits.HighDensity)) {
+    } else if (x * y > kMostLaidOutModules ||
+               (x * y > kMostLaidOutHighDensityModules && limits.HighDensity)) {
         verdict.Count = static_cast<vb::Integer>(y - 1);
         verdict.BeyondMax = inkBeyond(y - 1);
     } else if (y > kMostRows) {

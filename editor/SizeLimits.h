@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ModuleFigures.h"
 #include "editor/LineFormat.h"
 #include "platform/vb/Types.h"
 
@@ -9,15 +10,15 @@ namespace zomel {
 
 // What the size check knows of the sign and the raster.
 struct SizeLimits {
-    vb::Integer MaxColumns = 20;
-    vb::Integer MaxRows = 6;
+    vb::Integer MaxColumns = kStartMaxColumns;
+    vb::Integer MaxRows = kMostRows;
     vb::Integer XZomelCount = 0;
     vb::Integer YZomelCount = 0;
     bool HighDensity = true;
     bool HoldSize = false;
     // LEDs across and down one module, and the gap after each module (0 or 1).
-    int CellWidth = 12;
-    int CellHeight = 8;
+    int CellWidth = kHighDensityLedsLong;
+    int CellHeight = kHighDensityLedsShort;
     int GapX = 0;
     int GapY = 0;
 };

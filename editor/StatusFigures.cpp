@@ -1,6 +1,6 @@
 #include "editor/StatusFigures.h"
 
-#include "core/ModuleAmps.h"
+#include "core/ModuleFigures.h"
 #include "core/StringText.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Format.h"

@@ -95,7 +95,7 @@ void frmMain::LoadOnce() {
     step([this] { sbStatusBar->Panels()(kWarningPanel).Let("Visible", false); });
     step([this] {
         // The line/character page has its tab too: its first visit gives its notice.
-        FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};
+        pages_.FirstVisit = {vb::False, vb::True, vb::True, vb::True, vb::True};
         CharGap = 1;
         cbbCharGap->SetListIndex(0);
     });
@@ -104,7 +104,7 @@ void frmMain::LoadOnce() {
             PlacePage(PageOfTab(i), false);
     });
     step([this] {
-        CurrentTab = 1;
+        pages_.CurrentTab = 1;
         tabCreate->Select(1);
     });
     step([this] { RestorePlacement(); });
@@ -117,10 +117,10 @@ void frmMain::LoadOnce() {
     step([this] {
         SolarUnlocked = vb::False;
         FirstEstimate = vb::True;
-        SkipSizeCheck = vb::True;
-        BeepOnWarning = vb::True;
-        EstimateShown = vb::False;
-        LayoutBusy = vb::False;
+        running_.SkipSizeCheck = vb::True;
+        running_.BeepOnWarning = vb::True;
+        estimate_.EstimateShown = vb::False;
+        road_.LayoutBusy = vb::False;
         SignChanged = vb::False;
         CurrentLine = 0;
         SolarCity = 2;
@@ -151,7 +151,7 @@ void frmMain::LoadOnce() {
         TheSign().SetCE(vb::True);
         TheSign().SetModelNumber(kEuropeanModel);
     });
-    SkipSizeCheck = vb::False;
+    running_.SkipSizeCheck = vb::False;
 }
 
 void frmMain::RestorePlacement() {
@@ -170,7 +170,7 @@ void frmMain::RestoreUnits() {
 
 // An empty file of a name of its own in the temporary folder, kept for the run and after.
 void frmMain::MakeTempFile() {
-    TempFileName = os::NewTempFile("VZB");
+    running_.TempFileName = os::NewTempFile("VZB");
 }
 
 void frmMain::CheckColorDepth(vb::Integer depth) {
@@ -187,14 +187,14 @@ void frmMain::CheckColorDepth(vb::Integer depth) {
 void frmMain::ResetLineFormats() {
     const FontRecord& font = FontTable(kStartFont);
     for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
-        LineFormat& format = LineFormats[static_cast<size_t>(i)];
+        LineFormat& format = lines_.LineFormats[static_cast<size_t>(i)];
         format.FontName = font.Name;
         format.Bold = format.Italic = format.Underline = vb::False;
         format.FontSize = font.Size;
         format.FontRows = font.Height;
         format.PixelFont = vb::True;
         format.Align = kAlignCentre;
-        SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
+        lines_.SavedLineHeight[static_cast<size_t>(i)] = kStartLineHeight;
         if (i <= kLastSizedLine) HSLine(i).SetValue(kStartLineHeight);
         if (i == 0) continue;
         if (i <= kLastSizedLine) HSLine(i).SetVisible(false);

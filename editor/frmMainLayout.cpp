@@ -4,10 +4,10 @@
 #include "core/Diagnostics.h"
 #include "core/FlagScope.h"
 #include "core/Globals.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
 #include "editor/InkScan.h"
 #include "editor/LinePlacement.h"
-#include "editor/ModulePitch.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
@@ -24,8 +24,8 @@ namespace {
 
 constexpr vb::Long kQuietExtentError = 32021;
 
-// The largest module cell with its gap, LEDs: the raster holds the largest sign.
-constexpr int kLargestCellPitch = 13;
+// The largest module cell with the raster's gap of one LED: the raster holds the largest sign.
+constexpr int kLargestCellPitch = ModulePitch(kHighDensityLedsLong, 1);
 
 int Rounded(double value) {
     return static_cast<int>(std::nearbyint(value));
@@ -40,22 +40,22 @@ std::string CountText(vb::Long value) {
 // --- The layout engine -------------------------------------------------------------------
 
 void frmMain::txtZomelText_Change(vb::Integer Index) {
-    if (LayoutBusy) return;
+    if (road_.LayoutBusy) return;
     vb::OnError step([] { ReportError("TxtZomelTextChange"); });
     step([] { forms::Screen().SetMousePointer(forms::vbHourglass); });
     CurrentLine = Index;
-    FlagScope busy(LayoutBusy);
-    SizeAdjusted = vb::False;
+    FlagScope busy(road_.LayoutBusy);
+    road_.SizeAdjusted = vb::False;
     step([this] { TidyLines(); });
     step([this] { OfferNextLine(); });
-    BeyondMaxColumns = vb::False;
-    BeyondMaxRows = vb::False;
+    size_.BeyondMaxColumns = vb::False;
+    size_.BeyondMaxRows = vb::False;
     step([this] { MeasureMessage(); });
     step([this] { PlaceMessage(); });
     step([this] {
-        if (SizeAdjusted) {
+        if (road_.SizeAdjusted) {
             ShowTextNotVisible();
-            SizeAdjusted = vb::False;
+            road_.SizeAdjusted = vb::False;
         }
     });
     step([this] { CalculateSize(); });
@@ -78,8 +78,8 @@ void frmMain::MoveLineUp(vb::Integer from) {
     const auto to = static_cast<vb::Integer>(from - 1);
     txtZomelText(to).SetText(txtZomelText(from).Text());
     txtZomelText(from).SetText("");
-    LineFormats[to] = LineFormats[from];
-    SavedLineHeight[to] = SavedLineHeight[from];
+    lines_.LineFormats[to] = lines_.LineFormats[from];
+    lines_.SavedLineHeight[to] = lines_.SavedLineHeight[from];
     HSLine(to).SetMin(HSLine(from).Min());
     HSLine(to).SetMax(HSLine(from).Max());
     HSLine(to).SetValue(HSLine(from).Value());
@@ -106,32 +106,34 @@ void frmMain::ShowLine(vb::Integer Index, bool visible) {
 void frmMain::MeasureMessage() {
     PrepareRaster();
     DrawLines(0, std::nullopt);
-    Extent = GetExtents();
+    road_.Extent = GetExtents();
 }
 
 // Draws the message placed by alignment and vertical placement, and previews it; again when
 // the preview had to take rows away, against the new row count.
 void frmMain::PlaceMessage() {
-    const int firstRow = Extent.StartingRow == 0 ? 0 : 1 - Extent.StartingRow;
+    const int firstRow = road_.Extent.StartingRow == 0 ? 0 : 1 - road_.Extent.StartingRow;
     int offset = 0;
     vb::Integer placedRows = 0;
-    if (VerticalPlacement > kPlaceTop) {
+    if (lines_.VerticalPlacement > kPlaceTop) {
         placedRows = TheSign().YZomelCount();
-        offset = PlacementOffset(VerticalPlacement, placedRows, PicClip->ClipHeight(), Extent);
+        offset = PlacementOffset(lines_.VerticalPlacement, placedRows, PicClip->ClipHeight(),
+                                 road_.Extent);
     }
     for (;;) {
         LineRaster().Clear();
         const vb::Integer rows = TheSign().YZomelCount();
         if (placedRows > rows) {
-            offset = PlacementOffset(VerticalPlacement, rows, PicClip->ClipHeight(), Extent);
+            offset = PlacementOffset(lines_.VerticalPlacement, rows, PicClip->ClipHeight(),
+                                     road_.Extent);
             placedRows = rows;
         }
         ClearWarning();
         DrawLines(firstRow, offset);
-        Extent = GetExtents();
-        ZomelDraw(Extent);
+        road_.Extent = GetExtents();
+        ZomelDraw(road_.Extent);
         if (placedRows <= TheSign().YZomelCount()) break;
-        SizeAdjusted = vb::False;
+        road_.SizeAdjusted = vb::False;
     }
 }
 
@@ -152,7 +154,7 @@ void frmMain::PrepareRaster() {
 }
 
 MessageRaster frmMain::LineRaster() {
-    return MessageRaster(PicLine->hDC(), lineRaster_);
+    return MessageRaster(PicLine->hDC(), road_.LineRasterWork);
 }
 
 // One pass over the non-empty lines from row `startY`.  Without an offset every line starts
@@ -167,7 +169,7 @@ void frmMain::DrawLines(int startY, std::optional<int> offset) {
     for (vb::Integer i = 0; i <= kLastMessageLine; ++i) {
         const std::string& text = txtZomelText(i).Text();
         if (text.empty()) continue;
-        const LineFormat& format = LineFormats[i];
+        const LineFormat& format = lines_.LineFormats[i];
         raster.SetFont(format);
         int x = 0;
         int top = Rounded(y);
@@ -207,7 +209,7 @@ double frmMain::LineAdvance::Of(const LineFormat& format, MessageRaster& raster,
 
 void frmMain::txtZomelText_GotFocus(vb::Integer Index) {
     CurrentLine = Index;
-    const LineFormat& format = LineFormats[Index];
+    const LineFormat& format = lines_.LineFormats[Index];
     static const char* const alignTools[] = {"id_FormatLeft", "id_FormatRight", "id_FormatCenter"};
     if (format.Align >= kAlignLeft && format.Align <= kAlignCentre)
         SetToolState(alignTools[format.Align], forms::kToolDown);
@@ -221,16 +223,16 @@ void frmMain::VScrLineSpacing_Change() {
 }
 
 vb::Integer frmMain::LastUsedLine(bool useCache) {
-    if (useCache && lastUsedLineCached_) return lastUsedLine_;
-    lastUsedLineCached_ = useCache;
-    lastUsedLine_ = 0;
+    if (useCache && road_.LastUsedLineCached) return road_.CachedLastUsedLine;
+    road_.LastUsedLineCached = useCache;
+    road_.CachedLastUsedLine = 0;
     for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
         if (!txtZomelText(i).Text().empty()) {
-            lastUsedLine_ = i;
+            road_.CachedLastUsedLine = i;
             break;
         }
     }
-    return lastUsedLine_;
+    return road_.CachedLastUsedLine;
 }
 
 vb::Integer frmMain::LongestLineLength() {
@@ -242,7 +244,7 @@ vb::Integer frmMain::LongestLineLength() {
 
 void frmMain::SetAllLineHeights(vb::Integer value) {
     for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
-        LineFormats[i].PixelFont = vb::True;
+        lines_.LineFormats[i].PixelFont = vb::True;
         HSLine(i).SetValue(value);
         HSLine_Change(i);
         HSLine(i).SetEnabled(TheSign().SegmentType() != LayoutKind::CharacterSegmented);
@@ -282,9 +284,9 @@ ExtentInfo frmMain::GetExtents() {
         const gdi::Bitmap& image = PicLine->Surface();
         const gdi::BitmapInfo info = image.Describe();
         bytesPerPixel = BytesPerPixel(info.bmBitsPixel);
-        widerRows_.clear();
+        road_.WiderRows.clear();
         scan = ScanInk(image.Bytes(), info.bmWidthBytes, info.bmHeight, bytesPerPixel,
-                       LineRaster().InkArea(), tracing ? &widerRows_ : nullptr);
+                       LineRaster().InkArea(), tracing ? &road_.WiderRows : nullptr);
     });
     if (tracing) TraceScan(scan, bytesPerPixel);
     if (!quiet && !HoldSize) step([&] { CountModules(scan.Extent, tracing); });
@@ -294,14 +296,14 @@ ExtentInfo frmMain::GetExtents() {
 
 void frmMain::CountModules(const ExtentInfo& extent, bool tracing) {
     Sign& sign = TheSign();
-    if (!ApplyingModel)
+    if (!model_.ApplyingModel)
         sign.SetXZomelCount(ModulesFor(extent.EndingCol, PicClip->ClipWidth(), ColumnGap()));
     if (ToolState("id_SignChar") == forms::kToolDown) {
         // One module per character: at least the longest line, within the most columns.
         const vb::Integer longest = std::min(LongestLineLength(), sign.MaxColumns());
         if (longest > sign.XZomelCount()) sign.SetXZomelCount(longest);
     }
-    if (!ApplyingModel)
+    if (!model_.ApplyingModel)
         sign.SetYZomelCount(ModulesFor(extent.EndingRow, PicClip->ClipHeight(), RowGap()));
     if (tracing)
         LogLine("Since hold is false, then needed zomels is columns: " +
@@ -319,7 +321,7 @@ void frmMain::MeasureLitShare(vb::Long litCount) {
 }
 
 void frmMain::TraceScan(const InkScan& scan, int bytesPerPixel) {
-    for (const WiderRow& row : widerRows_)
+    for (const WiderRow& row : road_.WiderRows)
         LogLine("Bigger EndCol: " + CountText(row.EndByte) +
                 " found in row: " + CountText(row.Row) + " column: " + CountText(row.EndByte - 1));
     LogLine("Using ColorInt: " + CountText(bytesPerPixel) +

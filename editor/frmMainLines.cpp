@@ -1,14 +1,16 @@
+// Line heights: the height bars of the message lines, the character height each shows, and
+// the line matrix's limits on them.
 #include "core/Diagnostics.h"
 #include "core/FlagScope.h"
 #include "core/FontTable.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
-#include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
@@ -18,19 +20,8 @@ namespace {
 
 constexpr vb::Long kLineMatrixWarning = 10919;
 constexpr vb::Long kHeightChangeLabel = 10920;
-constexpr vb::Long kAskBlockFonts = 10922;
-constexpr vb::Long kBlockFontNotice = 10923;
-constexpr vb::Long kFontCommandLabel = 10924;
 constexpr vb::Long kBlockFontWord = 10951;
 constexpr vb::Long kFontSizeWord = 10960;
-constexpr vb::Long kScreenAndPrinterFontsWithEffects = 259;
-
-bool IsBlockFontName(const std::string& name) {
-    if (!name.starts_with("VELDO")) return false;
-    for (vb::Integer i = kFirstBlockFont; i <= kLastBlockFont; ++i)
-        if (FontTable(i).Name == name) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -53,7 +44,8 @@ void frmMain::HSLine_Change(vb::Integer Index) {
     });
     step([&] { SyncLineMatrixHeights(Index); });
     step([&] {
-        if (!LayoutBusy && !ApplyingModel && !SkipSizeCheck) txtZomelText_Change(Index);
+        if (!road_.LayoutBusy && !model_.ApplyingModel && !running_.SkipSizeCheck)
+            txtZomelText_Change(Index);
     });
 }
 
@@ -80,10 +72,14 @@ void frmMain::ShowBlockFontHeight(vb::Integer Index, double factor, const std::s
     format.FontName = font.Name;
     format.FontSize = font.Size;
     format.FontRows = font.Height;
-    const double rows = format.FontRows - 5;
-    double inches = 2.75 * rows + 13.75;
+    double pitch = PixelPitch(kStandardLedPitch);
     if (HighDensity)
-        inches = ChkVertical->Value() == forms::vbChecked ? 1.6 * rows + 8.0 : 1.72 * rows + 8.6;
+        pitch =
+            PixelPitch(ChkVertical->Value() == forms::vbChecked ? kVerticalHighDensityLedPitch
+                                                                : kHorizontalHighDensityLedPitch);
+    // Five rows and the rows beyond them, as the height has always been summed.
+    const double rows = format.FontRows - 5;
+    const double inches = pitch * rows + pitch * 5;
     LblCharHeight(Index).SetCaption(font.Cols + "x" + font.Rows +
                                     forms::LoadResString(kBlockFontWord) +
                                     vb::Format(inches * factor, "#0.00") + " " + unitName);
@@ -107,8 +103,8 @@ void frmMain::ShowInstalledFontHeight(vb::Integer Index, double factor) {
 
 // In a line matrix every sized line has the height of the line just changed.
 void frmMain::SyncLineMatrixHeights(vb::Integer Index) {
-    if (SyncingHeights || TheSign().SegmentType() != LayoutKind::LineMatrix) return;
-    FlagScope syncing(SyncingHeights);
+    if (lines_.SyncingHeights || TheSign().SegmentType() != LayoutKind::LineMatrix) return;
+    FlagScope syncing(lines_.SyncingHeights);
     const vb::Integer value = HSLine(Index).Value();
     for (vb::Integer i = kLastSizedLine; i >= 0; --i)
         if (i != Index) HSLine(i).SetValue(value);
@@ -122,78 +118,6 @@ void frmMain::SetWarningPanel(const std::string& text) {
 
 void frmMain::HSLine_GotFocus(vb::Integer Index) {
     txtZomelText_GotFocus(Index);
-}
-
-void frmMain::mnuFormatFont_Click() {
-    vb::OnError step([] { ReportError(forms::LoadResString(kFontCommandLabel)); });
-    bool blockFont = false;
-    bool chosen = true;
-    step([&] {
-        blockFont =
-            forms::MsgBox(forms::LoadResString(kAskBlockFonts), forms::vbYesNo) == forms::vbYes;
-    });
-    if (!blockFont) step([&] { chosen = ChooseFontInDialog(blockFont); });
-    if (chosen) {
-        const vb::Integer first =
-            CurrentLine == 0 ? (blockFont ? kLastMessageLine : kLastSizedLine) : CurrentLine;
-        const vb::Integer last = CurrentLine == 0 ? 0 : CurrentLine;
-        for (vb::Integer i = first; i >= last; --i)
-            step([&] { blockFont ? UseBlockFont(i) : UseInstalledFont(i); });
-    }
-    step([this] { txtZomelText(CurrentLine).SetFocus(); });
-}
-
-// False when the person cancels: then no line changes.  Choosing one of the LED block fonts
-// in the dialog is answering Yes.
-bool frmMain::ChooseFontInDialog(bool& blockFont) {
-    forms::CommonDialog& dialog = *dlgCommonDialog;
-    dialog.Let("Flags", kScreenAndPrinterFontsWithEffects);
-    dialog.Let("CancelError", true);
-    try {
-        dialog.ShowFont();
-    } catch (const vb::VbError& e) {
-        if (e.Number() == vb::err::kDialogCancelled) return false;
-        throw;
-    }
-    if (IsBlockFontName(dialog.Get("FontName").ToString())) {
-        forms::MsgBox(forms::LoadResString(kBlockFontNotice));
-        blockFont = true;
-    }
-    return true;
-}
-
-// The dialog's font on line Index; the size is brought into the bar's range.
-void frmMain::UseInstalledFont(vb::Integer Index) {
-    forms::CommonDialog& dialog = *dlgCommonDialog;
-    forms::HScrollBar& bar = HSLine(Index);
-    LineFormat& format = FormatOf(Index);
-    // The LED font to give back later is the one the line has now, before the new range
-    // moves the bar; a line already in an installed font keeps the one it saved.
-    if (format.PixelFont) SavedLineHeight[static_cast<size_t>(Index)] = bar.Value();
-    bar.SetMin(kInstalledFontSmallest);
-    bar.SetMax(kInstalledFontLargest);
-    double size = dialog.Get("FontSize").ToDouble();
-    if (size < bar.Min()) size = bar.Min();
-    if (size > bar.Max()) size = bar.Max();
-    dialog.Let("FontSize", size);
-    format.PixelFont = vb::False;
-    format.FontName = dialog.Get("FontName").ToString();
-    format.FontSize = vb::CInt(size);
-    bar.SetValue(format.FontSize);
-    HSLine_Change(Index);
-}
-
-// Back to the LED block font the line had; a line already in one keeps it.
-void frmMain::UseBlockFont(vb::Integer Index) {
-    LineFormat& format = FormatOf(Index);
-    if (format.PixelFont) return;
-    format.PixelFont = vb::True;
-    if (Index > kLastSizedLine) return;
-    forms::HScrollBar& bar = HSLine(Index);
-    bar.SetMin(kFirstBlockFont);
-    bar.SetMax(kLastBlockFont);
-    bar.SetValue(SavedLineHeight[static_cast<size_t>(Index)]);
-    HSLine_Change(Index);
 }
 
 }  // namespace zomel

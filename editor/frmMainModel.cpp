@@ -7,9 +7,9 @@
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/LayoutCandidate.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
 #include "editor/LinePlacement.h"
-#include "editor/ModulePitch.h"
 #include "editor/SizeListChecks.h"
 #include "editor/frmMain.h"
 #include "modelspec/frmModelNum.h"
@@ -28,6 +28,11 @@ constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
+// Without a candidate the sample is set in the 5x7 font, a text row taking its seven rows and
+// the blank row under them.
+constexpr vb::Long kSampleFontColumns = 5;
+constexpr vb::Long kSampleFontRows = 7;
+constexpr vb::Long kSampleRowPitch = kSampleFontRows + 1;
 const char* const kGapFont = "UK5x7";
 constexpr vb::Integer kGapFontSize = 7;
 
@@ -119,7 +124,7 @@ void frmMain::cmdShow_Click() {
 // entry of LayoutCandidates whose font and counts of lines and characters go with it.
 void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
     vb::OnError report([] { ReportError("txtModel.LostFocus"); });
-    FlagScope applying(ApplyingModel);
+    FlagScope applying(model_.ApplyingModel);
     report([&] {
         SetToolState("id_FormatTop", forms::kToolDown);
         TheSign().SetModelNumber(txtModel->Text());
@@ -150,7 +155,7 @@ void frmMain::SetSampleFonts(vb::Integer fontIndex) {
             forms::HScrollBar& bar = HSLine(i);
             bar.SetMin(kInstalledFontSmallest);
             bar.SetMax(kInstalledFontLargest);
-            SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
+            lines_.SavedLineHeight[static_cast<size_t>(i)] = bar.Value();
             bar.SetValue(kGapFontSize);
             HSLine_Change(i);
         }
@@ -174,7 +179,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     SetSampleFonts(fromList ? candidate->FontIndex : kStartFont);
     Sign& sign = TheSign();
     const bool full = sign.SegmentType() == LayoutKind::FullMatrix;
-    const vb::Long cols = fromList ? candidate->FontCols : 5;
+    const vb::Long cols = fromList ? candidate->FontCols : kSampleFontColumns;
     const vb::Long rows = fromList ? candidate->FontRows : 0;
     vb::Long chars = 0;
     vb::Long width = 0;
@@ -203,7 +208,7 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
     if (sign.SegmentType() == LayoutKind::CharacterSegmented) perRow = sign.XZomelCount();
     if (fromList && perRow < chars) perRow = chars;
     bool endDot = width == across + cell * perRow - 1;
-    if (perRow == 0 && across == 5) perRow = 1;
+    if (perRow == 0 && across == kStandardLedsShort) perRow = 1;
     endDot = endDot || width == across + cell * perRow;
 
     // Rows of text.
@@ -213,15 +218,16 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
         textRows = height / step;
         if (textRows * step - 1 < height) ++textRows;
     } else {
-        textRows = height / 8;
+        textRows = height / kSampleRowPitch;
         if (!full) textRows = sign.YZomelCount();
     }
 
     ViewSign->Let("SegCountX", sign.XZomelCount());
     ViewSign->Let("SegCountY", sign.YZomelCount());
-    ViewSign->Let("SegSepX", static_cast<vb::Integer>(
-                                 sign.SegmentType() == LayoutKind::CharacterSegmented ? 3 : 0));
-    ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : 3));
+    ViewSign->Let("SegSepX",
+                  static_cast<vb::Integer>(
+                      sign.SegmentType() == LayoutKind::CharacterSegmented ? kModuleGap : 0));
+    ViewSign->Let("SegSepY", static_cast<vb::Integer>(full ? 0 : kModuleGap));
     textRows = std::min<vb::Long>(textRows, kMessageLineCount);
     if (!fromList && sign.YZomelCount() > textRows)
         FitShortLastLine(width, height, down, textRows, perRow);
@@ -241,14 +247,15 @@ void frmMain::LayOutSample(vb::Integer Candidate) {
 // one: the 4x6 or 4x5 font on standard density, the 4x6 font otherwise.
 void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, vb::Long& textRows,
                                vb::Long& perRow) {
-    vb::Long spare = height == 5 ? 5 : height - 8 * textRows + 1;
-    if (spare > 7) {
+    vb::Long spare =
+        height == kStandardLedsShort ? kStandardLedsShort : height - kSampleRowPitch * textRows + 1;
+    if (spare > kSampleFontRows) {
         ++textRows;
-        spare = height - 8 * textRows + 1;
+        spare = height - kSampleRowPitch * textRows + 1;
     }
     if (spare < down) return;
     ++textRows;
-    if (down != 5) {
+    if (down != kStandardLedsShort) {
         HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x6);
         return;
     }
@@ -258,7 +265,8 @@ void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, v
         return;
     }
     HSLine(static_cast<vb::Integer>(textRows - 2)).SetValue(kFont4x6);
-    if (spare == 5) HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x5);
+    if (spare == kStandardLedsShort)
+        HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x5);
 }
 
 // Rows of "E", each followed by the gap in blanks when the gap is not one LED.
@@ -304,31 +312,31 @@ void frmMain::cbbWide_Click() {
 
 void frmMain::cbbHigh_DropDown() {
     lblClick->SetVisible(false);
-    ValidateWidthHeight(SizeNotSelected);
+    ValidateWidthHeight(model_.SizeNotSelected);
 }
 
 void frmMain::cbbWide_DropDown() {
     lblClick->SetVisible(false);
-    ValidateHeightWidth(SizeNotSelected);
+    ValidateHeightWidth(model_.SizeNotSelected);
 }
 
 void frmMain::cbbHigh_Validate(vb::Integer&) {
-    const std::string message = ValidateHeightWidth(SizeNotSelected);
+    const std::string message = ValidateHeightWidth(model_.SizeNotSelected);
     if (message.empty()) return ClearSizeMessage();
     ShowSizeMessage(message);
-    SizeNotSelected = vb::False;
+    model_.SizeNotSelected = vb::False;
 }
 
 void frmMain::cbbWide_Validate(vb::Integer&) {
-    if (SizeNotSelected) return;
-    const std::string message = ValidateWidthHeight(SizeNotSelected);
+    if (model_.SizeNotSelected) return;
+    const std::string message = ValidateWidthHeight(model_.SizeNotSelected);
     if (message.empty()) return ClearSizeMessage();
     ShowSizeMessage(message);
 }
 
 void frmMain::chkHigh_Click() {
     if (chkHigh->Value() != forms::vbChecked) return;
-    cbbHigh_Validate(SizeNotSelected);
+    cbbHigh_Validate(model_.SizeNotSelected);
 }
 
 void frmMain::cmdList_Click() {

@@ -5,6 +5,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/CellSizeKeeper.h"
 #include "editor/CharacterFrame.h"
@@ -37,7 +38,6 @@ constexpr vb::Single kBottomReserve = 242;
 constexpr vb::Integer kCharacterColumns = 5;
 constexpr vb::Integer kCharacterRows = 7;
 constexpr vb::Integer kCharacterFont = 0;
-constexpr vb::Integer kModuleGap = 3;
 
 }  // namespace
 
@@ -60,14 +60,14 @@ vb::Integer frmMain::CheckSize(vb::Integer tryCount, const std::string& which,
     SizeVerdict verdict;
     if (which == "X") {
         verdict = CheckColumns(tryCount, extent, limits, tracing);
-        TooWide = vb::Flag(verdict.Held);
-        if (verdict.BeyondMax) BeyondMaxColumns = vb::True;
-        if (!verdict.Message.empty()) WidthMessage = verdict.Message;
+        size_.TooWide = vb::Flag(verdict.Held);
+        if (verdict.BeyondMax) size_.BeyondMaxColumns = vb::True;
+        if (!verdict.Message.empty()) size_.WidthMessage = verdict.Message;
     } else if (which == "Y") {
         verdict = CheckRows(tryCount, extent, limits, tracing);
-        TooTall = vb::Flag(verdict.Held);
-        if (verdict.BeyondMax) BeyondMaxRows = vb::True;
-        if (!verdict.Message.empty()) HeightMessage = verdict.Message;
+        size_.TooTall = vb::Flag(verdict.Held);
+        if (verdict.BeyondMax) size_.BeyondMaxRows = vb::True;
+        if (!verdict.Message.empty()) size_.HeightMessage = verdict.Message;
     } else {
         return 0;
     }
@@ -93,13 +93,13 @@ void frmMain::ZomelDraw(const ExtentInfo& extent) {
         if (!stopped) onError(statement);
     };
     step([&] {
-        clip.SetPicture(rasterPictures_.Copy(PicLine->Surface()));
+        clip.SetPicture(road_.RasterPictures.Copy(PicLine->Surface()));
         clip.SetClipX(0);
         clip.SetClipY(0);
     });
     vb::Integer columns = TheSign().XZomelCount();
     vb::Integer rows = TheSign().YZomelCount();
-    if (!SkipSizeCheck) {
+    if (!running_.SkipSizeCheck) {
         step([&] { columns = SettleCount("X", columns, extent); });
         step([&] { rows = SettleCount("Y", rows, extent); });
     }
@@ -134,10 +134,10 @@ vb::Integer frmMain::SettleCount(const std::string& which, vb::Integer count,
     Sign& sign = TheSign();
     if (settled != (columns ? sign.XZomelCount() : sign.YZomelCount())) {
         columns ? sign.SetXZomelCount(settled) : sign.SetYZomelCount(settled);
-        SizeAdjusted = vb::True;
+        road_.SizeAdjusted = vb::True;
     }
-    if ((columns ? TooWide : TooTall) && !QuietSize)
-        forms::MsgBox(columns ? WidthMessage : HeightMessage, forms::vbOKOnly);
+    if ((columns ? size_.TooWide : size_.TooTall) && !size_.QuietSize)
+        forms::MsgBox(columns ? size_.WidthMessage : size_.HeightMessage, forms::vbOKOnly);
     return settled;
 }
 
@@ -174,11 +174,11 @@ void frmMain::ShowTextFrame(vb::Integer signColumns, vb::Integer signRows) {
     const int columns = CharacterFrameColumns(LongestLineLength(), signColumns);
     if (columns <= 0) return;
     const int lines = std::min<int>(LastUsedLine(false) + 1, signRows);
-    frameLines_.clear();
+    road_.FrameLines.clear();
     for (vb::Integer i = 0; i < lines; ++i)
-        frameLines_.push_back(txtZomelText(i).Text());
+        road_.FrameLines.push_back(txtZomelText(i).Text());
     const std::string text = CharacterFrameText(
-        frameLines_, std::span<const LineFormat>(LineFormats.data(), lines), columns);
+        road_.FrameLines, std::span<const LineFormat>(lines_.LineFormats.data(), lines), columns);
     ViewSign->Call("ClearSign");
     ViewSign->Let("PixPerSegX", kCharacterColumns);
     ViewSign->Let("SegCountX", static_cast<vb::Integer>(columns));
@@ -206,7 +206,7 @@ void frmMain::ShowWarningLabel(const std::string& text) {
 
 void frmMain::ShowWarning(const std::string& text) {
     ShowWarningLabel(text);
-    if (BeepOnWarning) forms::CurrentHost().Beep();
+    if (running_.BeepOnWarning) forms::CurrentHost().Beep();
     PutWarning(text, true);
 }
 

@@ -108,7 +108,7 @@ void frmMain::SetShipForm(const std::string& letter) {
 
 // Bold, italic and underline belong to the current line alone.
 void frmMain::SetCurrentLineStyle(vb::Integer LineFormat::*field, vb::Integer state) {
-    LineFormats[static_cast<size_t>(CurrentLine)].*field = vb::Flag(state == 1);
+    lines_.LineFormats[static_cast<size_t>(CurrentLine)].*field = vb::Flag(state == 1);
     txtZomelText_Change(CurrentLine);
 }
 
@@ -129,15 +129,15 @@ vb::Integer frmMain::PageOfTab(vb::Long tab) {
 }
 
 void frmMain::tabCreate_Click() {
-    PlacePage(CurrentTab, false);
-    CurrentTab = PageOfTab(tabCreate->SelectedIndex());
-    PlacePage(CurrentTab, true);
-    if (CurrentTab == kLineCharacterPage) {
-        if (FirstVisit[kLineCharacterPage])
+    PlacePage(pages_.CurrentTab, false);
+    pages_.CurrentTab = PageOfTab(tabCreate->SelectedIndex());
+    PlacePage(pages_.CurrentTab, true);
+    if (pages_.CurrentTab == kLineCharacterPage) {
+        if (pages_.FirstVisit[kLineCharacterPage])
             forms::MsgBox(forms::LoadResString(kLineCharacterNotice));
         mnuSignStartOver_Click();
     }
-    FirstVisit[static_cast<size_t>(CurrentTab)] = vb::False;
+    pages_.FirstVisit[static_cast<size_t>(pages_.CurrentTab)] = vb::False;
 }
 
 vb::Integer frmMain::ToolState(const std::string& id) {

@@ -4,6 +4,7 @@
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "modelspec/MainTools.h"
@@ -15,10 +16,6 @@
 
 namespace zomel {
 namespace {
-
-constexpr vb::Integer kMaxColumns = 25;
-constexpr vb::Integer kMaxRows = 6;
-constexpr vb::Integer kMaxModules = 60;
 
 // Texts of the decoding, from the string table.
 enum DecodeText : vb::Long {
@@ -251,17 +248,17 @@ void frmModelNum::CheckLeds() {
 void frmModelNum::CheckCounts(const std::string& number, const std::string& upper) {
     vb::Integer columns = 0;
     if (!vb::ResumeNext([&] { columns = WholeNumber(Fields.Columns); }) || columns < 1 ||
-        columns > kMaxColumns)
+        columns > kMostColumns)
         throw Refusal{Quoting(kColumns, number)};
     gSign->SetXZomelCount(columns);
     comboColumns->SetListIndex(static_cast<vb::Integer>(columns - 1));
     vb::Integer rows = 0;
-    if (!vb::ResumeNext([&] { rows = WholeNumber(Fields.Rows); }) || rows < 1 || rows > kMaxRows)
+    if (!vb::ResumeNext([&] { rows = WholeNumber(Fields.Rows); }) || rows < 1 || rows > kMostRows)
         throw Refusal{Quoting(kRows, upper)};
     gSign->SetYZomelCount(rows);
     comboRows->SetListIndex(static_cast<vb::Integer>(rows - 1));
     vb::Err().Clear();
-    if (vb::Long{gSign->XZomelCount()} * gSign->YZomelCount() > kMaxModules) {
+    if (vb::Long{gSign->XZomelCount()} * gSign->YZomelCount() > kMostOrderedModules) {
         const std::string message = Quoting(kModuleCount, upper);
         lblSignRows->SetCaption(message);
         throw Refusal{message};

@@ -6,7 +6,7 @@
 
 #include "core/Cents.h"
 #include "core/LayoutKind.h"
-#include "core/ModuleAmps.h"
+#include "core/ModuleFigures.h"
 #include "core/OptionRecord.h"
 #include "estimate/engine/LengthFactors.h"
 #include "estimate/engine/PriceLine.h"

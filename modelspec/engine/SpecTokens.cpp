@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-#include "core/ModuleAmps.h"
+#include "core/ModuleFigures.h"
 #include "core/Sign.h"
 #include "platform/forms/RtfDocument.h"
 #include "platform/forms/StringTable.h"
@@ -49,26 +49,28 @@ std::string TypeTextOf(LayoutKind segmentType) {
 void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity) {
     const vb::Single k = f.UnitFactor;
     if (highDensity) {
-        f.PixelRows = 8;
-        f.PixelCount = 96;
-        f.PixelColumns = 12;
+        f.PixelRows = kHighDensityLedsShort;
+        f.PixelCount = kHighDensityLedsLong * kHighDensityLedsShort;
+        f.PixelColumns = kHighDensityLedsLong;
         f.AverageDraw = 11.5f;
         f.MaximumDraw = 4.8f;
         f.TypicalDraw = static_cast<vb::Single>(kHighDensityModuleAmps);
         f.LedSpacing = k * 0.5f;
         // Only high-density modules are spaced by their orientation.
-        f.PixelSpacing = sign.Vertical() ? k * 1.6f : k * 1.72f;
+        f.PixelSpacing = k * static_cast<vb::Single>(
+                                 PixelPitch(sign.Vertical() ? kVerticalHighDensityLedPitch
+                                                            : kHorizontalHighDensityLedPitch));
         f.MinimumSize = sign.Vertical() ? k * 7.4f : k * 7.9f;
         f.Density = "High";
     } else {
-        f.PixelRows = 5;
-        f.PixelCount = 35;
-        f.PixelColumns = 7;
+        f.PixelRows = kStandardLedsShort;
+        f.PixelCount = kStandardLedsLong * kStandardLedsShort;
+        f.PixelColumns = kStandardLedsLong;
         f.AverageDraw = 3.5f;
         f.MaximumDraw = 1.75f;
         f.TypicalDraw = static_cast<vb::Single>(kStandardModuleAmps);
         f.LedSpacing = k * 1.35f;
-        f.PixelSpacing = k * 2.75f;
+        f.PixelSpacing = k * static_cast<vb::Single>(PixelPitch(kStandardLedPitch));
         f.MinimumSize = k * 12.7f;
         f.Density = "Standard";
     }

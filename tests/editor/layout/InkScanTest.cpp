@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "core/ModulePitch.h"
 #include "editor/InkScan.h"
-#include "editor/ModulePitch.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/vb/Error.h"
 

@@ -1,4 +1,4 @@
-// Commands: printing the sign on show.
+// The File menu: printing the sign on show, and leaving the program.
 #include <algorithm>
 
 #include "core/Diagnostics.h"
@@ -67,6 +67,10 @@ void frmMain::PrintSign(vb::Long) {
         printer.PaintPicture(picture, kMarginInches, kMarginInches, width * scale, height * scale);
         printer.EndDoc();
     });
+}
+
+void frmMain::mnuFileExit_Click() {
+    Unload();
 }
 
 }  // namespace zomel

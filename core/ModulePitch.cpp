@@ -1,4 +1,4 @@
-#include "editor/ModulePitch.h"
+#include "core/ModulePitch.h"
 
 #include <cmath>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ModuleFigures.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -8,23 +9,23 @@ namespace zomel {
 // a message against a sign: a module takes its LEDs plus the gap that follows it.  So n modules
 // hold n * (cell + gap) pixels, and p pixels need the fewest modules that hold them.
 
-inline int ModulePitch(int cell, int gap) {
+constexpr int ModulePitch(int cell, int gap) {
     return cell + gap;
 }
 
-inline int ModulesSpan(int modules, int cell, int gap) {
+constexpr int ModulesSpan(int modules, int cell, int gap) {
     return modules * ModulePitch(cell, gap);
 }
 
-// LEDs across and down one module: 12 x 8 in high density, 7 x 5 in standard density,
-// turned a quarter for vertical modules.
+// LEDs across and down one module, turned a quarter for vertical modules.
 struct ModuleLeds {
     vb::Integer across;
     vb::Integer down;
 };
 
-inline ModuleLeds LedsPerModule(bool highDensity, bool vertical) {
-    const ModuleLeds flat = highDensity ? ModuleLeds{12, 8} : ModuleLeds{7, 5};
+constexpr ModuleLeds LedsPerModule(bool highDensity, bool vertical) {
+    const ModuleLeds flat = highDensity ? ModuleLeds{kHighDensityLedsLong, kHighDensityLedsShort}
+                                        : ModuleLeds{kStandardLedsLong, kStandardLedsShort};
     return vertical ? ModuleLeds{flat.down, flat.across} : flat;
 }
 

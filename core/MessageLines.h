@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/FontTable.h"
+#include "core/ModuleFigures.h"
 #include "platform/vb/Types.h"
 
 namespace zomel {
@@ -12,8 +13,8 @@ namespace zomel {
 inline constexpr vb::Integer kMessageLineCount = 11;
 inline constexpr vb::Integer kLastMessageLine = kMessageLineCount - 1;
 inline constexpr vb::Integer kLastSizedLine = 8;
-// A line matrix shows one text line per module row, and a sign has at most six rows.
-inline constexpr vb::Integer kLastLineMatrixLine = 5;
+// A line matrix shows one text line per module row.
+inline constexpr vb::Integer kLastLineMatrixLine = kMostRows - 1;
 
 // A line's height is the value of its height bar: an LED block font's index while the line is
 // set in a block font, the font size (kInstalledFontSmallest to kInstalledFontLargest) while
