@@ -51,9 +51,8 @@ void frmClipArt::Img_Click(vb::Integer Index) {
 // Saves picture `Index` as "Image<Index>.bmp" in the save folder.  A file of that name is
 // replaced only when it already holds this very picture, so nothing unrelated is lost.
 void frmClipArt::SavePicture(vb::Integer Index) {
-    std::string path;
+    std::string path = os::SaveFolder() + "Image" + std::to_string(Index) + ".bmp";
     try {
-        path = os::SaveFolder() + "Image" + std::to_string(Index) + ".bmp";
         gdi::PictureRef picture = PictureOf(Img(Index));
         if (os::FileExists(path)) {
             if (picture->BmpBytes() != os::ReadAllBytes(path)) {
@@ -64,11 +63,8 @@ void frmClipArt::SavePicture(vb::Integer Index) {
             vb::Raise(vb::err::kPathFileAccess);
         }
         forms::MsgBox(forms::LoadResString(kSavedId) + path, forms::vbInformation);
-    } catch (const vb::VbError& failure) {
-        // Without a path the folder could not be made: its message names it and why.
-        forms::MsgBox(
-            path.empty() ? failure.Description() : forms::LoadResString(kNotSavedId) + path,
-            forms::vbExclamation);
+    } catch (const vb::VbError&) {
+        forms::MsgBox(forms::LoadResString(kNotSavedId) + path, forms::vbExclamation);
     }
 }
 

@@ -266,6 +266,13 @@ std::string WhyNoFolder(const std::string& path, int error) {
 }
 
 int MakeOwnFolder(const std::string& folder) {
+    // In a folder another user may change, the folder checked here could be swapped later;
+    // a shared one such as /tmp keeps each entry its owner's (the sticky bit).
+    struct stat parent {};
+    if (::stat(ParentOf(folder).c_str(), &parent) != 0) return errno;
+    if ((parent.st_uid != ::geteuid() && parent.st_uid != 0) ||
+        ((parent.st_mode & 022) != 0 && (parent.st_mode & S_ISVTX) == 0))
+        return EPERM;
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return errno;
     // Opened without following a link, so that what is checked is what is used.
     const Descriptor opened(

@@ -46,8 +46,10 @@ void MakeFolders(const std::string& path);
 std::string WhyNoFolder(const std::string& path, int error);
 
 // Makes `folder` (its parent must exist) with mode 0700, or takes it when it is already a
-// folder of this user, then closes it to everyone else.  Refuses (EPERM, ELOOP) a link or
-// anything but a folder owned by this user.  0 on success, else the errno.
+// folder of this user, then closes it to everyone else.  Refuses (EPERM, ELOOP) a link,
+// anything but a folder owned by this user, and a folder in a parent that another user may
+// change (one neither this user's nor the system's, or writable by others without the sticky
+// bit).  0 on success, else the errno.
 int MakeOwnFolder(const std::string& folder);
 
 }  // namespace os

@@ -103,13 +103,17 @@ std::string SaveFolder() {
     std::string base = Environment("XDG_DOCUMENTS_DIR");
     if (base.empty() || base.front() != '/') base = JoinPath(HomeFolder(), "Documents");
     std::string folder = WithSlash(JoinPath(base, "ZomelBuilder"));
-    MakeFolders(folder);
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     return folder;
 }
 
 std::string DocumentFolder() {
     std::string folder = ProgramFolder();
-    return ::access(folder.c_str(), W_OK) == 0 ? folder : SaveFolder();
+    if (::access(folder.c_str(), W_OK) == 0) return folder;
+    folder = SaveFolder();
+    MakeFolders(folder);  // when it is not there, the message names it and the cause
+    return folder;
 }
 
 std::vector<std::string> FixedDrives() {

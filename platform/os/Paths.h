@@ -25,13 +25,13 @@ std::string ConfigFolder();
 std::string TempFolder(std::string* passedOver = nullptr);
 
 // ${XDG_DOCUMENTS_DIR:-$HOME/Documents}/ZomelBuilder/: where the program saves what a person
-// asked for (printouts without a printer, saved pictures); made on first use.  When it cannot
-// be made, raises with the folder and the cause in the description.
+// asked for (printouts without a printer, saved pictures); made on first use.
 std::string SaveFolder();
 
 // Where the program writes its documents (the specifications, the estimate, the XML
 // export): the program's folder where it can be written (a build tree), else SaveFolder(), as
-// for an installed copy whose folder belongs to the system.
+// for an installed copy whose folder belongs to the system.  When that folder cannot be made,
+// raises with the folder and the cause in the description.
 std::string DocumentFolder();
 
 // The folders where programs are installed, searched in this order when a program must be

@@ -77,6 +77,10 @@ TEST_F(Paths, TheTemporaryFolderIsTheUsersOwn) {
         EXPECT_EQ(MakeOwnFolder(foreign), EPERM);
     }
     EXPECT_EQ(MakeOwnFolder(WriteFile("plain", "")), ENOTDIR);
+    const std::string open = root_ + "open";
+    ASSERT_EQ(::mkdir(open.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
+    EXPECT_EQ(MakeOwnFolder(open + "/zomelbuilder"), EPERM);
 
     // A TMPDIR that names no folder is passed over, and the caller is told why.
     ::unsetenv("XDG_CACHE_HOME");
@@ -91,7 +95,9 @@ TEST_F(Paths, TheTemporaryFolderIsTheUsersOwn) {
 TEST_F(Paths, AFolderThatCannotBeMadeIsNamedWithItsCause) {
     const std::string file = WriteFile("plain", "");
     ::setenv("XDG_DOCUMENTS_DIR", file.c_str(), 1);
-    const vb::ErrObject documents = RaisedError([] { SaveFolder(); });
+    // A program folder that cannot be written (here: is not there), as an installed copy's.
+    ::setenv("ZOMEL_APPDIR", (root_ + "gone").c_str(), 1);
+    const vb::ErrObject documents = RaisedError([] { DocumentFolder(); });
     EXPECT_EQ(documents.Number, vb::err::kPathNotFound);
     EXPECT_EQ(documents.Description, "Path not found: the folder " + file +
                                          "/ZomelBuilder/ cannot be made: " + file +
