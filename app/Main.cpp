@@ -68,7 +68,12 @@ void Main() {
     });
     step([] { ResetOptions(); });
     step([] { LoadTexts(); });
-    step([] { TempFolder = os::TempFolder(); });
+    // A TMPDIR that is no folder is passed over for one of the user's own, and said once.
+    step([] {
+        std::string passedOver;
+        TempFolder = os::TempFolder(&passedOver);
+        if (!passedOver.empty()) vb::Raise(vb::err::kPathNotFound, passedOver);
+    });
     step([] {
         DebugLevel = static_cast<vb::Integer>(
             os::GetPrivateProfileInt(kIniSection, "DebugLevel", 0, kIniFile));

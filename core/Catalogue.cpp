@@ -38,10 +38,6 @@ enum Step : vb::Integer {
     kKitTreeSet = 10,
 };
 
-std::string CataloguePath() {
-    return os::JoinPath(os::ProgramFolder(), kCatalogueFile);
-}
-
 std::string ReadCatalogue() {
     const std::string path = CataloguePath();
     DebugTrace("Options Load", -40, path, "is path for config2.bin");
@@ -236,6 +232,10 @@ void ResetOptions() {
         option = OptionRecord();
         option.Empty = vb::True;
     }
+}
+
+std::string CataloguePath() {
+    return os::JoinPath(os::ProgramFolder(), kCatalogueFile);
 }
 
 void LoadSignOptions() {

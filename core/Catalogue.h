@@ -33,6 +33,9 @@ extern vb::Integer& GroupCount;         // option sets and groups counted while 
 
 extern std::unique_ptr<mapParts>& gMapParts;
 
+// Where the catalogue "config2.bin" is read from: the program's folder.
+std::string CataloguePath();
+
 // Start-up's preparation of the option table: every entry empty and not chosen.
 void ResetOptions();
 

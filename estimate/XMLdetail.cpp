@@ -272,14 +272,17 @@ void XMLdetail::Part(const std::string& text) {
 // Success is reported only once the whole file is in place.
 void XMLdetail::ExportClose() {
     document_ += kClosing;
-    const std::string path = ExportPath();
+    std::string path;
     try {
+        path = ExportPath();
         os::ReplaceAllBytes(path, Utf16WithMark(document_));
     } catch (const vb::VbError& failure) {
-        forms::MsgBox((failure.Number() == vb::err::kDiskFull
-                           ? "There is not enough disk space to write "
-                           : "Make sure the file is not read only ") +
-                      path);
+        // Without a path there is no documents folder: its message names the folder and why.
+        forms::MsgBox(path.empty() ? failure.Description()
+                                   : (failure.Number() == vb::err::kDiskFull
+                                          ? "There is not enough disk space to write "
+                                          : "Make sure the file is not read only ") +
+                                         path);
         document_.clear();
         return;
     }

@@ -22,9 +22,10 @@ FrmGenSpec::FrmGenSpec() : SpecWindow("FrmGenSpec") {}
 
 void FrmGenSpec::Window_Load() {
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(os::DocumentFolder(), "ZomelSpec.rtf");
     // A template that cannot be read leaves the last document alone and opens nothing.
     MakeDocument([&] {
+        // A documents folder that cannot be made is reported as the document's failure.
+        const std::string output = os::JoinPath(os::DocumentFolder(), "ZomelSpec.rtf");
         std::string templ =
             ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "ZomelSpec2.hms" : "ZomelSpec.hms"));
         os::ReplaceAllBytes(output, templ);

@@ -26,8 +26,9 @@ std::string FrmSpec::GetTokenValue(std::string_view token) const {
 void FrmSpec::Window_Load() {
     figures_ = PrepareSpecFigures(*gSign, MainForm->HighDensity);
     const std::string folder = os::ProgramFolder();
-    const std::string output = os::JoinPath(os::DocumentFolder(), "CustomSpec.rtf");
     MakeDocument([&] {
+        // A documents folder that cannot be made is reported as the document's failure.
+        const std::string output = os::JoinPath(os::DocumentFolder(), "CustomSpec.rtf");
         std::string templ =
             ReadTemplate(os::JoinPath(folder, Zomel2Mode ? "CustomSpec2.hms" : "CustomSpec.hms"));
         // The document begins with the head of "E.hms"; the template follows it.

@@ -44,9 +44,14 @@ OptionRecord& PriceRun::Option() const {
 }
 
 OptionRecord& CatalogueOption(vb::Long index) {
+    // No rows at all: the catalogue is missing or could not be read, and the file is named.
+    if (gOptionCount < 1)
+        vb::Raise(vb::err::kSubscriptOutOfRange, "The catalogue " + CataloguePath() +
+                                                     " holds no options: it is missing or "
+                                                     "could not be read");
     if (index < 1 || index > gOptionCount)
-        vb::Raise(vb::err::kSubscriptOutOfRange,
-                  "The catalogue has no option row " + std::to_string(index));
+        vb::Raise(vb::err::kSubscriptOutOfRange, "The catalogue " + CataloguePath() +
+                                                     " has no option row " + std::to_string(index));
     return gOptions(static_cast<int>(index));
 }
 

@@ -31,11 +31,25 @@ std::string ReadAllBytes(const std::string& path);
 std::optional<std::string> ReadIfPresent(const std::string& path);
 // Writes the file anew through a temporary file beside it, flushed to the disk before it
 // takes the file's name, so that a reader sees either the old or the new content, never a
-// part, and a full disk leaves the old file as it was.  A failure's description names the
-// file; a full disk raises 61.
+// part, and a full disk leaves the old file as it was.  The file keeps its permission bits; a
+// link is written through to its target and stays a link.  A temporary file of the same name
+// left by a killed write is removed.  A failure's description names the file; a full disk
+// raises 61.
 void ReplaceAllBytes(const std::string& path, const std::string& bytes);
 
-// Creates a folder and any missing parents.
+// Creates a folder and any missing parents.  A failure's description names the folder and
+// the cause (WhyNoFolder).
 void MakeFolders(const std::string& path);
+
+// Why the folder `path` cannot be had, for a message: the folder, and the part of its path that
+// is a file, or else the system's reason `error`.
+std::string WhyNoFolder(const std::string& path, int error);
+
+// Makes `folder` (its parent must exist) with mode 0700, or takes it when it is already a
+// folder of this user, then closes it to everyone else.  Refuses (EPERM, ELOOP) a link,
+// anything but a folder owned by this user, and a folder in a parent that another user may
+// change (one neither this user's nor the system's, or writable by others without the sticky
+// bit).  0 on success, else the errno.
+int MakeOwnFolder(const std::string& folder);
 
 }  // namespace os

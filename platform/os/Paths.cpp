@@ -1,11 +1,16 @@
 #include "platform/os/Paths.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+
+#include "platform/os/Files.h"
 
 namespace os {
 namespace {
@@ -25,6 +30,38 @@ std::string HomeFolder() {
     if (!home.empty()) return home;
     const passwd* entry = ::getpwuid(::getuid());
     return entry && entry->pw_dir ? entry->pw_dir : "/tmp";
+}
+
+// A folder $TMPDIR names is the person's own choice: taken when this user can write it.
+int WritableFolder(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return errno;
+    if (!S_ISDIR(info.st_mode)) return ENOTDIR;
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+}
+
+// A fresh folder for this run alone, when no lasting one can be had.
+const std::string& RunFolder() {
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/zomelbuilder-XXXXXX";
+        return ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
+    }();
+    return folder;
+}
+
+// The temporary folder belongs to its user, as on the original platform: a fixed name such as
+// the log's in a folder every local user can write would be the first user's, or a place to
+// plant a link.  It lasts across runs, so that the last run's log can be found.
+std::string OwnTempFolder() {
+    std::string cache = Environment("XDG_CACHE_HOME");
+    if (cache.empty() || cache.front() != '/') cache = JoinPath(HomeFolder(), ".cache");
+    for (const std::string& folder :
+         {JoinPath(cache, "zomelbuilder"), "/tmp/zomelbuilder-" + std::to_string(::geteuid())}) {
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), ignored);
+        if (MakeOwnFolder(folder) == 0) return WithSlash(folder);
+    }
+    return WithSlash(RunFolder());
 }
 
 }  // namespace
@@ -50,9 +87,16 @@ std::string ConfigFolder() {
     return WithSlash(JoinPath(base, "zomelbuilder"));
 }
 
-std::string TempFolder() {
-    std::string folder = Environment("TMPDIR");
-    return WithSlash(folder.empty() ? "/tmp" : folder);
+std::string TempFolder(std::string* passedOver) {
+    const std::string named = Environment("TMPDIR");
+    if (named.empty()) return OwnTempFolder();
+    const int error = WritableFolder(named);
+    if (error == 0) return WithSlash(named);
+    std::string folder = OwnTempFolder();
+    if (passedOver)
+        *passedOver = "TMPDIR names " + named + ", which is no folder this user can write (" +
+                      std::strerror(error) + "); the temporary folder is " + folder;
+    return folder;
 }
 
 std::string SaveFolder() {
@@ -66,7 +110,10 @@ std::string SaveFolder() {
 
 std::string DocumentFolder() {
     std::string folder = ProgramFolder();
-    return ::access(folder.c_str(), W_OK) == 0 ? folder : SaveFolder();
+    if (::access(folder.c_str(), W_OK) == 0) return folder;
+    folder = SaveFolder();
+    MakeFolders(folder);  // when it is not there, the message names it and the cause
+    return folder;
 }
 
 std::vector<std::string> FixedDrives() {

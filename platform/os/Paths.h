@@ -17,8 +17,12 @@ std::string WindowsFolder();
 // ${XDG_CONFIG_HOME:-$HOME/.config}/zomelbuilder/: per-user settings and the class registry.
 std::string ConfigFolder();
 
-// $TMPDIR, else /tmp.
-std::string TempFolder();
+// The temporary folder: $TMPDIR when it is a folder this user can write, else a folder of the
+// user's own that lasts across runs, ${XDG_CACHE_HOME:-$HOME/.cache}/zomelbuilder/, else
+// /tmp/zomelbuilder-<uid>/ (each made with mode 0700 and passed over when it is a link or not
+// a folder of this user), else a fresh folder for the run.  When $TMPDIR is set but passed
+// over, `passedOver` gets a sentence naming it, the cause and the folder taken instead.
+std::string TempFolder(std::string* passedOver = nullptr);
 
 // ${XDG_DOCUMENTS_DIR:-$HOME/Documents}/ZomelBuilder/: where the program saves what a person
 // asked for (printouts without a printer, saved pictures); made on first use.
@@ -26,7 +30,8 @@ std::string SaveFolder();
 
 // Where the program writes its documents (the specifications, the estimate, the XML
 // export): the program's folder where it can be written (a build tree), else SaveFolder(), as
-// for an installed copy whose folder belongs to the system.
+// for an installed copy whose folder belongs to the system.  When that folder cannot be made,
+// raises with the folder and the cause in the description.
 std::string DocumentFolder();
 
 // The folders where programs are installed, searched in this order when a program must be

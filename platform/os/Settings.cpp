@@ -1,5 +1,10 @@
 #include "platform/os/Settings.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <map>
 #include <optional>
 
 #include "platform/os/Files.h"
@@ -15,6 +20,14 @@ std::string StorePath() {
     return ConfigFolder() + "settings.ini";
 }
 
+// The values this copy of the program has read or written, by settings file.  A value saved
+// as this copy last knew it is no change of its own: another copy running at the same time
+// may have changed it since, and that change stays.
+SettingsStore& Known() {
+    static std::map<std::string, SettingsStore> known;
+    return known[StorePath()];
+}
+
 // No file is no settings yet.  One that is there but cannot be read is no settings to a
 // reader; a change raises, naming it, rather than replace it with a store that lacks them.
 SettingsStore Load(bool changing = false) {
@@ -25,8 +38,28 @@ SettingsStore Load(bool changing = false) {
     return SettingsStore::Parse(text.value_or(""));
 }
 
+// Holds the settings file's lock, beside it, for one change: the file is read, changed and
+// written while no other copy of the program does the same, so that neither loses the
+// other's values.  Where the lock cannot be had, the change goes on without it.
+class ChangeLock {
+public:
+    ChangeLock() {
+        MakeFolders(ConfigFolder());
+        fd_ = ::open((ConfigFolder() + "settings.lock").c_str(),
+                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~ChangeLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ChangeLock(const ChangeLock&) = delete;
+    ChangeLock& operator=(const ChangeLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
 void Save(const SettingsStore& store) {
-    MakeFolders(ConfigFolder());
     ReplaceAllBytes(StorePath(), store.Format());
 }
 
@@ -36,23 +69,32 @@ std::string GetSetting(const std::string& appName, const std::string& section,
                        const std::string& key, const std::string& defaultValue) {
     const SettingsStore store = Load();
     const std::string* value = store.Find(appName, section, key);
-    return value ? *value : defaultValue;
+    if (!value) return defaultValue;
+    Known().Set(appName, section, key, *value);
+    return *value;
 }
 
 void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                  const std::string& value) {
+    const std::string* known = Known().Find(appName, section, key);
+    if (known && *known == value) return;
+    ChangeLock lock;
     SettingsStore store = Load(true);
-    // The value it holds already changes nothing: the file is not written again.
+    // The value the file holds already changes nothing: it is not written again.
     const std::string* stored = store.Find(appName, section, key);
-    if (stored && *stored == value) return;
-    store.Set(appName, section, key, value);
-    Save(store);
+    if (!stored || *stored != value) {
+        store.Set(appName, section, key, value);
+        Save(store);
+    }
+    Known().Set(appName, section, key, value);
 }
 
 void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key) {
+    ChangeLock lock;
     SettingsStore store = Load(true);
     if (!store.Delete(appName, section, key)) vb::Raise(vb::err::kInvalidCall);
     Save(store);
+    Known().Delete(appName, section, key);
 }
 
 }  // namespace os

@@ -226,6 +226,24 @@ TEST_F(DamagedFileEstimate, OptionsShowsTheTreeOrLeavesTheEstimateAsItWas) {
     }
 }
 
+// Without its catalogue the estimate cannot price options; what it says names the file.
+TEST_F(DamagedFileEstimate, AMissingCatalogueIsNamedByTheEstimate) {
+    Type(0, "HELLO");
+    fs::remove(folder_ + "config2.bin");
+    zomel::ResetOptions();
+    zomel::LoadSignOptions();
+    host.ClearMessages();
+    host.AnswerPrinterDialog(false);
+    PriceIt([](zomel::frmOrder& order) {
+        order.cmdOpt->Click();
+        order.cmdPrint->Click();
+    });
+    const auto prompts = Prompts();
+    EXPECT_FALSE(prompts.empty());
+    for (const std::string& prompt : prompts)
+        EXPECT_NE(prompt.find(folder_ + "config2.bin"), std::string::npos) << prompt;
+}
+
 // Alt+X in the estimate with each damaged export head: refused with a message that names the
 // file, and no export written.
 TEST_F(DamagedFileEstimate, AnExportHeadThatOpensNoItemsIsRefused) {

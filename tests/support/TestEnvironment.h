@@ -9,7 +9,8 @@
 #include <utility>
 #include <vector>
 
-// Points every per-user place (home, config folder, Windows folder, temporary folder) at a
+// Points every per-user place (home, config, cache and documents folders, Windows folder,
+// temporary folder) at a
 // fresh temporary folder for the life of the object, so that tests never touch the real
 // home, and removes it afterwards.  The program folder stays the build's unless a test sets
 // it with UseProgramFolder.
@@ -26,6 +27,8 @@ public:
         }
         ::setenv("HOME", (root_ + "home").c_str(), 1);
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_CACHE_HOME");
+        ::unsetenv("XDG_DOCUMENTS_DIR");
         ::unsetenv("ZOMEL_WINDIR");
         ::unsetenv("ZOMEL_APPDIR");
         ::setenv("TMPDIR", root_.c_str(), 1);
@@ -75,8 +78,9 @@ public:
     }
 
 private:
-    static constexpr const char* kVariables[] = {"HOME", "XDG_CONFIG_HOME", "ZOMEL_WINDIR",
-                                                 "ZOMEL_APPDIR", "TMPDIR"};
+    static constexpr const char* kVariables[] = {
+        "HOME",         "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR",
+        "ZOMEL_WINDIR", "ZOMEL_APPDIR",    "TMPDIR"};
     std::string root_;
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };

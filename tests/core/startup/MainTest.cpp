@@ -106,6 +106,23 @@ TEST_F(StartupTest, AnUnopenableLogFallsBackToTheDefaultAndSaysSo) {
     EXPECT_NE(lines[0].find("had error number [75]"), std::string::npos);
 }
 
+// The next step of start-up would look for the old log in it; the person is told once, and the
+// run's log is in the user's own temporary folder instead.
+TEST_F(StartupTest, ATmpdirThatIsNoFolderIsPassedOverAndNamedOnce) {
+    const std::string named = env.Root() + "gone";
+    ::setenv("TMPDIR", named.c_str(), 1);
+    Main();
+    const std::string own = env.Root() + "home/.cache/zomelbuilder/";
+    EXPECT_EQ(MainForm->LogPath, own + "ZB.tmp");
+    EXPECT_TRUE(std::filesystem::exists(MainForm->LogPath));
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_NE(host.Messages()[0].prompt.find("#, 76, TMPDIR names " + named +
+                                             ", which is no folder this user can write"),
+              std::string::npos)
+        << host.Messages()[0].prompt;
+    EXPECT_NE(host.Messages()[0].prompt.find("the temporary folder is " + own), std::string::npos);
+}
+
 TEST(LogPath, RulesForTheLogfileSetting) {
     EXPECT_EQ(ChooseLogPath("", "/tmp/"), "/tmp/ZB.tmp");
     EXPECT_EQ(ChooseLogPath("/var/logs/run", "/tmp/"), "/var/logs/run.txt");

@@ -1,3 +1,6 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "platform/os/Files.h"
 #include "platform/os/Ini.h"
 #include "platform/os/Paths.h"
@@ -115,10 +118,11 @@ TEST_F(Settings, LeavesNoTemporaryFilesBehind) {
         SaveSetting("App", "Sec", "n", std::to_string(i));
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(ConfigFolder())) {
-        EXPECT_EQ(entry.path().filename(), "settings.ini");
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "settings.ini" || name == "settings.lock") << name;
         ++files;
     }
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(files, 2);
     EXPECT_EQ(GetSetting("App", "Sec", "n"), "4");
 }
 
@@ -133,4 +137,51 @@ TEST_F(Settings, SavingTheValueItHoldsWritesNothing) {
     SaveSetting("App", "Sec", "Unit", "in");
     EXPECT_EQ(std::filesystem::hard_link_count(path), 1u);
     EXPECT_EQ(GetSetting("App", "Sec", "Unit"), "in");
+}
+
+// Two copies of the program on one account, each saving its own values at the same time:
+// every value of both is in the file afterwards.
+TEST_F(Settings, TwoCopiesSavingAtOnceLoseNothing) {
+    constexpr int kKeys = 30;
+    const auto saveAll = [](const std::string& section) {
+        for (int i = 0; i < kKeys; ++i)
+            SaveSetting("ZomelBuilder", section, "Key" + std::to_string(i), section);
+    };
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        try {
+            saveAll("Other");
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    saveAll("This");
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (int i = 0; i < kKeys; ++i) {
+        const std::string key = "Key" + std::to_string(i);
+        EXPECT_EQ(GetSetting("ZomelBuilder", "This", key, "lost"), "This") << key;
+        EXPECT_EQ(GetSetting("ZomelBuilder", "Other", key, "lost"), "Other") << key;
+    }
+}
+
+// The units window saves all three units; the ones its person left as they were must not
+// undo what another copy chose meanwhile.
+TEST_F(Settings, AValueThisCopyDidNotChangeLeavesAnotherCopysChange) {
+    SaveSetting("ZomelBuilder", "Units", "LengthUnit", "in");
+    SaveSetting("ZomelBuilder", "Units", "WeightUnit", "lbs");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "WeightUnit"), "lbs");
+    ReplaceAllBytes(ConfigFolder() + "settings.ini",
+                    "[ZomelBuilder\\Units]\nLengthUnit=cm\nWeightUnit=kg\n");
+    SaveSetting("ZomelBuilder", "Units", "LengthUnit", "in");
+    SaveSetting("ZomelBuilder", "Units", "WeightUnit", "lbs");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit"), "cm");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "WeightUnit"), "kg");
+    // A change of this copy's own is written, and only that.
+    SaveSetting("ZomelBuilder", "Units", "LengthUnit", "ft");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit"), "ft");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "WeightUnit"), "kg");
 }

@@ -1,11 +1,16 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
+#include "platform/os/Settings.h"
 #include "platform/os/TextChannel.h"
 #include "tests/platform/os/TempHome.h"
 #include "tests/support/DiskFull.h"
@@ -28,9 +33,80 @@ TEST_F(Paths, FollowTheEnvironment) {
     EXPECT_EQ(ProgramFolder(), root_ + "app/");
     EXPECT_EQ(TempFolder(), "/var/tmp/");
     ::unsetenv("TMPDIR");
-    EXPECT_EQ(TempFolder(), "/tmp/");
+    EXPECT_EQ(TempFolder(), root_ + "home/.cache/zomelbuilder/");
     // Reading a place never creates it.
     EXPECT_FALSE(FolderExists(ConfigFolder()));
+}
+
+namespace {
+
+// A folder that is this user's alone: no link, owned by the user, closed to everyone else.
+void ExpectOwnFolder(const std::string& folder) {
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.c_str(), &info), 0) << folder;
+    EXPECT_TRUE(S_ISDIR(info.st_mode)) << folder;
+    EXPECT_EQ(info.st_uid, ::geteuid()) << folder;
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+}
+
+}  // namespace
+
+// Without TMPDIR the temporary folder is no longer the shared /tmp, where another user's log
+// or a planted link would sit at the same name.
+TEST_F(Paths, TheTemporaryFolderIsTheUsersOwn) {
+    ::unsetenv("TMPDIR");
+    const std::string own = root_ + "home/.cache/zomelbuilder/";
+    EXPECT_EQ(TempFolder(), own);
+    ExpectOwnFolder(own);
+    ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
+    EXPECT_EQ(TempFolder(), own);
+    ExpectOwnFolder(own);
+
+    // A link planted in its place is refused, and so is a folder of another user.
+    std::filesystem::create_directories(root_ + "planted");
+    std::filesystem::create_directories(root_ + "elsewhere");
+    std::filesystem::create_directory_symlink(root_ + "elsewhere", root_ + "planted/zomelbuilder");
+    EXPECT_EQ(MakeOwnFolder(root_ + "planted/zomelbuilder"), ELOOP);
+    ::setenv("XDG_CACHE_HOME", (root_ + "planted").c_str(), 1);
+    const std::string taken = TempFolder();
+    EXPECT_EQ(taken.find(root_), std::string::npos) << taken;
+    ExpectOwnFolder(taken);
+    const std::string foreign = root_ + "foreign";
+    ASSERT_EQ(::mkdir(foreign.c_str(), 0700), 0);
+    if (::chown(foreign.c_str(), 65534, 65534) == 0) {
+        EXPECT_EQ(MakeOwnFolder(foreign), EPERM);
+    }
+    EXPECT_EQ(MakeOwnFolder(WriteFile("plain", "")), ENOTDIR);
+    const std::string open = root_ + "open";
+    ASSERT_EQ(::mkdir(open.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
+    EXPECT_EQ(MakeOwnFolder(open + "/zomelbuilder"), EPERM);
+
+    // A TMPDIR that names no folder is passed over, and the caller is told why.
+    ::unsetenv("XDG_CACHE_HOME");
+    ::setenv("TMPDIR", (root_ + "plain").c_str(), 1);
+    std::string why;
+    EXPECT_EQ(TempFolder(&why), own);
+    EXPECT_EQ(why, "TMPDIR names " + root_ + "plain, which is no folder this user can write (" +
+                       std::strerror(ENOTDIR) + "); the temporary folder is " + own);
+}
+
+// A folder the program must make but cannot is named, with what stands in its way.
+TEST_F(Paths, AFolderThatCannotBeMadeIsNamedWithItsCause) {
+    const std::string file = WriteFile("plain", "");
+    ::setenv("XDG_DOCUMENTS_DIR", file.c_str(), 1);
+    // A program folder that cannot be written (here: is not there), as an installed copy's.
+    ::setenv("ZOMEL_APPDIR", (root_ + "gone").c_str(), 1);
+    const vb::ErrObject documents = RaisedError([] { DocumentFolder(); });
+    EXPECT_EQ(documents.Number, vb::err::kPathNotFound);
+    EXPECT_EQ(documents.Description, "Path not found: the folder " + file +
+                                         "/ZomelBuilder/ cannot be made: " + file +
+                                         " is a file, not a folder");
+    ::setenv("XDG_CONFIG_HOME", file.c_str(), 1);
+    const vb::ErrObject settings = RaisedError([] { SaveSetting("App", "Sec", "Key", "v"); });
+    EXPECT_EQ(settings.Description, "Path not found: the folder " + file +
+                                        "/zomelbuilder/ cannot be made: " + file +
+                                        " is a file, not a folder");
 }
 
 TEST_F(Paths, ProgramFolderIsTheExecutablesFolder) {
@@ -101,6 +177,31 @@ TEST_F(Files, AFullDiskLeavesTheOldFileWholeAndSaysWhichFile) {
     for (const auto& entry : std::filesystem::directory_iterator(root_ + "docs"))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"Estimate.rtf"});
+}
+
+// As a text editor writes: a 0600 document stays 0600, a link stays a link to the written
+// file, and the part a killed write left beside it goes.
+TEST_F(Files, ARewriteKeepsTheModeAndTheLinkAndClearsALeftover) {
+    const std::string target = WriteFile("docs/Estimate.rtf", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    const std::string link = root_ + "Estimate.rtf";
+    std::filesystem::create_symlink("docs/Estimate.rtf", link);
+    const std::string leftover = WriteFile("docs/Estimate.rtf.a1B2c3", "part of a killed write");
+    const std::string copy = WriteFile("docs/Estimate.rtf.backup", "a person's copy");
+    const std::string writing = WriteFile("docs/Estimate.rtf.Zz9yX8", "a write going on");
+    const int other = ::open(writing.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    ReplaceAllBytes(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadAllBytes(target), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(copy));
+    EXPECT_TRUE(std::filesystem::exists(writing));
+    ::close(other);
 }
 
 using Channel = TempHome;
