@@ -1,7 +1,10 @@
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 #include "estimate/XMLdetail.h"
 #include "platform/forms/Interaction.h"
+#include "platform/os/Shell.h"
 #include "platform/vb/Strings.h"
 #include "tests/estimate/EstimateFixture.h"
 #include "tests/support/DiskFull.h"
@@ -196,6 +199,43 @@ INSTANTIATE_TEST_SUITE_P(PrintFaces, LongEstimateTest,
                              std::erase(name, ' ');
                              return name;
                          });
+
+// The saved estimate as LibreOffice Writer lays it out: every row on one line, its part number
+// in the column of the others.
+TEST_F(EstimateDocumentTest, TheSavedEstimateReadsAsATableInAWordProcessor) {
+    if (os::FindProgram("soffice").empty())
+        GTEST_SKIP() << "LibreOffice Writer is not installed (libreoffice-writer-nogui)";
+    Type(0, "EXIT");
+    host.AnswerPrinterDialog(false);
+    PrintIt([](frmOrder& order) { FillRows(order, 40); });
+    const std::string out = env.Root() + "converted/";
+    auto converted = os::RunProgram({"soffice", "-env:UserInstallation=file://" + env.Root() + "lo",
+                                     "--headless", "--convert-to", "pdf", "--outdir", out,
+                                     app + "Estimate.rtf"});
+    ASSERT_TRUE(converted && converted->exitCode == 0) << (converted ? converted->output : "");
+    auto laidOut = os::RunProgram({"pdftotext", "-layout", out + "Estimate.pdf", "-"});
+    ASSERT_TRUE(laidOut && laidOut->exitCode == 0);
+    // pdftotext lays out each page on its own: the columns compare within a page.
+    std::istringstream pages(laidOut->output);
+    int rows = 0;
+    for (std::string page; std::getline(pages, page, '\f');) {
+        std::istringstream lines(page);
+        std::map<int, size_t> partColumns;  // by row
+        for (std::string line; std::getline(lines, line);) {
+            const size_t at = line.find("Option number ");
+            if (at == std::string::npos) continue;
+            const int row = std::atoi(line.c_str() + at + 14);
+            partColumns[row] = line.find("999-" + std::to_string(1000 + row));
+            EXPECT_NE(partColumns[row], std::string::npos) << "row " << row << " wraps: " << line;
+            EXPECT_NE(Collapsed(line).find("$1.00 1 $1.00"), std::string::npos) << line;
+            ++rows;
+        }
+        for (const auto& [row, column] : partColumns)
+            EXPECT_EQ(column, partColumns.begin()->second) << "row " << row << ":\n" << page;
+    }
+    EXPECT_EQ(rows, 38) << laidOut->output;
+    EXPECT_NE(Collapsed(laidOut->output).find("Total: $38.00"), std::string::npos);
+}
 
 TEST_F(EstimateDocumentTest, PricesPrintAtTheHeadsSizeAndAFullFieldKeepsABlankBeforeIt) {
     FakePrintQueue queue(env.Root());
