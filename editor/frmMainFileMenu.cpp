@@ -18,6 +18,7 @@ namespace {
 constexpr vb::Long kNoPrinterId = 10921;
 constexpr vb::Single kMarginInches = 0.5f;
 constexpr const char* kDocumentName = "ZOMELBuilder Sign";
+constexpr const char* kPrintLabel = "Main - mnuFilePrint";
 
 }  // namespace
 
@@ -35,8 +36,13 @@ void frmMain::mnuFilePrint_Click() {
     }
     try {
         PrintSign(forms::Printer().hDC());
-    } catch (const vb::VbError&) {
-        forms::MsgBox(forms::LoadResString(kNoPrinterId), forms::vbOKOnly, forms::App().Title);
+    } catch (...) {
+        // The likely cause, then the real one, which the log keeps as well.
+        vb::CaptureCurrentException();
+        const std::string cause = vb::Err().Description;
+        LogError(kPrintLabel);
+        forms::MsgBox(forms::LoadResString(kNoPrinterId) + "\r\r" + cause, forms::vbOKOnly,
+                      forms::App().Title);
     }
     forms::Screen().SetMousePointer(pointer);
 }

@@ -77,13 +77,16 @@ private:
 
     // The estimate document, the printed page and the exports.
     void PrintPageHead(const std::string& orientation);
+    bool FitsOnPage(const std::string& text) const;
     void PrintLineOfPage(const std::string& text);
+    void PrintPriceLine(const std::string& text);
     void PrintHeading();
     void CopyToClipboard();
     void ExportXml();
 
     LengthFactors factors_;
     std::vector<std::string> partNumbers_;  // by grid row
+    vb::Single printMargin_ = 720;          // above and below the printed lines, in twips
 };
 
 }  // namespace zomel

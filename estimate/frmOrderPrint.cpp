@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cmath>
+
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
@@ -19,10 +22,14 @@ namespace {
 
 constexpr const char* kDocumentName = "ZOMELBuilder Estimate";
 constexpr vb::Integer kMostReplacements = 25;
-// The printed page: a half-inch margin all round, inside which the head and 33 price lines
-// fit; the line after which a long estimate breaks.
+// The printed page: a half-inch margin all round; above and below it narrows, to a quarter
+// inch at least, where the face's lines are too tall for the head and 33 price lines.  The
+// line after which a long estimate breaks.
 constexpr vb::Single kPrintMargin = 720;
+constexpr vb::Single kLeastMargin = 360;
 constexpr vb::Long kBreakAfterRow = 33;
+// The head's lines at the price lines' size: the date line, three lines of text, the heading.
+constexpr int kHeadLines = 5;
 constexpr vb::Long kRowsForABreak = 34;
 // The price lines print at the page head's size.
 constexpr double kLinePoints = 12;
@@ -34,6 +41,24 @@ void SetPrintFont(double points, bool bold, bool underline) {
     font.bold = bold;
     font.underline = underline;
     printer.SetFont(font);
+}
+
+vb::Single LineHeight(double points, bool bold) {
+    SetPrintFont(points, bold, false);
+    return forms::Printer().TextHeight("X");
+}
+
+// What the face's lines measure decides the margin above and below, not what 12 points
+// would be in a face of other proportions.
+vb::Single FittedMargin() {
+    forms::PrinterObject& printer = forms::Printer();
+    const gdi::Font kept = printer.Font();
+    const vb::Single line = std::max(LineHeight(kLinePoints, false), LineHeight(kLinePoints, true));
+    const vb::Single needed = LineHeight(24, false) + line * (kHeadLines + kBreakAfterRow);
+    printer.SetFont(kept);
+    // A twip to spare, so that the sum of the lines never overshoots by a rounding.
+    const vb::Single spare = std::floor((printer.Height() - needed) / 2) - 1;
+    return std::clamp(spare, kLeastMargin, kPrintMargin);
 }
 
 }  // namespace
@@ -62,14 +87,32 @@ void frmOrder::cmdPrint_Click() {
     forms::Screen().SetMousePointer(forms::vbDefault);
 }
 
+bool frmOrder::FitsOnPage(const std::string& text) const {
+    forms::PrinterObject& printer = forms::Printer();
+    const vb::Single top = std::max(printer.CurrentY(), printMargin_);
+    return top + printer.TextHeight(text) <= printer.Height() - printMargin_;
+}
+
 void frmOrder::PrintLineOfPage(const std::string& text) {
     forms::PrinterObject& printer = forms::Printer();
     // A page that is full goes on on the next one.
-    if (printer.CurrentY() + printer.TextHeight(text) > printer.Height() - kPrintMargin)
-        printer.NewPage();
-    if (printer.CurrentY() < kPrintMargin) printer.SetCurrentY(kPrintMargin);
+    if (!FitsOnPage(text)) printer.NewPage();
+    if (printer.CurrentY() < printMargin_) printer.SetCurrentY(printMargin_);
     printer.SetCurrentX(kPrintMargin);
     printer.Print(text);
+}
+
+// A price line that finds its page full starts the next one under the heading, as the break
+// after row 33 does: no page of prices begins without it.
+void frmOrder::PrintPriceLine(const std::string& text) {
+    forms::PrinterObject& printer = forms::Printer();
+    if (!FitsOnPage(text)) {
+        const gdi::Font line = printer.Font();
+        printer.NewPage();
+        PrintHeading();
+        printer.SetFont(line);
+    }
+    PrintLineOfPage(text);
 }
 
 void frmOrder::PrintHeading() {
@@ -80,6 +123,7 @@ void frmOrder::PrintHeading() {
 
 void frmOrder::PrintPageHead(const std::string& orientation) {
     const Sign& sign = *gSign;
+    printMargin_ = FittedMargin();
     SetPrintFont(12, false, false);
     PrintLineOfPage("Estimated Retail Pricing Information - " + vb::NowText());
     SetPrintFont(24, false, false);
@@ -130,7 +174,7 @@ void frmOrder::PrintEstimate(bool Printing) {
         if (Printing) {
             SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
                          kind == EstimateRowKind::LastItem);
-            PrintLineOfPage(EstimatePrintLine(line, kind));
+            PrintPriceLine(EstimatePrintLine(line, kind));
             if (rows > kRowsForABreak && r == kBreakAfterRow) {
                 forms::Printer().NewPage();
                 PrintHeading();

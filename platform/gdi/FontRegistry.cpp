@@ -66,6 +66,10 @@ void FontRegistry::SetFontsFolder(std::string folder) {
     folder_ = std::move(folder);
     ledFound_ = false;
     ledFamilies_.clear();
+    ForgetTypefaces();
+}
+
+void FontRegistry::ForgetTypefaces() {
     typefaces_.clear();
     ++generation_;
 }

@@ -41,6 +41,9 @@ public:
     // it forgets every typeface handed out so far.
     void SetFontsFolder(std::string folder);
     std::string FontsFolder() const;
+    // Forgets every typeface handed out so far, so that the next ones are found anew in
+    // fontconfig's configuration as it stands then.
+    void ForgetTypefaces();
 
     // The typeface for `font`; it lives until the fonts folder changes.
     Typeface& Resolve(const Font& font);

@@ -201,7 +201,7 @@ std::optional<FolderIdentity> IdentityOfFolder(const std::string& path) {
 
 std::string NewTempFile(const std::string& stem) {
     std::string pattern = TempFolder() + stem + "XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + TempFolder());
     ::close(fd);
     return pattern;

@@ -1,7 +1,5 @@
 #include "platform/printer/Printer.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -34,12 +32,6 @@ std::string FreeSaveName() {
         std::string path = folder + "Printout " + std::to_string(n) + ".pdf";
         if (!os::FileExists(path)) return path;
     }
-}
-
-std::string TemporaryPdfPath() {
-    static int serial = 0;
-    return os::TempFolder() + "zomel-print-" + std::to_string(::getpid()) + "-" +
-           std::to_string(++serial) + ".pdf";
 }
 
 }  // namespace
@@ -200,7 +192,8 @@ void PrinterObject::NewPage() {
 
 PrintOutcome PrinterObject::EndDoc() {
     if (pages_.empty()) return {};
-    std::string pdf = TemporaryPdfPath();
+    // A name of its own, made with the file, so that nobody can lay a file in its way.
+    std::string pdf = os::NewTempFile("zomel-print-");
     bool written = WritePdf(pdf, pages_, texts_, WidthInches() * kPointsPerInch,
                             HeightInches() * kPointsPerInch);
     KillDoc();
@@ -254,14 +247,24 @@ PrintOutcome PrinterObject::Save(const std::string& pdfPath, std::string path,
         std::optional<std::string> bytes = os::ReadIfPresent(pdfPath);
         std::error_code ignored;
         std::filesystem::remove(pdfPath, ignored);
-        bool saved = false;
+        if (!bytes)
+            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + path +
+                                                    ": its temporary file " + pdfPath +
+                                                    " could not be read");
         try {
-            if (bytes) os::ReplaceAllBytes(path, *bytes);
-            saved = bytes.has_value();
-        } catch (const vb::VbError&) {
+            os::ReplaceAllBytes(path, *bytes);
+        } catch (const vb::VbError& failure) {
+            vb::Raise(vb::err::kPathFileAccess,
+                      "The printout could not be saved to " + path + ": " + failure.Description());
         }
-        if (!saved)
-            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + path);
+    } else {
+        // The temporary file was for us alone; the saved one is the person's, as any other.
+        std::error_code ignored;
+        std::filesystem::permissions(
+            path,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read | std::filesystem::perms::others_read,
+            ignored);
     }
     MsgBox(why + " was saved as a PDF file:\n" + path, vbInformation);
     return {PrintOutcome::Kind::Saved, std::move(path)};

@@ -1,12 +1,16 @@
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 #include "estimate/XMLdetail.h"
 #include "platform/forms/Interaction.h"
+#include "platform/os/Shell.h"
 #include "platform/vb/Strings.h"
 #include "tests/estimate/EstimateFixture.h"
 #include "tests/support/DiskFull.h"
 #include "tests/support/DocumentReaders.h"
 #include "tests/support/FakePrintQueue.h"
+#include "tests/support/PinnedFace.h"
 #include "tests/support/ProgramData.h"
 #include "tests/support/ScopedVariable.h"
 
@@ -30,6 +34,21 @@ protected:
     }
     static bool Holds(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
+    }
+    // A grid of `rows` rows, the header and the totals among them.
+    static void FillRows(frmOrder& order, vb::Long rows) {
+        forms::FlexGrid& grid = *order.fgPrices;
+        grid.SetRows(rows);
+        for (vb::Long r = 1; r < rows - 1; ++r) {
+            grid.SetTextMatrix(r, 0, "Option number " + std::to_string(r) + ":");
+            grid.SetTextMatrix(r, 1, "$1.00");
+            grid.SetTextMatrix(r, 2, "1");
+            grid.SetTextMatrix(r, 3, "$1.00");
+            grid.SetTextMatrix(r, 4, "999-" + std::to_string(1000 + r));
+        }
+        grid.SetTextMatrix(rows - 1, 0, "Total:");
+        grid.SetTextMatrix(rows - 1, 3, "$" + std::to_string(rows - 2) + ".00");
+        grid.SetTextMatrix(rows - 1, 4, "");
     }
     std::string Read(const std::string& name) const {
         return TestEnvironment::ReadFile(app + name);
@@ -119,33 +138,103 @@ TEST_F(EstimateDocumentTest, ACancelledPrinterDialogStillSavesTheDocument) {
     EXPECT_EQ(forms::Screen().MousePointer(), forms::vbDefault);
 }
 
-TEST_F(EstimateDocumentTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain) {
+namespace {
+
+constexpr const char* kHeading = "Description: Selling Price Quantity Sub Total Part Number";
+
+// The estimate in each monospace face a desktop may give for the print face, whatever its
+// lines measure.
+class LongEstimateTest : public EstimateDocumentTest,
+                         public ::testing::WithParamInterface<const char*> {
+protected:
+    static bool StartsWith(const std::string& text, const std::string& start) {
+        return text.rfind(start, 0) == 0;
+    }
+};
+
+}  // namespace
+
+TEST_P(LongEstimateTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain) {
+    PinnedFace face(GetParam());
+    if (!face.Installed()) GTEST_SKIP() << GetParam() << " is not installed here";
     FakePrintQueue queue(env.Root());
     Type(0, "EXIT");
-    PrintIt([](frmOrder& order) {
-        forms::FlexGrid& grid = *order.fgPrices;
-        grid.SetRows(40);
-        for (vb::Long r = 1; r < 39; ++r) {
-            grid.SetTextMatrix(r, 0, "Option number " + std::to_string(r) + ":");
-            grid.SetTextMatrix(r, 1, "$1.00");
-            grid.SetTextMatrix(r, 2, "1");
-            grid.SetTextMatrix(r, 3, "$1.00");
-            grid.SetTextMatrix(r, 4, "999-" + std::to_string(1000 + r));
+    PriceIt([](frmOrder& order) {
+        for (vb::Long rows : {34, 35, 40, 120}) {
+            FillRows(order, rows);
+            order.cmdPrint->Click();
         }
-        grid.SetTextMatrix(39, 0, "Total:");
-        grid.SetTextMatrix(39, 3, "$38.00");
-        grid.SetTextMatrix(39, 4, "");
     });
-    std::vector<std::string> pages = queue.LastPages();
-    ASSERT_GE(pages.size(), 2u);
-    EXPECT_TRUE(Holds(pages[0], "Option number 33: $1.00 1 $1.00 999-1033"));
-    EXPECT_FALSE(Holds(pages[0], "Option number 34:"));
-    EXPECT_EQ(pages.back().rfind("Description: Selling Price Quantity Sub Total Part Number "
-                                 "Option number 34:",
-                                 0),
-              0u)
-        << pages.back();
+    ASSERT_EQ(queue.keptFiles.size(), 4u);
+
+    // 33 rows and the head fill one page.
+    std::vector<std::string> pages = readers::PdfPages(queue.keptFiles[0]);
+    ASSERT_EQ(pages.size(), 1u) << pages.back();
+    EXPECT_TRUE(Holds(pages[0], "Option number 32: $1.00 1 $1.00 999-1032 Total: $32.00"));
+
+    for (size_t job : {1u, 2u}) {
+        pages = readers::PdfPages(queue.keptFiles[job]);
+        ASSERT_EQ(pages.size(), 2u) << job;
+        EXPECT_TRUE(Holds(pages[0], "Option number 33: $1.00 1 $1.00 999-1033"));
+        EXPECT_FALSE(Holds(pages[0], "Option number 34:"));
+        EXPECT_TRUE(StartsWith(pages[1],
+                               kHeading + std::string(job == 1 ? " Total:" : " Option number 34:")))
+            << pages[1];
+    }
     EXPECT_TRUE(Holds(pages.back(), "Total: $38.00"));
+
+    // However many pages the rows take, each one goes on under the heading.
+    pages = readers::PdfPages(queue.keptFiles[3]);
+    ASSERT_GE(pages.size(), 3u);
+    for (size_t p = 1; p < pages.size(); ++p)
+        EXPECT_TRUE(StartsWith(pages[p], kHeading)) << p << ": " << pages[p];
+    EXPECT_TRUE(Holds(pages.back(), "Option number 118: $1.00 1 $1.00 999-1118"));
+}
+
+INSTANTIATE_TEST_SUITE_P(PrintFaces, LongEstimateTest,
+                         ::testing::Values("DejaVu Sans Mono", "Liberation Mono", "Nimbus Mono PS",
+                                           "FreeMono"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
+
+// The saved estimate as LibreOffice Writer lays it out: every row on one line, its part number
+// in the column of the others.
+TEST_F(EstimateDocumentTest, TheSavedEstimateReadsAsATableInAWordProcessor) {
+    if (os::FindProgram("soffice").empty())
+        GTEST_SKIP() << "LibreOffice Writer is not installed (libreoffice-writer-nogui)";
+    Type(0, "EXIT");
+    host.AnswerPrinterDialog(false);
+    PrintIt([](frmOrder& order) { FillRows(order, 40); });
+    const std::string out = env.Root() + "converted/";
+    auto converted = os::RunProgram({"soffice", "-env:UserInstallation=file://" + env.Root() + "lo",
+                                     "--headless", "--convert-to", "pdf", "--outdir", out,
+                                     app + "Estimate.rtf"});
+    ASSERT_TRUE(converted && converted->exitCode == 0) << (converted ? converted->output : "");
+    auto laidOut = os::RunProgram({"pdftotext", "-layout", out + "Estimate.pdf", "-"});
+    ASSERT_TRUE(laidOut && laidOut->exitCode == 0);
+    // pdftotext lays out each page on its own: the columns compare within a page.
+    std::istringstream pages(laidOut->output);
+    int rows = 0;
+    for (std::string page; std::getline(pages, page, '\f');) {
+        std::istringstream lines(page);
+        std::map<int, size_t> partColumns;  // by row
+        for (std::string line; std::getline(lines, line);) {
+            const size_t at = line.find("Option number ");
+            if (at == std::string::npos) continue;
+            const int row = std::atoi(line.c_str() + at + 14);
+            partColumns[row] = line.find("999-" + std::to_string(1000 + row));
+            EXPECT_NE(partColumns[row], std::string::npos) << "row " << row << " wraps: " << line;
+            EXPECT_NE(Collapsed(line).find("$1.00 1 $1.00"), std::string::npos) << line;
+            ++rows;
+        }
+        for (const auto& [row, column] : partColumns)
+            EXPECT_EQ(column, partColumns.begin()->second) << "row " << row << ":\n" << page;
+    }
+    EXPECT_EQ(rows, 38) << laidOut->output;
+    EXPECT_NE(Collapsed(laidOut->output).find("Total: $38.00"), std::string::npos);
 }
 
 TEST_F(EstimateDocumentTest, PricesPrintAtTheHeadsSizeAndAFullFieldKeepsABlankBeforeIt) {

@@ -94,6 +94,8 @@ public:
     PrintServer& operator=(const PrintServer&) = delete;
 
     bool Running() const { return running_; }
+    // Where the clients reach the server (CUPS_SERVER).
+    const std::string& Address() const { return address_; }
     // What the server wrote about itself, for a failure's message.
     std::string Log() const { return Read(root_ + "log/error_log"); }
 

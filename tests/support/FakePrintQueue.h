@@ -28,6 +28,7 @@ public:
         std::string queue;
         std::string title;
         int copies = 0;
+        std::string path;  // the file it was handed
     };
     std::vector<Job> jobs;
     std::vector<std::string> submittedBytes;
@@ -36,7 +37,7 @@ public:
     std::string DefaultDestination() override { return destination; }
     bool Submit(const std::string& pdfPath, const std::string& queue, const std::string& title,
                 int copies) override {
-        jobs.push_back({queue, title, copies});
+        jobs.push_back({queue, title, copies, pdfPath});
         submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
         if (!keepFolder_.empty()) {
             std::string kept = keepFolder_ + "job" + std::to_string(keptFiles.size() + 1) + ".pdf";

@@ -10,10 +10,10 @@
 #include <vector>
 
 // Points every per-user place (home, config, cache and documents folders, Windows folder,
-// temporary folder) at a
-// fresh temporary folder for the life of the object, so that tests never touch the real
-// home, and removes it afterwards.  The program folder stays the build's unless a test sets
-// it with UseProgramFolder.
+// temporary folder) at a fresh temporary folder for the life of the object, so that tests
+// never touch the real home, and removes it afterwards.  The printing clients find no print server
+// and no default queue there, and programs no session bus: no test reaches the machine's.  The
+// program folder stays the build's unless a test sets it with UseProgramFolder.
 class TestEnvironment {
 public:
     TestEnvironment() {
@@ -32,6 +32,11 @@ public:
         ::unsetenv("ZOMEL_WINDIR");
         ::unsetenv("ZOMEL_APPDIR");
         ::setenv("TMPDIR", root_.c_str(), 1);
+        ::setenv("CUPS_SERVER", (root_ + "no-print-server").c_str(), 1);
+        ::setenv("CUPS_SERVERROOT", (root_ + "no-print-server-settings").c_str(), 1);
+        ::unsetenv("LPDEST");
+        ::unsetenv("PRINTER");
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + root_ + "no-session-bus").c_str(), 1);
     }
     ~TestEnvironment() {
         for (const auto& [name, value] : saved_) {
@@ -78,9 +83,18 @@ public:
     }
 
 private:
-    static constexpr const char* kVariables[] = {
-        "HOME",         "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR",
-        "ZOMEL_WINDIR", "ZOMEL_APPDIR",    "TMPDIR"};
+    static constexpr const char* kVariables[] = {"HOME",
+                                                 "XDG_CONFIG_HOME",
+                                                 "XDG_CACHE_HOME",
+                                                 "XDG_DOCUMENTS_DIR",
+                                                 "ZOMEL_WINDIR",
+                                                 "ZOMEL_APPDIR",
+                                                 "TMPDIR",
+                                                 "CUPS_SERVER",
+                                                 "CUPS_SERVERROOT",
+                                                 "LPDEST",
+                                                 "PRINTER",
+                                                 "DBUS_SESSION_BUS_ADDRESS"};
     std::string root_;
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };

@@ -157,6 +157,10 @@ TEST_F(PrintSignTest, AFailureWhileDrawingIsReportedUnderItsLabel) {
     Main().mnuFilePrint_Click();
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_NE(LastPrompt().find("Main - PrintSign"), std::string::npos);
+    // What went wrong, not only that it did.
+    EXPECT_NE(LastPrompt().find("could not be saved"), std::string::npos) << LastPrompt();
+    EXPECT_NE(LastPrompt().find(vb::ErrorText(vb::err::kPathNotFound)), std::string::npos)
+        << LastPrompt();
     EXPECT_EQ(queue.jobs, 0);
 }
 

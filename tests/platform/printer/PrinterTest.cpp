@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "tests/support/DocumentReaders.h"
 #include "tests/support/FakePrintQueue.h"
@@ -130,9 +131,14 @@ TEST_F(PrinterTest, EndDocSendsOnePdfToTheDefaultQueue) {
     EXPECT_EQ(PdfPageCount(queue.submittedBytes[0]), 2);
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_EQ(printer.Page(), 0);
-    // The temporary file is gone once the spooler has it.
-    for (const auto& entry : std::filesystem::directory_iterator(env.Root()))
-        EXPECT_EQ(entry.path().extension(), "") << entry.path();
+    // The spooled file had a name nobody could foresee, made in the temporary folder, and it
+    // is gone once the spooler has it.
+    const std::string spooled = queue.jobs.at(0).path;
+    EXPECT_EQ(std::filesystem::path(spooled).parent_path() / "", env.Root()) << spooled;
+    EXPECT_FALSE(std::regex_search(
+        spooled, std::regex("zomel-print-" + std::to_string(::getpid()) + "-[0-9]+\\.pdf$")))
+        << spooled;
+    EXPECT_FALSE(std::filesystem::exists(spooled));
 }
 
 TEST_F(PrinterTest, TheQueueAndCopiesChosenInThePrinterDialogReachTheSpooler) {

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+
 #include "platform/vb/Format.h"
+#include "platform/vb/Now.h"
+#include "tests/support/ScopedVariable.h"
+#include "tests/support/TestEnvironment.h"
 
 using namespace vb;
 
@@ -54,4 +62,22 @@ TEST(Format, NamedFormatsAndGeneralNumber) {
     EXPECT_EQ(Format(0.5, "Percent"), "50.00%");
     EXPECT_EQ(Format(1234.5, "General Number"), "1234.5");
     EXPECT_EQ(Format(0.25, ""), "0.25");
+}
+
+// A desktop in German: its locale names no AM or PM, and the date stays the general one.
+TEST(Format, TheGeneralDateReadsTheSameInEveryLocale) {
+    TestEnvironment env;
+    // A German locale of the test's own (LOCPATH), so that none need be installed.
+    const std::string locales = env.Root() + "locale/";
+    std::filesystem::create_directories(locales);
+    const std::string make =
+        "localedef -c -i de_DE -f UTF-8 " + locales + "de_DE.UTF-8 >/dev/null 2>&1";
+    [[maybe_unused]] int made = std::system(make.c_str());
+    ScopedVariable path("LOCPATH", locales);
+    if (!std::setlocale(LC_TIME, "de_DE.UTF-8"))
+        GTEST_SKIP() << "localedef could not make a German locale (Debian's locales package)";
+    const std::string now = NowText();
+    std::setlocale(LC_TIME, "C");
+    EXPECT_TRUE(std::regex_match(now, std::regex(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d [AP]M)")))
+        << '"' << now << '"';
 }
