@@ -1,6 +1,7 @@
 // Start-up from a damaged installation: the person is told what is missing or damaged, and a
 // program without its main window ends instead of running on unseen.
 #include <filesystem>
+#include <sstream>
 
 #include "app/Main.h"
 #include "core/Diagnostics.h"
@@ -104,6 +105,26 @@ TEST_F(DamagedInstall, AnEmptyStringTableIsNamed) {
     const std::string& first = host.Messages().front().prompt;
     EXPECT_TRUE(Contains(first, "the string table " + app + "strings.tsv holds no entries"))
         << first;
+}
+
+TEST_F(DamagedInstall, AStringTableWithoutACaptionIdLetsFileExitEndTheRun) {
+    WriteIni("DebugLevel=2\n");
+    std::istringstream shipped(TestEnvironment::ReadFile(app + "strings.tsv"));
+    std::string table;
+    for (std::string line; std::getline(shipped, line);)
+        if (!line.starts_with("116\t")) table += line + "\n";
+    env.WriteFile("app/strings.tsv", table);
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    const std::string log = MainForm->LogPath;
+    MainForm->SSBars->ClickTool("id_FileExit");
+    EXPECT_FALSE(MainForm->IsLoaded());
+    EXPECT_NO_THROW(forms::ResetInstances());  // the program's end
+    EXPECT_TRUE(host.Messages().empty()) << host.Messages().front().prompt;
+    size_t named = 0;
+    for (const auto& line : LogLines(log))
+        named += Contains(line, "had error number [326]") && Contains(line, "'116'");
+    EXPECT_EQ(named, 2u) << "the window's entry and its exit";
 }
 
 TEST_F(DamagedInstall, ADamagedLedFontIsLoggedAndTheProgramGoesOn) {
