@@ -149,3 +149,54 @@ TEST_F(DamagedInstall, ADamagedLedFontIsLoggedAndTheProgramGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A copy whose LED fonts the test takes away or damages; the registry reads the copy's fonts
+// folder afresh.
+class MissingLedFonts : public DamagedInstall {
+protected:
+    void SetUp() override {
+        DamagedInstall::SetUp();
+        gdi::FontRegistry::Instance().SetFontsFolder("");
+    }
+    void TearDown() override {
+        DamagedInstall::TearDown();
+        gdi::FontRegistry::Instance().SetFontsFolder("");
+    }
+    size_t LoggedLinesNaming(const std::string& part) {
+        size_t count = 0;
+        for (const auto& line : LogLines(MainForm->LogPath))
+            count += Contains(line, "[Load LED fonts]") && Contains(line, part);
+        return count;
+    }
+};
+
+TEST_F(MissingLedFonts, AMissingFolderIsOneBoxNamingTheFolderAndEveryFile) {
+    std::filesystem::remove_all(app + "fonts");
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    ASSERT_EQ(host.Messages().size(), 1u);
+    const std::string& box = host.Messages()[0].prompt;
+    EXPECT_TRUE(Contains(box, "in the folder " + app + "fonts:")) << box;
+    for (const char* file : {"veldo-4x5.bdf", "veldo-5x7.bdf", "veldo-8x12.bdf", "uk5x7.bdf"})
+        EXPECT_TRUE(Contains(box, std::string(file) + " (missing)")) << box;
+    EXPECT_TRUE(Contains(box, "reinstalled")) << box;
+    EXPECT_EQ(host.Messages()[0].Icon(), forms::vbExclamation);
+    EXPECT_EQ(LoggedLinesNaming("LED fonts folder " + app + "fonts cannot be read"), 1u);
+    EXPECT_EQ(LoggedLinesNaming("veldo-5x7.bdf is missing"), 1u);
+}
+
+TEST_F(MissingLedFonts, AnEmptyFontFileIsNamedDamagedAndTheOthersNotAtAll) {
+    env.WriteFile("app/fonts/veldo-5x7.bdf", "");
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    ASSERT_EQ(host.Messages().size(), 1u);
+    const std::string& box = host.Messages()[0].prompt;
+    EXPECT_TRUE(Contains(box, "\rveldo-5x7.bdf (damaged)\r")) << box;
+    EXPECT_FALSE(Contains(box, "veldo-4x5.bdf")) << box;
+    EXPECT_FALSE(Contains(box, "(missing)")) << box;
+    EXPECT_EQ(LoggedLinesNaming(app + "fonts/veldo-5x7.bdf is passed over"), 1u);
+}
+
+}  // namespace
