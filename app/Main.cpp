@@ -3,6 +3,7 @@
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
+#include "core/LedFontCheck.h"
 #include "core/LogChannel.h"
 #include "core/RunState.h"
 #include "core/Sign.h"
@@ -109,6 +110,10 @@ void Main() {
         if (MainForm->IsLoaded()) MainForm->Show();
     });
     step([] { forms::Instance<frmSplash>().Unload(); });
+    // Once the first sign is laid out: a sign sized in another face is told about at once.
+    step([] {
+        if (MainForm->Visible()) CheckLedFonts();
+    });
     if (MainForm == nullptr || !MainForm->Visible()) ReportCannotStart(mainWindowFailure);
 }
 

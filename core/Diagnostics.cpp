@@ -20,13 +20,6 @@ const char* const kErrorBoxTitle = "VELDO ZOMELBuilder";
 constexpr vb::Long kCannotStartId = 47000;
 constexpr vb::Long kReinstallId = 47001;
 
-// A text of the string table, or its English wording when a damaged installation lacks it.
-std::string TextOr(vb::Long id, const char* english) {
-    std::optional<std::string> text;
-    vb::ResumeNext([&] { text = forms::FindResString(id); });
-    return text.value_or(english);
-}
-
 // The line for the current error, as the reporters write it.
 std::string ErrorLine(const std::string& label, const vb::ErrObject& error) {
     return LogTimestamp() + " - Function [" + label + "] had error number [" +
@@ -41,6 +34,12 @@ std::string ErrorBoxText(const std::string& label, const vb::ErrObject& error) {
 }
 
 }  // namespace
+
+std::string TextOr(vb::Long id, const char* english) {
+    std::optional<std::string> text;
+    vb::ResumeNext([&] { text = forms::FindResString(id); });
+    return text.value_or(english);
+}
 
 void ReportError(const std::string& label) {
     vb::ErrObject error = vb::Err();
@@ -106,7 +105,13 @@ void LogPriceLoadError() {
 
 void TraceForm(const std::string& label, vb::Long captionId, bool entering) {
     if (DebugLevel < 2) return;
-    std::string caption = forms::LoadResString(captionId);
+    // A damaged string table must not stop a window loading or the program ending: the
+    // missing caption is logged (the error names its id) and the trace goes on without it.
+    std::string caption;
+    vb::ErrObject pending = vb::Err();
+    if (!vb::ResumeNext([&] { caption = forms::LoadResString(captionId); }))
+        WriteLogLine(ErrorLine("Trace form " + label, vb::Err()));
+    vb::Err() = pending;
     WriteLogLine(LogTimestamp() + (entering ? " Enter form -> " : " Exit form -> ") + label +
                  " translated as '" + caption + "'");
 }

@@ -9,6 +9,8 @@
 // is opened by start-up; until then, and when it could not be opened, writers write nowhere.
 namespace zomel {
 
+// A text of the string table, or its English wording when a damaged installation lacks it.
+std::string TextOr(vb::Long id, const char* english);
 // Logs the current error under `label`, shows the error box, and clears the error.
 void ReportError(const std::string& label);
 // The same log line without the box.
@@ -21,7 +23,8 @@ void LogPriceLoadError();
 // The main window could not be shown because of `failure` (logged already): tells the person
 // what is missing or damaged and how to mend it.  The program then ends.
 void ReportCannotStart(const vb::ErrObject& failure);
-// A window entered (load) or left (unload), when DebugLevel >= 2.
+// A window entered (load) or left (unload), when DebugLevel >= 2.  A caption id the string
+// table lacks is logged, never raised.
 void TraceForm(const std::string& label, vb::Long captionId, bool entering);
 // A free log line, when DebugLevel >= 3.
 void LogLine(const std::string& text);

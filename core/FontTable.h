@@ -22,6 +22,8 @@ inline constexpr vb::Integer kFirstBlockFont = 6;
 inline constexpr vb::Integer kLastBlockFont = 19;
 // The 5x7 font, the editor's start-up font.
 inline constexpr vb::Integer kStartFont = 10;
+// The LED font of a character gap other than 1, which the block fonts do not allow.
+inline constexpr const char* kGapFontName = "UK5x7";
 extern Table<FontRecord, kFirstBlockFont, kLastBlockFont>& FontTable;
 
 // Fills the table; the names begin with string-table text 10916 ("VELDO ").

@@ -33,7 +33,6 @@ constexpr vb::Integer kFont4x6 = 7;
 constexpr vb::Long kSampleFontColumns = 5;
 constexpr vb::Long kSampleFontRows = 7;
 constexpr vb::Long kSampleRowPitch = kSampleFontRows + 1;
-const char* const kGapFont = "UK5x7";
 constexpr vb::Integer kGapFontSize = 7;
 
 void Beep() {
@@ -147,10 +146,11 @@ void frmMain::ApplyModelNumber(const vb::Integer& Candidate) {
 void frmMain::SetSampleFonts(vb::Integer fontIndex) {
     const FontRecord& font = FontTable(fontIndex);
     if (CharGap != 1) {
-        if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>()) viewFont->Name = kGapFont;
+        if (auto viewFont = ViewSign->Get("Font").As<forms::StdFont>())
+            viewFont->Name = kGapFontName;
         for (vb::Integer i = kLastMessageLine; i >= 0; --i) {
-            FormatOf(i) = LineFormat{vb::False, kAlignCentre, vb::False,    vb::False,
-                                     kGapFont,  kGapFontSize, kGapFontSize, vb::False};
+            FormatOf(i) = LineFormat{vb::False,    kAlignCentre, vb::False,    vb::False,
+                                     kGapFontName, kGapFontSize, kGapFontSize, vb::False};
             if (i > kLastSizedLine) continue;
             forms::HScrollBar& bar = HSLine(i);
             bar.SetMin(kInstalledFontSmallest);

@@ -1,5 +1,5 @@
 // The parts map on any bytes as its file: the rows before a bad line, each part once, and a
-// first row that its own grid finds; never a fault.
+// first row of a layout that its own grid finds; never a fault.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,8 +17,10 @@ void CheckRows(zomel::mapParts& map) {
         if (!parts.insert(map.Item(i).Part()).second) __builtin_trap();
     if (map.Count() == 0) return;
     const zomel::mapPart& first = map.Item(1);
-    const zomel::mapParts::Grid grid{first.Vertical(), first.X(), first.Y(),
-                                     zomel::LayoutKindOf(first.SegmentType())};
+    // A row of a layout number no sign has is kept, and no sign ever asks for it.
+    const zomel::LayoutKind layout = zomel::LayoutKindOf(first.SegmentType());
+    if (zomel::StoredNumberOf(layout) != first.SegmentType()) return;
+    const zomel::mapParts::Grid grid{first.Vertical(), first.X(), first.Y(), layout};
     if (first.PartType() == "BP" &&
         (!map.TestBackPlate(grid) || map.BackPlatePart() != first.Part()))
         __builtin_trap();

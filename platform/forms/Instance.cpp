@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/vb/Error.h"
+#include "platform/vb/HandledErrors.h"
+
 namespace forms {
 namespace {
 
@@ -40,7 +43,16 @@ void ResetInstances() {
     // Unload handlers may touch other windows, which can add entries: index, don't iterate.
     for (size_t i = registry.size(); i-- > 0;) {
         Form& form = *registry[i].form;
-        if (form.IsLoaded() && !form.Unload(vbAppWindows)) form.Hide();
+        // Nothing is left to handle an error here, at the end of the run: it is logged and the
+        // other windows still go.
+        try {
+            if (form.IsLoaded() && !form.Unload(vbAppWindows)) form.Hide();
+        } catch (...) {
+            vb::ErrObject pending = vb::Err();
+            vb::CaptureCurrentException();
+            vb::ReportHandled("Unload " + form.Name(), vb::Err().Number, vb::Err().Description);
+            vb::Err() = pending;
+        }
     }
     registry.clear();
 }

@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/gdi/FreeTypeTypeface.h"
@@ -41,10 +42,7 @@ int IntegerOf(FcPattern* pattern, const char* object, int otherwise) {
     return value;
 }
 
-void PassOver(const std::string& path, const std::string& refusal) {
-    vb::ReportHandled("Load LED fonts", vb::err::kInvalidFileFormat,
-                      "The font file " + path + " is passed over: " + refusal);
-}
+const char* const kLedFontsLabel = "Load LED fonts";
 
 }  // namespace
 
@@ -66,6 +64,7 @@ void FontRegistry::SetFontsFolder(std::string folder) {
     folder_ = std::move(folder);
     ledFound_ = false;
     ledFamilies_.clear();
+    passedOver_.clear();
     ForgetTypefaces();
 }
 
@@ -81,32 +80,78 @@ std::string FontRegistry::FontsFolder() const {
 void FontRegistry::FindLedFonts() {
     if (ledFound_) return;
     ledFound_ = true;
+    foundIn_ = FontsFolder();
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(FontsFolder(), error)) {
+    std::filesystem::directory_iterator folder(foundIn_, error);
+    if (error) {
+        vb::ReportHandled(kLedFontsLabel, vb::err::kPathNotFound,
+                          "The LED fonts folder " + foundIn_ + " cannot be read (" +
+                              error.message() + "): every LED font is missing");
+        return;
+    }
+    for (const auto& entry : folder) {
         if (entry.path().extension() != ".bdf") continue;
         std::string refusal;
         if (auto family = BdfFont::ReadFamily(entry.path().string(), &refusal))
             ledFamilies_[Key(*family)].files.push_back(entry.path().string());
         else
-            PassOver(entry.path().string(), refusal);
+            PassOver("", entry.path().string(), refusal);
     }
 }
 
-std::shared_ptr<const BdfFont> FontRegistry::ReadLedFont(LedFamily& family) {
+std::shared_ptr<const BdfFont> FontRegistry::ReadLedFont(const std::string& key,
+                                                         LedFamily& family) {
     while (!family.font && !family.files.empty()) {
         std::string refusal;
         family.font = BdfFont::Load(family.files.front(), &refusal);
-        if (!family.font) PassOver(family.files.front(), refusal);
+        if (!family.font) PassOver(key, family.files.front(), refusal);
         family.files.erase(family.files.begin());
     }
     return family.font;
+}
+
+void FontRegistry::PassOver(const std::string& key, const std::string& path,
+                            const std::string& refusal) {
+    passedOver_[key].push_back(std::filesystem::path(path).filename().string());
+    vb::ReportHandled(kLedFontsLabel, vb::err::kInvalidFileFormat,
+                      "The font file " + path + " is passed over: " + refusal);
+}
+
+std::string FontRegistry::LedFileName(std::string_view face) {
+    std::string name = Key(face);
+    for (char& c : name)
+        if (c == ' ') c = '-';
+    return name + ".bdf";
+}
+
+FontRegistry::LedSurvey FontRegistry::SurveyLedFaces(const std::vector<std::string>& faces) {
+    FindLedFonts();
+    LedSurvey survey{foundIn_, {}, {}};
+    auto passedOver = [this](const std::string& key) {
+        auto found = passedOver_.find(key);
+        return found == passedOver_.end() ? std::vector<std::string>{} : found->second;
+    };
+    for (const std::string& face : faces) {
+        if (IsLedFace(face)) continue;
+        const std::vector<std::string> named = passedOver(Key(face));
+        const std::vector<std::string> headless = passedOver("");
+        const std::string file = LedFileName(face);
+        // A file whose head names no family is taken for the face its name gives.
+        if (!named.empty())
+            survey.damaged.insert(survey.damaged.end(), named.begin(), named.end());
+        else if (std::find(headless.begin(), headless.end(), file) != headless.end())
+            survey.damaged.push_back(file);
+        else
+            survey.missing.push_back(file);
+    }
+    return survey;
 }
 
 std::shared_ptr<const BdfFont> FontRegistry::LedFont(std::string_view face) {
     FindLedFonts();
     auto found = ledFamilies_.find(Key(face));
     if (found == ledFamilies_.end()) return nullptr;
-    if (auto font = ReadLedFont(found->second)) return font;
+    if (auto font = ReadLedFont(found->first, found->second)) return font;
     ledFamilies_.erase(found);
     return nullptr;
 }

@@ -54,6 +54,18 @@ public:
     // Counts the changes of folder, so that holders of a typeface know when to look again.
     unsigned Generation() const { return generation_; }
 
+    // Which of `faces` the fonts folder cannot give: the file each lacks ("veldo-5x7.bdf" for
+    // "VELDO 5x7"), or the damaged files that named it.  Reads those faces' characters.
+    struct LedSurvey {
+        std::string folder;
+        std::vector<std::string> missing;
+        std::vector<std::string> damaged;
+        bool Complete() const { return missing.empty() && damaged.empty(); }
+    };
+    LedSurvey SurveyLedFaces(const std::vector<std::string>& faces);
+    // The file a face's font is shipped in.
+    static std::string LedFileName(std::string_view face);
+
 private:
     // The files naming one family, in the folder's order, and its font once one is read.
     struct LedFamily {
@@ -62,16 +74,20 @@ private:
     };
 
     void FindLedFonts();
-    std::shared_ptr<const BdfFont> ReadLedFont(LedFamily& family);
+    std::shared_ptr<const BdfFont> ReadLedFont(const std::string& key, LedFamily& family);
+    void PassOver(const std::string& key, const std::string& path, const std::string& refusal);
     std::unique_ptr<Typeface> Open(const Font& font);
     std::unique_ptr<Typeface> OpenInstalled(const Font& font, std::string_view face,
                                             bool exactFamily, bool fixedPitchOnly = false);
     std::unique_ptr<Typeface> OpenLed(std::string_view face, const Font& font);
 
     std::string folder_;
+    std::string foundIn_;
     bool ledFound_ = false;
     unsigned generation_ = 0;
     std::unordered_map<std::string, LedFamily> ledFamilies_;
+    // The file names passed over, by the family their head names ("" when it names none).
+    std::unordered_map<std::string, std::vector<std::string>> passedOver_;
     std::unordered_map<std::string, std::unique_ptr<Typeface>> typefaces_;
     std::shared_ptr<const BdfFont> boxes_;
     FT_LibraryRec_* library_ = nullptr;

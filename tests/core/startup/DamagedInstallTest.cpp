@@ -1,6 +1,7 @@
 // Start-up from a damaged installation: the person is told what is missing or damaged, and a
 // program without its main window ends instead of running on unseen.
 #include <filesystem>
+#include <sstream>
 
 #include "app/Main.h"
 #include "core/Diagnostics.h"
@@ -106,6 +107,26 @@ TEST_F(DamagedInstall, AnEmptyStringTableIsNamed) {
         << first;
 }
 
+TEST_F(DamagedInstall, AStringTableWithoutACaptionIdLetsFileExitEndTheRun) {
+    WriteIni("DebugLevel=2\n");
+    std::istringstream shipped(TestEnvironment::ReadFile(app + "strings.tsv"));
+    std::string table;
+    for (std::string line; std::getline(shipped, line);)
+        if (!line.starts_with("116\t")) table += line + "\n";
+    env.WriteFile("app/strings.tsv", table);
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    const std::string log = MainForm->LogPath;
+    MainForm->SSBars->ClickTool("id_FileExit");
+    EXPECT_FALSE(MainForm->IsLoaded());
+    EXPECT_NO_THROW(forms::ResetInstances());  // the program's end
+    EXPECT_TRUE(host.Messages().empty()) << host.Messages().front().prompt;
+    size_t named = 0;
+    for (const auto& line : LogLines(log))
+        named += Contains(line, "had error number [326]") && Contains(line, "'116'");
+    EXPECT_EQ(named, 2u) << "the window's entry and its exit";
+}
+
 TEST_F(DamagedInstall, ADamagedLedFontIsLoggedAndTheProgramGoesOn) {
     env.WriteFile("app/fonts/veldo-5x7.bdf",
                   "STARTFONT 2.1\nFAMILY_NAME \"VELDO 5x7\"\nFONTBOUNDINGBOX 5 7 0 0\n"
@@ -125,6 +146,57 @@ TEST_F(DamagedInstall, ADamagedLedFontIsLoggedAndTheProgramGoesOn) {
                   Contains(line, app + "fonts/veldo-5x7.bdf");
     EXPECT_EQ(logged, 1u) << ::testing::PrintToString(lines);
     fonts.SetFontsFolder(shipped);
+}
+
+}  // namespace
+
+namespace {
+
+// A copy whose LED fonts the test takes away or damages; the registry reads the copy's fonts
+// folder afresh.
+class MissingLedFonts : public DamagedInstall {
+protected:
+    void SetUp() override {
+        DamagedInstall::SetUp();
+        gdi::FontRegistry::Instance().SetFontsFolder("");
+    }
+    void TearDown() override {
+        DamagedInstall::TearDown();
+        gdi::FontRegistry::Instance().SetFontsFolder("");
+    }
+    size_t LoggedLinesNaming(const std::string& part) {
+        size_t count = 0;
+        for (const auto& line : LogLines(MainForm->LogPath))
+            count += Contains(line, "[Load LED fonts]") && Contains(line, part);
+        return count;
+    }
+};
+
+TEST_F(MissingLedFonts, AMissingFolderIsOneBoxNamingTheFolderAndEveryFile) {
+    std::filesystem::remove_all(app + "fonts");
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    ASSERT_EQ(host.Messages().size(), 1u);
+    const std::string& box = host.Messages()[0].prompt;
+    EXPECT_TRUE(Contains(box, "in the folder " + app + "fonts:")) << box;
+    for (const char* file : {"veldo-4x5.bdf", "veldo-5x7.bdf", "veldo-8x12.bdf", "uk5x7.bdf"})
+        EXPECT_TRUE(Contains(box, std::string(file) + " (missing)")) << box;
+    EXPECT_TRUE(Contains(box, "reinstalled")) << box;
+    EXPECT_EQ(host.Messages()[0].Icon(), forms::vbExclamation);
+    EXPECT_EQ(LoggedLinesNaming("LED fonts folder " + app + "fonts cannot be read"), 1u);
+    EXPECT_EQ(LoggedLinesNaming("veldo-5x7.bdf is missing"), 1u);
+}
+
+TEST_F(MissingLedFonts, AnEmptyFontFileIsNamedDamagedAndTheOthersNotAtAll) {
+    env.WriteFile("app/fonts/veldo-5x7.bdf", "");
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    ASSERT_EQ(host.Messages().size(), 1u);
+    const std::string& box = host.Messages()[0].prompt;
+    EXPECT_TRUE(Contains(box, "\rveldo-5x7.bdf (damaged)\r")) << box;
+    EXPECT_FALSE(Contains(box, "veldo-4x5.bdf")) << box;
+    EXPECT_FALSE(Contains(box, "(missing)")) << box;
+    EXPECT_EQ(LoggedLinesNaming(app + "fonts/veldo-5x7.bdf is passed over"), 1u);
 }
 
 }  // namespace

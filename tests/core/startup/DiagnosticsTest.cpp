@@ -73,11 +73,21 @@ TEST_F(Diagnostics, F12OnAWindowLogsAtAnyLevelAndShowsItsNumber) {
     EXPECT_EQ(host.Messages().size(), 1u);
 }
 
-TEST_F(Diagnostics, TraceOfAnUnknownCaptionGoesToTheCaller) {
+TEST_F(Diagnostics, TraceOfAnUnknownCaptionIsLoggedNotRaised) {
     DebugLevel = 2;
-    EXPECT_THROW(TraceForm("Nowhere", 99999, true), vb::VbError);
+    vb::ResumeNext([] { vb::Raise(vb::err::kOverflow); });
+    EXPECT_NO_THROW(TraceForm("Nowhere", 99999, true));
+    EXPECT_EQ(vb::Err().Number, vb::err::kOverflow) << "the caller's error is left alone";
+    auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("[Trace form Nowhere] had error number [326], Resource with "
+                            "identifier '99999' not found"),
+              std::string::npos)
+        << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(" Enter form -> Nowhere translated as ''")) << lines[1];
     DebugLevel = 0;
     EXPECT_NO_THROW(TraceForm("Nowhere", 99999, true));  // below its level it looks nothing up
+    EXPECT_EQ(LogLines(path).size(), 2u);
 }
 
 TEST_F(Diagnostics, WritersWithoutALogWriteNowhere) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 
 #include "core/Diagnostics.h"
 #include "core/LogChannel.h"
@@ -66,6 +67,55 @@ TEST_F(ProgramFormTest, EntryIsTracedBeforeTheWindowsLoadAndExitAfterItsUnload) 
                                    forms::LoadResString(102) + "'"))
         << lines[1];
 }
+
+// A window of the table and nothing of its own, in a program folder whose string table lacks
+// the window's caption id.
+class CaptionIdMissing : public ProgramFormTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    class TableWindow : public ProgramForm {
+    public:
+        explicit TableWindow(const std::string& name) : ProgramForm(name) {}
+    };
+
+    void SetUp() override {
+        ProgramFormTest::SetUp();
+        id = ProgramForm::IdentityOf(GetParam()).captionId;
+        std::istringstream shipped(
+            TestEnvironment::ReadFile(os::JoinPath(os::ProgramFolder(), "strings.tsv")));
+        std::string table;
+        for (std::string line; std::getline(shipped, line);)
+            if (!line.starts_with(std::to_string(id) + "\t")) table += line + "\n";
+        env.UseProgramFolder();
+        env.WriteFile("app/strings.tsv", table);
+        env.WriteFile("app/forms/" + std::string(GetParam()) + ".json",
+                      R"({"Tag": ")" + std::to_string(id) + R"(", "Controls": []})");
+        forms::ReloadStringTable();
+        forms::ReloadWindowDescriptions();
+    }
+    vb::Long id = 0;
+};
+
+TEST_P(CaptionIdMissing, UnloadingTheWindowRaisesNothingAndTheLogNamesTheId) {
+    TableWindow window(GetParam());
+    EXPECT_NO_THROW(window.Load());
+    EXPECT_NO_THROW(window.Unload());
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(vb::Err().Number, 0);
+    const auto lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+    EXPECT_NE(lines[2].find("had error number [326]"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("'" + std::to_string(id) + "'"), std::string::npos) << lines[2];
+    EXPECT_TRUE(lines[3].ends_with(" Exit form -> " + std::string(window.TraceLabel()) +
+                                   " translated as ''"))
+        << lines[3];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, CaptionIdMissing,
+                         ::testing::Values("frmAbout", "frmVELDOInfo", "frmChooser", "frmClipArt",
+                                           "frmClipList", "frmComponents", "frmGallery",
+                                           "FrmGenSpec", "frmMain", "frmOptions", "frmOrder",
+                                           "frmSolar", "FrmSpec", "frmSpecChoose", "frmSplash",
+                                           "frmModelNum"));
 
 TEST_F(ProgramFormTest, F12ShowsTheNumberBeforeTheWindowsOwnKeysAndOtherKeysOnlyReachThem) {
     NotingWindow window([this] { return LogLines(path).size(); });

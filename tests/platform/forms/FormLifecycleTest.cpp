@@ -9,6 +9,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/Ref.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/HandledErrors.h"
 #include "tests/platform/forms/TestWindows.h"
 
 using namespace forms;
@@ -277,6 +278,25 @@ TEST_F(FormLifecycle, AnErrorNoHandlerTookIsReportedAndTheWindowStays) {
     EXPECT_EQ(fx.host.Messages()[0].Icon(), vbCritical);
     EXPECT_TRUE(window.IsLoaded());
     EXPECT_EQ(vb::Err().Number, 0);
+}
+
+TEST_F(FormLifecycle, AnErrorInAnUnloadAtTheEndIsLoggedAndTheOtherWindowsStillGo) {
+    class FaultyUnload : public OwnedWindow {
+    protected:
+        void Form_Unload(vb::Integer&) override { vb::Raise(vb::err::kResourceNotFound); }
+    };
+    std::vector<std::string> logged;
+    vb::SetHandledErrorSink([&](const std::string& label, const vb::ErrObject& error) {
+        logged.push_back(label + " " + std::to_string(error.Number));
+    });
+    auto& window = Instance<RecordingWindow>();
+    window.Show();
+    Instance<FaultyUnload>().Show();
+    EXPECT_NO_THROW(ResetInstances());
+    vb::SetHandledErrorSink({});
+    EXPECT_EQ(logged, (std::vector<std::string>{"Unload frmOwned 326"}));
+    EXPECT_EQ(vb::Err().Number, 0);
+    EXPECT_EQ(fx.host.Journal().back(), "unload frmRecording");
 }
 
 TEST_F(FormLifecycle, HandlersThatCanNeverRunAreReportedAtEveryLoad) {
