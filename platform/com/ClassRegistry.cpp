@@ -1,7 +1,6 @@
 #include "platform/com/ClassRegistry.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <cstring>
 
 #include "platform/com/ClassTable.h"
+#include "platform/os/FileLock.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/vb/Error.h"
@@ -26,25 +26,13 @@ void Save(const ClassTable& registry) {
     os::ReplaceAllBytes(ClassRegistryPath(), registry.Format());
 }
 
-// Holds the registry's lock file while a change reads and rewrites the registry, so that two
+// The registry's lock file, held while a change reads and rewrites the registry, so that two
 // registrations at once (two builds, say) do not lose one another's entries.
-class ChangeLock {
-public:
-    ChangeLock() {
-        // Without the lock the change still runs; a folder that cannot be made fails it.
-        vb::ResumeNext([] { os::MakeFolders(os::ConfigFolder()); });
-        fd_ = open((ClassRegistryPath() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ >= 0) flock(fd_, LOCK_EX);
-    }
-    ~ChangeLock() {
-        if (fd_ >= 0) close(fd_);
-    }
-    ChangeLock(const ChangeLock&) = delete;
-    ChangeLock& operator=(const ChangeLock&) = delete;
-
-private:
-    int fd_ = -1;
-};
+os::FileLock ChangeLock() {
+    // Without the lock the change still runs; a folder that cannot be made fails it.
+    vb::ResumeNext([] { os::MakeFolders(os::ConfigFolder()); });
+    return os::FileLock(ClassRegistryPath() + ".lock");
+}
 
 bool IsProgId(std::string_view progId) {
     return std::ranges::all_of(
@@ -60,7 +48,7 @@ std::string ClassRegistryPath() {
 void RegisterClass(const Clsid& clsid, std::string_view progId, const std::string& library) {
     if (!IsProgId(progId) || library.empty() || library.find_first_of("\r\n") != std::string::npos)
         vb::Raise(vb::err::kInvalidCall);
-    ChangeLock lock;
+    const os::FileLock lock = ChangeLock();
     ClassTable registry = Load();
     registry.libraries[clsid] = library;
     if (!progId.empty()) {
@@ -74,7 +62,7 @@ void RegisterClass(const Clsid& clsid, std::string_view progId, const std::strin
 }
 
 void UnregisterClass(const Clsid& clsid, const std::string& library) {
-    ChangeLock lock;
+    const os::FileLock lock = ChangeLock();
     ClassTable registry = Load();
     auto entry = registry.libraries.find(clsid);
     if (entry == registry.libraries.end() || entry->second != library) return;

@@ -1,12 +1,9 @@
 #include "platform/os/Settings.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <map>
 #include <optional>
 
+#include "platform/os/FileLock.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/SettingsStore.h"
@@ -38,26 +35,12 @@ SettingsStore Load(bool changing = false) {
     return SettingsStore::Parse(text.value_or(""));
 }
 
-// Holds the settings file's lock, beside it, for one change: the file is read, changed and
-// written while no other copy of the program does the same, so that neither loses the
-// other's values.  Where the lock cannot be had, the change goes on without it.
-class ChangeLock {
-public:
-    ChangeLock() {
-        MakeFolders(ConfigFolder());
-        fd_ = ::open((ConfigFolder() + "settings.lock").c_str(),
-                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
-    }
-    ~ChangeLock() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    ChangeLock(const ChangeLock&) = delete;
-    ChangeLock& operator=(const ChangeLock&) = delete;
-
-private:
-    int fd_ = -1;
-};
+// The settings file's lock, beside it, for one change: the file is read, changed and written
+// while no other copy of the program does the same, so that neither loses the other's values.
+FileLock ChangeLock() {
+    MakeFolders(ConfigFolder());
+    return FileLock(ConfigFolder() + "settings.lock");
+}
 
 void Save(const SettingsStore& store) {
     ReplaceAllBytes(StorePath(), store.Format());
@@ -78,7 +61,7 @@ void SaveSetting(const std::string& appName, const std::string& section, const s
                  const std::string& value) {
     const std::string* known = Known().Find(appName, section, key);
     if (known && *known == value) return;
-    ChangeLock lock;
+    const FileLock lock = ChangeLock();
     SettingsStore store = Load(true);
     // The value the file holds already changes nothing: it is not written again.
     const std::string* stored = store.Find(appName, section, key);
@@ -90,7 +73,7 @@ void SaveSetting(const std::string& appName, const std::string& section, const s
 }
 
 void DeleteSetting(const std::string& appName, const std::string& section, const std::string& key) {
-    ChangeLock lock;
+    const FileLock lock = ChangeLock();
     SettingsStore store = Load(true);
     if (!store.Delete(appName, section, key)) vb::Raise(vb::err::kInvalidCall);
     Save(store);
