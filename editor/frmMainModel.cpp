@@ -28,6 +28,7 @@ constexpr vb::Integer kKeyUp = 38;
 constexpr vb::Integer kKeyDown = 40;
 constexpr vb::Integer kFont4x5 = 6;
 constexpr vb::Integer kFont4x6 = 7;
+constexpr vb::Long kFont4x5Rows = 5;
 // Without a candidate the sample is set in the 5x7 font, a text row taking its seven rows and
 // the blank row under them.
 constexpr vb::Long kSampleFontColumns = 5;
@@ -265,8 +266,7 @@ void frmMain::FitShortLastLine(vb::Long width, vb::Long height, vb::Long down, v
         return;
     }
     HSLine(static_cast<vb::Integer>(textRows - 2)).SetValue(kFont4x6);
-    if (spare == kStandardLedsShort)
-        HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x5);
+    if (spare == kFont4x5Rows) HSLine(static_cast<vb::Integer>(textRows - 1)).SetValue(kFont4x5);
 }
 
 // Rows of "E", each followed by the gap in blanks when the gap is not one LED.

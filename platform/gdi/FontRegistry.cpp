@@ -127,14 +127,15 @@ std::string FontRegistry::LedFileName(std::string_view face) {
 FontRegistry::LedSurvey FontRegistry::SurveyLedFaces(const std::vector<std::string>& faces) {
     FindLedFonts();
     LedSurvey survey{foundIn_, {}, {}};
-    auto passedOver = [this](const std::string& key) {
+    static const std::vector<std::string> none;
+    auto passedOver = [this](const std::string& key) -> const std::vector<std::string>& {
         auto found = passedOver_.find(key);
-        return found == passedOver_.end() ? std::vector<std::string>{} : found->second;
+        return found == passedOver_.end() ? none : found->second;
     };
+    const std::vector<std::string>& headless = passedOver("");
     for (const std::string& face : faces) {
         if (IsLedFace(face)) continue;
-        const std::vector<std::string> named = passedOver(Key(face));
-        const std::vector<std::string> headless = passedOver("");
+        const std::vector<std::string>& named = passedOver(Key(face));
         const std::string file = LedFileName(face);
         // A file whose head names no family is taken for the face its name gives.
         if (!named.empty())

@@ -200,9 +200,10 @@ std::optional<FolderIdentity> IdentityOfFolder(const std::string& path) {
 }
 
 std::string NewTempFile(const std::string& stem) {
-    std::string pattern = TempFolder() + stem + "XXXXXX";
+    const std::string folder = TempFolder();
+    std::string pattern = folder + stem + "XXXXXX";
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + TempFolder());
+    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + folder);
     ::close(fd);
     return pattern;
 }
