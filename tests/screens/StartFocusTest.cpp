@@ -16,14 +16,21 @@
 
 namespace {
 
-class StartFocus : public OnScreenRun<> {};
+class StartFocus : public OnScreenRun<> {
+protected:
+    // The main window of a fresh run, on screen as it comes up.
+    zomel::frmMain& ShowMain() {
+        zomel::frmMain& main = FreshRun::StartSign();
+        main.Load();
+        main.Show();
+        QApplication::processEvents();
+        return main;
+    }
+};
 
 // Keys typed into the main window as it comes up, without a click, land in the first line.
 TEST_F(StartFocus, TypingAtStartReachesTheFirstLine) {
-    zomel::frmMain& main = FreshRun::StartSign();
-    main.Load();
-    main.Show();
-    QApplication::processEvents();
+    zomel::frmMain& main = ShowMain();
     QWindow* window = host.WindowOf(main)->windowHandle();
     ASSERT_NE(window, nullptr);
     for (char key : std::string("EXIT"))
@@ -38,10 +45,7 @@ TEST_F(StartFocus, TypingAtStartReachesTheFirstLine) {
 
 // A character height set from the keyboard alone: Tab to the line's height bar, an arrow.
 TEST_F(StartFocus, TabAndAnArrowSetTheFirstLinesCharacterHeight) {
-    zomel::frmMain& main = FreshRun::StartSign();
-    main.Load();
-    main.Show();
-    QApplication::processEvents();
+    zomel::frmMain& main = ShowMain();
     QWidget* line = host.WidgetOf(main.txtZomelText(0));
     QWidget* bar = host.WidgetOf(main.HSLine(0));
     ASSERT_TRUE(line->hasFocus());
@@ -56,16 +60,9 @@ TEST_F(StartFocus, TabAndAnArrowSetTheFirstLinesCharacterHeight) {
     EXPECT_TRUE(line->hasFocus());
 }
 
-}  // namespace
-
-namespace {
-
 // The text page's frame sits at the window's left edge; its caption stands clear of it.
 TEST_F(StartFocus, TheTextFramesCaptionStandsClearOfTheWindowEdge) {
-    zomel::frmMain& main = FreshRun::StartSign();
-    main.Load();
-    main.Show();
-    QApplication::processEvents();
+    zomel::frmMain& main = ShowMain();
     auto* frame = qobject_cast<QGroupBox*>(host.WidgetOf(main.Frame(1)));
     ASSERT_NE(frame, nullptr);
     ASSERT_FALSE(frame->title().isEmpty());
@@ -78,16 +75,9 @@ TEST_F(StartFocus, TheTextFramesCaptionStandsClearOfTheWindowEdge) {
     EXPECT_GE(frame->mapTo(frame->window(), caption.topLeft()).x(), 6);
 }
 
-}  // namespace
-
-namespace {
-
 // Alt with a letter that nothing of the window marks types nothing and lays nothing out.
-TEST_F(StartFocus, AltWithALetterNoMnemonicHasTypesNothing) {
-    zomel::frmMain& main = FreshRun::StartSign();
-    main.Load();
-    main.Show();
-    QApplication::processEvents();
+TEST_F(StartFocus, AltWithALetterNoMnemonicMarksTypesNothing) {
+    zomel::frmMain& main = ShowMain();
     auto* line = qobject_cast<QLineEdit*>(host.WidgetOf(main.txtZomelText(0)));
     ASSERT_TRUE(line && line->hasFocus());
     QTest::keyClicks(line, "EXIT");
@@ -101,10 +91,7 @@ TEST_F(StartFocus, AltWithALetterNoMnemonicHasTypesNothing) {
 // A tab's letter shows its page and puts the keyboard in the page's first box: Alt+M, then
 // typing, fills the model number box.
 TEST_F(StartFocus, TheModelTabsLetterPutsTheKeyboardInTheModelNumberBox) {
-    zomel::frmMain& main = FreshRun::StartSign();
-    main.Load();
-    main.Show();
-    QApplication::processEvents();
+    zomel::frmMain& main = ShowMain();
     QWidget* line = host.WidgetOf(main.txtZomelText(0));
     auto* model = qobject_cast<QLineEdit*>(host.WidgetOf(*main.txtModel));
     ASSERT_TRUE(line && model && line->hasFocus());

@@ -37,6 +37,14 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The options window over the shipped catalogue's options, as a new estimate reads them.
+    static zomel::frmChooser& ChooserWithSignOptions() {
+        zomel::ResetOptions();
+        zomel::gPriceLoad = zomel::PriceLoadValues{};
+        zomel::LoadSignOptions();
+        return forms::Instance<zomel::frmChooser>();
+    }
+
     QImage Shoot(forms::Form& form, const std::string& name) {
         return ShootWindow(host, form,
                            std::string(ZOMEL_ARTIFACT_DIR) + "/catalogue-" + name + ".png");
@@ -67,10 +75,7 @@ TEST_F(CatalogueScreens, UnitsWindowShowsTheUnitsInForce) {
 }
 
 TEST_F(CatalogueScreens, OptionsTreeWithAPackageChosen) {
-    zomel::ResetOptions();
-    zomel::gPriceLoad = zomel::PriceLoadValues{};
-    zomel::LoadSignOptions();
-    auto& chooser = forms::Instance<zomel::frmChooser>();
+    zomel::frmChooser& chooser = ChooserWithSignOptions();
     chooser.Load();
     ASSERT_EQ(zomel::gPriceLoad.LoadError, vb::False);
     forms::TreeView& tree = *chooser.tvOption;
@@ -94,10 +99,7 @@ TEST_F(CatalogueScreens, OptionsTreeWithAPackageChosen) {
 
 // The tree opens at its first row, however a person left it the time before.
 TEST_F(CatalogueScreens, OptionsTreeOpensAtTheTop) {
-    zomel::ResetOptions();
-    zomel::gPriceLoad = zomel::PriceLoadValues{};
-    zomel::LoadSignOptions();
-    auto& chooser = forms::Instance<zomel::frmChooser>();
+    zomel::frmChooser& chooser = ChooserWithSignOptions();
     chooser.Show();
     QApplication::processEvents();
     auto* widget = qobject_cast<QTreeWidget*>(host.WidgetOf(*chooser.tvOption));
