@@ -427,13 +427,21 @@ void FormWindow::ReportPlacement() {
     if (outer == OuterOfModel() && frame == form_->Frame()) return;
     syncing_ = true;
     form_->SetFrame(frame);
+    ModelTakes(outer);
+    // A maximised window's place and frame are the window manager's for the while: the normal
+    // ones stay known, so that a restore the window manager makes is taken, not undone.
+    if (!(windowState() & Qt::WindowMaximized)) {
+        requested_ = geometry();
+        placedWith_ = decoration;
+    }
+    syncing_ = false;
+}
+
+void FormWindow::ModelTakes(const QRect& outer) {
     form_->Move(static_cast<vb::Single>(PixelsToTwipsX(outer.left())),
                 static_cast<vb::Single>(PixelsToTwipsY(outer.top())),
                 static_cast<vb::Single>(PixelsToTwipsX(outer.width())),
                 static_cast<vb::Single>(PixelsToTwipsY(outer.height())));
-    if (!(windowState() & Qt::WindowMaximized)) requested_ = geometry();
-    placedWith_ = decoration;
-    syncing_ = false;
 }
 
 void FormWindow::StateChangedByPerson() {
@@ -444,6 +452,10 @@ void FormWindow::StateChangedByPerson() {
         state = forms::vbMaximized;
     if (state == form_->WindowState()) return;
     syncing_ = true;
+    // Restored: the window manager gives back the place the window had before, in steps; the
+    // form takes it at once, so that no step places the window at its maximised size again.
+    if (state == forms::vbNormal && form_->WindowState() == forms::vbMaximized)
+        ModelTakes(requested_.marginsAdded(placedWith_));
     form_->SetWindowState(state);
     syncing_ = false;
 }

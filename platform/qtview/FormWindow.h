@@ -95,6 +95,8 @@ private:
     // The runtime chose the window's first place (centred on the screen or its owner).
     bool CentredAtStart() const;
     void StateChangedByPerson();
+    // The form's placement becomes `outer`, the window's frame on the screen.
+    void ModelTakes(const QRect& outer);
     // The frame the desktop draws around the window, in pixels.
     QMargins Decoration() const;
     forms::NonClient Measured(const QMargins& decoration) const;

@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         if (std::string missing = PrivateDesktop::MissingTool(WindowManager()); !missing.empty())
             GTEST_SKIP() << missing << " is not installed (apt-get install xvfb openbox xdotool "
-                         << "x11-utils): the tests on a private X screen are skipped";
+                         << "x11-utils wmctrl): the tests on a private X screen are skipped";
         desktop_ = std::make_unique<PrivateDesktop>(WindowManager());
         if (!desktop_->Ready()) GTEST_SKIP() << "no private X screen could be started";
         com::RegisterServer(VELDOSIGN_LIBRARY);
@@ -137,6 +137,39 @@ TEST_P(PlacementOnDesktop, ASizeAndPlaceAreKeptAndComeBackAfterEitherWayOfClosin
     ScreenWindow third = StartProgram();
     ExpectSamePlace(third, moved);
     EXPECT_TRUE(Exit(third));
+}
+
+// Maximised with the window manager's button and restored again, the window has the size and
+// place it had before, and keeps them at the close.
+TEST_P(PlacementOnDesktop, AMaximisedWindowRestoredHasItsSizeAndPlaceAgain) {
+    if (!WindowManager()) GTEST_SKIP() << "only a window manager maximises a window";
+    ScreenWindow first = StartProgram();
+    const std::string id = std::to_string(first.id);
+    desktop_->Run("xdotool windowsize --sync " + id + " 800 600");
+    desktop_->Run("xdotool windowmove --sync " + id + " 200 150");
+    Settle();
+    ScreenWindow placed = Describe(*desktop_, first.id);
+    // The window manager takes its time on a busy machine: a few looks before judging.
+    const auto describedOnceIt = [&](const auto& done) {
+        ScreenWindow now = Describe(*desktop_, first.id);
+        for (int look = 0; look < 10 && !done(now); ++look) {
+            Settle();
+            now = Describe(*desktop_, first.id);
+        }
+        return now;
+    };
+    desktop_->Run("wmctrl -i -r " + id + " -b add,maximized_vert,maximized_horz");
+    ScreenWindow maximised =
+        describedOnceIt([&](const ScreenWindow& w) { return w.width > placed.width; });
+    EXPECT_GT(maximised.width, placed.width);
+    desktop_->Run("wmctrl -i -r " + id + " -b remove,maximized_vert,maximized_horz");
+    ScreenWindow restored =
+        describedOnceIt([&](const ScreenWindow& w) { return w.width < maximised.width; });
+    Settle();
+    restored = Describe(*desktop_, first.id);
+    ExpectSamePlace(restored, placed);
+    ASSERT_TRUE(CloseBox(restored));
+    ExpectStored(placed);
 }
 
 TEST_P(PlacementOnDesktop, AStoredPlaceOffTheScreenComesBackOntoIt) {

@@ -39,7 +39,10 @@ int FieldAfter(const std::string& text, const std::string& label) {
 
 std::string PrivateDesktop::MissingTool(bool windowManager) {
     std::vector<std::string> tools = {"Xvfb", "xdotool", "xwininfo", "xprop"};
-    if (windowManager) tools.push_back("openbox");
+    if (windowManager) {
+        tools.push_back("openbox");
+        tools.push_back("wmctrl");
+    }
     for (const std::string& tool : tools)
         if (!OnPath(tool)) return tool;
     return "";
