@@ -8,11 +8,13 @@ function(zrt_piece name)
   set_property(GLOBAL APPEND PROPERTY ZRT_PIECES zrt_${name})
 endfunction()
 
-# zomel_test(<name> <sources>... [LIBS <libs>...] [SERIAL]): a GoogleTest executable run by
-# CTest.  SERIAL tests run alone: they start X servers and programs whose start-up times a
-# loaded machine would stretch past their waits.
+# zomel_test(<name> <sources>... [LIBS <libs>...] [SERIAL] [DESKTOP]): a GoogleTest executable
+# run by CTest.  SERIAL tests run alone: they start X servers and programs whose start-up times a
+# loaded machine would stretch past their waits; they are labelled x-server, so that CI can run
+# them when no compile competes with them.  DESKTOP tests (label desktop) are those whose result
+# what a desktop has installed can change: print queues, fonts, locales, associations.
 function(zomel_test name)
-  cmake_parse_arguments(T "SERIAL" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL;DESKTOP" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -25,12 +27,25 @@ function(zomel_test name)
   endif()
   # A test that waits for a person (a dialog nobody answers) fails instead of hanging.
   set(serial "")
+  set(labels "")
   if(T_SERIAL)
     set(serial RUN_SERIAL TRUE)
+    list(APPEND labels x-server)
+  endif()
+  if(T_DESKTOP)
+    list(APPEND labels desktop)
+  endif()
+  if(labels)
+    # One label each: the discovery flattens its properties into one list.
+    list(LENGTH labels count)
+    if(count GREATER 1)
+      message(FATAL_ERROR "zomel_test(${name}): SERIAL and DESKTOP cannot both be given")
+    endif()
+    set(labels LABELS ${labels})
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${ZOMEL_BIN_DIR}
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-                       TIMEOUT ${ZOMEL_TEST_TIMEOUT} ${serial})
+                       TIMEOUT ${ZOMEL_TEST_TIMEOUT} ${serial} ${labels})
   # The discovery flattens its properties into one list, which would split an environment of
   # more than one variable: the sanitizers' options are added to the tests it found, after it
   # ran.

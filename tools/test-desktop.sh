@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Runs every test of build/ once more, without building, beside what a desktop has: a CUPS
-# server whose default queue is a cups-pdf printer, and the fonts an office suite brings
-# (tools/packages.txt lists them).  The server is one of our own: its settings, spool and
-# logs in a temporary folder, a socket there for the clients (CUPS_SERVER), and it ends with
-# the script.  Arguments go to ctest; ZOMEL_PACKAGES_READY=1 skips the package check.
+# Runs the tests of build/ whose result a desktop can change (label desktop: printing, fonts,
+# locales, associations) once more, without building, beside what a desktop has: a CUPS server
+# whose default queue is a cups-pdf printer, and the fonts an office suite brings
+# (tools/packages.txt lists them).  The server is one of our own: its settings, spool and logs
+# in a temporary folder, a socket there for the clients (CUPS_SERVER), and it ends with the
+# script.  Arguments go to ctest in place of -L desktop (--all: every test);
+# ZOMEL_PACKAGES_READY=1 skips the package check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -74,5 +76,10 @@ if command -v fc-match >/dev/null; then
   fc-match -f 'test-desktop: "courier new" prints in %{family[0]}\n' "courier new" || true
 fi
 
+if [ $# -eq 0 ]; then
+  set -- -L desktop
+elif [ "$1" = "--all" ]; then
+  shift
+fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
