@@ -15,6 +15,7 @@
 #include "tests/platform/os/TempHome.h"
 #include "tests/support/DiskFull.h"
 #include "tests/support/ErrorNumber.h"
+#include "tests/support/ScopedUmask.h"
 
 using namespace os;
 
@@ -237,41 +238,21 @@ TEST_F(Files, ASaveLeavesEveryFileOfThePersonBesideItWhole) {
     EXPECT_EQ(ReadAllBytes(root_ + "docs/Estimate.rtf"), "new");
 }
 
-namespace {
-
-class Umask {
-public:
-    explicit Umask(mode_t mask) : old_(::umask(mask)) {}
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-    ~Umask() { ::umask(old_); }
-
-private:
-    mode_t old_ = 0;
-};
-
-mode_t ModeOf(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 07777;
-}
-
-}  // namespace
-
 // A new file is made as every editor makes one, 0666 less the umask; a rewrite keeps the mode.
 TEST_F(Files, ANewFileFollowsTheUmask) {
     const std::string closed = root_ + "closed.rtf";
     const std::string open = root_ + "open.rtf";
     {
-        Umask mask(077);
+        ScopedUmask mask(077);
         ReplaceAllBytes(closed, "new");
     }
     {
-        Umask mask(002);
+        ScopedUmask mask(002);
         ReplaceAllBytes(open, "new");
         ReplaceAllBytes(closed, "again");
     }
-    EXPECT_EQ(ModeOf(closed), 0600u);
-    EXPECT_EQ(ModeOf(open), 0664u);
+    EXPECT_EQ(ScopedUmask::ModeOf(closed), 0600u);
+    EXPECT_EQ(ScopedUmask::ModeOf(open), 0664u);
 }
 
 // In a shared folder (sticky and writable by all) a link is followed only when it is this
