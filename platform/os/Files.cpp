@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -161,13 +162,21 @@ constexpr std::string_view kLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr size_t kRandomLetters = 6;
 
+// As much of the file's name as the temporary name has room for within the system's longest
+// name, so that a file with a long name can still be written.
+std::string_view StemOf(std::string_view name) {
+    constexpr size_t kLongestName = NAME_MAX;
+    return name.substr(0, kLongestName - 1 - kTemporaryMark.size() - kRandomLetters);
+}
+
 bool IsTemporaryOf(std::string_view entry, std::string_view name) {
-    if (entry.size() != 1 + name.size() + kTemporaryMark.size() + kRandomLetters ||
+    const std::string_view stem = StemOf(name);
+    if (entry.size() != 1 + stem.size() + kTemporaryMark.size() + kRandomLetters ||
         !entry.starts_with('.'))
         return false;
     entry.remove_prefix(1);
-    if (!entry.starts_with(name)) return false;
-    entry.remove_prefix(name.size());
+    if (!entry.starts_with(stem)) return false;
+    entry.remove_prefix(stem.size());
     if (!entry.starts_with(kTemporaryMark)) return false;
     entry.remove_prefix(kTemporaryMark.size());
     return std::all_of(entry.begin(), entry.end(),
@@ -177,7 +186,7 @@ bool IsTemporaryOf(std::string_view entry, std::string_view name) {
 std::string TemporaryNameOf(const std::string& name) {
     std::random_device source;
     std::uniform_int_distribution<size_t> pick(0, kLetters.size() - 1);
-    std::string temporary = "." + name + std::string(kTemporaryMark);
+    std::string temporary = "." + std::string(StemOf(name)) + std::string(kTemporaryMark);
     for (size_t i = 0; i < kRandomLetters; ++i)
         temporary += kLetters[pick(source)];
     return temporary;

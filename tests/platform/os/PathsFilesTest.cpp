@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,11 @@ TEST_F(Files, BytesRoundTripUnchanged) {
     EXPECT_EQ(ReadAllBytes(path), "x");
     ReplaceAllBytes(path, bytes);
     EXPECT_EQ(ReadIfPresent(path), bytes);
+    // A name as long as the system allows leaves no room for a temporary name beside it.
+    const std::string longest = root_ + std::string(NAME_MAX, 'n');
+    ReplaceAllBytes(longest, bytes);
+    ReplaceAllBytes(longest, "x");
+    EXPECT_EQ(ReadAllBytes(longest), "x");
     EXPECT_EQ(ErrorNumber([&] { ReplaceAllBytes(root_ + "no/data.bin", "x"); }),
               vb::err::kPathNotFound);
     EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::kPathFileAccess);
