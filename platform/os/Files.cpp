@@ -4,14 +4,16 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <string_view>
 #include <system_error>
 
@@ -184,11 +186,18 @@ bool IsTemporaryOf(std::string_view entry, std::string_view name) {
 }
 
 std::string TemporaryNameOf(const std::string& name) {
-    std::random_device source;
-    std::uniform_int_distribution<size_t> pick(0, kLetters.size() - 1);
+    unsigned char random[kRandomLetters] = {};
+    // Without the system's random source the clock tells the names apart well enough: a name
+    // taken is only tried again, never written into.
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        auto ticks =
+            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (unsigned char& byte : random)
+            byte = static_cast<unsigned char>(ticks >>= 5);
+    }
     std::string temporary = "." + std::string(StemOf(name)) + std::string(kTemporaryMark);
-    for (size_t i = 0; i < kRandomLetters; ++i)
-        temporary += kLetters[pick(source)];
+    for (unsigned char byte : random)
+        temporary += kLetters[byte % kLetters.size()];
     return temporary;
 }
 
