@@ -77,12 +77,6 @@ public:
         if (fd_ >= 0) ::close(fd_);
     }
     int Get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may give.
-    int Close() {
-        int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
 
 private:
     int fd_ = -1;
@@ -231,13 +225,13 @@ void RemoveLeftovers(int folder, const std::string& name) {
     ::closedir(entries);
 }
 
-// A new temporary file for `name` in `folder`, locked for as long as it is being written and
-// made as any new file is (0666 less the umask); -1 with errno when none can be made.
-int OpenTemporaryBeside(int folder, const std::string& name, std::string& temporary) {
+// A new temporary file for `name` in `folder` with `mode` less the umask, locked for as long
+// as it is being written; -1 with errno when none can be made.
+int OpenTemporaryBeside(int folder, const std::string& name, mode_t mode, std::string& temporary) {
     for (int tries = 0; tries < kMostNameTries; ++tries) {
         temporary = TemporaryNameOf(name);
         const int fd = ::openat(folder, temporary.c_str(),
-                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0 || ::flock(fd, LOCK_EX) != 0) return fd;
         // Another write may have taken it for a leftover before it was locked.
@@ -247,6 +241,27 @@ int OpenTemporaryBeside(int folder, const std::string& name, std::string& tempor
     }
     errno = EEXIST;
     return -1;
+}
+
+// Writes `bytes` to a temporary file in `folder` that then takes `name`; 0, else the errno
+// (and nothing of the temporary file is left).  A new file is made as every editor makes one,
+// 0666 less the umask.  A rewrite keeps the permission a person gave the file, and its
+// temporary file is this user's alone until it has them: whoever opened it before would keep
+// a way into the file.
+int WriteInPlaceOf(int folder, const std::string& name, const std::string& bytes) {
+    struct stat old {};
+    const bool rewrite = ::fstatat(folder, name.c_str(), &old, 0) == 0;
+    std::string temporary;
+    const Descriptor file(OpenTemporaryBeside(folder, name, rewrite ? 0600 : 0666, temporary));
+    if (file.Get() < 0) return errno;
+    int error = WriteAll(file.Get(), bytes);
+    if (error == 0 && rewrite && ::fchmod(file.Get(), old.st_mode & 07777) != 0) error = errno;
+    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+    // Renamed while still open and locked, so that no other write takes it for a leftover.
+    if (error == 0 && ::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0)
+        error = errno;
+    if (error != 0) ::unlinkat(folder, temporary.c_str(), 0);
+    return error;
 }
 
 }  // namespace
@@ -306,23 +321,7 @@ void ReplaceAllBytes(const std::string& path, const std::string& bytes) {
     const Descriptor folder(OpenFolder(ParentOf(target)));
     if (folder.Get() < 0) RaiseWriteFailure(errno, path);
     RemoveLeftovers(folder.Get(), name);
-    // A rewrite keeps the permission a person gave the file.
-    struct stat old {};
-    const bool rewrite = ::fstatat(folder.Get(), name.c_str(), &old, 0) == 0;
-    std::string temporary;
-    Descriptor file(OpenTemporaryBeside(folder.Get(), name, temporary));
-    if (file.Get() < 0) RaiseWriteFailure(errno, path);
-    int error = WriteAll(file.Get(), bytes);
-    if (error == 0 && rewrite && ::fchmod(file.Get(), old.st_mode & 07777) != 0) error = errno;
-    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
-    // Renamed while still open and locked, so that no other write takes it for a leftover.
-    if (error == 0 && ::renameat(folder.Get(), temporary.c_str(), folder.Get(), name.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlinkat(folder.Get(), temporary.c_str(), 0);
-        RaiseWriteFailure(error, path);
-    }
-    file.Close();
+    if (int error = WriteInPlaceOf(folder.Get(), name, bytes)) RaiseWriteFailure(error, path);
     // The new name itself reaches the disk with the folder.
     ::fsync(folder.Get());
 }
