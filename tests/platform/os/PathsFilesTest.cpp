@@ -1,10 +1,13 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -193,8 +196,24 @@ TEST_F(Files, ARewriteKeepsTheModeAndTheLinkAndClearsALeftover) {
     ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
     const std::string link = root_ + "Estimate.rtf";
     std::filesystem::create_symlink("docs/Estimate.rtf", link);
-    const std::string leftover = WriteFile("docs/.Estimate.rtf.zomel-tmp-a1B2c3", "killed");
     const std::string copy = WriteFile("docs/Estimate.rtf.backup", "a person's copy");
+    // A write killed half-way: the file size limit ends the process in the middle of it.
+    const pid_t killed = ::fork();
+    ASSERT_GE(killed, 0);
+    if (killed == 0) {
+        const rlimit none{0, 0}, small{64, 64};
+        ::setrlimit(RLIMIT_CORE, &none);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ReplaceAllBytes(target, std::string(4096, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "docs"),
+                            std::filesystem::directory_iterator()),
+              3);
     const std::string writing = WriteFile("docs/.Estimate.rtf.zomel-tmp-Zz9yX8", "going on");
     const int other = ::open(writing.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(other, LOCK_EX), 0);
@@ -205,9 +224,11 @@ TEST_F(Files, ARewriteKeepsTheModeAndTheLinkAndClearsALeftover) {
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(leftover));
     EXPECT_TRUE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::exists(writing));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "docs"),
+                            std::filesystem::directory_iterator()),
+              3);
     ::close(other);
 }
 
