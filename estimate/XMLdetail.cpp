@@ -164,6 +164,17 @@ std::string Utf16WithMark(const std::string& text) {
     return bytes;
 }
 
+// The message of an export that could not be written.  A failure that carries a cause of its
+// own (a link not followed, a loop of links) tells it; without a path there is no documents
+// folder, and its description names the folder and why.
+std::string WhyNotWritten(const std::string& path, const vb::VbError& failure) {
+    if (failure.Number() == vb::err::kDiskFull && !path.empty())
+        return "There is not enough disk space to write " + path;
+    if (path.empty() || failure.Description() != vb::ErrorText(failure.Number()) + ": " + path)
+        return failure.Description();
+    return "Make sure the file is not read only " + path;
+}
+
 }  // namespace
 
 std::string XMLdetail::HeaderPath() {
@@ -278,11 +289,7 @@ void XMLdetail::ExportClose() {
         os::ReplaceAllBytes(path, Utf16WithMark(document_));
     } catch (const vb::VbError& failure) {
         // Without a path there is no documents folder: its message names the folder and why.
-        forms::MsgBox(path.empty() ? failure.Description()
-                                   : (failure.Number() == vb::err::kDiskFull
-                                          ? "There is not enough disk space to write "
-                                          : "Make sure the file is not read only ") +
-                                         path);
+        forms::MsgBox(WhyNotWritten(path, failure));
         document_.clear();
         return;
     }

@@ -1,12 +1,17 @@
 #include "platform/os/Files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -20,6 +25,8 @@ namespace {
 
 // As many links as the system itself follows before it gives up.
 constexpr int kMostLinks = 40;
+// Names tried for a temporary file before giving up, as the C library's own.
+constexpr int kMostNameTries = 100;
 
 std::string ParentOf(const std::string& path) {
     std::string parent = std::filesystem::path(path).parent_path().string();
@@ -52,10 +59,12 @@ vb::Long NumberFor(int error, const std::string& path) {
 }
 
 // A file that could not be written is named in the description, so that a person knows
-// which one.
+// which one, and so is a cause the error number does not tell.
 [[noreturn]] void RaiseWriteFailure(int error, const std::string& path) {
     vb::Long number = NumberFor(error, path);
-    vb::Raise(number, vb::ErrorText(number) + ": " + path);
+    std::string description = vb::ErrorText(number) + ": " + path;
+    if (error == ELOOP) description += ": too many levels of links";
+    vb::Raise(number, description);
 }
 
 // Owns a file descriptor.
@@ -68,12 +77,6 @@ public:
         if (fd_ >= 0) ::close(fd_);
     }
     int Get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may give.
-    int Close() {
-        int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
 
 private:
     int fd_ = -1;
@@ -108,71 +111,157 @@ int WriteAll(int fd, const std::string& bytes) {
     return 0;
 }
 
+// Whether the system's protection of shared folders (protected_symlinks) lets this user
+// follow `link`: in a folder everyone may write that keeps each entry its owner's (the sticky
+// bit), only a link of this user or of the folder's owner, since another user's link there
+// could lead a write into any file of this user.
+bool MayFollow(const std::string& link, const struct stat& linkInfo) {
+    struct stat folder {};
+    if (::stat(ParentOf(link).c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folder.st_uid;
+}
+
 // A link is written through to the file it leads to, as text editors do, and stays a link.
-// 0 with the file's path in `target` (it need not exist yet), else the errno.
-int FinalTarget(const std::string& path, std::string& target) {
-    target = path;
+// The file's path (it need not exist yet); raises when a link may not be followed.
+std::string FinalTarget(const std::string& path) {
+    std::string target = path;
     for (int hops = 0; hops < kMostLinks; ++hops) {
         struct stat info {};
-        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+        if (!MayFollow(target, info))
+            vb::Raise(vb::err::kPermissionDenied,
+                      vb::ErrorText(vb::err::kPermissionDenied) + ": " + path +
+                          (target == path ? "" : " leads to " + target + ", which") +
+                          " is a link another user made in the shared folder " + ParentOf(target) +
+                          "; it was not followed and nothing was written");
         std::error_code error;
         const std::filesystem::path next = std::filesystem::read_symlink(target, error);
-        if (error) return error.value();
+        if (error) RaiseWriteFailure(error.value(), path);
         target = next.is_absolute() ? next.string()
                                     : (std::filesystem::path(ParentOf(target)) / next).string();
     }
-    return ELOOP;
+    RaiseWriteFailure(ELOOP, path);
 }
 
-// A rewrite keeps the permission a person gave the file; a new one is readable by all.
-mode_t ModeFor(const std::string& target) {
-    struct stat info {};
-    return ::stat(target.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
+// The folder for the *at calls; one that cannot be read is still one that can be written.
+int OpenFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != EACCES) return fd;
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
-// "<name>.XXXXXX" as mkostemp names a temporary file of `name`.  A suffix that is a lower-case
-// word ("Estimate.rtf.backup") is a person's name for a copy, not ours.
-bool IsTemporaryOf(const std::string& entry, const std::string& name) {
-    if (entry.size() != name.size() + 7 || !entry.starts_with(name + ".")) return false;
-    const std::string_view suffix = std::string_view(entry).substr(name.size() + 1);
-    const auto inAlphabet = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    };
-    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
-    return std::all_of(suffix.begin(), suffix.end(), inAlphabet) &&
-           !std::all_of(suffix.begin(), suffix.end(), lower);
+// The program's own temporary files carry a mark no person gives a file of theirs, and are
+// hidden: ".<name>.zomel-tmp-" and six letters or digits.  Only these are ever cleared.
+constexpr std::string_view kTemporaryMark = ".zomel-tmp-";
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr size_t kRandomLetters = 6;
+
+// As much of the file's name as the temporary name has room for within the system's longest
+// name, so that a file with a long name can still be written.
+std::string_view StemOf(std::string_view name) {
+    constexpr size_t kLongestName = NAME_MAX;
+    return name.substr(0, kLongestName - 1 - kTemporaryMark.size() - kRandomLetters);
+}
+
+bool IsTemporaryOf(std::string_view entry, std::string_view name) {
+    const std::string_view stem = StemOf(name);
+    if (entry.size() != 1 + stem.size() + kTemporaryMark.size() + kRandomLetters ||
+        !entry.starts_with('.'))
+        return false;
+    entry.remove_prefix(1);
+    if (!entry.starts_with(stem)) return false;
+    entry.remove_prefix(stem.size());
+    if (!entry.starts_with(kTemporaryMark)) return false;
+    entry.remove_prefix(kTemporaryMark.size());
+    return std::all_of(entry.begin(), entry.end(),
+                       [](char c) { return kLetters.find(c) != std::string_view::npos; });
+}
+
+std::string TemporaryNameOf(const std::string& name) {
+    unsigned char random[kRandomLetters] = {};
+    // Without the system's random source the clock tells the names apart well enough: a name
+    // taken is only tried again, never written into.
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        auto ticks =
+            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (unsigned char& byte : random)
+            byte = static_cast<unsigned char>(ticks >>= 5);
+    }
+    std::string temporary = "." + std::string(StemOf(name)) + std::string(kTemporaryMark);
+    for (unsigned char byte : random)
+        temporary += kLetters[byte % kLetters.size()];
+    return temporary;
+}
+
+// Clears `entry` in `folder` when it is a leftover of this user that no write holds locked.
+// What is unlinked is the very file that was opened and checked: a name that has passed to
+// another file meanwhile is left alone.
+void RemoveIfLeftover(int folder, const char* entry) {
+    const Descriptor file(::openat(folder, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        opened.st_uid != ::geteuid() || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
+        return;
+    struct stat named {};
+    if (::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+        ::unlinkat(folder, entry, 0);
 }
 
 // A write killed before its rename leaves its temporary file behind; the next write of the
 // same file removes it.  A write going on holds a lock on its own, which keeps it.
-void RemoveLeftovers(const std::string& target) {
-    const std::string name = std::filesystem::path(target).filename().string();
-    std::error_code error;
-    std::filesystem::directory_iterator entry(ParentOf(target), error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        if (!IsTemporaryOf(entry->path().filename().string(), name)) continue;
-        const std::string candidate = entry->path().string();
-        Descriptor file(::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat info {};
-        if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid())
-            continue;
-        if (::flock(file.Get(), LOCK_EX | LOCK_NB) == 0) ::unlink(candidate.c_str());
+void RemoveLeftovers(int folder, const std::string& name) {
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return;
+    DIR* entries = ::fdopendir(listing);
+    if (entries == nullptr) {
+        ::close(listing);
+        return;
     }
+    while (const dirent* entry = ::readdir(entries))
+        if (IsTemporaryOf(entry->d_name, name)) RemoveIfLeftover(folder, entry->d_name);
+    ::closedir(entries);
 }
 
-// A new temporary file beside `target`, locked for as long as it is being written; -1 with
-// errno when none can be made.
-int OpenTemporaryBeside(const std::string& target, std::string& temporary) {
-    for (;;) {
-        temporary = target + ".XXXXXX";
-        const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+// A new temporary file for `name` in `folder` with `mode` less the umask, locked for as long
+// as it is being written; -1 with errno when none can be made.
+int OpenTemporaryBeside(int folder, const std::string& name, mode_t mode, std::string& temporary) {
+    for (int tries = 0; tries < kMostNameTries; ++tries) {
+        temporary = TemporaryNameOf(name);
+        const int fd = ::openat(folder, temporary.c_str(),
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0 || ::flock(fd, LOCK_EX) != 0) return fd;
         // Another write may have taken it for a leftover before it was locked.
         struct stat info {};
         if (::fstat(fd, &info) != 0 || info.st_nlink > 0) return fd;
         ::close(fd);
     }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes `bytes` to a temporary file in `folder` that then takes `name`; 0, else the errno
+// (and nothing of the temporary file is left).  A new file is made as every editor makes one,
+// 0666 less the umask.  A rewrite keeps the permission a person gave the file, and its
+// temporary file is this user's alone until it has them: whoever opened it before would keep
+// a way into the file.
+int WriteInPlaceOf(int folder, const std::string& name, const std::string& bytes) {
+    struct stat old {};
+    const bool rewrite = ::fstatat(folder, name.c_str(), &old, 0) == 0;
+    std::string temporary;
+    const Descriptor file(OpenTemporaryBeside(folder, name, rewrite ? 0600 : 0666, temporary));
+    if (file.Get() < 0) return errno;
+    int error = WriteAll(file.Get(), bytes);
+    if (error == 0 && rewrite && ::fchmod(file.Get(), old.st_mode & 07777) != 0) error = errno;
+    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+    // Renamed while still open and locked, so that no other write takes it for a leftover.
+    if (error == 0 && ::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0)
+        error = errno;
+    if (error != 0) ::unlinkat(folder, temporary.c_str(), 0);
+    return error;
 }
 
 }  // namespace
@@ -225,25 +314,16 @@ std::optional<std::string> ReadIfPresent(const std::string& path) {
 }
 
 void ReplaceAllBytes(const std::string& path, const std::string& bytes) {
-    std::string target;
-    if (int error = FinalTarget(path, target)) RaiseWriteFailure(error, path);
-    RemoveLeftovers(target);
-    std::string temporary;
-    Descriptor file(OpenTemporaryBeside(target, temporary));
-    if (file.Get() < 0) RaiseWriteFailure(errno, path);
-    int error = WriteAll(file.Get(), bytes);
-    if (error == 0 && ::fchmod(file.Get(), ModeFor(target)) != 0) error = errno;
-    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
-    // Renamed while still open and locked, so that no other write takes it for a leftover.
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        RaiseWriteFailure(error, path);
-    }
-    file.Close();
+    const std::string target = FinalTarget(path);
+    const std::string name = std::filesystem::path(target).filename().string();
+    if (name.empty()) RaiseWriteFailure(EISDIR, path);
+    // One folder for the clean-up, the temporary file and the rename, whatever its path does.
+    const Descriptor folder(OpenFolder(ParentOf(target)));
+    if (folder.Get() < 0) RaiseWriteFailure(errno, path);
+    RemoveLeftovers(folder.Get(), name);
+    if (int error = WriteInPlaceOf(folder.Get(), name, bytes)) RaiseWriteFailure(error, path);
     // The new name itself reaches the disk with the folder.
-    Descriptor folder(::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0) ::fsync(folder.Get());
+    ::fsync(folder.Get());
 }
 
 void MakeFolders(const std::string& path) {

@@ -31,10 +31,12 @@ std::string ReadAllBytes(const std::string& path);
 std::optional<std::string> ReadIfPresent(const std::string& path);
 // Writes the file anew through a temporary file beside it, flushed to the disk before it
 // takes the file's name, so that a reader sees either the old or the new content, never a
-// part, and a full disk leaves the old file as it was.  The file keeps its permission bits; a
-// link is written through to its target and stays a link.  A temporary file of the same name
-// left by a killed write is removed.  A failure's description names the file; a full disk
-// raises 61.
+// part, and a full disk leaves the old file as it was.  A new file gets 0666 less the umask; a
+// rewrite keeps the file's permission bits.  A link is written through to its target and stays
+// a link, unless another user made it in a shared folder (sticky and writable by all), which
+// is refused (70) and nothing is written.  The program's own temporary files are hidden and
+// marked; one left by a killed write is removed, and no other file beside it is touched.  A
+// failure's description names the file; a full disk raises 61.
 void ReplaceAllBytes(const std::string& path, const std::string& bytes);
 
 // Creates a folder and any missing parents.  A failure's description names the folder and

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -12,6 +14,7 @@
 #include "tests/support/FakePrintQueue.h"
 #include "tests/support/PinnedFace.h"
 #include "tests/support/ProgramData.h"
+#include "tests/support/ScopedUmask.h"
 #include "tests/support/ScopedVariable.h"
 
 using readers::Collapsed;
@@ -409,6 +412,57 @@ TEST_F(EstimateDocumentTest, AHeadWithoutTheNamePlaceholderAsksNothing) {
     ASSERT_TRUE(readers::XmlWellFormed(path));  // the encoding named is the one written
     EXPECT_NE(readers::XmlQuery(path, "string(//DocDate)"), "2004-05-03");
     EXPECT_EQ(readers::XmlQuery(path, "string-length(//DocDate)"), "10");
+}
+
+// Saving the documents touches no other file of the person's: the copies beside them stay
+// whole, new documents are made as the umask says, and a link another user planted in a
+// shared program folder leads the writes nowhere, with the file and the reason said.
+TEST_F(EstimateDocumentTest, SavingTheDocumentsTouchesNoOtherFileOfThePerson) {
+    const std::vector<std::string> copies = {"Estimate.rtf.Backup", "Estimate.rtf.202612",
+                                             "Estimate.rtf.COPY01", "Export.xml.Final1"};
+    for (const std::string& copy : copies)
+        env.WriteFile("app/" + copy, "a copy of mine");
+    Type(0, "SLOW");
+    const auto printAndExport = [this] {
+        host.AnswerPrinterDialog(false);
+        host.AnswerInputBox(std::string("Main Street"));
+        PriceIt([](frmOrder& order) {
+            order.cmdPrint->Click();
+            order.KeyUp(88, forms::vbAltMask);
+        });
+    };
+    {
+        ScopedUmask mask(077);
+        printAndExport();
+    }
+    EXPECT_EQ(Prompts(), std::vector<std::string>{"Updated file " + app + "Export.xml"});
+    for (const std::string& copy : copies)
+        EXPECT_EQ(Read(copy), "a copy of mine") << copy;
+    EXPECT_EQ(ScopedUmask::ModeOf(app + "Estimate.rtf"), 0600u);
+    EXPECT_EQ(ScopedUmask::ModeOf(app + "Export.xml"), 0600u);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    ASSERT_EQ(::chmod(app.c_str(), 01777), 0);
+    const std::string notes = env.WriteFile("home/notes.txt", "my notes");
+    for (const char* document : {"Estimate.rtf", "Export.xml"}) {
+        const std::string planted = app + document;
+        std::filesystem::remove(planted);
+        ASSERT_EQ(::symlink(notes.c_str(), planted.c_str()), 0);
+        ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+    }
+    host.ClearMessages();
+    printAndExport();
+    const std::string why = " is a link another user made in the shared folder " +
+                            app.substr(0, app.size() - 1) +
+                            "; it was not followed and nothing was written";
+    ASSERT_EQ(Prompts().size(), 2u);
+    EXPECT_TRUE(Holds(Prompts()[0], "Price Estimate Save Error")) << Prompts()[0];
+    EXPECT_TRUE(Holds(Prompts()[0], "Permission denied: " + app + "Estimate.rtf" + why))
+        << Prompts()[0];
+    EXPECT_EQ(Prompts()[1], "Permission denied: " + app + "Export.xml" + why);
+    EXPECT_EQ(TestEnvironment::ReadFile(notes), "my notes");
+    EXPECT_TRUE(std::filesystem::is_symlink(app + "Estimate.rtf"));
+    EXPECT_TRUE(std::filesystem::is_symlink(app + "Export.xml"));
 }
 
 TEST(ExportTextTest, DescriptionsLoseOnlyTheirTrailingBlanksAndOneColon) {

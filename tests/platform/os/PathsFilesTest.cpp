@@ -1,9 +1,13 @@
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -15,6 +19,7 @@
 #include "tests/platform/os/TempHome.h"
 #include "tests/support/DiskFull.h"
 #include "tests/support/ErrorNumber.h"
+#include "tests/support/ScopedUmask.h"
 
 using namespace os;
 
@@ -157,6 +162,11 @@ TEST_F(Files, BytesRoundTripUnchanged) {
     EXPECT_EQ(ReadAllBytes(path), "x");
     ReplaceAllBytes(path, bytes);
     EXPECT_EQ(ReadIfPresent(path), bytes);
+    // A name as long as the system allows leaves no room for a temporary name beside it.
+    const std::string longest = root_ + std::string(NAME_MAX, 'n');
+    ReplaceAllBytes(longest, bytes);
+    ReplaceAllBytes(longest, "x");
+    EXPECT_EQ(ReadAllBytes(longest), "x");
     EXPECT_EQ(ErrorNumber([&] { ReplaceAllBytes(root_ + "no/data.bin", "x"); }),
               vb::err::kPathNotFound);
     EXPECT_EQ(ErrorNumber([&] { ReadAllBytes(root_); }), vb::err::kPathFileAccess);
@@ -186,9 +196,25 @@ TEST_F(Files, ARewriteKeepsTheModeAndTheLinkAndClearsALeftover) {
     ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
     const std::string link = root_ + "Estimate.rtf";
     std::filesystem::create_symlink("docs/Estimate.rtf", link);
-    const std::string leftover = WriteFile("docs/Estimate.rtf.a1B2c3", "part of a killed write");
     const std::string copy = WriteFile("docs/Estimate.rtf.backup", "a person's copy");
-    const std::string writing = WriteFile("docs/Estimate.rtf.Zz9yX8", "a write going on");
+    // A write killed half-way: the file size limit ends the process in the middle of it.
+    const pid_t killed = ::fork();
+    ASSERT_GE(killed, 0);
+    if (killed == 0) {
+        const rlimit none{0, 0}, small{64, 64};
+        ::setrlimit(RLIMIT_CORE, &none);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ReplaceAllBytes(target, std::string(4096, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "docs"),
+                            std::filesystem::directory_iterator()),
+              3);
+    const std::string writing = WriteFile("docs/.Estimate.rtf.zomel-tmp-Zz9yX8", "going on");
     const int other = ::open(writing.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(other, LOCK_EX), 0);
 
@@ -198,10 +224,119 @@ TEST_F(Files, ARewriteKeepsTheModeAndTheLinkAndClearsALeftover) {
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(leftover));
     EXPECT_TRUE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::exists(writing));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "docs"),
+                            std::filesystem::directory_iterator()),
+              3);
     ::close(other);
+}
+
+// Whatever a person calls the copies beside a document or the settings, a save leaves them
+// whole, beside the file itself and beside the target of a link to it; so does a link that
+// bears the program's own mark.
+TEST_F(Files, ASaveLeavesEveryFileOfThePersonBesideItWhole) {
+    const std::vector<std::string> suffixes = {".Backup", ".202612", ".COPY01", ".Final1",
+                                               ".backup", ".OLD123", ".Client", ".a1B2c3"};
+    WriteFile("docs/Estimate.rtf", "old");
+    std::filesystem::create_symlink("docs/Estimate.rtf", root_ + "Estimate.rtf");
+    const std::string victim = WriteFile("victim.txt", "precious");
+    std::filesystem::create_symlink(victim, root_ + "docs/.Estimate.rtf.zomel-tmp-AbCd12");
+    const std::string settings = ConfigFolder() + "settings.ini";
+    for (const std::string& suffix : suffixes) {
+        WriteFile("docs/Estimate.rtf" + suffix, "copy" + suffix);
+        WriteFile("Export.xml" + suffix, "copy" + suffix);
+        WriteFile("home/.config/zomelbuilder/settings.ini" + suffix, "copy" + suffix);
+    }
+
+    ReplaceAllBytes(root_ + "Estimate.rtf", "new");
+    ReplaceAllBytes(root_ + "Export.xml", "new");
+    SaveSetting("App", "Sec", "Key", "v");
+    SaveSetting("App", "Sec", "Key", "w");
+    for (const std::string& suffix : suffixes) {
+        for (const std::string& copy : {root_ + "docs/Estimate.rtf" + suffix,
+                                        root_ + "Export.xml" + suffix, settings + suffix}) {
+            ASSERT_TRUE(FileExists(copy)) << copy;
+            EXPECT_EQ(ReadAllBytes(copy), "copy" + suffix) << copy;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "docs/.Estimate.rtf.zomel-tmp-AbCd12"));
+    EXPECT_EQ(ReadAllBytes(victim), "precious");
+    EXPECT_EQ(ReadAllBytes(root_ + "docs/Estimate.rtf"), "new");
+}
+
+// A new file is made as every editor makes one, 0666 less the umask; a rewrite keeps the mode.
+TEST_F(Files, ANewFileFollowsTheUmask) {
+    const std::string closed = root_ + "closed.rtf";
+    const std::string open = root_ + "open.rtf";
+    {
+        ScopedUmask mask(077);
+        ReplaceAllBytes(closed, "new");
+    }
+    {
+        ScopedUmask mask(002);
+        ReplaceAllBytes(open, "new");
+        ReplaceAllBytes(closed, "again");
+    }
+    EXPECT_EQ(ScopedUmask::ModeOf(closed), 0600u);
+    EXPECT_EQ(ScopedUmask::ModeOf(open), 0664u);
+}
+
+// In a shared folder (sticky and writable by all) a link is followed only when it is this
+// user's or the folder owner's, as the system's protection of such folders does; another
+// user's link there makes the write fail with the file and the reason, and nothing changes.
+TEST_F(Files, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    const std::string shared = root_ + "shared/";
+    std::filesystem::create_directories(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string notes = WriteFile("home/notes.txt", "my notes");
+    const std::string draft = WriteFile("home/notes.txt.Draft1", "my draft");
+    const std::string planted = shared + "Estimate.rtf";
+    ASSERT_EQ(::symlink(notes.c_str(), planted.c_str()), 0);
+
+    // This user's own link there is written through.
+    ReplaceAllBytes(planted, "estimate");
+    EXPECT_EQ(ReadAllBytes(notes), "estimate");
+    WriteFile("home/notes.txt", "my notes");
+
+    // A link loop says so.
+    const std::string loop = root_ + "loop.rtf";
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+    const vb::ErrObject looped = RaisedError([&] { ReplaceAllBytes(loop, "x"); });
+    EXPECT_EQ(looped.Description, "Path/File access error: " + loop + ": too many levels of links");
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+    const vb::ErrObject refused = RaisedError([&] { ReplaceAllBytes(planted, "estimate"); });
+    EXPECT_EQ(refused.Number, vb::err::kPermissionDenied);
+    EXPECT_EQ(refused.Description, "Permission denied: " + planted +
+                                       " is a link another user made in the shared folder " +
+                                       root_ +
+                                       "shared; it was not followed and nothing was "
+                                       "written");
+    // Reached through a link of this user's own, the planted one is named as well.
+    const std::string mine = root_ + "mine.rtf";
+    ASSERT_EQ(::symlink(planted.c_str(), mine.c_str()), 0);
+    EXPECT_EQ(RaisedError([&] { ReplaceAllBytes(mine, "x"); }).Description,
+              "Permission denied: " + mine + " leads to " + planted +
+                  ", which is a link another user made in the shared folder " + root_ +
+                  "shared; it was not followed and nothing was written");
+    EXPECT_EQ(ReadAllBytes(notes), "my notes");
+    EXPECT_EQ(ReadAllBytes(draft), "my draft");
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    // The folder owner's link is followed, and so is any link in a folder without the sticky
+    // bit: whoever may write there could replace the file itself.
+    ASSERT_EQ(::chown(shared.c_str(), 65534, 65534), 0);
+    ReplaceAllBytes(planted, "by the folder's owner");
+    EXPECT_EQ(ReadAllBytes(notes), "by the folder's owner");
+    ASSERT_EQ(::chown(shared.c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
+    ReplaceAllBytes(planted, "not sticky");
+    EXPECT_EQ(ReadAllBytes(notes), "not sticky");
 }
 
 using Channel = TempHome;
