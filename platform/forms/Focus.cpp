@@ -43,6 +43,28 @@ bool OptionPassedOver(Form& form, const Control& control) {
     return false;
 }
 
+// Calls `visit` with each container of `control`, innermost first, while it returns true;
+// false when a call did.
+template <class Visit>
+bool ForEachContainer(Form& form, const Control& control, Visit visit) {
+    // Containers nest no deeper than the window has controls; a description naming itself
+    // as its own container ends there too.
+    const Control* inner = &control;
+    for (size_t depth = 0; depth < form.Controls().size(); ++depth) {
+        const Control* outer = form.ControlByContainerName(inner->Container());
+        if (!outer || outer == inner) return true;
+        if (!visit(*outer)) return false;
+        inner = outer;
+    }
+    return true;
+}
+
+// Whether the span from `start` of `size` (a point when 0) shares any of 0 to `extent`.
+bool Overlaps(double start, double size, double extent) {
+    if (size <= 0) return start >= 0 && start <= extent;
+    return start + size > 0 && start < extent;
+}
+
 }  // namespace
 
 bool MoveFocus(Form& form, Control& to) {
@@ -67,16 +89,22 @@ bool CanReceiveFocus(Form& form, const Control& control) {
 
 bool InSight(Form& form, const Control& control) {
     if (!form.IsLoaded() || !control.Visible() || !control.Enabled()) return false;
-    // Containers nest no deeper than the window has controls; a description naming itself
-    // as its own container ends there too.
-    const Control* inner = &control;
-    for (size_t depth = 0; depth < form.Controls().size(); ++depth) {
-        const Control* outer = form.ControlByContainerName(inner->Container());
-        if (!outer || outer == inner) return true;
-        if (!outer->Visible() || !outer->Enabled()) return false;
-        inner = outer;
-    }
-    return true;
+    return ForEachContainer(
+        form, control, [](const Control& outer) { return outer.Visible() && outer.Enabled(); });
+}
+
+bool InClientArea(Form& form, const Control& control) {
+    if (control.HasProperty("Align") && control.Get("Align").ToInteger() != 0) return true;
+    // A container's children are placed from its top-left corner.
+    double left = control.Left();
+    double top = control.Top();
+    ForEachContainer(form, control, [&](const Control& outer) {
+        left += outer.Left();
+        top += outer.Top();
+        return true;
+    });
+    return Overlaps(left, control.Width(), form.ScaleWidth()) &&
+           Overlaps(top, control.Height(), form.ScaleHeight());
 }
 
 Control* NextInTabOrder(Form& form, const Control* from, bool backwards) {
@@ -92,7 +120,8 @@ Control* NextInTabOrder(Form& form, const Control* from, bool backwards) {
     if (start != order.end()) std::rotate(order.begin(), start + 1, order.end());
     for (Control* control : order)
         if (control != from && control->Get("TabStop").ToBool() &&
-            CanReceiveFocus(form, *control) && !OptionPassedOver(form, *control))
+            CanReceiveFocus(form, *control) && !OptionPassedOver(form, *control) &&
+            InClientArea(form, *control))
             return control;
     return nullptr;
 }

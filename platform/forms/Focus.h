@@ -20,8 +20,15 @@ bool CanReceiveFocus(Form& form, const Control& control);
 // containers.
 bool InSight(Form& form, const Control& control);
 
+// Whether any of `control` lies inside the window's inner area, its place taken through all
+// its containers: a control moved wholly off the window (a pane put aside) is out of sight
+// though it is visible.  A control without size counts as the point where it is; one aligned
+// to an edge of the window is always inside.
+bool InClientArea(Form& form, const Control& control);
+
 // Where Tab (Shift+Tab: backwards) takes the focus from `from`: the next control by TabIndex,
-// then by description order, that has TabStop and can receive the focus, round the window;
+// then by description order, that has TabStop, can receive the focus and lies in the window's
+// inner area, round the window;
 // nullptr when none can.  From nullptr, the first (or last) one.  Of the option buttons of a
 // container only the one set is a stop, while one is.
 Control* NextInTabOrder(Form& form, const Control* from, bool backwards = false);

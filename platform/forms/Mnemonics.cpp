@@ -33,7 +33,7 @@ Control* LabelledByMnemonic(Form& form, vb::Integer keyCode) {
         const auto* captioned = dynamic_cast<const CaptionedControl*>(control.get());
         if (!captioned || !MarksWithCaption(*control) ||
             MnemonicOf(captioned->Caption()) != static_cast<char>(keyCode) ||
-            !InSight(form, *control))
+            !InSight(form, *control) || !InClientArea(form, *control))
             continue;
         return NextInTabOrder(form, control.get());
     }

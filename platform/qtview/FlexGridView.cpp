@@ -5,6 +5,7 @@
 
 #include "platform/forms/FlexGrid.h"
 #include "platform/qtview/Convert.h"
+#include "platform/qtview/CurrentOnFocus.h"
 
 namespace qtview {
 namespace {
@@ -34,6 +35,7 @@ FlexGridView::FlexGridView(forms::Control& control, FormWindow& window)
     // The grid shows; it has no selection of its own for a person to make.
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     SetWidget(grid);
+    ShowCurrentOnFocus(*grid, [this] { ShowCurrentCell(); });
 }
 
 void FlexGridView::Sync(std::string_view name) {
@@ -75,6 +77,15 @@ void FlexGridView::ShowCells() {
     }
     grid.setCurrentCell(-1, -1);
     grid.resizeRowsToContents();
+}
+
+void FlexGridView::ShowCurrentCell() {
+    auto& grid = static_cast<QTableWidget&>(*Widget());
+    const forms::FlexGrid& model = GridOf(Model());
+    const auto row = static_cast<int>(model.Row());
+    const auto col = static_cast<int>(model.Col());
+    if (row >= grid.rowCount() || col >= grid.columnCount()) return;
+    Quietly([&] { grid.setCurrentCell(row, col, QItemSelectionModel::NoUpdate); });
 }
 
 void FlexGridView::ShowColumnWidths() {

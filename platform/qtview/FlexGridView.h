@@ -6,7 +6,7 @@ namespace qtview {
 
 // A grid of Rows by Cols cells: each cell's text with its own alignment, bold and font size,
 // the fixed rows and columns shaded, the columns at the model's widths.  It follows the model
-// whenever redrawing is on.
+// whenever redrawing is on.  Taking the focus, it marks the model's current cell (Row, Col).
 class FlexGridView : public ViewBase {
 public:
     FlexGridView(forms::Control& control, FormWindow& window);
@@ -17,6 +17,7 @@ protected:
 private:
     void ShowCells();
     void ShowColumnWidths();
+    void ShowCurrentCell();
 };
 
 }  // namespace qtview

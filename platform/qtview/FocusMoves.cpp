@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QMetaObject>
 
+#include "platform/forms/Focus.h"
 #include "platform/forms/Form.h"
 #include "platform/qtview/FormWindow.h"
 #include "platform/qtview/ViewBase.h"
@@ -29,9 +30,10 @@ QWidget* ActiveWidgetBeside(const QWidget& widget) {
 
 bool FocusMoves::Filter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::FocusIn && !IsMouseButton(type)) return false;
+    if (type != QEvent::FocusIn && type != QEvent::Shortcut && !IsMouseButton(type)) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
+    if (type == QEvent::Shortcut) return OutOfWindow(*widget);
     if (type == QEvent::FocusIn) {
         FocusIn(*widget, static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
         return false;
@@ -57,6 +59,13 @@ void FocusMoves::GiveBack(QPointer<QWidget> refused) {
             if (keeper && keeper != refused) keeper->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
+}
+
+bool FocusMoves::OutOfWindow(const QWidget& widget) {
+    ViewBase* view = ViewBase::Of(&widget);
+    if (!view || view->Widget() != &widget) return false;
+    forms::Form& form = view->Window().Model();
+    return form.IsLoaded() && !forms::InClientArea(form, view->Model());
 }
 
 bool FocusMoves::SwallowsClick(QWidget& widget, QEvent::Type type) {

@@ -327,7 +327,8 @@ bool FormWindow::TakesKeys(const ViewBase* view) const {
     if (!view || !view->Widget()) return false;
     const QWidget& widget = *view->Widget();
     return widget.isVisibleTo(this) && widget.isEnabled() &&
-           (widget.focusPolicy() & Qt::TabFocus) && view->Model().Get("TabStop").ToBool();
+           (widget.focusPolicy() & Qt::TabFocus) && view->Model().Get("TabStop").ToBool() &&
+           forms::InClientArea(*form_, view->Model());
 }
 
 void FormWindow::RepaintNow() {

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 
+#include "platform/qtview/CurrentOnFocus.h"
 #include "platform/qtview/ListItems.h"
 
 namespace qtview {
@@ -22,6 +23,11 @@ ListBoxView::ListBoxView(forms::Control& control, FormWindow& window) : ViewBase
     SetWidget(list);
     QObject::connect(list, &QListWidget::currentRowChanged, [this](int row) {
         if (!Syncing() && row >= 0) ListOf(Model()).SetListIndex(static_cast<vb::Integer>(row));
+    });
+    // Without a choice the first entry carries the mark, still unchosen.
+    ShowCurrentOnFocus(*list, [this, list] {
+        if (list->count() > 0)
+            Quietly([&] { list->setCurrentRow(0, QItemSelectionModel::NoUpdate); });
     });
 }
 

@@ -4,7 +4,8 @@
 
 namespace qtview {
 
-// A list box; choosing an entry sets ListIndex, which raises Click.
+// A list box; choosing an entry sets ListIndex, which raises Click.  Taking the focus without a
+// choice, it marks its first entry without choosing it.
 class ListBoxView : public ViewBase {
 public:
     ListBoxView(forms::Control& control, FormWindow& window);

@@ -5,6 +5,7 @@
 
 #include "platform/forms/ListView.h"
 #include "platform/qtview/Convert.h"
+#include "platform/qtview/CurrentOnFocus.h"
 
 namespace qtview {
 namespace {
@@ -25,6 +26,11 @@ ListViewView::ListViewView(forms::Control& control, FormWindow& window)
     list->header()->setSortIndicatorShown(false);
     list->header()->setStretchLastSection(false);
     SetWidget(list);
+    // Its first row carries the mark, unselected.
+    ShowCurrentOnFocus(*list, [list] {
+        if (QTreeWidgetItem* first = list->topLevelItem(0))
+            list->setCurrentItem(first, 0, QItemSelectionModel::NoUpdate);
+    });
     QObject::connect(list->header(), &QHeaderView::sectionClicked, [this](int section) {
         if (!Syncing()) ListOf(Model()).ClickColumn(section + 1);
     });

@@ -5,6 +5,7 @@
 
 #include "platform/forms/TreeView.h"
 #include "platform/qtview/Convert.h"
+#include "platform/qtview/CurrentOnFocus.h"
 
 namespace qtview {
 namespace {
@@ -39,6 +40,11 @@ TreeViewView::TreeViewView(forms::Control& control, FormWindow& window)
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tree->installEventFilter(new OpensAtTop(tree));
     SetWidget(tree);
+    // A tree without a selected node selects its first one as it takes the focus, and the
+    // model's SelectedItem follows.
+    ShowCurrentOnFocus(*tree, [tree] {
+        if (QTreeWidgetItem* first = tree->topLevelItem(0)) tree->setCurrentItem(first);
+    });
     QObject::connect(tree, &QTreeWidget::itemChanged, [this](QTreeWidgetItem* item, int) {
         forms::Node* node = NodeOf(item);
         if (Syncing() || !node) return;

@@ -1,6 +1,8 @@
 #include <string>
+#include <vector>
 
 #include "modelspec/frmNumberPrompt.h"
+#include "platform/forms/Mnemonics.h"
 #include "tests/modelspec/ModelFixture.h"
 
 namespace {
@@ -8,6 +10,20 @@ namespace {
 class ModelWindowTest : public ModelTest {
 protected:
     void Menu(const std::string& name) { window().ControlAs<forms::Menu>(name).Click(); }
+    // The controls a person's Tab stops on, once round the window.
+    std::vector<std::string> TabRound() {
+        std::vector<std::string> stops;
+        for (size_t press = 0; press <= window().Controls().size(); ++press) {
+            host.PressTab(window());
+            const forms::Control* at = window().ActiveControl();
+            std::string name = !at               ? "(none)"
+                               : at->Index() < 0 ? at->Name()
+                                                 : at->Name() + std::to_string(at->Index());
+            if (!stops.empty() && name == stops.front()) break;
+            stops.push_back(name);
+        }
+        return stops;
+    }
 };
 
 }  // namespace
@@ -123,4 +139,25 @@ TEST_F(ModelWindowTest, F12ShowsTheWindowsNumber) {
     window().KeyUp(123, 0);
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].prompt, "Sign Model Interaction Editor #116");
+}
+
+// The pane put aside off the window holds no Tab stop, whichever pane is shown.
+TEST_F(ModelWindowTest, TabStopsOnlyOnWhatTheWindowShows) {
+    main().SSBars->ClickTool("id_ViewModels");
+    ASSERT_TRUE(window().Visible());
+    Menu("mnuBuild");
+    using Stops = std::vector<std::string>;
+    EXPECT_EQ(TabRound(),
+              (Stops{"optDMSAssembled", "optFull", "chkCE", "chkUL", "optZomel1", "optHigh",
+                     "optDegree30", "optAmber", "optLEDPerPixel4", "optHorizontal", "comboColumns",
+                     "comboRows", "cmdModelNum", "cmdCancel"}));
+    window().cmdModelNum->Click();
+    window().cmdSpecs->Click();
+    EXPECT_EQ(TabRound(), (Stops{"txtProdType", "txtSignType", "txtApproval", "txtDisplayType",
+                                 "txtDensity", "txtAngularity", "txtColor", "txtLeds", "txtColumns",
+                                 "txtRows", "txtOrient", "cmdBack", "cmdCancel"}));
+    // Nor does a label there lend its letter: Alt+R stays on this pane.
+    EXPECT_EQ(forms::LabelledByMnemonic(window(), 'R'), nullptr);
+    window().cmdBack->Click();
+    EXPECT_EQ(forms::LabelledByMnemonic(window(), 'R'), &*window().comboRows);
 }

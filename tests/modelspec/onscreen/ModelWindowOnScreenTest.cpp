@@ -131,3 +131,44 @@ TEST_F(ModelWindowOnScreen, ALabelsLetterReachesTheBoxItNames) {
     EXPECT_TRUE(columns->hasFocus());
     EXPECT_EQ(window.ActiveControl(), &*window.comboColumns);
 }
+
+// Tab round the window opened from View > Models stops only where a person sees the focus:
+// on the widget of the control the runtime moved it to, inside the window.
+TEST_F(ModelWindowOnScreen, TabStopsOnlyInsideTheWindow) {
+    zomel::MainForm->SSBars->ClickTool("id_ViewModels");
+    zomel::frmModelNum& window = forms::Instance<zomel::frmModelNum>();
+    window.ControlAs<forms::Menu>("mnuBuild").Click();
+    qtview::FormWindow& shown = *host.WindowOf(window);
+    shown.activateWindow();
+    QApplication::setActiveWindow(&shown);
+    QApplication::processEvents();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    const QRect inside = shown.rect();
+    EXPECT_TRUE(inside.contains(QApplication::focusWidget()->mapTo(&shown, QPoint(0, 0))));
+    QWidget* first = nullptr;
+    int stops = 0;
+    for (; stops <= static_cast<int>(window.Controls().size()); ++stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (focus == first) break;
+        if (!first) first = focus;
+        const forms::Control* active = window.ActiveControl();
+        ASSERT_NE(active, nullptr);
+        EXPECT_EQ(host.WidgetOf(*active), focus) << active->Name();
+        const QRect place(focus->mapTo(&shown, QPoint(0, 0)), focus->size());
+        EXPECT_TRUE(inside.intersects(place)) << active->Name();
+    }
+    // The choices' nine groups, two count lists and two buttons.
+    EXPECT_EQ(stops, 14);
+    // With the meaning shown, the choices' letters reach nothing: Alt+P leaves "DMS Package".
+    Click(*window.cmdModelNum);
+    Click(*window.cmdSpecs);
+    QApplication::processEvents();
+    QWidget* meaning = QApplication::focusWidget();
+    ASSERT_NE(meaning, nullptr);
+    QTest::keyClick(meaning, Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_FALSE(window.optDMSComponents->Value());
+    EXPECT_EQ(QApplication::focusWidget(), meaning);
+}

@@ -2,10 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/forms/BasicControls.h"
+#include "platform/forms/FlexGrid.h"
+#include "platform/forms/ListView.h"
+#include "platform/forms/TreeView.h"
 #include "tests/platform/forms/FocusWindow.h"
 #include "tests/platform/qtview/QtFixture.h"
 
@@ -84,4 +88,74 @@ TEST_F(FocusView, TheListOpensWithWhatDropDownPutInIt) {
     QApplication::processEvents();
     EXPECT_EQ(window.events, Events{"Validate cmdOk"});
     EXPECT_FALSE(combo.view()->isVisible());
+}
+
+namespace {
+
+// A button, then a grid, a list box, a list view and a tree, each filled.
+const char* const kItemViewsWindow = R"json({
+  "Name": "frmItemViews", "Caption": "Item views", "Width": 9000, "Height": 6000,
+  "Controls": [
+    { "Type": "CommandButton", "Name": "cmdStart", "Caption": "Start", "TabIndex": 0,
+      "Left": 120, "Top": 120, "Width": 1200, "Height": 375 },
+    { "Type": "MSFlexGrid", "Name": "fgGrid", "TabIndex": 1, "Rows": 3, "Cols": 2,
+      "FixedCols": 0, "Left": 120, "Top": 600, "Width": 4000, "Height": 2000 },
+    { "Type": "ListBox", "Name": "lstList", "TabIndex": 2, "List": ["first", "second"],
+      "Left": 4500, "Top": 600, "Width": 4000, "Height": 2000 },
+    { "Type": "ListView", "Name": "lvList", "TabIndex": 3,
+      "ColumnHeaders": [ { "Text": "Name", "Width": 2000 } ],
+      "Left": 120, "Top": 2800, "Width": 4000, "Height": 2000 },
+    { "Type": "TreeView", "Name": "tvTree", "TabIndex": 4,
+      "Left": 4500, "Top": 2800, "Width": 4000, "Height": 2000 }
+  ]
+})json";
+
+class ItemViewsWindow : public Form {
+public:
+    ItemViewsWindow() : Form("frmItemViews") {}
+};
+
+// Pixels of `view` that differ between two pictures of it, inside `area`.
+int ChangedPixels(const QImage& before, const QImage& after, const QRect& area) {
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (before.valid(x, y) && before.pixel(x, y) != after.pixel(x, y)) ++changed;
+    return changed;
+}
+
+}  // namespace
+
+// Tab into a grid, a list box, a list view and a tree: each marks its current cell or row at
+// once, where a person looks for the focus, without choosing anything in the list box.
+TEST(FocusMark, GridsListsAndTreesShowTheirCurrentRowAsTheyTakeTheFocus) {
+    QtFixture fx;
+    fx.Describe("frmItemViews", kItemViewsWindow);
+    auto& window = Instance<ItemViewsWindow>();
+    window.Load();
+    window.ControlAs<FlexGrid>("fgGrid").SetTextMatrix(1, 0, "cell");
+    auto& listView = window.ControlAs<ListView>("lvList");
+    listView.AddItem("a", "first row");
+    listView.AddItem("b", "second row");
+    auto& tree = window.ControlAs<TreeView>("tvTree");
+    tree.Add("", tvwLast, "A", "first node");
+    tree.Add("", tvwLast, "B", "second node");
+    fx.ShowActive(window);
+    ASSERT_TRUE(fx.host.WidgetOf(window.ControlNamed("cmdStart"))->hasFocus());
+
+    for (const char* name : {"fgGrid", "lstList", "lvList", "tvTree"}) {
+        auto& view = fx.WidgetOf<QAbstractItemView>(window.ControlNamed(name));
+        const QImage before = view.viewport()->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(view.hasFocus()) << name;
+        ASSERT_TRUE(view.currentIndex().isValid()) << name;
+        const QImage after = view.viewport()->grab().toImage();
+        EXPECT_GT(ChangedPixels(before, after, view.visualRect(view.currentIndex())), 0) << name;
+    }
+    // The grid marks the model's current cell; the list box chose nothing.
+    const auto& grid = fx.WidgetOf<QAbstractItemView>(window.ControlNamed("fgGrid"));
+    EXPECT_EQ(grid.currentIndex().row(), 1);
+    EXPECT_EQ(grid.currentIndex().column(), 1);
+    EXPECT_EQ(window.ControlAs<ListBox>("lstList").ListIndex(), -1);
+    EXPECT_EQ(tree.SelectedItem(), &tree.Item("A"));
 }
