@@ -29,9 +29,11 @@ std::vector<std::string> SizingFaces() {
 }
 
 std::string SurveyText(const gdi::FontRegistry::LedSurvey& survey) {
+    // The folder has a line of its own, so that a box too narrow for it cannot break it
+    // in the middle of a name.
     std::string text =
-        TextOr(kFontsMissingId, "Some LED block fonts are missing or damaged in the folder") + " " +
-        survey.folder + ":\r";
+        TextOr(kFontsMissingId, "Some LED block fonts are missing or damaged in the folder") +
+        ":\r" + survey.folder + "\r";
     const std::string missing = TextOr(kMissingId, "missing");
     for (const std::string& file : survey.missing)
         text += "\r" + file + " (" + missing + ")";

@@ -17,14 +17,20 @@ constexpr long kLastCode = 0x10FFFF;
 constexpr std::size_t kHeadBytes = 1024;
 
 // Why a font is refused.
+constexpr const char* kEmpty = "the file is empty";
 constexpr const char* kNoFamily = "it names no FAMILY_NAME";
 constexpr const char* kSecondBox = "a second FONTBOUNDINGBOX would change the cell size";
 constexpr const char* kBadBox = "its FONTBOUNDINGBOX is not a grid an LED font can have";
 constexpr const char* kBadAscent = "its FONT_ASCENT is out of range";
+constexpr const char* kBadCount = "its CHARS is not a count of characters";
+constexpr const char* kSecondCount = "a second CHARS contradicts the first";
 constexpr const char* kBadEncoding = "a character's ENCODING is out of range";
 constexpr const char* kBadGlyphBox = "a character's BBX is out of range";
 constexpr const char* kBadRow = "a character's BITMAP row is not hexadecimal";
 constexpr const char* kEarlyGlyph = "a character comes before the FONTBOUNDINGBOX or FONT_ASCENT";
+constexpr const char* kStrayBitmap = "a BITMAP stands outside any character";
+constexpr const char* kStrayEndChar = "an ENDCHAR has no STARTCHAR before it";
+constexpr const char* kNoEndFont = "it ends without ENDFONT: the file is cut off";
 constexpr const char* kTooLarge = "the file is larger than an LED font can be";
 constexpr const char* kUnreadable = "the file cannot be read";
 
@@ -99,10 +105,13 @@ std::optional<std::string> FamilyOf(const std::unique_ptr<BdfFont>& font) {
 
 }  // namespace
 
-// Reads a font line by line; the first fault ends the reading with its reason.
+// Reads a font line by line; the first fault ends the reading with its reason.  A font is
+// whole: every character closed by its ENDCHAR with as many BITMAP rows as its BBX is high,
+// as many characters as CHARS says, and ENDFONT last, so that a file cut off anywhere is
+// refused rather than drawn in part.
 class BdfReader {
 public:
-    explicit BdfReader(std::string_view text) : rest_(text) {}
+    explicit BdfReader(std::string_view text) : rest_(text), empty_(text.empty()) {}
 
     std::unique_ptr<BdfFont> Read(std::string* refusal) {
         ReadLines();
@@ -116,13 +125,13 @@ public:
         return headEnded_;
     }
 
-    const char* Fault() const { return fault_; }
+    const std::string& Fault() const { return fault_; }
     const std::string& Family() const { return font_->family_; }
 
+    // Call once every line is read.
     std::unique_ptr<BdfFont> Finish(std::string* refusal) {
-        if (!fault_ && font_->family_.empty()) fault_ = kNoFamily;
-        if (!fault_ && !boxSeen_) fault_ = kBadBox;
-        if (fault_) {
+        if (fault_.empty()) fault_ = WholeFontFault();
+        if (!fault_.empty()) {
             if (refusal) *refusal = fault_;
             return nullptr;
         }
@@ -142,8 +151,27 @@ private:
 
     void ReadLines() {
         std::string_view line;
-        while (!fault_ && !headEnded_ && NextLine(line))
+        while (fault_.empty() && !headEnded_ && !fontEnded_ && NextLine(line))
             ReadLine(line);
+    }
+
+    std::string WholeFontFault() const {
+        if (empty_) return kEmpty;
+        if (font_->family_.empty()) return kNoFamily;
+        if (!boxSeen_) return kBadBox;
+        if (inCharacter_) return "it ends inside " + Character() + ": the file is cut off";
+        if (!fontEnded_) return kNoEndFont;
+        if (count_ >= 0 && count_ != characters_)
+            return "CHARS says " + std::to_string(count_) + " characters but the file holds " +
+                   std::to_string(characters_);
+        return {};
+    }
+
+    // The character being read, for a reason: its place in the file and its code when known.
+    std::string Character() const {
+        std::string name = "character " + std::to_string(characters_);
+        if (encodingSeen_) name += " (ENCODING " + std::to_string(encoding_) + ")";
+        return name;
     }
 
     void ReadLine(std::string_view words) {
@@ -157,16 +185,27 @@ private:
             ReadCell(words);
         } else if (keyword == "FONT_ASCENT") {
             if (!ReadNumber(words, 0, kMaxReach, ascent_)) fault_ = kBadAscent;
+        } else if (keyword == "CHARS") {
+            ReadCount(words);
+        } else if (keyword == "STARTCHAR") {
+            StartCharacter();
         } else if (keyword == "ENCODING") {
-            if (!ReadNumber(words, -1, kLastCode, encoding_)) fault_ = kBadEncoding;
+            encodingSeen_ = ReadNumber(words, -1, kLastCode, encoding_);
+            if (!encodingSeen_) fault_ = kBadEncoding;
         } else if (keyword == "BBX") {
-            if (!ReadNumber(words, 0, kMaxReach, box_.width) ||
-                !ReadNumber(words, 0, kMaxReach, box_.height) ||
-                !ReadNumber(words, -kMaxReach, kMaxReach, box_.x) ||
-                !ReadNumber(words, -kMaxReach, kMaxReach, box_.y))
-                fault_ = kBadGlyphBox;
+            glyphBoxSeen_ = ReadNumber(words, 0, kMaxReach, box_.width) &&
+                            ReadNumber(words, 0, kMaxReach, box_.height) &&
+                            ReadNumber(words, -kMaxReach, kMaxReach, box_.x) &&
+                            ReadNumber(words, -kMaxReach, kMaxReach, box_.y);
+            if (!glyphBoxSeen_) fault_ = kBadGlyphBox;
         } else if (keyword == "BITMAP") {
             ReadGlyph();
+        } else if (keyword == "ENDCHAR") {
+            // The glyph's own ENDCHAR is taken with its rows.
+            fault_ = inCharacter_ ? Character() + " has no BITMAP" : kStrayEndChar;
+        } else if (keyword == "ENDFONT") {
+            if (inCharacter_) fault_ = Character() + " has no ENDCHAR";
+            fontEnded_ = true;
         }
     }
 
@@ -182,20 +221,64 @@ private:
             fault_ = kBadBox;
     }
 
-    void ReadGlyph() {
-        if (!boxSeen_ || ascent_ < 0) {
-            fault_ = kEarlyGlyph;
+    void ReadCount(std::string_view words) {
+        int count = 0;
+        if (!ReadNumber(words, 0, kLastCode + 1, count))
+            fault_ = kBadCount;
+        else if (count_ >= 0 && count != count_)
+            fault_ = kSecondCount;
+        else
+            count_ = count;
+    }
+
+    void StartCharacter() {
+        if (inCharacter_) {
+            fault_ = Character() + " has no ENDCHAR";
             return;
         }
+        inCharacter_ = true;
+        ++characters_;
+        encodingSeen_ = false;
+        glyphBoxSeen_ = false;
+        encoding_ = -1;
+        box_ = Box{};
+    }
+
+    // The reason the BITMAP of the character being read cannot be drawn, if any.
+    std::string GlyphFault() const {
+        if (!inCharacter_) return kStrayBitmap;
+        if (!boxSeen_ || ascent_ < 0) return kEarlyGlyph;
+        if (!encodingSeen_) return Character() + " has no ENCODING before its BITMAP";
+        if (!glyphBoxSeen_) return Character() + " has no BBX before its BITMAP";
+        return {};
+    }
+
+    // The BITMAP rows of a character and its ENDCHAR.
+    void ReadGlyph() {
+        fault_ = GlyphFault();
+        if (!fault_.empty()) return;
         BdfFont::Rows rows(static_cast<std::size_t>(font_->dotsHigh_), 0);
         bool clipped = false;
+        if (!ReadRows(rows, clipped) || !ReadEndChar()) return;
+        inCharacter_ = false;
+        if (clipped) ++font_->clipped_;
+        if (encoding_ >= 0) font_->glyphs_[static_cast<char32_t>(encoding_)] = std::move(rows);
+    }
+
+    // Puts the BBX's rows on the grid; false when they are not all there (a file that ends
+    // among them is refused by Finish).
+    bool ReadRows(BdfFont::Rows& rows, bool& clipped) {
         const int top = ascent_ - (box_.y + box_.height);
         std::string_view line;
-        for (int r = 0; r < box_.height && NextLine(line); ++r) {
+        for (int r = 0; r < box_.height; ++r) {
+            if (!NextLine(line)) return false;
             std::uint64_t bits = 0;
             if (!ParseHexRow(line, bits)) {
-                fault_ = kBadRow;
-                return;
+                fault_ = IsRowEnd(line)
+                             ? Character() + " has fewer BITMAP rows (" + std::to_string(r) +
+                                   ") than its BBX is high (" + std::to_string(box_.height) + ")"
+                             : kBadRow;
+                return false;
             }
             const int bitCount = static_cast<int>(line.size()) * 4;
             for (int i = 0; i < box_.width && i < bitCount; ++i) {
@@ -209,19 +292,44 @@ private:
                 rows[static_cast<std::size_t>(y)] |= std::uint32_t{1} << x;
             }
         }
-        if (clipped) ++font_->clipped_;
-        if (encoding_ >= 0) font_->glyphs_[static_cast<char32_t>(encoding_)] = std::move(rows);
-        encoding_ = -1;
-        box_ = Box{};
+        return true;
+    }
+
+    // The line after the rows closes the character.
+    bool ReadEndChar() {
+        std::string_view line;
+        if (!NextLine(line)) return false;
+        std::string_view words = line;
+        if (TakeWord(words) == "ENDCHAR") return true;
+        std::uint64_t bits = 0;
+        fault_ = ParseHexRow(line, bits)
+                     ? Character() + " has more BITMAP rows than its BBX is high (" +
+                           std::to_string(box_.height) + ")"
+                     : Character() + " has no ENDCHAR";
+        return false;
+    }
+
+    // A line that ends a glyph's rows where more were due.
+    static bool IsRowEnd(std::string_view line) {
+        const std::string_view keyword = TakeWord(line);
+        return keyword == "ENDCHAR" || keyword == "STARTCHAR" || keyword == "ENDFONT";
     }
 
     std::string_view rest_;
+    bool empty_ = false;
     std::unique_ptr<BdfFont> font_ = std::make_unique<BdfFont>();
-    const char* fault_ = nullptr;
+    std::string fault_;
     bool headOnly_ = false;
     bool headEnded_ = false;
+    bool fontEnded_ = false;
     bool boxSeen_ = false;
     int ascent_ = -1;
+    // CHARS, or -1 when the file gives none; the characters begun so far.
+    int count_ = -1;
+    int characters_ = 0;
+    bool inCharacter_ = false;
+    bool encodingSeen_ = false;
+    bool glyphBoxSeen_ = false;
     int encoding_ = -1;
     Box box_;
 };
@@ -244,7 +352,7 @@ std::optional<std::string> BdfFont::ReadFamily(const std::string& path, std::str
     if (!whole) head = head.substr(0, head.rfind('\n') + 1);
     BdfReader reader(head);
     const bool charactersFollow = reader.ReadHead();
-    if (reader.Fault() != nullptr) {
+    if (!reader.Fault().empty()) {
         if (refusal) *refusal = reader.Fault();
         return std::nullopt;
     }

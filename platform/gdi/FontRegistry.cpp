@@ -18,7 +18,8 @@ namespace {
 
 // A font without glyphs: every character is the hollow box.
 constexpr const char* kBoxFont =
-    "FAMILY_NAME \"boxes\"\nFONTBOUNDINGBOX 5 7 0 0\nFONT_ASCENT 7\nFONT_DESCENT 1\n";
+    "FAMILY_NAME \"boxes\"\nFONTBOUNDINGBOX 5 7 0 0\nFONT_ASCENT 7\nFONT_DESCENT 1\nCHARS 0\n"
+    "ENDFONT\n";
 
 std::string Key(std::string_view face) {
     return vb::LCase(face);

@@ -164,6 +164,22 @@ protected:
         DamagedInstall::TearDown();
         gdi::FontRegistry::Instance().SetFontsFolder("");
     }
+    // Starts with `text` in place of the 5x7 font: the one box names it damaged, and no other
+    // file at all.
+    std::string StartWithDamaged5x7(const std::string& text) {
+        env.WriteFile("app/fonts/veldo-5x7.bdf", text);
+        Main();
+        EXPECT_TRUE(MainForm->Visible());
+        if (host.Messages().size() != 1u) {
+            ADD_FAILURE() << host.Messages().size() << " boxes";
+            return {};
+        }
+        const std::string& box = host.Messages()[0].prompt;
+        EXPECT_TRUE(Contains(box, "\rveldo-5x7.bdf (damaged)\r")) << box;
+        EXPECT_FALSE(Contains(box, "veldo-4x5.bdf")) << box;
+        EXPECT_FALSE(Contains(box, "(missing)")) << box;
+        return box;
+    }
     size_t LoggedLinesNaming(const std::string& part) {
         size_t count = 0;
         for (const auto& line : LogLines(MainForm->LogPath))
@@ -178,7 +194,7 @@ TEST_F(MissingLedFonts, AMissingFolderIsOneBoxNamingTheFolderAndEveryFile) {
     ASSERT_TRUE(MainForm->Visible());
     ASSERT_EQ(host.Messages().size(), 1u);
     const std::string& box = host.Messages()[0].prompt;
-    EXPECT_TRUE(Contains(box, "in the folder " + app + "fonts:")) << box;
+    EXPECT_TRUE(Contains(box, "in the folder:\r" + app + "fonts\r\r")) << "on a line of its own";
     for (const char* file : {"veldo-4x5.bdf", "veldo-5x7.bdf", "veldo-8x12.bdf", "uk5x7.bdf"})
         EXPECT_TRUE(Contains(box, std::string(file) + " (missing)")) << box;
     EXPECT_TRUE(Contains(box, "reinstalled")) << box;
@@ -188,15 +204,18 @@ TEST_F(MissingLedFonts, AMissingFolderIsOneBoxNamingTheFolderAndEveryFile) {
 }
 
 TEST_F(MissingLedFonts, AnEmptyFontFileIsNamedDamagedAndTheOthersNotAtAll) {
-    env.WriteFile("app/fonts/veldo-5x7.bdf", "");
-    Main();
-    ASSERT_TRUE(MainForm->Visible());
-    ASSERT_EQ(host.Messages().size(), 1u);
-    const std::string& box = host.Messages()[0].prompt;
-    EXPECT_TRUE(Contains(box, "\rveldo-5x7.bdf (damaged)\r")) << box;
-    EXPECT_FALSE(Contains(box, "veldo-4x5.bdf")) << box;
-    EXPECT_FALSE(Contains(box, "(missing)")) << box;
+    StartWithDamaged5x7("");
     EXPECT_EQ(LoggedLinesNaming(app + "fonts/veldo-5x7.bdf is passed over"), 1u);
+}
+
+TEST_F(MissingLedFonts, AFontFileCutOffIsNamedDamagedAndTheLogSaysWhere) {
+    const std::string file = app + "fonts/veldo-5x7.bdf";
+    const std::string whole = TestEnvironment::ReadFile(file);
+    StartWithDamaged5x7(whole.substr(0, whole.size() / 2));
+    EXPECT_EQ(LoggedLinesNaming(file + " is passed over: it ends inside character"), 1u);
+    EXPECT_EQ(LoggedLinesNaming("the file is cut off"), 1u);
+    EXPECT_FALSE(gdi::FontRegistry::Instance().IsLedFace("VELDO 5x7"))
+        << "its lines are drawn in the fallback face, as for a missing file";
 }
 
 }  // namespace

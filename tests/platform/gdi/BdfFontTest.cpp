@@ -90,6 +90,67 @@ TEST(BdfFont, RefusesGlyphsBeforeTheirGridAndRowsThatAreNotHex) {
     EXPECT_NE(Refusal(row).find("BITMAP"), std::string::npos);
 }
 
+std::string Shipped5x7() {
+    std::ifstream file(FontRegistry::Instance().FontsFolder() + "/veldo-5x7.bdf");
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A file cut off anywhere, or whose parts disagree, would draw the characters it lost as
+// hollow boxes: it is refused, and the reason says where it breaks.
+TEST(BdfFont, RefusesAFileCutOffOrAtOddsWithItself) {
+    const std::string whole = Shipped5x7();
+    ASSERT_NE(BdfFont::Parse(whole), nullptr);
+    const std::string half = whole.substr(0, whole.size() / 2);
+    EXPECT_NE(Refusal(half).find("cut off"), std::string::npos) << "inside a character";
+    const std::string lastGlyph = whole.substr(0, whole.rfind("ENDCHAR\n") + 8);
+    EXPECT_NE(Refusal(lastGlyph).find("without ENDFONT"), std::string::npos);
+    const std::string noLastLine = whole.substr(0, whole.rfind("ENDCHAR\n"));
+    EXPECT_NE(Refusal(noLastLine).find("ends inside character 163 (ENCODING"), std::string::npos);
+    EXPECT_EQ(Refusal(""), "the file is empty");
+
+    std::string counted = Font("4 5");
+    counted.replace(counted.find("STARTCHAR"), 0, "CHARS 1\n");
+    ASSERT_NE(BdfFont::Parse(counted), nullptr) << "CHARS as the file holds";
+    std::string fewer = counted;
+    fewer.replace(fewer.find("CHARS 1"), 7, "CHARS 163");
+    EXPECT_EQ(Refusal(fewer), "CHARS says 163 characters but the file holds 1");
+    std::string more =
+        Font("4 5", "4 1 0 4", "STARTCHAR B\nENCODING 66\nBBX 4 1 0 4\nBITMAP\n80\nENDCHAR\n");
+    more.replace(more.find("STARTCHAR"), 0, "CHARS 1\n");
+    EXPECT_NE(Refusal(more).find("CHARS says 1 "), std::string::npos);
+
+    std::string noEndChar =
+        Font("4 5", "4 1 0 4", "STARTCHAR B\nENCODING 66\nBBX 4 1 0 4\nBITMAP\n80\nENDCHAR\n");
+    noEndChar.erase(noEndChar.find("ENDCHAR\n"), 8);
+    EXPECT_NE(Refusal(noEndChar).find("character 1 (ENCODING 65) has no ENDCHAR"),
+              std::string::npos);
+    std::string endsUnclosed = Font("4 5");
+    endsUnclosed.erase(endsUnclosed.find("ENDCHAR\n"), 8);
+    EXPECT_NE(Refusal(endsUnclosed).find("no ENDCHAR"), std::string::npos);
+    std::string nextUnclosed = Font("4 5", "4 2 0 3");
+    nextUnclosed.replace(nextUnclosed.find("F0\nENDCHAR\n"), 11, "F0\nSTARTCHAR B\n");
+    EXPECT_EQ(Refusal(nextUnclosed),
+              "character 1 (ENCODING 65) has fewer BITMAP rows (1) than its BBX is high (2)");
+    std::string shortRows = Font("4 5", "4 3 0 2");
+    EXPECT_EQ(Refusal(shortRows),
+              "character 1 (ENCODING 65) has fewer BITMAP rows (1) than its BBX is high (3)");
+
+    std::string longRows = Font("4 5");
+    longRows.replace(longRows.find("F0\n"), 3, "F0\n90\n");
+    EXPECT_EQ(Refusal(longRows),
+              "character 1 (ENCODING 65) has more BITMAP rows than its BBX is high (1)");
+
+    std::string noBox = Font("4 5");
+    noBox.erase(noBox.find("BBX 4 1 0 4\n"), 12);
+    EXPECT_NE(Refusal(noBox).find("no BBX"), std::string::npos);
+    std::string noEncoding = Font("4 5");
+    noEncoding.erase(noEncoding.find("ENCODING 65\n"), 12);
+    EXPECT_NE(Refusal(noEncoding).find("no ENCODING"), std::string::npos);
+    std::string strayBitmap = Font("4 5");
+    strayBitmap.erase(strayBitmap.find("STARTCHAR A\n"), 12);
+    EXPECT_NE(Refusal(strayBitmap).find("outside any character"), std::string::npos);
+}
+
 // A damaged font in the fonts folder is passed over with a logged error, once, when its face
 // is first asked for; its face is then drawn with the fallback, and the good fonts beside it
 // stay.
