@@ -14,6 +14,8 @@
 
 namespace zomel {
 
+struct HeadLine;  // a line of the printed page head
+
 // The price estimate window: the itemised price list of the sign with its chosen options.
 // Its run-long values exist before the window is first loaded: the options tree and the solar
 // window write these before and between estimates; those the catalogue loader writes at
@@ -80,6 +82,7 @@ private:
     bool FitsOnPage(const std::string& text) const;
     void PrintLineOfPage(const std::string& text);
     void PrintPriceLine(const std::string& text);
+    void PrintHeadLine(const HeadLine& line);
     void PrintHeading();
     void CopyToClipboard();
     void ExportXml();

@@ -18,21 +18,53 @@
 // tokens filled in and a line for each grid row at its end; the printed page has a head of
 // its own and the same lines.
 namespace zomel {
+
+// The price lines print at the size of the page head's text.
+constexpr double kLinePoints = 12;
+
+// A line of the printed page head.
+struct HeadLine {
+    std::string text;
+    double points = kLinePoints;
+    bool bold = false;
+};
+
 namespace {
 
 constexpr const char* kDocumentName = "ZOMELBuilder Estimate";
 constexpr vb::Integer kMostReplacements = 25;
-// The printed page: a half-inch margin all round; above and below it narrows, to a quarter
-// inch at least, where the face's lines are too tall for the head and 33 price lines.  The
-// line after which a long estimate breaks.
+// The printed page: a half-inch margin all round; above and below it narrows, to a fifth of
+// an inch at least (wider than a printer's own unprinted edge), where the face's lines are too
+// tall for the head and 33 price lines, as on the shorter landscape page of A4.  The line
+// after which a long estimate breaks.
 constexpr vb::Single kPrintMargin = 720;
-constexpr vb::Single kLeastMargin = 360;
+constexpr vb::Single kLeastMargin = 288;
 constexpr vb::Long kBreakAfterRow = 33;
-// The head's lines at the price lines' size: the date line, three lines of text, the heading.
-constexpr int kHeadLines = 5;
-constexpr vb::Long kRowsForABreak = 34;
-// The price lines print at the page head's size.
-constexpr double kLinePoints = 12;
+// The most grid rows that print on one page: the header row and the lines up to the break.
+constexpr vb::Long kGridRowsOfOnePage = kBreakAfterRow + 1;
+constexpr double kTitlePoints = 24;
+
+const HeadLine& Heading() {
+    static const HeadLine heading{kEstimateHeading, kLinePoints, true};
+    return heading;
+}
+
+// The page head, top to bottom, the column heading last: what the margin is fitted to is
+// what prints.
+std::vector<HeadLine> PageHead(const Sign& sign, const std::string& orientation) {
+    return {
+        {"Estimated Retail Pricing Information - " + vb::NowText()},
+        {"SIGN ESTIMATE", kTitlePoints},
+        {"The following is the estimated retail price of the components needed for your sign "
+         "configuration. "},
+        {"Mounting and installation are not included in this estimate. Contact your local "
+         "representative or "},
+        {"VELDO, Inc. for more information. This estimate is for " +
+         std::to_string(sign.XZomelCount()) + " columns and " + std::to_string(sign.YZomelCount()) +
+         " rows of " + orientation + " ZOMELS."},
+        Heading(),
+    };
+}
 
 void SetPrintFont(double points, bool bold, bool underline) {
     forms::PrinterObject& printer = forms::Printer();
@@ -43,18 +75,21 @@ void SetPrintFont(double points, bool bold, bool underline) {
     printer.SetFont(font);
 }
 
-vb::Single LineHeight(double points, bool bold) {
-    SetPrintFont(points, bold, false);
-    return forms::Printer().TextHeight("X");
+vb::Single LineHeight(const HeadLine& line) {
+    SetPrintFont(line.points, line.bold, false);
+    return forms::Printer().TextHeight(line.text);
 }
 
 // What the face's lines measure decides the margin above and below, not what 12 points
 // would be in a face of other proportions.
-vb::Single FittedMargin() {
+vb::Single FittedMargin(const std::vector<HeadLine>& head) {
     forms::PrinterObject& printer = forms::Printer();
     const gdi::Font kept = printer.Font();
-    const vb::Single line = std::max(LineHeight(kLinePoints, false), LineHeight(kLinePoints, true));
-    const vb::Single needed = LineHeight(24, false) + line * (kHeadLines + kBreakAfterRow);
+    const vb::Single priceLine =
+        std::max(LineHeight({"X", kLinePoints, false}), LineHeight({"X", kLinePoints, true}));
+    vb::Single needed = priceLine * kBreakAfterRow;
+    for (const HeadLine& line : head)
+        needed += LineHeight(line);
     printer.SetFont(kept);
     // A twip to spare, so that the sum of the lines never overshoots by a rounding.
     const vb::Single spare = std::floor((printer.Height() - needed) / 2) - 1;
@@ -115,30 +150,21 @@ void frmOrder::PrintPriceLine(const std::string& text) {
     PrintLineOfPage(text);
 }
 
-void frmOrder::PrintHeading() {
-    SetPrintFont(kLinePoints, true, false);
-    PrintLineOfPage(kEstimateHeading);
+void frmOrder::PrintHeadLine(const HeadLine& line) {
+    SetPrintFont(line.points, line.bold, false);
+    PrintLineOfPage(line.text);
     SetPrintFont(kLinePoints, false, false);
 }
 
+void frmOrder::PrintHeading() {
+    PrintHeadLine(Heading());
+}
+
 void frmOrder::PrintPageHead(const std::string& orientation) {
-    const Sign& sign = *gSign;
-    printMargin_ = FittedMargin();
-    SetPrintFont(12, false, false);
-    PrintLineOfPage("Estimated Retail Pricing Information - " + vb::NowText());
-    SetPrintFont(24, false, false);
-    PrintLineOfPage("SIGN ESTIMATE");
-    SetPrintFont(12, false, false);
-    PrintLineOfPage(
-        "The following is the estimated retail price of the components needed for your sign "
-        "configuration. ");
-    PrintLineOfPage(
-        "Mounting and installation are not included in this estimate. Contact your local "
-        "representative or ");
-    PrintLineOfPage("VELDO, Inc. for more information. This estimate is for " +
-                    std::to_string(sign.XZomelCount()) + " columns and " +
-                    std::to_string(sign.YZomelCount()) + " rows of " + orientation + " ZOMELS.");
-    PrintHeading();
+    const std::vector<HeadLine> head = PageHead(*gSign, orientation);
+    printMargin_ = FittedMargin(head);
+    for (const HeadLine& line : head)
+        PrintHeadLine(line);
 }
 
 void frmOrder::PrintEstimate(bool Printing) {
@@ -175,7 +201,7 @@ void frmOrder::PrintEstimate(bool Printing) {
             SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
                          kind == EstimateRowKind::LastItem);
             PrintPriceLine(EstimatePrintLine(line, kind));
-            if (rows > kRowsForABreak && r == kBreakAfterRow) {
+            if (rows > kGridRowsOfOnePage && r == kBreakAfterRow) {
                 forms::Printer().NewPage();
                 PrintHeading();
             }

@@ -69,6 +69,13 @@ ini)
     cp "$bad"/ini/* "$out/"
     seed "$(printf '; diagnostics\r\n[ZomelBuilder]\r\nDebugLevel=12\r\nLogFile="/tmp/ZB.log"\r\n')"
     ;;
+paper)
+    cp "$bad"/paper/* "$out/" 2>/dev/null || true
+    seed "$(printf 'ColorModel/Color Mode: *Gray RGB\nPageSize/Media Size: Letter *A4 Legal\nPageRegion/PageRegion: *Letter A4\n')"
+    seed "$(printf 'PageSize/Page Size: *iso_a4_210x297mm na_letter_8.5x11in\r\n')"
+    seed "$(printf '# the paper of this desktop\n\n  a4\n')"
+    for name in letter A4.Fullbleed na_legal_8.5x14in iso_a5_148x210mm executive tabloid; do seed "$name"; done
+    ;;
 photo_list) cp "$res/gifs_jpegs/pic.txt" "$bad"/gallery/* "$out/" ;;
 rtf_document) cp "$res"/*.hms "$res/Header.inc" "$bad"/rtf/* "$out/" ;;
 templates) cp "$res"/*.hms "$bad"/rtf/* "$out/" ;;

@@ -20,6 +20,13 @@ public:
         return end == std::string::npos ? name : name.substr(0, end);
     }
 
+    // "-p" only names the queue; "-d" would make it the person's default as well.
+    std::string DefaultPaper(const std::string& destination) override {
+        auto result = os::RunProgram({"lpoptions", "-p", destination, "-l"});
+        if (!result || result->exitCode != 0) return {};
+        return DefaultPageSize(result->output);
+    }
+
     bool Submit(const std::string& pdfPath, const std::string& destination,
                 const std::string& title, int copies) override {
         auto result = os::RunProgram(
@@ -31,6 +38,21 @@ public:
 PrintQueue* installed = nullptr;
 
 }  // namespace
+
+std::string DefaultPageSize(std::string_view listing) {
+    while (!listing.empty()) {
+        const size_t end = listing.find('\n');
+        std::string_view line = listing.substr(0, end);
+        listing = end == std::string_view::npos ? std::string_view() : listing.substr(end + 1);
+        if (!line.starts_with("PageSize/") && !line.starts_with("PageSize:")) continue;
+        const size_t colon = line.find(':');
+        const size_t star = line.find('*', colon);
+        if (star == std::string_view::npos) return {};
+        std::string_view rest = line.substr(star + 1);
+        return std::string(rest.substr(0, rest.find_first_of(" \t\r")));
+    }
+    return {};
+}
 
 PrintQueue& CurrentPrintQueue() {
     static CupsQueue system;

@@ -1,6 +1,10 @@
 #include "platform/printer/Printer.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 
@@ -13,14 +17,12 @@
 #include "platform/printer/PdfWriter.h"
 #include "platform/printer/PrintQueue.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Now.h"
 #include "platform/vb/Strings.h"
 
 namespace forms {
 namespace {
 
-// US letter, 8.5 by 11 inches.
-constexpr double kPaperWidthInches = 8.5;
-constexpr double kPaperHeightInches = 11.0;
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kPointsPerInch = 72.0;
 constexpr double kTwipsPerPixel = kTwipsPerInch / PrinterObject::kDpi;
@@ -34,14 +36,47 @@ std::string FreeSaveName() {
     }
 }
 
+// Where the printout of a failed save is kept: in the temporary folder, under a name that
+// the clean-up of spooled files at the next start leaves alone.  Its path, or the spooled
+// file's own where it could not be renamed.
+std::string KeepUnsaved(const std::string& pdfPath) {
+    const std::string stem =
+        os::TempFolder() + "Unsaved printout " + vb::NowText("%Y-%m-%d %H.%M.%S");
+    for (int n = 1; n < 1000; ++n) {
+        std::string path = stem + (n == 1 ? "" : " (" + std::to_string(n) + ")") + ".pdf";
+        // Never over an earlier one kept in the same second.
+        if (::renameat2(AT_FDCWD, pdfPath.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+            return path;
+        if (errno != EEXIST) break;
+    }
+    return pdfPath;
+}
+
 }  // namespace
 
+// The queue the document goes to decides, as the dialog chose it or by default; a document
+// saved to a file takes the desktop's.
+const Paper& PrinterObject::DocumentPaper() const {
+    if (paper_) return *paper_;
+    PrintQueue& queue = CurrentPrintQueue();
+    const std::string destination = chosen_ ? chosen_->queue : queue.DefaultDestination();
+    std::optional<Paper> paper;
+    if (!destination.empty()) paper = PaperNamed(queue.DefaultPaper(destination));
+    if (!paper) paper = DesktopPaper();
+    paper_ = paper.value_or(kLetterPaper);
+    return *paper_;
+}
+
+Paper PrinterObject::PageSize() const {
+    return orientation_ == kLandscape ? DocumentPaper().Turned() : DocumentPaper();
+}
+
 double PrinterObject::WidthInches() const {
-    return orientation_ == kLandscape ? kPaperHeightInches : kPaperWidthInches;
+    return PageSize().widthPoints / kPointsPerInch;
 }
 
 double PrinterObject::HeightInches() const {
-    return orientation_ == kLandscape ? kPaperWidthInches : kPaperHeightInches;
+    return PageSize().heightPoints / kPointsPerInch;
 }
 
 void PrinterObject::SetOrientation(vb::Integer orientation) {
@@ -194,8 +229,8 @@ PrintOutcome PrinterObject::EndDoc() {
     if (pages_.empty()) return {};
     // A name of its own, made with the file, so that nobody can lay a file in its way.
     std::string pdf = os::NewTempFile("zomel-print-");
-    bool written = WritePdf(pdf, pages_, texts_, WidthInches() * kPointsPerInch,
-                            HeightInches() * kPointsPerInch);
+    const Paper page = PageSize();
+    bool written = WritePdf(pdf, pages_, texts_, page.widthPoints, page.heightPoints);
     KillDoc();
     if (!written) {
         std::error_code ignored;
@@ -212,6 +247,7 @@ bool PrinterObject::ShowPrinterDialog(const std::string& documentName) {
     if (!CurrentHost().ShowPrinterDialog(documentName, choice)) return false;
     choice.copies = std::max(choice.copies, 1);
     chosen_ = choice;
+    if (pages_.empty()) paper_.reset();
     documentName_ = documentName;
     return true;
 }
@@ -221,57 +257,55 @@ PrintOutcome PrinterObject::Send(const std::string& pdfPath) {
     PrinterChoice choice = chosen_.value_or(PrinterChoice{queue.DefaultDestination(), {}, 1});
     const std::string title = chosen_ ? documentName_ : App().Title;
     chosen_.reset();
-    if (!choice.queue.empty()) {
-        if (queue.Submit(pdfPath, choice.queue, title, choice.copies)) {
-            std::error_code ignored;
-            std::filesystem::remove(pdfPath, ignored);
-            return {PrintOutcome::Kind::Queued, choice.queue};
-        }
-        return Save(pdfPath, FreeSaveName(),
-                    "The printer " + choice.queue + " did not take the printout, so it");
-    }
-    const std::string spare = FreeSaveName();
-    if (choice.file.empty() || choice.file == spare)
-        return Save(pdfPath, spare, "No printer is set up on this computer, so the printout");
-    return Save(pdfPath, choice.file, "The printout");
-}
-
-// Moves the finished document to `path` (an older file there is replaced only by the whole
-// new one) and tells the person where it is.
-PrintOutcome PrinterObject::Save(const std::string& pdfPath, std::string path,
-                                 const std::string& why) {
-    std::error_code moved;
-    std::filesystem::rename(pdfPath, path, moved);
-    if (moved) {
-        // Another file system: copied whole, then the temporary file goes.
-        std::optional<std::string> bytes = os::ReadIfPresent(pdfPath);
+    if (!choice.queue.empty() && queue.Submit(pdfPath, choice.queue, title, choice.copies)) {
         std::error_code ignored;
         std::filesystem::remove(pdfPath, ignored);
-        if (!bytes)
-            vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + path +
-                                                    ": its temporary file " + pdfPath +
-                                                    " could not be read");
-        try {
-            os::ReplaceAllBytes(path, *bytes);
-        } catch (const vb::VbError& failure) {
-            vb::Raise(vb::err::kPathFileAccess,
-                      "The printout could not be saved to " + path + ": " + failure.Description());
-        }
-    } else {
-        // The temporary file was for us alone; the saved one is the person's, as any other.
-        std::error_code ignored;
-        std::filesystem::permissions(
-            path,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read | std::filesystem::perms::others_read,
-            ignored);
+        return {PrintOutcome::Kind::Queued, choice.queue};
     }
+    try {
+        return Save(pdfPath, choice.queue.empty() ? choice.file : std::string(), choice.queue);
+    } catch (const vb::VbError& failure) {
+        if (!os::FileExists(pdfPath)) throw;
+        std::string why = failure.Description();
+        if (why.ends_with('.')) why.pop_back();
+        vb::Raise(vb::err::kPathFileAccess,
+                  why + ". The printout is kept as " + KeepUnsaved(pdfPath));
+    }
+}
+
+// Copies the finished document to the chosen file, else to a new one in the save folder,
+// through the rewrite every document goes through (complete or nothing, the file's mode and
+// links kept); the spooled file goes only once the copy is whole.  Tells the person where.
+PrintOutcome PrinterObject::Save(const std::string& pdfPath, const std::string& chosenFile,
+                                 const std::string& refusedBy) {
+    std::string path = chosenFile;
+    std::string why = "The printout";
+    if (!refusedBy.empty()) {
+        path = FreeSaveName();
+        why = "The printer " + refusedBy + " did not take the printout, so it";
+    } else if (const std::string spare = FreeSaveName(); path.empty() || path == spare) {
+        path = spare;
+        why = "No printer is set up on this computer, so the printout";
+    }
+    std::optional<std::string> bytes = os::ReadIfPresent(pdfPath);
+    if (!bytes)
+        vb::Raise(vb::err::kPathFileAccess, "The printout could not be saved to " + path +
+                                                ": its temporary file " + pdfPath + " is gone");
+    try {
+        os::ReplaceAllBytes(path, *bytes);
+    } catch (const vb::VbError& failure) {
+        vb::Raise(vb::err::kPathFileAccess,
+                  "The printout could not be saved to " + path + ": " + failure.Description());
+    }
+    std::error_code ignored;
+    std::filesystem::remove(pdfPath, ignored);
     MsgBox(why + " was saved as a PDF file:\n" + path, vbInformation);
     return {PrintOutcome::Kind::Saved, std::move(path)};
 }
 
 void PrinterObject::KillDoc() {
     dc_.reset();
+    paper_.reset();
     pages_.clear();
     texts_.clear();
     currentX_ = 0;

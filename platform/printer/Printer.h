@@ -9,6 +9,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Picture.h"
+#include "platform/printer/Paper.h"
 #include "platform/printer/PdfWriter.h"
 #include "platform/vb/Types.h"
 
@@ -21,9 +22,10 @@ struct PrintOutcome {
     std::string destination;  // the print queue's name, or the saved file's path
 };
 
-// The printer object: pages of US letter drawn with the raster layer at Dpi dots per inch,
-// positioned in the scale mode's units, and sent as one PDF document at EndDoc.  Drawing
-// starts a document; NewPage starts another page.
+// The printer object: pages drawn with the raster layer at Dpi dots per inch, positioned in the
+// scale mode's units, and sent as one PDF document at EndDoc.  Drawing starts a document;
+// NewPage starts another page.  The paper is the one the document's print queue gives, else
+// the desktop's, else US letter; a document keeps the paper it was started on.
 class PrinterObject {
 public:
     static constexpr int kDpi = 200;
@@ -41,7 +43,7 @@ public:
     // Takes effect with the next document; error 380 for another value.
     void SetOrientation(vb::Integer orientation);
 
-    // The paper, in twips.
+    // The paper, in twips, as the orientation turns it.
     vb::Single Width() const;
     vb::Single Height() const;
 
@@ -82,12 +84,15 @@ public:
 
     // Ends the document and sends it where the printer dialog chose, else to the default print
     // queue; without a queue, or where the queue refuses it, saves it as a PDF file and tells
-    // the person where.  Error 75 when it could not be written.
+    // the person where.  Error 75 when it could not be written; where it could not be saved,
+    // the printout stays in the temporary folder and the error's description says where.
     PrintOutcome EndDoc();
     // Drops the document unprinted.
     void KillDoc();
 
 private:
+    const Paper& DocumentPaper() const;
+    Paper PageSize() const;  // as the orientation turns the paper
     double TwipsPerUnit() const;
     double WidthInches() const;
     double HeightInches() const;
@@ -96,11 +101,14 @@ private:
     void AddPage();
     gdi::Font DeviceFont() const;
     PrintOutcome Send(const std::string& pdfPath);
-    PrintOutcome Save(const std::string& pdfPath, std::string path, const std::string& why);
+    PrintOutcome Save(const std::string& pdfPath, const std::string& chosenFile,
+                      const std::string& refusedBy);
 
     std::vector<gdi::Bitmap> pages_;
     std::vector<std::vector<PageText>> texts_;  // what Print wrote on each page
     std::optional<gdi::DeviceContext> dc_;
+    // The paper of the open document, or of the next one once asked for.
+    mutable std::optional<Paper> paper_;
     vb::Integer scaleMode_ = kTwips;
     vb::Integer orientation_ = kPortrait;
     vb::Single currentX_ = 0;

@@ -146,9 +146,10 @@ namespace {
 constexpr const char* kHeading = "Description: Selling Price Quantity Sub Total Part Number";
 
 // The estimate in each monospace face a desktop may give for the print face, whatever its
-// lines measure.
-class LongEstimateTest : public EstimateDocumentTest,
-                         public ::testing::WithParamInterface<const char*> {
+// lines measure, on the desktop's paper: letter and A4 (a shorter landscape page).
+class LongEstimateTest
+    : public EstimateDocumentTest,
+      public ::testing::WithParamInterface<std::tuple<const char*, const char*>> {
 protected:
     static bool StartsWith(const std::string& text, const std::string& start) {
         return text.rfind(start, 0) == 0;
@@ -158,8 +159,10 @@ protected:
 }  // namespace
 
 TEST_P(LongEstimateTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain) {
-    PinnedFace face(GetParam());
-    if (!face.Installed()) GTEST_SKIP() << GetParam() << " is not installed here";
+    const auto [family, paperName] = GetParam();
+    PinnedFace face(family);
+    if (!face.Installed()) GTEST_SKIP() << family << " is not installed here";
+    ScopedVariable paper("PAPERSIZE", paperName);
     FakePrintQueue queue(env.Root());
     Type(0, "EXIT");
     PriceIt([](frmOrder& order) {
@@ -169,6 +172,12 @@ TEST_P(LongEstimateTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain
         }
     });
     ASSERT_EQ(queue.keptFiles.size(), 4u);
+
+    // Landscape on the desktop's paper.
+    const std::pair<double, double> landscape =
+        std::string(paperName) == "a4" ? std::pair(841.89, 595.28) : std::pair(792.0, 612.0);
+    for (const std::string& file : queue.keptFiles)
+        EXPECT_EQ(readers::PdfPageSize(file), landscape) << file;
 
     // 33 rows and the head fill one page.
     std::vector<std::string> pages = readers::PdfPages(queue.keptFiles[0]);
@@ -195,12 +204,13 @@ TEST_P(LongEstimateTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain
 }
 
 INSTANTIATE_TEST_SUITE_P(PrintFaces, LongEstimateTest,
-                         ::testing::Values("DejaVu Sans Mono", "Liberation Mono", "Nimbus Mono PS",
-                                           "FreeMono"),
+                         ::testing::Combine(::testing::Values("DejaVu Sans Mono", "Liberation Mono",
+                                                              "Nimbus Mono PS", "FreeMono"),
+                                            ::testing::Values("letter", "a4")),
                          [](const auto& info) {
-                             std::string name = info.param;
+                             std::string name = std::get<0>(info.param);
                              std::erase(name, ' ');
-                             return name;
+                             return name + "_" + std::get<1>(info.param);
                          });
 
 // The saved estimate as LibreOffice Writer lays it out: every row on one line, its part number

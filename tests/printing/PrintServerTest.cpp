@@ -3,6 +3,7 @@
 #include "catalogue/frmComponents.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Instance.h"
+#include "platform/printer/Printer.h"
 #include "tests/estimate/EstimateFixture.h"
 #include "tests/printing/PrintServer.h"
 #include "tests/support/DocumentReaders.h"
@@ -97,4 +98,24 @@ TEST_F(PrintServerTest, TheComponentsListComesOutOfTheDefaultQueue) {
     EXPECT_EQ(pages[0].rfind("Description Part Number Price", 0), 0u) << pages[0];
     EXPECT_NE(pages[0].find(readers::Collapsed(first)), std::string::npos) << pages[0];
     EXPECT_EQ(server_->PagesCounted(kOffice), static_cast<int>(pages.size()));
+}
+
+// A queue set up for A4 gives its paper to the printout, on a desktop whose paper is letter.
+TEST_F(PrintServerTest, TheQueuesOwnPaperIsThePrintouts) {
+    constexpr const char* kA4 = "ZomelA4";
+    ASSERT_TRUE(server_->AddPdfQueue(kA4, false));
+    auto set = os::RunProgram({"lpadmin", "-p", kA4, "-o", "PageSize=A4"});
+    ASSERT_TRUE(set && set->exitCode == 0);
+    forms::PrinterObject& printer = forms::Printer();
+    host.AnswerPrinterDialog(forms::PrinterChoice{kA4, "", 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("On A4"));
+    EXPECT_FLOAT_EQ(printer.Width(), 210 / 25.4 * 1440);
+    EXPECT_FLOAT_EQ(printer.Height(), 297 / 25.4 * 1440);
+    printer.Print("on A4");
+    EXPECT_EQ(printer.EndDoc().destination, kA4);
+    auto files = server_->PrintedBy(kA4);
+    ASSERT_TRUE(files) << server_->Log();
+    ASSERT_EQ(files->size(), 1u);
+    EXPECT_EQ(readers::PdfPageSize(files->front()), std::pair(595.0, 842.0));
+    EXPECT_EQ(readers::PdfPages(files->front()), std::vector<std::string>{"on A4"});
 }

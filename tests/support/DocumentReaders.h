@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/os/Shell.h"
@@ -82,6 +85,22 @@ inline std::vector<std::string> PdfPages(const std::string& path) {
         start = end + 1;
     }
     return pages;
+}
+
+// The first page's width and height in points, to the hundredth, as pdfinfo finds them.
+inline std::pair<double, double> PdfPageSize(const std::string& path) {
+    auto result = os::RunProgram({"pdfinfo", path});
+    EXPECT_TRUE(result && result->exitCode == 0) << "pdfinfo could not read " << path;
+    if (!result) return {};
+    const std::string marker = "Page size:";
+    const size_t at = result->output.find(marker);
+    if (at == std::string::npos) return {};
+    double width = 0, height = 0;
+    if (std::sscanf(result->output.c_str() + at + marker.size(), " %lf x %lf", &width, &height) !=
+        2)
+        return {};
+    auto hundredths = [](double points) { return std::round(points * 100) / 100; };
+    return {hundredths(width), hundredths(height)};
 }
 
 }  // namespace readers

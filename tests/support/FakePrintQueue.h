@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
     FakePrintQueue& operator=(const FakePrintQueue&) = delete;
 
     std::string destination = "office";  // the default queue
+    std::string paper;                   // every queue's default paper; "" names none
     bool accept = true;
     // What each job was handed with.
     struct Job {
@@ -31,13 +33,17 @@ public:
         std::string path;  // the file it was handed
     };
     std::vector<Job> jobs;
+    // Runs as each job is handed over (a disk filling up meanwhile, say).
+    std::function<void()> whenSubmitted;
     std::vector<std::string> submittedBytes;
     std::vector<std::string> keptFiles;
 
     std::string DefaultDestination() override { return destination; }
+    std::string DefaultPaper(const std::string&) override { return paper; }
     bool Submit(const std::string& pdfPath, const std::string& queue, const std::string& title,
                 int copies) override {
         jobs.push_back({queue, title, copies, pdfPath});
+        if (whenSubmitted) whenSubmitted();
         submittedBytes.push_back(TestEnvironment::ReadFile(pdfPath));
         if (!keepFolder_.empty()) {
             std::string kept = keepFolder_ + "job" + std::to_string(keptFiles.size() + 1) + ".pdf";

@@ -12,7 +12,8 @@
 // Points every per-user place (home, config, cache and documents folders, Windows folder,
 // temporary folder) at a fresh temporary folder for the life of the object, so that tests
 // never touch the real home, and removes it afterwards.  The printing clients find no print server
-// and no default queue there, and programs no session bus: no test reaches the machine's.  The
+// and no default queue there, the desktop's paper is letter, and programs no session bus: no
+// test reaches the machine's.  The
 // program folder stays the build's unless a test sets it with UseProgramFolder.
 class TestEnvironment {
 public:
@@ -36,6 +37,9 @@ public:
         ::setenv("CUPS_SERVERROOT", (root_ + "no-print-server-settings").c_str(), 1);
         ::unsetenv("LPDEST");
         ::unsetenv("PRINTER");
+        // The desktop's paper is letter, whatever this machine's is.
+        ::setenv("PAPERSIZE", "letter", 1);
+        ::unsetenv("PAPERCONF");
         ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + root_ + "no-session-bus").c_str(), 1);
     }
     ~TestEnvironment() {
@@ -94,6 +98,8 @@ private:
                                                  "CUPS_SERVERROOT",
                                                  "LPDEST",
                                                  "PRINTER",
+                                                 "PAPERSIZE",
+                                                 "PAPERCONF",
                                                  "DBUS_SESSION_BUS_ADDRESS"};
     std::string root_;
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;

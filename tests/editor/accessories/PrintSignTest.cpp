@@ -81,6 +81,7 @@ TEST(SignPictureTest, AModuleWithoutLedsIsAnErrorNotACrash) {
 class CapturingQueue : public forms::PrintQueue {
 public:
     std::string DefaultDestination() override { return "office"; }
+    std::string DefaultPaper(const std::string&) override { return {}; }
     bool Submit(const std::string&, const std::string&, const std::string&, int) override {
         ++jobs;
         return true;

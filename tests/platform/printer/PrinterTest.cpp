@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "tests/support/DiskFull.h"
 #include "tests/support/DocumentReaders.h"
 #include "tests/support/FakePrintQueue.h"
+#include "tests/support/ScopedVariable.h"
+
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "platform/forms/HeadlessHost.h"
 #include "platform/forms/Host.h"
+#include "platform/printer/Paper.h"
 #include "platform/printer/PrintQueue.h"
 #include "platform/printer/Printer.h"
 #include "platform/vb/Error.h"
@@ -250,6 +256,147 @@ TEST_F(PrinterTest, AnUnwritableSaveFolderRaisesAFileError) {
         EXPECT_EQ(e.Number(), vb::err::kPathFileAccess);
     }
     EXPECT_TRUE(host.Messages().empty());
+}
+
+// Whatever stops the save, the printout is not lost: it stays in the temporary folder under a
+// name the clean-up of spooled files leaves alone, and the error says where.
+TEST_F(PrinterTest, APrintoutThatCannotBeSavedIsKeptAndTheErrorSaysWhere) {
+    auto saveFails = [&](const std::string& why) {
+        printer.Print(why);
+        std::string description;
+        try {
+            printer.EndDoc();
+            ADD_FAILURE() << why << ": a printout that was not saved must not pass as printed";
+        } catch (const vb::VbError& e) {
+            EXPECT_EQ(e.Number(), vb::err::kPathFileAccess) << why;
+            description = e.Description();
+        }
+        const std::regex kept(".*The printout is kept as (" + env.Root() +
+                              "Unsaved printout [-0-9. ()]+\\.pdf)$");
+        std::smatch where;
+        if (!std::regex_match(description, where, kept)) {
+            ADD_FAILURE() << why << ": " << description;
+            return;
+        }
+        EXPECT_EQ(readers::PdfPages(where[1]), std::vector<std::string>{why});
+        std::filesystem::remove(where[1].str());
+        for (const auto& entry : std::filesystem::directory_iterator(env.Root()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("zomel-print-"))
+                << why << ": " << entry.path();
+    };
+
+    // The chosen file lies in a "folder" that is a file.
+    env.WriteFile("blocked", "not a folder");
+    host.AnswerPrinterDialog(forms::PrinterChoice{"", env.Root() + "blocked/chosen.pdf", 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Doc"));
+    saveFails("into a file");
+
+    // The printer refuses the job and the disk is full by the time it is saved instead.
+    queue.destination = "office";
+    queue.accept = false;
+    std::optional<DiskFull> disk;
+    queue.whenSubmitted = [&disk] { disk.emplace(512); };
+    saveFails("on a full disk");
+    disk.reset();
+    EXPECT_FALSE(
+        std::filesystem::exists(env.Root() + "home/Documents/ZomelBuilder/Printout 1.pdf"));
+
+    // No save folder can be made.
+    queue.destination = "";
+    std::filesystem::remove_all(env.Root() + "home/Documents");
+    env.WriteFile("home/Documents/ZomelBuilder", "not a folder");
+    saveFails("without a save folder");
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+// A printout saved over a file is written as every document is: the file keeps the mode the
+// person gave it, and a link stays a link to the file it names.
+TEST_F(PrinterTest, ASavedPrintoutKeepsTheFilesModeAndItsLink) {
+    const std::string own = env.WriteFile("own.pdf", "an older printout");
+    std::filesystem::permissions(
+        own, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    host.AnswerPrinterDialog(forms::PrinterChoice{"", own, 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Doc"));
+    printer.Print("private");
+    EXPECT_EQ(printer.EndDoc().destination, own);
+    EXPECT_EQ(readers::PdfPages(own), std::vector<std::string>{"private"});
+    struct stat info {};
+    ASSERT_EQ(::stat(own.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+    const std::string target = env.WriteFile("printouts/latest.pdf", "an older printout");
+    const std::string link = env.Root() + "latest.pdf";
+    std::filesystem::create_symlink(target, link);
+    host.AnswerPrinterDialog(forms::PrinterChoice{"", link, 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Doc"));
+    printer.Print("through the link");
+    printer.EndDoc();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readers::PdfPages(target), std::vector<std::string>{"through the link"});
+}
+
+// The paper is the print queue's, else the desktop's as libpaper finds it; a document keeps
+// the paper it was started on.
+TEST_F(PrinterTest, ThePaperIsTheQueuesElseTheDesktops) {
+    constexpr double kA4Width = 210 / 25.4 * 1440, kA4Height = 297 / 25.4 * 1440;
+    ScopedVariable a4("PAPERSIZE", "a4");
+    EXPECT_FLOAT_EQ(printer.Width(), kA4Width);
+    EXPECT_FLOAT_EQ(printer.Height(), kA4Height);
+    printer.SetOrientation(forms::PrinterObject::kLandscape);
+    EXPECT_FLOAT_EQ(printer.Width(), kA4Height);
+    printer.Print("landscape A4");
+    ::setenv("PAPERSIZE", "letter", 1);
+    printer.NewPage();
+    EXPECT_FLOAT_EQ(printer.Width(), kA4Height);
+    forms::PrintOutcome saved = printer.EndDoc();
+    printer.SetOrientation(forms::PrinterObject::kPortrait);
+    EXPECT_EQ(readers::PdfPageSize(saved.destination), std::pair(841.89, 595.28));
+    EXPECT_EQ(readers::PdfPages(saved.destination).size(), 2u);
+
+    // The queue's own default paper comes first; one that names none leaves the desktop's.
+    ::setenv("PAPERSIZE", "a4", 1);
+    FakePrintQueue kept(env.Root());
+    kept.paper = "Letter";
+    printer.Print("on the queue's letter");
+    printer.EndDoc();
+    ASSERT_EQ(kept.keptFiles.size(), 1u);
+    EXPECT_EQ(readers::PdfPageSize(kept.keptFiles[0]), std::pair(612.0, 792.0));
+    kept.paper = "";
+    EXPECT_FLOAT_EQ(printer.Width(), kA4Width);
+    // The queue chosen in the printer dialog, whatever the default one prints on.
+    kept.paper = "na_legal_8.5x14in";
+    host.AnswerPrinterDialog(forms::PrinterChoice{"upstairs", "", 1});
+    ASSERT_TRUE(printer.ShowPrinterDialog("Doc"));
+    EXPECT_FLOAT_EQ(printer.Height(), 14 * 1440);
+    printer.Print("on legal");
+    printer.EndDoc();
+    ASSERT_EQ(kept.keptFiles.size(), 2u);
+    EXPECT_EQ(readers::PdfPageSize(kept.keptFiles[1]), std::pair(612.0, 1008.0));
+
+    // Without PAPERSIZE, the file PAPERCONF names.
+    ::unsetenv("PAPERSIZE");
+    ScopedVariable conf("PAPERCONF", env.WriteFile("papersize", "# the paper\n\n  a5\n"));
+    kept.destination = "";
+    EXPECT_FLOAT_EQ(printer.Width(), 148 / 25.4 * 1440);
+}
+
+TEST(PaperTest, NamesOfPapersAndTheQueuesDefault) {
+    EXPECT_EQ(forms::PaperNamed("letter"), forms::kLetterPaper);
+    EXPECT_EQ(forms::PaperNamed("A4.Fullbleed"), forms::PaperNamed("a4"));
+    EXPECT_EQ(forms::PaperNamed("iso_a4_210x297mm"), forms::PaperNamed("A4"));
+    EXPECT_EQ(forms::PaperNamed("na_letter_8.5x11in"), forms::kLetterPaper);
+    for (const char* unknown : {"", "bogus", "iso_a4_0x297mm", "x_8.5x11ft", "iso_x_210x", "_x mm"})
+        EXPECT_EQ(forms::PaperNamed(unknown), std::nullopt) << unknown;
+
+    EXPECT_EQ(forms::DefaultPageSize("ColorModel/Color Mode: *Gray RGB\n"
+                                     "PageSize/Media Size: Letter *A4 Legal Env10\n"
+                                     "PageRegion/PageRegion: *Letter A4\n"),
+              "A4");
+    EXPECT_EQ(forms::DefaultPageSize("PageSize/Page Size: *iso_a4_210x297mm\r\n"),
+              "iso_a4_210x297mm");
+    EXPECT_EQ(forms::DefaultPageSize("PageSize/Media Size: Letter A4\n"), "");
+    EXPECT_EQ(forms::DefaultPageSize("Duplex/2-Sided: *None\n"), "");
+    EXPECT_EQ(forms::DefaultPageSize(""), "");
 }
 
 }  // namespace
