@@ -70,7 +70,7 @@ struct PriceRun {
     // The engine's report of an error (the current one) with the run's step and row.
     std::function<void(const PriceRun&)> Report;
     // The rules' advice that the window has not shown yet.
-    std::vector<zomel::Advice> PendingAdvice;
+    std::vector<Advice> PendingAdvice;
 
     // The catalogue row being priced.
     const OptionRecord* Record = nullptr;
