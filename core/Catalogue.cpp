@@ -6,6 +6,7 @@
 #include "core/FileLoadReport.h"
 #include "core/FontTable.h"
 #include "core/PartNumbers.h"
+#include "core/PresetRows.h"
 #include "core/PriceLoad.h"
 #include "core/mapParts.h"
 #include "platform/os/Files.h"
@@ -190,10 +191,11 @@ void Loader::FillSetRow(OptionRecord& option) {
     CountSetRow(option);
     if (option.PartNo == kPresetPartNo) {
         PresetOptionIndex = PresetFirstIndex = n_;
-        PresetNextIndex = static_cast<vb::Integer>(n_ + 1);
+        PresetNextIndex = PresetTwinOf(n_);
         PresetPackage = lastSet_ = option.Package;
     }
-    if (n_ == 2 && option.ZomelVersion != 2) PresetNextIndex = 1;
+    // Row 2 of another generation is no twin: the first row stands for both.
+    if (n_ == kPresetTwinRow && option.ZomelVersion != 2) PresetNextIndex = kPresetFirstRow;
 }
 
 // Sets of alternatives and groups of options, as the options tree will make nodes of them;

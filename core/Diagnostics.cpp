@@ -1,13 +1,13 @@
 #include "core/Diagnostics.h"
 
 #include <ctime>
-#include <optional>
 
 #include "core/Catalogue.h"
 #include "core/FileLoadReport.h"
 #include "core/Globals.h"
 #include "core/LogChannel.h"
 #include "core/PriceLoad.h"
+#include "core/StringText.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/vb/Conversion.h"
@@ -34,12 +34,6 @@ std::string ErrorBoxText(const std::string& label, const vb::ErrObject& error) {
 }
 
 }  // namespace
-
-std::string TextOr(vb::Long id, const char* english) {
-    std::optional<std::string> text;
-    vb::ResumeNext([&] { text = forms::FindResString(id); });
-    return text.value_or(english);
-}
 
 void ReportError(const std::string& label) {
     vb::ErrObject error = vb::Err();
@@ -79,11 +73,11 @@ void LogHandledError(const std::string& label, const vb::ErrObject& error) {
 
 void ReportCannotStart(const vb::ErrObject& failure) {
     std::string text =
-        TextOr(kCannotStartId, "VELDO ZOMELBuilder cannot start: its main window cannot be shown.");
+        Text(kCannotStartId, "VELDO ZOMELBuilder cannot start: its main window cannot be shown.");
     if (!failure.Description.empty()) text += "\r\r" + failure.Description;
     // A component that cannot be created says how to mend it itself.
     if (failure.Number != vb::err::kCannotCreateObject)
-        text += "\r\r" + TextOr(kReinstallId, "Reinstall VELDO ZOMELBuilder to restore its files.");
+        text += "\r\r" + Text(kReinstallId, "Reinstall VELDO ZOMELBuilder to restore its files.");
     forms::MsgBox(text, forms::vbCritical, kErrorBoxTitle);
 }
 

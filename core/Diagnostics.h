@@ -9,8 +9,6 @@
 // is opened by start-up; until then, and when it could not be opened, writers write nowhere.
 namespace zomel {
 
-// A text of the string table, or its English wording when a damaged installation lacks it.
-std::string TextOr(vb::Long id, const char* english);
 // Logs the current error under `label`, shows the error box, and clears the error.
 void ReportError(const std::string& label);
 // The same log line without the box.

@@ -5,6 +5,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/FontTable.h"
+#include "core/StringText.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Interaction.h"
 #include "platform/gdi/FontRegistry.h"
@@ -32,18 +33,18 @@ std::string SurveyText(const gdi::FontRegistry::LedSurvey& survey) {
     // The folder has a line of its own, so that a box too narrow for it cannot break it
     // in the middle of a name.
     std::string text =
-        TextOr(kFontsMissingId, "Some LED block fonts are missing or damaged in the folder") +
-        ":\r" + survey.folder + "\r";
-    const std::string missing = TextOr(kMissingId, "missing");
+        Text(kFontsMissingId, "Some LED block fonts are missing or damaged in the folder") + ":\r" +
+        survey.folder + "\r";
+    const std::string missing = Text(kMissingId, "missing");
     for (const std::string& file : survey.missing)
         text += "\r" + file + " (" + missing + ")";
-    const std::string damaged = TextOr(kDamagedId, "damaged");
+    const std::string damaged = Text(kDamagedId, "damaged");
     for (const std::string& file : survey.damaged)
         text += "\r" + file + " (" + damaged + ")";
     return text + "\r\r" +
-           TextOr(kOtherFaceId,
-                  "Until VELDO ZOMELBuilder is reinstalled, signs are sized with another face, "
-                  "so their size and price may be wrong.");
+           Text(kOtherFaceId,
+                "Until VELDO ZOMELBuilder is reinstalled, signs are sized with another face, "
+                "so their size and price may be wrong.");
 }
 
 }  // namespace

@@ -29,6 +29,13 @@ constexpr ModuleLeds LedsPerModule(bool highDensity, bool vertical) {
     return vertical ? ModuleLeds{flat.down, flat.across} : flat;
 }
 
+// The pixel pitch, inches, that a sign's heights and spacing go by: a high-density module's
+// depends on which way the module is turned.
+constexpr double PixelPitchOf(bool highDensity, bool vertical) {
+    if (!highDensity) return PixelPitch(kStandardLedPitch);
+    return PixelPitch(vertical ? kVerticalHighDensityLedPitch : kHorizontalHighDensityLedPitch);
+}
+
 // Raises error 11 when the pitch is 0.
 vb::Integer ModulesFor(int pixels, int cell, int gap);
 

@@ -61,8 +61,8 @@ void frmClipArt::SavePicture(vb::Integer Index) {
                 forms::MsgBox(forms::LoadResString(kKeptOtherFileId) + path, forms::vbExclamation);
                 return;
             }
-        } else if (vb::ErrObject failure; !picture->SaveBmp(path, &failure)) {
-            vb::Raise(failure.Number, failure.Description, failure.Source);
+        } else {
+            picture->SaveBmp(path);
         }
         forms::MsgBox(forms::LoadResString(kSavedId) + path, forms::vbInformation);
     } catch (const vb::VbError&) {

@@ -5,6 +5,7 @@
 #include "core/FontTable.h"
 #include "core/Globals.h"
 #include "core/ModuleFigures.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "platform/forms/Constants.h"
@@ -72,11 +73,7 @@ void frmMain::ShowBlockFontHeight(vb::Integer Index, double factor, const std::s
     format.FontName = font.Name;
     format.FontSize = font.Size;
     format.FontRows = font.Height;
-    double pitch = PixelPitch(kStandardLedPitch);
-    if (HighDensity)
-        pitch =
-            PixelPitch(ChkVertical->Value() == forms::vbChecked ? kVerticalHighDensityLedPitch
-                                                                : kHorizontalHighDensityLedPitch);
+    const double pitch = PixelPitchOf(HighDensity != 0, ChkVertical->Value() == forms::vbChecked);
     // Five rows and the rows beyond them, as the height has always been summed.
     const double rows = format.FontRows - 5;
     const double inches = pitch * rows + pitch * 5;

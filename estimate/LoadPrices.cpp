@@ -59,14 +59,14 @@ void frmOrder::LoadPrices() {
     SetCaption(forms::LoadResString(kCaptionId) + PriceListDate);
     PriceRun run = StartRun();
     run.ShowSolar = [this](PriceRun& r) {
-        ShowAdvice(r.Advice);
+        ShowAdvice(r.PendingAdvice);
         ShowSolar(r);
     };
     std::vector<PriceLine> lines = PriceCatalogue(run, [&run](const PriceRun&) {
-        ShowAdvice(run.Advice);
+        ShowAdvice(run.PendingAdvice);
         ReportPriceError(run);
     });
-    ShowAdvice(run.Advice);
+    ShowAdvice(run.PendingAdvice);
     FinishRun(run);
     vb::OnError step([&run] { ReportPriceError(run); });
     step([&] {

@@ -90,8 +90,10 @@ void OptionTreeBuild::Run() {
 
 void OptionTreeBuild::PackageRow(vb::Integer i) {
     const OptionRecord& row = options_(i);
-    if (i == 1 && inputs_.Zomel2Mode) return;
-    if (i == 2 && !inputs_.Zomel2Mode && inputs_.PresetNextIndex == 2) return;
+    // Row 2 is generation 2's only when the loader took it for the preset row's twin.
+    if (IsOtherGenerationPresetRow(i, inputs_.Zomel2Mode) &&
+        (inputs_.Zomel2Mode || inputs_.PresetNextIndex == kPresetTwinRow))
+        return;
     if (row.Package != iPkg_) StartPackage(row);
     const vb::Integer width = row.Group > 0 ? kGroupMemberWidth : kOneDownWidth;
     Note(13, Text(kAddChildWhereRow) + Number(i) + Text(kAndChildName) + row.Name + "'");
@@ -140,7 +142,7 @@ void OptionTreeBuild::SetRow(vb::Integer i) {
     if (row.PartNo == kSolarPanelPartNo) sPrice_ = "Call VELDO";
     if (row.TreeSet > 0) return SetMember(i);
     const bool presetItem =
-        row.Package == inputs_.PresetPackage && i != 1 && i != inputs_.PresetNextIndex;
+        row.Package == inputs_.PresetPackage && !IsPresetOptionRow(i, inputs_.PresetNextIndex);
     vb::ObjectVar<forms::Node> node;
     if (presetItem) {
         if (ForOtherGeneration(row, inputs_.Zomel2Mode)) return;
@@ -151,11 +153,11 @@ void OptionTreeBuild::SetRow(vb::Integer i) {
         GroupedRow(i);
         return;
     } else {
-        if ((i == 1 && inputs_.Zomel2Mode) || (i == 2 && !inputs_.Zomel2Mode)) return;
+        if (IsOtherGenerationPresetRow(i, inputs_.Zomel2Mode)) return;
         node = AddRow("", forms::tvwLast, "OPT" + Number(i), i, row.Name, kTopLevelWidth);
     }
     // The preset option's own node stays closed.
-    if (i == 1 || i == 2) node->SetExpanded(false);
+    if (IsPresetRow(i)) node->SetExpanded(false);
 }
 
 void OptionTreeBuild::SetMember(vb::Integer i) {

@@ -70,7 +70,7 @@ struct PriceRun {
     // The engine's report of an error (the current one) with the run's step and row.
     std::function<void(const PriceRun&)> Report;
     // The rules' advice that the window has not shown yet.
-    std::vector<zomel::Advice> Advice;
+    std::vector<Advice> PendingAdvice;
 
     // The catalogue row being priced.
     const OptionRecord* Record = nullptr;
@@ -117,7 +117,7 @@ struct PriceRun {
     void SetSellingPrice(Cents unit) { Line.Cells[PriceLine::kSellingPrice] = unit.Dollars(); }
     void Append(const std::string& suffix) { Line.Cells[PriceLine::kDescription] += suffix; }
     void Advise(std::string prompt, std::string title = {}) {
-        Advice.push_back({std::move(prompt), std::move(title)});
+        PendingAdvice.push_back({std::move(prompt), std::move(title)});
     }
 
     const std::string& RowInfo() const { return Record->Info; }

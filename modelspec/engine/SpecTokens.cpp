@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/ModuleFigures.h"
+#include "core/ModulePitch.h"
 #include "core/Sign.h"
 #include "platform/forms/RtfDocument.h"
 #include "platform/forms/StringTable.h"
@@ -56,10 +57,6 @@ void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity
         f.MaximumDraw = 4.8f;
         f.TypicalDraw = static_cast<vb::Single>(kHighDensityModuleAmps);
         f.LedSpacing = k * 0.5f;
-        // Only high-density modules are spaced by their orientation.
-        f.PixelSpacing = k * static_cast<vb::Single>(
-                                 PixelPitch(sign.Vertical() ? kVerticalHighDensityLedPitch
-                                                            : kHorizontalHighDensityLedPitch));
         f.MinimumSize = sign.Vertical() ? k * 7.4f : k * 7.9f;
         f.Density = "High";
     } else {
@@ -70,10 +67,10 @@ void SetDensityFigures(SpecFigures& f, const Sign& sign, vb::Integer highDensity
         f.MaximumDraw = 1.75f;
         f.TypicalDraw = static_cast<vb::Single>(kStandardModuleAmps);
         f.LedSpacing = k * 1.35f;
-        f.PixelSpacing = k * static_cast<vb::Single>(PixelPitch(kStandardLedPitch));
         f.MinimumSize = k * 12.7f;
         f.Density = "Standard";
     }
+    f.PixelSpacing = k * static_cast<vb::Single>(PixelPitchOf(highDensity != 0, sign.Vertical()));
 }
 
 using TokenRule = std::function<std::string(const SpecFigures&, const Sign&)>;

@@ -12,7 +12,6 @@
 #include "platform/gdi/PictureFormats.h"
 #include "platform/gdi/Screen.h"
 #include "platform/os/Files.h"
-#include "platform/vb/Error.h"
 
 namespace gdi {
 namespace {
@@ -136,14 +135,8 @@ std::string Picture::BmpBytes() const {
     return out;
 }
 
-bool Picture::SaveBmp(const std::string& path, vb::ErrObject* error) const {
-    try {
-        os::ReplaceAllBytes(path, BmpBytes());
-    } catch (const vb::VbError& e) {
-        if (error) *error = {e.Number(), e.Description(), e.Source()};
-        return false;
-    }
-    return true;
+void Picture::SaveBmp(const std::string& path) const {
+    os::ReplaceAllBytes(path, BmpBytes());
 }
 
 vb::Long Picture::Width() const {

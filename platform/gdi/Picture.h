@@ -8,10 +8,6 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/vb/Types.h"
 
-namespace vb {
-struct ErrObject;
-}  // namespace vb
-
 namespace gdi {
 
 enum class PictureError { None, FileNotFound, InvalidPicture };
@@ -40,9 +36,9 @@ public:
     static std::shared_ptr<Picture> FromImage(const Bitmap& image);
 
     // The bytes of a 24-bit BMP file (rows bottom-up, as the format has them), and the file;
-    // false when it could not be written, with the reason in `error`.
+    // raises the file's error, naming it, when it cannot be written.
     std::string BmpBytes() const;
-    bool SaveBmp(const std::string& path, vb::ErrObject* error = nullptr) const;
+    void SaveBmp(const std::string& path) const;
 
     std::uint32_t Handle() const { return handle_; }
     vb::Long Width() const;

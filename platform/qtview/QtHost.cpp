@@ -4,13 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -46,6 +46,36 @@ Qt::CursorShape CursorOf(vb::Integer pointer) {
             return Qt::ArrowCursor;
     }
 }
+
+// Runs the events, asleep between them, until the desktop exposes the window, the window
+// goes, or the time is up.
+class ExposureWait : public QObject {
+public:
+    explicit ExposureWait(QWindow& window) : window_(&window) {
+        window.installEventFilter(this);
+        connect(&window, &QObject::destroyed, &loop_, &QEventLoop::quit);
+    }
+    ~ExposureWait() override {
+        if (window_) window_->removeEventFilter(this);
+    }
+    ExposureWait(const ExposureWait&) = delete;
+    ExposureWait& operator=(const ExposureWait&) = delete;
+
+    void Run(int ms) {
+        QTimer::singleShot(ms, &loop_, &QEventLoop::quit);
+        loop_.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && window_ && window_->isExposed()) loop_.quit();
+        return false;
+    }
+
+private:
+    QPointer<QWindow> window_;
+    QEventLoop loop_;
+};
 
 }  // namespace
 
@@ -226,11 +256,11 @@ void QtHost::WindowRefresh(forms::Form& form) {
 }
 
 void QtHost::AwaitExposure(const FormWindow& window) {
-    QDeadlineTimer deadline(kExposureWaitMs);
-    while (window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QGuiApplication::sync();
-    }
+    QWindow* handle = window.windowHandle();
+    // A minimised window is drawn when the person brings it back, not before.
+    if (!handle || handle->isExposed() || window.isMinimized()) return;
+    QGuiApplication::sync();
+    ExposureWait(*handle).Run(kExposureWaitMs);
 }
 
 void QtHost::WindowPropertyChanged(forms::Form& form, std::string_view name) {

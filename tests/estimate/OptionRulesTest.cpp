@@ -99,20 +99,21 @@ TEST_F(RuleTest, TheCabinetIsRecognisedByItsCatalogueNumber) {
     EXPECT_EQ(run.Line.Cells, (std::array<std::string, 5>{"NEMA 4X equipment cabinet:",
                                                           "Call VELDO", "1", "Call VELDO", "N/A"}));
     EXPECT_EQ(run.LineTotal, zomel::Cents());
-    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_TRUE(run.PendingAdvice.empty());
     Sign(13, 1);  // 40.3 A
     PriceOption(1);
     Sign(19, 3).HighDensity = false;  // 39.9 A rounds to 40
     run.LargeSupplyChosen = true;
     PriceOption(1);
-    EXPECT_EQ(Prompts(), (std::vector<std::string>{
-                             "The selected NEMA cabinet only has room for one 40 amp power supply. "
-                             "You will need a bigger cabinet and a larger power supply for this "
-                             "sign.",
-                             "The selected NEMA cabinet only has room for a 40 amp power supply "
-                             "with the modem and other parts. You will need a bigger cabinet to "
-                             "hold the larger power supply unless you don't need the modem for "
-                             "this sign."}));
+    EXPECT_EQ(AdvicePrompts(),
+              (std::vector<std::string>{
+                  "The selected NEMA cabinet only has room for one 40 amp power supply. "
+                  "You will need a bigger cabinet and a larger power supply for this "
+                  "sign.",
+                  "The selected NEMA cabinet only has room for a 40 amp power supply "
+                  "with the modem and other parts. You will need a bigger cabinet to "
+                  "hold the larger power supply unless you don't need the modem for "
+                  "this sign."}));
     // Another placeholder is an ordinary kit.
     EXPECT_EQ(Outcome((PriceOption(2), run)), "1 $350.00");
 }
@@ -123,11 +124,12 @@ TEST_F(RuleTest, TheRadarKitAdvisesOnTheSignsShape) {
     const auto advice = [&](vb::Long x, vb::Long y, bool high, bool box) {
         Sign(x, y).HighDensity = high;
         run.Sign.VerticalBox = box;
-        host.ClearMessages();
+        run.PendingAdvice.clear();
         PriceOption(1);
         EXPECT_EQ(Outcome(run), "1 $1450.00");
-        if (host.Messages().empty()) return std::string("none");
-        return host.Messages()[0].prompt.substr(47, 12) + "|" + host.Messages()[0].title;
+        if (run.PendingAdvice.empty()) return std::string("none");
+        const zomel::Advice& given = run.PendingAdvice[0];
+        return given.Prompt.substr(47, 12) + "|" + given.Title;
     };
     EXPECT_EQ(advice(4, 1, true, true), "you have mor|Only need 2 or 3 vertical ZOMELs in 1 row.");
     EXPECT_EQ(advice(3, 2, true, true), "you should m|Only need 2 or 3 vertical ZOMELs in 1 row.");
@@ -152,14 +154,15 @@ TEST_F(RuleTest, PowerSuppliesForTheLoadWithAdviceAndTheCabinetsOwn) {
     PriceOption(1);
     EXPECT_EQ(Outcome(run), "3 $285.00");
     EXPECT_EQ(run.LoadStep, 551);
-    EXPECT_EQ(Prompts(), std::vector<std::string>{"You should consider replacing more than one "
-                                                  "'Power supply - 10 amp' with one of the "
-                                                  "higher amp parts."});
+    EXPECT_EQ(AdvicePrompts(),
+              std::vector<std::string>{"You should consider replacing more than one "
+                                       "'Power supply - 10 amp' with one of the "
+                                       "higher amp parts."});
     EXPECT_FALSE(run.LargeSupplyChosen);
     PriceOption(2);
     EXPECT_EQ(Outcome(run), "1 $540.00");
     EXPECT_TRUE(run.LargeSupplyChosen);
-    EXPECT_EQ(Prompts().size(), 1u);
+    EXPECT_EQ(AdvicePrompts().size(), 1u);
     Sign(1, 1);  // 3.1 A: one supply, which the cabinet brings
     run.CabinetOption = true;
     EXPECT_EQ(Outcome((PriceOption(1), run)), "0 $0.00");
@@ -268,10 +271,10 @@ TEST_F(RuleTest, TheRulesLeaveTheirAdviceInTheRun) {
     run.BeginRow(zomel::gOptions(2), 2);
     zomel::RuleOf("OPTION-KIT")(run);
     EXPECT_TRUE(host.Messages().empty());
-    ASSERT_EQ(run.Advice.size(), 2u);
-    EXPECT_EQ(run.Advice[0].Prompt,
+    ASSERT_EQ(run.PendingAdvice.size(), 2u);
+    EXPECT_EQ(run.PendingAdvice[0].Prompt,
               "You should consider replacing more than one 'Power supply - 10 amp' with one of "
               "the higher amp parts.");
-    EXPECT_EQ(run.Advice[0].Title, "");
-    EXPECT_EQ(run.Advice[1].Prompt, forms::LoadResString(11113));
+    EXPECT_EQ(run.PendingAdvice[0].Title, "");
+    EXPECT_EQ(run.PendingAdvice[1].Prompt, forms::LoadResString(11113));
 }

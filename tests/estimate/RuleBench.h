@@ -4,10 +4,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Catalogue.h"
 #include "core/Globals.h"
-#include "estimate/AdviceBox.h"
 #include "estimate/engine/PriceList.h"
 #include "estimate/engine/PriceRun.h"
 #include "platform/forms/HeadlessHost.h"
@@ -78,12 +78,11 @@ protected:
         if (index > zomel::gOptionCount) zomel::gOptionCount = index;
         return option;
     }
-    // Prices the base row with its rule; the line as the grid would show it, and the rule's
-    // advice as the estimate shows it.
+    // Prices the base row with its rule: the line as the grid would show it.  The rule's
+    // advice stays in the run, after what earlier rows left there.
     const zomel::PriceLine& Price(const zomel::OptionRecord& row, vb::Integer optionIndex = 0) {
         run.BeginRow(row, optionIndex);
         zomel::RuleOf(row.Type)(run);
-        zomel::ShowAdvice(run.Advice);
         run.Line.Cells[zomel::PriceLine::kPartNumber] = run.ShownPartNo;
         return run.Line;
     }
@@ -94,7 +93,13 @@ protected:
     std::string Quantity() const { return Cell(zomel::PriceLine::kQuantity); }
     std::string SubTotal() const { return Cell(zomel::PriceLine::kSubTotal); }
     std::string Shown() const { return Cell(zomel::PriceLine::kPartNumber); }
-    std::vector<std::string> Prompts() const { return host.MessagePrompts(); }
+    // The prompts of the advice the rules have left in the run, in order.
+    std::vector<std::string> AdvicePrompts() const {
+        std::vector<std::string> prompts;
+        for (const zomel::Advice& advice : run.PendingAdvice)
+            prompts.push_back(advice.Prompt);
+        return prompts;
+    }
 
     TestEnvironment env;
     forms::HeadlessHost host;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWindow>
+
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -301,4 +305,40 @@ TEST_F(QtHostWindows, TimersRunOnTheEventLoop) {
     EXPECT_EQ(ticking.ticks, 3);  // disabled from its own handler
     ticking.ControlNamed("tmrAnimate").SetEnabled(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticking.ticks > 3; }, 2000));
+}
+
+namespace {
+
+// Seconds of processor time this thread has used.
+double ThreadSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+}  // namespace
+
+// A window the desktop does not show (it has not put it there yet, or never will): a refresh
+// waits for it asleep, and does not wait at all for a minimised one.
+TEST_F(QtHostWindows, ARefreshWaitsForTheDesktopWithoutSpinning) {
+    window.Load();
+    qtview::FormWindow& shown = fx.WindowOf(window);
+    shown.setAttribute(Qt::WA_DontShowOnScreen);
+    window.Show();
+    QApplication::processEvents();
+    ASSERT_TRUE(shown.isVisible());
+    ASSERT_FALSE(shown.windowHandle()->isExposed());
+
+    const double before = ThreadSeconds();
+    window.Refresh();
+    EXPECT_LT(ThreadSeconds() - before, 0.5);
+
+    shown.setWindowState(Qt::WindowMinimized);
+    QElapsedTimer clock;
+    clock.start();
+    window.Refresh();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
