@@ -55,7 +55,8 @@ void RemoveLeftTempFiles() {
 
 // A setting that waits for another copy to let go of the file is said in a box, and logged.
 void TellSettingsNotice(const std::string& message) {
-    LogHandledError("Settings", vb::ErrObject{vb::err::kPermissionDenied, message, {}});
+    LogHandledError("Settings",
+                    vb::ErrObject{vb::err::kPermissionDenied, message, vb::ProjectName()});
     forms::MsgBox(message, forms::vbExclamation);
 }
 

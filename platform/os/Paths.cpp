@@ -40,11 +40,14 @@ int WritableFolder(const std::string& folder) {
     return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-// A fresh folder for this run alone, when no lasting one can be had.
+// A fresh folder for this run alone, when no lasting one can be had.  When not even that can be
+// made, the shared /tmp is still not taken: the files the run then fails to make are named in
+// their messages.
 const std::string& RunFolder() {
     static const std::string folder = [] {
         std::string pattern = "/tmp/zomelbuilder-XXXXXX";
-        return ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
+        [[maybe_unused]] const char* made = ::mkdtemp(pattern.data());
+        return pattern;
     }();
     return folder;
 }

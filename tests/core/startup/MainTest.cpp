@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -239,4 +241,22 @@ TEST_F(StartupTest, AnotherCopyHoldingTheSettingsDoesNotKeepExitWaiting) {
     const std::string written = TestEnvironment::ReadFile(settings);
     for (const char* key : {"MainLeft=", "MainTop=", "MainWidth=", "MainHeight=", "WeightUnit=kg"})
         EXPECT_NE(written.find(key), std::string::npos) << key << " in " << written;
+}
+
+// A log that cannot be replaced (a folder in its place) is named in each message, with the cause.
+TEST_F(StartupTest, ALogThatCannotBeReplacedIsNamedWithItsCause) {
+    const std::string log = env.Root() + "taken.log";
+    std::filesystem::create_directories(log + "/inside");
+    WriteIni("Logfile=" + log + "\n");
+    Main();
+    const std::vector<std::string> prompts = host.MessagePrompts();
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_NE(prompts[0].find(vb::ErrorText(vb::err::kPathFileAccess) + ": " + log),
+              std::string::npos)
+        << prompts[0];
+    EXPECT_NE(
+        prompts[1].find("The log file " + log + " could not be opened: " + std::strerror(EEXIST)),
+        std::string::npos)
+        << prompts[1];
+    EXPECT_EQ(MainForm->LogPath, env.Root() + "ZB.tmp");
 }

@@ -212,7 +212,8 @@ TEST_F(Settings, ALockThatCannotBeHadIsSaidAndTheValueSavedLater) {
         EXPECT_EQ(notices[0], "The settings file " + settings +
                                   " could not be saved. The lock file " + ConfigFolder() +
                                   "settings.lock is held by another running program. The changes "
-                                  "are kept and saved with the next setting this copy saves.");
+                                  "are kept and saved with the next setting this copy saves, if it "
+                                  "saves one before it ends.");
         EXPECT_FALSE(FileExists(settings));
         EXPECT_EQ(GetSetting("ZomelBuilder", "Settings", "MainLeft"), "150");
     }
