@@ -84,8 +84,9 @@ std::string NewTempFile(const std::string& stem) {
             vb::Raise(vb::err::kPathFileAccess,
                       "No temporary file can be made in " + folder + ": " + std::strerror(error));
         }
-        // Held before it is used; a start that removed it in between leaves it unnamed.
-        if (::flock(fd, LOCK_EX) == 0 && StillNamed(path, fd)) {
+        // Held before it is used.  A start cleaning up may have it for the moment in between;
+        // then it is gone, or going, and another is made.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(path, fd)) {
             Held().push_back({path, fd});
             return path;
         }
