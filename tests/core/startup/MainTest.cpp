@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "app/Main.h"
 #include "core/Catalogue.h"
@@ -173,6 +174,8 @@ TEST_F(StartupTest, ASharedTmpdirUsedFirstByAnotherAccountGivesNoBox) {
     // Outside the test's own folder, which only its owner may enter.
     std::string shared = "/tmp/zomel-shared-XXXXXX";
     ASSERT_NE(::mkdtemp(shared.data()), nullptr);
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> removed(
+        &shared, [](const std::string* folder) { std::filesystem::remove_all(*folder); });
     ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
     std::ofstream(shared + "/ZB.tmp") << "root's log";
     std::ofstream(shared + "/VZBa1B2c3") << "";
@@ -213,7 +216,6 @@ TEST_F(StartupTest, ASharedTmpdirUsedFirstByAnotherAccountGivesNoBox) {
     EXPECT_TRUE(std::filesystem::exists(own + "ZB.tmp"));
     EXPECT_EQ(TestEnvironment::ReadFile(shared + "/ZB.tmp"), "root's log");
     EXPECT_TRUE(std::filesystem::exists(shared + "/VZBa1B2c3"));
-    std::filesystem::remove_all(shared);
 }
 
 // Another copy stopped in the middle of a settings save does not keep File > Exit waiting: the
