@@ -1,5 +1,8 @@
 #include "app/Main.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "core/Globals.h"
@@ -10,12 +13,16 @@
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
 #include "platform/forms/Instance.h"
+#include "platform/forms/Interaction.h"
 #include "platform/forms/StringTable.h"
 #include "platform/os/Files.h"
 #include "platform/os/Ini.h"
 #include "platform/os/Paths.h"
+#include "platform/os/Settings.h"
+#include "platform/os/TempFiles.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/HandledErrors.h"
+#include "platform/vb/NamingFile.h"
 #include "platform/vb/Strings.h"
 
 namespace zomel {
@@ -32,11 +39,25 @@ constexpr vb::Long kFirstHeaderText = 15000;
 // the run still has one; the failure is raised for the caller's handler to report.
 void OpenRunLog(frmMain& main) {
     if (OpenLog(main.LogPath)) return;
+    const int cause = errno;
     std::string wanted = main.LogPath;
     main.LogPath = ChooseLogPath("", TempFolder);
-    vb::PassOver(vb::err::kFileNotFound, [&] { os::Kill(main.LogPath); });
     OpenLog(main.LogPath);
-    vb::Raise(vb::err::kPathFileAccess, "The log file " + wanted + " could not be opened");
+    vb::Raise(vb::err::kPathFileAccess,
+              "The log file " + wanted + " could not be opened: " + std::strerror(cause));
+}
+
+// The main window's run file and the printer's spool: what a run leaves in the temporary
+// folder when it is killed.
+void RemoveLeftTempFiles() {
+    os::RemoveStaleTempFiles(TempFolder, {frmMain::kTempFileStem, "zomel-print-"});
+}
+
+// A setting that waits for another copy to let go of the file is said in a box, and logged.
+void TellSettingsNotice(const std::string& message) {
+    LogHandledError("Settings",
+                    vb::ErrObject{vb::err::kPermissionDenied, message, vb::ProjectName()});
+    forms::MsgBox(message, forms::vbExclamation);
 }
 
 void LoadTexts() {
@@ -87,11 +108,17 @@ void Main() {
     step([] { gSign = std::make_shared<Sign>(); });
     step([] { MainForm = &forms::Instance<frmMain>(); });
     step([&] { MainForm->LogPath = ChooseLogPath(logfile, TempFolder); });
+    step([] { RemoveLeftTempFiles(); });
     // A log folder that does not exist holds no old log either; opening will say so.
-    step([] { vb::PassOver(vb::err::kPathNotFound, [] { os::Kill(MainForm->LogPath); }); });
+    step([] {
+        vb::PassOver(vb::err::kPathNotFound, [] {
+            vb::NamingFile(MainForm->LogPath, [] { os::Kill(MainForm->LogPath); });
+        });
+    });
     step([] { OpenRunLog(*MainForm); });
     // What the runtime passes over itself (a damaged font, say) is logged from here on.
     step([] { vb::SetHandledErrorSink(LogHandledError); });
+    step([] { os::SetSettingsNotice(TellSettingsNotice); });
     step([] {
         frmSplash& splash = forms::Instance<frmSplash>();
         splash.SetVisible(true);

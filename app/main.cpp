@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
+#include "platform/os/TempFiles.h"
 #include "platform/qtview/QtHost.h"
 
 // Runs start-up on the screen, then the event loop until the last window has gone.
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
     }
     forms::ResetInstances();
     forms::SetHost(nullptr);
+    os::RemoveRunTempFiles();
     return status;
 }

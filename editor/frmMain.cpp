@@ -18,6 +18,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
+#include "platform/os/TempFiles.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
 
@@ -168,9 +169,10 @@ void frmMain::RestoreUnits() {
     sign.SetCharSizeUnit(os::GetSetting(kUnitsApp, kUnitsSection, "CharSizeUnit", "in"));
 }
 
-// An empty file of a name of its own in the temporary folder, kept for the run and after.
+// An empty file of a name of its own in the temporary folder, kept for the run: the program
+// removes it as it ends, and a start removes the one a killed run left.
 void frmMain::MakeTempFile() {
-    running_.TempFileName = os::NewTempFile("VZB");
+    running_.TempFileName = os::NewTempFile(kTempFileStem);
 }
 
 void frmMain::CheckColorDepth(vb::Integer depth) {

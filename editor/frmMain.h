@@ -58,6 +58,8 @@ class frmMain : public ProgramForm {
 public:
     // The status bar panel that shows the size warnings.
     static constexpr vb::Long kWarningPanel = 5;
+    // The name of the run's file in the temporary folder begins so.
+    static constexpr const char* kTempFileStem = "VZB";
 
     frmMain();
 

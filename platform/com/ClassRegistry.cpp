@@ -29,7 +29,8 @@ void Save(const ClassTable& registry) {
 // The registry's lock file, held while a change reads and rewrites the registry, so that two
 // registrations at once (two builds, say) do not lose one another's entries.
 os::FileLock ChangeLock() {
-    // Without the lock the change still runs; a folder that cannot be made fails it.
+    // A folder that cannot be made leaves no lock file to have: the lock then fails the change,
+    // naming it, as it does when another program keeps the lock past a few seconds.
     vb::ResumeNext([] { os::MakeFolders(os::ConfigFolder()); });
     return os::FileLock(ClassRegistryPath() + ".lock");
 }

@@ -288,15 +288,6 @@ std::optional<FolderIdentity> IdentityOfFolder(const std::string& path) {
     return FolderIdentity{info.st_dev, info.st_ino};
 }
 
-std::string NewTempFile(const std::string& stem) {
-    const std::string folder = TempFolder();
-    std::string pattern = folder + stem + "XXXXXX";
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) vb::Raise(vb::err::kPathFileAccess, "No temporary file in " + folder);
-    ::close(fd);
-    return pattern;
-}
-
 void Kill(const std::string& path) {
     if (::unlink(path.c_str()) != 0) RaiseFor(errno, path);
 }

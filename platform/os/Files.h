@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/os/TempFiles.h"  // NewTempFile
+
 // File helpers the program uses.  Failures raise the language's file errors (53 file not
 // found, 76 path not found, 70 permission denied, 61 disk full, 75 path/file access error).
 namespace os {
@@ -17,10 +19,6 @@ bool IsProgramFile(const std::string& path);
 // no folder.
 using FolderIdentity = std::pair<unsigned long, unsigned long>;
 std::optional<FolderIdentity> IdentityOfFolder(const std::string& path);
-
-// A new empty file with a name of its own in the temporary folder, the name starting with
-// `stem`; raises 75 when none can be made.
-std::string NewTempFile(const std::string& stem);
 
 // Deletes a file; raises 53 when there is none (76 when its folder is missing).
 void Kill(const std::string& path);

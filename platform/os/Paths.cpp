@@ -40,11 +40,14 @@ int WritableFolder(const std::string& folder) {
     return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-// A fresh folder for this run alone, when no lasting one can be had.
+// A fresh folder for this run alone, when no lasting one can be had.  When not even that can be
+// made, the shared /tmp is still not taken: the files the run then fails to make are named in
+// their messages.
 const std::string& RunFolder() {
     static const std::string folder = [] {
         std::string pattern = "/tmp/zomelbuilder-XXXXXX";
-        return ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
+        [[maybe_unused]] const char* made = ::mkdtemp(pattern.data());
+        return pattern;
     }();
     return folder;
 }
@@ -62,6 +65,32 @@ std::string OwnTempFolder() {
         if (MakeOwnFolder(folder) == 0) return WithSlash(folder);
     }
     return WithSlash(RunFolder());
+}
+
+// A folder that other users may write (the shared /tmp, say) gets a folder of this user's own
+// inside it: a fixed name such as the log's would otherwise be the first user's.
+bool IsShared(const std::string& folder) {
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) != 0 || info.st_uid != ::geteuid() ||
+           (info.st_mode & 022) != 0;
+}
+
+std::string ChooseTempFolder(std::string& why) {
+    const std::string named = Environment("TMPDIR");
+    if (named.empty()) return OwnTempFolder();
+    int error = WritableFolder(named);
+    if (error == 0 && !IsShared(named)) return WithSlash(named);
+    std::string cause = "which is no folder this user can write";
+    if (error == 0) {
+        const std::string own = JoinPath(named, "zomelbuilder-" + std::to_string(::geteuid()));
+        error = MakeOwnFolder(own);
+        if (error == 0) return WithSlash(own);
+        cause = "where " + own + " cannot be made a folder of this user alone";
+    }
+    std::string folder = OwnTempFolder();
+    why = "TMPDIR names " + named + ", " + cause + " (" + std::strerror(error) +
+          "); the temporary folder is " + folder;
+    return folder;
 }
 
 }  // namespace
@@ -88,15 +117,21 @@ std::string ConfigFolder() {
 }
 
 std::string TempFolder(std::string* passedOver) {
-    const std::string named = Environment("TMPDIR");
-    if (named.empty()) return OwnTempFolder();
-    const int error = WritableFolder(named);
-    if (error == 0) return WithSlash(named);
-    std::string folder = OwnTempFolder();
-    if (passedOver)
-        *passedOver = "TMPDIR names " + named + ", which is no folder this user can write (" +
-                      std::strerror(error) + "); the temporary folder is " + folder;
-    return folder;
+    // Chosen once for the places the run was given: every file of the run goes to one folder,
+    // checked once.
+    struct Choice {
+        std::string places, folder, why;
+    };
+    static Choice chosen;
+    const std::string places = Environment("TMPDIR") + '\0' + Environment("XDG_CACHE_HOME") + '\0' +
+                               Environment("HOME") + '\0' + std::to_string(::geteuid());
+    if (chosen.folder.empty() || chosen.places != places) {
+        chosen.places = places;
+        chosen.why.clear();
+        chosen.folder = ChooseTempFolder(chosen.why);
+    }
+    if (passedOver) *passedOver = chosen.why;
+    return chosen.folder;
 }
 
 std::string SaveFolder() {

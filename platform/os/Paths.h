@@ -17,11 +17,13 @@ std::string WindowsFolder();
 // ${XDG_CONFIG_HOME:-$HOME/.config}/zomelbuilder/: per-user settings and the class registry.
 std::string ConfigFolder();
 
-// The temporary folder: $TMPDIR when it is a folder this user can write, else a folder of the
-// user's own that lasts across runs, ${XDG_CACHE_HOME:-$HOME/.cache}/zomelbuilder/, else
-// /tmp/zomelbuilder-<uid>/ (each made with mode 0700 and passed over when it is a link or not
-// a folder of this user), else a fresh folder for the run.  When $TMPDIR is set but passed
-// over, `passedOver` gets a sentence naming it, the cause and the folder taken instead.
+// The temporary folder: $TMPDIR when it is a folder of this user's that no other user may
+// write; in one that others may write (the shared /tmp, say), a folder of this user's own in it,
+// $TMPDIR/zomelbuilder-<uid>/; else a folder of the user's own that lasts across runs,
+// ${XDG_CACHE_HOME:-$HOME/.cache}/zomelbuilder/, else /tmp/zomelbuilder-<uid>/ (each made with
+// mode 0700 and passed over when it is a link or not a folder of this user), else a fresh
+// folder for the run.  When $TMPDIR is set but passed over, `passedOver` gets a sentence naming
+// it, the cause and the folder taken instead.  Chosen once for the environment the run has.
 std::string TempFolder(std::string* passedOver = nullptr);
 
 // ${XDG_DOCUMENTS_DIR:-$HOME/Documents}/ZomelBuilder/: where the program saves what a person

@@ -6,6 +6,7 @@
 #include "platform/forms/Host.h"
 #include "platform/forms/Instance.h"
 #include "platform/forms/StringTable.h"
+#include "platform/os/Settings.h"
 #include "platform/vb/HandledErrors.h"
 
 // A run as it starts, for the engines below the windows: no window objects, `host` in place,
@@ -32,5 +33,6 @@ private:
         forms::ReloadStringTable();
         forms::ReloadWindowDescriptions();
         vb::SetHandledErrorSink({});
+        os::SetSettingsNotice({});
     }
 };

@@ -1,11 +1,23 @@
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "app/Main.h"
 #include "core/Catalogue.h"
 #include "core/Diagnostics.h"
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
+#include "platform/os/Settings.h"
 #include "tests/core/startup/StartupFixture.h"
+#include "tests/support/OtherCopyHolding.h"
 
 using namespace zomel;
 
@@ -131,4 +143,122 @@ TEST(LogPath, RulesForTheLogfileSetting) {
     EXPECT_EQ(ChooseLogPath("abc", "/tmp/"), "abc.txt");
     EXPECT_EQ(ChooseLogPath(".log", "/tmp/"), ".log");
     EXPECT_EQ(ChooseLogPath("run.data", "/tmp/"), "run.data.txt");
+}
+
+// A start removes the run file a killed run left: runs killed one after the other do not pile
+// them up in the temporary folder.
+TEST_F(StartupTest, KilledRunsLeaveAtMostOneRunFile) {
+    for (int run = 0; run < 3; ++run) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            Main();
+            ::_exit(MainForm->Visible() ? 0 : 1);  // killed: no clean-up
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    int made = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(env.Root()))
+        made += entry.path().filename().string().starts_with("VZB");
+    EXPECT_EQ(made, 1);
+}
+
+// Root's run in a TMPDIR that every user may write leaves its log there; another account
+// starting after it gets its own folder in it, and no box.
+TEST_F(StartupTest, ASharedTmpdirUsedFirstByAnotherAccountGivesNoBox) {
+    if (::geteuid() != 0) GTEST_SKIP() << "starting a run as another account needs root";
+    const passwd* nobody = ::getpwnam("nobody");
+    if (!nobody) GTEST_SKIP() << "no account \"nobody\" to start the second run as";
+    // Outside the test's own folder, which only its owner may enter.
+    std::string shared = "/tmp/zomel-shared-XXXXXX";
+    ASSERT_NE(::mkdtemp(shared.data()), nullptr);
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> removed(
+        &shared, [](const std::string* folder) { std::filesystem::remove_all(*folder); });
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    std::ofstream(shared + "/ZB.tmp") << "root's log";
+    std::ofstream(shared + "/VZBa1B2c3") << "";
+    ASSERT_EQ(::mkdir((shared + "/zomelbuilder-0").c_str(), 0700), 0);
+    std::ofstream(shared + "/zomelbuilder-0/ZB.tmp") << "root's log";
+    const std::string home = shared + "/home-nobody";
+    ASSERT_EQ(::mkdir(home.c_str(), 0700), 0);
+    ASSERT_EQ(::chown(home.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+            ::setuid(nobody->pw_uid) != 0)
+            ::_exit(2);
+        ::setenv("HOME", home.c_str(), 1);
+        ::setenv("TMPDIR", shared.c_str(), 1);
+        Main();
+        std::string said = TempFolder + "\n" + MainForm->LogPath + "\n";
+        for (const std::string& prompt : host.MessagePrompts())
+            said += prompt + "\n";
+        (void)!::write(report[1], said.data(), said.size());
+        ::_exit(host.Messages().empty() ? 0 : 1);
+    }
+    ::close(report[1]);
+    std::string said;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<size_t>(n));
+    ::close(report[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said;
+    const std::string own = shared + "/zomelbuilder-" + std::to_string(nobody->pw_uid) + "/";
+    EXPECT_EQ(said.substr(0, said.find('\n')), own) << said;
+    EXPECT_TRUE(std::filesystem::exists(own + "ZB.tmp"));
+    EXPECT_EQ(TestEnvironment::ReadFile(shared + "/ZB.tmp"), "root's log");
+    EXPECT_TRUE(std::filesystem::exists(shared + "/VZBa1B2c3"));
+}
+
+// Another copy stopped in the middle of a settings save does not keep File > Exit waiting: the
+// person is told once which file could not be saved, and a later save writes the values.
+TEST_F(StartupTest, AnotherCopyHoldingTheSettingsDoesNotKeepExitWaiting) {
+    Main();
+    ASSERT_TRUE(MainForm->Visible());
+    host.ClearMessages();
+    const std::string settings = env.ConfigFolder() + "settings.ini";
+    {
+        OtherCopyHolding other(env.ConfigFolder() + "settings.lock");
+        const auto start = std::chrono::steady_clock::now();
+        MainForm->SSBars->ClickTool("id_FileExit");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+        EXPECT_FALSE(MainForm->IsLoaded());
+        ASSERT_EQ(host.Messages().size(), 1u);
+        EXPECT_NE(host.Messages()[0].prompt.find("The settings file " + settings +
+                                                 " could not be saved. The lock file " +
+                                                 env.ConfigFolder() + "settings.lock is held"),
+                  std::string::npos)
+            << host.Messages()[0].prompt;
+        EXPECT_EQ(TestEnvironment::ReadFile(settings).find("MainLeft="), std::string::npos);
+    }
+    os::SaveSetting("ZomelBuilder", "Units", "WeightUnit", "kg");
+    const std::string written = TestEnvironment::ReadFile(settings);
+    for (const char* key : {"MainLeft=", "MainTop=", "MainWidth=", "MainHeight=", "WeightUnit=kg"})
+        EXPECT_NE(written.find(key), std::string::npos) << key << " in " << written;
+}
+
+// A log that cannot be replaced (a folder in its place) is named in each message, with the cause.
+TEST_F(StartupTest, ALogThatCannotBeReplacedIsNamedWithItsCause) {
+    const std::string log = env.Root() + "taken.log";
+    std::filesystem::create_directories(log + "/inside");
+    WriteIni("Logfile=" + log + "\n");
+    Main();
+    const std::vector<std::string> prompts = host.MessagePrompts();
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_NE(prompts[0].find(vb::ErrorText(vb::err::kPathFileAccess) + ": " + log),
+              std::string::npos)
+        << prompts[0];
+    EXPECT_NE(
+        prompts[1].find("The log file " + log + " could not be opened: " + std::strerror(EEXIST)),
+        std::string::npos)
+        << prompts[1];
+    EXPECT_EQ(MainForm->LogPath, env.Root() + "ZB.tmp");
 }

@@ -1,12 +1,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
 #include "platform/os/Files.h"
 #include "platform/os/Ini.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
+#include "platform/os/SettingsStore.h"
 #include "tests/platform/os/TempHome.h"
 #include "tests/support/ErrorNumber.h"
+#include "tests/support/OtherCopyHolding.h"
 
 using namespace os;
 
@@ -184,4 +192,53 @@ TEST_F(Settings, AValueThisCopyDidNotChangeLeavesAnotherCopysChange) {
     SaveSetting("ZomelBuilder", "Units", "LengthUnit", "ft");
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit"), "ft");
     EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "WeightUnit"), "kg");
+}
+
+// Another copy stopped in the middle of a save keeps the settings lock: a save waits a few
+// seconds, says which file could not be saved and why, and goes on; the value is not lost, the
+// next save writes it.  A lock file that cannot be opened is said the same way.
+TEST_F(Settings, ALockThatCannotBeHadIsSaidAndTheValueSavedLater) {
+    std::vector<std::string> notices;
+    SetSettingsNotice([&](const std::string& message) { notices.push_back(message); });
+    const std::string settings = ConfigFolder() + "settings.ini";
+    std::filesystem::create_directories(ConfigFolder());
+    {
+        OtherCopyHolding other(ConfigFolder() + "settings.lock");
+        const auto start = std::chrono::steady_clock::now();
+        SaveSetting("ZomelBuilder", "Settings", "MainLeft", "150");
+        SaveSetting("ZomelBuilder", "Settings", "MainTop", "300");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0], "The settings file " + settings +
+                                  " could not be saved. The lock file " + ConfigFolder() +
+                                  "settings.lock is held by another running program. The changes "
+                                  "are kept and saved with the next setting this copy saves, if it "
+                                  "saves one before it ends.");
+        EXPECT_FALSE(FileExists(settings));
+        EXPECT_EQ(GetSetting("ZomelBuilder", "Settings", "MainLeft"), "150");
+    }
+    SaveSetting("ZomelBuilder", "Units", "WeightUnit", "kg");
+    const SettingsStore written = SettingsStore::Parse(ReadAllBytes(settings));
+    ASSERT_NE(written.Find("ZomelBuilder", "Settings", "MainLeft"), nullptr);
+    EXPECT_EQ(*written.Find("ZomelBuilder", "Settings", "MainLeft"), "150");
+    ASSERT_NE(written.Find("ZomelBuilder", "Settings", "MainTop"), nullptr);
+    EXPECT_EQ(*written.Find("ZomelBuilder", "Settings", "MainTop"), "300");
+
+    ReplaceAllBytes(settings, "");
+    std::filesystem::remove(ConfigFolder() + "settings.lock");
+    std::filesystem::create_directory(ConfigFolder() + "settings.lock");
+    notices.clear();
+    SaveSetting("ZomelBuilder", "Units", "LengthUnit", "m");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("The settings file " + settings +
+                              " could not be saved. The lock file " + ConfigFolder() +
+                              "settings.lock cannot be opened: " + std::strerror(EISDIR)),
+              std::string::npos)
+        << notices[0];
+    EXPECT_EQ(ReadAllBytes(settings), "");
+    std::filesystem::remove(ConfigFolder() + "settings.lock");
+    SaveSetting("ZomelBuilder", "Units", "CharSizeUnit", "cm");
+    EXPECT_EQ(GetSetting("ZomelBuilder", "Units", "LengthUnit"), "m");
+    EXPECT_NE(ReadAllBytes(settings).find("LengthUnit=m"), std::string::npos);
+    SetSettingsNotice({});
 }

@@ -15,6 +15,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
+#include "platform/os/TempFiles.h"
 #include "platform/os/TextChannel.h"
 #include "tests/platform/os/TempHome.h"
 #include "tests/support/DiskFull.h"
@@ -32,11 +33,12 @@ TEST_F(Paths, FollowTheEnvironment) {
     ::setenv("XDG_CONFIG_HOME", (root_ + "xdg").c_str(), 1);
     ::setenv("ZOMEL_WINDIR", (root_ + "win").c_str(), 1);
     ::setenv("ZOMEL_APPDIR", (root_ + "app/").c_str(), 1);
-    ::setenv("TMPDIR", "/var/tmp", 1);
+    ASSERT_EQ(::mkdir((root_ + "mine").c_str(), 0700), 0);
+    ::setenv("TMPDIR", (root_ + "mine").c_str(), 1);
     EXPECT_EQ(ConfigFolder(), root_ + "xdg/zomelbuilder/");
     EXPECT_EQ(WindowsFolder(), root_ + "win/");
     EXPECT_EQ(ProgramFolder(), root_ + "app/");
-    EXPECT_EQ(TempFolder(), "/var/tmp/");
+    EXPECT_EQ(TempFolder(), root_ + "mine/");
     ::unsetenv("TMPDIR");
     EXPECT_EQ(TempFolder(), root_ + "home/.cache/zomelbuilder/");
     // Reading a place never creates it.
@@ -63,8 +65,9 @@ TEST_F(Paths, TheTemporaryFolderIsTheUsersOwn) {
     const std::string own = root_ + "home/.cache/zomelbuilder/";
     EXPECT_EQ(TempFolder(), own);
     ExpectOwnFolder(own);
+    // The next run closes it again to everyone else.
     ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
-    EXPECT_EQ(TempFolder(), own);
+    EXPECT_EQ(MakeOwnFolder(root_ + "home/.cache/zomelbuilder"), 0);
     ExpectOwnFolder(own);
 
     // A link planted in its place is refused, and so is a folder of another user.
@@ -94,6 +97,33 @@ TEST_F(Paths, TheTemporaryFolderIsTheUsersOwn) {
     EXPECT_EQ(TempFolder(&why), own);
     EXPECT_EQ(why, "TMPDIR names " + root_ + "plain, which is no folder this user can write (" +
                        std::strerror(ENOTDIR) + "); the temporary folder is " + own);
+}
+
+// In a TMPDIR that every user may write, the log's fixed name would be the first user's: the
+// run takes a folder of its own there, and never the bare shared folder.
+TEST_F(Paths, ASharedTmpdirGetsAFolderOfTheUsersOwnInIt) {
+    const std::string uid = std::to_string(::geteuid());
+    for (const char* name : {"shared", "planted"}) {
+        const std::string shared = root_ + name;
+        ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+        ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    }
+    ::setenv("TMPDIR", (root_ + "shared").c_str(), 1);
+    std::string why;
+    EXPECT_EQ(TempFolder(&why), root_ + "shared/zomelbuilder-" + uid + "/");
+    EXPECT_EQ(why, "");
+    ExpectOwnFolder(root_ + "shared/zomelbuilder-" + uid);
+
+    // A link planted at its name is refused for the user's lasting folder, and said.
+    std::filesystem::create_directories(root_ + "elsewhere");
+    const std::string planted = root_ + "planted/zomelbuilder-" + uid;
+    std::filesystem::create_directory_symlink(root_ + "elsewhere", planted);
+    ::setenv("TMPDIR", (root_ + "planted").c_str(), 1);
+    const std::string own = root_ + "home/.cache/zomelbuilder/";
+    EXPECT_EQ(TempFolder(&why), own);
+    EXPECT_EQ(why, "TMPDIR names " + root_ + "planted, where " + planted +
+                       " cannot be made a folder of this user alone (" + std::strerror(ELOOP) +
+                       "); the temporary folder is " + own);
 }
 
 // A folder the program must make but cannot is named, with what stands in its way.
@@ -380,4 +410,50 @@ TEST_F(Channel, ReportsAPathThatCannotBeOpened) {
     EXPECT_FALSE(log.OpenNew(root_ + "no/such/folder/RUN.txt"));
     EXPECT_FALSE(log.IsOpen());
     log.WriteQuoted("nowhere");  // never raises
+}
+
+// The run's files in the temporary folder go when it ends; those a killed run left go at the
+// next start, while a copy still running keeps its own, and nothing else there is touched.
+TEST_F(Files, TemporaryFilesOfTheRunGoWithItAndThoseOfAKilledRunAtTheNextStart) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t killed = ::fork();
+    ASSERT_GE(killed, 0);
+    if (killed == 0) {
+        const std::string made = NewTempFile("VZB") + "\n" + NewTempFile("zomel-print-") + "\n";
+        (void)!::write(pipeEnds[1], made.data(), made.size());
+        ::_exit(0);  // as a killed run: nothing is cleaned up
+    }
+    ::close(pipeEnds[1]);
+    char buffer[4096] = {};
+    ASSERT_GT(::read(pipeEnds[0], buffer, sizeof buffer - 1), 0);
+    ::close(pipeEnds[0]);
+    ASSERT_EQ(::waitpid(killed, nullptr, 0), killed);
+    const std::string left(buffer);
+    const std::string leftVzb = left.substr(0, left.find('\n'));
+    const std::string leftSpool =
+        left.substr(left.find('\n') + 1, left.size() - left.find('\n') - 2);
+    ASSERT_TRUE(FileExists(leftVzb));
+    ASSERT_TRUE(FileExists(leftSpool));
+
+    const std::string running = NewTempFile("VZB");
+    const std::string kept = WriteFile("zomel-print-kept.pdf", "a printout kept for the person");
+    const std::string log = WriteFile("ZB.tmp", "the last run's log");
+    const std::string other = WriteFile("VZBnotours", "another program's");
+    RemoveStaleTempFiles(root_, {"VZB", "zomel-print-"});
+    EXPECT_FALSE(FileExists(leftVzb));
+    EXPECT_FALSE(FileExists(leftSpool));
+    EXPECT_TRUE(FileExists(running));
+    EXPECT_TRUE(FileExists(kept));
+    EXPECT_TRUE(FileExists(log));
+    EXPECT_TRUE(FileExists(other));
+
+    // A spool moved away for the person stays where it went.
+    const std::string spool = NewTempFile("zomel-print-");
+    const std::string moved = root_ + "printout.pdf";
+    ASSERT_EQ(::rename(spool.c_str(), moved.c_str()), 0);
+    RemoveRunTempFiles();
+    EXPECT_FALSE(FileExists(running));
+    EXPECT_TRUE(FileExists(moved));
+    EXPECT_TRUE(FileExists(kept));
 }
