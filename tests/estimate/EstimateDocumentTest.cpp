@@ -194,11 +194,7 @@ TEST_P(LongEstimateTest, ALongEstimateBreaksThePageAfterRow33WithTheHeadingAgain
 INSTANTIATE_TEST_SUITE_P(PrintFaces, LongEstimateTest,
                          ::testing::Values("DejaVu Sans Mono", "Liberation Mono", "Nimbus Mono PS",
                                            "FreeMono"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::erase(name, ' ');
-                             return name;
-                         });
+                         FaceTestName);
 
 // The saved estimate as LibreOffice Writer lays it out: every row on one line, its part number
 // in the column of the others.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fontconfig/fontconfig.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -58,3 +59,10 @@ private:
     FcConfig* previous_ = nullptr;
     FcConfig* pinned_ = nullptr;
 };
+
+// A test's name for the family it runs in: the family's name without its blanks.
+inline std::string FaceTestName(const ::testing::TestParamInfo<const char*>& info) {
+    std::string name = info.param;
+    std::erase(name, ' ');
+    return name;
+}
