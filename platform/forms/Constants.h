@@ -44,6 +44,7 @@ inline constexpr vb::Integer vbMaximized = 2;
 
 // Window borders and start-up positions.
 inline constexpr vb::Integer kBorderNone = 0;
+inline constexpr vb::Integer kBorderFixedSingle = 1;
 inline constexpr vb::Integer kBorderSizable = 2;
 inline constexpr vb::Integer kBorderSizableToolWindow = 5;
 inline constexpr vb::Integer kStartCenterOwner = 1;

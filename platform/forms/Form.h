@@ -68,6 +68,8 @@ public:
     // shown yet, or that a person cannot resize, keeps the inner room its description gives
     // its controls; a shown sizable window keeps its size on the screen.
     void SetFrame(const NonClient& frame);
+    // A person can resize the window: its border style has a sizing border.
+    bool Sizable() const;
     vb::Integer WindowState() const { return windowState_; }
     void SetWindowState(vb::Integer state);
     bool KeyPreview() const { return Get("KeyPreview").ToBool(); }
@@ -158,7 +160,6 @@ private:
     void ApplyWindowDescription();
     [[noreturn]] void RaiseLoadFailure() const;
     void ApplyStartUpPosition(const Form* owner);
-    bool Sizable() const;
     std::string HandlerKey(std::string_view control, std::string_view event) const;
 
     std::string name_;

@@ -250,8 +250,14 @@ void FormWindow::PlaceFromModel() {
         QRect placed = Reachable(outer, decoration.top() + std::max(0, client_->y()));
         requested_ = placed.marginsRemoved(decoration);
         placedWith_ = decoration;
+        // A window without a sizing border has the size its form gives it, and no other.
+        if (!form_->Sizable()) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
         setGeometry(requested_);
         SettleLayouts();
+        if (!form_->Sizable()) setFixedSize(size());
         forms::NonClient frame = Measured(decoration);
         if (placed.topLeft() != outer.topLeft())
             form_->Move(static_cast<vb::Single>(PixelsToTwipsX(placed.left())),
@@ -462,14 +468,23 @@ void FormWindow::StateChangedByPerson() {
 }
 
 void FormWindow::ApplyWindowStyle() {
-    Qt::WindowFlags flags = Qt::Window;
-    if (form_->Get("BorderStyle").ToInteger() == forms::kBorderNone)
-        flags |= Qt::FramelessWindowHint;
-    // Without a control box the title bar holds the caption alone; with no caption either
+    const vb::Integer border = form_->Get("BorderStyle").ToInteger();
+    if (border == forms::kBorderNone) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        return;
+    }
+    // The title bar offers what the border style allows: a fixed dialog and the tool windows
+    // their close box alone, the other windows the minimise and maximise boxes their form
+    // asks for.  Without a control box it holds the caption alone; with no caption either
     // there is none, only the border (the splash).
-    if (!form_->Get("ControlBox").ToBool()) {
-        flags |= Qt::CustomizeWindowHint;
-        if (!form_->Caption().empty()) flags |= Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    const bool controlBox = form_->Get("ControlBox").ToBool();
+    if (controlBox || !form_->Caption().empty()) flags |= Qt::WindowTitleHint;
+    if (controlBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        const bool boxes = border == forms::kBorderFixedSingle || border == forms::kBorderSizable;
+        if (boxes && form_->Get("MinButton").ToBool()) flags |= Qt::WindowMinimizeButtonHint;
+        if (boxes && form_->Get("MaxButton").ToBool()) flags |= Qt::WindowMaximizeButtonHint;
     }
     setWindowFlags(flags);
 }

@@ -1,6 +1,10 @@
 #include "platform/qtview/LabelView.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
 
 #include "platform/forms/BasicControls.h"
 #include "platform/qtview/Convert.h"
@@ -19,30 +23,127 @@ Qt::Alignment AlignmentOf(int alignment) {
     }
 }
 
+// A label that shows as much of its caption as its box holds: the last line that fits ends in
+// "…", and the whole caption becomes the tooltip, so that no text is cut off unseen.
+class FittingLabel : public QLabel {
+public:
+    FittingLabel() { setTextFormat(Qt::PlainText); }
+
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        Refit();
+    }
+    void SetOwnTip(const QString& tip) {
+        ownTip_ = tip;
+        Refit();
+    }
+    // A label sized to its caption is never cut.
+    void SetFitting(bool fitting) {
+        fitting_ = fitting;
+        Refit();
+    }
+    void Refit() {
+        shown_ = fitting_ ? Fitted() : QString();
+        QString tip = ownTip_;
+        if (!shown_.isEmpty()) tip = ownTip_.isEmpty() ? text() : text() + "\n\n" + ownTip_;
+        if (toolTip() != tip) setToolTip(tip);
+        update();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Refit();
+    }
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange) Refit();
+    }
+    void paintEvent(QPaintEvent* event) override {
+        if (shown_.isEmpty()) return QLabel::paintEvent(event);
+        QPainter painter(this);
+        drawFrame(&painter);
+        style()->drawItemText(&painter, Room(), static_cast<int>(alignment()), palette(),
+                              isEnabled(), shown_, foregroundRole());
+    }
+
+private:
+    QRect Room() const { return contentsRect().adjusted(margin(), margin(), -margin(), -margin()); }
+
+    // The caption as far as the box holds it, or "" when it shows whole.
+    QString Fitted() const {
+        const QRect room = Room();
+        if (text().isEmpty() || room.width() <= 0) return {};
+        QString flowing = text();
+        flowing.replace('\n', QChar::LineSeparator);
+        QTextLayout layout(flowing, font());
+        QTextOption option(alignment());
+        option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        const QFontMetrics metrics(font());
+        QStringList lines;
+        bool whole = true;
+        int rest = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            const int top = metrics.lineSpacing() * static_cast<int>(lines.size());
+            // A line whose letters would fall below the box starts what is cut off; the first
+            // line shows in any case.
+            if (!lines.isEmpty() && top + metrics.ascent() > room.height()) {
+                whole = false;
+                break;
+            }
+            if (line.naturalTextWidth() > room.width()) whole = false;
+            lines.append(flowing.mid(line.textStart(), line.textLength()));
+            rest = line.textStart();
+        }
+        layout.endLayout();
+        if (whole) return {};
+        // Every line shown keeps what fits of it; the last takes in all that follows.
+        lines.removeLast();
+        lines.append(flowing.mid(rest));
+        for (QString& line : lines) {
+            line.replace(QChar::LineSeparator, ' ');
+            line = metrics.elidedText(line.trimmed(), Qt::ElideRight, room.width());
+        }
+        return lines.join('\n');
+    }
+
+    QString shown_;  // what the box shows of a caption it cannot hold whole
+    QString ownTip_;
+    bool fitting_ = true;
+};
+
 }  // namespace
 
 LabelView::LabelView(forms::Control& control, FormWindow& window) : ViewBase(control, window) {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new FittingLabel;
     SetWidget(label);
     OnClick(*label, [this] { Model().RaiseEvent("Click"); });
 }
 
 void LabelView::Sync(std::string_view name) {
-    auto& label = static_cast<QLabel&>(*Widget());
+    auto& label = static_cast<FittingLabel&>(*Widget());
     const forms::Control& model = Model();
     bool all = name.empty();
     if (all || name == "Caption" || name == "UseMnemonic") {
         QString caption = ToQt(static_cast<const forms::Label&>(model).Caption());
-        label.setText(model.Get("UseMnemonic").ToBool() ? WithoutMnemonics(caption) : caption);
+        label.SetCaption(model.Get("UseMnemonic").ToBool() ? WithoutMnemonics(caption) : caption);
     }
+    if (all || name == "ToolTipText") label.SetOwnTip(ToQt(model.ToolTipText()));
     if (all || name == "Alignment")
         label.setAlignment(AlignmentOf(model.Get("Alignment").ToInteger()));
-    if (all || name == "WordWrap" || name == "AutoSize")
-        label.setWordWrap(!model.Get("AutoSize").ToBool() || model.Get("WordWrap").ToBool());
-    if (all || name == "BorderStyle")
+    if (all || name == "WordWrap" || name == "AutoSize") {
+        const bool autoSize = model.Get("AutoSize").ToBool();
+        label.setWordWrap(!autoSize || model.Get("WordWrap").ToBool());
+        label.SetFitting(!autoSize);
+    }
+    if (all || name == "BorderStyle") {
         label.setFrameStyle(model.Get("BorderStyle").ToInteger() == 1 ? QFrame::Box | QFrame::Plain
                                                                       : QFrame::NoFrame);
+        label.Refit();
+    }
     if (all || name == "ForeColor" || name == "BackColor" || name == "BackStyle") ShowColors(label);
 }
 

@@ -8,8 +8,11 @@
 #include "core/Sign.h"
 #include "editor/frmMain.h"
 #include "estimate/frmOrder.h"
+#include "platform/forms/BasicControls.h"
 #include "platform/forms/Instance.h"
+#include "platform/forms/TextMeasure.h"
 #include "tests/core/startup/StartupFixture.h"
+#include "tests/support/PinnedFace.h"
 
 namespace {
 
@@ -396,5 +399,44 @@ TEST_F(SolarWindowTest, TheStartingDaysFigureIsKeptWhenTheControlsAppear) {
     Solar().cmdSuggest->Click();
     EXPECT_EQ(Boxes(), (std::pair<std::string, std::string>{"6", "3"}));
 }
+
+// The month results show whole in the face the window's font resolves to on a desktop: the
+// longest a month can read is seven recharges on two-digit days in the month the report starts.
+class SolarMonthsFit : public SolarWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SolarMonthsFit, EveryMonthsResultFitsItsLabelInsideTheFrameAndTheWindow) {
+    PinnedFace face(GetParam());
+    if (!face.Installed()) GTEST_SKIP() << GetParam() << " is not installed here";
+    UseSign(8, 5, false);
+    Main().SolarCity = 2;
+    Open();
+    Type(*Solar().txtPanels, "0");
+    Type(*Solar().txtBats, "8");
+    std::vector<std::string> captions = Months();
+    ASSERT_EQ(captions[4], "Start at 70% end at 87% recharge 5x at 25% on 4, 10, 16, 22, 28");
+    captions.push_back(
+        "Start at 100% end at 100% recharge 7x at 25% on 2, 6, 10, 14, 18, 22, 26 start");
+
+    auto& months = Solar().ControlAs<forms::Frame>("frmMonths");
+    for (vb::Integer m = 0; m < 12; ++m) {
+        const forms::Control& label = Solar().lblOut(m);
+        for (const std::string& caption : captions)
+            EXPECT_LE(forms::TextWidthIn(*label.Font(), caption), label.Width())
+                << caption << " in lblOut(" << m << ")";
+        EXPECT_LE(label.Left() + label.Width(), months.Width() - 60) << m;
+        EXPECT_LE(label.Top() + label.Height(), months.Height() - 60) << m;
+    }
+    EXPECT_LE(months.Left() + months.Width(), Solar().ScaleWidth());
+    EXPECT_LE(months.Top() + months.Height(), Solar().ScaleHeight());
+    for (const auto& control : Solar().Controls()) {
+        if (!control->Container().empty()) continue;
+        EXPECT_LE(control->Left() + control->Width(), Solar().ScaleWidth()) << control->Name();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFaces, SolarMonthsFit,
+                         ::testing::Values("DejaVu Sans", "Liberation Sans", "FreeSans",
+                                           "Nimbus Sans"),
+                         FaceTestName);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -251,6 +252,70 @@ TEST_P(PlacementOnDesktop, TheSplashIsDrawnOnTheScreenBeforeTheLoadGoesOn) {
     if (WindowManager()) {
         EXPECT_LT(top, 10);
     }
+}
+
+// What a window asks of the window manager's title bar and what the window manager lets a
+// person do with it: whether it offers minimising and maximising, and resizing.
+namespace {
+
+struct TitleBarOffer {
+    bool minimise = false, maximise = false, resize = false;
+};
+
+TitleBarOffer OfferOf(const PrivateDesktop& desktop, unsigned long id) {
+    constexpr unsigned long kFunctions = 1, kDecorations = 2;
+    constexpr unsigned long kAll = 1, kFuncMinimise = 8, kFuncMaximise = 16;
+    constexpr unsigned long kDecorMinimise = 32, kDecorMaximise = 64;
+    const std::string said =
+        desktop.Run("xprop -id " + std::to_string(id) + " _MOTIF_WM_HINTS _NET_WM_ALLOWED_ACTIONS");
+    TitleBarOffer offer{true, true, said.find("_NET_WM_ACTION_RESIZE") != std::string::npos};
+    const std::string motif = "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = ";
+    const size_t hints = said.find(motif);
+    if (hints == std::string::npos) return offer;  // no wish: the window manager offers all
+    unsigned long flags = 0, functions = 0, decorations = 0;
+    std::sscanf(said.c_str() + hints + motif.size(), "%lx, %lx, %lx", &flags, &functions,
+                &decorations);
+    // A hint names what is offered, or with its "all" bit what is not.
+    const auto offered = [](unsigned long hint, unsigned long bit) {
+        return (hint & kAll) ? !(hint & bit) : (hint & bit) != 0;
+    };
+    if (flags & kFunctions) {
+        offer.minimise = offered(functions, kFuncMinimise);
+        offer.maximise = offered(functions, kFuncMaximise);
+    }
+    if (flags & kDecorations) {
+        offer.minimise = offer.minimise && offered(decorations, kDecorMinimise);
+        offer.maximise = offer.maximise && offered(decorations, kDecorMaximise);
+    }
+    if (said.find("_NET_WM_ACTION_MAXIMIZE") == std::string::npos) offer.maximise = false;
+    return offer;
+}
+
+}  // namespace
+
+// A message box and a fixed dialog (the about window) have a close box alone and keep their
+// size; the main window, sizable, offers all.
+TEST_P(PlacementOnDesktop, MessageBoxesAndFixedDialogsOfferOnlyTheirCloseBox) {
+    if (!WindowManager()) GTEST_SKIP() << "only a window manager draws title bars";
+    ScreenWindow main = StartProgram();
+    TitleBarOffer offer = OfferOf(*desktop_, main.id);
+    EXPECT_TRUE(offer.minimise && offer.maximise && offer.resize);
+
+    // Opened with `keys`, the window titled `title` offers no more; `closing` closes it.
+    const auto expectCloseBoxAlone = [&](const std::string& keys, const std::string& title,
+                                         const std::string& closing) {
+        Keys(main, keys);
+        auto window = FindWindow(*desktop_, title, 100, 10);
+        ASSERT_TRUE(window.has_value()) << title;
+        offer = OfferOf(*desktop_, window->id);
+        EXPECT_FALSE(offer.minimise || offer.maximise || offer.resize) << title;
+        Keys(*window, closing);
+        EXPECT_TRUE(WindowGone(*desktop_, title, 5)) << title;
+    };
+    // Pricing without a message says so in a message box.
+    expectCloseBoxAlone("--delay 300 alt+s p", "ZomelBuilder", "Return");
+    expectCloseBoxAlone("alt+h a", "About VELDO ZOMELBuilder", "Escape");
+    EXPECT_TRUE(Exit(main));
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManager, PlacementOnDesktop, ::testing::Values(true, false),

@@ -208,9 +208,8 @@ INSTANTIATE_TEST_SUITE_P(PrintFaces, LongEstimateTest,
                                                               "Nimbus Mono PS", "FreeMono"),
                                             ::testing::Values("letter", "a4")),
                          [](const auto& info) {
-                             std::string name = std::get<0>(info.param);
-                             std::erase(name, ' ');
-                             return name + "_" + std::get<1>(info.param);
+                             return FaceIdentifier(std::get<0>(info.param)) + "_" +
+                                    std::get<1>(info.param);
                          });
 
 // The saved estimate as LibreOffice Writer lays it out: every row on one line, its part number

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fontconfig/fontconfig.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -58,3 +59,12 @@ private:
     FcConfig* previous_ = nullptr;
     FcConfig* pinned_ = nullptr;
 };
+
+// A test's name for the family it runs in: the family's name without its blanks.
+inline std::string FaceIdentifier(std::string family) {
+    std::erase(family, ' ');
+    return family;
+}
+inline std::string FaceTestName(const ::testing::TestParamInfo<const char*>& info) {
+    return FaceIdentifier(info.param);
+}

@@ -118,4 +118,21 @@ TEST_F(SmallWindowsTest, SplashShowsTheProgramItsVersionAndItsPicture) {
     EXPECT_EQ(LastPrompt(), "Splash #115");
 }
 
+// The splash's frame shows all four edges: it lies inside the window's inner area, and what it
+// holds lies inside it.
+TEST_F(SmallWindowsTest, TheSplashsFrameLiesInsideTheWindowAndHoldsItsControls) {
+    auto& splash = forms::Instance<zomel::frmSplash>();
+    splash.Show();
+    const forms::Control& frame = splash.ControlNamed("fraMainFrame");
+    EXPECT_GE(frame.Left(), 0);
+    EXPECT_GE(frame.Top(), 0);
+    EXPECT_LE(frame.Left() + frame.Width(), splash.ScaleWidth());
+    EXPECT_LE(frame.Top() + frame.Height(), splash.ScaleHeight());
+    for (const auto& control : splash.Controls()) {
+        if (control->Container() != "fraMainFrame") continue;
+        EXPECT_LE(control->Left() + control->Width(), frame.Width()) << control->Name();
+        EXPECT_LE(control->Top() + control->Height(), frame.Height()) << control->Name();
+    }
+}
+
 }  // namespace

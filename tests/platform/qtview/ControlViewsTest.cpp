@@ -257,6 +257,35 @@ TEST_F(ControlViews, CaptionsStatesAndPanelsFollowTheModel) {
     EXPECT_EQ(panels[0]->width(), 100);
 }
 
+// A caption longer than its label shows as far as it fits, ending in an ellipsis, and the
+// whole of it is the label's tooltip; widened to hold it, the label shows it whole.
+TEST_F(ControlViews, ALabelTooNarrowForItsCaptionEndsItInAnEllipsisAndTipsTheWhole) {
+    auto& warn = window.ControlAs<Label>("lblWarn");
+    QLabel& label = fx.WidgetOf<QLabel>(warn);
+    const std::string caption = "Start at 100% end at 100% recharge 7x at 25% on 2, 6, 10, 14";
+    warn.SetCaption(caption);
+    EXPECT_EQ(label.toolTip().toStdString(), caption);
+
+    // What a person sees: the line as a plain label shows its fitted text.
+    QLabel seen;
+    seen.setFont(label.font());
+    seen.setPalette(label.palette());
+    seen.setAutoFillBackground(label.autoFillBackground());
+    seen.setAlignment(label.alignment());
+    seen.resize(label.size());
+    const QString fitted =
+        label.fontMetrics().elidedText(label.text(), Qt::ElideRight, label.contentsRect().width());
+    ASSERT_TRUE(fitted.endsWith(QChar(0x2026))) << fitted.toStdString();
+    seen.setText(fitted);
+    EXPECT_EQ(label.grab().toImage(), seen.grab().toImage());
+
+    warn.Move(warn.Left(), warn.Top(), 12000, warn.Height());
+    EXPECT_EQ(label.toolTip(), "");
+    seen.resize(label.size());
+    seen.setText(label.text());
+    EXPECT_EQ(label.grab().toImage(), seen.grab().toImage());
+}
+
 TEST_F(ControlViews, StatusPanelsKeepTheirPlacesAndShortenWhatDoesNotFit) {
     auto& status = window.ControlAs<StatusBar>("sbStatusBar");
     QWidget& bar = *fx.host.WidgetOf(status);
