@@ -1,7 +1,11 @@
 #include "platform/qtview/MessageBox.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -48,6 +52,22 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
+// A line that is a path (a file or folder named in a message) is kept whole: broken at a hyphen
+// or a slash it reads as two names.  The box widens for it as far as the screen allows.
+void KeepPathsWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    int widest = 0;
+    static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& line : label->text().split(kLineEnd))
+        if (line.startsWith(QLatin1Char('/')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line) + 1);
+    if (widest == 0) return;
+    const QScreen* screen = box.screen();
+    const int room = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
+    label->setMinimumWidth(std::min(widest, room));
+}
+
 }  // namespace
 
 int RunMessageBox(const std::string& prompt, int style, const std::string& title, QWidget* parent) {
@@ -60,6 +80,7 @@ int RunMessageBox(const std::string& prompt, int style, const std::string& title
     // Escape answers Cancel where there is one, and OK in a box with OK alone.
     for (const auto& [button, answer] : choices)
         if (answer == forms::vbCancel || choices.size() == 1) box.setEscapeButton(button);
+    KeepPathsWhole(box);
     box.exec();
     auto pressed = box.standardButton(box.clickedButton());
     for (const auto& [button, answer] : choices)

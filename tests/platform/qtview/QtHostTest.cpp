@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -75,6 +76,25 @@ TEST_F(QtHostWindows, MessageBoxesAreRealDialogsWithTheRuntimesAnswers) {
         QTest::keyClick(&box, Qt::Key_Escape);  // Escape answers OK in a box with OK alone
     });
     EXPECT_EQ(MsgBox("Broken", vbCritical), vbOK);
+}
+
+// A folder named on a line of its own reads as one name: the box is wide enough for it.
+TEST_F(QtHostWindows, AMessageBoxKeepsAPathOnOneLine) {
+    const std::string folder =
+        "/home/maintenance-crew/county-road-department/sign-designs/zomel-builder/fonts";
+    int needed = 0, given = 0;
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        needed = label->fontMetrics().horizontalAdvance(QString::fromStdString(folder));
+        given = label->contentsRect().width();
+        box.button(QMessageBox::Ok)->click();
+    });
+    MsgBox("Some LED block fonts are missing or damaged in the folder:\r" + folder +
+               "\r\rveldo-5x7.bdf (damaged)",
+           vbExclamation);
+    EXPECT_GT(needed, 0);
+    EXPECT_GE(given, needed);
 }
 
 TEST_F(QtHostWindows, AModalWindowWaitsUntilItIsHiddenOrClosed) {
