@@ -20,6 +20,7 @@
 #include "platform/os/Paths.h"
 #include "platform/os/Settings.h"
 #include "platform/os/TempFiles.h"
+#include "platform/printer/Printer.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/HandledErrors.h"
 #include "platform/vb/NamingFile.h"
@@ -50,7 +51,8 @@ void OpenRunLog(frmMain& main) {
 // The main window's run file and the printer's spool: what a run leaves in the temporary
 // folder when it is killed.
 void RemoveLeftTempFiles() {
-    os::RemoveStaleTempFiles(TempFolder, {frmMain::kTempFileStem, "zomel-print-"});
+    os::RemoveStaleTempFiles(TempFolder,
+                             {frmMain::kTempFileStem, forms::PrinterObject::kSpoolStem});
 }
 
 // A setting that waits for another copy to let go of the file is said in a box, and logged.

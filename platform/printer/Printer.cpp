@@ -228,7 +228,7 @@ void PrinterObject::NewPage() {
 PrintOutcome PrinterObject::EndDoc() {
     if (pages_.empty()) return {};
     // A name of its own, made with the file, so that nobody can lay a file in its way.
-    std::string pdf = os::NewTempFile("zomel-print-");
+    std::string pdf = os::NewTempFile(kSpoolStem);
     const Paper page = PageSize();
     bool written = WritePdf(pdf, pages_, texts_, page.widthPoints, page.heightPoints);
     KillDoc();

@@ -29,6 +29,8 @@ struct PrintOutcome {
 class PrinterObject {
 public:
     static constexpr int kDpi = 200;
+    // The name each spooled document starts with in the temporary folder.
+    static constexpr const char* kSpoolStem = "zomel-print-";
     // Scale modes.
     static constexpr vb::Integer kTwips = 1;
     static constexpr vb::Integer kPoints = 2;
