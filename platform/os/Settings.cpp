@@ -95,9 +95,8 @@ bool TakeSaveLock(CopyState& copy, std::optional<FileLock>& lock) {
         if (!quiet)
             Tell("The settings file " + StorePath() + " could not be saved. " +
                  failure.Description() +
-                 ". The changes are kept and saved with the next setting this copy saves, if it "
-                 "saves one "
-                 "before it ends.");
+                 ". The changes are kept and saved with the next setting this copy saves, "
+                 "if it saves one before it ends.");
         copy.quietUntil = Clock::now() + kQuietAfterNotice;
         return false;
     }
