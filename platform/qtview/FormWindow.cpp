@@ -386,8 +386,15 @@ bool FormWindow::focusNextPrevChild(bool next) {
     // A focus handler may have unloaded the window.
     forms::Control* active = form_ && form_->IsLoaded() ? form_->ActiveControl() : nullptr;
     ViewBase* view = active ? ViewOf(*active) : nullptr;
-    if (QWidget* target = view ? view->FocusTarget() : nullptr)
+    QWidget* target = view ? view->FocusTarget() : nullptr;
+    if (!target) return true;
+    if (target->hasFocus()) {
+        // The window's only stop keeps the focus; Tab still shows where it is.
+        target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        target->update();
+    } else {
         target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
     return true;
 }
 

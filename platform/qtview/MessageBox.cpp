@@ -1,10 +1,12 @@
 #include "platform/qtview/MessageBox.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSpacerItem>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -53,19 +55,31 @@ QMessageBox::Icon IconOf(int style) {
 }
 
 // A line that is a path (a file or folder named in a message) is kept whole: broken at a hyphen
-// or a slash it reads as two names.  The box widens for it as far as the screen allows.
+// or a slash it reads as two names.  The box widens for it as far as the screen allows.  The
+// width is held open by an empty item in the text's cell, not by the text's own minimum: the
+// box still measures the text as a whole, so a line longer than the path is shown whole or
+// wrapped, never cut off at the box's edge.
 void KeepPathsWhole(QMessageBox& box) {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!label) return;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const int cell = grid && label ? grid->indexOf(label) : -1;
+    if (cell < 0) return;
     int widest = 0;
     static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
     for (const QString& line : label->text().split(kLineEnd))
         if (line.startsWith(QLatin1Char('/')))
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line) + 1);
     if (widest == 0) return;
+    const QMargins margins = label->contentsMargins();
+    widest += margins.left() + margins.right() + 2 * (label->frameWidth() + label->margin()) +
+              std::max(label->indent(), 0);
     const QScreen* screen = box.screen();
     const int room = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
-    label->setMinimumWidth(std::min(widest, room));
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(cell, &row, &column, &rows, &columns);
+    grid->addItem(
+        new QSpacerItem(std::min(widest, room), 0, QSizePolicy::Fixed, QSizePolicy::Fixed), row,
+        column, rows, columns);
 }
 
 }  // namespace

@@ -159,3 +159,39 @@ TEST(FocusMark, GridsListsAndTreesShowTheirCurrentRowAsTheyTakeTheFocus) {
     EXPECT_EQ(window.ControlAs<ListBox>("lstList").ListIndex(), -1);
     EXPECT_EQ(tree.SelectedItem(), &tree.Item("A"));
 }
+
+namespace {
+
+// One button in sight; a box put aside off the window, as a window keeps its hidden pane.
+const char* const kOneStopWindow = R"json({
+  "Name": "frmOneStop", "Caption": "One stop", "Width": 6000, "Height": 3000,
+  "Controls": [
+    { "Type": "TextBox", "Name": "txtAside", "TabIndex": 0,
+      "Left": -20000, "Top": 120, "Width": 1200, "Height": 315 },
+    { "Type": "CommandButton", "Name": "cmdExit", "Caption": "Exit", "TabIndex": 1,
+      "Left": 120, "Top": 1200, "Width": 1200, "Height": 375 }
+  ]
+})json";
+
+class OneStopWindow : public Form {
+public:
+    OneStopWindow() : Form("frmOneStop") {}
+};
+
+}  // namespace
+
+// Tab on a window whose only stop already has the focus leaves it there and shows it, as a
+// person pressing Tab looks for where the focus is.
+TEST(FocusMark, TabShowsTheFocusOnAWindowsOnlyStop) {
+    QtFixture fx;
+    fx.Describe("frmOneStop", kOneStopWindow);
+    auto& window = Instance<OneStopWindow>();
+    fx.ShowActive(window);
+    auto& button = fx.WidgetOf<QPushButton>(window.ControlNamed("cmdExit"));
+    ASSERT_TRUE(button.hasFocus());
+    const QImage before = button.grab().toImage();
+    QTest::keyClick(&button, Qt::Key_Tab);
+    EXPECT_TRUE(button.hasFocus());
+    EXPECT_EQ(window.ActiveControl(), &window.ControlNamed("cmdExit"));
+    EXPECT_TRUE(button.grab().toImage() != before) << "no focus mark after Tab";
+}

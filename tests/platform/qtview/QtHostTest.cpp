@@ -97,6 +97,33 @@ TEST_F(QtHostWindows, AMessageBoxKeepsAPathOnOneLine) {
     EXPECT_GE(given, needed);
 }
 
+// A short path beside a long sentence: the path stays whole and the sentence is not cut off at
+// the box's edge (it is shown whole or wrapped inside the box).
+TEST_F(QtHostWindows, AMessageBoxWithAShortPathShowsItsLongerLinesWhole) {
+    const std::string prompt =
+        "No printer is set up on this computer, so the printout was saved as a PDF file:\n"
+        "/tmp/Printout 1.pdf";
+    QRect needed, given;
+    int pathWidth = 0;
+    bool inside = false;
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        given = label->contentsRect();
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+        needed = label->fontMetrics().boundingRect(QRect(0, 0, given.width(), 100000), flags,
+                                                   label->text());
+        pathWidth = label->fontMetrics().horizontalAdvance(QStringLiteral("/tmp/Printout 1.pdf"));
+        inside = box.rect().contains(label->geometry());
+        box.button(QMessageBox::Ok)->click();
+    });
+    MsgBox(prompt, vbInformation);
+    EXPECT_LE(needed.width(), given.width());
+    EXPECT_LE(needed.height(), given.height());
+    EXPECT_LE(pathWidth, given.width());
+    EXPECT_TRUE(inside);
+}
+
 TEST_F(QtHostWindows, AModalWindowWaitsUntilItIsHiddenOrClosed) {
     fx.ShowActive(window);
     bool shownWhileWaiting = false;
