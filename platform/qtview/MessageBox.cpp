@@ -1,5 +1,6 @@
 #include "platform/qtview/MessageBox.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,26 +53,58 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
-// A line that is a path (a file or folder named in a message) is kept whole: broken at a hyphen
-// or a slash it reads as two names.  The box widens for it as far as the screen allows.
-void KeepPathsWhole(QMessageBox& box) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!label) return;
+// The width of the widest line of the label that is a path (a file or folder named in a
+// message); 0 when none is.
+int WidestPath(const QLabel& label) {
     int widest = 0;
     static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString& line : label->text().split(kLineEnd))
+    for (const QString& line : label.text().split(kLineEnd))
         if (line.startsWith(QLatin1Char('/')))
-            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line) + 1);
-    if (widest == 0) return;
-    const QScreen* screen = box.screen();
-    const int room = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
-    label->setMinimumWidth(std::min(widest, room));
+            widest = std::max(widest, label.fontMetrics().horizontalAdvance(line) + 1);
+    return widest;
 }
+
+// As wide as Qt lets a message box grow on `screen`; a wider one has its lines broken anywhere.
+int WidestBox(const QScreen* screen) {
+    const int screenWidth = screen ? screen->availableGeometry().width() : 0;
+    constexpr int kNarrowScreen = 1024, kBesideBox = 480, kWidestBox = 1000;
+    return screenWidth <= kNarrowScreen ? screenWidth
+                                        : std::min(screenWidth - kBesideBox, kWidestBox);
+}
+
+// A path on a line of its own is kept whole: broken at a hyphen or a slash it reads as two
+// names.  Qt sizes the box for its text as it is shown; only a box too narrow for the path is
+// widened then, as far as a message box may grow, so that the other lines still wrap in it.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        WidenForPaths();
+    }
+
+private:
+    void WidenForPaths() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label) return;
+        const int frame = label->width() - label->contentsRect().width();
+        const int wanted = WidestPath(*label) + frame;
+        if (wanted <= label->width()) return;
+        const int beside = width() - label->width();
+        label->setMinimumWidth(std::min(wanted, WidestBox(screen()) - beside));
+        // Sized again at once, before the box is on the screen.
+        QEvent sizeAgain(QEvent::LayoutRequest);
+        QMessageBox::event(&sizeAgain);
+        adjustPosition(parentWidget());  // centred again at its new width
+    }
+};
 
 }  // namespace
 
 int RunMessageBox(const std::string& prompt, int style, const std::string& title, QWidget* parent) {
-    QMessageBox box(IconOf(style), ToQt(title), ToQt(prompt), QMessageBox::NoButton, parent);
+    MessageBox box(IconOf(style), ToQt(title), ToQt(prompt), QMessageBox::NoButton, parent);
     std::vector<Choice> choices = ButtonsOf(style);
     for (const auto& [button, answer] : choices)
         box.addButton(button);
@@ -80,7 +113,6 @@ int RunMessageBox(const std::string& prompt, int style, const std::string& title
     // Escape answers Cancel where there is one, and OK in a box with OK alone.
     for (const auto& [button, answer] : choices)
         if (answer == forms::vbCancel || choices.size() == 1) box.setEscapeButton(button);
-    KeepPathsWhole(box);
     box.exec();
     auto pressed = box.standardButton(box.clickedButton());
     for (const auto& [button, answer] : choices)
