@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -83,7 +84,9 @@ private:
 };
 
 // 0 on success, else the errno of the failure.
-int ReadAll(const std::string& path, std::string& out) {
+// At most `most` bytes: a device that never ends (/dev/zero) gives no more than that.
+int ReadAll(const std::string& path, std::string& out,
+            size_t most = std::numeric_limits<size_t>::max()) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) return errno;
     struct stat info {};
@@ -91,13 +94,14 @@ int ReadAll(const std::string& path, std::string& out) {
     if (S_ISDIR(info.st_mode)) return EISDIR;
     out.clear();
     char buffer[65536];
-    for (;;) {
-        ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+    while (out.size() < most) {
+        ssize_t count = ::read(file.Get(), buffer, std::min(sizeof buffer, most - out.size()));
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) return errno;
         if (count == 0) return 0;
         out.append(buffer, static_cast<size_t>(count));
     }
+    return 0;
 }
 
 int WriteAll(int fd, const std::string& bytes) {
@@ -298,9 +302,9 @@ std::string ReadAllBytes(const std::string& path) {
     return bytes;
 }
 
-std::optional<std::string> ReadIfPresent(const std::string& path) {
+std::optional<std::string> ReadIfPresent(const std::string& path, size_t most) {
     std::string bytes;
-    if (ReadAll(path, bytes) != 0) return std::nullopt;
+    if (ReadAll(path, bytes, most) != 0) return std::nullopt;
     return bytes;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
-
-#include "platform/os/TempFiles.h"  // NewTempFile
 
 // File helpers the program uses.  Failures raise the language's file errors (53 file not
 // found, 76 path not found, 70 permission denied, 61 disk full, 75 path/file access error).
@@ -25,8 +25,9 @@ void Kill(const std::string& path);
 
 // The whole file as bytes (no conversion); raises 53 when it is missing.
 std::string ReadAllBytes(const std::string& path);
-// The whole file, or nothing when it cannot be read; never raises.
-std::optional<std::string> ReadIfPresent(const std::string& path);
+// The whole file, or its first `most` bytes, or nothing when it cannot be read; never raises.
+std::optional<std::string> ReadIfPresent(const std::string& path,
+                                         size_t most = std::numeric_limits<size_t>::max());
 // Writes the file anew through a temporary file beside it, flushed to the disk before it
 // takes the file's name, so that a reader sees either the old or the new content, never a
 // part, and a full disk leaves the old file as it was.  A new file gets 0666 less the umask; a

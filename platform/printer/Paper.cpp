@@ -76,14 +76,11 @@ std::string FirstWord(const std::string& text) {
     return text.substr(at, text.find_first_of(" \t\r\n", at) - at);
 }
 
+// An unreadable setting is no setting: the next place decides.  A paper's name is near the
+// start of its file; a file that goes on (a device named by mistake) is read no further.
 std::optional<Paper> PaperInFile(const std::string& path) {
-    std::optional<std::string> text;
-    try {
-        text = os::ReadIfPresent(path);
-    } catch (...) {
-        // An unreadable setting is no setting: the next place decides.
-        return std::nullopt;
-    }
+    constexpr size_t kMostBytes = 4096;
+    const std::optional<std::string> text = os::ReadIfPresent(path, kMostBytes);
     return text ? PaperNamed(FirstWord(*text)) : std::nullopt;
 }
 

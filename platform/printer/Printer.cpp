@@ -14,6 +14,7 @@
 #include "platform/gdi/Screen.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
+#include "platform/os/TempFiles.h"
 #include "platform/printer/PdfWriter.h"
 #include "platform/printer/PrintQueue.h"
 #include "platform/vb/Error.h"

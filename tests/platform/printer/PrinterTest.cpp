@@ -397,6 +397,13 @@ TEST(PaperTest, NamesOfPapersAndTheQueuesDefault) {
     EXPECT_EQ(forms::DefaultPageSize("PageSize/Media Size: Letter A4\n"), "");
     EXPECT_EQ(forms::DefaultPageSize("Duplex/2-Sided: *None\n"), "");
     EXPECT_EQ(forms::DefaultPageSize(""), "");
+
+    // A PAPERCONF that names a device without end is read no further than a paper's name.
+    ScopedVariable size("PAPERSIZE", "");
+    ScopedVariable conf("PAPERCONF", "/dev/zero");
+    const std::optional<forms::Paper> fromDevice = forms::DesktopPaper();
+    ::unsetenv("PAPERCONF");
+    EXPECT_EQ(fromDevice, forms::DesktopPaper());
 }
 
 }  // namespace
