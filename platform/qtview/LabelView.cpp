@@ -29,19 +29,10 @@ class FittingLabel : public QLabel {
 public:
     FittingLabel() { setTextFormat(Qt::PlainText); }
 
-    void SetCaption(const QString& caption) {
-        setText(caption);
-        Refit();
-    }
-    void SetOwnTip(const QString& tip) {
-        ownTip_ = tip;
-        Refit();
-    }
+    // The setters leave the refit to their caller, which refits once for all it changed.
+    void SetOwnTip(const QString& tip) { ownTip_ = tip; }
     // A label sized to its caption is never cut.
-    void SetFitting(bool fitting) {
-        fitting_ = fitting;
-        Refit();
-    }
+    void SetFitting(bool fitting) { fitting_ = fitting; }
     void Refit() {
         shown_ = fitting_ ? Fitted() : QString();
         QString tip = ownTip_;
@@ -74,13 +65,17 @@ private:
     QString Fitted() const {
         const QRect room = Room();
         if (text().isEmpty() || room.width() <= 0) return {};
+        const QFontMetrics metrics(font());
+        // Most captions are one line that fits: they need no layout.
+        if (!text().contains(QLatin1Char('\n')) &&
+            metrics.horizontalAdvance(text()) <= room.width())
+            return {};
         QString flowing = text();
         flowing.replace('\n', QChar::LineSeparator);
         QTextLayout layout(flowing, font());
         QTextOption option(alignment());
         option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
         layout.setTextOption(option);
-        const QFontMetrics metrics(font());
         QStringList lines;
         bool whole = true;
         int rest = 0;
@@ -127,23 +122,31 @@ void LabelView::Sync(std::string_view name) {
     auto& label = static_cast<FittingLabel&>(*Widget());
     const forms::Control& model = Model();
     bool all = name.empty();
+    bool refit = false;
     if (all || name == "Caption" || name == "UseMnemonic") {
         QString caption = ToQt(static_cast<const forms::Label&>(model).Caption());
-        label.SetCaption(model.Get("UseMnemonic").ToBool() ? WithoutMnemonics(caption) : caption);
+        if (model.Get("UseMnemonic").ToBool()) caption = WithoutMnemonics(caption);
+        refit = caption != label.text();
+        if (refit) label.setText(caption);
     }
-    if (all || name == "ToolTipText") label.SetOwnTip(ToQt(model.ToolTipText()));
+    if (all || name == "ToolTipText") {
+        label.SetOwnTip(ToQt(model.ToolTipText()));
+        refit = true;
+    }
     if (all || name == "Alignment")
         label.setAlignment(AlignmentOf(model.Get("Alignment").ToInteger()));
     if (all || name == "WordWrap" || name == "AutoSize") {
         const bool autoSize = model.Get("AutoSize").ToBool();
         label.setWordWrap(!autoSize || model.Get("WordWrap").ToBool());
         label.SetFitting(!autoSize);
+        refit = true;
     }
     if (all || name == "BorderStyle") {
         label.setFrameStyle(model.Get("BorderStyle").ToInteger() == 1 ? QFrame::Box | QFrame::Plain
                                                                       : QFrame::NoFrame);
-        label.Refit();
+        refit = true;
     }
+    if (refit) label.Refit();
     if (all || name == "ForeColor" || name == "BackColor" || name == "BackStyle") ShowColors(label);
 }
 
