@@ -80,8 +80,7 @@ private:
     // The estimate document, the printed page and the exports.
     void PrintPageHead(const std::string& orientation);
     bool FitsOnPage(const std::string& text) const;
-    void PrintLineOfPage(const std::string& text);
-    void PrintPriceLine(const std::string& text);
+    void PrintLineOfPage(const std::string& text, bool priceLine = false);
     void PrintHeadLine(const HeadLine& line);
     void PrintHeading();
     void CopyToClipboard();

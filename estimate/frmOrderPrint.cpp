@@ -128,26 +128,22 @@ bool frmOrder::FitsOnPage(const std::string& text) const {
     return top + printer.TextHeight(text) <= printer.Height() - printMargin_;
 }
 
-void frmOrder::PrintLineOfPage(const std::string& text) {
+// A page that is full goes on on the next one.  A price line that finds its page full starts
+// the next one under the heading, as the break after row 33 does: no page of prices begins
+// without it.
+void frmOrder::PrintLineOfPage(const std::string& text, bool priceLine) {
     forms::PrinterObject& printer = forms::Printer();
-    // A page that is full goes on on the next one.
-    if (!FitsOnPage(text)) printer.NewPage();
+    if (!FitsOnPage(text)) {
+        printer.NewPage();
+        if (priceLine) {
+            const gdi::Font line = printer.Font();
+            PrintHeading();
+            printer.SetFont(line);
+        }
+    }
     if (printer.CurrentY() < printMargin_) printer.SetCurrentY(printMargin_);
     printer.SetCurrentX(kPrintMargin);
     printer.Print(text);
-}
-
-// A price line that finds its page full starts the next one under the heading, as the break
-// after row 33 does: no page of prices begins without it.
-void frmOrder::PrintPriceLine(const std::string& text) {
-    forms::PrinterObject& printer = forms::Printer();
-    if (!FitsOnPage(text)) {
-        const gdi::Font line = printer.Font();
-        printer.NewPage();
-        PrintHeading();
-        printer.SetFont(line);
-    }
-    PrintLineOfPage(text);
 }
 
 void frmOrder::PrintHeadLine(const HeadLine& line) {
@@ -200,7 +196,7 @@ void frmOrder::PrintEstimate(bool Printing) {
         if (Printing) {
             SetPrintFont(kLinePoints, kind == EstimateRowKind::Totals,
                          kind == EstimateRowKind::LastItem);
-            PrintPriceLine(EstimatePrintLine(line, kind));
+            PrintLineOfPage(EstimatePrintLine(line, kind), /*priceLine=*/true);
             if (rows > kGridRowsOfOnePage && r == kBreakAfterRow) {
                 forms::Printer().NewPage();
                 PrintHeading();
